@@ -6,7 +6,6 @@
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolibra"));
-  QApplication::setOrganizationName(QStringLiteral("Kolibra"));
 
   // The main window grows with the measurement subsystems; for now it is an empty frame.
   QMainWindow window;
