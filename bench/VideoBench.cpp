@@ -1,0 +1,245 @@
+// Speed of the FFmpeg reader on what slows readers down: a 1080p H.264 file with a group of
+// 250 pictures (B-frames included) and an MJPEG AVI. Measured: open to first frame, next
+// frame, previous frame (mean and median), random access, and for scale FFmpeg's own
+// decode-and-convert per frame on the same file. Fixtures are made by ffmpeg when the
+// program starts. Read the ratios from one run: next / FFmpeg, previous median / next,
+// random / (FFmpeg x (mean distance from the keyframe before + 1)).
+
+#include "video/FFMpegPlay.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+using kolibra::video::TFFMpegPlay;
+
+struct TBenchFixtures {
+  QTemporaryDir Folder;
+  QString H264;
+  QString Mjpeg;
+
+  TBenchFixtures() {
+    H264 = Folder.filePath(QStringLiteral("gop250_1080p.mp4"));
+    Mjpeg = Folder.filePath(QStringLiteral("mjpeg_720p.avi"));
+    Make({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+          QStringLiteral("testsrc2=size=1920x1080:rate=25"), QStringLiteral("-frames:v"), QStringLiteral("300"),
+          QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
+          QStringLiteral("-g"), QStringLiteral("250"), QStringLiteral("-keyint_min"), QStringLiteral("250"),
+          QStringLiteral("-sc_threshold"), QStringLiteral("0"), QStringLiteral("-bf"), QStringLiteral("3"),
+          QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), H264});
+    Make({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+          QStringLiteral("testsrc2=size=1280x720:rate=25"), QStringLiteral("-frames:v"), QStringLiteral("100"),
+          QStringLiteral("-c:v"), QStringLiteral("mjpeg"), QStringLiteral("-q:v"), QStringLiteral("4"),
+          QStringLiteral("-pix_fmt"), QStringLiteral("yuvj420p"), Mjpeg});
+  }
+
+  static void Make(QStringList Arguments) {
+    Arguments.prepend(QStringLiteral("-y"));
+    Arguments.prepend(QStringLiteral("error"));
+    Arguments.prepend(QStringLiteral("-v"));
+    Arguments.prepend(QStringLiteral("-nostdin"));
+    if (QProcess::execute(QStringLiteral("ffmpeg"), Arguments) != 0) std::fprintf(stderr, "ffmpeg failed\n");
+  }
+};
+
+TBenchFixtures &Fixtures() {
+  static TBenchFixtures fixtures;
+  return fixtures;
+}
+
+QString BenchFile(int Which) { return Which == 0 ? Fixtures().H264 : Fixtures().Mjpeg; }
+
+QString WrapperFolder() { return QStringLiteral(KOLIBRA_BENCH_KLBDLL_DIR); }
+
+bool DrawWhole(TFFMpegPlay &Reader, QImage &Picture) {
+  return Reader.Draw(Picture, QRect(0, 0, Reader.FrameWidth(), Reader.FrameHeight()));
+}
+
+void SetLabel(benchmark::State &State, int Which) { State.SetLabel(Which == 0 ? "h264 1080p gop250" : "mjpeg 720p"); }
+
+void BM_OpenToFirstFrame(benchmark::State &State) {
+  const QString file = BenchFile(static_cast<int>(State.range(0)));
+  TFFMpegPlay reader(WrapperFolder());
+  QImage picture;
+  for (auto _ : State) {
+    if (!reader.OpenFile(file)) State.SkipWithError("open failed");
+    if (picture.isNull()) picture = QImage(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
+    benchmark::DoNotOptimize(DrawWhole(reader, picture));
+  }
+  SetLabel(State, static_cast<int>(State.range(0)));
+}
+
+void BM_NextFrame(benchmark::State &State) {
+  TFFMpegPlay reader(WrapperFolder());
+  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
+  DrawWhole(reader, picture);
+  for (auto _ : State) {
+    if (reader.Position() == reader.FrameCount() - 1) {
+      State.PauseTiming();
+      reader.SetPosition(0);
+      DrawWhole(reader, picture);
+      State.ResumeTiming();
+    }
+    reader.SetPosition(reader.Position() + 1);
+    benchmark::DoNotOptimize(DrawWhole(reader, picture));
+  }
+  SetLabel(State, static_cast<int>(State.range(0)));
+}
+
+// Timed one step at a time, so that the median shows beside the mean.
+void BM_PreviousFrame(benchmark::State &State) {
+  TFFMpegPlay reader(WrapperFolder());
+  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
+  reader.SetPosition(reader.FrameCount() - 1);
+  DrawWhole(reader, picture);
+  std::vector<double> steps;
+  for (auto _ : State) {
+    if (reader.Position() == 0) {
+      reader.SetPosition(reader.FrameCount() - 1);
+      DrawWhole(reader, picture);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    reader.SetPosition(reader.Position() - 1);
+    DrawWhole(reader, picture);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    State.SetIterationTime(seconds);
+    steps.push_back(seconds);
+  }
+  std::sort(steps.begin(), steps.end());
+  if (!steps.empty()) State.counters["median_ms"] = 1000.0 * steps[steps.size() / 2];
+  SetLabel(State, static_cast<int>(State.range(0)));
+}
+
+void BM_RandomAccess(benchmark::State &State) {
+  TFFMpegPlay reader(WrapperFolder());
+  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
+  std::mt19937 random(42);
+  std::uniform_int_distribution<int> pick(0, reader.FrameCount() - 1);
+  for (auto _ : State) {
+    reader.SetPosition(pick(random));
+    benchmark::DoNotOptimize(DrawWhole(reader, picture));
+  }
+  SetLabel(State, static_cast<int>(State.range(0)));
+}
+
+// FFmpeg alone: read, decode with its threads, convert to 24-bit RGB, one frame per round.
+class TPlainDecoder {
+ public:
+  explicit TPlainDecoder(const QString &File) : FFile(QFile::encodeName(File)) { Open(); }
+  ~TPlainDecoder() { Free(); }
+
+  bool Next(std::vector<uint8_t> &Rgb) {
+    for (;;) {
+      const int r = avcodec_receive_frame(FDecoder, FFrame);
+      if (r == 0) {
+        Rgb.resize(size_t(FFrame->width) * FFrame->height * 3);
+        FScaler = sws_getCachedContext(FScaler, FFrame->width, FFrame->height,
+                                       static_cast<AVPixelFormat>(FFrame->format), FFrame->width, FFrame->height,
+                                       AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        uint8_t *dst[4] = {Rgb.data(), nullptr, nullptr, nullptr};
+        int stride[4] = {FFrame->width * 3, 0, 0, 0};
+        sws_scale(FScaler, FFrame->data, FFrame->linesize, 0, FFrame->height, dst, stride);
+        av_frame_unref(FFrame);
+        return true;
+      }
+      if (r == AVERROR_EOF) return false;
+      if (av_read_frame(FFormat, FPacket) < 0) {
+        avcodec_send_packet(FDecoder, nullptr);
+        continue;
+      }
+      if (FPacket->stream_index == FStream) avcodec_send_packet(FDecoder, FPacket);
+      av_packet_unref(FPacket);
+    }
+  }
+
+  void Restart() {
+    Free();
+    Open();
+  }
+
+ private:
+  void Open() {
+    avformat_open_input(&FFormat, FFile.constData(), nullptr, nullptr);
+    avformat_find_stream_info(FFormat, nullptr);
+    const AVCodec *codec = nullptr;
+    FStream = av_find_best_stream(FFormat, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
+    FDecoder = avcodec_alloc_context3(codec);
+    avcodec_parameters_to_context(FDecoder, FFormat->streams[FStream]->codecpar);
+    FDecoder->thread_count = 0;
+    FDecoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    avcodec_open2(FDecoder, codec, nullptr);
+    FFrame = av_frame_alloc();
+    FPacket = av_packet_alloc();
+  }
+  void Free() {
+    av_frame_free(&FFrame);
+    av_packet_free(&FPacket);
+    avcodec_free_context(&FDecoder);
+    avformat_close_input(&FFormat);
+    sws_freeContext(FScaler);
+    FScaler = nullptr;
+  }
+
+  QByteArray FFile;
+  AVFormatContext *FFormat = nullptr;
+  AVCodecContext *FDecoder = nullptr;
+  SwsContext *FScaler = nullptr;
+  AVFrame *FFrame = nullptr;
+  AVPacket *FPacket = nullptr;
+  int FStream = -1;
+};
+
+void BM_FFmpegDecodeAndConvert(benchmark::State &State) {
+  TPlainDecoder decoder(BenchFile(static_cast<int>(State.range(0))));
+  std::vector<uint8_t> rgb;
+  for (auto _ : State) {
+    if (!decoder.Next(rgb)) {
+      State.PauseTiming();
+      decoder.Restart();
+      State.ResumeTiming();
+      decoder.Next(rgb);
+    }
+    benchmark::DoNotOptimize(rgb.data());
+  }
+  SetLabel(State, static_cast<int>(State.range(0)));
+}
+
+// One pass over each file (299 steps of 300 frames, 99 of 100), so that no frame is met twice
+// and the cache cannot flatter the figures.
+BENCHMARK(BM_OpenToFirstFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FFmpegDecodeAndConvert)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(299);
+BENCHMARK(BM_FFmpegDecodeAndConvert)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(99);
+BENCHMARK(BM_NextFrame)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(299);
+BENCHMARK(BM_NextFrame)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(99);
+BENCHMARK(BM_PreviousFrame)->Arg(0)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(299);
+BENCHMARK(BM_PreviousFrame)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(99);
+BENCHMARK(BM_RandomAccess)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  Fixtures();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

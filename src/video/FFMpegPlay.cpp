@@ -1,0 +1,273 @@
+#include "video/FFMpegPlay.h"
+
+#include "kit/MathUtils.h"
+#include "video/klbvff/KlbVff.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <cstring>
+#include <dlfcn.h>
+
+namespace kolibra::video {
+
+struct TFFMpegPlay::TEntryPoints {
+  TFFVersion FFVersion = nullptr;
+  TFFwFileName FFwFileName = nullptr;
+  TFFIsOpen FFIsOpen = nullptr;
+  TFFFrameWidth FFFrameWidth = nullptr;
+  TFFFrameHeight FFFrameHeight = nullptr;
+  TFFNbImgParSec FFNbImgParSec = nullptr;
+  TFFDuration FFDuration = nullptr;
+  TFFFrameCount FFFrameCount = nullptr;
+  TFFrPosition FFrPosition = nullptr;
+  TFFwPosition FFwPosition = nullptr;
+  TFFErrorMsg FFErrorMsg = nullptr;
+  TFFDraw FFDraw = nullptr;
+  TFFCommentaire FFCommentaire = nullptr;
+  TFFClose FFClose = nullptr;
+  TFFOpenError FFOpenError = nullptr;
+  TFFVariableRate FFVariableRate = nullptr;
+};
+
+namespace ffmpegplay {
+
+// The reader whose file the wrapper holds, per loaded wrapper.
+QHash<void *, TFFMpegPlay *> &WrapperOwners() {
+  static QHash<void *, TFFMpegPlay *> owners;
+  return owners;
+}
+
+// Texts from the wrapper: at most 1,024 bytes, up to the first null, UTF-8.
+QString WrapperText(const char *Text) {
+  if (!Text) return QString();
+  return QString::fromUtf8(Text, static_cast<qsizetype>(strnlen(Text, 1024)));
+}
+
+template <typename T>
+void Resolve(void *Handle, const char *Name, T &Entry) {
+  Entry = reinterpret_cast<T>(dlsym(Handle, Name));
+}
+
+QString NotInstalledText() {
+  return QCoreApplication::translate("TFFMpegPlay", "The « FFmpeg » libraries are not installed on the hard disk.") +
+         QStringLiteral("\r\n") +
+         QCoreApplication::translate("TFFMpegPlay", "Please download and install the « KlbDll » folder.");
+}
+
+QString TooOldText() {
+  return QCoreApplication::translate("TFFMpegPlay",
+                                     "The « FFmpeg » libraries installed on the hard disk are too old.") +
+         QStringLiteral("\r\n") +
+         QCoreApplication::translate("TFFMpegPlay",
+                                     "Please download and install a newer version of the « KlbDll » folder.");
+}
+
+}  // namespace ffmpegplay
+
+TFFMpegPlay::TFFMpegPlay(const QString &WrapperFolder)
+    : FFolder(WrapperFolder.isEmpty() ? KlbDllFolder() : WrapperFolder), FEntry(new TEntryPoints) {
+  FFrameBitmap = QImage(1, 1, QImage::Format_RGB888);
+  LoadWrapper();
+}
+
+TFFMpegPlay::~TFFMpegPlay() {
+  // No OnClose from a reader being destroyed: its listeners may be gone already.
+  OnClose = nullptr;
+  Close();
+  Unload();
+  delete FEntry;
+}
+
+QString TFFMpegPlay::KlbDllFolder() {
+  const QString forced = qEnvironmentVariable("KOLIBRA_KLBDLL_DIR");
+  if (!forced.isEmpty()) return forced;
+  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KlbDll"));
+}
+
+QString TFFMpegPlay::WrapperFileName() { return QStringLiteral("KlbVff.so"); }
+
+bool TFFMpegPlay::LoadWrapper() {
+  if (FHandle) return true;
+  const QString path = QDir(FFolder).filePath(WrapperFileName());
+  if (!QFileInfo::exists(path)) {
+    FLoadError = QCoreApplication::translate("TFFMpegPlay", "%1 is missing.").arg(QDir::toNativeSeparators(path));
+    return false;
+  }
+  dlerror();
+  FHandle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+  if (!FHandle) {
+    // Typically an FFmpeg library the wrapper needs is missing.
+    const char *reason = dlerror();
+    FLoadError = reason ? QString::fromLocal8Bit(reason) : path;
+    return false;
+  }
+  FLoadError.clear();
+  TEntryPoints &e = *FEntry;
+  ffmpegplay::Resolve(FHandle, "FFVersion", e.FFVersion);
+  ffmpegplay::Resolve(FHandle, "FFwFileName", e.FFwFileName);
+  ffmpegplay::Resolve(FHandle, "FFIsOpen", e.FFIsOpen);
+  ffmpegplay::Resolve(FHandle, "FFFrameWidth", e.FFFrameWidth);
+  ffmpegplay::Resolve(FHandle, "FFFrameHeight", e.FFFrameHeight);
+  ffmpegplay::Resolve(FHandle, "FFNbImgParSec", e.FFNbImgParSec);
+  ffmpegplay::Resolve(FHandle, "FFDuration", e.FFDuration);
+  ffmpegplay::Resolve(FHandle, "FFFrameCount", e.FFFrameCount);
+  ffmpegplay::Resolve(FHandle, "FFrPosition", e.FFrPosition);
+  ffmpegplay::Resolve(FHandle, "FFwPosition", e.FFwPosition);
+  ffmpegplay::Resolve(FHandle, "FFErrorMsg", e.FFErrorMsg);
+  ffmpegplay::Resolve(FHandle, "FFDraw", e.FFDraw);
+  ffmpegplay::Resolve(FHandle, "FFCommentaire", e.FFCommentaire);
+  ffmpegplay::Resolve(FHandle, "FFClose", e.FFClose);
+  ffmpegplay::Resolve(FHandle, "FFOpenError", e.FFOpenError);
+  ffmpegplay::Resolve(FHandle, "FFVariableRate", e.FFVariableRate);
+  return true;
+}
+
+void TFFMpegPlay::Unload() {
+  if (!FHandle) return;
+  if (ffmpegplay::WrapperOwners().value(FHandle) == this) ffmpegplay::WrapperOwners().remove(FHandle);
+  dlclose(FHandle);
+  FHandle = nullptr;
+  *FEntry = TEntryPoints();
+}
+
+bool TFFMpegPlay::OpenFile(const QString &Name) {
+  SetError(QString(), ofNone);
+  FFileName = Name;
+  if (!LoadWrapper()) {
+    SetError(ffmpegplay::NotInstalledText(), ofFramework);
+    return false;
+  }
+  if (!FEntry->FFVersion || FEntry->FFVersion() < MinimumVersion) {
+    SetError(ffmpegplay::TooOldText(), ofFramework);
+    return false;
+  }
+  Close();
+  try {
+    Open();
+  } catch (const EFileOpen &) {
+    ResetFields();
+  }
+  if (!FOpened && FErrorText.isEmpty()) {
+    // The wrapper's reason says what is wrong with the file; "Unknown error" only without one.
+    const QString reason = FEntry->FFOpenError ? ffmpegplay::WrapperText(FEntry->FFOpenError()) : QString();
+    if (reason.isEmpty()) {
+      SetError(QCoreApplication::translate("TFFMpegPlay", "Unknown error"), ofUnknown);
+    } else {
+      SetError(QCoreApplication::translate("KlbVff", reason.toUtf8().constData()), ofFile);
+    }
+  }
+  return FOpened;
+}
+
+void TFFMpegPlay::Open() {
+  const TEntryPoints &e = *FEntry;
+  if (!e.FFwFileName || !e.FFIsOpen) throw EFileOpen("entry point");
+  e.FFwFileName(QFile::encodeName(FFileName).constData());
+  ffmpegplay::WrapperOwners().insert(FHandle, this);
+  if (!e.FFIsOpen()) throw EFileOpen("not open");
+  if (!e.FFFrameWidth || !e.FFFrameHeight) throw EFileOpen("entry point");
+  const int width = e.FFFrameWidth();
+  const int height = e.FFFrameHeight();
+  if (width <= 0 || height <= 0) throw EFileOpen("size");
+  FFrameWidth = width;
+  FFrameHeight = height;
+  FFrameBitmap = QImage(width, height, QImage::Format_RGB888);
+  if (FFrameBitmap.isNull()) throw EFileOpen("memory");
+  FBitmapPosition = -1;
+  if (!e.FFNbImgParSec || !e.FFDuration || !e.FFFrameCount || !e.FFrPosition) throw EFileOpen("entry point");
+  if (!SetRate(e.FFNbImgParSec())) throw EFileOpen("rate");
+  FDuration = e.FFDuration();
+  FFrameCount = e.FFFrameCount();
+  if (FFrameCount <= 0) throw EFileOpen("no frame");
+  FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
+  FVariableRate = e.FFVariableRate && e.FFVariableRate();
+  FOpened = true;
+  if (OnOpen) OnOpen(this);
+}
+
+void TFFMpegPlay::Close() {
+  if (!FHandle) return;
+  // Closing another reader's file would pull it from under that reader.
+  if (ffmpegplay::WrapperOwners().value(FHandle) == this) {
+    if (FEntry->FFClose) FEntry->FFClose();
+    ffmpegplay::WrapperOwners().remove(FHandle);
+  }
+  ResetFields();
+  FBitmapPosition = -1;
+  if (OnClose) OnClose(this);
+}
+
+bool TFFMpegPlay::Claim() {
+  if (!FHandle || !FOpened) return false;
+  if (ffmpegplay::WrapperOwners().value(FHandle) == this) return true;
+  const TEntryPoints &e = *FEntry;
+  if (!e.FFwFileName || !e.FFIsOpen) return false;
+  e.FFwFileName(QFile::encodeName(FFileName).constData());
+  ffmpegplay::WrapperOwners().insert(FHandle, this);
+  if (!e.FFIsOpen()) {
+    const QString reason = e.FFOpenError ? ffmpegplay::WrapperText(e.FFOpenError()) : QString();
+    if (OnError) OnError(this, reason);
+    return false;
+  }
+  if (e.FFwPosition) e.FFwPosition(FPosition);
+  return true;
+}
+
+void TFFMpegPlay::SetPosition(int Index) {
+  // Without an open file there is nothing of this reader's to move.
+  if (!FHandle || !FEntry->FFwPosition || !FOpened) return;
+  if (!Claim()) return;
+  const TEntryPoints &e = *FEntry;
+  e.FFwPosition(Index);
+  if (e.FFErrorMsg) {
+    const QString message = ffmpegplay::WrapperText(e.FFErrorMsg());
+    if (!message.isEmpty() && OnError) OnError(this, QCoreApplication::translate("KlbVff", message.toUtf8().constData()));
+  }
+  // A damaged end found while decoding shortens the file.
+  if (e.FFFrameCount) {
+    const int count = e.FFFrameCount();
+    if (count > 0 && count < FFrameCount) FFrameCount = count;
+  }
+  if (e.FFrPosition) FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
+}
+
+const QImage *TFFMpegPlay::FetchFrame() {
+  if (!FHandle || !FOpened || !FEntry->FFDraw) return nullptr;
+  if (!Claim()) return nullptr;
+  if (FBitmapPosition != FPosition) {
+    KlbVffBitmap bitmap;
+    bitmap.Width = FFrameBitmap.width();
+    bitmap.Height = FFrameBitmap.height();
+    bitmap.BytesPerLine = static_cast<int32_t>(FFrameBitmap.bytesPerLine());
+    bitmap.Bits = FFrameBitmap.bits();
+    FEntry->FFDraw(&bitmap);
+    FBitmapPosition = FPosition;
+  }
+  return &FFrameBitmap;
+}
+
+// The view at 100 % and every grab ask for the whole frame at its size: the wrapper paints
+// it straight into the picture, saving a copy of every frame.
+bool TFFMpegPlay::DrawFrame(QImage &Bitmap, const QRect &Source) {
+  const bool whole = Source == QRect(0, 0, FFrameWidth, FFrameHeight) && Bitmap.size() == Source.size() &&
+                     Bitmap.format() == QImage::Format_RGB888 && DrawMode == SrcCopy;
+  if (!whole || FBitmapPosition == FPosition) return TVideoPlay::DrawFrame(Bitmap, Source);
+  if (!FHandle || !FOpened || !FEntry->FFDraw || !Claim()) return false;
+  KlbVffBitmap bitmap;
+  bitmap.Width = Bitmap.width();
+  bitmap.Height = Bitmap.height();
+  bitmap.BytesPerLine = static_cast<int32_t>(Bitmap.bytesPerLine());
+  bitmap.Bits = Bitmap.bits();
+  FEntry->FFDraw(&bitmap);
+  return true;
+}
+
+QString TFFMpegPlay::GetComment(const QString &Name) {
+  if (!LoadWrapper() || !FEntry->FFCommentaire) return QString();
+  return ffmpegplay::WrapperText(FEntry->FFCommentaire(QFile::encodeName(Name).constData()));
+}
+
+}  // namespace kolibra::video

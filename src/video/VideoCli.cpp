@@ -1,0 +1,69 @@
+#include "video/VideoCli.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+
+namespace kolibra::video {
+
+namespace videocli {
+
+QString Number(double Value) { return QString::number(Value, 'g', 10); }
+
+bool OpenOrExplain(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Start,
+                   QTextStream &Err) {
+  if (!QFileInfo::exists(FileName)) {
+    Err << FileName << ": " << QCoreApplication::translate("VideoCli", "Unable to open this video file.") << ' '
+        << QCoreApplication::translate("VideoCli", "Check that it has not been moved.") << Qt::endl;
+    return false;
+  }
+  if (Sources.Open(FileName, Start)) return true;
+  QString reason = Sources.OpenErrorText();
+  reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  Err << FileName << ": " << QCoreApplication::translate("VideoCli", "Can not open this video file.") << ' ' << reason
+      << Qt::endl;
+  return false;
+}
+
+}  // namespace videocli
+
+int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Start, QTextStream &Out,
+              QTextStream &Err) {
+  if (!videocli::OpenOrExplain(Sources, FileName, Start, Err)) return 1;
+  const TVideoPlay &r = *Sources.Active();
+  Out << "framework: " << FrameworkToken(Sources.Framework()) << '\n'
+      << "frames: " << r.FrameCount() << '\n'
+      << "width: " << r.FrameWidth() << '\n'
+      << "height: " << r.FrameHeight() << '\n'
+      << "rate: " << videocli::Number(r.FrameRate()) << '\n'
+      << "interval: " << videocli::Number(r.FrameInterval()) << '\n'
+      << "duration: " << videocli::Number(r.Duration()) << '\n'
+      << "variable_rate: " << (r.VariableRate() ? "yes" : "no") << Qt::endl;
+  return 0;
+}
+
+int VideoFrame(TVideoSources &Sources, const QString &FileName, int Index, const QString &Png,
+               std::optional<TFramework> Start, QTextStream &Out, QTextStream &Err) {
+  if (!videocli::OpenOrExplain(Sources, FileName, Start, Err)) return 1;
+  TVideoPlay &r = *Sources.Active();
+  QString seekError;
+  r.OnError = [&seekError](TVideoPlay *, const QString &Message) { seekError = Message; };
+  r.SetPosition(Index);
+  r.OnError = nullptr;
+  QImage picture(r.FrameWidth(), r.FrameHeight(), QImage::Format_RGB888);
+  r.DrawMode = SrcCopy;
+  if (!r.Draw(picture, QRect(0, 0, r.FrameWidth(), r.FrameHeight()))) {
+    Err << FileName << ": " << QCoreApplication::translate("VideoCli", "Frame %1 cannot be read.").arg(r.Position())
+        << (seekError.isEmpty() ? QString() : QLatin1Char(' ') + seekError) << Qt::endl;
+    return 1;
+  }
+  if (!seekError.isEmpty()) Err << FileName << ": " << seekError << Qt::endl;
+  if (!picture.save(Png, "PNG")) {
+    Err << Png << ": " << QCoreApplication::translate("VideoCli", "Unable to write the picture.") << Qt::endl;
+    return 1;
+  }
+  Out << "frame: " << r.Position() << Qt::endl;
+  return 0;
+}
+
+}  // namespace kolibra::video

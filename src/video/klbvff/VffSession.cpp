@@ -1,0 +1,550 @@
+#include "VffSession.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cmath>
+
+extern "C" {
+#include <libavutil/imgutils.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace kolibra::video::vff {
+
+namespace vffsession {
+
+// Probing a file must not hang the program on a device or a fifo.
+constexpr std::chrono::seconds OpenTimeout(30);
+// Frames larger than this are a damaged header, not a camera (8K is 33 Mpixels).
+constexpr int MaxSide = 16384;
+constexpr int64_t MaxPixels = int64_t(1) << 27;
+// A keyframe's own picture comes out within the decoder's delay, or it was no keyframe.
+constexpr int MaxLeading = 32;
+
+std::string ErrorText(int Code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {0};
+  av_strerror(Code, text, sizeof text);
+  return text;
+}
+
+// A timestamp-free name for FFmpeg: without "file:" a name like "clip:1.avi" would be taken
+// for a protocol.
+std::string FileUrl(const std::string &FileName) { return "file:" + FileName; }
+
+bool RateClose(AVRational Rate, double Interval) {
+  if (Rate.num <= 0 || Rate.den <= 0 || Interval <= 0.0) return false;
+  return std::fabs(1.0 / av_q2d(Rate) - Interval) <= 0.01 * Interval;
+}
+
+}  // namespace vffsession
+
+TVffSession::TVffSession() {
+  // Damaged files make decoders talk; the reader reports what matters through its texts.
+  av_log_set_level(AV_LOG_FATAL);
+  FFrame = av_frame_alloc();
+  FCurrent = av_frame_alloc();
+  FLastOutput = av_frame_alloc();
+  FPending = av_packet_alloc();
+}
+
+TVffSession::~TVffSession() {
+  Close();
+  av_frame_free(&FFrame);
+  av_frame_free(&FCurrent);
+  av_frame_free(&FLastOutput);
+  av_packet_free(&FPending);
+}
+
+int TVffSession::Interrupt(void *Opaque) {
+  auto *self = static_cast<TVffSession *>(Opaque);
+  return std::chrono::steady_clock::now() > self->FDeadline ? 1 : 0;
+}
+
+bool TVffSession::OpenInput(const std::string &FileName, std::string &Error) {
+  FFormat = avformat_alloc_context();
+  if (!FFormat) {
+    Error = "Out of memory.";
+    return false;
+  }
+  FDeadline = std::chrono::steady_clock::now() + vffsession::OpenTimeout;
+  FFormat->interrupt_callback.callback = &TVffSession::Interrupt;
+  FFormat->interrupt_callback.opaque = this;
+  AVDictionary *options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  int r = avformat_open_input(&FFormat, vffsession::FileUrl(FileName).c_str(), nullptr, &options);
+  av_dict_free(&options);
+  if (r < 0) {
+    Error = "FFmpeg does not recognise this file as a video (" + vffsession::ErrorText(r) + ").";
+    return false;  // avformat_open_input freed the context
+  }
+  r = avformat_find_stream_info(FFormat, nullptr);
+  if (r < 0) {
+    Error = "The streams of this file cannot be read (" + vffsession::ErrorText(r) + ").";
+    return false;
+  }
+  // Past the probe, reading is plain file input: a long scan of a big file is not a hang.
+  FDeadline = std::chrono::steady_clock::time_point::max();
+  return true;
+}
+
+bool TVffSession::Open(const std::string &FileName) {
+  Close();
+  FOpenError.clear();
+  FFileName = FileName;
+
+  struct stat info;
+  if (FileName.empty()) {
+    FOpenError = "No file name was given.";
+    return false;
+  }
+  if (stat(FileName.c_str(), &info) != 0) {
+    FOpenError = "The file does not exist or cannot be reached.";
+    return false;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    FOpenError = "This is a folder, not a video file.";
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {  // a fifo or a device would block the probe
+    FOpenError = "This is not a video file but a device or a pipe.";
+    return false;
+  }
+  if (info.st_size == 0) {
+    FOpenError = "The file is empty.";
+    return false;
+  }
+
+  std::string error;
+  if (!OpenInput(FileName, error)) {
+    FOpenError = error;
+    Close();
+    return false;
+  }
+
+  const AVCodec *codec = nullptr;
+  FStream = av_find_best_stream(FFormat, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
+  if (FStream == AVERROR_DECODER_NOT_FOUND || (FStream >= 0 && !codec)) {
+    const int any = av_find_best_stream(FFormat, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const char *name = any >= 0 ? avcodec_get_name(FFormat->streams[any]->codecpar->codec_id) : "?";
+    FOpenError = std::string("No decoder is available for the video codec \"") + name + "\" of this file.";
+    Close();
+    return false;
+  }
+  if (FStream < 0 || (FFormat->streams[FStream]->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+    FOpenError = "The file holds no video stream.";
+    Close();
+    return false;
+  }
+  AVStream *stream = FFormat->streams[FStream];
+  FWidth = stream->codecpar->width;
+  FHeight = stream->codecpar->height;
+  if (FWidth <= 0 || FHeight <= 0) {
+    FOpenError = "The frame size announced by the file is missing or not plausible: the file is damaged.";
+    Close();
+    return false;
+  }
+  if (FWidth > vffsession::MaxSide || FHeight > vffsession::MaxSide ||
+      int64_t(FWidth) * FHeight > vffsession::MaxPixels || av_image_check_size(FWidth, FHeight, 0, nullptr) < 0) {
+    FOpenError = "The frame size " + std::to_string(FWidth) + " x " + std::to_string(FHeight) +
+                 " announced by the file is not plausible: the file is damaged.";
+    Close();
+    return false;
+  }
+  // The scan and every later read skip the other streams at the demuxer.
+  for (unsigned i = 0; i < FFormat->nb_streams; ++i) {
+    if (static_cast<int>(i) != FStream) FFormat->streams[i]->discard = AVDISCARD_ALL;
+  }
+
+  if (!FIndex.Scan(FFormat, FStream, error)) {
+    FOpenError = error;
+    Close();
+    return false;
+  }
+  FTailSuspect = FIndex.TailSuspect();
+  FSynthetic = !FIndex.PtsUsable();
+  // Where every picture is a keyframe (MJPEG, uncompressed) any frame costs one decode:
+  // a large cache would only keep the decoder from reusing warm buffers.
+  const bool intraOnly = static_cast<int>(FIndex.Keys().size()) >= FIndex.FrameCount();
+  FCache.SetBudget(intraOnly ? 0 : TVffFrameCache::DefaultBudget);
+
+  FDecoder = avcodec_alloc_context3(codec);
+  if (!FDecoder || avcodec_parameters_to_context(FDecoder, stream->codecpar) < 0) {
+    FOpenError = "Out of memory.";
+    Close();
+    return false;
+  }
+  FDecoder->pkt_timebase = stream->time_base;
+  FDecoder->thread_count = 0;  // as many as the machine has
+  FDecoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+  // After a jump to an open-GOP keyframe the H.264 decoder, waiting for its recovery point,
+  // loses the last picture of the file. Shown in full, pictures before the keyframe are
+  // dropped here by their times instead.
+  if (!FSynthetic) FDecoder->flags2 |= AV_CODEC_FLAG2_SHOW_ALL;
+  int r = avcodec_open2(FDecoder, codec, nullptr);
+  if (r < 0) {
+    FOpenError = std::string("The decoder for the codec \"") + codec->name + "\" cannot be started (" +
+                 vffsession::ErrorText(r) + ").";
+    Close();
+    return false;
+  }
+
+  // Constant-rate files keep their exact nominal rate (30000/1001 stays that); files whose
+  // frame durations vary, or whose header disagrees with the timestamps, get the mean.
+  const double mean = FIndex.MeanInterval();
+  if (mean > 0.0) {
+    FRate = 1.0 / mean;
+    if (!FIndex.VariableRate()) {
+      if (vffsession::RateClose(stream->avg_frame_rate, mean)) {
+        FRate = av_q2d(stream->avg_frame_rate);
+      } else if (vffsession::RateClose(stream->r_frame_rate, mean)) {
+        FRate = av_q2d(stream->r_frame_rate);
+      }
+    }
+  } else if (stream->avg_frame_rate.num > 0 && stream->avg_frame_rate.den > 0) {
+    FRate = av_q2d(stream->avg_frame_rate);
+  } else if (stream->r_frame_rate.num > 0 && stream->r_frame_rate.den > 0) {
+    FRate = av_q2d(stream->r_frame_rate);
+  }
+  if (!(FRate > 0.0) || !std::isfinite(FRate)) {
+    FOpenError = "The file does not give its frame rate.";
+    Close();
+    return false;
+  }
+  FDuration = FIndex.Duration();
+  if (!(FDuration > 0.0)) FDuration = FIndex.FrameCount() / FRate;
+
+  FPosition = -1;
+  if (FTailSuspect) CheckTail();
+  Seek(0);
+  if (FPosition != 0 || !FCurrent->buf[0]) {
+    FOpenError = "The first frame of the file cannot be decoded.";
+    Close();
+    return false;
+  }
+  return true;
+}
+
+void TVffSession::Close() {
+  FCache.Clear();
+  if (FCurrent) av_frame_unref(FCurrent);
+  if (FLastOutput) av_frame_unref(FLastOutput);
+  if (FPending) av_packet_unref(FPending);
+  FHasPending = false;
+  avcodec_free_context(&FDecoder);
+  avformat_close_input(&FFormat);
+  sws_freeContext(FScaler);
+  FScaler = nullptr;
+  FScalerSet = nullptr;
+  FIndex = TVffIndex();
+  FStream = -1;
+  FWidth = FHeight = 0;
+  FRate = FDuration = 0.0;
+  FPosition = 0;
+  FRunActive = false;
+  FDrained = FDrainSent = false;
+  FLastIndex = -1;
+  FPreferred = smTimestamp;
+  FSeekError.clear();
+}
+
+// A damaged end may promise more pictures than decode; find out once at open, so that the
+// frame count the program works with is the true one.
+void TVffSession::CheckTail() {
+  const int promised = FIndex.FrameCount();
+  const TVffKey last = FIndex.KeyFor(promised - 1);
+  if (!StartRun(last)) return;
+  DecodeTo(promised - 1);
+  if (FDrained && FLastIndex < promised - 1) FIndex.Truncate(std::max(FLastIndex + 1, 1));
+  FSeekError.clear();
+}
+
+void TVffSession::Seek(int Index) {
+  FSeekError.clear();
+  if (!IsOpen()) return;
+  const int count = FIndex.FrameCount();
+  if (Index < 0) Index = 0;
+  if (Index > count - 1) Index = count - 1;
+  if (Index == FPosition && FCurrent->buf[0]) return;
+
+  if (const AVFrame *cached = FCache.Find(Index)) {
+    av_frame_unref(FCurrent);
+    av_frame_ref(FCurrent, cached);
+    FPosition = Index;
+    return;
+  }
+
+  // A packet flagged key that is none is dropped and the next key back is tried.
+  bool decoded = false;
+  for (size_t attempt = 0; attempt <= FIndex.Keys().size(); ++attempt) {
+    const TVffKey key = FIndex.KeyFor(Index);
+    const bool decodeOn = FRunActive && !FDrained && FLastIndex < Index && key.Ordinal < FNextOrdinal;
+    if (!decodeOn && !StartRun(key)) {
+      FSeekError = "The video cannot be positioned on frame " + std::to_string(Index) + ".";
+      return;
+    }
+    decoded = DecodeTo(Index);
+    if (!FBadKey) break;
+    FIndex.Forget(FRunKeyOrdinal);
+    FRunActive = false;
+  }
+  if (decoded) {
+    FPosition = Index;
+    return;
+  }
+  // The picture never came: the file ends early or is damaged there.
+  if (FDrained && FLastIndex < count - 1 && FLastIndex >= 0) {
+    FIndex.Truncate(FLastIndex + 1);
+    FSeekError = "The file ends at frame " + std::to_string(FLastIndex) + ": the frames after it are missing or damaged.";
+  } else {
+    FSeekError = "Frame " + std::to_string(Index) + " cannot be decoded.";
+  }
+  if (FLastIndex >= 0 && FLastOutput->buf[0] && FLastIndex < Index) {
+    av_frame_unref(FCurrent);
+    av_frame_ref(FCurrent, FLastOutput);
+    FPosition = FLastIndex;
+  }
+}
+
+bool TVffSession::StartRun(const TVffKey &Key) {
+  FRunActive = false;
+  avcodec_flush_buffers(FDecoder);
+  av_packet_unref(FPending);
+  FHasPending = false;
+  FDrainSent = FDrained = false;
+  FLastIndex = Key.FrameIndex - 1;
+  FRunKeyPts = FIndex.KeyPts(Key);
+  FRunKeyOrdinal = Key.Ordinal;
+  FRunSeenKey = !FSynthetic;
+  FRunDropped = 0;
+  FBadKey = false;
+
+  const TVffPacket &target = FIndex.Packets()[Key.Ordinal];
+  // The method that worked last time goes first; the others follow in order of cost.
+  for (int attempt = 0; attempt < smCount; ++attempt) {
+    const int method = attempt == 0 ? FPreferred : (attempt <= FPreferred ? attempt - 1 : attempt);
+    if (!SeekBy(static_cast<TSeekMethod>(method), target)) continue;
+    for (;;) {
+      const int ordinal = ReadVideoPacket(FPending);
+      if (ordinal == Key.Ordinal) {
+        FHasPending = true;
+        FNextOrdinal = Key.Ordinal + 1;
+        FPreferred = method;
+        FRunActive = true;
+        return true;
+      }
+      av_packet_unref(FPending);
+      // Packets the table cannot place (a piece of a packet after a jump, or one without
+      // position or time) are passed over; the end, or a packet past the keyframe, mean this
+      // method missed.
+      if (ordinal == -1) continue;
+      if (ordinal < 0 || ordinal > Key.Ordinal) break;
+    }
+  }
+  return false;
+}
+
+bool TVffSession::SeekBy(TSeekMethod Method, const TVffPacket &Target) {
+  switch (Method) {
+    case smTimestamp: {
+      int64_t ts = Target.Dts;
+      if (ts == AV_NOPTS_VALUE || (Target.Pts != AV_NOPTS_VALUE && Target.Pts < ts)) ts = Target.Pts;
+      if (ts == AV_NOPTS_VALUE) return false;
+      return av_seek_frame(FFormat, FStream, ts, AVSEEK_FLAG_BACKWARD) >= 0;
+    }
+    case smByte:
+      if (Target.Pos < 0 || (FFormat->iformat->flags & AVFMT_NO_BYTE_SEEK)) return false;
+      return av_seek_frame(FFormat, FStream, Target.Pos, AVSEEK_FLAG_BYTE) >= 0;
+    case smReopen: {
+      // Reading again from the start always finds the keyframe, at the price of the probe.
+      avformat_close_input(&FFormat);
+      std::string error;
+      if (!OpenInput(FFileName, error)) return false;
+      if (FStream >= static_cast<int>(FFormat->nb_streams)) return false;
+      for (unsigned i = 0; i < FFormat->nb_streams; ++i) {
+        if (static_cast<int>(i) != FStream) FFormat->streams[i]->discard = AVDISCARD_ALL;
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// The next packet of the video stream, identified in the table: its decode-order index,
+// -1 when the table does not know it, -2 at the end of the file.
+int TVffSession::ReadVideoPacket(AVPacket *Packet) {
+  if (!FFormat) return -2;
+  int retries = 0;
+  for (;;) {
+    const int r = av_read_frame(FFormat, Packet);
+    if (r == AVERROR(EAGAIN) && ++retries < 1000) continue;
+    if (r < 0) return -2;
+    if (Packet->stream_index == FStream) return FIndex.Identify(*Packet);
+    av_packet_unref(Packet);
+  }
+}
+
+bool TVffSession::Feed() {
+  if (FDrainSent) return false;
+  for (;;) {
+    if (!FHasPending) {
+      const int r = ReadVideoPacket(FPending);
+      if (r == -2) {
+        FDrainSent = true;
+        avcodec_send_packet(FDecoder, nullptr);
+        return true;
+      }
+      ++FNextOrdinal;
+      FHasPending = true;
+    }
+    if (FPending->size <= 0) {  // an empty packet would end the stream for the decoder
+      av_packet_unref(FPending);
+      FHasPending = false;
+      continue;
+    }
+    if (FSynthetic) {
+      FPending->pts = FNextOrdinal - 1;
+      FPending->dts = AV_NOPTS_VALUE;
+    }
+    const int r = avcodec_send_packet(FDecoder, FPending);
+    if (r == AVERROR(EAGAIN)) return true;  // the decoder has pictures to give first
+    av_packet_unref(FPending);
+    FHasPending = false;
+    // A damaged packet is skipped, as a player skips it.
+    return true;
+  }
+}
+
+bool TVffSession::DecodeTo(int Target) {
+  while (FLastIndex < Target) {
+    if (FBadKey || (!FRunSeenKey && (FRunDropped > vffsession::MaxLeading || FDrained))) {
+      FBadKey = true;
+      return false;
+    }
+    const int r = avcodec_receive_frame(FDecoder, FFrame);
+    if (r == 0) {
+      Output(FFrame, Target);
+      av_frame_unref(FFrame);
+      continue;
+    }
+    if (r == AVERROR(EAGAIN)) {
+      if (!Feed()) {
+        FDrained = true;
+        break;
+      }
+      continue;
+    }
+    if (r == AVERROR_EOF) {
+      FDrained = true;
+      if (!FRunSeenKey) continue;
+      break;
+    }
+    // Any other answer leaves the decoder unusable for this run.
+    FRunActive = false;
+    break;
+  }
+  if (!FRunSeenKey) FBadKey = true;
+  return FLastIndex >= Target;
+}
+
+void TVffSession::Output(AVFrame *Frame, int Target) {
+  // Pictures shown before the run's keyframe belong to the previous group and lack their
+  // references.
+  // (The picture's own time, not the best-effort guess, which may fall back to decoding times.)
+  if (FRunKeyPts != AV_NOPTS_VALUE && Frame->pts != AV_NOPTS_VALUE && Frame->pts < FRunKeyPts) {
+    return;
+  }
+  if (FSynthetic) {
+    const int64_t ordinal = Frame->pts;
+    if (!FRunSeenKey) {
+      if (ordinal != FRunKeyOrdinal) {
+        ++FRunDropped;
+        return;
+      }
+      if (!Frame->key_frame && Frame->pict_type != AV_PICTURE_TYPE_I) {
+        FBadKey = true;
+        return;
+      }
+      FRunSeenKey = true;
+    } else if (ordinal != AV_NOPTS_VALUE && ordinal > FRunKeyOrdinal && ordinal <= INT32_MAX) {
+      // A key passed on the way: its picture shows where it stands, or that it is none.
+      if (const TVffKey *key = FIndex.KeyAt(static_cast<int>(ordinal))) {
+        if (Frame->key_frame || Frame->pict_type == AV_PICTURE_TYPE_I) {
+          FIndex.Learn(key->Ordinal, FLastIndex + 1);
+        } else {
+          FIndex.Forget(key->Ordinal);
+        }
+      }
+    }
+  }
+  const int index = ++FLastIndex;
+  if (index >= FIndex.FrameCount()) return;
+  FCache.Put(index, Frame);
+  av_frame_unref(FLastOutput);
+  av_frame_ref(FLastOutput, Frame);
+  if (index == Target) {
+    av_frame_unref(FCurrent);
+    av_frame_ref(FCurrent, Frame);
+  }
+}
+
+void TVffSession::Draw(const KlbVffBitmap &Bitmap) {
+  if (!IsOpen() || !FCurrent->buf[0] || !Bitmap.Bits || Bitmap.Width <= 0 || Bitmap.Height <= 0 ||
+      Bitmap.BytesPerLine < Bitmap.Width * 3) {
+    return;
+  }
+  const AVFrame *f = FCurrent;
+  // The "J" formats are the plain ones at full range; say so instead of using them.
+  AVPixelFormat format = static_cast<AVPixelFormat>(f->format);
+  bool fullRange = f->color_range == AVCOL_RANGE_JPEG;
+  switch (format) {
+    case AV_PIX_FMT_YUVJ420P: format = AV_PIX_FMT_YUV420P; fullRange = true; break;
+    case AV_PIX_FMT_YUVJ422P: format = AV_PIX_FMT_YUV422P; fullRange = true; break;
+    case AV_PIX_FMT_YUVJ444P: format = AV_PIX_FMT_YUV444P; fullRange = true; break;
+    case AV_PIX_FMT_YUVJ440P: format = AV_PIX_FMT_YUV440P; fullRange = true; break;
+    case AV_PIX_FMT_YUVJ411P: format = AV_PIX_FMT_YUV411P; fullRange = true; break;
+    default: break;
+  }
+  FScaler = sws_getCachedContext(FScaler, f->width, f->height, format, Bitmap.Width,
+                                 Bitmap.Height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+  if (!FScaler) return;
+  // The picture's own matrix and range, as FFmpeg's scale filter reads them; set again only
+  // when the converter or the picture's kind changed, since it rebuilds the tables.
+  const int space = f->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : f->colorspace;
+  int srcRange = fullRange ? 1 : 0;
+  const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(format);
+  if (desc && (desc->flags & AV_PIX_FMT_FLAG_RGB)) srcRange = 1;
+  const std::array<int, 7> kind = {f->width, f->height, format, Bitmap.Width, Bitmap.Height, space, srcRange};
+  if (FScaler != FScalerSet || kind != FScalerKind) {
+    int *invTable = nullptr, *table = nullptr, curSrcRange = 0, curDstRange = 0, brightness = 0, contrast = 0,
+        saturation = 0;
+    if (sws_getColorspaceDetails(FScaler, &invTable, &curSrcRange, &table, &curDstRange, &brightness, &contrast,
+                                 &saturation) >= 0) {
+      sws_setColorspaceDetails(FScaler, sws_getCoefficients(space), srcRange, table, curDstRange, brightness,
+                               contrast, saturation);
+    }
+    FScalerSet = FScaler;
+    FScalerKind = kind;
+  }
+  uint8_t *dst[4] = {Bitmap.Bits, nullptr, nullptr, nullptr};
+  int dstStride[4] = {Bitmap.BytesPerLine, 0, 0, 0};
+  sws_scale(FScaler, f->data, f->linesize, 0, f->height, dst, dstStride);
+}
+
+std::string TVffSession::Comment(const std::string &FileName) {
+  struct stat info;
+  if (stat(FileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0) return std::string();
+  AVFormatContext *format = nullptr;
+  AVDictionary *options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  const int r = avformat_open_input(&format, vffsession::FileUrl(FileName).c_str(), nullptr, &options);
+  av_dict_free(&options);
+  if (r < 0) return std::string();
+  std::string comment;
+  if (const AVDictionaryEntry *e = av_dict_get(format->metadata, "comment", nullptr, 0)) comment = e->value;
+  avformat_close_input(&format);
+  return comment;
+}
+
+}  // namespace kolibra::video::vff

@@ -1,0 +1,164 @@
+// kolibra-cli as a script runs it: the built program, found beside kolibra with its own
+// wrapper folder, its standard output, standard error and exit status.
+
+#include "VideoTestSupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kolibra::video {
+namespace {
+
+using testing::CliProgram;
+using testing::Fixture;
+using testing::ReferenceMd5;
+using testing::SharedVideo;
+
+struct TRun {
+  int Status = -1;
+  QString Out;
+  QString Err;
+};
+
+TRun RunCli(const QStringList &Arguments) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("KOLIBRA_KLBDLL_DIR"));  // it must find its own "KlbDll"
+  process.setProcessEnvironment(env);
+  process.start(CliProgram(), Arguments);
+  TRun run;
+  if (!process.waitForFinished(30000)) return run;
+  run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.Out = QString::fromUtf8(process.readAllStandardOutput());
+  run.Err = QString::fromUtf8(process.readAllStandardError());
+  return run;
+}
+
+QString ImageMd5(const QImage &Image) {
+  const QImage rgb = Image.convertToFormat(QImage::Format_RGB888);
+  QCryptographicHash hash(QCryptographicHash::Md5);
+  for (int y = 0; y < rgb.height(); ++y) {
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3));
+  }
+  return QString::fromLatin1(hash.result().toHex());
+}
+
+TEST(CliTest, InfoPrintsOneKeyValueLineEach) {
+  const struct {
+    const char *Clip;
+    const char *Expected;
+  } cases[] = {
+      {"h264_bframes.mp4",
+       "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.6\n"
+       "variable_rate: no\n"},
+      {"variable.mkv",
+       "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 17.10526316\ninterval: 0.05846153846\n"
+       "duration: 2.32\nvariable_rate: yes\n"},
+  };
+  for (const auto &c : cases) {
+    const TRun run = RunCli({QStringLiteral("info"), Fixture(QString::fromUtf8(c.Clip))});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QString::fromUtf8(c.Expected)) << c.Clip;
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+  }
+}
+
+TEST(CliTest, InfoReadsEveryClassroomVideo) {
+  const struct {
+    const char *Name;
+    const char *Frames;
+  } cases[] = {{"g1.avi", "frames: 16\n"},
+               {"Principe_inertie.avi", "frames: 28\n"},
+               {"Force_constante.avi", "frames: 26\n"},
+               {"balle1-vp9.avi", "frames: 295\n"}};
+  for (const auto &c : cases) {
+    const QString path = SharedVideo(QString::fromUtf8(c.Name));
+    if (path.isEmpty()) GTEST_SKIP() << "the shared videos are not beside the repository";
+    const TRun run = RunCli({QStringLiteral("info"), path, QStringLiteral("--framework"), QStringLiteral("vfw")});
+    EXPECT_EQ(run.Status, 0) << c.Name << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(QString::fromUtf8(c.Frames))) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.startsWith(QStringLiteral("framework: ffmpeg\n"))) << run.Out.toStdString();
+  }
+}
+
+TEST(CliTest, InfoReadsBothSampleVideos) {
+  const struct {
+    const char *Name;
+    const char *Expected;
+  } cases[] = {
+      {"Cylindre.avi",
+       "framework: ffmpeg\nframes: 50\nwidth: 480\nheight: 240\nrate: 25\ninterval: 0.04\nduration: 2\n"
+       "variable_rate: no\n"},
+      {"Parabole.avi",
+       "framework: ffmpeg\nframes: 48\nwidth: 480\nheight: 360\nrate: 50\ninterval: 0.02\nduration: 0.96\n"
+       "variable_rate: no\n"},
+  };
+  for (const auto &c : cases) {
+    const TRun run =
+        RunCli({QStringLiteral("info"), QDir(QStringLiteral(KOLIBRA_TEST_SAMPLES)).filePath(QString::fromUtf8(c.Name))});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QString::fromUtf8(c.Expected)) << c.Name;
+  }
+}
+
+TEST(CliTest, AFileThatCannotBeOpenedGivesItsReasonAndStatusOne) {
+  QTemporaryDir folder;
+  const QString empty = folder.filePath(QStringLiteral("empty.avi"));
+  QFile(empty).open(QIODevice::WriteOnly);
+  const struct {
+    QString Path;
+    const char *Says;
+  } cases[] = {{folder.filePath(QStringLiteral("gone.mp4")), "Unable to open this video file."},
+               {empty, "The file is empty."}};
+  for (const auto &c : cases) {
+    for (const QStringList &args : {QStringList{QStringLiteral("info"), c.Path},
+                                    QStringList{QStringLiteral("frame"), c.Path, QStringLiteral("0"),
+                                                folder.filePath(QStringLiteral("out.png"))}}) {
+      const TRun run = RunCli(args);
+      EXPECT_EQ(run.Status, 1);
+      EXPECT_TRUE(run.Out.isEmpty());
+      EXPECT_TRUE(run.Err.contains(c.Path)) << run.Err.toStdString();
+      EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Says))) << run.Err.toStdString();
+    }
+  }
+}
+
+TEST(CliTest, FrameWritesThePictureOfTheClampedIndex) {
+  QTemporaryDir folder;
+  const QStringList reference = ReferenceMd5(Fixture(QStringLiteral("mjpeg.avi.framemd5")));
+  const struct {
+    const char *Index;
+    int Written;
+  } cases[] = {{"7", 7}, {"1000", 29}, {"-4", 0}};
+  for (const auto &c : cases) {
+    const QString png = folder.filePath(QStringLiteral("frame %1.png").arg(QString::fromUtf8(c.Index)));
+    // "--" ends the options, so that a negative index is not taken for one.
+    const TRun run = RunCli({QStringLiteral("frame"), QStringLiteral("--"), Fixture(QStringLiteral("mjpeg.avi")),
+                             QString::fromUtf8(c.Index), png});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QStringLiteral("frame: %1\n").arg(c.Written));
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull()) << c.Index;
+    EXPECT_EQ(ImageMd5(image), reference[c.Written]) << c.Index;
+  }
+}
+
+TEST(CliTest, BadArgumentsAreRefused) {
+  const QString clip = Fixture(QStringLiteral("mjpeg.avi"));
+  for (const QStringList &args :
+       {QStringList{QStringLiteral("info"), clip, QStringLiteral("--framework"), QStringLiteral("quicktime")},
+        QStringList{QStringLiteral("frame"), clip, QStringLiteral("seven"), QStringLiteral("/tmp/x.png")},
+        QStringList{QStringLiteral("play"), clip}, QStringList{}}) {
+    const TRun run = RunCli(args);
+    EXPECT_EQ(run.Status, 1) << args.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(run.Err.isEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace kolibra::video
