@@ -4,21 +4,23 @@
 
 set_property(GLOBAL PROPERTY KOLIBRA_LOGIC_LIBRARIES "")
 
-# kolibra_logic_library(<name> <sources>...)
-function(kolibra_logic_library name)
-  add_library(${name} STATIC ${ARGN})
+function(_kolibra_mark_logic name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   set_property(TARGET ${name} PROPERTY KOLIBRA_LOGIC ON)
   set_property(GLOBAL APPEND PROPERTY KOLIBRA_LOGIC_LIBRARIES ${name})
+endfunction()
+
+# kolibra_logic_library(<name> <sources>...)
+function(kolibra_logic_library name)
+  add_library(${name} STATIC ${ARGN})
+  _kolibra_mark_logic(${name})
 endfunction()
 
 # kolibra_logic_objects(<name> <sources>...): one role of a logic library, compiled on its
 # own and folded into the subsystem's library.
 function(kolibra_logic_objects name)
   add_library(${name} OBJECT ${ARGN})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  set_property(TARGET ${name} PROPERTY KOLIBRA_LOGIC ON)
-  set_property(GLOBAL APPEND PROPERTY KOLIBRA_LOGIC_LIBRARIES ${name})
+  _kolibra_mark_logic(${name})
 endfunction()
 
 # kolibra_ui_library(<name> <sources>...): windows and dialogs, free to link Widgets.
