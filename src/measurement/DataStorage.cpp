@@ -1,0 +1,71 @@
+// The document's keys in section "Data" of the work file, in the order the file lists them:
+// the time base, the objects' colours and visibilities, the drawing style, then the fixed
+// axes ("Grid"), the layer ("Layer"), the scale (no suffix) and the two collections.
+
+#include "kit/IniFile.h"
+#include "measurement/Data.h"
+#include "measurement/GraphUtils.h"
+
+#include <algorithm>
+
+namespace kolibra::measurement {
+
+namespace data_storage_impl {
+
+const QString kGrid = QStringLiteral("Grid");
+const QString kLayer = QStringLiteral("Layer");
+
+}  // namespace data_storage_impl
+
+void TData::SaveToIni(TIniFile &ini, const QString &section) const {
+  using namespace data_storage_impl;
+  ini.WriteFloat(section, QStringLiteral("RequiredDuration"), Interval);
+  ini.WriteInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), FramesStep);
+  ini.WriteInteger(section, QStringLiteral("MarkColorsNumber"), int(Colors.size()));
+  for (size_t i = 0; i < Colors.size(); ++i)
+    ini.WriteInteger(section, IndexedKey(QStringLiteral("MarkColor"), int(i)), int(Colors[i].Value));
+  // The key's spelling is the work file's.
+  ini.WriteInteger(section, QStringLiteral("MarkVisibiltiesNumber"), int(Visibilities.size()));
+  for (size_t i = 0; i < Visibilities.size(); ++i)
+    ini.WriteBool(section, IndexedKey(QStringLiteral("MarkVisibility"), int(i)), Visibilities[i]);
+  ini.WriteInteger(section, QStringLiteral("ElementColor"), int(ElemColor.Value));
+  ini.WriteInteger(section, QStringLiteral("ElementSize"), ElemSize);
+  FixedAxes->SaveToIni(ini, section, kGrid);
+  LayerSystem->SaveToIni(ini, section, kLayer);
+  ScaleObject->SaveToIni(ini, section, QString());
+  FixedCollection->SaveToIni(ini, section, kGrid);
+  LayerCollection->SaveToIni(ini, section, kLayer);
+}
+
+void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
+  using namespace data_storage_impl;
+  EndDrags();
+  // No copy may outlive the containers the readers replace.
+  ClearHistories();
+  Interval = ini.ReadFloat(section, QStringLiteral("RequiredDuration"), 0.0);
+  FramesStep = ini.ReadInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), 1);
+  const int colourCount = std::max(1, ini.ReadInteger(section, QStringLiteral("MarkColorsNumber"), 1));
+  Colors.clear();
+  for (int i = 0; i < colourCount; ++i) {
+    const int fallback = int(CreateGraphUtils()->ObjectColor(i).Value);
+    Colors.push_back(TColor(std::uint32_t(ini.ReadInteger(section, IndexedKey(QStringLiteral("MarkColor"), i), fallback))));
+  }
+  const int visibilityCount = std::max(1, ini.ReadInteger(section, QStringLiteral("MarkVisibiltiesNumber"), 1));
+  Visibilities.clear();
+  for (int i = 0; i < visibilityCount; ++i)
+    Visibilities.push_back(ini.ReadBool(section, IndexedKey(QStringLiteral("MarkVisibility"), i), true));
+  ElemColor = TColor(std::uint32_t(ini.ReadInteger(section, QStringLiteral("ElementColor"), int(colors::clYellow.Value))));
+  ElemSize = std::clamp(ini.ReadInteger(section, QStringLiteral("ElementSize"), ElemSize), 0, 2);
+  FixedAxes->LoadFromIni(ini, section, kGrid);
+  LayerSystem->LoadFromIni(ini, section, kLayer);
+  ScaleObject->LoadFromIni(ini, section, QString());
+  FixedCollection->LoadFromIni(ini, section, kGrid);
+  LayerCollection->LoadFromIni(ini, section, kLayer);
+  ClearHistories();
+  ViewChanged();
+  InvalidateCalculators(TCalculatorSet::Both);
+  Fire(OnAxesChange);
+  View().Invalidate();
+}
+
+}  // namespace kolibra::measurement

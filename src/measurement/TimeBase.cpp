@@ -1,0 +1,158 @@
+#include "measurement/TimeBase.h"
+
+#include "kit/Locale.h"
+#include "kit/MathUtils.h"
+#include "kit/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace kolibra::measurement {
+
+namespace time_base_impl {
+
+QString Tr(const char *text) { return QCoreApplication::translate("TBoiteTemps", text); }
+
+// Drops the zeros after the last significant decimal, and the point when nothing follows.
+QString TrimDecimals(QString text) {
+  if (!text.contains(QLatin1Char('.'))) return text;
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
+
+}  // namespace time_base_impl
+
+bool IsValidFrameInterval(double seconds) { return seconds > MinFrameInterval && seconds < MaxFrameInterval; }
+
+QString GeneralFormat(double value, int digits) {
+  using time_base_impl::TrimDecimals;
+  if (!std::isfinite(value)) return RealToText(value);
+  if (IsNearZero(value)) return QStringLiteral("0");
+  digits = std::clamp(digits, 1, 17);
+  char buffer[64];
+  // The exponent after rounding to the digits decides the notation.
+  std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+  const QString scientific = QString::fromLatin1(buffer);
+  const int e = scientific.indexOf(QLatin1Char('e'));
+  const int exponent = scientific.mid(e + 1).toInt();
+  QString text;
+  if (exponent + 1 <= digits && std::fabs(value) >= 1e-5) {
+    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, digits - 1 - exponent), value);
+    text = TrimDecimals(QString::fromLatin1(buffer));
+  } else {
+    text = TrimDecimals(scientific.left(e)) + QLatin1Char('E') + QString::number(exponent);
+  }
+  text.replace(QLatin1Char('.'), DecimalSeparator());
+  return text;
+}
+
+bool ParseTypedReal(const QString &text, double &value) {
+  QString t = LocalizeDecimal(text.trimmed());
+  t.replace(DecimalSeparator(), QLatin1Char('.'));
+  if (t.isEmpty()) return false;
+  bool ok = false;
+  const double parsed = QLocale::c().toDouble(t, &ok);
+  if (!ok || !std::isfinite(parsed)) return false;
+  value = parsed;
+  return true;
+}
+
+TTimeBaseDialogModel::TTimeBaseDialogModel(double defaultDuration, double frameInterval)
+    : Default(defaultDuration),
+      Current(frameInterval),
+      DefaultChecked(IsNearZero(defaultDuration - frameInterval)),
+      Text(GeneralFormat(DefaultChecked ? defaultDuration : frameInterval, 10)) {}
+
+QString TTimeBaseDialogModel::DefaultCaption() { return time_base_impl::Tr("Interval between 2 frames"); }
+
+QStringList TTimeBaseDialogModel::InfoLines() const {
+  using time_base_impl::Tr;
+  const QString d = GeneralFormat(Default, 3);
+  const int rate = IsNearZero(Default) ? 0 : RoundClamped(1.0 / Default);
+  return {Tr("The video file was captured with a frame rate of"),
+          QString::number(rate) + QLatin1Char(' ') + Tr("images / second."),
+          Tr("The interval between 2 successive images is then"),
+          Tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + Tr("s") + QLatin1Char('.')};
+}
+
+QString TTimeBaseDialogModel::GroupCaption() const { return time_base_impl::Tr("Duration represented by T"); }
+
+QString TTimeBaseDialogModel::DefaultRadioCaption() const {
+  return time_base_impl::Tr("Use the default value T = ") + GeneralFormat(Default, 3) + QStringLiteral(" s");
+}
+
+QString TTimeBaseDialogModel::OtherRadioCaption() const { return time_base_impl::Tr("Choose another value:"); }
+
+QString TTimeBaseDialogModel::UnitCaption() const { return time_base_impl::Tr("second(s)"); }
+
+void TTimeBaseDialogModel::ChooseDefault() {
+  DefaultChecked = true;
+  Current = Default;
+  if (OnApplyDefault) OnApplyDefault(Default);
+  Text = GeneralFormat(Default, 10);
+}
+
+void TTimeBaseDialogModel::ChooseOther() {
+  DefaultChecked = false;
+  Text = GeneralFormat(Current, 10);
+}
+
+void TTimeBaseDialogModel::TextEdited(const QString &text) {
+  Text = text;
+  DefaultChecked = false;
+}
+
+bool TTimeBaseDialogModel::FilterKey(QChar &key) {
+  if (key == QLatin1Char('.') || key == QLatin1Char(',')) {
+    key = DecimalSeparator();
+    return true;
+  }
+  if (key.isDigit() && key.unicode() < 128) return true;
+  switch (key.unicode()) {
+    case '\b':
+    case '\r':
+    case '\n':
+    case '+':
+    case '-':
+    case 'E':
+    case 'e':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TTimeBaseDialogModel::Validate(double &value) const { return ValidateText(Text, value); }
+
+bool TTimeBaseDialogModel::ValidateText(const QString &text, double &value) {
+  using time_base_impl::Tr;
+  double typed = 0.0;
+  if (!ParseTypedReal(text, typed)) {
+    TMessageBox(icWarning)
+        .AddLine(Tr("Inputted value:") + QLatin1Char(' ') + text)
+        .AddLine(Tr("This string is not a  suitable real."))
+        .AddLine(Tr("String must contain a sign (optional), numerals, a decimal separator (optional), then a "
+                    "mantissa (optional)."))
+        .AddLine(Tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an integer."))
+        .AddButton(Tr("Ok"))
+        .Execute();
+    return false;
+  }
+  if (!IsValidFrameInterval(typed)) {
+    TMessageBox(icInformation)
+        .AddLine(Tr("Inputted value:") + QLatin1Char(' ') + text + QLatin1Char(' ') + Tr("s"))
+        .AddLine(Tr("Type a value in the given interval:"))
+        .AddLine(Tr("1 µs < time interval < 1 Gs"))
+        .AddButton(Tr("Ok"))
+        .Execute();
+    return false;
+  }
+  value = typed;
+  return true;
+}
+
+}  // namespace kolibra::measurement

@@ -1,0 +1,154 @@
+#include "measurement/windows/BoiteTemps.h"
+
+#include "measurement/TimeBase.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kolibra::measurement {
+
+namespace boite_temps_impl {
+
+QString Tr(const char *text) { return QCoreApplication::translate("TBoiteTemps", text); }
+
+// Lets through only the keys the model accepts, typing the regional separator for "." and
+// ",". Keys without a printable character (arrows, Delete, shortcuts) go on unchanged.
+class TKeyFilter : public QObject {
+ public:
+  TKeyFilter(QLineEdit *edit, std::function<void()> typed) : QObject(edit), Edit(edit), Typed(std::move(typed)) {}
+
+  bool eventFilter(QObject *, QEvent *event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const QString text = static_cast<QKeyEvent *>(event)->text();
+    if (text.size() != 1 || !text.at(0).isPrint()) return false;
+    QChar key = text.at(0);
+    if (!TTimeBaseDialogModel::FilterKey(key)) return true;
+    if (key == text.at(0)) return false;
+    Edit->insert(QString(key));
+    Typed();
+    return true;
+  }
+
+ private:
+  QLineEdit *Edit;
+  std::function<void()> Typed;
+};
+
+}  // namespace boite_temps_impl
+
+TBoiteTemps::TBoiteTemps() : Caption(TTimeBaseDialogModel::DefaultCaption()) {}
+
+bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &result) {
+  using boite_temps_impl::Tr;
+  TTimeBaseDialogModel model(defaultDuration, frameInterval);
+  model.OnApplyDefault = OnApplyDefault;
+
+  QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  form.setObjectName(QStringLiteral("FormBoiteTemps"));
+  form.setWindowTitle(Caption);
+  form.setFont(Font);
+  QPalette palette = form.palette();
+  palette.setColor(QPalette::Window, BackGroundColor.ToQColor(palette));
+  form.setPalette(palette);
+  form.setAutoFillBackground(true);
+
+  auto *info = new QLabel(model.InfoLines().join(QLatin1Char('\n')), &form);
+  info->setObjectName(QStringLiteral("LabelInformation"));
+  info->setAlignment(Qt::AlignCenter);
+
+  auto *group = new QGroupBox(model.GroupCaption(), &form);
+  group->setObjectName(QStringLiteral("GroupBoxDuree"));
+  auto *useDefault = new QRadioButton(model.DefaultRadioCaption(), group);
+  useDefault->setObjectName(QStringLiteral("RadioButtonDefaut"));
+  auto *useOther = new QRadioButton(model.OtherRadioCaption(), group);
+  useOther->setObjectName(QStringLiteral("RadioButtonAutre"));
+  auto *edit = new QLineEdit(model.EditText(), group);
+  edit->setObjectName(QStringLiteral("EditValeur"));
+  edit->setMaxLength(TTimeBaseDialogModel::EditMaxLength);
+  auto *unit = new QLabel(model.UnitCaption(), group);
+  unit->setObjectName(QStringLiteral("LabelUnite"));
+  auto *calculator = new QToolButton(group);
+  calculator->setObjectName(QStringLiteral("ButtonCalculatrice"));
+  calculator->setText(QStringLiteral("..."));
+  calculator->setEnabled(static_cast<bool>(OnCalculator));
+  (model.IsDefaultChecked() ? useDefault : useOther)->setChecked(true);
+
+  auto *groupLayout = new QGridLayout(group);
+  groupLayout->addWidget(useDefault, 0, 0, 1, 4);
+  groupLayout->addWidget(useOther, 1, 0);
+  groupLayout->addWidget(edit, 1, 1);
+  groupLayout->addWidget(unit, 1, 2);
+  groupLayout->addWidget(calculator, 1, 3);
+
+  auto *ok = new QPushButton(Tr("Ok"), &form);
+  ok->setObjectName(QStringLiteral("ButtonOk"));
+  ok->setDefault(true);
+  auto *cancel = new QPushButton(Tr("Cancel"), &form);
+  cancel->setObjectName(QStringLiteral("ButtonCancel"));
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+
+  auto *layout = new QVBoxLayout(&form);
+  layout->addWidget(info);
+  layout->addWidget(group);
+  layout->addLayout(buttons);
+
+  // Writing the edit from the radio buttons is not typing: the edit's handler stays quiet.
+  const auto showText = [&model, edit] {
+    const QSignalBlocker blocker(edit);
+    edit->setText(model.EditText());
+  };
+  const auto typed = [&model, edit, useOther] {
+    model.TextEdited(edit->text());
+    useOther->setChecked(true);
+  };
+  QObject::connect(useDefault, &QRadioButton::clicked, &form, [&model, showText] {
+    model.ChooseDefault();
+    showText();
+  });
+  QObject::connect(useOther, &QRadioButton::clicked, &form, [&model, showText, edit] {
+    model.ChooseOther();
+    showText();
+    edit->setFocus();
+    edit->selectAll();
+  });
+  QObject::connect(edit, &QLineEdit::textEdited, &form, typed);
+  edit->installEventFilter(new boite_temps_impl::TKeyFilter(edit, typed));
+  QObject::connect(calculator, &QToolButton::clicked, &form, [this] {
+    if (OnCalculator) OnCalculator();
+  });
+  double accepted = 0.0;
+  QObject::connect(ok, &QPushButton::clicked, &form, [&form, &accepted, edit] {
+    if (TTimeBaseDialogModel::ValidateText(edit->text(), accepted)) {
+      form.accept();
+      return;
+    }
+    edit->setFocus();
+    edit->selectAll();
+  });
+  QObject::connect(cancel, &QPushButton::clicked, &form, &QDialog::reject);
+
+  form.adjustSize();
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    form.move(screen->availableGeometry().center() - form.rect().center());
+  if (form.exec() != QDialog::Accepted) return false;
+  result = accepted;
+  return true;
+}
+
+}  // namespace kolibra::measurement
