@@ -1,0 +1,48 @@
+#include "settings/VideoProperties.h"
+
+#include "kit/MathUtils.h"
+#include "settings/ValueEntry.h"
+
+#include <QCoreApplication>
+
+namespace kolibra::settings {
+
+namespace video_properties_impl {
+
+QString Tr(const char *text) { return QCoreApplication::translate("TBoiteProprietes", text); }
+
+// Puts text in place of the one placeholder of a translated pattern, without printf.
+QString Fill(QString pattern, const char *placeholder, const QString &text) {
+  const QLatin1String mark(placeholder);
+  const int at = pattern.indexOf(mark);
+  if (at >= 0) pattern.replace(at, mark.size(), text);
+  return pattern;
+}
+
+}  // namespace video_properties_impl
+
+QString TPropertiesModel::DefaultCaption() { return video_properties_impl::Tr("Properties"); }
+
+bool TPropertiesModel::CanShow(const TVideoProperties &video) { return !IsNearZero(video.FrameDuration); }
+
+std::vector<TPropertiesLine> TPropertiesModel::Lines(const TVideoProperties &video) {
+  using video_properties_impl::Fill;
+  using video_properties_impl::Tr;
+  const QString dash = QStringLiteral("- ");
+  // "%.3g": three significant digits in the general format.
+  const QString rate = GeneralNumberText(video.FrameRate, 3);
+  const QString length = GeneralNumberText(video.FrameDuration * video.FrameCount, 3);
+  return {
+      {Tr("Information on the video file"), true, true},
+      {},
+      {video.FileName, false, false, colors::clBlue},
+      {},
+      {dash + Fill(Tr("Frame rate: %.3g"), "%.3g", rate)},
+      {dash + Fill(Tr("Image width in pixels: %d"), "%d", QString::number(video.FrameWidth))},
+      {dash + Fill(Tr("Image height in pixels: %d"), "%d", QString::number(video.FrameHeight))},
+      {dash + Fill(Tr("Total number of images: %d"), "%d", QString::number(video.FrameCount))},
+      {dash + Fill(Tr("Video length: %.3g s"), "%.3g", length)},
+  };
+}
+
+}  // namespace kolibra::settings

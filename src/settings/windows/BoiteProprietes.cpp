@@ -1,0 +1,61 @@
+#include "settings/windows/BoiteProprietes.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace kolibra::settings {
+
+TBoiteProprietes::TBoiteProprietes() : Caption(TPropertiesModel::DefaultCaption()) {}
+
+bool TBoiteProprietes::Execute(const TVideoProperties &video) {
+  if (!TPropertiesModel::CanShow(video)) return false;
+
+  QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  form.setObjectName(QStringLiteral("FormBoiteProprietes"));
+  form.setWindowTitle(Caption);
+  form.setFont(Font);
+  QPalette palette = form.palette();
+  palette.setColor(QPalette::Window, BackGroundColor.ToQColor(palette));
+  form.setPalette(palette);
+  form.setAutoFillBackground(true);
+  form.setFixedSize(TPropertiesModel::FormSize);
+
+  auto *text = new QTextEdit(&form);
+  text->setObjectName(QStringLiteral("RichEditInformation"));
+  text->setReadOnly(true);
+  QPalette textPalette = text->palette();
+  textPalette.setColor(QPalette::Base, colors::clInfoBk.ToQColor(textPalette));
+  text->setPalette(textPalette);
+  text->setGeometry(TPropertiesModel::TextRect(form.size()));
+
+  QTextCursor cursor(text->document());
+  bool first = true;
+  for (const TPropertiesLine &line : TPropertiesModel::Lines(video)) {
+    QTextBlockFormat block;
+    block.setAlignment(line.Centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    QTextCharFormat chars;
+    chars.setFontWeight(line.Bold ? QFont::Bold : QFont::Normal);
+    chars.setForeground(line.Color.ToQColor(textPalette));
+    if (first)
+      cursor.setBlockFormat(block);
+    else
+      cursor.insertBlock(block);
+    first = false;
+    cursor.setBlockCharFormat(chars);
+    cursor.insertText(line.Text, chars);
+  }
+  text->moveCursor(QTextCursor::Start);
+
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    form.move(screen->availableGeometry().center() - form.rect().center());
+  form.exec();
+  return true;
+}
+
+}  // namespace kolibra::settings
