@@ -31,6 +31,16 @@ double RootMeanSquare(const TDoubleDynArray &y) {
   return std::sqrt(sum / double(y.size()));
 }
 
+// Slope at a of the parabola through (a, ya), (b, yb), (c, yc). On evenly spaced abscissas
+// this is the one-sided rule (-3 ya + 4 yb - yc) / (c - a); an object missing a mark next to
+// either end has uneven ones, where that rule would be wrong even for uniform motion.
+double EndSlope(double a, double b, double c, double ya, double yb, double yc) {
+  if (IsNearZero((c - b) - (b - a))) return (-3.0 * ya + 4.0 * yb - yc) / (c - a);
+  const double h1 = b - a;
+  const double h2 = c - a;
+  return -ya * (h1 + h2) / (h1 * h2) + yb * h2 / (h1 * (h2 - h1)) - yc * h1 / (h2 * (h2 - h1));
+}
+
 }  // namespace deriv_impl
 
 int CheckDerivationInput(const TDoubleDynArray &t, const TDoubleDynArray &y, double k) {
@@ -51,9 +61,9 @@ int ThreePointDerivative(const TDoubleDynArray &t, const TDoubleDynArray &y, dou
   if (const int check = CheckDerivationInput(t, y, k); check != krOk) return check;
   const size_t n = y.size();
   TDoubleDynArray d(n, 0.0);  // out may be y itself
-  d[0] = (-3.0 * y[0] + 4.0 * y[1] - y[2]) / (t[2] - t[0]) / k;
+  d[0] = deriv_impl::EndSlope(t[0], t[1], t[2], y[0], y[1], y[2]) / k;
   for (size_t i = 1; i + 1 < n; ++i) d[i] = (y[i + 1] - y[i - 1]) / (t[i + 1] - t[i - 1]) / k;
-  d[n - 1] = (y[n - 3] - 4.0 * y[n - 2] + 3.0 * y[n - 1]) / (t[n - 1] - t[n - 3]) / k;
+  d[n - 1] = deriv_impl::EndSlope(t[n - 1], t[n - 2], t[n - 3], y[n - 1], y[n - 2], y[n - 3]) / k;
   out = std::move(d);
   return krOk;
 }

@@ -40,7 +40,8 @@ class TDeriv {
 // of at least 3 samples, K is not zero and no difference a derivative divides by vanishes.
 int CheckDerivationInput(const TDoubleDynArray &t, const TDoubleDynArray &y, double k);
 
-// Three-point differences, one-sided at both ends (exact for a parabola), divided by k.
+// Three-point differences, divided by k: central inside, one-sided at both ends from the
+// parabola through the three end samples (exact for a parabola, evenly spaced or not).
 int ThreePointDerivative(const TDoubleDynArray &t, const TDoubleDynArray &y, double k,
                          TDoubleDynArray &out);
 

@@ -23,4 +23,8 @@ enum TKinematicsResult : int {
   krFitNoRange = 14,        // the abscissas span no range
 };
 
+// The first of two results that is a failure: a velocity and an acceleration computed
+// side by side fail together when either fails, whatever the two codes are.
+constexpr int FirstFailure(int first, int second) { return first != krOk ? first : second; }
+
 }  // namespace kolibra::kinematics

@@ -78,6 +78,22 @@ INSTANTIATE_TEST_SUITE_P(
                         true,
                         {0.25, 0.25, 0.25, 0.25, 0.25},
                         {0, 0, 0, 0, 0}},
+        // A line sampled unevenly (an object missing a mark next to an end): the one-sided
+        // ends follow the parabola through the three end samples, so they stay exact.
+        KnownDerivative{"UnevenLinePlain",
+                        {0, 1, 3, 4},
+                        {0, 2, 6, 8},
+                        1.0,
+                        false,
+                        {2, 2, 2, 2},
+                        {0, 0, 0, 0}},
+        KnownDerivative{"UnevenLineSmoothed",
+                        {10, 12, 13, 16, 17},
+                        {0.5, 1.5, 2.0, 3.5, 4.0},
+                        0.5,
+                        true,
+                        {1, 1, 1, 1, 1},
+                        {0, 0, 0, 0, 0}},
         // Varying by less than 0.01 around its mean the series is still: sliding slopes for
         // the velocity, -0.02 times the differences of that velocity for the acceleration.
         KnownDerivative{"StillSeries",

@@ -1,0 +1,52 @@
+#include "kinematics/ResultMessages.h"
+
+#include "kinematics/ResultCodes.h"
+
+#include <QCoreApplication>
+
+namespace kolibra::kinematics {
+
+namespace result_messages_impl {
+
+constexpr const char *TranslationContext = "KinematicsResults";
+
+const char *MessageOf(int code) {
+  switch (code) {
+    case krTooFewSamples:
+      return "An object has fewer than 3 marks: its velocity and acceleration cannot be calculated.";
+    case krNoObject:
+      return "There is no object to calculate.";
+    case krNoScale:
+      return "The scale is not defined: place both ends of the scale and type its length.";
+    case krNoVideo:
+      return "No video is open.";
+    case krZeroDivisor:
+      return "The interval between 2 frames is zero.";
+    case krEqualAbscissas:
+      return "Two marked frames fall at the same time.";
+    case krMismatchedSeries:
+      return "The times and the positions of an object do not match.";
+    case krFitSingular:
+      return "Smoothing failed: no curve could be fitted to the marks.";
+    case krFitTooFewPoints:
+      return "Smoothing failed: fewer than 2 marks to fit.";
+    case krFitNoCoefficient:
+      return "Smoothing failed: no coefficient left to fit.";
+    case krFitNoRange:
+      return "Smoothing failed: every mark lies at the same time.";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace result_messages_impl
+
+QString ResultMessage(int code) {
+  if (code == krOk) return QString();
+  if (const char *text = result_messages_impl::MessageOf(code))
+    return QCoreApplication::translate(result_messages_impl::TranslationContext, text);
+  return QCoreApplication::translate(result_messages_impl::TranslationContext, "Calculation error %1.")
+      .arg(code);
+}
+
+}  // namespace kolibra::kinematics

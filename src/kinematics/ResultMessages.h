@@ -1,0 +1,15 @@
+#pragma once
+// The words the results window puts under its "calculation unit has detected an error"
+// warning: one sentence per result code of ResultCodes.h, so that the user reads why the
+// velocities are missing (no scale, a frame interval of zero, an object marked on two
+// frames only ...) rather than a guess.
+
+#include <QString>
+
+namespace kolibra::kinematics {
+
+// The cause a result code names; empty for krOk. An unknown code still gives a sentence,
+// with the number in it.
+QString ResultMessage(int code);
+
+}  // namespace kolibra::kinematics
