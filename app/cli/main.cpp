@@ -1,6 +1,8 @@
 // kolibra-cli: Kolibra's video readers for scripts and batch work.
 //   kolibra-cli info FILE [--framework vfw|ds|ffmpeg]
 //   kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]
+//   kolibra-cli eval EXPRESSION [--radian]
+#include "formulas/EvalCommand.h"
 #include "video/VideoCli.h"
 
 #include <QCommandLineParser>
@@ -14,6 +16,9 @@ int main(int argc, char **argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
   QTextStream out(stdout);
   QTextStream err(stderr);
+  // The expression may start with "-": eval reads its own arguments.
+  if (app.arguments().value(1) == QLatin1String("eval"))
+    return kolibra::formulas::RunEvalCommand(app.arguments().mid(2), out, err);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(

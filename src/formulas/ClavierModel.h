@@ -1,0 +1,115 @@
+#pragma once
+// The rules of the formula keyboard TClavier, free of widgets: what each button inserts and
+// where the caret goes, what typing turns into, validation with its history, and the
+// favourite formulas, comments and units.
+//
+// The memo is Text with a caret (SelStart) and a selection (SelLength); an insertion
+// replaces the selection. A function button opens its bracket, and closes it too when the
+// caret is at the end of the text, leaving the caret between the two.
+
+#include "formulas/Favourites.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kolibra::formulas {
+
+enum class TClavierKey {
+  OpenBracket,
+  CloseBracket,
+  OpenSquare,
+  CloseSquare,
+  Add,
+  Minus,
+  Mult,
+  Div,
+  Power,
+  Equal,
+  E,
+  Sin,
+  Cos,
+  Tan,
+  Ln,
+  Log,
+  Exp,
+  Sqrt,
+  Abs,
+  Power10,
+  Pi,
+  Square,
+  Inverse,
+  I,
+  IMinus1,
+  IPlus1,
+  Erase,
+  AllClear,
+  Home,
+  End,
+  Left,
+  Right,
+  Execute,
+};
+
+struct TClavierButton {
+  TClavierKey Key;
+  const char *Name;  // the button's object name
+};
+
+// Every button of the keyboard, in the order the window lays them out.
+const std::vector<TClavierButton> &ClavierButtons();
+
+class TClavierModel {
+ public:
+  // Texts of the window.
+  static QString Caption();
+
+  // The text a button shows: what it inserts ("Sin", "ArcSin" while Arc is on ...) or the
+  // sign of its action.
+  QString ButtonCaption(TClavierKey key) const;
+  // The text a button inserts at the caret now (empty for the action buttons).
+  QString Insertion(TClavierKey key) const;
+  // Applies a button other than Execute (which the window routes to Validate).
+  void Press(TClavierKey key);
+
+  // What a character typed in the memo becomes: "." and "," the decimal separator, "/" the
+  // division sign; others unchanged.
+  static QChar TypedChar(QChar typed);
+  void Type(QChar typed);
+  // Starts editing a definition: the memo holds it (blanks removed), caret at the end.
+  void SetText(const QString &text);
+
+  // The trimmed definition, appended to the history (an earlier entry equal whatever the
+  // case is dropped first); the formulas window applies it.
+  QString Validate();
+
+  // Favourite formulas: the memo's text added, the chosen one removed; only while the option
+  // allows changes. False when nothing changed.
+  bool AddFavouriteFormula();
+  bool RemoveFavouriteFormula();
+  bool AddFavouriteComment();
+  bool RemoveFavouriteComment();
+  bool AddFavouriteUnit();
+  bool RemoveFavouriteUnit();
+  // Previous and next entries of the comment and unit lists, into Comment and Unit.
+  void PreviousComment() { Comment = Favourites.Comments.Previous(); }
+  void NextComment() { Comment = Favourites.Comments.Next(); }
+  void PreviousUnit() { Unit = Favourites.Units.Previous(); }
+  void NextUnit() { Unit = Favourites.Units.Next(); }
+
+  QString Text;
+  int SelStart = 0;
+  int SelLength = 0;
+  bool Arc = false;
+  // The option "Add or remove favourite formulas": the add and remove buttons are shown.
+  bool ChangeFavourites = true;
+  QString Comment;
+  QString Unit;
+  QStringList History;
+  TFavourites Favourites;
+
+ private:
+  void Insert(const QString &text);
+};
+
+}  // namespace kolibra::formulas
