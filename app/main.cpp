@@ -1,29 +1,41 @@
 // Kolibra: teaching mechanics from video.
+//
+// kolibra [VIDEO]: opens VIDEO at start-up instead of one of the sample videos.
 
 #include "dialogs/MessageBoxWindow.h"
+#include "mainwindow/MainForm.h"
 #include "measurement/GraphUtils.h"
-#include "settings/Options.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolibra"));
 
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QCoreApplication::translate("main", "Teaching mechanics from video."));
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("video"),
+                               QCoreApplication::translate("main", "A video to open instead of a sample video."),
+                               QStringLiteral("[video]"));
+  parser.process(app);
+
   // Every message of the program goes through the one message-box window.
   kolibra::dialogs::TMessageBoxWindow messageBoxes;
   kolibra::SetMessagePresenter(&messageBoxes);
-
   kolibra::measurement::CreateGraphUtils();
-  kolibra::settings::TOptions options;
 
-  // The main window grows with the measurement subsystems; for now it is an empty frame.
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Kolibra"));
-  window.resize(1024, 720);
-  window.show();
-  const int status = app.exec();
+  kolibra::mainwindow::TMainFormSettings settings;
+  if (!parser.positionalArguments().isEmpty())
+    settings.StartFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+  int status = 0;
+  {
+    kolibra::mainwindow::TMainForm window(settings);
+    window.showMaximized();
+    status = app.exec();
+  }
 
   kolibra::SetMessagePresenter(nullptr);
   kolibra::measurement::FreeGraphUtils();

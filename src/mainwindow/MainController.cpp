@@ -1,0 +1,286 @@
+// The main window's start, end, opening of videos, enabled states and the reactions to the
+// video view and the measurement document.
+
+#include "mainwindow/MainController.h"
+#include "mainwindow/MainTexts.h"
+
+#include "kit/MessageBox.h"
+#include "mainwindow/FileNames.h"
+#include "measurement/Data.h"
+#include "settings/Options.h"
+#include "videoview/VideoModel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace kolibra::mainwindow {
+
+using namespace videoview;
+
+TMainController::TMainController(TVideoModel &video, measurement::TData &data, settings::TOptions &options,
+                                 IMainWindowView &view, IMainDialogs &dialogs)
+    : Video(video), Data(data), Options(options), View(view), Dialogs(dialogs) {
+  WindowCaption = QStringLiteral("Kolibra");
+  Wire();
+}
+
+TMainController::~TMainController() {
+  Video.OnAfterPaint = Video.OnZoomChange = Video.OnVideoClose = Video.OnToolChange = nullptr;
+  Video.OnVideoOpen = Video.OnModeChange = Video.OnModeRefused = nullptr;
+  Video.OnMessage = nullptr;
+  Data.OnAxesChange = Data.OnColorsChange = Data.OnScaleChange = Data.OnScaleKindChange = nullptr;
+  Data.OnMarksChange = Data.OnSystemsChange = Data.OnToolChange = Data.OnVisibilityChange = nullptr;
+  Options.OnChange = nullptr;
+}
+
+void TMainController::Wire() {
+  Video.OnAfterPaint = [this](TVideoModel *) { AfterPaint(); };
+  Video.OnZoomChange = [this](TVideoModel *) {
+    RefreshNavigationBoxes();
+    Refresh(rfBoxes);
+  };
+  Video.OnVideoClose = [this](TVideoModel *) {
+    TrackPosition = 0;
+    Video.UpdateCursor();
+    Refresh(rfTrackBar);
+  };
+  Video.OnToolChange = [this](TVideoModel *) { ViewToolChanged(); };
+  Video.OnVideoOpen = [this](TVideoModel *) { AfterOpening(); };
+  Video.OnModeChange = [this](TVideoModel *) { ModeChanged(); };
+  Video.OnModeRefused = [this](TVideoModel *) { ModeRefused(); };
+  Video.OnMessage = [](TVideoModel *, const QString &text) {
+    TMessageBox(icWarning).AddLine(text).AddButton(MainTr("Ok")).Execute();
+  };
+
+  Data.OnAxesChange = [this](measurement::TData *) {
+    RefreshAngleBox();
+    Refresh(rfBoxes);
+  };
+  Data.OnColorsChange = [this](measurement::TData *) { Video.Invalidate(); };
+  Data.OnVisibilityChange = [this](measurement::TData *) { Video.Invalidate(); };
+  Data.OnScaleChange = [this](measurement::TData *) { ScaleChanged(); };
+  Data.OnScaleKindChange = [this](measurement::TData *) { ScaleKindChanged(); };
+  Data.OnMarksChange = [this](measurement::TData *) {
+    RefreshMarksBox();
+    Video.Invalidate();
+    Refresh(rfBoxes);
+  };
+  Data.OnSystemsChange = [this](measurement::TData *) {
+    ApplyVisibility();
+    Video.Invalidate();
+    Refresh(rfControls);
+  };
+  Data.OnToolChange = [this](measurement::TData *) { DocumentToolChanged(); };
+  Options.OnChange = [this](settings::TOptions *) { OptionsChanged(); };
+}
+
+void TMainController::Refresh(unsigned what) { View.Refresh(what); }
+
+bool TMainController::VideoOpen() const { return Video.IsOpen(); }
+
+// ---------------------------------------------------------------------------------------------
+// Start and end
+// ---------------------------------------------------------------------------------------------
+
+bool TMainController::Start(const QString &temporaryFolder) {
+  const QFileInfo folder(temporaryFolder);
+  const bool usable = !temporaryFolder.isEmpty() && folder.isDir() && folder.isWritable();
+  TemporaryFolder = usable ? temporaryFolder : QString();
+  if (!usable) {
+    TMessageBox(icWarning)
+        .AddLine(MainTr("Backup file creation has failed."))
+        .AddLine(MainTr("Some functions will not be available."))
+        .AddButton(MainTr("Ok"))
+        .Execute();
+  }
+  ApplyVisibility();
+  SetModeDownStates();
+  EnableControls(false);
+  return usable;
+}
+
+void TMainController::ShowWelcome() {
+  TMessageBox(icInformation)
+      .AddLine(MainTr("Welcome to Kolibra: mechanics from video."))
+      .AddLine(MainTr("Calibrate the scale, place the axes, then click on the moving object in each frame."))
+      .AddEmptyLine()
+      .AddLine(MainTr("Another video opens with « File » › « Open video... » (Ctrl+O)."))
+      .AddButton(MainTr("Ok"))
+      .SetTimeout(5000)
+      .Execute();
+}
+
+bool TMainController::OpenStartVideo(const QString &commandLineFile, int seconds) {
+  TSampleVideos samples;
+  const bool written = !TemporaryFolder.isEmpty() && WriteSampleVideos(TemporaryFolder, samples);
+  if (!commandLineFile.isEmpty()) return OpenVideo(commandLineFile);
+  if (!written) {
+    TMessageBox(icWarning).AddLine(MainTr("Unable to write video file on disk")).AddButton(MainTr("Ok")).Execute();
+    return false;
+  }
+  return OpenVideo(ChooseSample(samples, seconds));
+}
+
+bool TMainController::CloseRequested() {
+  if (!Options.CheckBox3ConfirmationQuit_Checked) {
+    StopActivities();
+    return true;
+  }
+  TMessageBox box(icConfirmation);
+  QStringList buttons;
+  const bool canSave = VideoOpen() && SaveWork;
+  if (canSave) {
+    buttons << MainTr("Save");
+    box.AddLine(MainTr("Save project to file"));
+  }
+  buttons << MainTr("Cancel") << MainTr("Quit");
+  box.AddLine(MainTr("Cancel closing")).AddLine(MainTr("Exit program now"));
+  for (const QString &button : buttons) box.AddButton(button);
+  const int answer = box.Execute();
+  if (answer < 0 || answer >= buttons.size()) return false;
+  const QString pressed = buttons[answer];
+  if (pressed == MainTr("Cancel")) return false;
+  if (pressed == MainTr("Save") && !SaveWork()) return false;
+  StopActivities();
+  return true;
+}
+
+void TMainController::StopActivities() { Video.Stop(); }
+
+// ---------------------------------------------------------------------------------------------
+// Opening a video
+// ---------------------------------------------------------------------------------------------
+
+bool TMainController::ConfirmChange(int reason) {
+  if (!VideoOpen() || !Options.CheckBox4ConfirmationFileChange_Checked) return true;
+  TMessageBox box(icConfirmation);
+  QStringList buttons;
+  if (SaveWork) {
+    buttons << MainTr("Save");
+    box.AddLine(MainTr("Save project to file"));
+  }
+  buttons << MainTr("Cancel") << MainTr("Ignore");
+  box.AddLine(reason == 0 ? MainTr("Cancel opening") : MainTr("Cancel closing"));
+  box.AddLine(MainTr("Ignore saving and continue"));
+  for (const QString &button : buttons) box.AddButton(button);
+  const int answer = box.Execute();
+  if (answer < 0 || answer >= buttons.size()) return false;
+  const QString pressed = buttons[answer];
+  if (pressed == MainTr("Save")) return SaveWork();
+  return pressed == MainTr("Ignore");
+}
+
+bool TMainController::OpenVideo(const QString &fileName) {
+  if (!ConfirmChange(0)) return false;
+  if (!QFileInfo(fileName).isFile()) {
+    TMessageBox(icWarning)
+        .AddFileName(fileName)
+        .AddEmptyLine()
+        .AddLine(MainTr("Unable to open this video file."))
+        .AddLine(MainTr("Check that it has not been moved."))
+        .AddButton(MainTr("Ok"))
+        .Execute();
+    return false;
+  }
+  RecentFiles = QFileInfo(fileName).absolutePath();
+  if (!Video.Open(fileName)) {
+    View.LayoutView();
+    TMessageBox box(icWarning);
+    box.AddFileName(fileName).AddEmptyLine().AddLine(
+        MainTr("Can not open this video file. Possible Problems and suggestions:"));
+    for (const QString &line : Video.OpenErrorText().split(QRegularExpression(QStringLiteral("\r?\n"))))
+      box.AddLine(line);
+    box.AddButton(MainTr("Ok")).Execute();
+    EnableControls(false);
+    return false;
+  }
+  DocumentToolChanged();
+  EnableControls(true);
+  if (Video.VariableRate()) {
+    TMessageBox(icInformation)
+        .AddLine(MainTr("The frames of this video do not all last the same time."))
+        .AddLine(MainTr("Times are computed from the mean interval between two frames,"))
+        .AddLine(MainTr("which the command « Time between two frames » of the « Measurements » menu sets."))
+        .AddButton(MainTr("Ok"))
+        .Execute();
+  }
+  return true;
+}
+
+void TMainController::AfterOpening() {
+  if (ClearResults) ClearResults();
+  Data.NewMeasurement();
+  View.LayoutView();
+  Video.UpdateCursor();
+  RefreshNavigationBoxes();
+  View.ShowVideoView();
+  Refresh(rfBoxes);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Enabled states
+// ---------------------------------------------------------------------------------------------
+
+void TMainController::EnableControls(bool flag) {
+  ControlsEnabled = flag;
+  if (!flag) NavigationAllowed = true;
+  WindowCaption = flag && VideoOpen() ? QDir::toNativeSeparators(Video.VideoFileName()) : QStringLiteral("Kolibra");
+  ApplyEnabled();
+  if (!flag) {
+    for (QString &box : Boxes) box.clear();
+    TrackPosition = TrackMaximum = 0;
+  } else {
+    RefreshBoxes();
+  }
+  Refresh(rfAll);
+}
+
+void TMainController::ApplyEnabled() {
+  const bool open = ControlsEnabled && VideoOpen();
+  const int mode = Video.Mode();
+  for (int i = 0; i < ControlCount; ++i) {
+    const TControl c = TControl(i);
+    TControlState &state = States[size_t(i)];
+    switch (ControlGroup(c)) {
+      case cgMode:
+        state.Enabled = c == ButtonModeCapture || c == ButtonModeStudio || open;
+        break;
+      case cgTool:
+        state.Enabled = WorksWithoutVideo(c) || open;
+        if (!state.Enabled) state.Down = false;
+        break;
+      case cgResult:
+        state.Enabled = open;
+        break;
+      case cgNavigation:
+        state.Enabled = open && mode != vmCapture && NavigationAllowed;
+        break;
+      case cgBox:
+        state.Enabled = open && mode != vmCapture;
+        if (c == EditImage) state.Enabled = state.Enabled && NavigationAllowed;
+        if (c == EditAngle) state.Enabled = state.Enabled && mode == vmRepereFixe;
+        if (c == EditMarque) state.Enabled = state.Enabled && mode != vmTracking;
+        break;
+    }
+  }
+  if (DownTool != ControlCount && !States[size_t(DownTool)].Enabled) DownTool = ControlCount;
+}
+
+bool TMainController::MeasurementMenusEnabled() const { return Video.Mode() != vmCapture; }
+
+const QString &TMainController::BoxText(TControl box) const {
+  static const QString none;
+  if (box < EditImage || box > EditAngle) return none;
+  return Boxes[size_t(box - EditImage)];
+}
+
+TMainLayout TMainController::Layout(TLayoutInput input) const {
+  input.VideoOpen = VideoOpen();
+  input.FrameWidth = Video.FrameWidth();
+  input.FrameHeight = Video.FrameHeight();
+  return ComputeMainLayout(input);
+}
+
+}  // namespace kolibra::mainwindow

@@ -1,0 +1,196 @@
+#pragma once
+// TMainController: the rules of the main window, without the window. It turns the user's
+// clicks on mode, tool and navigation buttons, boxes and keys into calls on the video view
+// and the measurement document, and keeps what the window shows: the state of every button,
+// the texts of the four boxes, the track bar, the caption and the view's hint. The window
+// (TMainForm) creates the widgets, forwards their events here and copies the states back
+// whenever it is asked to refresh.
+//
+// Invariants:
+// - Every video-dependent control is disabled while no video is open (EnableControls).
+// - The mode buttons' down states follow the view's mode, also after a refused change.
+// - At most one tool button is down: the one of the view's tool, else the document's.
+// - Every message goes through TMessageBox; every value is asked through IMainDialogs.
+//
+// The subsystems still to come (results window, tracker, studio, capture, montage, work
+// file) plug in through the hooks below; until then their modes are refused by the view and
+// their buttons stay hidden.
+
+#include "mainwindow/MainControls.h"
+#include "mainwindow/MainLayout.h"
+#include "settings/ValueEntry.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace kolibra::settings {
+class TOptions;
+}
+namespace kolibra::measurement {
+class TData;
+}
+namespace kolibra::videoview {
+class TVideoModel;
+}
+
+namespace kolibra::mainwindow {
+
+// What the window is asked to bring up to date.
+enum TRefresh : unsigned {
+  rfControls = 1,  // visibility, enabled and down states, hints
+  rfBoxes = 2,     // the four boxes
+  rfTrackBar = 4,
+  rfCaption = 8,
+  rfViewHint = 16,
+  rfAll = 31,
+};
+
+// The window's side.
+class IMainWindowView {
+ public:
+  virtual ~IMainWindowView() = default;
+  virtual void Refresh(unsigned what) = 0;
+  // Lays the view out between the bars (after an open and on every resize).
+  virtual void LayoutView() = 0;
+  virtual void ShowVideoView() = 0;
+};
+
+// The dialogs the controller asks through; the window shows the real ones, tests answer.
+class IMainDialogs {
+ public:
+  virtual ~IMainDialogs() = default;
+  virtual settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
+                                          settings::TTypeSaisieLongueur lengthKind) = 0;
+  // The time-interval dialog; true with the interval typed.
+  virtual bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) = 0;
+};
+
+struct TControlState {
+  bool Visible = true;
+  bool Enabled = true;
+  bool Down = false;
+};
+
+class TMainController {
+ public:
+  TMainController(videoview::TVideoModel &video, measurement::TData &data, settings::TOptions &options,
+                  IMainWindowView &view, IMainDialogs &dialogs);
+  ~TMainController();
+  TMainController(const TMainController &) = delete;
+  TMainController &operator=(const TMainController &) = delete;
+
+  // --- Start and end ------------------------------------------------------------------
+
+  // What the window's creation leaves: the temporary folder checked, every control in its
+  // state without a video. False when the temporary folder is unusable (the user was told).
+  bool Start(const QString &temporaryFolder);
+  // The start-up box; the window shows it once it is on screen.
+  void ShowWelcome();
+  // The start-up timer: writes the sample videos and opens one, or the file named on the
+  // command line. False when nothing could be opened.
+  bool OpenStartVideo(const QString &commandLineFile, int seconds);
+  // May the window close? Asks when the option says so; stops every activity first.
+  bool CloseRequested();
+  void StopActivities();
+
+  // --- Operations of the window --------------------------------------------------------
+
+  bool OpenVideo(const QString &fileName);
+  // Reason 0: before opening another video; 1: before closing. False: the user cancelled.
+  bool ConfirmChange(int reason);
+  void EnableControls(bool flag);
+
+  // --- The user's clicks ---------------------------------------------------------------
+
+  void ControlClicked(TControl control);
+  void TrackBarChanged(int position);
+  // FormKeyDown: true when a subsystem used the key (the window consumes every key anyway).
+  bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void Undo();
+  void AskFrameInterval();
+  void SetLoupeVisible(bool visible);
+
+  // --- What the window shows -----------------------------------------------------------
+
+  const TControlState &State(TControl control) const { return States[size_t(control)]; }
+  const QString &BoxText(TControl box) const;
+  int TrackBarPosition() const { return TrackPosition; }
+  int TrackBarMaximum() const { return TrackMaximum; }
+  const QString &Caption() const { return WindowCaption; }
+  // The view's hint: "|" then the tool's instructions, shown in the status bar.
+  const QString &ViewHint() const { return ViewHintText; }
+  bool MeasurementMenusEnabled() const;
+  const QString &RecentFolder() const { return RecentFiles; }
+  void SetRecentFolder(const QString &folder) { RecentFiles = folder; }
+
+  // The layout for the window's sizes.
+  TMainLayout Layout(TLayoutInput input) const;
+
+  // --- Run-time memory ---------------------------------------------------------------------
+
+  bool AskObjectNames = true;
+
+  // --- Hooks for the subsystems still to come ----------------------------------------------
+
+  // Saves the work; when set, the confirmations offer "Save".
+  std::function<bool()> SaveWork;
+  // The results are out of date: a new video was opened.
+  std::function<void()> ClearResults;
+  // The names and colours dialog; when missing, its button stays hidden.
+  std::function<void()> ShowObjectNames;
+
+ private:
+  void Wire();
+  void Refresh(unsigned what);
+  // Reactions to the view and the document.
+  void AfterOpening();
+  void AfterPaint();
+  void ModeChanged();
+  void ModeRefused();
+  void ViewToolChanged();
+  void DocumentToolChanged();
+  void ScaleChanged();
+  void ScaleKindChanged();
+  // The options dialog closed: the document and the buttons follow the new options.
+  void OptionsChanged();
+  // The states that follow the mode, the options and the open video.
+  void ApplyVisibility();
+  void ApplyEnabled();
+  void SetModeDownStates();
+  void RefreshBoxes();
+  void RefreshMarksBox();
+  void RefreshAngleBox();
+  void RefreshNavigationBoxes();
+  void SetToolDown(TControl control);
+  TControl DocumentToolButton() const;
+  QString DocumentToolHint() const;
+  settings::TValueContext ValueContext() const;
+  void ModeButtonClicked(TControl control);
+  void ToolButtonClicked(TControl control);
+  void NavigationClicked(TControl control);
+  void GoToShown(int index);
+  void EditImageClicked();
+  void EditAngleClicked();
+  bool VideoOpen() const;
+
+  videoview::TVideoModel &Video;
+  measurement::TData &Data;
+  settings::TOptions &Options;
+  IMainWindowView &View;
+  IMainDialogs &Dialogs;
+
+  std::array<TControlState, ControlCount> States;
+  std::array<QString, 4> Boxes;
+  int TrackPosition = 0;
+  int TrackMaximum = 0;
+  QString WindowCaption;
+  QString ViewHintText;
+  QString RecentFiles;
+  QString TemporaryFolder;
+  bool ControlsEnabled = false;
+  bool NavigationAllowed = true;
+  TControl DownTool = ControlCount;
+};
+
+}  // namespace kolibra::mainwindow

@@ -1,0 +1,153 @@
+// Navigation, the boxes that ask a value, the keyboard and the commands of the menus that
+// reach the document.
+
+#include "mainwindow/MainController.h"
+#include "measurement/Data.h"
+#include "videoview/VideoModel.h"
+
+namespace kolibra::mainwindow {
+
+using namespace videoview;
+
+void TMainController::ControlClicked(TControl control) {
+  switch (ControlGroup(control)) {
+    case cgMode:
+      ModeButtonClicked(control);
+      return;
+    case cgTool:
+      ToolButtonClicked(control);
+      return;
+    case cgResult:
+      // The results window is not built yet: the buttons only show that they will work.
+      return;
+    case cgNavigation:
+      NavigationClicked(control);
+      return;
+    case cgBox:
+      if (!VideoOpen() || !State(control).Enabled) return;
+      if (control == EditImage) EditImageClicked();
+      if (control == EditZoom) Video.ResetZoom();
+      if (control == EditAngle) EditAngleClicked();
+      return;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Navigation
+// ---------------------------------------------------------------------------------------------
+
+void TMainController::GoToShown(int index) {
+  const int before = Video.ShownFrame();
+  if (index < 0 || index >= Video.ShownFrameCount() || index == before) return;
+  Video.GoTo(index);
+  if (Video.ShownFrame() != before) Video.Invalidate();
+}
+
+void TMainController::NavigationClicked(TControl control) {
+  if (!VideoOpen() || control == TrackBar) return;
+  const int shown = Video.ShownFrame();
+  const int count = Video.ShownFrameCount();
+  switch (control) {
+    case ButtonVideoRetour:
+      GoToShown(0);
+      break;
+    case ButtonVideoPred:
+      GoToShown(shown - 1);
+      break;
+    case ButtonVideoSucc:
+      GoToShown(shown + 1);
+      break;
+    case ButtonVideoAvance:
+      GoToShown(count - 1);
+      break;
+    case ButtonVideoLecture:
+      Video.Play(shown, count - 1);
+      break;
+    case ButtonVideoPause:
+      Video.Stop();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainController::TrackBarChanged(int position) {
+  if (!VideoOpen()) return;
+  GoToShown(position);
+}
+
+void TMainController::AfterPaint() {
+  RefreshNavigationBoxes();
+  Refresh(rfTrackBar | rfBoxes);
+}
+
+settings::TValueContext TMainController::ValueContext() const {
+  settings::TValueContext context;
+  context.VideoOpen = VideoOpen();
+  context.FrameCount = Video.ShownFrameCount();
+  context.CurrentFrame = Video.ShownFrame();
+  const measurement::TEchelle &scale = Data.Scale();
+  context.ScaleLength = scale.ScaleLength;
+  context.ScaleHorizLength = scale.ScaleHorizLength;
+  context.ScaleVertLength = scale.ScaleVertLength;
+  context.AxisAngle = Data.XAxisAngle();
+  context.ObjectCount = Data.ObjectsCount();
+  context.MarksToDraw = Data.MarksNumberToDraw();
+  context.FramesBetweenMarks = Data.FramesNumberBetweenTwoMarks();
+  return context;
+}
+
+void TMainController::EditImageClicked() {
+  const settings::TValueResult frame = Dialogs.AskValue(settings::tsNumImg, ValueContext(), settings::slLongueurN);
+  if (frame.Accepted) GoToShown(frame.Integer());
+}
+
+void TMainController::EditAngleClicked() {
+  if (Video.Mode() != vmRepereFixe || !Data.AxesPlaced()) return;
+  const settings::TValueResult angle = Dialogs.AskValue(settings::tsAngle, ValueContext(), settings::slLongueurN);
+  if (!angle.Accepted) return;
+  Data.SetTypedXAxisAngle(angle.Real());
+  Video.Invalidate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keyboard and commands
+// ---------------------------------------------------------------------------------------------
+
+bool TMainController::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  if (!VideoOpen()) return false;
+  if (key == Qt::Key_Z && modifiers.testFlag(Qt::ControlModifier)) {
+    if (!Data.IsMeasuring()) return false;
+    Undo();
+    return true;
+  }
+  // The view first (its tools), then the document; the first that uses the key keeps it.
+  bool used = Video.KeyDown(key, modifiers);
+  if (!used) used = Data.KeyDown(key, modifiers);
+  if (used) {
+    Video.UpdateCursor();
+    Video.Invalidate();
+  }
+  return used;
+}
+
+void TMainController::Undo() {
+  if (!Data.IsMeasuring()) return;
+  Data.Undo();
+  RefreshBoxes();
+  Video.UpdateCursor();
+  Video.Invalidate();
+  Refresh(rfBoxes);
+}
+
+void TMainController::AskFrameInterval() {
+  if (!VideoOpen() || !Data.IsMeasuring()) return;
+  double interval = Data.FrameInterval();
+  if (Dialogs.AskFrameInterval(Video.FrameInterval(), Data.FrameInterval(), interval)) Data.SetFrameInterval(interval);
+}
+
+void TMainController::SetLoupeVisible(bool visible) {
+  Video.SetLoupeVisible(visible && VideoOpen() && Video.IsMarkingMode());
+}
+
+}  // namespace kolibra::mainwindow

@@ -1,0 +1,262 @@
+// The main window's life: creation in the order the objects need each other, the start-up
+// timer, closing, the keyboard, the mouse wheel, files dropped on the window, and the
+// copy of the controller's states into the widgets.
+
+#include "mainwindow/MainForm.h"
+
+#include "kit/Hint.h"
+#include "kit/IniFile.h"
+#include "mainwindow/MainTexts.h"
+#include "measurement/Data.h"
+#include "measurement/GraphUtils.h"
+#include "settings/Options.h"
+#include "videoview/windows/Video.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTime>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace kolibra::mainwindow {
+
+TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMainWindow(parent), FSettings(settings) {
+  FOptions = std::make_unique<settings::TOptions>(settings.OptionsFile.isEmpty() ? settings::OptionsFileName()
+                                                                                : settings.OptionsFile);
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Kolibra"));
+  setFont(QFont(QStringLiteral("Arial"), 10));
+  setMinimumSize(632, 452);
+  if (const QScreen *screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+  setAcceptDrops(true);
+  setFocusPolicy(Qt::StrongFocus);
+
+  FProgressBar = new QProgressBar(this);
+  FProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  FProgressBar->hide();
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->addPermanentWidget(FProgressBar);
+
+  measurement::CreateGraphUtils();
+  FVideoArea = new QWidget(this);
+  FVideoArea->setObjectName(QStringLiteral("VideoArea"));
+  FVideoArea->setAutoFillBackground(true);
+  QPalette black = FVideoArea->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  FVideoArea->setPalette(black);
+  setCentralWidget(FVideoArea);
+  FVideoArea->installEventFilter(this);
+
+  FVideo = new videoview::TVideo(FVideoArea, settings.WrapperFolder);
+  FVideo->setObjectName(QStringLiteral("Video"));
+  FVideo->installEventFilter(this);
+  FData = std::make_unique<measurement::TData>(FVideo->Model(), *FOptions);
+  FVideo->Model().SetDocument(FData.get());
+  FController = std::make_unique<TMainController>(FVideo->Model(), *FData, *FOptions, *this,
+                                                   settings.Dialogs != nullptr ? *settings.Dialogs : *this);
+
+  CreateBars();
+  CreatePanel();
+  CreateMenus();
+  FBoiteValeur.Font = font();
+  FBoiteProprietes.Font = font();
+  FBoiteTemps.Font = font();
+  FBoiteTemps.OnApplyDefault = [this](double seconds) { FData->SetFrameInterval(seconds); };
+
+  const TIniFile ini(FOptions->FileName());
+  FController->SetRecentFolder(ini.ReadString(QStringLiteral("MainForm"), QStringLiteral("Directory"), QString()));
+  FController->Start(settings.TemporaryFolder.isEmpty() ? settings::TemporaryFolder() : settings.TemporaryFolder);
+
+  FStartTimer.setSingleShot(true);
+  connect(&FStartTimer, &QTimer::timeout, this, [this] { TimerTimer(); });
+  Refresh(rfAll);
+}
+
+TMainForm::~TMainForm() {
+  FStartTimer.stop();
+  // The controller lets go of the view's and the document's events before they go.
+  FController.reset();
+  // The document draws on the view: it goes first, then the view and its readers.
+  FVideo->Model().SetDocument(nullptr);
+  FData.reset();
+  delete FVideo;
+  FVideo = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start and end
+// ---------------------------------------------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (FShown) return;
+  FShown = true;
+  activateWindow();
+  setFocus();
+  if (FSettings.StartTimer) FStartTimer.start(1200);
+  if (FSettings.Welcome) QTimer::singleShot(0, this, [this] { FController->ShowWelcome(); });
+}
+
+void TMainForm::TimerTimer() {
+  FStartTimer.stop();
+  FController->OpenStartVideo(FSettings.StartFile, QTime::currentTime().second());
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+  if (!FController->CloseRequested()) {
+    event->ignore();
+    return;
+  }
+  SaveFolder();
+  event->accept();
+}
+
+void TMainForm::SaveFolder() {
+  TIniFile ini(FOptions->FileName());
+  ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), FController->RecentFolder());
+  ini.UpdateFile();
+}
+
+bool TMainForm::OpenVideo(const QString &fileName) { return FController->OpenVideo(fileName); }
+
+// ---------------------------------------------------------------------------------------------
+// Refresh: the controller's states into the widgets
+// ---------------------------------------------------------------------------------------------
+
+void TMainForm::Refresh(unsigned what) {
+  if (FRefreshing || FModeBar == nullptr) return;
+  FRefreshing = true;
+  if (what & rfControls) {
+    for (int i = 0; i < ControlCount; ++i) {
+      const TControl c = TControl(i);
+      const TControlState &state = FController->State(c);
+      if (QAction *action = FActions[size_t(i)]) {
+        action->setVisible(state.Visible);
+        action->setEnabled(state.Enabled);
+        if (action->isCheckable()) action->setChecked(state.Down);
+      } else if (QWidget *widget = FControls[size_t(i)]) {
+        widget->setVisible(state.Visible);
+        widget->setEnabled(state.Enabled);
+      }
+    }
+    UpdateMenus();
+  }
+  if (what & rfBoxes) {
+    for (TControl box : {EditImage, EditMarque, EditZoom, EditAngle})
+      static_cast<QLineEdit *>(FControls[size_t(box)])->setText(FController->BoxText(box));
+  }
+  if (what & rfTrackBar) {
+    const QSignalBlocker blocker(FTrackBar);
+    FTrackBar->setMaximum(FController->TrackBarMaximum());
+    FTrackBar->setValue(FController->TrackBarPosition());
+  }
+  if (what & rfCaption) setWindowTitle(FController->Caption());
+  if (what & rfViewHint) {
+    const QString hint = LongHint(FController->ViewHint());
+    FVideo->setStatusTip(hint);
+    if (FVideo->underMouse()) ShowStatusHint(hint);
+  }
+  FRefreshing = false;
+}
+
+void TMainForm::ShowStatusHint(const QString &hint) { statusBar()->showMessage(hint); }
+
+void TMainForm::ShowVideoView() { FVideo->show(); }
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs
+// ---------------------------------------------------------------------------------------------
+
+settings::TValueResult TMainForm::AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
+                                           settings::TTypeSaisieLongueur lengthKind) {
+  return FBoiteValeur.Execute(kind, context, lengthKind);
+}
+
+bool TMainForm::AskFrameInterval(double defaultDuration, double frameInterval, double &result) {
+  return FBoiteTemps.Execute(defaultDuration, frameInterval, result);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keyboard, wheel, drops and the events of the children
+// ---------------------------------------------------------------------------------------------
+
+void TMainForm::keyPressEvent(QKeyEvent *event) {
+  if (!FVideo->Model().IsOpen()) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  FController->KeyDown(event->key(), event->modifiers());
+  event->accept();
+}
+
+void TMainForm::wheelEvent(QWheelEvent *event) {
+  QScrollBar *bar = FVideo->VertScrollBar();
+  if (!bar->isVisible() || event->angleDelta().y() == 0) {
+    QMainWindow::wheelEvent(event);
+    return;
+  }
+  bar->triggerAction(event->angleDelta().y() < 0 ? QAbstractSlider::SliderSingleStepAdd
+                                                 : QAbstractSlider::SliderSingleStepSub);
+  event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event) {
+  const QMimeData *mime = event->mimeData();
+  if (mime->hasUrls() && !mime->urls().isEmpty() && mime->urls().first().isLocalFile()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  const QString file = urls.first().toLocalFile();
+  // The drop must end before a message box may open.
+  QTimer::singleShot(0, this, [this, file] { OpenVideo(file); });
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (watched != this) {
+        keyPressEvent(static_cast<QKeyEvent *>(event));
+        return true;
+      }
+      break;
+    case QEvent::Resize:
+      if (watched == FVideoArea) LayoutView();
+      if (watched == FPanel) LayoutPanel();
+      break;
+    case QEvent::MouseButtonPress:
+      for (TControl box : {EditImage, EditMarque, EditZoom, EditAngle}) {
+        if (watched == FControls[size_t(box)] &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+          FController->ControlClicked(box);
+          return true;
+        }
+      }
+      break;
+    case QEvent::Enter:
+      if (watched == FVideo) ShowStatusHint(FVideo->statusTip());
+      break;
+    case QEvent::Leave:
+      if (watched == FVideo) statusBar()->clearMessage();
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace kolibra::mainwindow

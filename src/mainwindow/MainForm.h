@@ -1,0 +1,150 @@
+#pragma once
+// TMainForm: the program's main window. It owns every long-lived object built so far (the
+// options, the measurement document, the video view, the dialogs) and the controller that
+// holds the window's rules; the window itself only creates the widgets, passes their events
+// to TMainController and copies its states back when asked (Refresh).
+//
+// Layout: the mode bar on the top edge, the tools on the left, the result buttons on the
+// right, the panel (navigation, track bar, the four boxes) along the bottom above the
+// status bar, and the video view between them, placed by the controller's layout rule.
+
+#include "mainwindow/MainController.h"
+#include "measurement/windows/BoiteTemps.h"
+#include "settings/windows/BoiteProprietes.h"
+#include "settings/windows/BoiteValeur.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QSlider;
+class QToolBar;
+class QToolButton;
+
+namespace kolibra::measurement {
+class TData;
+}
+namespace kolibra::settings {
+class TOptions;
+}
+namespace kolibra::videoview {
+class TVideo;
+}
+
+namespace kolibra::mainwindow {
+
+struct TMainFormSettings {
+  // Where the options file is (empty: the per-user one).
+  QString OptionsFile;
+  // Where the FFmpeg wrapper is (empty: beside the program).
+  QString WrapperFolder;
+  // The temporary folder (empty: the system's rule).
+  QString TemporaryFolder;
+  // A video named on the command line, opened instead of a sample.
+  QString StartFile;
+  // The start-up box and the timer that opens a video 1.2 s after the window shows.
+  bool Welcome = true;
+  bool StartTimer = true;
+  // Who asks values and intervals (tests answer here); null: the window's own dialogs.
+  IMainDialogs *Dialogs = nullptr;
+};
+
+class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(const TMainFormSettings &settings = TMainFormSettings(), QWidget *parent = nullptr);
+  ~TMainForm() override;
+
+  TMainController &Controller() { return *FController; }
+  videoview::TVideo &Video() { return *FVideo; }
+  measurement::TData &Data() { return *FData; }
+  settings::TOptions &Options() { return *FOptions; }
+  QWidget *Control(TControl control) const { return FControls[size_t(control)]; }
+  QToolBar *ModeBar() const { return FModeBar; }
+  QToolBar *ToolBar() const { return FToolBar; }
+  QToolBar *ResultBar() const { return FResultBar; }
+  QWidget *Panel() const { return FPanel; }
+  QWidget *VideoArea() const { return FVideoArea; }
+  const QTimer &StartTimer() const { return FStartTimer; }
+
+  // Opens a video through the controller (every check applies).
+  bool OpenVideo(const QString &fileName);
+  // "Open video...": the file dialog, then OpenVideo.
+  void OpenVideoCommand();
+  // The filter of the open dialog: the video extensions, then all files.
+  static QString VideoFileFilter();
+
+  // --- IMainWindowView ------------------------------------------------------------------
+  void Refresh(unsigned what) override;
+  void LayoutView() override;
+  void ShowVideoView() override;
+
+  // --- IMainDialogs ---------------------------------------------------------------------
+  settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
+                                  settings::TTypeSaisieLongueur lengthKind) override;
+  bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override;
+
+ protected:
+  void showEvent(QShowEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void wheelEvent(QWheelEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+ private:
+  // MainFormLayout.cpp
+  void CreateBars();
+  void CreatePanel();
+  QToolButton *CreateButton(TControl control, QToolBar *bar, QSize iconSize);
+  void LayoutPanel();
+  TLayoutInput LayoutSizes() const;
+  // MainFormMenus.cpp
+  void CreateMenus();
+  void UpdateMenus();
+  void ShowVideoProperties();
+  // MainForm.cpp
+  void TimerTimer();
+  void SaveFolder();
+  void ShowStatusHint(const QString &hint);
+
+  std::unique_ptr<settings::TOptions> FOptions;
+  videoview::TVideo *FVideo = nullptr;
+  std::unique_ptr<measurement::TData> FData;
+  std::unique_ptr<TMainController> FController;
+  settings::TBoiteValeur FBoiteValeur;
+  settings::TBoiteProprietes FBoiteProprietes;
+  measurement::TBoiteTemps FBoiteTemps;
+  TMainFormSettings FSettings;
+
+  QToolBar *FModeBar = nullptr;
+  QToolBar *FToolBar = nullptr;
+  QToolBar *FResultBar = nullptr;
+  QToolBar *FPanelBar = nullptr;
+  QWidget *FPanel = nullptr;
+  QWidget *FVideoArea = nullptr;
+  QProgressBar *FProgressBar = nullptr;
+  QSlider *FTrackBar = nullptr;
+  std::array<QWidget *, ControlCount> FControls{};
+  std::array<QAction *, ControlCount> FActions{};
+  QMenu *FMenuFichier = nullptr;
+  QMenu *FMenuAffichage = nullptr;
+  QMenu *FMenuMesures = nullptr;
+  QAction *FMenuFichierOuvrir = nullptr;
+  QAction *FMenuFichierProprietes = nullptr;
+  QAction *FMenuAffichageLoupe = nullptr;
+  QAction *FMenuMesuresTemps = nullptr;
+  QTimer FStartTimer;
+  bool FRefreshing = false;
+  bool FShown = false;
+};
+
+}  // namespace kolibra::mainwindow
