@@ -2,6 +2,7 @@
 // on the keyboard becomes a column, a header click deletes it, constants are typed in their
 // grid, a circle of formulas shows in the status bar, and the favourites outlive the keyboard.
 
+#include "support/WaitFor.h"
 #include "FormulesFixture.h"
 #include "formulas/windows/BoiteFormules.h"
 #include "formulas/windows/Clavier.h"
@@ -87,7 +88,7 @@ TEST_F(BoiteFormulesTest, ADefinitionTypedOnTheKeyboardBecomesAColumn) {
     Child<QToolButton>(form, "SpeedButtonExe")->click();
   });
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 1, 2));
-  QTRY_COMPARE(formules.FormulaCount(), 1);
+  EXPECT_TRUE(kolibra::testing::WaitFor([&] { return formules.FormulaCount() == 1; }));
   EXPECT_EQ(title, QStringLiteral("Keyboard help"));
   EXPECT_FALSE(addVisible);
   EXPECT_EQ(formules.FormulaDefinition(0), QStringLiteral("d=100*Abs(x)"));

@@ -3,7 +3,7 @@
 // marks, zoom and pan, playback, the boxes and the track bar, closing.
 
 #include "mainwindow/support/ControllerFixture.h"
-#include "videoview/support/WaitFor.h"
+#include "support/WaitFor.h"
 
 #include "kit/IniFile.h"
 #include "mainwindow/MainForm.h"

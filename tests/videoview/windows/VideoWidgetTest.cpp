@@ -2,7 +2,7 @@
 // the cursor pictures, the magnifier and playback on the real timer.
 
 #include "videoview/support/StubReader.h"
-#include "videoview/support/WaitFor.h"
+#include "support/WaitFor.h"
 
 #include "kit/Locale.h"
 #include "kit/MessageBox.h"
