@@ -1,11 +1,15 @@
-// Speed of the FFmpeg reader on what slows readers down: a 1080p H.264 file with a group of
-// 250 pictures (B-frames included) and an MJPEG AVI. Measured: open to first frame, next
-// frame, previous frame (mean and median), random access, and for scale FFmpeg's own
-// decode-and-convert per frame on the same file. Fixtures are made by ffmpeg when the
-// program starts. Read the ratios from one run: next / FFmpeg, previous median / next,
-// random / (FFmpeg x (mean distance from the keyframe before + 1)).
+// Speed of the readers on what slows readers down: a 1080p H.264 file with a group of 250
+// pictures (B-frames included), an MJPEG AVI and an uncompressed AVI. Measured: open to
+// first frame, next frame, previous frame (mean and median), random access, and for scale
+// FFmpeg's own decode-and-convert per frame on the same file. The AVI files are read by the
+// FFmpeg reader and by Kolibra's AVI reader (and GStreamer's, for scale). Fixtures are made
+// by ffmpeg when the program starts. Read the ratios from one run: next / FFmpeg, previous
+// median / next, random / (FFmpeg x (mean distance from the keyframe before + 1)), and AVI
+// reader / FFmpeg reader on the same file.
 
+#include "video/DSPlay.h"
 #include "video/FFMpegPlay.h"
+#include "video/VfwPlay.h"
 
 #include <QDir>
 #include <QImage>
@@ -15,6 +19,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -26,16 +31,21 @@ extern "C" {
 
 namespace {
 
+using kolibra::video::TDSPlay;
 using kolibra::video::TFFMpegPlay;
+using kolibra::video::TVfwPlay;
+using kolibra::video::TVideoPlay;
 
 struct TBenchFixtures {
   QTemporaryDir Folder;
   QString H264;
   QString Mjpeg;
+  QString Raw;
 
   TBenchFixtures() {
     H264 = Folder.filePath(QStringLiteral("gop250_1080p.mp4"));
     Mjpeg = Folder.filePath(QStringLiteral("mjpeg_720p.avi"));
+    Raw = Folder.filePath(QStringLiteral("raw_720p.avi"));
     Make({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
           QStringLiteral("testsrc2=size=1920x1080:rate=25"), QStringLiteral("-frames:v"), QStringLiteral("300"),
           QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
@@ -46,6 +56,9 @@ struct TBenchFixtures {
           QStringLiteral("testsrc2=size=1280x720:rate=25"), QStringLiteral("-frames:v"), QStringLiteral("100"),
           QStringLiteral("-c:v"), QStringLiteral("mjpeg"), QStringLiteral("-q:v"), QStringLiteral("4"),
           QStringLiteral("-pix_fmt"), QStringLiteral("yuvj420p"), Mjpeg});
+    Make({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+          QStringLiteral("testsrc2=size=1280x720:rate=25"), QStringLiteral("-frames:v"), QStringLiteral("40"),
+          QStringLiteral("-c:v"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("bgr24"), Raw});
   }
 
   static void Make(QStringList Arguments) {
@@ -62,31 +75,54 @@ TBenchFixtures &Fixtures() {
   return fixtures;
 }
 
-QString BenchFile(int Which) { return Which == 0 ? Fixtures().H264 : Fixtures().Mjpeg; }
+QString BenchFile(int Which) {
+  return Which == 0 ? Fixtures().H264 : Which == 1 ? Fixtures().Mjpeg : Fixtures().Raw;
+}
 
 QString WrapperFolder() { return QStringLiteral(KOLIBRA_BENCH_KLBDLL_DIR); }
 
-bool DrawWhole(TFFMpegPlay &Reader, QImage &Picture) {
+// Reader 0 is FFmpeg's, 1 Kolibra's AVI reader, 2 GStreamer's.
+std::unique_ptr<TVideoPlay> MakeReader(int Which) {
+  if (Which == 1) return std::make_unique<TVfwPlay>();
+  if (Which == 2) return std::make_unique<TDSPlay>();
+  return std::make_unique<TFFMpegPlay>(WrapperFolder());
+}
+
+std::unique_ptr<TVideoPlay> OpenReader(benchmark::State &State) {
+  std::unique_ptr<TVideoPlay> reader = MakeReader(static_cast<int>(State.range(1)));
+  reader->SetFileName(BenchFile(static_cast<int>(State.range(0))));
+  if (!reader->Opened()) State.SkipWithError("open failed");
+  return reader;
+}
+
+bool DrawWhole(TVideoPlay &Reader, QImage &Picture) {
   return Reader.Draw(Picture, QRect(0, 0, Reader.FrameWidth(), Reader.FrameHeight()));
 }
 
-void SetLabel(benchmark::State &State, int Which) { State.SetLabel(Which == 0 ? "h264 1080p gop250" : "mjpeg 720p"); }
+void SetLabel(benchmark::State &State, int Which) {
+  static const char *const files[] = {"h264 1080p gop250", "mjpeg 720p", "raw 720p"};
+  static const char *const readers[] = {"ffmpeg", "avi", "gstreamer"};
+  std::string label = files[Which];
+  if (State.range(1) >= 0 && State.range(1) <= 2) label += std::string(" / ") + readers[State.range(1)];
+  State.SetLabel(label);
+}
 
 void BM_OpenToFirstFrame(benchmark::State &State) {
   const QString file = BenchFile(static_cast<int>(State.range(0)));
-  TFFMpegPlay reader(WrapperFolder());
+  std::unique_ptr<TVideoPlay> reader = MakeReader(static_cast<int>(State.range(1)));
   QImage picture;
   for (auto _ : State) {
-    if (!reader.OpenFile(file)) State.SkipWithError("open failed");
-    if (picture.isNull()) picture = QImage(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
-    benchmark::DoNotOptimize(DrawWhole(reader, picture));
+    reader->SetFileName(file);
+    if (!reader->Opened()) State.SkipWithError("open failed");
+    if (picture.isNull()) picture = QImage(reader->FrameWidth(), reader->FrameHeight(), QImage::Format_RGB888);
+    benchmark::DoNotOptimize(DrawWhole(*reader, picture));
   }
   SetLabel(State, static_cast<int>(State.range(0)));
 }
 
 void BM_NextFrame(benchmark::State &State) {
-  TFFMpegPlay reader(WrapperFolder());
-  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  std::unique_ptr<TVideoPlay> opened = OpenReader(State);
+  TVideoPlay &reader = *opened;
   QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
   DrawWhole(reader, picture);
   for (auto _ : State) {
@@ -104,8 +140,8 @@ void BM_NextFrame(benchmark::State &State) {
 
 // Timed one step at a time, so that the median shows beside the mean.
 void BM_PreviousFrame(benchmark::State &State) {
-  TFFMpegPlay reader(WrapperFolder());
-  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  std::unique_ptr<TVideoPlay> opened = OpenReader(State);
+  TVideoPlay &reader = *opened;
   QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
   reader.SetPosition(reader.FrameCount() - 1);
   DrawWhole(reader, picture);
@@ -128,8 +164,8 @@ void BM_PreviousFrame(benchmark::State &State) {
 }
 
 void BM_RandomAccess(benchmark::State &State) {
-  TFFMpegPlay reader(WrapperFolder());
-  if (!reader.OpenFile(BenchFile(static_cast<int>(State.range(0))))) State.SkipWithError("open failed");
+  std::unique_ptr<TVideoPlay> opened = OpenReader(State);
+  TVideoPlay &reader = *opened;
   QImage picture(reader.FrameWidth(), reader.FrameHeight(), QImage::Format_RGB888);
   std::mt19937 random(42);
   std::uniform_int_distribution<int> pick(0, reader.FrameCount() - 1);
@@ -222,16 +258,21 @@ void BM_FFmpegDecodeAndConvert(benchmark::State &State) {
   SetLabel(State, static_cast<int>(State.range(0)));
 }
 
-// One pass over each file (299 steps of 300 frames, 99 of 100), so that no frame is met twice
-// and the cache cannot flatter the figures.
-BENCHMARK(BM_OpenToFirstFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(BM_FFmpegDecodeAndConvert)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(299);
-BENCHMARK(BM_FFmpegDecodeAndConvert)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(99);
-BENCHMARK(BM_NextFrame)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(299);
-BENCHMARK(BM_NextFrame)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(99);
-BENCHMARK(BM_PreviousFrame)->Arg(0)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(299);
-BENCHMARK(BM_PreviousFrame)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(99);
-BENCHMARK(BM_RandomAccess)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(40);
+// One pass over each file (299 steps of 300 frames, 99 of 100, 39 of 40), so that no frame is
+// met twice and the cache cannot flatter the figures. Arguments: file, reader.
+BENCHMARK(BM_OpenToFirstFrame)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Args({2, 0})->Args({2, 1})
+    ->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FFmpegDecodeAndConvert)->Args({0, -1})->Unit(benchmark::kMillisecond)->Iterations(299);
+BENCHMARK(BM_FFmpegDecodeAndConvert)->Args({1, -1})->Unit(benchmark::kMillisecond)->Iterations(99);
+BENCHMARK(BM_FFmpegDecodeAndConvert)->Args({2, -1})->Unit(benchmark::kMillisecond)->Iterations(39);
+BENCHMARK(BM_NextFrame)->Args({0, 0})->Unit(benchmark::kMillisecond)->Iterations(299);
+BENCHMARK(BM_NextFrame)->Args({1, 0})->Args({1, 1})->Args({1, 2})->Unit(benchmark::kMillisecond)->Iterations(99);
+BENCHMARK(BM_NextFrame)->Args({2, 0})->Args({2, 1})->Args({2, 2})->Unit(benchmark::kMillisecond)->Iterations(39);
+BENCHMARK(BM_PreviousFrame)->Args({0, 0})->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(299);
+BENCHMARK(BM_PreviousFrame)->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(99);
+BENCHMARK(BM_PreviousFrame)->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(39);
+BENCHMARK(BM_RandomAccess)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Args({1, 2})->Args({2, 0})->Args({2, 1})
+    ->Unit(benchmark::kMillisecond)->Iterations(40);
 
 }  // namespace
 

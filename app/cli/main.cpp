@@ -29,16 +29,16 @@ int main(int argc, char **argv) {
                                QCoreApplication::translate("kolibra-cli", "info FILE, or frame FILE INDEX OUT.png"));
   const QCommandLineOption frameworkOption(
       QStringLiteral("framework"),
-      QCoreApplication::translate("kolibra-cli", "Start the framework choice at vfw, ds or ffmpeg."),
+      QCoreApplication::translate("kolibra-cli", "Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice."),
       QStringLiteral("vfw|ds|ffmpeg"));
   parser.addOption(frameworkOption);
   parser.process(app);
 
   const QStringList args = parser.positionalArguments();
-  std::optional<kolibra::video::TFramework> start;
+  std::optional<kolibra::video::TFramework> forced;
   if (parser.isSet(frameworkOption)) {
-    start = kolibra::video::FrameworkFromToken(parser.value(frameworkOption));
-    if (!start) {
+    forced = kolibra::video::FrameworkFromToken(parser.value(frameworkOption));
+    if (!forced) {
       err << QCoreApplication::translate("kolibra-cli", "Unknown framework: %1 (vfw, ds or ffmpeg).")
                  .arg(parser.value(frameworkOption))
           << Qt::endl;
@@ -49,7 +49,7 @@ int main(int argc, char **argv) {
   const QString command = args.value(0);
   if (command == QLatin1String("info") && args.size() == 2) {
     kolibra::video::TVideoSources sources;
-    return kolibra::video::VideoInfo(sources, args[1], start, out, err);
+    return kolibra::video::VideoInfo(sources, args[1], forced, out, err);
   }
   if (command == QLatin1String("frame") && args.size() == 4) {
     bool ok = false;
@@ -59,7 +59,7 @@ int main(int argc, char **argv) {
       return 1;
     }
     kolibra::video::TVideoSources sources;
-    return kolibra::video::VideoFrame(sources, args[1], index, args[3], start, out, err);
+    return kolibra::video::VideoFrame(sources, args[1], index, args[3], forced, out, err);
   }
   err << parser.helpText();
   return 1;

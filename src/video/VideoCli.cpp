@@ -10,14 +10,14 @@ namespace videocli {
 
 QString Number(double Value) { return QString::number(Value, 'g', 10); }
 
-bool OpenOrExplain(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Start,
+bool OpenOrExplain(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced,
                    QTextStream &Err) {
   if (!QFileInfo::exists(FileName)) {
     Err << FileName << ": " << QCoreApplication::translate("VideoCli", "Unable to open this video file.") << ' '
         << QCoreApplication::translate("VideoCli", "Check that it has not been moved.") << Qt::endl;
     return false;
   }
-  if (Sources.Open(FileName, Start)) return true;
+  if (Forced ? Sources.OpenWith(FileName, *Forced) : Sources.Open(FileName)) return true;
   QString reason = Sources.OpenErrorText();
   reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
   Err << FileName << ": " << QCoreApplication::translate("VideoCli", "Can not open this video file.") << ' ' << reason
@@ -27,9 +27,9 @@ bool OpenOrExplain(TVideoSources &Sources, const QString &FileName, std::optiona
 
 }  // namespace videocli
 
-int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Start, QTextStream &Out,
+int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
               QTextStream &Err) {
-  if (!videocli::OpenOrExplain(Sources, FileName, Start, Err)) return 1;
+  if (!videocli::OpenOrExplain(Sources, FileName, Forced, Err)) return 1;
   const TVideoPlay &r = *Sources.Active();
   Out << "framework: " << FrameworkToken(Sources.Framework()) << '\n'
       << "frames: " << r.FrameCount() << '\n'
@@ -43,8 +43,8 @@ int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFr
 }
 
 int VideoFrame(TVideoSources &Sources, const QString &FileName, int Index, const QString &Png,
-               std::optional<TFramework> Start, QTextStream &Out, QTextStream &Err) {
-  if (!videocli::OpenOrExplain(Sources, FileName, Start, Err)) return 1;
+               std::optional<TFramework> Forced, QTextStream &Out, QTextStream &Err) {
+  if (!videocli::OpenOrExplain(Sources, FileName, Forced, Err)) return 1;
   TVideoPlay &r = *Sources.Active();
   QString seekError;
   r.OnError = [&seekError](TVideoPlay *, const QString &Message) { seekError = Message; };

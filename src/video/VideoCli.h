@@ -1,7 +1,8 @@
 #pragma once
 // What kolibra-cli does, apart from reading its command line: describe a video, or write one
 // of its frames as a PNG picture. Both return the process exit status: 0 on success, 1 with
-// the reason on Err when the file cannot be opened or the picture cannot be written.
+// the reason on Err when the file cannot be opened or the picture cannot be written. The
+// file is opened as the video view opens it, or by the Forced framework's reader alone.
 
 #include "video/VideoSources.h"
 
@@ -13,12 +14,12 @@ namespace kolibra::video {
 
 // Prints "key: value" lines: framework, frames, width, height, rate, interval, duration,
 // variable_rate. Numbers are written with a point, whatever the locale.
-int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Start, QTextStream &Out,
+int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
               QTextStream &Err);
 
 // Writes frame Index (0-based, clamped to the video) of FileName to Png, and prints
 // "frame: N" with the index written.
 int VideoFrame(TVideoSources &Sources, const QString &FileName, int Index, const QString &Png,
-               std::optional<TFramework> Start, QTextStream &Out, QTextStream &Err);
+               std::optional<TFramework> Forced, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::video

@@ -1,5 +1,8 @@
 #include "video/VideoSources.h"
 
+#include "video/DSPlay.h"
+#include "video/VfwPlay.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -41,6 +44,8 @@ std::optional<TFramework> FrameworkFromToken(const QString &Token) {
 }
 
 TVideoSources::TVideoSources(const QString &WrapperFolder) {
+  FReaders[fwVfw] = std::make_unique<TVfwPlay>();
+  FReaders[fwDS] = std::make_unique<TDSPlay>();
   FReaders[fwFFMpeg] = std::make_unique<TFFMpegPlay>(WrapperFolder);
 }
 
@@ -61,6 +66,19 @@ bool TVideoSources::TryReader(TFramework Framework, const QString &FileName) {
   FReasons[Framework] = reader->Opened() ? QString() : reader->ErrorText();
   FKinds[Framework] = reader->Opened() ? ofNone : reader->ErrorKind();
   return reader->Opened();
+}
+
+bool TVideoSources::OpenWith(const QString &FileName, TFramework Framework) {
+  FOpenErrorText.clear();
+  for (int f = 0; f < 3; ++f) {
+    FReasons[f].clear();
+    FKinds[f] = ofNone;
+  }
+  FFramework = Framework;
+  if (TryReader(Framework, FileName)) return true;
+  FOpenErrorText = FReasons[Framework];
+  if (FOpenErrorText.isEmpty()) FOpenErrorText = QCoreApplication::translate("TFFMpegPlay", "Unknown error");
+  return false;
 }
 
 bool TVideoSources::Open(const QString &FileName, std::optional<TFramework> Start) {

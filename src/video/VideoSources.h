@@ -3,8 +3,8 @@
 // (".avi" Video for Windows, ".mpg", ".mpeg", ".wmv" DirectShow, ".mov", ".mp4" and beyond
 // FFmpeg, anything else as the previous file), then by the comment Kolibra's FFmpeg writer
 // leaves in its files, then down the fallback order Video for Windows, DirectShow, FFmpeg —
-// never back up it. A framework without a reader yet counts as one that failed, so its files
-// go on down the order.
+// never back up it. A slot left without a reader counts as a framework that failed, so its
+// files go on down the order.
 //
 // Every reader tried keeps its own reason for failing; OpenErrorText is the one that says
 // most about the file, so a damaged file is not reported as a missing library.
@@ -35,8 +35,8 @@ std::optional<TFramework> FrameworkFromToken(const QString &Token);
 
 class TVideoSources {
  public:
-  // Creates the FFmpeg reader (on WrapperFolder, see TFFMpegPlay); the other two slots stay
-  // empty until their readers are set.
+  // Creates the three readers: Kolibra's AVI reader, the GStreamer reader and the FFmpeg
+  // reader (on WrapperFolder, see TFFMpegPlay).
   explicit TVideoSources(const QString &WrapperFolder = QString());
 
   TVideoPlay *Reader(TFramework Framework) const { return FReaders[Framework].get(); }
@@ -46,6 +46,9 @@ class TVideoSources {
   // Chooses the framework and opens FileName. Start, when given, replaces the choice by
   // extension and comment; the fallback order still applies.
   bool Open(const QString &FileName, std::optional<TFramework> Start = std::nullopt);
+  // Opens FileName with the reader of Framework alone, without the choice and the fallback,
+  // for scripts that compare the readers.
+  bool OpenWith(const QString &FileName, TFramework Framework);
   TFramework Framework() const { return FFramework; }
   TVideoPlay *Active() const { return Reader(FFramework); }
   bool IsOpen() const { return Active() && Active()->Opened(); }

@@ -158,8 +158,10 @@ TEST_F(BadInputTest, NamesWithSpacesAndAccentsOpen) {
 
   TVideoSources sources(RealKlbDll());
   ASSERT_TRUE(sources.Open(path)) << sources.OpenErrorText().toStdString();
-  EXPECT_EQ(sources.Framework(), fwFFMpeg);
+  EXPECT_EQ(sources.Framework(), fwVfw);
   EXPECT_EQ(sources.Active()->FrameCount(), reference.size());
+  sources.Active()->SetPosition(5);
+  EXPECT_EQ(FrameMd5(*sources.Active()), reference[5]);
 }
 
 // A name FFmpeg could take for a protocol ("clip:1") is still a file.

@@ -51,38 +51,65 @@ QString ImageMd5(const QImage &Image) {
 TEST(CliTest, InfoPrintsOneKeyValueLineEach) {
   const struct {
     const char *Clip;
+    const char *Framework;
     const char *Expected;
   } cases[] = {
-      {"h264_bframes.mp4",
+      {"h264_bframes.mp4", nullptr,
        "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.6\n"
        "variable_rate: no\n"},
-      {"variable.mkv",
+      {"variable.mkv", "ffmpeg",
        "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 17.10526316\ninterval: 0.05846153846\n"
        "duration: 2.32\nvariable_rate: yes\n"},
+      // GStreamer reads it by time at the nominal 25 per second of its header.
+      {"variable.mkv", "ds",
+       "framework: ds\nframes: 58\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 2.32\n"
+       "variable_rate: no\n"},
+      // Four dropped frames kept as empty slots: 34 frames, where FFmpeg counts 30 pictures.
+      {"mjpeg_gaps.avi", nullptr,
+       "framework: vfw\nframes: 34\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.36\n"
+       "variable_rate: no\n"},
   };
   for (const auto &c : cases) {
-    const TRun run = RunCli({QStringLiteral("info"), Fixture(QString::fromUtf8(c.Clip))});
+    QStringList args = {QStringLiteral("info"), Fixture(QString::fromUtf8(c.Clip))};
+    if (c.Framework) args << QStringLiteral("--framework") << QString::fromUtf8(c.Framework);
+    const TRun run = RunCli(args);
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_EQ(run.Out, QString::fromUtf8(c.Expected)) << c.Clip;
     EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
   }
 }
 
-TEST(CliTest, InfoReadsEveryClassroomVideo) {
+// The header of balle1-vp9.avi counts 300 slots, five of them empty: the AVI reader keeps
+// them (and so every frame's time), FFmpeg counts the 295 pictures. GStreamer has no decoder
+// for VP9 in AVI; forced to it, the file is refused with its reason.
+TEST(CliTest, InfoReadsEveryClassroomVideoWithTheReaderItIsGiven) {
   const struct {
     const char *Name;
-    const char *Frames;
-  } cases[] = {{"g1.avi", "frames: 16\n"},
-               {"Principe_inertie.avi", "frames: 28\n"},
-               {"Force_constante.avi", "frames: 26\n"},
-               {"balle1-vp9.avi", "frames: 295\n"}};
+    const char *Framework;
+    int Status;
+    const char *Out;
+    const char *Err;
+  } cases[] = {{"g1.avi", "vfw", 0, "framework: vfw\nframes: 16\n", ""},
+               {"Principe_inertie.avi", "vfw", 0, "framework: vfw\nframes: 28\n", ""},
+               {"Force_constante.avi", "vfw", 0, "framework: vfw\nframes: 26\n", ""},
+               {"balle1-vp9.avi", "vfw", 0, "framework: vfw\nframes: 300\n", ""},
+               {"balle1-vp9.avi", "ffmpeg", 0, "framework: ffmpeg\nframes: 295\n", ""},
+               {"g1.avi", "ds", 0, "framework: ds\nframes: 16\n", ""},
+               {"Force_constante.avi", "ds", 0, "framework: ds\nframes: 26\n", ""},
+               {"balle1-vp9.avi", "ds", 1, "", "GStreamer has no decoder for the video of this file"}};
   for (const auto &c : cases) {
     const QString path = SharedVideo(QString::fromUtf8(c.Name));
     if (path.isEmpty()) GTEST_SKIP() << "the shared videos are not beside the repository";
-    const TRun run = RunCli({QStringLiteral("info"), path, QStringLiteral("--framework"), QStringLiteral("vfw")});
-    EXPECT_EQ(run.Status, 0) << c.Name << run.Err.toStdString();
-    EXPECT_TRUE(run.Out.contains(QString::fromUtf8(c.Frames))) << run.Out.toStdString();
-    EXPECT_TRUE(run.Out.startsWith(QStringLiteral("framework: ffmpeg\n"))) << run.Out.toStdString();
+    const TRun run =
+        RunCli({QStringLiteral("info"), path, QStringLiteral("--framework"), QString::fromUtf8(c.Framework)});
+    EXPECT_EQ(run.Status, c.Status) << c.Name << " " << run.Err.toStdString();
+    if (c.Status == 0) {
+      EXPECT_TRUE(run.Out.startsWith(QString::fromUtf8(c.Out))) << c.Name << " " << run.Out.toStdString();
+      EXPECT_TRUE(run.Err.isEmpty()) << c.Name << " " << run.Err.toStdString();
+    } else {
+      EXPECT_TRUE(run.Out.isEmpty()) << c.Name << " " << run.Out.toStdString();
+      EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Err))) << c.Name << " " << run.Err.toStdString();
+    }
   }
 }
 
@@ -92,10 +119,10 @@ TEST(CliTest, InfoReadsBothSampleVideos) {
     const char *Expected;
   } cases[] = {
       {"Cylindre.avi",
-       "framework: ffmpeg\nframes: 50\nwidth: 480\nheight: 240\nrate: 25\ninterval: 0.04\nduration: 2\n"
+       "framework: vfw\nframes: 50\nwidth: 480\nheight: 240\nrate: 25\ninterval: 0.04\nduration: 2\n"
        "variable_rate: no\n"},
       {"Parabole.avi",
-       "framework: ffmpeg\nframes: 48\nwidth: 480\nheight: 360\nrate: 50\ninterval: 0.02\nduration: 0.96\n"
+       "framework: vfw\nframes: 48\nwidth: 480\nheight: 360\nrate: 50\ninterval: 0.02\nduration: 0.96\n"
        "variable_rate: no\n"},
   };
   for (const auto &c : cases) {

@@ -39,6 +39,9 @@ const TClip GeneratedClips[] = {
     {"wmv2.wmv", 64, 48, 25.0, false},         {"hevc.mp4", 64, 48, 25.0, false},
     {"vp9.webm", 64, 48, 25.0, false},         {"raw.avi", 64, 48, 25.0, false},
     {"camcorder.mts", 64, 48, 25.0, false},    {"variable.mkv", 64, 48, 39.0 / 2.28, true},
+    {"mpeg4_bframes.avi", 64, 48, 25.0, false}, {"h264_bframes.avi", 64, 48, 25.0, false},
+    // FFmpeg counts the pictures only: 30 over the 33 intervals of the slots, a varying rate.
+    {"mjpeg_gaps.avi", 64, 48, 29.0 / 1.32, true},
 };
 
 // The classroom videos: the header of balle1-vp9.avi announces 300 frames, 295 decode.

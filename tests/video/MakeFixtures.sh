@@ -32,6 +32,13 @@ make hevc.mp4 40 -c:v libx265 -tag:v hvc1 -pix_fmt yuv420p \
   -x265-params keyint=12:min-keyint=12:bframes=3:open-gop=1:scenecut=0:log-level=error
 make vp9.webm 40 -c:v libvpx-vp9 -g 12 -auto-alt-ref 1 -lag-in-frames 8 -deadline good -cpu-used 8 -b:v 300k
 make raw.avi 30 -c:v rawvideo -pix_fmt bgr24
+# AVI as cameras and editors leave it: B-frames stored after the frame they precede (MPEG-4
+# and H.264), and dropped frames kept as empty chunks (10, 11, 22 and 23 of 34 slots).
+make mpeg4_bframes.avi 40 -c:v mpeg4 -bf 2 -g 12 -q:v 4
+make h264_bframes.avi 40 -c:v libx264 -preset veryfast -bf 3 -g 12 -keyint_min 12 -sc_threshold 0 -pix_fmt yuv420p
+ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='(N+2*floor(N/10))/25/TB'" -frames:v 30 \
+  -fps_mode passthrough -c:v mjpeg -q:v 4 -pix_fmt yuvj420p mjpeg_gaps.avi
+ffmpeg -nostdin -v error -y -i mjpeg_gaps.avi -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 mjpeg_gaps.avi.framemd5
 # A camcorder's transport stream: sound beside the picture, timestamps far from zero.
 ffmpeg -nostdin -v error -y "${source[@]}" -f lavfi -i "sine=frequency=440:sample_rate=48000" \
   -vf "$counter" -frames:v 60 -map 0:v -map 1:a -shortest -c:v libx264 -preset veryfast -bf 2 -g 12 \

@@ -1,8 +1,9 @@
 // The framework choice: extensions, the FFmpeg writer's comment, the fallback order that
-// never goes back up, files of frameworks without a reader falling through to FFmpeg, and
-// the reason shown after a failed open.
+// never goes back up through the three readers, and the reason shown after a failed open.
 
 #include "VideoTestSupport.h"
+#include "video/DSPlay.h"
+#include "video/VfwPlay.h"
 #include "video/VideoSources.h"
 
 #include <QTemporaryDir>
@@ -112,7 +113,7 @@ TEST(VideoSourcesTest, AStartingFrameworkReplacesTheChoiceButNotTheOrder) {
   EXPECT_EQ(rig.Vfw->Tried, QStringList({QStringLiteral("clip.mp4")}));
 }
 
-TEST(VideoSourcesTest, FrameworksWithoutAReaderFallThroughToFFmpeg) {
+TEST(VideoSourcesTest, FilesTheOtherReadersRefuseFallThroughToFFmpeg) {
   TVideoSources sources(FakeKlbDll());
   for (const char *name : {"clip.avi", "clip.wmv", "clip.mov"}) {
     ASSERT_TRUE(sources.Open(QString::fromUtf8(name))) << name;
@@ -148,9 +149,59 @@ TEST(VideoSourcesTest, TheMostTellingReasonIsShown) {
   }
   {
     TScopedEnv closed("FAKE_KLBVFF_OPEN", "0");
+    TRig rig({}, {});  // readers that fail without a reason
+    EXPECT_FALSE(rig.Sources.Open(QStringLiteral("odd.avi")));
+    EXPECT_EQ(rig.Sources.OpenErrorText(), QStringLiteral("Unknown error"));
+  }
+  {
+    // The AVI reader knows best why a file that does not exist cannot be read.
+    TScopedEnv closed("FAKE_KLBVFF_OPEN", "0");
     TVideoSources sources(FakeKlbDll());
-    EXPECT_FALSE(sources.Open(QStringLiteral("odd.avi")));
-    EXPECT_EQ(sources.OpenErrorText(), QStringLiteral("Unknown error"));
+    EXPECT_FALSE(sources.Open(QStringLiteral("/nowhere/odd.avi")));
+    EXPECT_EQ(sources.OpenErrorText(), QStringLiteral("The file does not exist or cannot be reached."));
+  }
+}
+
+// Scripts that compare the readers open a file with one reader alone.
+TEST(VideoSourcesTest, OpenWithTriesOneReaderAlone) {
+  TVideoSources sources(testing::RealKlbDll());
+  ASSERT_TRUE(sources.OpenWith(testing::Fixture(QStringLiteral("mjpeg.avi")), fwDS));
+  EXPECT_EQ(sources.Framework(), fwDS);
+  EXPECT_EQ(sources.Active()->FrameCount(), 30);
+  EXPECT_FALSE(sources.OpenWith(testing::Fixture(QStringLiteral("h264_bframes.mp4")), fwVfw));
+  EXPECT_EQ(sources.Framework(), fwVfw);
+  EXPECT_EQ(sources.OpenErrorText(), QStringLiteral("This is not an AVI file."));
+  EXPECT_TRUE(sources.Reason(fwDS).isEmpty());
+  EXPECT_TRUE(sources.Reason(fwFFMpeg).isEmpty());
+}
+
+// Each framework now has its reader: a file goes to the first that reads it.
+TEST(VideoSourcesTest, EachFileGoesToTheFirstReaderThatReadsIt) {
+  const struct {
+    QString Path;
+    std::optional<TFramework> Start;
+    TFramework Expected;
+    int Frames;
+  } cases[] = {
+      {testing::Fixture(QStringLiteral("mjpeg.avi")), std::nullopt, fwVfw, 30},
+      {testing::Fixture(QStringLiteral("mjpeg_gaps.avi")), std::nullopt, fwVfw, 34},
+      {testing::Fixture(QStringLiteral("mjpeg.avi")), fwDS, fwDS, 30},
+      {testing::Fixture(QStringLiteral("mjpeg.avi")), fwFFMpeg, fwFFMpeg, 30},
+      // No AVI: from the AVI reader on to GStreamer.
+      {testing::Fixture(QStringLiteral("h264_bframes.mp4")), fwVfw, fwDS, 40},
+      // GStreamer lacks the program-stream reader here; FFmpeg reads it.
+      {testing::Fixture(QStringLiteral("mpeg2.mpg")), std::nullopt, fwFFMpeg, 40},
+      {testing::Fixture(QStringLiteral("h264_bframes.mp4")), std::nullopt, fwFFMpeg, 40},
+      // GStreamer would show its B-frames late, so it leaves it to FFmpeg.
+      {testing::Fixture(QStringLiteral("xvid_packed.avi")), fwDS, fwFFMpeg, 38},
+  };
+  TVideoSources sources(testing::RealKlbDll());
+  EXPECT_NE(dynamic_cast<TVfwPlay *>(sources.Reader(fwVfw)), nullptr);
+  EXPECT_NE(dynamic_cast<TDSPlay *>(sources.Reader(fwDS)), nullptr);
+  for (const auto &c : cases) {
+    ASSERT_TRUE(sources.Open(c.Path, c.Start)) << c.Path.toStdString();
+    EXPECT_EQ(sources.Framework(), c.Expected) << c.Path.toStdString();
+    EXPECT_EQ(sources.Active()->FrameCount(), c.Frames) << c.Path.toStdString();
   }
 }
 

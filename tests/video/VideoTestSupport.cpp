@@ -1,5 +1,10 @@
 #include "VideoTestSupport.h"
 
+#include "video/FFMpegPlay.h"
+
+#include <QTemporaryDir>
+#include <cstdlib>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -40,6 +45,44 @@ QString FrameMd5(TVideoPlay &Reader) {
     hash.addData(QByteArrayView(reinterpret_cast<const char *>(picture.constScanLine(y)), picture.width() * 3));
   }
   return QString::fromLatin1(hash.result().toHex());
+}
+
+QImage Grab(TVideoPlay &Reader) {
+  QImage picture(Reader.FrameWidth(), Reader.FrameHeight(), QImage::Format_RGB888);
+  if (picture.isNull() || !Reader.Draw(picture, QRect(0, 0, Reader.FrameWidth(), Reader.FrameHeight()))) return QImage();
+  return picture;
+}
+
+double MeanAbsDiff(const QImage &A, const QImage &B) {
+  if (A.isNull() || A.size() != B.size()) return -1.0;
+  const QImage a = A.convertToFormat(QImage::Format_RGB888);
+  const QImage b = B.convertToFormat(QImage::Format_RGB888);
+  int64_t sum = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const uchar *p = a.constScanLine(y);
+    const uchar *q = b.constScanLine(y);
+    for (int x = 0; x < a.width() * 3; ++x) sum += std::abs(int(p[x]) - int(q[x]));
+  }
+  return double(sum) / (double(a.width()) * a.height() * 3);
+}
+
+QList<QImage> FFmpegFrames(const QString &Path) {
+  QList<QImage> frames;
+  TFFMpegPlay reader(RealKlbDll());
+  if (!reader.OpenFile(Path)) return frames;
+  for (int i = 0; i < reader.FrameCount(); ++i) {
+    reader.SetPosition(i);
+    frames << Grab(reader);
+  }
+  return frames;
+}
+
+QString WriteTemp(const QString &Name, const QByteArray &Bytes) {
+  static QTemporaryDir folder;
+  const QString path = folder.filePath(Name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(Bytes) != Bytes.size()) return QString();
+  return path;
 }
 
 TScopedEnv::TScopedEnv(const char *Name, const QByteArray &Value)

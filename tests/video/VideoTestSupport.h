@@ -10,6 +10,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <ostream>
+
+// Failures print texts as texts.
+inline void PrintTo(const QString &Text, std::ostream *Out) { *Out << '"' << Text.toStdString() << '"'; }
 
 namespace kolibra::video::testing {
 
@@ -25,6 +29,16 @@ QStringList ReferenceMd5(const QString &FrameMd5File);
 // The MD5 of the reader's current frame drawn whole into a 24-bit picture; empty when the
 // draw fails.
 QString FrameMd5(TVideoPlay &Reader);
+
+// The reader's current frame drawn whole into a 24-bit picture; null when the draw fails.
+QImage Grab(TVideoPlay &Reader);
+// The mean absolute difference of two pictures of one size, over every colour component;
+// -1 when the sizes differ.
+double MeanAbsDiff(const QImage &A, const QImage &B);
+// Every frame of a file as the FFmpeg reader decodes it (the full decode from the start).
+QList<QImage> FFmpegFrames(const QString &Path);
+// A file holding Bytes in a folder of the test's own.
+QString WriteTemp(const QString &Name, const QByteArray &Bytes);
 
 // Sets an environment variable for the life of the object (unsets it when Value is null).
 class TScopedEnv {

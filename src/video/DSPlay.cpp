@@ -1,0 +1,446 @@
+#include "video/DSPlay.h"
+
+#include "kit/MathUtils.h"
+#include "video/AviParser.h"
+#include "video/AviPlan.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+#include <gst/app/gstappsink.h>
+#include <gst/gst.h>
+#include <gst/video/video.h>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace kolibra::video {
+
+namespace dsplay {
+
+// A file that neither plays nor fails within this time is given up.
+constexpr std::chrono::seconds PrerollTimeout(20);
+constexpr GstClockTime PullTimeout = 10 * GST_SECOND;
+// Forward by up to this many frames, stepping beats seeking: a seek decodes from the key.
+constexpr int MaxSteps = 16;
+// A late seek is checked by stepping from earlier, at most this many frames.
+constexpr int64_t MaxApproach = 2000;
+
+QString Text(const char *Source) { return QCoreApplication::translate("TDSPlay", Source); }
+
+bool StartGStreamer() {
+  static std::once_flag once;
+  static bool started = false;
+  std::call_once(once, [] {
+    GError *error = nullptr;
+    started = gst_init_check(nullptr, nullptr, &error);
+    if (error) g_error_free(error);
+  });
+  return started;
+}
+
+// Sound and subtitles are not decoded: their pads end in a sink that takes anything.
+gboolean AutoplugContinue(GstElement *, GstPad *, GstCaps *Caps, gpointer) {
+  if (!Caps || gst_caps_is_empty(Caps) || gst_caps_is_any(Caps)) return TRUE;
+  const gchar *name = gst_structure_get_name(gst_caps_get_structure(Caps, 0));
+  return g_str_has_prefix(name, "video/") || g_str_has_prefix(name, "image/") ? TRUE : FALSE;
+}
+
+// GStreamer's AVI reader stamps every chunk with its slot's time and leaves the decoder to
+// put B-frames in order. Where B-frames follow a keyframe in the file but are shown before it
+// (an open group of pictures, as MPEG-4 encoders write them), a picture is lost at every such
+// keyframe and every later frame comes late. Such a file is refused rather than shown wrong;
+// Kolibra's own AVI reader reads it.
+bool LosesFramesAtKeys(const QString &FileName) {
+  avi::TAviFileSource source;
+  avi::TAviStream stream;
+  QString error;
+  if (!source.Open(FileName, error) || !avi::ParseAvi(source, stream, error)) return false;
+  const AVCodecTag *const tags[] = {avformat_get_riff_video_tags(), nullptr};
+  AVCodecID id = av_codec_get_id(tags, stream.Bitmap.Compression);
+  if (id == AV_CODEC_ID_NONE && stream.Handler != 0) id = av_codec_get_id(tags, stream.Handler);
+  return id == AV_CODEC_ID_MPEG4 && avi::PlanOfMpeg4(source, stream).OpenGop;
+}
+
+}  // namespace dsplay
+
+struct TDSPlay::TDetector {
+  GstElement *Pipeline = nullptr;
+  GstElement *Convert = nullptr;
+  GstElement *Sink = nullptr;
+  std::atomic<bool> VideoLinked{false};
+  std::atomic<bool> NoMorePads{false};
+  std::mutex Lock;
+  QString Undecoded;  // the kind of a video stream no decoder took
+  // The frame the sink holds: its stream time and end, in nanoseconds.
+  bool Holding = false;
+  int64_t Start = 0;
+  int64_t End = 0;
+
+  ~TDetector() {
+    if (Pipeline) {
+      gst_element_set_state(Pipeline, GST_STATE_NULL);
+      gst_object_unref(Pipeline);
+    }
+  }
+
+  static void PadAdded(GstElement *, GstPad *Pad, gpointer Self) {
+    auto *detector = static_cast<TDetector *>(Self);
+    GstCaps *caps = gst_pad_get_current_caps(Pad);
+    if (!caps) caps = gst_pad_query_caps(Pad, nullptr);
+    const gchar *name = caps && !gst_caps_is_empty(caps) ? gst_structure_get_name(gst_caps_get_structure(caps, 0)) : "";
+    const bool video = g_str_has_prefix(name, "video/x-raw");
+    // A video stream left coded: no decoder for it.
+    if (!video && g_str_has_prefix(name, "video/")) {
+      std::lock_guard<std::mutex> lock(detector->Lock);
+      if (detector->Undecoded.isEmpty()) detector->Undecoded = QString::fromUtf8(name);
+    }
+    if (caps) gst_caps_unref(caps);
+    bool expected = false;
+    if (video && detector->VideoLinked.compare_exchange_strong(expected, true)) {
+      GstPad *sinkPad = gst_element_get_static_pad(detector->Convert, "sink");
+      if (gst_pad_link(Pad, sinkPad) != GST_PAD_LINK_OK) detector->VideoLinked = false;
+      gst_object_unref(sinkPad);
+      return;
+    }
+    // Anything else flows into a sink that neither waits nor keeps the pipeline waiting.
+    GstElement *sink = gst_element_factory_make("fakesink", nullptr);
+    if (!sink) return;
+    g_object_set(sink, "sync", FALSE, "async", FALSE, nullptr);
+    gst_bin_add(GST_BIN(detector->Pipeline), sink);
+    gst_element_sync_state_with_parent(sink);
+    GstPad *sinkPad = gst_element_get_static_pad(sink, "sink");
+    gst_pad_link(Pad, sinkPad);
+    gst_object_unref(sinkPad);
+  }
+
+  // A stream the bin found no element for: a video one is worth telling about.
+  static void UnknownType(GstElement *, GstPad *, GstCaps *Caps, gpointer Self) {
+    auto *detector = static_cast<TDetector *>(Self);
+    gchar *text = Caps ? gst_caps_to_string(Caps) : nullptr;
+    std::lock_guard<std::mutex> lock(detector->Lock);
+    if (text && g_str_has_prefix(text, "video/") && detector->Undecoded.isEmpty())
+      detector->Undecoded = QString::fromUtf8(text);
+    g_free(text);
+  }
+
+  static void NoMore(GstElement *, gpointer Self) { static_cast<TDetector *>(Self)->NoMorePads = true; }
+
+  // Takes the sink's frame (and the sample): its times, and its pixels into Bitmap when it
+  // shows Target or when Accept says any frame will do. False when it brought no pixels.
+  bool Take(GstSample *Sample, QImage &Bitmap, int64_t Target, int64_t Interval, bool Accept) {
+    if (!Sample) {
+      Holding = false;
+      return false;
+    }
+    GstBuffer *buffer = gst_sample_get_buffer(Sample);
+    const GstSegment *segment = gst_sample_get_segment(Sample);
+    bool ok = buffer && segment && GST_BUFFER_PTS_IS_VALID(buffer);
+    if (ok) {
+      const guint64 start = gst_segment_to_stream_time(segment, GST_FORMAT_TIME, GST_BUFFER_PTS(buffer));
+      ok = start != GST_CLOCK_TIME_NONE;
+      Start = int64_t(start);
+      End = Start + (GST_BUFFER_DURATION_IS_VALID(buffer) ? int64_t(GST_BUFFER_DURATION(buffer)) : Interval);
+    }
+    Holding = ok;
+    bool copied = false;
+    GstVideoInfo video;
+    GstVideoFrame frame;
+    if (buffer && (Accept || (ok && Target < End)) && gst_video_info_from_caps(&video, gst_sample_get_caps(Sample)) &&
+        GST_VIDEO_INFO_WIDTH(&video) == Bitmap.width() && GST_VIDEO_INFO_HEIGHT(&video) == Bitmap.height() &&
+        gst_video_frame_map(&frame, &video, buffer, GST_MAP_READ)) {
+      const auto *bits = static_cast<const uint8_t *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
+      const int64_t stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
+      for (int y = 0; y < Bitmap.height(); ++y)
+        memcpy(Bitmap.scanLine(y), bits + y * stride, size_t(Bitmap.width()) * 3);
+      gst_video_frame_unmap(&frame);
+      copied = true;
+    }
+    gst_sample_unref(Sample);
+    return copied;
+  }
+
+  // Empties the bus; the first error's text, if any.
+  QString DrainBus() {
+    QString error;
+    GstBus *bus = gst_element_get_bus(Pipeline);
+    while (GstMessage *m = gst_bus_pop(bus)) {
+      if (GST_MESSAGE_TYPE(m) == GST_MESSAGE_ERROR && error.isEmpty()) {
+        GError *e = nullptr;
+        gst_message_parse_error(m, &e, nullptr);
+        error = e ? QString::fromUtf8(e->message) : QStringLiteral("?");
+        if (e) g_error_free(e);
+      }
+      gst_message_unref(m);
+    }
+    gst_object_unref(bus);
+    return error;
+  }
+};
+
+TDSPlay::TDSPlay() {
+  FFrameBitmap = QImage(1, 1, QImage::Format_RGB888);
+  dsplay::StartGStreamer();
+}
+
+TDSPlay::~TDSPlay() {
+  // No OnClose from a reader being destroyed: its listeners may be gone already.
+  OnClose = nullptr;
+  Close();
+}
+
+bool TDSPlay::Available() { return dsplay::StartGStreamer(); }
+
+void TDSPlay::SetFileName(const QString &Name) {
+  FFileName = Name;
+  SetError(QString(), ofNone);
+  Close();
+  if (FFileName.isEmpty()) {
+    SetError(dsplay::Text("No file name was given."), ofFile);
+    return;
+  }
+  try {
+    Open();
+  } catch (const EGetMemBuffer &e) {
+    FFrameBitmap = QImage(1, 1, QImage::Format_RGB888);
+    FDetector.reset();
+    ResetFields();
+    SetError(e.Reason(), e.Kind());
+  } catch (const ECreateMediaDet &e) {
+    FDetector.reset();
+    ResetFields();
+    SetError(e.Reason(), e.Kind());
+  }
+}
+
+void TDSPlay::Open() {
+  using dsplay::Text;
+  if (!dsplay::StartGStreamer()) throw ECreateMediaDet(Text("GStreamer cannot be started."), ofFramework);
+  // A fifo or a device would keep the source waiting.
+  const QFileInfo info(FFileName);
+  if (!info.exists()) throw ECreateMediaDet(Text("The file does not exist or cannot be reached."), ofFile);
+  if (info.isDir()) throw ECreateMediaDet(Text("This is a folder, not a video file."), ofFile);
+  if (!info.isFile()) throw ECreateMediaDet(Text("This is not a video file but a device or a pipe."), ofFile);
+  if (info.size() == 0) throw ECreateMediaDet(Text("The file is empty."), ofFile);
+  if (dsplay::LosesFramesAtKeys(FFileName)) {
+    throw ECreateMediaDet(Text("GStreamer shows the B-frames of this AVI file at the wrong times."), ofFile);
+  }
+
+  // 1. The detector: source, decoding bin, conversion to RGB, a sink that does not wait.
+  FDetector = std::make_unique<TDetector>();
+  TDetector &d = *FDetector;
+  d.Pipeline = gst_pipeline_new(nullptr);
+  GstElement *source = gst_element_factory_make("filesrc", nullptr);
+  GstElement *decode = gst_element_factory_make("decodebin", nullptr);
+  d.Convert = gst_element_factory_make("videoconvert", nullptr);
+  d.Sink = gst_element_factory_make("appsink", nullptr);
+  if (!d.Pipeline || !source || !decode || !d.Convert || !d.Sink) {
+    for (GstElement *e : {source, decode, d.Convert, d.Sink}) {
+      if (e) gst_object_unref(gst_object_ref_sink(e));
+    }
+    d.Convert = d.Sink = nullptr;
+    throw ECreateMediaDet(Text("The GStreamer elements Kolibra needs are not installed."), ofFramework);
+  }
+  g_object_set(source, "location", QFile::encodeName(FFileName).constData(), nullptr);
+  GstCaps *rgb = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "RGB", nullptr);
+  g_object_set(d.Sink, "caps", rgb, "sync", FALSE, "max-buffers", 1u, "enable-last-sample", FALSE, nullptr);
+  gst_caps_unref(rgb);
+  gst_bin_add_many(GST_BIN(d.Pipeline), source, decode, d.Convert, d.Sink, nullptr);
+  if (!gst_element_link(source, decode) || !gst_element_link(d.Convert, d.Sink)) {
+    throw ECreateMediaDet(Text("The GStreamer elements Kolibra needs are not installed."), ofFramework);
+  }
+  g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), nullptr);
+  g_signal_connect(decode, "pad-added", G_CALLBACK(TDetector::PadAdded), &d);
+  g_signal_connect(decode, "no-more-pads", G_CALLBACK(TDetector::NoMore), &d);
+  g_signal_connect(decode, "unknown-type", G_CALLBACK(TDetector::UnknownType), &d);
+
+  // 2, 3. The file's streams, up to the first video stream prerolled in the sink.
+  if (gst_element_set_state(d.Pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE) {
+    const QString error = d.DrainBus();
+    throw ECreateMediaDet(error.isEmpty() ? Text("GStreamer cannot read this file.")
+                                          : Text("GStreamer cannot read this file: %1").arg(error),
+                          ofFile);
+  }
+  GstBus *bus = gst_element_get_bus(d.Pipeline);
+  const auto deadline = std::chrono::steady_clock::now() + dsplay::PrerollTimeout;
+  QString failure;
+  bool ready = false;
+  while (!ready && failure.isEmpty()) {
+    GstMessage *m = gst_bus_timed_pop_filtered(
+        bus, 50 * GST_MSECOND, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_EOS));
+    if (m) {
+      if (GST_MESSAGE_TYPE(m) == GST_MESSAGE_ERROR) {
+        GError *e = nullptr;
+        gst_message_parse_error(m, &e, nullptr);
+        failure = Text("GStreamer cannot read this file: %1").arg(e ? QString::fromUtf8(e->message) : QString());
+        if (e) g_error_free(e);
+      } else if (GST_MESSAGE_TYPE(m) == GST_MESSAGE_EOS) {
+        failure = Text("The file holds no video stream.");
+      } else {
+        ready = true;
+      }
+      gst_message_unref(m);
+    } else if (d.NoMorePads && !d.VideoLinked) {
+      std::lock_guard<std::mutex> lock(d.Lock);
+      failure = d.Undecoded.isEmpty()
+                    ? Text("The file holds no video stream.")
+                    : Text("GStreamer has no decoder for the video of this file (%1).").arg(d.Undecoded);
+    } else if (std::chrono::steady_clock::now() > deadline) {
+      failure = Text("GStreamer took too long to read this file.");
+    }
+  }
+  gst_object_unref(bus);
+  if (!failure.isEmpty()) throw ECreateMediaDet(failure, ofFile);
+  if (!d.VideoLinked) throw ECreateMediaDet(Text("The file holds no video stream."), ofFile);
+
+  // 4, 5. Size and rate, from the first frame's description.
+  GstSample *sample = gst_app_sink_try_pull_preroll(GST_APP_SINK(d.Sink), dsplay::PullTimeout);
+  if (!sample) throw ECreateMediaDet(Text("The first frame of the file cannot be decoded."), ofFile);
+  GstVideoInfo video;
+  const bool described = gst_video_info_from_caps(&video, gst_sample_get_caps(sample));
+  if (!described || GST_VIDEO_INFO_WIDTH(&video) <= 0 || GST_VIDEO_INFO_HEIGHT(&video) <= 0) {
+    gst_sample_unref(sample);
+    throw ECreateMediaDet(Text("The frame size of this file cannot be read."), ofFile);
+  }
+  FFrameWidth = GST_VIDEO_INFO_WIDTH(&video);
+  FFrameHeight = GST_VIDEO_INFO_HEIGHT(&video);
+  if (FFrameWidth > avi::MaxFrameSide || FFrameHeight > avi::MaxFrameSide ||
+      int64_t(FFrameWidth) * FFrameHeight > avi::MaxFramePixels) {
+    gst_sample_unref(sample);
+    throw ECreateMediaDet(Text("The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
+                              .arg(FFrameWidth)
+                              .arg(FFrameHeight),
+                          ofFile);
+  }
+  FFrameBitmap = QImage(FFrameWidth, FFrameHeight, QImage::Format_RGB888);
+  const double rate = GST_VIDEO_INFO_FPS_D(&video) > 0
+                          ? double(GST_VIDEO_INFO_FPS_N(&video)) / double(GST_VIDEO_INFO_FPS_D(&video))
+                          : 0.0;
+  if (FFrameBitmap.isNull() || !SetRate(rate)) {
+    const QString reason = FErrorText.isEmpty() ? Text("The file gives no frame rate.") : FErrorText;
+    gst_sample_unref(sample);
+    throw ECreateMediaDet(reason, ofFile);
+  }
+
+  // 6. The length, and from it the frame count.
+  gint64 length = 0;
+  if (!gst_element_query_duration(d.Pipeline, GST_FORMAT_TIME, &length) || length <= 0) {
+    gst_sample_unref(sample);
+    throw ECreateMediaDet(Text("The length of this file cannot be read."), ofFile);
+  }
+  FStreamLength = double(length) / double(GST_SECOND);
+  FFrameCount = RoundClamped(FStreamLength * rate);
+  if (FFrameCount <= 0) {
+    gst_sample_unref(sample);
+    throw ECreateMediaDet(Text("The file holds no frame."), ofFile);
+  }
+
+  // 7, 8. The frame at time 0: the one the sink prerolled with.
+  const int64_t interval = std::llround(FFrameInterval * double(GST_SECOND));
+  if (!d.Take(sample, FFrameBitmap, 0, interval, true)) {
+    throw EGetMemBuffer(Text("The first frame of the file cannot be decoded."), ofFile);
+  }
+  FBitmapPosition = 0;
+  FPosition = 0;
+  FStreamTime = 0.0;
+  FOpened = true;
+  d.DrainBus();
+  if (OnOpen) OnOpen(this);
+}
+
+void TDSPlay::Close() {
+  FDetector.reset();
+  ResetFields();
+  FBitmapPosition = -1;
+  FStreamLength = FStreamTime = 0.0;
+  if (OnClose) OnClose(this);
+}
+
+// The time is that of the clamped index: an index past the end would otherwise ask for the
+// time at which the stream ends, where there is no frame to show.
+void TDSPlay::SetPosition(int Index) {
+  if (!FOpened || Index == FPosition) return;
+  FPosition = qBound(0, Index, FFrameCount - 1);
+  double time = FPosition * 1.0001 * FFrameInterval;
+  if (time > FStreamLength) time = FStreamLength;
+  if (time < 0.0) time = 0.0;
+  FStreamTime = time;
+}
+
+const QImage *TDSPlay::FetchFrame() {
+  if (!FOpened || !FDetector) return nullptr;
+  if (FBitmapPosition != FPosition) {
+    FBitmapPosition = -1;
+    if (!FetchAt(FStreamTime)) return nullptr;
+    FBitmapPosition = FPosition;
+  }
+  return &FFrameBitmap;
+}
+
+// GStreamer's accurate seek decodes from the keyframe before the target by decoding time.
+// Where B-frames just before a keyframe are decoded after it (an open group of pictures), they
+// lack a reference from there and are dropped, and the seek lands on the keyframe, after the
+// target. So a frame that starts after the target is checked by stepping to it from earlier:
+// if a frame seen on the way ended at or before the target, the target lies between two
+// frames (a dropped frame of the file) and the later one is the answer.
+bool TDSPlay::FetchAt(double Time) {
+  TDetector &d = *FDetector;
+  const int64_t target = std::llround(Time * double(GST_SECOND));
+  const int64_t interval = std::max<int64_t>(1, std::llround(FFrameInterval * double(GST_SECOND)));
+  GstAppSink *sink = GST_APP_SINK(d.Sink);
+  const auto pull = [&](bool Accept) {
+    return d.Take(gst_app_sink_try_pull_preroll(sink, dsplay::PullTimeout), FFrameBitmap, target, interval, Accept);
+  };
+  const auto seek = [&](int64_t At) {
+    d.Holding = false;
+    return gst_element_seek_simple(d.Pipeline, GST_FORMAT_TIME,
+                                   GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), At);
+  };
+  // Steps from the frame the sink holds until one has not ended at the target. Passed tells
+  // whether a frame that ended at or before it was seen on the way.
+  const auto stepTo = [&](int Steps, bool &Passed) {
+    Passed = false;
+    for (int i = 0; i < Steps && d.Holding; ++i) {
+      if (target < d.End) return true;
+      Passed = true;
+      if (!gst_element_send_event(d.Sink, gst_event_new_step(GST_FORMAT_BUFFERS, 1, 1.0, TRUE, FALSE))) break;
+      if (pull(false)) return true;
+    }
+    return false;
+  };
+
+  bool found = false;
+  bool passed = false;
+  // A little way forward: step the sink frame by frame, as a seek would decode them anyway.
+  if (d.Holding && target >= d.End && target < d.Start + dsplay::MaxSteps * interval) {
+    found = stepTo(dsplay::MaxSteps + 1, passed);
+  }
+  if (!found && seek(target)) {
+    found = pull(true);
+    // Landed late: approach from further back, up to the start for a short enough file.
+    const int64_t backs[] = {GST_SECOND, 8 * GST_SECOND, target};
+    for (int64_t back : backs) {
+      if (!found || !d.Holding || d.Start <= target) break;
+      const int64_t from = std::max<int64_t>(0, target - back);
+      const int64_t steps = (target - from) / interval + dsplay::MaxSteps;
+      if (steps > dsplay::MaxApproach || !seek(from)) break;
+      pull(false);
+      if (!stepTo(int(steps), passed)) {
+        found = seek(target) && pull(true);  // give the plain answer back
+        break;
+      }
+      if (passed) break;
+    }
+  }
+  d.DrainBus();
+  return found;
+}
+
+}  // namespace kolibra::video
