@@ -27,45 +27,45 @@ ScopedDecimalSeparator::~ScopedDecimalSeparator() { overriddenSeparator = Previo
 #include "kit/MathUtils.h"
 
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
 
 namespace kolibra {
 
-QString RealToText(double value) {
+namespace locale_impl {
+
+QString DropTrailingZeros(QString text) {
+  if (!text.contains(QLatin1Char('.'))) return text;
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
+
+}  // namespace locale_impl
+
+QString GeneralFormat(double value, int digits) {
+  using locale_impl::DropTrailingZeros;
   if (std::isnan(value)) return QStringLiteral("NAN");
   if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
   if (value == 0.0) return QStringLiteral("0");
-
-  // Fifteen significant digits as d.dddddddddddddde±x, then laid out by hand.
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  QString text = QString::fromLatin1(buffer);
-  const int e = text.indexOf(QLatin1Char('e'));
-  const int exponent = text.mid(e + 1).toInt();
-  QString mantissa = text.left(e);
-  const bool negative = mantissa.startsWith(QLatin1Char('-'));
-  if (negative) mantissa.remove(0, 1);
-  QString digits = mantissa.left(1) + mantissa.mid(2);  // without the point
-  while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) digits.chop(1);
-
-  const QChar sep = DecimalSeparator();
-  QString out;
-  if (exponent >= 15 || std::fabs(value) < 1e-5) {
-    out = digits.left(1);
-    if (digits.size() > 1) out += sep + digits.mid(1);
-    out += QLatin1Char('E') + QString::number(exponent);
-  } else if (exponent < 0) {
-    out = QLatin1String("0") + sep + QString(-exponent - 1, QLatin1Char('0')) + digits;
+  digits = std::clamp(digits, 1, 17);
+  // QString::number works in the C locale whatever the process locale says. The exponent
+  // after rounding to the digits decides the notation: 999.96 at 4 digits is "1000", at 3
+  // digits "1E3".
+  const QString scientific = QString::number(value, 'e', digits - 1);
+  const int e = scientific.indexOf(QLatin1Char('e'));
+  const int exponent = scientific.mid(e + 1).toInt();
+  QString text;
+  if (exponent < digits && std::fabs(value) >= 1e-5) {
+    text = DropTrailingZeros(QString::number(value, 'f', std::max(0, digits - 1 - exponent)));
   } else {
-    const int intDigits = exponent + 1;
-    if (digits.size() <= intDigits) {
-      out = digits + QString(intDigits - digits.size(), QLatin1Char('0'));
-    } else {
-      out = digits.left(intDigits) + sep + digits.mid(intDigits);
-    }
+    text = DropTrailingZeros(scientific.left(e)) + QLatin1Char('E') + QString::number(exponent);
   }
-  return negative ? QLatin1Char('-') + out : out;
+  if (text == QLatin1String("-0")) text = QStringLiteral("0");
+  text.replace(QLatin1Char('.'), DecimalSeparator());
+  return text;
 }
+
+QString RealToText(double value) { return GeneralFormat(value, 15); }
 
 bool TextToReal(const QString &text, double &value) {
   QString t = LocalizeDecimal(text.trimmed());

@@ -31,6 +31,12 @@ class ScopedDecimalSeparator {
 
 namespace kolibra {
 
+// The general format with at most `digits` significant digits: plain notation while the
+// rounded value's exponent is below `digits` and the value is at least 1e-5, "1.5E-6" style
+// beyond, no trailing zeros, the regional decimal separator. Not-a-number and infinities are
+// written as RealToText writes them.
+QString GeneralFormat(double value, int digits);
+
 // The general real-to-text conversion of files and exports: up to 15 significant digits,
 // no trailing zeros, plain notation from 1e-5 up to 1e15 and "1.5E-6" style beyond,
 // with the regional decimal separator. Not-a-number and infinities are written

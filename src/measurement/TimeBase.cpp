@@ -16,39 +16,10 @@ namespace time_base_impl {
 
 QString Tr(const char *text) { return QCoreApplication::translate("TBoiteTemps", text); }
 
-// Drops the zeros after the last significant decimal, and the point when nothing follows.
-QString TrimDecimals(QString text) {
-  if (!text.contains(QLatin1Char('.'))) return text;
-  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
-  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
-  return text;
-}
-
 }  // namespace time_base_impl
 
 bool IsValidFrameInterval(double seconds) { return seconds > MinFrameInterval && seconds < MaxFrameInterval; }
 
-QString GeneralFormat(double value, int digits) {
-  using time_base_impl::TrimDecimals;
-  if (!std::isfinite(value)) return RealToText(value);
-  if (IsNearZero(value)) return QStringLiteral("0");
-  digits = std::clamp(digits, 1, 17);
-  char buffer[64];
-  // The exponent after rounding to the digits decides the notation.
-  std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-  const QString scientific = QString::fromLatin1(buffer);
-  const int e = scientific.indexOf(QLatin1Char('e'));
-  const int exponent = scientific.mid(e + 1).toInt();
-  QString text;
-  if (exponent + 1 <= digits && std::fabs(value) >= 1e-5) {
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, digits - 1 - exponent), value);
-    text = TrimDecimals(QString::fromLatin1(buffer));
-  } else {
-    text = TrimDecimals(scientific.left(e)) + QLatin1Char('E') + QString::number(exponent);
-  }
-  text.replace(QLatin1Char('.'), DecimalSeparator());
-  return text;
-}
 
 bool ParseTypedReal(const QString &text, double &value) {
   QString t = LocalizeDecimal(text.trimmed());

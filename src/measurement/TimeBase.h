@@ -16,11 +16,6 @@ inline constexpr double MinFrameInterval = 1e-6;
 inline constexpr double MaxFrameInterval = 1e9;
 bool IsValidFrameInterval(double seconds);
 
-// The general format with a number of significant digits, with the regional decimal
-// separator: fixed notation when the integer digits fit in the digits and the value is at
-// least 1e-5 in size, else "1.5E-6" style; trailing zeros dropped.
-QString GeneralFormat(double value, int digits);
-
 // A real typed by the user: "," and "." both read as the decimal separator; false for
 // anything else, including an empty text and values that are not finite.
 bool ParseTypedReal(const QString &text, double &value);

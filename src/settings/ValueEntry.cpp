@@ -76,14 +76,6 @@ QString FillBounds(QString pattern, int low, int high) {
   return pattern;
 }
 
-// Drops the zeros after the last significant decimal, and the point when nothing follows.
-QString DropTrailingZeros(QString text) {
-  if (!text.contains(QLatin1Char('.'))) return text;
-  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
-  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
-  return text;
-}
-
 // The kinds whose number is shown from 1 and returned as an index from 0.
 bool IsIndexKind(TTypeSaisie kind) { return kind == tsLastImg || kind == tsNumImg || kind == tsNumOrdre; }
 
@@ -98,28 +90,6 @@ bool TValueInterval::Contains(double v) const {
 
 bool TValueInterval::IsEmpty() const { return Strict ? !(Low < High) : !(Low <= High); }
 
-QString GeneralNumberText(double value, int digits) {
-  using value_entry_impl::DropTrailingZeros;
-  if (!std::isfinite(value)) return RealToText(value);
-  if (IsNearZero(value)) return QStringLiteral("0");
-  digits = std::clamp(digits, 1, 17);
-  char buffer[64];
-  // The exponent after rounding to the digits decides the notation: 999.96 at 4 digits is
-  // "1000", at 3 digits "1E3".
-  std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-  const QString scientific = QString::fromLatin1(buffer);
-  const int e = scientific.indexOf(QLatin1Char('e'));
-  const int exponent = scientific.mid(e + 1).toInt();
-  QString text;
-  if (exponent < digits && std::fabs(value) >= 1e-5) {
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, digits - 1 - exponent), value);
-    text = DropTrailingZeros(QString::fromLatin1(buffer));
-  } else {
-    text = DropTrailingZeros(scientific.left(e)) + QLatin1Char('E') + QString::number(exponent);
-  }
-  text.replace(QLatin1Char('.'), DecimalSeparator());
-  return text;
-}
 
 TValueEntryModel::TValueEntryModel() { SetTypeSaisie(tsAngle); }
 
@@ -135,11 +105,11 @@ void TValueEntryModel::SetTypeSaisie(TTypeSaisie kind) {
   switch (kind) {
     case tsAngle:
       FInterval = {-180.0, 180.0, false};
-      FInitialText = GeneralNumberText(Ctx.AxisAngle * 180.0 / std::numbers::pi, 6);
+      FInitialText = GeneralFormat(Ctx.AxisAngle * 180.0 / std::numbers::pi, 6);
       break;
     case tsCadence:
       FInterval = {1.0, 100.0, false};
-      FInitialText = GeneralNumberText(Ctx.WriterFrameRate, 6);
+      FInitialText = GeneralFormat(Ctx.WriterFrameRate, 6);
       break;
     case tsLongueur:
       FInterval = {0.001, 1.5e13, true};
@@ -191,7 +161,7 @@ void TValueEntryModel::RefreshLengthText() {
   const double length = LengthKind == slLongueurH   ? Ctx.ScaleHorizLength
                         : LengthKind == slLongueurV ? Ctx.ScaleVertLength
                                                     : Ctx.ScaleLength;
-  FInitialText = GeneralNumberText(length, 10);
+  FInitialText = GeneralFormat(length, 10);
 }
 
 bool TValueEntryModel::CanExecute() const { return Kind == tsCadence || Ctx.VideoOpen; }

@@ -81,10 +81,6 @@ struct TValueInterval {
   bool IsEmpty() const;
 };
 
-// The general number format with a number of significant digits and the regional decimal
-// separator: fixed notation when the integer digits fit in the digits and the size is at
-// least 1e-5, else "1.23E5" style; trailing zeros dropped; "0" for zero.
-QString GeneralNumberText(double value, int digits);
 
 class TValueEntryModel {
  public:

@@ -1,5 +1,6 @@
 #include "settings/VideoProperties.h"
 
+#include "kit/Locale.h"
 #include "kit/MathUtils.h"
 #include "settings/ValueEntry.h"
 
@@ -30,8 +31,8 @@ std::vector<TPropertiesLine> TPropertiesModel::Lines(const TVideoProperties &vid
   using video_properties_impl::Tr;
   const QString dash = QStringLiteral("- ");
   // "%.3g": three significant digits in the general format.
-  const QString rate = GeneralNumberText(video.FrameRate, 3);
-  const QString length = GeneralNumberText(video.FrameDuration * video.FrameCount, 3);
+  const QString rate = GeneralFormat(video.FrameRate, 3);
+  const QString length = GeneralFormat(video.FrameDuration * video.FrameCount, 3);
   return {
       {Tr("Information on the video file"), true, true},
       {},

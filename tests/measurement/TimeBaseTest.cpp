@@ -9,25 +9,6 @@
 
 namespace kolibra::measurement::time_base_test {
 
-TEST(TimeBase, GeneralFormatKeepsTheSignificantDigitsAndTheSeparator) {
-  ScopedDecimalSeparator point(QLatin1Char('.'));
-  const struct {
-    double Value;
-    int Digits;
-    const char *Text;
-  } rows[] = {
-      {0.04, 3, "0.04"},           {1.0 / 30.0, 3, "0.0333"},     {1.0 / 30.0, 10, "0.03333333333"},
-      {0.04, 10, "0.04"},          {1.0 / 29.97, 3, "0.0334"},    {2.0, 3, "2"},
-      {1234.5, 3, "1.23E3"},       {1e-6, 10, "1E-6"},             {1.5e-6, 3, "1.5E-6"},
-      {0.00001, 3, "0.00001"},     {1e9, 10, "1000000000"},       {-0.125, 3, "-0.125"},
-      {0.0, 3, "0"},               {0.9999, 3, "1"},
-  };
-  for (const auto &row : rows)
-    EXPECT_EQ(GeneralFormat(row.Value, row.Digits), QString::fromLatin1(row.Text)) << row.Value << " " << row.Digits;
-  ScopedDecimalSeparator comma(QLatin1Char(','));
-  EXPECT_EQ(GeneralFormat(0.04, 3), QStringLiteral("0,04"));
-}
-
 TEST(TimeBase, ValidIntervalsLieStrictlyBetweenAMicrosecondAndAGigasecond) {
   EXPECT_FALSE(IsValidFrameInterval(1e-6));
   EXPECT_TRUE(IsValidFrameInterval(2e-6));

@@ -315,22 +315,6 @@ TEST(ValueEntry, EmptyIntervalRefusesEverythingAndCancelChangesNothing) {
   EXPECT_FALSE(ModelFor(tsLongueur).Interval().IsEmpty());
 }
 
-TEST(ValueEntry, GeneralNumberText) {
-  ScopedDecimalSeparator point(QLatin1Char('.'));
-  struct Row {
-    double Value;
-    int Digits;
-    const char *Text;
-  };
-  const Row rows[] = {
-      {30.000000000001, 6, "30"}, {12.5, 6, "12.5"},        {-0.5, 6, "-0.5"},
-      {1234567, 6, "1.23457E6"},  {123456, 6, "123456"},     {1e-6, 6, "1E-6"},
-      {1.5e-5, 10, "0.000015"},   {1.0 / 3.0, 10, "0.3333333333"}, {999.96, 3, "1E3"},
-      {29.97, 3, "30"},           {10.000000000000002, 3, "10"},   {0.0, 6, "0"},
-      {-2.5e20, 10, "-2.5E20"},
-  };
-  for (const Row &row : rows) EXPECT_EQ(GeneralNumberText(row.Value, row.Digits), QString::fromLatin1(row.Text));
-}
 
 TEST(ValueEntry, LayoutFollowsThePromptAndTheComment) {
   const auto none = [](int) { return 0; };
