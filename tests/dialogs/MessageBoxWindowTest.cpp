@@ -1,3 +1,4 @@
+#include "support/ModalDialogs.h"
 #include "dialogs/MessageBoxWindow.h"
 
 #include <gtest/gtest.h>
@@ -16,19 +17,6 @@ using namespace kolibra::dialogs;
 
 namespace {
 
-// Runs action on the message box as soon as it is shown modally. The action must close it.
-void whenBoxShows(std::function<void(QMessageBox *)> action) {
-  auto *poll = new QTimer(qApp);
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    action(box);
-  });
-  poll->start();
-}
 
 QAbstractButton *buttonNamed(QMessageBox *box, const QString &text) {
   for (QAbstractButton *b : box->buttons())
@@ -50,7 +38,7 @@ TEST(MessageBoxWindow, ShowsTheButtonsInOrderAndAnswersTheIndexOfThePressedOne) 
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   std::vector<int> lefts;
-  whenBoxShows([&](QMessageBox *box) {
+  kolibra::testing::WhenShown<QMessageBox>([&](QMessageBox *box) {
     title = box->windowTitle();
     icon = box->icon();
     for (const char *text : {"Give a name", "Cancel", "Ignore"}) {
@@ -81,7 +69,7 @@ TEST(MessageBoxWindow, MapsEachIconOfTheKit) {
   };
   for (const auto &[kit, expected] : cases) {
     QMessageBox::Icon shown = QMessageBox::Icon(-1);
-    whenBoxShows([&shown](QMessageBox *box) {
+    kolibra::testing::WhenShown<QMessageBox>([&shown](QMessageBox *box) {
       shown = box->icon();
       box->buttons().first()->click();
     });
@@ -95,7 +83,7 @@ TEST(MessageBoxWindow, MapsEachIconOfTheKit) {
 
 TEST(MessageBoxWindow, ReturnsTheStateOfTheCheckBox) {
   QString text;
-  whenBoxShows([&text](QMessageBox *box) {
+  kolibra::testing::WhenShown<QMessageBox>([&text](QMessageBox *box) {
     ASSERT_NE(box->checkBox(), nullptr);
     text = box->checkBox()->text();
     box->checkBox()->click();
@@ -140,7 +128,7 @@ TEST(MessageBoxWindow, ClosingWithoutAButtonAnswersMinusOneUnlessThereIsASingleB
   };
   for (const Case &c : cases) {
     QStringList shownButtons;
-    whenBoxShows([&shownButtons, escape = c.Escape](QMessageBox *box) {
+    kolibra::testing::WhenShown<QMessageBox>([&shownButtons, escape = c.Escape](QMessageBox *box) {
       for (QAbstractButton *b : box->buttons()) shownButtons << b->text();
       if (escape)
         QTest::keyClick(box, Qt::Key_Escape);
@@ -170,7 +158,7 @@ TEST(MessageBoxWindow, WritesEachLineInItsOwnStyleAndColour) {
 
   QString shown;
   Qt::TextFormat format = Qt::AutoText;
-  whenBoxShows([&](QMessageBox *box) {
+  kolibra::testing::WhenShown<QMessageBox>([&](QMessageBox *box) {
     shown = box->text();
     format = box->textFormat();
     box->buttons().first()->click();
@@ -183,7 +171,7 @@ TEST(MessageBoxWindow, WritesEachLineInItsOwnStyleAndColour) {
 TEST(MessageBoxWindow, AnswersTheKitsBoxesOnceInstalled) {
   TMessageBoxWindow window;
   IMessagePresenter *previous = SetMessagePresenter(&window);
-  whenBoxShows([](QMessageBox *box) { buttonNamed(box, "Ok")->click(); });
+  kolibra::testing::WhenShown<QMessageBox>([](QMessageBox *box) { buttonNamed(box, "Ok")->click(); });
   TMessageBox box(icWarning);
   box.AddLine("A file with the same name already exists. Overwrite ?")
       .AddButton("Cancel")

@@ -2,6 +2,7 @@
 // on the keyboard becomes a column, a header click deletes it, constants are typed in their
 // grid, a circle of formulas shows in the status bar, and the favourites outlive the keyboard.
 
+#include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 #include "FormulesFixture.h"
 #include "formulas/windows/BoiteFormules.h"
@@ -27,26 +28,10 @@ using namespace kolibra::formulas;
 
 namespace boite_formules_test {
 
-// Runs action on the next modal dialog as soon as it is shown. The action must close it.
-void WhenShown(std::function<void(QDialog *)> action) {
-  auto *poll = new QTimer(qApp);
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-    auto *form = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (form == nullptr || !form->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    action(form);
-  });
-  poll->start();
-}
+using kolibra::testing::Child;
+using kolibra::testing::WhenShown;
 
-template <typename T>
-T *Child(QObject *form, const char *name) {
-  T *child = form->findChild<T *>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
+
 
 // The centre of a cell, in the viewport's coordinates.
 QPoint CellCentre(QTableWidget *table, int row, int col) {

@@ -1,6 +1,7 @@
 // The time-interval dialog as the user meets it: its texts, typing through the key filter,
 // Ok refusing a microsecond and accepting two, the radio buttons and Cancel.
 
+#include "support/ModalDialogs.h"
 #include "kit/Locale.h"
 #include "kit/MessageBox.h"
 #include "measurement/windows/BoiteTemps.h"
@@ -19,26 +20,10 @@
 
 namespace kolibra::measurement::boite_temps_test {
 
-// Runs action on the dialog as soon as it is shown modally. The action must close it.
-void WhenShown(std::function<void(QDialog *)> action) {
-  auto *poll = new QTimer(qApp);
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-    auto *form = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (form == nullptr || !form->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    action(form);
-  });
-  poll->start();
-}
+using kolibra::testing::Child;
+using kolibra::testing::WhenShown;
 
-template <typename T>
-T *Child(QDialog *form, const char *name) {
-  T *child = form->findChild<T *>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
+
 
 TEST(BoiteTemps, RefusesAMicrosecondThenAcceptsTwo) {
   ScopedDecimalSeparator point(QLatin1Char('.'));

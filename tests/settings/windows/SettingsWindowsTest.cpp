@@ -2,6 +2,7 @@
 // filter, Enter and Ok closing only on a valid value, Escape and the window's close button
 // cancelling (also when no value can pass), and the information text.
 
+#include "support/ModalDialogs.h"
 #include "kit/Locale.h"
 #include "kit/MessageBox.h"
 #include "settings/windows/BoiteProprietes.h"
@@ -23,27 +24,10 @@
 
 namespace kolibra::settings::settings_windows_test {
 
-// Runs action on the dialog as soon as it is shown modally. The action must close it.
-QTimer *WhenShown(std::function<void(QDialog *)> action) {
-  auto *poll = new QTimer(qApp);
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-    auto *form = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (form == nullptr || !form->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    action(form);
-  });
-  poll->start();
-  return poll;
-}
+using kolibra::testing::Child;
+using kolibra::testing::WhenShown;
 
-template <typename T>
-T *Child(QDialog *form, const char *name) {
-  T *child = form->findChild<T *>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
+
 
 TValueContext Video(int frames) {
   TValueContext c;
