@@ -1,5 +1,6 @@
 #include "formulas/windows/Clavier.h"
 
+#include "dialogs/DialogLook.h"
 #include "settings/Options.h"
 
 #include <QComboBox>
@@ -90,13 +91,8 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint);
-  form.setObjectName(QStringLiteral("FormClavier"));
-  form.setWindowTitle(TClavierModel::Caption());
-  form.setFont(Font);
-  QPalette palette = form.palette();
-  palette.setColor(QPalette::Window, BackGroundColor.ToQColor(palette));
-  form.setPalette(palette);
-  form.setAutoFillBackground(true);
+  dialogs::ApplyDialogLook(form, QStringLiteral("FormClavier"), TClavierModel::Caption(), Font,
+                           BackGroundColor);
   form.move(at);
 
   auto *tabs = new QTabWidget(&form);

@@ -1,5 +1,6 @@
 #include "measurement/windows/BoiteTemps.h"
 
+#include "dialogs/DialogLook.h"
 #include "measurement/TimeBase.h"
 
 #include <QCoreApplication>
@@ -57,13 +58,7 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
   model.OnApplyDefault = OnApplyDefault;
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  form.setObjectName(QStringLiteral("FormBoiteTemps"));
-  form.setWindowTitle(Caption);
-  form.setFont(Font);
-  QPalette palette = form.palette();
-  palette.setColor(QPalette::Window, BackGroundColor.ToQColor(palette));
-  form.setPalette(palette);
-  form.setAutoFillBackground(true);
+  dialogs::ApplyDialogLook(form, QStringLiteral("FormBoiteTemps"), Caption, Font, BackGroundColor);
 
   auto *info = new QLabel(model.InfoLines().join(QLatin1Char('\n')), &form);
   info->setObjectName(QStringLiteral("LabelInformation"));

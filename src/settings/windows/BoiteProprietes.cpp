@@ -1,5 +1,6 @@
 #include "settings/windows/BoiteProprietes.h"
 
+#include "dialogs/DialogLook.h"
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,13 +18,7 @@ bool TBoiteProprietes::Execute(const TVideoProperties &video) {
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  form.setObjectName(QStringLiteral("FormBoiteProprietes"));
-  form.setWindowTitle(Caption);
-  form.setFont(Font);
-  QPalette palette = form.palette();
-  palette.setColor(QPalette::Window, BackGroundColor.ToQColor(palette));
-  form.setPalette(palette);
-  form.setAutoFillBackground(true);
+  dialogs::ApplyDialogLook(form, QStringLiteral("FormBoiteProprietes"), Caption, Font, BackGroundColor);
   form.setFixedSize(TPropertiesModel::FormSize);
 
   auto *text = new QTextEdit(&form);

@@ -1,5 +1,6 @@
 #include "settings/windows/BoiteValeur.h"
 
+#include "dialogs/DialogLook.h"
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
@@ -80,14 +81,7 @@ TValueResult TBoiteValeur::Execute() {
   if (!Model.CanExecute()) return Model.Result();
 
   TFormValeur form(Model);
-  form.setObjectName(QStringLiteral("FormBoiteValeur"));
-  form.setWindowTitle(Model.Caption);
-  form.setFont(Font);
-  QPalette palette = form.palette();
-  const QColor background = BackGroundColor.ToQColor(palette);
-  palette.setColor(QPalette::Window, background);
-  form.setPalette(palette);
-  form.setAutoFillBackground(true);
+  dialogs::ApplyDialogLook(form, QStringLiteral("FormBoiteValeur"), Model.Caption, Font, BackGroundColor);
 
   auto *bevel = new QFrame(&form);
   bevel->setObjectName(QStringLiteral("Bevel"));
