@@ -143,7 +143,7 @@ TAviBytes BuildAvi(const TAviShape &Shape, const QList<TAviChunkData> &Chunks) {
   out.Put32(Shape.SoundFirst ? 2 : 1);
   out.Put32(0);
   out.Put32(uint32_t(width));
-  out.Put32(uint32_t(std::abs(height)));
+  out.Put32(height < 0 ? 0u - uint32_t(height) : uint32_t(height));  // INT_MIN included
   out.Zeros(16);
   out.End(avih);
   if (Shape.SoundFirst) {
