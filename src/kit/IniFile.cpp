@@ -1,9 +1,9 @@
 #include "kit/IniFile.h"
 
+#include "kit/AtomicFile.h"
 #include "kit/Locale.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -197,15 +197,6 @@ QString TIniFile::ToText() const {
   return out;
 }
 
-bool TIniFile::UpdateFile() const {
-  QSaveFile file(Name);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = ToText().toUtf8();
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
+bool TIniFile::UpdateFile() const { return WriteFileAtomically(Name, ToText().toUtf8()); }
 
 }  // namespace kolibra

@@ -1,9 +1,9 @@
 #include "mainwindow/FileNames.h"
 
+#include "kit/AtomicFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kolibra::mainwindow {
 
@@ -41,13 +41,7 @@ namespace file_names {
 bool WriteResource(const QString &resource, const QString &target) {
   QFile source(resource);
   if (!source.open(QIODevice::ReadOnly)) return false;
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  if (out.write(source.readAll()) != source.size()) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
+  return WriteFileAtomically(target, source.readAll());
 }
 
 }  // namespace file_names

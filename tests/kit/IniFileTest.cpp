@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <gtest/gtest.h>
 
@@ -168,15 +170,37 @@ TEST(IniFile, AFailedWriteLeavesTheOldFileWhole) {
   const QString name = dir.filePath("kept.ini");
   writeAll(name, "[A]\nk=old\n");
   TIniFile ini(name);
+  for (int i = 0; i < 200; ++i) ini.WriteString("A", IndexedKey("k", i), "a value long enough to fill the disk");
+
+  // A full disk, as every user (root included) meets it: writes past the size limit fail.
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit small = before;
+  small.rlim_cur = 64;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = ini.UpdateFile();
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(readAll(name), QString("[A]\nk=old\n"));
+  // No temporary file is left beside the target.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.ini"}));
+}
+
+TEST(IniFile, AReadOnlyFolderIsReportedAndTheOldFileKept) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  QTemporaryDir dir;
+  const QString name = dir.filePath("kept.ini");
+  writeAll(name, "[A]\nk=old\n");
+  TIniFile ini(name);
   ini.WriteString("A", "k", "new");
-  // Make the folder read-only: the temporary file cannot be created beside the target.
   QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   const bool written = ini.UpdateFile();
   QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   EXPECT_FALSE(written);
   EXPECT_EQ(readAll(name), QString("[A]\nk=old\n"));
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.ini"}));
 }
 
 TEST(IniFile, AMissingOrUnwritableTargetIsReported) {

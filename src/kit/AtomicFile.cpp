@@ -1,0 +1,19 @@
+#include "kit/AtomicFile.h"
+
+#include <QSaveFile>
+
+namespace kolibra {
+
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  // QSaveFile buffers writes, and Qt 6.4's commit() does not report a failed final flush
+  // (a full disk): it would put a truncated file in place. Flush first and check.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace kolibra
