@@ -2,6 +2,7 @@
 // The formulas engine over a small table of results, with "." as decimal separator, rows
 // numbered from 1, and message boxes answered and recorded.
 
+#include "AddRecords.h"
 #include "TableResults.h"
 #include "formulas/Formules.h"
 #include "kit/Locale.h"
@@ -28,19 +29,9 @@ class FormulesFixture : public ::testing::Test {
   }
 
   // What the windows do: add, validate, remove when refused. The code of Validate.
-  int NewFormula(const QString &definition) {
-    TRec *rec = formules.AddFormula(definition, QString(), QString());
-    const int code = formules.Validate(rec);
-    if (code != 0) formules.Remove(rec);
-    return code;
-  }
+  int NewFormula(const QString &definition) { return test_support::AddValidFormula(formules, definition); }
   int NewConstant(const QString &ident, const QString &value) {
-    const bool phrase = value.startsWith(QLatin1Char('='));
-    TRec *rec = formules.AddConstant(ident, phrase ? value.mid(1) : QString(), QString(),
-                                     phrase ? QStringLiteral("0") : value);
-    const int code = formules.Validate(rec);
-    if (code != 0) formules.Remove(rec);
-    return code;
+    return test_support::AddValidConstant(formules, ident, value);
   }
   // A formula's value at a row, or NaN when the row is empty.
   double At(int formula, int row) const {

@@ -2,6 +2,7 @@
 // 25 frames-per-second video at one millimetre per pixel, computed by the calculators and read
 // through their facade, as the program reads them.
 
+#include "AddRecords.h"
 #include "formulas/Formules.h"
 #include "formulas/ResultsSource.h"
 #include "kinematics/support/CalculFixture.h"
@@ -36,19 +37,9 @@ class FormulesOverMeasurement : public kinematics::testing::CalculFixture {
       return TPointD(0.5 * t, 0.3 * t - 4.9 * t * t);
     });
   }
-  int NewFormula(const QString &definition) {
-    TRec *rec = formules.AddFormula(definition, QString(), QString());
-    const int code = formules.Validate(rec);
-    if (code != 0) formules.Remove(rec);
-    return code;
-  }
+  int NewFormula(const QString &definition) { return test_support::AddValidFormula(formules, definition); }
   int NewConstant(const QString &ident, const QString &value) {
-    const bool phrase = value.startsWith(QLatin1Char('='));
-    TRec *rec = formules.AddConstant(ident, phrase ? value.mid(1) : QString(), QString(),
-                                     phrase ? QStringLiteral("0") : value);
-    const int code = formules.Validate(rec);
-    if (code != 0) formules.Remove(rec);
-    return code;
+    return test_support::AddValidConstant(formules, ident, value);
   }
   bool Has(int formula, int row) const { return formules.Formula(formula)->Curve.HasValue(row); }
   double At(int formula, int row) const {
