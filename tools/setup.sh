@@ -13,12 +13,15 @@ packages=(
   # the second media framework
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly
   # spreadsheets
-  libxlsxwriter-dev
+  libxlsxwriter-dev libminizip-dev
+  # desktop integration and the Debian package
+  shared-mime-info desktop-file-utils dpkg-dev file
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # fixtures and screenshots
-  ffmpeg xvfb xauth imagemagick
+  ffmpeg xvfb xauth imagemagick xdotool xclip poppler-utils
 )
 
 missing=()

@@ -1,14 +1,33 @@
-// kolibra-cli: Kolibra's video readers for scripts and batch work.
-//   kolibra-cli info FILE [--framework vfw|ds|ffmpeg]
-//   kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]
-//   kolibra-cli eval EXPRESSION [--radian]
-#include "formulas/EvalCommand.h"
-#include "video/VideoCli.h"
+// kolibra-cli: Kolibra's engines for scripts and batch work. The first argument names the
+// command; each command reads the rest itself (Commands.h).
+#include "Commands.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <iterator>
+
+namespace {
+
+using namespace kolibra::cli;
+
+// One line a command. Keep the table in the order of the help text.
+const TCliCommand Commands[] = {
+    {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
+    {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
+    {"eval", RunEval, "eval EXPRESSION [--radian]"},
+};
+
+void PrintUsage(QTextStream &Stream) {
+  Stream << QCoreApplication::translate("kolibra-cli",
+                                        "Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and "
+                                        "batch work.")
+         << Qt::endl;
+  for (const TCliCommand &command : Commands)
+    Stream << "  kolibra-cli " << command.Usage << Qt::endl;
+}
+
+}  // namespace
 
 int main(int argc, char **argv) {
   QCoreApplication app(argc, argv);
@@ -16,51 +35,21 @@ int main(int argc, char **argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
   QTextStream out(stdout);
   QTextStream err(stderr);
-  // The expression may start with "-": eval reads its own arguments.
-  if (app.arguments().value(1) == QLatin1String("eval"))
-    return kolibra::formulas::RunEvalCommand(app.arguments().mid(2), out, err);
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QCoreApplication::translate("kolibra-cli", "Reads videos as Kolibra does, for scripts and batch work."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("command"),
-                               QCoreApplication::translate("kolibra-cli", "info FILE, or frame FILE INDEX OUT.png"));
-  const QCommandLineOption frameworkOption(
-      QStringLiteral("framework"),
-      QCoreApplication::translate("kolibra-cli", "Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice."),
-      QStringLiteral("vfw|ds|ffmpeg"));
-  parser.addOption(frameworkOption);
-  parser.process(app);
-
-  const QStringList args = parser.positionalArguments();
-  std::optional<kolibra::video::TFramework> forced;
-  if (parser.isSet(frameworkOption)) {
-    forced = kolibra::video::FrameworkFromToken(parser.value(frameworkOption));
-    if (!forced) {
-      err << QCoreApplication::translate("kolibra-cli", "Unknown framework: %1 (vfw, ds or ffmpeg).")
-                 .arg(parser.value(frameworkOption))
-          << Qt::endl;
-      return 1;
-    }
+  const QStringList arguments = app.arguments();
+  const QString name = arguments.value(1);
+  if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    PrintUsage(out);
+    return 0;
   }
-
-  const QString command = args.value(0);
-  if (command == QLatin1String("info") && args.size() == 2) {
-    kolibra::video::TVideoSources sources;
-    return kolibra::video::VideoInfo(sources, args[1], forced, out, err);
+  if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
+    out << "kolibra-cli " << QCoreApplication::applicationVersion() << Qt::endl;
+    return 0;
   }
-  if (command == QLatin1String("frame") && args.size() == 4) {
-    bool ok = false;
-    const int index = args[2].toInt(&ok);
-    if (!ok) {
-      err << QCoreApplication::translate("kolibra-cli", "INDEX must be a whole number: %1").arg(args[2]) << Qt::endl;
-      return 1;
-    }
-    kolibra::video::TVideoSources sources;
-    return kolibra::video::VideoFrame(sources, args[1], index, args[3], forced, out, err);
-  }
-  err << parser.helpText();
+  for (const TCliCommand &command : Commands)
+    if (name == QLatin1String(command.Name))
+      return command.Run(arguments.mid(2), out, err);
+  if (!name.isEmpty())
+    err << QCoreApplication::translate("kolibra-cli", "Unknown command: %1").arg(name) << Qt::endl;
+  PrintUsage(err);
   return 1;
 }

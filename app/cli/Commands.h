@@ -1,0 +1,37 @@
+#pragma once
+// The commands of kolibra-cli. Each one parses its own arguments (those after the command's
+// name) and calls the subsystem function that does the work, the same function the windows
+// call. A command returns the process exit status: 0 on success, 1 with a reason on Err for
+// bad input (other codes where the command's usage says so).
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+#include "video/VideoSources.h"
+
+namespace kolibra::cli {
+
+using TCommandFunction = int (*)(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+
+struct TCliCommand {
+  const char *Name;
+  TCommandFunction Run;
+  const char *Usage;  // the line after "kolibra-cli "
+};
+
+// Parses a command's Arguments with Parser (options already added). On an unknown option or
+// a missing value writes the reason to Err and returns false.
+bool ParseArguments(QCommandLineParser &Parser, const QStringList &Arguments, QTextStream &Err);
+
+// The "--framework vfw|ds|ffmpeg" option shared by the commands that open videos.
+QCommandLineOption FrameworkOption();
+// Reads the framework option: false (with the reason on Err) when its value is unknown.
+bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFramework> &Forced, QTextStream &Err);
+
+int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+
+}  // namespace kolibra::cli

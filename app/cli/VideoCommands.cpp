@@ -1,0 +1,76 @@
+// kolibra-cli info and frame: argument parsing only; the work is the video subsystem's.
+#include "Commands.h"
+#include "video/VideoCli.h"
+
+#include <QCoreApplication>
+
+namespace kolibra::cli {
+
+bool ParseArguments(QCommandLineParser &Parser, const QStringList &Arguments, QTextStream &Err) {
+  // QCommandLineParser takes the program's name first.
+  if (Parser.parse(QStringList{QStringLiteral("kolibra-cli")} + Arguments))
+    return true;
+  Err << Parser.errorText() << Qt::endl;
+  return false;
+}
+
+QCommandLineOption FrameworkOption() {
+  return QCommandLineOption(
+      QStringLiteral("framework"),
+      QCoreApplication::translate("kolibra-cli", "Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice."),
+      QStringLiteral("vfw|ds|ffmpeg"));
+}
+
+bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFramework> &Forced, QTextStream &Err) {
+  Forced.reset();
+  const QString name = FrameworkOption().names().constFirst();
+  if (!Parser.isSet(name))
+    return true;
+  Forced = video::FrameworkFromToken(Parser.value(name));
+  if (Forced)
+    return true;
+  Err << QCoreApplication::translate("kolibra-cli", "Unknown framework: %1 (vfw, ds or ffmpeg).").arg(Parser.value(name))
+      << Qt::endl;
+  return false;
+}
+
+int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  QCommandLineParser parser;
+  parser.addOption(FrameworkOption());
+  std::optional<video::TFramework> forced;
+  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err))
+    return 1;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 1) {
+    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli info FILE [--framework vfw|ds|ffmpeg]")
+        << Qt::endl;
+    return 1;
+  }
+  video::TVideoSources sources;
+  return video::VideoInfo(sources, args[0], forced, Out, Err);
+}
+
+int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  QCommandLineParser parser;
+  parser.addOption(FrameworkOption());
+  std::optional<video::TFramework> forced;
+  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err))
+    return 1;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 3) {
+    Err << QCoreApplication::translate("kolibra-cli",
+                                       "Usage: kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]")
+        << Qt::endl;
+    return 1;
+  }
+  bool ok = false;
+  const int index = args[1].toInt(&ok);
+  if (!ok) {
+    Err << QCoreApplication::translate("kolibra-cli", "INDEX must be a whole number: %1").arg(args[1]) << Qt::endl;
+    return 1;
+  }
+  video::TVideoSources sources;
+  return video::VideoFrame(sources, args[0], index, args[2], forced, Out, Err);
+}
+
+}  // namespace kolibra::cli
