@@ -1,5 +1,6 @@
 #include "formulas/FormulesGrid.h"
 
+#include "kinematics/Quantities.h"
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
 
@@ -207,6 +208,43 @@ QStringList TFormulesGrid::TableText() const {
   }
   return lines;
 }
+
+kinematics::TExportTable TFormulesGrid::ExportTable() const {
+  kinematics::TExportTable table;
+  table.AxisAngle = Formules.ResultsSource() ? Formules.ResultsSource()->AxesAngle() : 0.0;
+  const int lastColumn = ColCount() - 1;  // the new column
+  for (int col = 1; col < lastColumn; ++col) {
+    table.Symbols << Cell(col, 0);
+    table.Units << Cell(col, 3);
+    // The time has no comment row of its own: it takes the datasheet's name.
+    const bool time = col == 1 && !Formules.Formula(Formules.AbscissaIndex());
+    table.Names << (time ? kinematics::QuantityName(kinematics::qkTime) : Cell(col, 2));
+  }
+  for (int r = 0; r < RowCount() - HeaderRows; ++r) {
+    QStringList cells;
+    for (int col = 1; col < lastColumn; ++col) {
+      double value = 0.0;
+      bool known = false;
+      if (col == 1) {
+        known = Formules.AbscissaValue(r, value);
+      } else if (const TRec *rec = Formules.Formula(FormulaOf(col)); rec && rec->Curve.HasValue(r)) {
+        value = rec->Curve.Values[size_t(r)];
+        known = true;
+      }
+      cells << (known ? RealToText(value) : QString());
+    }
+    table.Rows.push_back(cells);
+  }
+  return table;
+}
+
+int TFormulesGrid::FillText(QStringList &lines, const QString &firstLine, const QDateTime &now) const {
+  const kinematics::TExportTable table = ExportTable();
+  lines = kinematics::ExportTextForm(table, firstLine, now);
+  return table.ColumnCount();
+}
+
+TMatriceStr TFormulesGrid::Matrix() const { return kinematics::ExportMatrixForm(ExportTable()); }
 
 // ---------------------------------------------------------------------------------------------
 // GridExC

@@ -13,6 +13,9 @@
 // refused change is undone, so the lists never keep what the user was told is wrong.
 
 #include "formulas/Formules.h"
+#include "kinematics/ExportForms.h"
+
+#include <QDateTime>
 
 #include <QString>
 #include <QStringList>
@@ -78,6 +81,15 @@ class TFormulesGrid {
   void RestoreTable();
   // Tab-separated lines of the whole grid, for the clipboard.
   QStringList TableText() const;
+
+  // The export forms of the table, as the datasheet builds them: the abscissa column and
+  // every formula column (the new column holds nothing); symbols from the headers, units
+  // and names from the unit and comment rows; values at full precision, empty where a row
+  // has none. FillText returns the number of exported columns.
+  kinematics::TExportTable ExportTable() const;
+  int FillText(QStringList &lines, const QString &firstLine,
+               const QDateTime &now = QDateTime::currentDateTime()) const;
+  TMatriceStr Matrix() const;
 
   int AbscissaDigits = 0;
 

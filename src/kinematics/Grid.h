@@ -15,6 +15,7 @@
 // has no mark, and at the edges of its samples when the options hide edge velocities
 // (one sample each side) or accelerations (two).
 
+#include "kinematics/ExportForms.h"
 #include "kinematics/Quantities.h"
 #include "kit/Color.h"
 #include "kit/Types.h"
@@ -110,6 +111,8 @@ class TGrid {
                const QDateTime &now = QDateTime::currentDateTime()) const;
   // The matrix form: one row per grid row from row 0, one cell per visible column.
   TMatriceStr Matrix() const;
+  // What both forms are made of: the visible columns' texts and values.
+  TExportTable ExportTable() const;
   // The x axis angle the export writes: the fixed axes', 0 in layer measurement.
   double ExportedAxisAngle() const;
 

@@ -1,8 +1,10 @@
-// TGrid's two export forms. Both write values at full precision with the user's decimal
-// separator and leave a cell empty where the datasheet shows nothing, so a spreadsheet or
-// Regressi never reads a hidden edge value or an absent mark as a measured 0.
+// The export forms of a table of results (ExportForms.h) and TGrid's use of them. Both
+// write values at full precision with the user's decimal separator and leave a cell empty
+// where the datasheet shows nothing, so a spreadsheet or Regressi never reads a hidden edge
+// value or an absent mark as a measured 0.
 
 #include "kinematics/Calcul.h"
+#include "kinematics/ExportForms.h"
 #include "kinematics/Grid.h"
 #include "kit/Locale.h"
 
@@ -42,47 +44,61 @@ QString ExportDateTimeText(const QDateTime &when) {
 
 double TGrid::ExportedAxisAngle() const { return Calcul->IsLayer() ? 0.0 : Calcul->AxisAngle(); }
 
-int TGrid::FillText(QStringList &lines, const QString &firstLine, const QDateTime &now) const {
-  using namespace grid_export_impl;
+TExportTable TGrid::ExportTable() const {
   const TIntegerDynArray visible = VisibleColumns();
-  lines.clear();
-  lines << firstLine;
-  lines << ExportDateTimeText(now);
-  lines << RotationSentence(QStringLiteral(":"), RealToText(ExportedAxisAngle()),
-                            QCoreApplication::translate("Grid", "rad"));
-  QStringList symbols, units, names;
+  TExportTable table;
+  table.AxisAngle = ExportedAxisAngle();
   for (int column : visible) {
-    symbols << ColumnSymbol(column);
-    units << ColumnUnit(column);
-    names << ColumnName(column);
+    table.Symbols << ColumnSymbol(column);
+    table.Units << ColumnUnit(column);
+    table.Names << ColumnName(column);
   }
-  lines << symbols.join(CellSeparator) << units.join(CellSeparator) << names.join(CellSeparator);
   for (int m = 0; m < Calcul->SamplesCount(); ++m) {
     QStringList cells;
     for (int column : visible) cells << DataCell(column, m, false);
-    lines << cells.join(CellSeparator);
+    table.Rows.push_back(cells);
   }
-  return int(visible.size());
+  return table;
 }
 
-TMatriceStr TGrid::Matrix() const {
+int TGrid::FillText(QStringList &lines, const QString &firstLine, const QDateTime &now) const {
+  const TExportTable table = ExportTable();
+  lines = ExportTextForm(table, firstLine, now);
+  return table.ColumnCount();
+}
+
+TMatriceStr TGrid::Matrix() const { return ExportMatrixForm(ExportTable()); }
+
+QStringList ExportTextForm(const TExportTable &table, const QString &firstLine, const QDateTime &now) {
   using namespace grid_export_impl;
-  const TIntegerDynArray visible = VisibleColumns();
-  const size_t width = visible.size();
-  TMatriceStr matrix(size_t(RowCount()), TStringDynArray(width, QString()));
+  QStringList lines;
+  lines.reserve(ExportTextHeaderLines + int(table.Rows.size()));
+  lines << firstLine;
+  lines << ExportDateTimeText(now);
+  lines << RotationSentence(QStringLiteral(":"), RealToText(table.AxisAngle),
+                            QCoreApplication::translate("Grid", "rad"));
+  lines << table.Symbols.join(CellSeparator) << table.Units.join(CellSeparator)
+        << table.Names.join(CellSeparator);
+  for (const QStringList &row : table.Rows) lines << row.join(CellSeparator);
+  return lines;
+}
+
+TMatriceStr ExportMatrixForm(const TExportTable &table) {
+  using namespace grid_export_impl;
+  const size_t width = size_t(table.ColumnCount());
+  TMatriceStr matrix(size_t(ExportHeaderRows) + table.Rows.size(), TStringDynArray(width, QString()));
   // The spreadsheets read rows 0 to 3 as texts: the sentence needs two cells to sit in.
   if (width >= 2) {
     matrix[SentenceRow][0] = RotationSentence(QStringLiteral("(rad)"), QStringLiteral(":"), QString());
-    matrix[SentenceRow][1] = RealToText(ExportedAxisAngle());
+    matrix[SentenceRow][1] = RealToText(table.AxisAngle);
   }
   for (size_t i = 0; i < width; ++i) {
-    const int column = visible[i];
-    matrix[SymbolRow][i] = ColumnSymbol(column);
-    matrix[UnitRow][i] = ColumnUnit(column);
-    matrix[NameRow][i] = ColumnName(column);
-    for (int m = 0; m < Calcul->SamplesCount(); ++m)
-      matrix[size_t(GridFixedRows + m)][i] = DataCell(column, m, false);
+    matrix[SymbolRow][i] = table.Symbols.value(int(i));
+    matrix[UnitRow][i] = table.Units.value(int(i));
+    matrix[NameRow][i] = table.Names.value(int(i));
   }
+  for (size_t m = 0; m < table.Rows.size(); ++m)
+    for (size_t i = 0; i < width; ++i) matrix[size_t(ExportHeaderRows) + m][i] = table.Rows[m].value(int(i));
   return matrix;
 }
 

@@ -157,3 +157,44 @@ TEST(ConstantsGridKeys, TypedCharactersByColumn) {
     EXPECT_EQ(result.unicode(), c.Expected) << c.Col << " " << char(c.Typed);
   }
 }
+
+// The formulas window hands the export the same two forms as the datasheet: the abscissa and
+// every formula, values at full precision, empty where a row has none.
+TEST_F(FormulesGridTest, TheExportForms) {
+  ASSERT_EQ(NewFormula(QStringLiteral("d = x * 100")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("x2 / 2")), 0);
+  formules.Formula(0)->Unit = QStringLiteral("cm");
+  formules.Formula(0)->Comment = QStringLiteral("depth");
+  grid.AbscissaDigits = 2;  // the display's precision does not reach the export
+  results.Angle = 0.5;
+  QStringList lines;
+  EXPECT_EQ(grid.FillText(lines, QStringLiteral("kolibra"), QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9))), 3);
+  const QStringList expected = {
+      "kolibra",
+      "05032024 140709",
+      "Grid rotation in the trigonometric direction : 0.5 rad",
+      "t\td\tx2/2",
+      "s\tcm\tno unit",
+      "time\tdepth\tno comment",
+      "0\t0\t0.5",
+      "0.04\t1\t1",
+      "0.08\t2\t",
+      "0.12\t3\t2",
+      "0.16\t4\t2.5",
+  };
+  EXPECT_EQ(lines, expected);
+
+  const TMatriceStr matrix = grid.Matrix();
+  ASSERT_EQ(matrix.size(), 9u);
+  EXPECT_EQ(matrix[0], (TStringDynArray{"Grid rotation in the trigonometric direction (rad) : ", "0.5", ""}));
+  EXPECT_EQ(matrix[1], (TStringDynArray{"t", "d", "x2/2"}));
+  EXPECT_EQ(matrix[3], (TStringDynArray{"time", "depth", "no comment"}));
+  EXPECT_EQ(matrix[6], (TStringDynArray{"0.08", "2", ""}));
+
+  // A formula as abscissa takes the time's place.
+  formules.SetAbscissaIndex(0);
+  grid.FillText(lines, QString());
+  EXPECT_EQ(lines[3], QStringLiteral("d\td\tx2/2"));
+  EXPECT_EQ(lines[5], QStringLiteral("depth\tdepth\tno comment"));
+  EXPECT_EQ(lines[7], QStringLiteral("1\t1\t1"));
+}
