@@ -1,0 +1,45 @@
+#pragma once
+// Files of exported results, written the same way by the windows and by kolibra-cli: the
+// text form as UTF-8 with CR LF line ends, the workbooks by their extension, each complete
+// or not at all.
+
+#include "export/Workbook.h"
+#include "kit/Types.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace kolibra::kinematics {
+class TGrid;
+}
+
+namespace kolibra::exporting {
+
+// The text form as one text, every line followed by CR LF (the clipboard's text).
+QString TextFormText(const QStringList &lines);
+// The same as UTF-8 bytes (a text file's content).
+QByteArray TextFormBytes(const QStringList &lines);
+
+// fileName with its extension replaced by extension (without dot), or extension added.
+QString ForceExtension(const QString &fileName, const QString &extension);
+
+// Writes the text form to fileName atomically; false, leaving any old file whole, on failure.
+bool WriteTextForm(const QString &fileName, const QStringList &lines);
+
+// Writes the workbook to fileName (".xlsx" or ".ods") so that it is replaced only once
+// complete; false with the reason on failure.
+bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &error);
+
+// The export of a table to a file by its extension: ".txt" gets the text form, ".xlsx" and
+// ".ods" the matrix form with the information sheet. False with the reason on failure or for
+// another extension. An existing file is replaced (the caller asked for it by name).
+bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
+                  const TExportInfo &info, QString &error);
+
+// The datasheet's export to a file, as kolibra-cli calls it once the work is loaded: the
+// text form's first line is the running program's path.
+bool ExportDatasheetToFile(const kinematics::TGrid &grid, const TExportInfo &info, const QString &fileName,
+                           QString &error);
+
+}  // namespace kolibra::exporting

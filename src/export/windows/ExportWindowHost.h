@@ -1,0 +1,46 @@
+#pragma once
+// The export's host in the program: the save dialog prepared as the main window prepares
+// its dialogs (starting in the options' default folder when it exists, else the recent-files
+// folder, else the desktop; the name proposed from the video's), and the file-search dialog.
+// The main window tells it the video and the recent-files folder through the functions below.
+
+#include "export/ExportHost.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace kolibra::settings {
+class TOptions;
+}
+
+namespace kolibra::exporting {
+
+class TExportWindowHost : public IExportHost {
+ public:
+  TExportWindowHost(QWidget *parent, const settings::TOptions &options);
+
+  QString AskSaveFileName(const TSaveDialogRequest &request) override;
+  void SetRecentFolder(const QString &folder) override;
+  QString ProposeFileName(const QString &folder, const QString &extension) override;
+  QString SearchFile(const QString &filter) override;
+
+  // The folder a save dialog starts in.
+  QString StartFolder() const;
+
+  // The open video's file name (empty: none) and the recent-files folder.
+  std::function<QString()> VideoFileName;
+  std::function<QString()> RecentFolder;
+  std::function<void(const QString &)> OnRecentFolder;
+
+ private:
+  QWidget *Parent;
+  const settings::TOptions &Options;
+};
+
+// A filter "description|mask|description|mask..." as the file dialogs of Qt write it:
+// "description (mask);;description (mask)"; a description that shows its mask keeps it.
+QString QtFileFilter(const QString &filter, QString *selected = nullptr, int filterIndex = 1);
+
+}  // namespace kolibra::exporting
