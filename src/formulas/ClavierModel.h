@@ -3,11 +3,10 @@
 // where the caret goes, what typing turns into, validation with its history, and the
 // favourite formulas, comments and units.
 //
-// The memo is Text with a caret (SelStart) and a selection (SelLength); an insertion
-// replaces the selection. A function button opens its bracket, and closes it too when the
-// caret is at the end of the text, leaving the caret between the two.
+// The memo and its editing rules are TFormulaMemo's, shared with the calculator.
 
 #include "formulas/Favourites.h"
+#include "formulas/FormulaMemo.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,7 +58,7 @@ struct TClavierButton {
 // Every button of the keyboard, in the order the window lays them out.
 const std::vector<TClavierButton> &ClavierButtons();
 
-class TClavierModel {
+class TClavierModel : public TFormulaMemo {
  public:
   // Texts of the window.
   static QString Caption();
@@ -72,9 +71,6 @@ class TClavierModel {
   // Applies a button other than Execute (which the window routes to Validate).
   void Press(TClavierKey key);
 
-  // What a character typed in the memo becomes: "." and "," the decimal separator, "/" the
-  // division sign; others unchanged.
-  static QChar TypedChar(QChar typed);
   void Type(QChar typed);
   // Starts editing a definition: the memo holds it (blanks removed), caret at the end.
   void SetText(const QString &text);
@@ -97,19 +93,12 @@ class TClavierModel {
   void PreviousUnit() { Unit = Favourites.Units.Previous(); }
   void NextUnit() { Unit = Favourites.Units.Next(); }
 
-  QString Text;
-  int SelStart = 0;
-  int SelLength = 0;
-  bool Arc = false;
   // The option "Add or remove favourite formulas": the add and remove buttons are shown.
   bool ChangeFavourites = true;
   QString Comment;
   QString Unit;
   QStringList History;
   TFavourites Favourites;
-
- private:
-  void Insert(const QString &text);
 };
 
 }  // namespace kolibra::formulas
