@@ -13,50 +13,10 @@ namespace calculatrice_model {
 
 QString Tr(const char *text) { return QCoreApplication::translate("Calculatrice", text); }
 
-struct TFunctionKey {
-  TCalculatriceKey Key;
-  const char *Name;
-  const char *ArcName;  // while the Arc button is down; nullptr when it has none
-};
-
-constexpr TFunctionKey FunctionKeys[] = {
-    {TCalculatriceKey::Sin, "Sin", "ArcSin"}, {TCalculatriceKey::Cos, "Cos", "ArcCos"},
-    {TCalculatriceKey::Tan, "Tan", "ArcTan"}, {TCalculatriceKey::Ln, "Ln", nullptr},
-    {TCalculatriceKey::Log, "Log", nullptr},  {TCalculatriceKey::Exp, "Exp", nullptr},
-    {TCalculatriceKey::Sqrt, "Sqrt", nullptr}, {TCalculatriceKey::Power10, "10^", nullptr},
-};
-
-struct TTextKey {
-  TCalculatriceKey Key;
-  const char *Text;  // UTF-8
-};
-
-constexpr TTextKey TextKeys[] = {
-    {TCalculatriceKey::Digit0, "0"},      {TCalculatriceKey::Digit1, "1"},
-    {TCalculatriceKey::Digit2, "2"},      {TCalculatriceKey::Digit3, "3"},
-    {TCalculatriceKey::Digit4, "4"},      {TCalculatriceKey::Digit5, "5"},
-    {TCalculatriceKey::Digit6, "6"},      {TCalculatriceKey::Digit7, "7"},
-    {TCalculatriceKey::Digit8, "8"},      {TCalculatriceKey::Digit9, "9"},
-    {TCalculatriceKey::Add, "+"},         {TCalculatriceKey::Minus, "-"},
-    {TCalculatriceKey::Mult, "*"},        {TCalculatriceKey::Div, "\xc3\xb7"},
-    {TCalculatriceKey::OpenBracket, "("}, {TCalculatriceKey::CloseBracket, ")"},
-    {TCalculatriceKey::Power, "^"},       {TCalculatriceKey::Square, "^2"},
-    {TCalculatriceKey::E, "E"},           {TCalculatriceKey::Pi, "Pi"},
-};
-
-// Captions of the buttons that act instead of inserting.
-constexpr TTextKey ActionCaptions[] = {
-    {TCalculatriceKey::Erase, "Del"},   {TCalculatriceKey::AllClear, "AC"},
-    {TCalculatriceKey::Home, "|<"},     {TCalculatriceKey::End, ">|"},
-    {TCalculatriceKey::Left, "<"},      {TCalculatriceKey::Right, ">"},
-    {TCalculatriceKey::Equal, "="},     {TCalculatriceKey::Previous, "\xe2\x86\x91"},
-    {TCalculatriceKey::Next, "\xe2\x86\x93"},
-};
-
 }  // namespace calculatrice_model
 
 const std::vector<TCalculatriceButton> &CalculatriceButtons() {
-  using K = TCalculatriceKey;
+  using K = TFormulaKey;
   // Five columns: functions on the left, the digit pad on the right.
   static const std::vector<TCalculatriceButton> buttons = {
       {K::Sin, "SpeedButtonSin"},       {K::Cos, "SpeedButtonCos"},
@@ -88,7 +48,7 @@ const std::vector<TCalculatriceButton> &CalculatriceButtons() {
       {K::Mult, "SpeedButtonMult"},
 
       {K::Add, "SpeedButtonAdd"},       {K::Minus, "SpeedButtonMinus"},
-      {K::Equal, "SpeedButtonEgal"},
+      {K::Execute, "SpeedButtonEgal"},
   };
   return buttons;
 }
@@ -99,36 +59,17 @@ QStringList TCalculatriceModel::AngleItems() {
   return {calculatrice_model::Tr("Radians"), calculatrice_model::Tr("Degrees")};
 }
 
-QString TCalculatriceModel::ButtonCaption(TCalculatriceKey key) const {
-  using namespace calculatrice_model;
-  if (key == TCalculatriceKey::Separator) return QString(DecimalSeparator());
-  for (const TFunctionKey &f : FunctionKeys)
-    if (f.Key == key) return QString::fromLatin1(Arc && f.ArcName ? f.ArcName : f.Name);
-  for (const TTextKey &t : TextKeys)
-    if (t.Key == key) return QString::fromUtf8(t.Text);
-  for (const TTextKey &t : ActionCaptions)
-    if (t.Key == key) return QString::fromUtf8(t.Text);
-  return QString();
+QString TCalculatriceModel::ButtonCaption(TFormulaKey key) const {
+  return key == TFormulaKey::Execute ? QStringLiteral("=") : KeyCaption(key);
 }
 
-QString TCalculatriceModel::ButtonHint(TCalculatriceKey key) const {
+QString TCalculatriceModel::ButtonHint(TFormulaKey key) {
   using calculatrice_model::Tr;
   switch (key) {
-    case TCalculatriceKey::Previous: return Tr("Previous");
-    case TCalculatriceKey::Next: return Tr("Next");
+    case TFormulaKey::Previous: return Tr("Previous");
+    case TFormulaKey::Next: return Tr("Next");
     default: return QString();
   }
-}
-
-QString TCalculatriceModel::Insertion(TCalculatriceKey key) const {
-  using namespace calculatrice_model;
-  if (key == TCalculatriceKey::Separator) return QString(DecimalSeparator());
-  for (const TFunctionKey &f : FunctionKeys)
-    if (f.Key == key)
-      return FunctionInsertion(QString::fromLatin1(Arc && f.ArcName ? f.ArcName : f.Name));
-  for (const TTextKey &t : TextKeys)
-    if (t.Key == key) return QString::fromUtf8(t.Text);
-  return QString();
 }
 
 void TCalculatriceModel::ClearShownResult() {
@@ -137,20 +78,16 @@ void TCalculatriceModel::ClearShownResult() {
   ShowingResult = false;
 }
 
-void TCalculatriceModel::Press(TCalculatriceKey key) {
+void TCalculatriceModel::Press(TFormulaKey key) {
   switch (key) {
-    case TCalculatriceKey::Home: Home(); return;
-    case TCalculatriceKey::End: End(); return;
-    case TCalculatriceKey::Left: Left(); return;
-    case TCalculatriceKey::Right: Right(); return;
-    case TCalculatriceKey::Equal: Evaluate(); return;
-    case TCalculatriceKey::Previous: Previous(); return;
-    case TCalculatriceKey::Next: Next(); return;
-    case TCalculatriceKey::AllClear:
-      Clear();
-      ShowingResult = false;
-      break;
-    case TCalculatriceKey::Erase:
+    case TFormulaKey::Home:
+    case TFormulaKey::End:
+    case TFormulaKey::Left:
+    case TFormulaKey::Right: PressKey(key); return;
+    case TFormulaKey::Execute: Evaluate(); return;
+    case TFormulaKey::Previous: Previous(); return;
+    case TFormulaKey::Next: Next(); return;
+    case TFormulaKey::Erase:
       // Deleting one letter of an error message would leave a broken message, not an
       // expression: the message goes as a whole.
       if (ShowingResult)
@@ -160,7 +97,7 @@ void TCalculatriceModel::Press(TCalculatriceKey key) {
       break;
     default:
       ClearShownResult();
-      Insert(Insertion(key));
+      PressKey(key);
       break;
   }
   Typed = Text;

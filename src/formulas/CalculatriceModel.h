@@ -22,19 +22,8 @@
 
 namespace kolibra::formulas {
 
-enum class TCalculatriceKey {
-  Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
-  Separator,
-  Add, Minus, Mult, Div,
-  OpenBracket, CloseBracket,
-  Power, Square, E, Pi,
-  Sin, Cos, Tan, Ln, Log, Exp, Sqrt, Power10,
-  Erase, AllClear, Home, End, Left, Right,
-  Equal, Previous, Next,
-};
-
 struct TCalculatriceButton {
-  TCalculatriceKey Key;
+  TFormulaKey Key;
   const char *Name;  // the button's object name
 };
 
@@ -47,14 +36,12 @@ class TCalculatriceModel : public TFormulaMemo {
   // The two items of the angle choice: "Radians", "Degrees".
   static QStringList AngleItems();
 
-  // The text a button shows (the arc functions while Arc is on) and its hint.
-  QString ButtonCaption(TCalculatriceKey key) const;
-  QString ButtonHint(TCalculatriceKey key) const;
-  // The text a button inserts at the caret now (empty for the action buttons).
-  QString Insertion(TCalculatriceKey key) const;
+  // The text a button shows ("=" evaluates) and its hint.
+  QString ButtonCaption(TFormulaKey key) const;
+  static QString ButtonHint(TFormulaKey key);
 
-  // A button: an insertion, an edit, a caret move, "=" or the history.
-  void Press(TCalculatriceKey key);
+  // A button: an insertion, an edit, a caret move, "=" (Execute) or the history.
+  void Press(TFormulaKey key);
   // A character typed in the memo (see TypedChar).
   void Type(QChar typed);
   // The memo was changed by the user by other means (cut, Delete): its new text and caret.

@@ -14,41 +14,8 @@
 
 namespace kolibra::formulas {
 
-enum class TClavierKey {
-  OpenBracket,
-  CloseBracket,
-  OpenSquare,
-  CloseSquare,
-  Add,
-  Minus,
-  Mult,
-  Div,
-  Power,
-  Equal,
-  E,
-  Sin,
-  Cos,
-  Tan,
-  Ln,
-  Log,
-  Exp,
-  Sqrt,
-  Abs,
-  Power10,
-  Pi,
-  Square,
-  Inverse,
-  I,
-  IMinus1,
-  IPlus1,
-  Erase,
-  AllClear,
-  Home,
-  End,
-  Left,
-  Right,
-  Execute,
-};
+// The formula keyboard's keys are a set of the keys both keyboards share.
+using TClavierKey = TFormulaKey;
 
 struct TClavierButton {
   TClavierKey Key;

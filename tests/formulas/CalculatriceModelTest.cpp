@@ -13,7 +13,7 @@ using namespace kolibra::formulas;
 
 namespace calculatrice_model_test {
 
-using K = TCalculatriceKey;
+using K = TFormulaKey;
 
 // "|" in the text is the caret.
 void SetCaretText(TCalculatriceModel &model, const QString &text) {
@@ -139,7 +139,7 @@ TEST(CalculatriceModel, AResultCanBeContinued) {
   model.Evaluate();
   TypeText(model, QStringLiteral("*4"));
   EXPECT_EQ(model.Text, QStringLiteral("5*4"));
-  model.Press(K::Equal);
+  model.Press(K::Execute);
   EXPECT_EQ(model.Text, QStringLiteral("20"));
 }
 

@@ -125,11 +125,11 @@ TCalculatrice::TCalculatrice(QWidget *parent) : QWidget(parent, Qt::Tool) {
     QToolButton *button = NewButton(this, QString::fromLatin1(b.Name));
     const QString hint = State.ButtonHint(b.Key);
     if (!hint.isEmpty()) button->setToolTip(ShortHint(hint));
-    const TCalculatriceKey key = b.Key;
+    const TFormulaKey key = b.Key;
     connect(button, &QToolButton::clicked, this, [this, key] { ButtonClicked(key); });
     // "=" spreads over the rest of the last row.
     const int column = index % 5;
-    keys->addWidget(button, index / 5, column, 1, key == TCalculatriceKey::Equal ? 5 - column : 1);
+    keys->addWidget(button, index / 5, column, 1, key == TFormulaKey::Execute ? 5 - column : 1);
     FButtons.emplace_back(key, button);
     ++index;
   }
@@ -185,7 +185,7 @@ void TCalculatrice::ShowMemo() {
   FMemo->setFocus();
 }
 
-void TCalculatrice::ButtonClicked(TCalculatriceKey key) {
+void TCalculatrice::ButtonClicked(TFormulaKey key) {
   ReadMemo();
   State.Press(key);
   ShowMemo();
@@ -203,11 +203,11 @@ void TCalculatrice::MemoEnter() {
   ShowMemo();
 }
 
-void TCalculatrice::MemoErase() { ButtonClicked(TCalculatriceKey::Erase); }
+void TCalculatrice::MemoErase() { ButtonClicked(TFormulaKey::Erase); }
 
 void TCalculatrice::MemoInsert(const QString &text) {
   ReadMemo();
-  if (State.ShowingResult) State.Press(TCalculatriceKey::AllClear);
+  if (State.ShowingResult) State.Press(TFormulaKey::AllClear);
   State.Insert(text);
   State.Edited(State.Text, State.SelStart);
   ShowMemo();

@@ -42,7 +42,7 @@ class TCalculatrice : public QWidget {
   void changeEvent(QEvent *event) override;
 
  private:
-  void ButtonClicked(TCalculatriceKey key);
+  void ButtonClicked(TFormulaKey key);
   void ReadMemo();
   void ShowMemo();
   void ShowCaptions();
@@ -50,7 +50,7 @@ class TCalculatrice : public QWidget {
   TCalculatriceModel State;
   QPlainTextEdit *FMemo = nullptr;
   QButtonGroup *FAngle = nullptr;
-  std::vector<std::pair<TCalculatriceKey, QToolButton *>> FButtons;
+  std::vector<std::pair<TFormulaKey, QToolButton *>> FButtons;
   bool FShowing = false;
 };
 
