@@ -3,6 +3,7 @@
 // what Kolibra wrote.
 
 #include "settings/KlbAssociation.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -31,25 +32,6 @@ void WriteFile(const QString &name, const QString &text) {
   file.write(text.toUtf8());
 }
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedVariable {
- public:
-  ScopedVariable(const char *name, const QString &value)
-      : Name(name), HadValue(qEnvironmentVariableIsSet(name)), Old(qgetenv(name)) {
-    qputenv(name, value.toLocal8Bit());
-  }
-  ~ScopedVariable() {
-    if (HadValue)
-      qputenv(Name, Old);
-    else
-      qunsetenv(Name);
-  }
-
- private:
-  const char *Name;
-  bool HadValue;
-  QByteArray Old;
-};
 
 // A user's mimeapps.list with lines of other programs in every section.
 const QString ForeignList = QStringLiteral(
@@ -197,8 +179,8 @@ TEST_F(KlbAssociationTest, AFolderThatCannotBeWrittenIsReported) {
 }
 
 TEST_F(KlbAssociationTest, TheFoldersComeFromTheXdgVariables) {
-  const ScopedVariable data("XDG_DATA_HOME", DataHome);
-  const ScopedVariable config("XDG_CONFIG_HOME", ConfigHome);
+  const kolibra::testing::ScopedEnv data("XDG_DATA_HOME", DataHome);
+  const kolibra::testing::ScopedEnv config("XDG_CONFIG_HOME", ConfigHome);
   const TKlbAssociation fromEnvironment;
   EXPECT_EQ(fromEnvironment.DesktopFile(), Association.DesktopFile());
   EXPECT_EQ(fromEnvironment.MimeAppsFile(), ConfigHome + QStringLiteral("/mimeapps.list"));

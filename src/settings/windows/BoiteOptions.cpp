@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFormLayout>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,12 +61,22 @@ class TBuilder {
   void AddItems(const std::vector<TOptionsItem> &items, QVBoxLayout *layout) {
     QVBoxLayout *target = layout;
     QGridLayout *tools = nullptr;
+    QFormLayout *values = nullptr;
     int toolCount = 0;
     for (const TOptionsItem &item : items) {
+      // Consecutive tools make one tool bar; consecutive values one column of labels.
       if (item.Kind != oiTool) tools = nullptr;
+      if (item.Kind != oiValue) values = nullptr;
       switch (item.Kind) {
         case oiCheckBox: AddCheckBox(*FindOptionKey(QLatin1String(item.Key)), target); break;
-        case oiValue: AddValue(*FindOptionKey(QLatin1String(item.Key)), target); break;
+        case oiValue:
+          if (!values) {
+            values = new QFormLayout;
+            values->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+            target->addLayout(values);
+          }
+          AddValue(*FindOptionKey(QLatin1String(item.Key)), values);
+          break;
         case oiTool:
           if (!tools) {
             tools = new QGridLayout;
@@ -114,10 +125,8 @@ class TBuilder {
                      [this, k](bool checked) { Model.SetChecked(*k, checked); });
   }
 
-  void AddValue(const TOptionKey &key, QVBoxLayout *layout) {
-    auto *row = new QHBoxLayout;
+  void AddValue(const TOptionKey &key, QFormLayout *layout) {
     auto *label = new QLabel(key.CaptionText(), Form);
-    row->addWidget(label);
     const TOptionKey *k = &key;
     QWidget *control;
     if (!key.Items.empty()) {
@@ -144,9 +153,7 @@ class TBuilder {
     control->setObjectName(ControlName(key.Key));
     Describe(control, key.HintText());
     label->setBuddy(control);
-    row->addWidget(control);
-    row->addStretch(1);
-    layout->addLayout(row);
+    layout->addRow(label, control);
   }
 
   void AddTool(const TOptionKey &key, QGridLayout *grid, int index) {
@@ -157,7 +164,7 @@ class TBuilder {
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // The status bar names the tool.
     button->setStatusTip(key.CaptionText());
-    grid->addWidget(button, index / 3, index % 3);
+    grid->addWidget(button, index / 2, index % 2);
     const TOptionKey *k = &key;
     Refreshers.push_back([this, button, k] {
       const QSignalBlocker blocker(button);
@@ -172,11 +179,9 @@ class TBuilder {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, item.Color.ToQColor(palette));
     label->setPalette(palette);
-    if (item.Color != colors::clBlack) {
-      QFont font = label->font();
-      font.setBold(true);
-      label->setFont(font);
-    }
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
     layout->addWidget(label);
   }
 
@@ -274,10 +279,12 @@ TOptionsDialogResult TBoiteOptions::Execute(TOptions &options) {
   TBuilder builder(*this, model, &form);
 
   auto *pages = NewTabs(&form, QStringLiteral("PageControl"));
+  pages->setIconSize(QSize(18, 18));
   for (const TOptionsPage &page : OptionsPages()) {
     auto *sheet = new QWidget(pages);
     sheet->setObjectName(QLatin1String(page.Name));
     auto *layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(6, 6, 6, 6);
     builder.AddItems(page.Header, layout);
     if (!page.SubPages.empty()) {
       auto *subPages = NewTabs(sheet, QLatin1String(page.Name) + QStringLiteral("Pages"));
@@ -285,6 +292,7 @@ TOptionsDialogResult TBoiteOptions::Execute(TOptions &options) {
         auto *subSheet = new QWidget(subPages);
         subSheet->setObjectName(QLatin1String(subPage.Name));
         auto *subLayout = new QVBoxLayout(subSheet);
+        subLayout->setContentsMargins(8, 6, 8, 6);
         builder.AddItems(subPage.Items, subLayout);
         subLayout->addStretch(1);
         subPages->addTab(subSheet, Tr(subPage.Caption));
