@@ -1,56 +1,10 @@
 #include "formulas/ClavierModel.h"
 
 #include "formulas/RecUtils.h"
-#include "kit/Locale.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 
 namespace kolibra::formulas {
-
-namespace clavier_model {
-
-constexpr char16_t DivisionSign = 0x00F7;
-
-struct TFunctionKey {
-  TClavierKey Key;
-  const char *Name;
-  const char *ArcName;  // while the Arc button is down; nullptr when it has none
-};
-
-constexpr TFunctionKey FunctionKeys[] = {
-    {TClavierKey::Sin, "Sin", "ArcSin"},    {TClavierKey::Cos, "Cos", "ArcCos"},
-    {TClavierKey::Tan, "Tan", "ArcTan"},    {TClavierKey::Ln, "Ln", nullptr},
-    {TClavierKey::Log, "Log", nullptr},     {TClavierKey::Exp, "Exp", nullptr},
-    {TClavierKey::Sqrt, "Sqrt", nullptr},   {TClavierKey::Abs, "Abs", nullptr},
-    {TClavierKey::Power10, "10^", nullptr},
-};
-
-struct TTextKey {
-  TClavierKey Key;
-  const char *Text;  // UTF-8
-};
-
-constexpr TTextKey TextKeys[] = {
-    {TClavierKey::OpenBracket, "("}, {TClavierKey::CloseBracket, ")"},
-    {TClavierKey::OpenSquare, "["},  {TClavierKey::CloseSquare, "]"},
-    {TClavierKey::Add, "+"},         {TClavierKey::Minus, "-"},
-    {TClavierKey::Mult, "*"},        {TClavierKey::Div, "\xc3\xb7"},
-    {TClavierKey::Power, "^"},       {TClavierKey::Equal, "="},
-    {TClavierKey::E, "E"},           {TClavierKey::Pi, "Pi"},
-    {TClavierKey::Square, "^2"},     {TClavierKey::Inverse, "^(-1)"},
-    {TClavierKey::I, "[i]"},         {TClavierKey::IMinus1, "[i-1]"},
-    {TClavierKey::IPlus1, "[i+1]"},
-};
-
-// Captions of the buttons that act instead of inserting.
-constexpr TTextKey ActionCaptions[] = {
-    {TClavierKey::Erase, "Del"},   {TClavierKey::AllClear, "AC"}, {TClavierKey::Home, "|<"},
-    {TClavierKey::End, ">|"},      {TClavierKey::Left, "<"},      {TClavierKey::Right, ">"},
-    {TClavierKey::Execute, "Exe"},
-};
-
-}  // namespace clavier_model
 
 const std::vector<TClavierButton> &ClavierButtons() {
   static const std::vector<TClavierButton> buttons = {
@@ -93,104 +47,19 @@ const std::vector<TClavierButton> &ClavierButtons() {
 
 QString TClavierModel::Caption() { return QCoreApplication::translate("Clavier", "Keyboard help"); }
 
-QString TClavierModel::ButtonCaption(TClavierKey key) const {
-  using namespace clavier_model;
-  for (const TFunctionKey &f : FunctionKeys)
-    if (f.Key == key) return QString::fromLatin1(Arc && f.ArcName ? f.ArcName : f.Name);
-  for (const TTextKey &t : TextKeys)
-    if (t.Key == key) return QString::fromUtf8(t.Text);
-  for (const TTextKey &t : ActionCaptions)
-    if (t.Key == key) return QString::fromLatin1(t.Text);
-  return QString();
-}
+QString TClavierModel::ButtonCaption(TClavierKey key) const { return KeyCaption(key); }
 
-QString TClavierModel::Insertion(TClavierKey key) const {
-  using namespace clavier_model;
-  const bool atEnd = SelStart + SelLength >= Text.size();
-  for (const TFunctionKey &f : FunctionKeys)
-    if (f.Key == key)
-      return QString::fromLatin1(Arc && f.ArcName ? f.ArcName : f.Name) +
-             (atEnd ? QStringLiteral("()") : QStringLiteral("("));
-  for (const TTextKey &t : TextKeys)
-    if (t.Key == key) return QString::fromUtf8(t.Text);
-  return QString();
-}
+QString TClavierModel::Insertion(TClavierKey key) const { return KeyInsertion(key); }
 
-void TClavierModel::Insert(const QString &text) {
-  SelStart = std::clamp(SelStart, 0, int(Text.size()));
-  SelLength = std::clamp(SelLength, 0, int(Text.size()) - SelStart);
-  Text.replace(SelStart, SelLength, text);
-  // Inside a pair of brackets just opened and closed, else after the insertion.
-  SelStart += int(text.size()) - (text.endsWith(QStringLiteral("()")) ? 1 : 0);
-  SelLength = 0;
-}
-
-void TClavierModel::Press(TClavierKey key) {
-  SelStart = std::clamp(SelStart, 0, int(Text.size()));
-  SelLength = std::clamp(SelLength, 0, int(Text.size()) - SelStart);
-  switch (key) {
-    case TClavierKey::Erase:
-      if (SelLength > 0) {
-        Text.remove(SelStart, SelLength);
-      } else if (SelStart > 0) {
-        Text.remove(SelStart - 1, 1);
-        --SelStart;
-      }
-      SelLength = 0;
-      return;
-    case TClavierKey::AllClear:
-      Text.clear();
-      SelStart = SelLength = 0;
-      return;
-    case TClavierKey::Home:
-      SelStart = 0;
-      SelLength = 0;
-      return;
-    case TClavierKey::End:
-      SelStart = int(Text.size());
-      SelLength = 0;
-      return;
-    case TClavierKey::Left:
-      SelStart = std::max(0, SelStart - 1);
-      SelLength = 0;
-      return;
-    case TClavierKey::Right:
-      SelStart = std::min(int(Text.size()), SelStart + 1);
-      SelLength = 0;
-      return;
-    case TClavierKey::Execute:
-      return;
-    default:
-      Insert(Insertion(key));
-      return;
-  }
-}
-
-QChar TClavierModel::TypedChar(QChar typed) {
-  if (typed == QLatin1Char('.') || typed == QLatin1Char(',')) return DecimalSeparator();
-  if (typed == QLatin1Char('/')) return QChar(clavier_model::DivisionSign);
-  return typed;
-}
+void TClavierModel::Press(TClavierKey key) { PressKey(key); }
 
 void TClavierModel::Type(QChar typed) { Insert(QString(TypedChar(typed))); }
 
-void TClavierModel::SetText(const QString &text) {
-  Text = RemoveBlanks(text);
-  SelStart = int(Text.size());
-  SelLength = 0;
-}
+void TClavierModel::SetText(const QString &text) { ShowText(RemoveBlanks(text)); }
 
 QString TClavierModel::Validate() {
   const QString definition = Text.trimmed();
-  if (!definition.isEmpty()) {
-    History.erase(std::remove_if(History.begin(), History.end(),
-                                 [&](const QString &entry) {
-                                   return QString::compare(entry, definition,
-                                                           Qt::CaseInsensitive) == 0;
-                                 }),
-                  History.end());
-    History.append(definition);
-  }
+  if (!definition.isEmpty()) AddToHistory(History, definition);
   return definition;
 }
 

@@ -3,11 +3,10 @@
 // where the caret goes, what typing turns into, validation with its history, and the
 // favourite formulas, comments and units.
 //
-// The memo is Text with a caret (SelStart) and a selection (SelLength); an insertion
-// replaces the selection. A function button opens its bracket, and closes it too when the
-// caret is at the end of the text, leaving the caret between the two.
+// The memo and its editing rules are TFormulaMemo's, shared with the calculator.
 
 #include "formulas/Favourites.h"
+#include "formulas/FormulaMemo.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,41 +14,8 @@
 
 namespace kolibra::formulas {
 
-enum class TClavierKey {
-  OpenBracket,
-  CloseBracket,
-  OpenSquare,
-  CloseSquare,
-  Add,
-  Minus,
-  Mult,
-  Div,
-  Power,
-  Equal,
-  E,
-  Sin,
-  Cos,
-  Tan,
-  Ln,
-  Log,
-  Exp,
-  Sqrt,
-  Abs,
-  Power10,
-  Pi,
-  Square,
-  Inverse,
-  I,
-  IMinus1,
-  IPlus1,
-  Erase,
-  AllClear,
-  Home,
-  End,
-  Left,
-  Right,
-  Execute,
-};
+// The formula keyboard's keys are a set of the keys both keyboards share.
+using TClavierKey = TFormulaKey;
 
 struct TClavierButton {
   TClavierKey Key;
@@ -59,7 +25,7 @@ struct TClavierButton {
 // Every button of the keyboard, in the order the window lays them out.
 const std::vector<TClavierButton> &ClavierButtons();
 
-class TClavierModel {
+class TClavierModel : public TFormulaMemo {
  public:
   // Texts of the window.
   static QString Caption();
@@ -72,9 +38,6 @@ class TClavierModel {
   // Applies a button other than Execute (which the window routes to Validate).
   void Press(TClavierKey key);
 
-  // What a character typed in the memo becomes: "." and "," the decimal separator, "/" the
-  // division sign; others unchanged.
-  static QChar TypedChar(QChar typed);
   void Type(QChar typed);
   // Starts editing a definition: the memo holds it (blanks removed), caret at the end.
   void SetText(const QString &text);
@@ -97,19 +60,12 @@ class TClavierModel {
   void PreviousUnit() { Unit = Favourites.Units.Previous(); }
   void NextUnit() { Unit = Favourites.Units.Next(); }
 
-  QString Text;
-  int SelStart = 0;
-  int SelLength = 0;
-  bool Arc = false;
   // The option "Add or remove favourite formulas": the add and remove buttons are shown.
   bool ChangeFavourites = true;
   QString Comment;
   QString Unit;
   QStringList History;
   TFavourites Favourites;
-
- private:
-  void Insert(const QString &text);
 };
 
 }  // namespace kolibra::formulas

@@ -14,6 +14,8 @@
 // with the recent-files list, the formula keyboard, capture, video writing and the export)
 // and replaces the file atomically; a failed write leaves the old file as it was.
 
+#include "settings/PasswordHash.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -22,6 +24,8 @@
 #include <variant>
 
 namespace kolibra::settings {
+
+class IPasswordPrompt;
 
 // Where the options file lives: KOLIBRA_CONFIG_DIR when set, else the per-user
 // configuration folder. The folder is created when missing.
@@ -57,7 +61,18 @@ class TOptions {
   bool IsReferentielCurveArcHidden() const;
   bool IsVecteurCurveArcHidden() const;
 
+  // The password lock (PasswordLock.h). CheckAccess: true at once without a lock, else
+  // when the typed password matches ("Wrong password." otherwise). DefinePassword: asks for
+  // a new password and keeps its hash; false when cancelled or empty.
+  bool CheckAccess(IPasswordPrompt &prompt);
+  bool DefinePassword(IPasswordPrompt &prompt);
+  // Writes the "Password" key alone.
+  bool SavePassword() const;
+
   std::function<void(TOptions *)> OnChange;
+
+  // The cost of the hashes DefinePassword makes (tests lower it); not an option of the file.
+  int PasswordIterations = DefaultPasswordIterations;
 
   // The options dialog is locked; derived from a non-empty Password by Load.
   bool PasswordEnabled = false;
@@ -180,7 +195,7 @@ class TOptions {
   std::uint8_t Numerotation_Value{};  // 0 below the mark, 1 on its right, 2 none
   std::uint8_t NumerotationTsp_Value{};
 
-  QString Password;  // as typed; empty = no lock
+  QString Password;  // the hash of the password (PasswordHash.h); empty = no lock
   QString DefaultDirectory;
 
  private:

@@ -1,6 +1,7 @@
 #include "settings/Options.h"
 
 #include "kit/IniFile.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -27,28 +28,7 @@ void writeText(const QString &name, const QString &text) {
 
 }  // namespace
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char *name, const QString &value)
-      : Name(name), HadValue(qEnvironmentVariableIsSet(name)), Old(qgetenv(name)) {
-    if (value.isNull())
-      qunsetenv(name);
-    else
-      qputenv(name, value.toLocal8Bit());
-  }
-  ~ScopedEnv() {
-    if (HadValue)
-      qputenv(Name, Old);
-    else
-      qunsetenv(Name);
-  }
-
- private:
-  const char *Name;
-  bool HadValue;
-  QByteArray Old;
-};
+using kolibra::testing::ScopedEnv;
 
 namespace {
 
