@@ -12,6 +12,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 namespace kolibra::results {
 
 using namespace modelling;
@@ -222,7 +224,14 @@ void TGModele::DrawLegend(TGraphCanvas &canvas) const {
   TMdl *model = Model();
   if (model == nullptr || !model->HasCurve() || !Visible || (!ShowEqua && !ShowStat)) return;
   QStringList lines;
-  if (ShowEqua) lines += model->GetTexts(NomY, NomX);
+  if (ShowEqua) {
+    lines += model->GetTexts(NomY, NomX);
+    // The fitted values with their standard errors.
+    const TDoubleDynArray &errors = model->StdErrors();
+    if (model->ParamsEditable())
+      for (size_t i = 0; i < errors.size() && int(i) + 1 < lines.size(); ++i)
+        if (std::isfinite(errors[i])) lines[int(i) + 1] += QStringLiteral("  ± ") + GeneralFormat(errors[i], 2);
+  }
   if (ShowStat) lines += model->GetStats();
   QPainter &painter = canvas.Painter();
   painter.save();

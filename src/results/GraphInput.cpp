@@ -108,7 +108,7 @@ void TGraph::ZoomClick(Qt::MouseButton button, bool fine, TPoint at) {
 
 void TGraph::ZoomRectangle() {
   const QRect r = FZoom.Rect();
-  const double w = std::max(1, r.width()), h = std::max(1, r.height());
+  const double w = std::max(1, FZoom.RectWidth()), h = std::max(1, FZoom.RectHeight());
   double x = FZoom.ZoomX, y = FZoom.ZoomY;
   if (FKeepAspect) {
     const double k = std::min(PlotHeight() / h, PlotWidth() / w);
@@ -307,8 +307,7 @@ void TGraph::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TP
       if (FZoom.Dragging) {
         FZoom.RectEnd = at;
         FZoom.Dragging = false;
-        const QRect r = FZoom.Rect();
-        if (r.width() >= MinZoomRect && r.height() >= MinZoomRect)
+        if (FZoom.RectWidth() >= MinZoomRect && FZoom.RectHeight() >= MinZoomRect)
           ZoomRectangle();
         else
           ZoomClick(button, (modifiers & Qt::ControlModifier) != 0, at);

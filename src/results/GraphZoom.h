@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include <array>
+#include <cstdlib>
 
 namespace kolibra::results {
 
@@ -25,6 +26,9 @@ struct TZoom {
   TPoint RectStart, RectEnd;  // pixel corners of the rectangle being drawn
 
   QRect Rect() const;  // normalised, edges included
+  // The distances between the corners.
+  int RectWidth() const { return std::abs(RectEnd.X - RectStart.X); }
+  int RectHeight() const { return std::abs(RectEnd.Y - RectStart.Y); }
 };
 
 // The factor after one click: the next level of the ladder (a level counts as reached
