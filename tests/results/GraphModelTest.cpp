@@ -112,6 +112,24 @@ TEST_F(TSineGraph, TheModifyToolDragsTheCrestAndThePanelNudgesValues) {
   EXPECT_NEAR(Model().GetParam(1), before * 1.1, 1e-12);
 }
 
+// The linearly damped sine's panel lists the values of its equation of motion, which are not
+// curve coefficients: they are shown read-only, without buttons.
+TEST_F(TSineGraph, TheLinearlyDampedSinesPanelHasNoButtons) {
+  Graph.SetCurveProperty(Curve, ceModel, mtSineLinDamped, cfData, 6);
+  Graph.SetShowModeleur(true, false);
+  ASSERT_TRUE(Graph.SetTool(gtModifyModel));
+  TGModele &element = *Graph.Modele(Curve);
+  ASSERT_TRUE(element.Panel.Visible);
+  const QRect r = element.Panel.Bounds();
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) ASSERT_EQ(element.Panel.ButtonAt(QPoint(x, y)), -1);
+  EXPECT_EQ(element.Panel.Values(), Model().GetParams());
+  const double c = Model().GetParam(2);
+  Graph.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(r.right() - 3, r.center().y()));
+  Graph.MouseUp(Qt::LeftButton, Qt::NoModifier, TPoint(r.right() - 3, r.center().y()));
+  EXPECT_EQ(Model().GetParam(2), c);
+}
+
 TEST_F(TSineGraph, TheParametersToolShowsTheModelOverTheCurve) {
   Graph.SetTool(gtModelParams);
   Graph.MouseMove(Qt::NoModifier, OnCurve(1.0));
