@@ -32,12 +32,12 @@ std::vector<TGElem *> *TCourbe::ListOf(int objectType) {
   }
 }
 
-void TCourbe::Add(TGElem *element) {
+void TCourbe::Add(TGElem *element, bool fresh) {
   if (element == nullptr) return;
   if (element->ObjectType == obModele) {
     Modele = static_cast<TGModele *>(element);
   } else if (auto *list = ListOf(element->ObjectType)) {
-    if (std::find(list->begin(), list->end(), element) != list->end()) return;
+    if (!fresh && std::find(list->begin(), list->end(), element) != list->end()) return;
     list->push_back(element);
   } else {
     return;

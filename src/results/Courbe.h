@@ -64,8 +64,9 @@ class TCourbe : public TGElem {
   int VectorParamIndex = -1;  // the vector kind shown: index in the graph's VectorParams
   int ShownVectorKey = -1;    // and its key
 
-  // Files the element under its type (once) and applies the series' state to it.
-  void Add(TGElem *element);
+  // Files the element under its type (once) and applies the series' state to it. A new
+  // element (fresh) cannot be filed already: the search is skipped.
+  void Add(TGElem *element, bool fresh = false);
   void Remove(const TGElem *element);
   // The series' visibility and colours applied to one of its elements.
   void Apply(TGElem *element) const;

@@ -233,6 +233,7 @@ class TGraph {
   TGPoint &Origine() { return *FOrigine; }
 
  private:
+  TGElem *Append(std::unique_ptr<TGElem> element, int curve, bool fresh);
   void ApplyWorld(const TRectD &rect);
   void DistributeAspect(TRectD &rect) const;
   void ApplyPlotRect();

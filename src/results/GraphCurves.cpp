@@ -30,6 +30,10 @@ TCourbe *TGraph::Curve(int index) const {
 }
 
 TGElem *TGraph::AddElement(std::unique_ptr<TGElem> element, int curve) {
+  return Append(std::move(element), curve, false);
+}
+
+TGElem *TGraph::Append(std::unique_ptr<TGElem> element, int curve, bool fresh) {
   TGElem *e = element.get();
   e->Style = &Style;
   if (auto *poly = dynamic_cast<TGPolyPoint *>(e))
@@ -39,7 +43,7 @@ TGElem *TGraph::AddElement(std::unique_ptr<TGElem> element, int curve) {
   TCourbe *series = Curve(curve);
   e->CurveIndex = series != nullptr ? curve : -1;
   FElements.push_back(std::move(element));
-  (series != nullptr ? series : FDefaultCurve.get())->Add(e);
+  (series != nullptr ? series : FDefaultCurve.get())->Add(e, fresh);
   if (e->ObjectType == obModele) WireModel(static_cast<TGModele *>(e));
   Invalidate();
   return e;
@@ -138,11 +142,11 @@ int TGraph::AddCurve(const TPointDDynArray &samples, int edgeCount, const TInteg
   model->X = x;
   model->Y = y;
 
-  for (auto &e : points) AddElement(std::move(e), index);
-  for (auto &e : segments) AddElement(std::move(e), index);
-  AddElement(std::move(spline), index);
-  for (auto &e : vectorElements) AddElement(std::move(e), index);
-  AddElement(std::move(model), index);
+  for (auto &e : points) Append(std::move(e), index, true);
+  for (auto &e : segments) Append(std::move(e), index, true);
+  Append(std::move(spline), index, true);
+  for (auto &e : vectorElements) Append(std::move(e), index, true);
+  Append(std::move(model), index, true);
   return index;
 }
 

@@ -165,6 +165,22 @@ TEST(DampedSineModels, DampingDragNeverGrowsNorDampsPastItsLimit) {
   EXPECT_LE(model.Pixel[4], 0.0);
 }
 
+TEST(DampedSineModels, LinearDampingFollowsTheEnvelopeAtTheHeldCrest) {
+  TPlot plot;
+  TMdlSinusAl model;
+  PlaceModel(model, plot, Grid(0.0, 0.1, 101), {0.0, 4.0, 2.5, 1.0, -0.06});
+  SetPixels(model, 100.0, 80.0, 2.0 * Pi / 100.0, 0.0, -0.001);
+  const TPoint crest = plot.Control(125.0, 100.0 + 80.0 * (1.0 - 0.001 * 125.0));
+  ASSERT_TRUE(model.BeginDrag(crest, mdDamping));
+  const double envelope = model.EnvAtGrab - 100.0;
+  model.ChangeDamping(dsNone, -5);  // 5 px up: the envelope at the crest grows by 5
+  EXPECT_LT(model.Pixel[4], 0.0);
+  EXPECT_NEAR(model.Pixel[4], ((envelope + 5.0) / 80.0 - 1.0) / 125.0, 1e-12);
+  EXPECT_NEAR(80.0 * (1.0 + model.Pixel[4] * 125.0), envelope + 5.0, 1e-9);
+  model.ChangeDamping(dsNone, -100);  // growing is refused: no damping at most
+  EXPECT_EQ(model.Pixel[4], 0.0);
+}
+
 // Half a period of shift is kept only when it fits no worse: a flat series has no
 // amplitude, so the shifted phase stays; a real sine keeps its own phase.
 TEST(SineModel, ThePhaseIsShiftedByPiOnlyWhenThatFitsNoWorse) {
