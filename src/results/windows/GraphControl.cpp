@@ -2,6 +2,7 @@
 
 #include "videoview/windows/Video.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -50,11 +51,13 @@ void TGraphControl::ApplyCursor(int code) { setCursor(videoview::TVideo::CursorF
 void TGraphControl::ShowHint(TPoint at, const QString &text) {
   // Word-wrapped, 10 px below the point, sized to the text plus a small border, kept inside.
   const int maxWidth = std::max(80, std::min(360, width() - 4));
+  const QFontMetrics metrics(FHint->font());
+  int textWidth = 0;
+  for (const QString &line : text.split(QLatin1Char('\n'))) textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
   FHint->setText(text);
-  FHint->setMaximumWidth(maxWidth);
-  FHint->adjustSize();
-  const QSize size = FHint->sizeHint().boundedTo(QSize(maxWidth, height()));
-  FHint->resize(size.width() + 6, size.height() + 2);
+  const int frame = 2 * (FHint->frameWidth() + FHint->margin());
+  const int w = std::min(maxWidth, textWidth + frame + 1);
+  FHint->resize(w + 6, FHint->heightForWidth(w) + 2);
   const int x = std::clamp(at.X, 0, std::max(0, width() - FHint->width()));
   const int y = std::clamp(at.Y + 10, 0, std::max(0, height() - FHint->height()));
   FHint->move(x, y);
