@@ -143,16 +143,10 @@ int ParameterCount(int type) {
       return 1;
     case mtAffine:
       return 2;
-    case mtExponential:
     case mtParabola:
       return 3;
-    case mtSine:
-      return 4;
-    case mtSineExpDamped:
-    case mtSineLinDamped:
-      return 5;
-    default:
-      return 0;
+    default:  // the families of the non-linear fit, or 0
+      return TModelFunction::ModelCount(type);
   }
 }
 

@@ -1,35 +1,25 @@
 // kolibra-cli fit as scripts run it: the real program, its streams and its exit status, on
 // files written from known equations.
+#include "support/RunProgram.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cmath>
 
 namespace fit_cli_test {
 
-struct TResult {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
+using TResult = kolibra::testing::TProgramRun;
 
 TResult RunCli(const QStringList &arguments) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   // A locale with a decimal comma must not change what is read or printed.
-  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(KOLIBRA_CLI), QStringList{QStringLiteral("fit")} + arguments);
-  TResult result;
-  if (!process.waitForFinished(30000)) return result;
-  result.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  result.Out = QString::fromUtf8(process.readAllStandardOutput());
-  result.Err = QString::fromUtf8(process.readAllStandardError());
-  return result;
+  return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_CLI), QStringList{QStringLiteral("fit")} + arguments,
+                                      [](QProcessEnvironment &environment) {
+                                        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
+                                      });
 }
 
 QString Write(const QTemporaryDir &dir, const QString &name, const QByteArray &text) {
