@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -134,6 +137,15 @@ TEST_F(TPictureGraph, SavesSvgAndBitmapsAndRefusesUnknownFormats) {
   EXPECT_FALSE(Graph.SavePicture(dir.filePath(QStringLiteral("graph.xyz")), &error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("graph.xyz"))));
+}
+
+TEST_F(TPictureGraph, CopiesThePictureAsAnImageAndAsSvg) {
+  Graph.CopyPicture();
+  const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->hasImage());
+  EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(695, 465));
 }
 
 // Velocity vectors at a scale of 63 px for 1 m/s: a vector of 1 m/s is 63 px long.
