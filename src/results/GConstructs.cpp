@@ -298,7 +298,10 @@ void TGVecteur::Draw(TGraphCanvas &canvas) {
   QPainter &painter = canvas.Painter();
   const QFont saved = painter.font();
   QFont font = saved;
-  font.setPointSize(font.pointSize() + 2);
+  if (font.pixelSize() > 0)
+    font.setPixelSize(font.pixelSize() + 2);
+  else
+    font.setPointSize(font.pointSize() + 2);
   painter.setFont(font);
   const QFontMetrics metrics(font);
   const bool raise = (Angle >= 90.0 && Angle <= 180.0) || Angle >= 270.0;

@@ -197,25 +197,22 @@ void TGPoint::Draw(TGraphCanvas &canvas) {
   if (!ShowLabel) return;
   QPainter &painter = canvas.Painter();
   const QFont saved = painter.font();
-  QFont font = saved;
-  font.setBold(false);
-  font.setItalic(false);
   int o = 0;
-  if (size == 1) {
-    font.setPointSize(12);
-    o = 4;
-  } else if (size == 2) {
-    font.setPointSize(15);
-    o = 7;
+  if (size != 0) {
+    QFont font = saved;
+    font.setBold(false);
+    font.setItalic(false);
+    font.setPixelSize(size == 1 ? 16 : 20);  // 12 and 15 points on the screen
+    o = size == 1 ? 4 : 7;
+    painter.setFont(font);
   }
-  painter.setFont(font);
   const QString text = QString::number(Number);
   // The label's anchor is the baseline corner of the original canvas text: below the point
   // for place 0, on its right for place 1.
   const TPoint at = LabelPlace == 1 ? TPoint(Pixel.X + o + 8, Pixel.Y - o / 2 - 7)
                                     : TPoint(Pixel.X - o / 2 - 2, Pixel.Y + o + 4);
   canvas.Text(at, text, LabelColor);
-  painter.setFont(saved);
+  if (size != 0) painter.setFont(saved);
 }
 
 std::unique_ptr<TGElem> TGPoint::Clone() const {

@@ -32,6 +32,18 @@ const QImage &Stamp(int kind, int size, TColor colour) {
   return *cache.insert(key, stamp);
 }
 
+// QPainter takes every new brush as a change (it compares brushes by identity), and each
+// change opens a new group in an SVG: a brush or pen equal to the one in force is not set.
+void SetBrush(QPainter &painter, const QColor &colour) {
+  const QBrush &current = painter.brush();
+  if (current.style() == Qt::SolidPattern && current.color() == colour) return;
+  painter.setBrush(colour);
+}
+
+void SetPen(QPainter &painter, const QPen &pen) {
+  if (painter.pen() != pen) painter.setPen(pen);
+}
+
 }  // namespace graph_canvas_impl
 
 TGraphCanvas::TGraphCanvas(QPainter &painter, const QRect &plot, bool vector)
@@ -53,7 +65,7 @@ void TGraphCanvas::SetPen(TColor colour, int width, bool dotted) {
   QPen pen(colour.ToQColor(), std::max(1, width), dotted ? Qt::DotLine : Qt::SolidLine);
   pen.setCapStyle(FVector ? Qt::RoundCap : Qt::SquareCap);
   pen.setJoinStyle(Qt::RoundJoin);
-  FPainter.setPen(pen);
+  graph_canvas_impl::SetPen(FPainter, pen);
 }
 
 void TGraphCanvas::Line(TPoint a, TPoint b) {
@@ -93,24 +105,19 @@ void TGraphCanvas::Polyline(const QPolygonF &points) {
 }
 
 void TGraphCanvas::Polygon(const QPolygonF &points, TColor fill, bool outlined) {
-  const QPen pen = FPainter.pen();
-  if (!outlined) FPainter.setPen(Qt::NoPen);
-  FPainter.setBrush(fill.ToQColor());
+  // Pen and brush stay as the shape set them (see Symbol).
+  if (!outlined) graph_canvas_impl::SetPen(FPainter, QPen(Qt::NoPen));
+  graph_canvas_impl::SetBrush(FPainter, fill.ToQColor());
   const QPolygonF shape = FVector ? ClipPolygon(points, FPlotF) : points;
   if (!shape.isEmpty()) FPainter.drawPolygon(shape);
-  FPainter.setBrush(Qt::NoBrush);
-  FPainter.setPen(pen);
 }
 
 void TGraphCanvas::Disc(QPointF centre, double radius, TColor fill, bool outlined) {
   const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
   if (!FVector || FPlotF.contains(box)) {
-    const QPen pen = FPainter.pen();
-    if (!outlined) FPainter.setPen(Qt::NoPen);
-    FPainter.setBrush(fill.ToQColor());
+    if (!outlined) graph_canvas_impl::SetPen(FPainter, QPen(Qt::NoPen));
+    graph_canvas_impl::SetBrush(FPainter, fill.ToQColor());
     FPainter.drawEllipse(box);
-    FPainter.setBrush(Qt::NoBrush);
-    FPainter.setPen(pen);
     return;
   }
   // Cut by the plot's edge: the visible part of the disc as a polygon.
@@ -133,27 +140,25 @@ void TGraphCanvas::Symbol(int kind, TPoint centre, TColor colour, int size) {
     FPainter.drawImage(centre.X - StampHalf, centre.Y - StampHalf, Stamp(kind, size, colour));
     return;
   }
-  const QPen pen = FPainter.pen();
-  FPainter.setPen(QPen(colour.ToQColor(), 1.0));
+  // The pen is left as the symbol needs it: every stroke sets its own pen first, and a run of
+  // symbols then shares one style in the SVG instead of one group each.
   if (kind == 14) {
     Disc(QPointF(centre.X, centre.Y), measurement::MotifDiscRadius(size), colour, false);
   } else {
+    graph_canvas_impl::SetPen(FPainter, QPen(colour.ToQColor(), 1.0));
     QPolygonF outline;
     for (const TPoint &offset : measurement::MotifOutline(kind, size))
       outline << QPointF(centre.X + offset.X, centre.Y + offset.Y);
     if (!outline.isEmpty()) Polygon(outline, kind == 17 ? colors::clWhite : colour, true);
   }
-  FPainter.setPen(pen);
 }
 
 void TGraphCanvas::Text(TPoint topLeft, const QString &text, TColor colour) {
   const QFontMetrics metrics(FPainter.font());
   const QRect box(topLeft.X, topLeft.Y, metrics.horizontalAdvance(text), metrics.height());
   if (FVector && !FPlot.contains(box)) return;
-  const QPen pen = FPainter.pen();
-  FPainter.setPen(colour.ToQColor());
+  graph_canvas_impl::SetPen(FPainter, QPen(colour.ToQColor()));
   FPainter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-  FPainter.setPen(pen);
 }
 
 }  // namespace kolibra::results

@@ -43,6 +43,8 @@ class TGraphCanvas {
   // real polyline in vector pictures.
   void PixelPolyline(const TPointDynArray &points);
   void Polyline(const QPolygonF &points);
+  // Shapes, symbols and text leave the painter's pen and brush as they set them: every
+  // stroke sets its pen first (SetPen), and a vector picture groups a run of alike shapes.
   // A filled polygon in the brush colour, outlined with the pen when outlined.
   void Polygon(const QPolygonF &points, TColor fill, bool outlined);
   // A filled disc (the brush colour), outlined with the pen when outlined.
