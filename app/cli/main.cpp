@@ -16,6 +16,7 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"fit", RunFit, "fit MODEL DATA.tsv [--from T1] [--to T2]"},
 };
 
 void PrintUsage(QTextStream &Stream) {

@@ -148,6 +148,14 @@ QString FormatReal(int offset, double x) {
   return text;
 }
 
+QString FixedNotation(double x, int significant, int decimals) {
+  return format_real_impl::Fixed(x, significant, decimals);
+}
+
+QString ScientificNotation(double x, int digits, int exponentDigits) {
+  return format_real_impl::Exponent(x, digits, exponentDigits);
+}
+
 QString LocalizeDecimal(const QString &s) {
   QString out = s;
   const QChar sep = DecimalSeparator();

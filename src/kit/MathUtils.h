@@ -51,6 +51,13 @@ QString FormatReal(int offset, double x);
 // Replaces every "," and "." in s by the regional decimal separator.
 QString LocalizeDecimal(const QString &s);
 
+// The two notations FormatReal is made of, with "." as the separator: fixed notation rounded
+// at the coarser of `significant` significant digits and `decimals` decimals, zeros padded
+// up to `decimals` ("12.30"); scientific notation with `digits` significant digits and at
+// least `exponentDigits` exponent digits ("1.23E+4").
+QString FixedNotation(double x, int significant, int decimals);
+QString ScientificNotation(double x, int digits, int exponentDigits);
+
 // ---------------------------------------------------------------------------------------------
 // Geometry
 // ---------------------------------------------------------------------------------------------

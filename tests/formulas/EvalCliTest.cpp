@@ -1,29 +1,16 @@
 // kolibra-cli eval as scripts run it: the real program, its exit status and its two streams.
 
+#include "support/RunProgram.h"
+
 #include <gtest/gtest.h>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 namespace eval_cli_test {
 
-struct TResult {
-  int Status = -1;
-  QByteArray Out;
-  QByteArray Err;
-};
-
-TResult RunCli(const QStringList &arguments) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(KOLIBRA_CLI), QStringList{QStringLiteral("eval")} + arguments);
-  TResult result;
-  if (!process.waitForFinished(30000)) return result;
-  result.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  result.Out = process.readAllStandardOutput();
-  result.Err = process.readAllStandardError();
-  return result;
+kolibra::testing::TProgramRun RunCli(const QStringList &arguments) {
+  return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_CLI), QStringList{QStringLiteral("eval")} + arguments,
+                                      [](QProcessEnvironment &environment) {
+                                        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+                                      });
 }
 
 }  // namespace eval_cli_test
