@@ -16,6 +16,7 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
