@@ -188,7 +188,7 @@ bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameR
     return Fail(Text("Out of memory."));
   }
   FScaler = sws_getContext(Width, Height, AV_PIX_FMT_RGB24, Width, Height, c->pix_fmt,
-                           SWS_BILINEAR | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
+                           SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (!FScaler) {
     Close();
     return Fail(Text("Out of memory."));

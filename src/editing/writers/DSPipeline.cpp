@@ -47,18 +47,22 @@ bool TakesI420(GstElement *Encoder) {
   return takes;
 }
 
-// Encoders of still pictures (PNG, JPEG, JPEG 2000): every frame stands alone.
-bool GivesStills(GstElement *Encoder) {
+// True when every kind of output of the encoder's source pad starts with Prefix.
+bool GivesOnly(GstElement *Encoder, const char *Prefix) {
   GstPad *pad = gst_element_get_static_pad(Encoder, "src");
   if (!pad) return false;
   GstCaps *caps = gst_pad_get_pad_template_caps(pad);
-  bool stills = gst_caps_get_size(caps) > 0;
+  bool only = gst_caps_get_size(caps) > 0;
   for (guint i = 0; i < gst_caps_get_size(caps); ++i)
-    stills = stills && g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, i)), "image/");
+    only = only && g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, i)), Prefix);
   gst_caps_unref(caps);
   gst_object_unref(pad);
-  return stills;
+  return only;
 }
+
+// Encoders of still pictures (PNG, JPEG, JPEG 2000): every frame stands alone.
+bool GivesStills(GstElement *Encoder) { return GivesOnly(Encoder, "image/"); }
+bool GivesJpeg(GstElement *Encoder) { return GivesOnly(Encoder, "image/jpeg"); }
 
 GstPadProbeReturn CountBuffer(GstPad *, GstPadProbeInfo *Info, gpointer Self) {
   auto *pipe = static_cast<TDSRecord::TPipeline *>(Self);
@@ -190,7 +194,10 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
   if (!Factory.isEmpty() && dspipeline::TakesI420(encoder)) {
     chroma = gst_element_factory_make("capsfilter", nullptr);
     if (!chroma) return Fail(Text("A GStreamer element is missing: %1.").arg(QStringLiteral("capsfilter")));
-    GstCaps *i420 = gst_caps_from_string("video/x-raw, format=(string)I420, colorimetry=(string)bt601");
+    // JPEG stores the full range 0 ... 255 (its decoders assume it); the others 16 ... 235.
+    GstCaps *i420 = gst_caps_from_string(dspipeline::GivesJpeg(encoder)
+                                             ? "video/x-raw, format=(string)I420, colorimetry=(string)1:4:0:0"
+                                             : "video/x-raw, format=(string)I420, colorimetry=(string)bt601");
     g_object_set(chroma, "caps", i420, nullptr);
     gst_caps_unref(i420);
     gst_bin_add(GST_BIN(Pipeline), chroma);
