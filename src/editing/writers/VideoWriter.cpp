@@ -141,9 +141,11 @@ bool TVideoWriter::AddFrame(const QImage &Frame) {
   const QImage *rgb = &Frame;
   if (Frame.size() != FSize || Frame.format() != QImage::Format_RGB888) {
     // The whole picture, stretched: resizing never crops.
-    FScaled = Frame.size() == FSize ? Frame.convertToFormat(QImage::Format_RGB888)
-                                    : Frame.convertToFormat(QImage::Format_RGB888)
-                                          .scaled(FSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // (Smooth scaling may hand back another format: the conversion comes last.)
+    FScaled = Frame.size() == FSize
+                  ? Frame.convertToFormat(QImage::Format_RGB888)
+                  : Frame.scaled(FSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB888);
     rgb = &FScaled;
   }
   if (!WriteFrame(*rgb)) {

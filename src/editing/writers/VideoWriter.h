@@ -88,6 +88,10 @@ class TVideoWriter {
   virtual bool Available() const { return true; }
   virtual QStringList CodecNames(QSize Size) = 0;
   virtual QSize AcceptedSize(const QString &Codec, QSize Size) = 0;
+  // Whether the codec has a settings dialog of its own: none of the encoders here has one
+  // (quality and key-frame interval are the writer's settings), so the dialog's
+  // "Configure" stays disabled.
+  virtual bool CanConfigure() const { return false; }
 
   bool OpenOutput(const QString &FileName, const TWriterSettings &Settings);
   bool AddFrame(const QImage &Frame);

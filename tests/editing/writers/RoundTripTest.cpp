@@ -8,6 +8,7 @@
 #include "editing/writers/FFMpegRecord.h"
 #include "editing/writers/VideoWriters.h"
 #include "video/AviParser.h"
+#include "video/FFMpegPlay.h"
 #include "video/VfwPlay.h"
 #include "video/VideoSources.h"
 
@@ -82,12 +83,19 @@ TEST_P(WriterRoundTrip, EveryReaderGetsTheFramesSizeAndExactRate) {
   settings.Height = 64;
   settings.Rate = TFrameRate::Exact(30000, 1001);
   settings.Codec = QString::fromLatin1(c.Codec);
+  settings.KeyFrameEvery = 4;
   constexpr int frames = 10;
   QString reason;
   ASSERT_TRUE(testing::WriteClip(writer, file, settings, frames, reason)) << reason.toStdString();
   EXPECT_EQ(writer.Size(), QSize(96, 64));
   // Only the finished file: no temporary file left beside it.
   EXPECT_EQ(FilesIn(folder.path()), QStringList{QStringLiteral("clip.avi")});
+
+  // KlbRff marks its files, so that Kolibra reads them with FFmpeg.
+  if (c.Framework == video::fwFFMpeg) {
+    video::TFFMpegPlay reader(testing::KlbDll());
+    EXPECT_EQ(reader.GetComment(file), QLatin1String(video::FFMpegVideoComment));
+  }
 
   const testing::TProbe probe = Probe(file);
   ASSERT_TRUE(probe.Ok) << file.toStdString();
@@ -112,7 +120,8 @@ TEST_P(WriterRoundTrip, EveryReaderGetsTheFramesSizeAndExactRate) {
       EXPECT_EQ(stream.Scale, 1001u);
     }
     double worst = INFINITY;
-    for (int i = 0; i < frames; ++i) {
+    // Out of order, back and forth across key frames: the index must say which are keys.
+    for (const int i : {9, 2, 7, 0, 5, 1, 8, 3, 6, 4}) {
       reader->SetPosition(i);
       const QImage got = Grab(*reader);
       ASSERT_FALSE(got.isNull()) << "frame " << i;
@@ -210,6 +219,30 @@ TEST(WriterSizes, OddSizesWithFourTwoZeroCodecsAndBitmaps) {
       reader->SetPosition(3);
       EXPECT_GE(Psnr(Grab(*reader), TestPicture(3, accepted)), 25.0) << video::FrameworkName(f).toStdString();
     }
+  }
+}
+
+// A frame of another size is stretched over the whole output frame, never cropped.
+TEST(WriterSizes, AFrameOfAnotherSizeIsStretchedWhole) {
+  TVideoWriters writers(testing::KlbDll());
+  const QImage big = TestPicture(5, QSize(128, 96));
+  const QImage expected =
+      big.scaled(QSize(64, 48), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+  for (const TFramework f : writers.Frameworks()) {
+    SCOPED_TRACE(video::FrameworkName(f).toStdString());
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("stretched.avi"));
+    TVideoWriter &writer = *writers.Writer(f);
+    TWriterSettings settings;
+    settings.Width = 64;
+    settings.Height = 48;
+    ASSERT_TRUE(writer.OpenOutput(file, settings));
+    ASSERT_TRUE(writer.AddFrame(big));
+    ASSERT_TRUE(writer.Finish());
+    video::TVfwPlay reader;
+    reader.SetFileName(file);
+    ASSERT_TRUE(reader.Opened());
+    EXPECT_EQ(Grab(reader), expected);
   }
 }
 
