@@ -6,6 +6,12 @@
 //   TDSRecord     "DirectShow": a GStreamer encoding pipeline (appsrc ... avimux ! filesink)
 //   TFFMpegRecord "FFMpeg": Kolibra's writer library KlbRff over libavformat's AVI muxer
 //
+// The caller (the edited-video writer, the conversions) owns the frame loop: which frames,
+// resizing or cropping, the grey blanks of empty time slots (pictures like any other),
+// progress and cancelling; TVideoWriters holds the three back-ends for the run. Settings
+// (TWriterSettings): size, exact rate, codec by the name CodecNames gives (a FourCC or a
+// GStreamer factory name also does), quality 0 ... 10000, key-frame interval, Overwrite.
+//
 // One output, start to end:
 //   CodecNames(size)      the codecs offered at that size (each one opens there), without
 //                         "without", which every back-end takes (uncompressed 24-bit RGB)
