@@ -17,6 +17,7 @@ const TCliCommand Commands[] = {
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
     {"fit", RunFit, "fit MODEL DATA.tsv [--from T1] [--to T2]"},
+    {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
