@@ -16,6 +16,9 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"track", RunTrack,
+     "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "
+     "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
