@@ -12,7 +12,7 @@
 // - At most one tool button is down: the one of the view's tool, else the document's.
 // - Every message goes through TMessageBox; every value is asked through IMainDialogs.
 //
-// The subsystems still to come (results window, tracker, studio, capture, montage, work
+// The subsystems still to come (results window, studio, capture, montage, work
 // file) plug in through the hooks below; until then their modes are refused by the view and
 // their buttons stay hidden.
 

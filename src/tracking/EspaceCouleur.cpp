@@ -3,7 +3,10 @@
 #include "kit/MathUtils.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
+#include <mutex>
 #include <new>
 
 namespace kolibra::tracking {
@@ -47,17 +50,36 @@ bool LuvToRgb(const TLuv &luv, TRgb &rgb) {
   return true;
 }
 
+namespace espace_couleur {
+
+// One table per bin count for the life of the process. calloc leaves untouched pages to the
+// system, so only the colours met cost memory; zeroed memory is a valid array of atomics
+// holding 0.
+std::atomic<uint16_t> *SharedTable(int bins) {
+  static std::mutex guard;
+  static std::array<std::atomic<uint16_t> *, TEspaceCouleur::MaxBins + 1> tables{};
+  const std::lock_guard<std::mutex> lock(guard);
+  std::atomic<uint16_t> *&table = tables[size_t(bins)];
+  if (table == nullptr) {
+    static_assert(sizeof(std::atomic<uint16_t>) == sizeof(uint16_t));
+    table = static_cast<std::atomic<uint16_t> *>(std::calloc(size_t(1) << 24, sizeof(uint16_t)));
+    if (table == nullptr) throw std::bad_alloc();
+  }
+  return table;
+}
+
+}  // namespace espace_couleur
+
 TEspaceCouleur::TEspaceCouleur(int bins) { SetBins(bins); }
 
 void TEspaceCouleur::SetBins(int bins) {
   bins = std::clamp(bins, 1, MaxBins);
-  if (FTable && bins == FBins) return;
+  if (FTable != nullptr && bins == FBins) return;
   FBins = bins;
   FScaleL = bins / LRange;
   FScaleU = bins / URange;
   FScaleV = bins / VRange;
-  FTable.reset(static_cast<uint16_t *>(std::calloc(size_t(1) << 24, sizeof(uint16_t))));
-  if (!FTable) throw std::bad_alloc();
+  FTable = espace_couleur::SharedTable(bins);
 }
 
 int TEspaceCouleur::BinOf(const TLuv &luv) const {
@@ -86,7 +108,7 @@ TLuv TEspaceCouleur::BinCentre(int bin) const {
 
 int TEspaceCouleur::Fill(uint32_t key) const {
   const int bin = BinOf(RgbToLuv(int(key >> 16), int((key >> 8) & 0xFF), int(key & 0xFF)));
-  FTable.get()[key] = uint16_t(bin + 1);
+  FTable[key].store(uint16_t(bin + 1), std::memory_order_relaxed);
   return bin;
 }
 

@@ -9,15 +9,16 @@
 // negative half of each axis into bin 0 (most colours in one u bin), so that blue could not
 // be told from a grey of the same lightness.
 //
-// TEspaceCouleur keeps the bin count and a lookup table from 24-bit colour to bin, filled
-// as colours are met (a frame holds few distinct colours, and a full table would cost 16
-// million conversions up front). It is not shared between threads.
+// TEspaceCouleur keeps the bin count and reads a lookup table from 24-bit colour to bin,
+// filled as colours are met (a video holds few distinct colours, and a full table would
+// cost 16 million conversions up front). The table of a bin count is one for the whole
+// process, so a new run does not convert again the colours the last one met; entries are
+// written atomically, so threads may share it.
 
 #include <QtGlobal>
 
+#include <atomic>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 namespace kolibra::tracking {
 
@@ -68,7 +69,7 @@ class TEspaceCouleur {
   int BinOf(const TLuv &luv) const;
   int BinOfRgb(uint8_t r, uint8_t g, uint8_t b) const {
     const uint32_t key = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
-    const uint16_t cached = FTable.get()[key];
+    const uint16_t cached = FTable[key].load(std::memory_order_relaxed);
     return cached != 0 ? cached - 1 : Fill(key);
   }
   void AxisIndexes(int bin, int &l, int &u, int &v) const;
@@ -78,16 +79,12 @@ class TEspaceCouleur {
  private:
   int Fill(uint32_t key) const;
 
-  struct TFree {
-    void operator()(uint16_t *p) const { std::free(p); }
-  };
   int FBins = 20;
   double FScaleL = 0.2;
   double FScaleU = 0.0;
   double FScaleV = 0.0;
-  // 2^24 entries, 0 = not computed yet, else bin + 1. calloc leaves untouched pages to the
-  // system, so only the colours met cost memory.
-  std::unique_ptr<uint16_t, TFree> FTable;
+  // The table of FBins: 2^24 entries, 0 = not computed yet, else bin + 1.
+  std::atomic<uint16_t> *FTable = nullptr;
 };
 
 }  // namespace kolibra::tracking

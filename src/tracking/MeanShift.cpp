@@ -3,6 +3,8 @@
 #include "kit/MathUtils.h"
 #include "measurement/DrawHelpers.h"
 
+#include <QPolygon>
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -25,6 +27,12 @@ QImage AsRgb888(const QImage &frame) {
 }
 
 }  // namespace mean_shift
+
+int DistinctPointCount(const TPointDynArray &points) {
+  std::set<std::pair<int, int>> distinct;
+  for (const TPoint &p : points) distinct.emplace(p.X, p.Y);
+  return int(distinct.size());
+}
 
 TMeanShift::TMeanShift() : FColours(DefaultBins) {}
 
@@ -77,9 +85,7 @@ TTargetError TMeanShift::InitTarget(const QImage &frame, const TPointDDynArray &
   if (FWidth != width || FHeight != height) SetZones({}, width, height);
 
   const TPointDynArray polygon = mean_shift::ToPixels(outline, width, height);
-  std::set<std::pair<int, int>> distinct;
-  for (const TPoint &p : polygon) distinct.emplace(p.X, p.Y);
-  if (distinct.size() < 3) return teTooFewPoints;
+  if (DistinctPointCount(polygon) < 3) return teTooFewPoints;
 
   // The outline may reach beyond the frame: only its inside within the frame is the target.
   const QRect frameRect(0, 0, width, height);
@@ -87,15 +93,9 @@ TTargetError TMeanShift::InitTarget(const QImage &frame, const TPointDDynArray &
   TMatriceI mask;
   TPointDynArray border;
   if (!measurement::PolygonMask(polygon, frameRect, bounds, mask, border)) {
-    int minX = polygon[0].X, maxX = minX, minY = polygon[0].Y, maxY = minY;
-    for (const TPoint &p : polygon) {
-      minX = std::min(minX, p.X);
-      maxX = std::max(maxX, p.X);
-      minY = std::min(minY, p.Y);
-      maxY = std::max(maxY, p.Y);
-    }
-    const bool meetsFrame = maxX >= 0 && minX < width && maxY >= 0 && minY < height;
-    return meetsFrame ? teNoArea : teOutsideFrame;
+    QPolygon corners;
+    for (const TPoint &p : polygon) corners << p.ToQPoint();
+    return corners.boundingRect().intersects(frameRect) ? teNoArea : teOutsideFrame;
   }
   // The mask is one pixel wider than the outline on each side: crop it to the frame.
   const QRect inside = bounds & frameRect;
@@ -116,6 +116,7 @@ TTargetError TMeanShift::InitTarget(const QImage &frame, const TPointDDynArray &
   FTargetRect = inside;
   FTargetMask = std::move(cropped);
   FTargetImage = mean_shift::AsRgb888(frame.copy(inside));
+  FFirstFrame = mean_shift::AsRgb888(frame);
   FTargetCentre = TPointD(sumX / count, sumY / count);
   centre = FTargetCentre;
   return teNone;
@@ -136,6 +137,19 @@ void TMeanShift::BuildTarget() {
   if (FTargetPixels > 0)
     for (double &h : FTargetHist) h /= FTargetPixels;
   ComputeEmptyColour();
+  // What surrounded the target on its first frame is background for good: the similarity
+  // leaves those colours out of the target, whatever surrounds it later.
+  FCoarseBackground.clear();
+  FStartBackground.clear();
+  if (!FFirstFrame.isNull() && FTargetPixels > 0) {
+    const int side = SearchSize();
+    CutWindow(FFirstFrame, TPoint(RoundClamped(FTargetCentre.X), RoundClamped(FTargetCentre.Y)), side);
+    BuildBackground(side);
+    FStartBackground = FCoarseBackground;
+    FCoarseBackground.clear();
+    FBackgroundWeight.clear();
+  }
+  FFirstFrame = QImage();
 }
 
 void TMeanShift::ComputeEmptyColour() {
@@ -341,19 +355,22 @@ double TMeanShift::Similarity(TPointD position, const QImage &source) const {
     }
   }
   // An outline holds some background too, and a patch of background alone would look half
-  // like the target: colours frequent around the search window count for as little here
-  // as in the search (after a search; before one, all colours count alike). Both
-  // histograms are then divided by the target's weighted total, so target colours missing
-  // from the patch (hidden, out of the frame, in a zone) lower the coefficient.
-  const bool weighted = FCoarseBackground.size() == bins;
-  double strongest = 0.0;
-  if (weighted)
-    for (size_t u = 0; u < bins; ++u)
-      if (target[u] > 0.0) strongest = std::max(strongest, FCoarseBackground[u]);
+  // like the target: colours frequent round the target count for little. Both histograms
+  // are then divided by the target's weighted total, so target colours missing from the
+  // patch (hidden, out of the frame, in a zone) lower the coefficient.
+  // Each colour's weight: how rare it was round the target on its first frame times how
+  // rare it is round the search window now, the rarest target colour counting 1.
   std::vector<double> weight(bins, 1.0);
+  for (size_t u = 0; u < bins; ++u) {
+    if (FStartBackground.size() == bins) weight[u] *= FStartBackground[u];
+    if (FCoarseBackground.size() == bins) weight[u] *= FCoarseBackground[u];
+  }
+  double strongest = 0.0;
+  for (size_t u = 0; u < bins; ++u)
+    if (target[u] > 0.0) strongest = std::max(strongest, weight[u]);
   double targetTotal = 0.0;
   for (size_t u = 0; u < bins; ++u) {
-    if (weighted && strongest > 0.0) weight[u] = FCoarseBackground[u] / strongest;
+    if (strongest > 0.0) weight[u] /= strongest;
     targetTotal += target[u] * weight[u];
   }
   if (targetTotal <= 0.0) return 0.0;

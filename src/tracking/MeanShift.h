@@ -7,8 +7,9 @@
 // One run: SetRadius, SetZones, InitTarget on the first frame, SetBins, BuildTarget, then
 // one Search per following frame from the previous result. The target histogram does not
 // change during a run; the background weights are rebuilt at the first step of each search,
-// from the window's pixels beyond 1.2 times the target's half sizes: a colour frequent
-// there weighs little, one absent from it fully.
+// from the window's pixels beyond 1.2 times the target's half sizes (a colour frequent
+// there weighs little, one absent from it fully), and again when the window has moved by
+// more than a quarter of the target since, since the target may then have lain there.
 //
 // Pixels of the zones to ignore and pixels beyond the frame's edges take no part at all:
 // they count in no histogram and get no weight, so nothing there can attract the window,
@@ -38,6 +39,9 @@ enum TTargetError {
   teNoArea,         // the outline encloses nothing (its points are in a line)
   teUnreadable,     // the frame could not be read
 };
+
+// How many different points a polygon has (an outline needs three).
+int DistinctPointCount(const TPointDynArray &points);
 
 struct TSearchResult {
   TPointD Position;          // frame pixels
@@ -84,9 +88,9 @@ class TMeanShift {
   TSearchResult Search(TPointD position, const QImage &frame, int maxIterations);
   // How alike the target and the patch of frame under the target's mask at position are:
   // the Bhattacharyya coefficient of their histograms on bins twice as wide, each colour
-  // weighted as the last search's background weighted it, both divided by the target's
-  // total, so that target colours missing from the patch lower it. 1 for the target
-  // itself, near 0 for a patch of background.
+  // weighted down as it is frequent round the target on its first frame and round the last
+  // search's result, both divided by the target's total, so that target colours missing
+  // from the patch lower it. 1 for the target itself, near 0 for a patch of background.
   double Similarity(TPointD position, const QImage &frame) const;
 
   // The side of the search window: the greater of Trunc(1.2 x the target's larger side)
@@ -131,7 +135,9 @@ class TMeanShift {
   std::vector<int> FWindowBins;
   std::vector<double> FWindowHist;
   std::vector<double> FBackgroundWeight;
-  std::vector<double> FCoarseBackground;
+  std::vector<double> FCoarseBackground;  // round the last search's result
+  std::vector<double> FStartBackground;   // round the target on its first frame
+  QImage FFirstFrame;                     // from InitTarget to BuildTarget
   std::vector<double> FBinWeight;
   std::map<int, std::vector<float>> FKernels;
 };

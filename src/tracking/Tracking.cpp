@@ -301,9 +301,8 @@ void TTracking::Commit() {
     QStringList numbers;
     for (size_t k = 0; k < uncertain.size() && k < 20; ++k) numbers << QString::number(uncertain[k]);
     if (uncertain.size() > 20) numbers << QStringLiteral("...");
-    const QString object_ = Data.SystemName(i);
     box.AddEmptyLine().AddLine(
-        Tr("Uncertain positions %1, to check (frames): %2").arg(object_, numbers.join(QStringLiteral(", "))),
+        Tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers.join(QStringLiteral(", "))),
         msNormal, colors::clRed);
   }
   box.AddButton(Tr("Ignore")).AddButton(Tr("Save"));

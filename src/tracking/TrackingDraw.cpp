@@ -6,20 +6,8 @@
 #include "measurement/DrawHelpers.h"
 #include "videoview/VideoModel.h"
 
-#include <set>
-#include <utility>
 
 namespace kolibra::tracking {
-
-namespace tracking_draw {
-
-int DistinctPoints(const TPointDynArray &points) {
-  std::set<std::pair<int, int>> distinct;
-  for (const TPoint &p : points) distinct.emplace(p.X, p.Y);
-  return int(distinct.size());
-}
-
-}  // namespace tracking_draw
 
 TPoint TTracking::Screen(TPointD position) const { return Video.FrameToScreen(position); }
 
@@ -176,7 +164,7 @@ void TTracking::EndOutline() {
     screen = FWorkScreen;
     video = FWorkVideo;
   }
-  if (tracking_draw::DistinctPoints(screen) < 3) {
+  if (DistinctPointCount(screen) < 3) {
     // Too small to enclose anything: a polygon goes on, a path or a circle starts again.
     if (FShape != osPolygon) CancelDrawing();
     Video.Invalidate();
@@ -193,7 +181,7 @@ void TTracking::EndOutline() {
 }
 
 void TTracking::EndZone() {
-  if (tracking_draw::DistinctPoints(FWorkScreen) <= 2) {
+  if (DistinctPointCount(FWorkScreen) <= 2) {
     CancelDrawing();
     Video.Invalidate();
     return;

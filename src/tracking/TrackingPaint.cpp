@@ -23,15 +23,10 @@ QPolygon ToPolygon(const TPointDynArray &points) {
 
 // The bounding box of an outline, in frame pixels.
 QSize OutlineSize(const TPointDDynArray &outline, int width, int height) {
-  if (outline.empty()) return QSize();
-  double minX = outline[0].X, maxX = minX, minY = outline[0].Y, maxY = minY;
-  for (const TPointD &p : outline) {
-    minX = std::min(minX, p.X);
-    maxX = std::max(maxX, p.X);
-    minY = std::min(minY, p.Y);
-    maxY = std::max(maxY, p.Y);
-  }
-  return QSize(int((maxX - minX) * width) + 1, int((maxY - minY) * height) + 1);
+  QPolygonF points;
+  for (const TPointD &p : outline) points << QPointF(p.X * width, p.Y * height);
+  const QRectF box = points.boundingRect();
+  return QSize(int(box.width()) + 1, int(box.height()) + 1);
 }
 
 TPointD OutlineCentre(const TPointDDynArray &outline) {

@@ -36,6 +36,8 @@ void TTracking::Run() {
   const TTrackObject &object = Current();
   if (!Video.IsOpen() || !object.HasOutline || object.StartFrame < 0) return;
   CancelDrawing();
+  // Playback would move the frames under the run.
+  Video.Stop();
   FTracking = true;
   Fire(OnTrackStart);
 
