@@ -80,6 +80,19 @@ struct TTrackObject {
   bool Uncertain(int frame) const;
 };
 
+// The video view as the frames of a run: moving to a frame does not repaint (the run
+// repaints at its own pace), grabbing copies the whole frame at its own size.
+class TViewFrames : public ITrackFrames {
+ public:
+  explicit TViewFrames(videoview::TVideoModel &video) : Video(video) {}
+  int FrameCount() const override;
+  void GoTo(int frame) override;
+  bool Grab(QImage &picture) override;
+
+ private:
+  videoview::TVideoModel &Video;
+};
+
 class TTracking : public videoview::IVideoTracker {
  public:
   using TNotifyEvent = std::function<void(TTracking *)>;
@@ -180,8 +193,6 @@ class TTracking : public videoview::IVideoTracker {
   TNotifyEvent OnTrackEnd;
 
  private:
-  class TViewFrames;
-
   TTrackObject &Cur() { return FObjects[size_t(FCurrentObject)]; }
   int LastFrame() const;
   void FitTables(TTrackObject &object) const;

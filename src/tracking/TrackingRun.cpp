@@ -11,20 +11,13 @@
 
 namespace kolibra::tracking {
 
-// The video view as the frames of a run: moving to a frame does not repaint (the run
-// repaints at its own pace), grabbing copies the whole frame at its own size.
-class TTracking::TViewFrames : public ITrackFrames {
- public:
-  explicit TViewFrames(videoview::TVideoModel &video) : Video(video) {}
-  int FrameCount() const override { return Video.FrameCount(); }
-  void GoTo(int frame) override {
-    if (Video.CurrentFrame() != frame) Video.SetFrame(frame);
-  }
-  bool Grab(QImage &picture) override { return Video.GrabFrame(picture); }
+int TViewFrames::FrameCount() const { return Video.FrameCount(); }
 
- private:
-  videoview::TVideoModel &Video;
-};
+void TViewFrames::GoTo(int frame) {
+  if (Video.CurrentFrame() != frame) Video.SetFrame(frame);
+}
+
+bool TViewFrames::Grab(QImage &picture) { return Video.GrabFrame(picture); }
 
 void TTracking::Run() {
   if (FTracking) {
