@@ -35,5 +35,6 @@ int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli
