@@ -165,6 +165,9 @@ class TVideoModel : public measurement::IViewPort {
   // --- Input from the widget ------------------------------------------------------------
 
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
+  // The second press of a double click: a press for the document, the end of a polygon for
+  // the studio and the tracker.
+  void MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
   void MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
   // Keys of the marking modes; true when used.

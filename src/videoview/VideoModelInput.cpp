@@ -28,6 +28,15 @@ void TVideoModel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   }
 }
 
+void TVideoModel::MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) {
+  IVideoOverlay *overlay = ModeOverlay();
+  if (!IsOpen() || FPan.Dragging || FTool != vtNone || overlay == nullptr) {
+    MouseDown(button, modifiers, pixel);
+    return;
+  }
+  overlay->MouseDoubleClick(button, modifiers, pixel);
+}
+
 void TVideoModel::MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel) {
   if (!IsOpen()) return;
   if (FPan.Dragging) {

@@ -18,6 +18,10 @@ class IVideoOverlay {
  public:
   virtual ~IVideoOverlay() = default;
   virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
+  // The second press of a double click (polygons end there); by default a plain press.
+  virtual void MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) {
+    MouseDown(button, modifiers, pixel);
+  }
   virtual void MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
   virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
   // True when the key was used.
