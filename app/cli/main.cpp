@@ -16,6 +16,7 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"chrono", RunChrono, "chrono VIDEO OUT.png|OUT.bmp (--circle F:X,Y,R)... [--background]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
