@@ -6,6 +6,7 @@
 
 #include "kit/MessageBox.h"
 #include "mainwindow/FileNames.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
@@ -27,6 +28,7 @@ TMainController::TMainController(TVideoModel &video, measurement::TData &data, s
 }
 
 TMainController::~TMainController() {
+  StudioPart.reset();
   Video.OnAfterPaint = Video.OnZoomChange = Video.OnVideoClose = Video.OnToolChange = nullptr;
   Video.OnVideoOpen = Video.OnModeChange = Video.OnModeRefused = nullptr;
   Video.OnMessage = nullptr;
@@ -149,6 +151,11 @@ bool TMainController::CloseRequested() {
 
 void TMainController::StopActivities() { Video.Stop(); }
 
+void TMainController::SetStudio(studio::TStudio *studio) {
+  StudioPart.reset();
+  if (studio != nullptr) StudioPart = std::make_unique<TMainStudio>(*this, *studio);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Opening a video
 // ---------------------------------------------------------------------------------------------
@@ -211,6 +218,7 @@ bool TMainController::OpenVideo(const QString &fileName) {
 
 void TMainController::AfterOpening() {
   if (ClearResults) ClearResults();
+  if (StudioPart) StudioPart->AfterOpening();
   Data.NewMeasurement();
   View.LayoutView();
   Video.UpdateCursor();
@@ -265,6 +273,7 @@ void TMainController::ApplyEnabled() {
         break;
     }
   }
+  if (StudioPart) StudioPart->AdjustEnabled();
   if (DownTool != ControlCount && !States[size_t(DownTool)].Enabled) DownTool = ControlCount;
 }
 

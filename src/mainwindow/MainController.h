@@ -23,6 +23,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace kolibra::settings {
 class TOptions;
@@ -33,8 +34,13 @@ class TData;
 namespace kolibra::videoview {
 class TVideoModel;
 }
+namespace kolibra::studio {
+class TStudio;
+}
 
 namespace kolibra::mainwindow {
+
+class TMainStudio;
 
 // What the window is asked to bring up to date.
 enum TRefresh : unsigned {
@@ -140,6 +146,10 @@ class TMainController {
   // The names and colours dialog; when missing, its button stays hidden.
   std::function<void()> ShowObjectNames;
 
+  // The chronophotography studio (nullptr: none, the mode is refused by the view).
+  void SetStudio(studio::TStudio *studio);
+  TMainStudio *Studio() const { return StudioPart.get(); }
+
  private:
   void Wire();
   void Refresh(unsigned what);
@@ -174,6 +184,8 @@ class TMainController {
   void EditAngleClicked();
   bool VideoOpen() const;
 
+  friend class TMainStudio;
+
   videoview::TVideoModel &Video;
   measurement::TData &Data;
   settings::TOptions &Options;
@@ -191,6 +203,7 @@ class TMainController {
   bool ControlsEnabled = false;
   bool NavigationAllowed = true;
   TControl DownTool = ControlCount;
+  std::unique_ptr<TMainStudio> StudioPart;
 };
 
 }  // namespace kolibra::mainwindow

@@ -2,6 +2,7 @@
 // reach the document.
 
 #include "mainwindow/MainController.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "measurement/Data.h"
 #include "videoview/VideoModel.h"
 
@@ -77,6 +78,7 @@ void TMainController::TrackBarChanged(int position) {
 }
 
 void TMainController::AfterPaint() {
+  if (StudioPart) StudioPart->AfterPaint();
   RefreshNavigationBoxes();
   Refresh(rfTrackBar | rfBoxes);
 }

@@ -4,6 +4,7 @@
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -112,6 +113,7 @@ void TMainController::ModeRefused() {
 
 void TMainController::ViewToolChanged() {
   Data.EndDrags();
+  if (StudioPart) StudioPart->ViewToolChanged();
   switch (Video.Tool()) {
     case vtZoom:
       SetToolDown(ButtonOutilZoom);
@@ -212,6 +214,7 @@ void TMainController::ScaleChanged() {
 
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
+  if (StudioPart) StudioPart->OptionsChanged();
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -340,7 +343,8 @@ void TMainController::ToolButtonClicked(TControl control) {
       Video.Invalidate();
       break;
     default:
-      // The studio, montage, capture and tracker tools arrive with their subsystems.
+      // The montage, capture and tracker tools arrive with their subsystems.
+      if (StudioPart) StudioPart->ToolClicked(control);
       break;
   }
   SetToolDown(DownTool);

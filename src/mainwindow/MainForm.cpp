@@ -10,6 +10,7 @@
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
+#include "studio/Studio.h"
 #include "videoview/windows/Video.h"
 
 #include <QAction>
@@ -66,6 +67,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FVideo->Model().SetDocument(FData.get());
   FController = std::make_unique<TMainController>(FVideo->Model(), *FData, *FOptions, *this,
                                                    settings.Dialogs != nullptr ? *settings.Dialogs : *this);
+  CreateStudio();
 
   CreateBars();
   CreatePanel();
@@ -88,6 +90,7 @@ TMainForm::~TMainForm() {
   FStartTimer.stop();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();
+  DestroyStudio();
   // The document draws on the view: it goes first, then the view and its readers.
   FVideo->Model().SetDocument(nullptr);
   FData.reset();

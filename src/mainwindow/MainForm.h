@@ -8,6 +8,7 @@
 // right, the panel (navigation, track bar, the four boxes) along the bottom above the
 // status bar, and the video view between them, placed by the controller's layout rule.
 
+#include "kit/SaveFileRequest.h"
 #include "mainwindow/MainController.h"
 #include "measurement/windows/BoiteTemps.h"
 #include "settings/windows/BoiteProprietes.h"
@@ -35,6 +36,9 @@ class TOptions;
 }
 namespace kolibra::videoview {
 class TVideo;
+}
+namespace kolibra::studio {
+class TStudio;
 }
 
 namespace kolibra::mainwindow {
@@ -66,6 +70,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   videoview::TVideo &Video() { return *FVideo; }
   measurement::TData &Data() { return *FData; }
   settings::TOptions &Options() { return *FOptions; }
+  studio::TStudio &Studio() { return *FStudio; }
   QWidget *Control(TControl control) const { return FControls[size_t(control)]; }
   QToolBar *ModeBar() const { return FModeBar; }
   QToolBar *ToolBar() const { return FToolBar; }
@@ -85,6 +90,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void Refresh(unsigned what) override;
   void LayoutView() override;
   void ShowVideoView() override;
+
+  // The save dialog of the studio and the capture (MainFormSaveDialog.cpp); true with the
+  // file chosen.
+  bool AskSaveFile(const TSaveFileRequest &request, QString &fileName);
 
   // --- IMainDialogs ---------------------------------------------------------------------
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
@@ -111,6 +120,14 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void CreateMenus();
   void UpdateMenus();
   void ShowVideoProperties();
+  // MainFormStudio.cpp
+  class TStudioHost;
+  struct TStudioMenus;
+  void CreateStudio();
+  void DestroyStudio();
+  void CreateStudioMenus();
+  void UpdateStudioMenus();
+  void AskOutlinesAroundMarks();
   // MainForm.cpp
   void TimerTimer();
   void SaveFolder();
@@ -120,6 +137,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   videoview::TVideo *FVideo = nullptr;
   std::unique_ptr<measurement::TData> FData;
   std::unique_ptr<TMainController> FController;
+  std::unique_ptr<TStudioHost> FStudioHost;
+  std::unique_ptr<studio::TStudio> FStudio;
+  std::shared_ptr<TStudioMenus> FStudioMenus;
+  int FStudioEvery = 5;
+  int FStudioRadius = 20;
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;

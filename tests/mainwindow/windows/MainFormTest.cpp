@@ -129,7 +129,7 @@ TEST_F(MainFormTest, OpeningLaysTheVideoOutAndFillsThePanel) {
 
 TEST_F(MainFormTest, RefusedModesLeaveTheButtonsAsTheyWere) {
   OpenGenerated();
-  for (TControl mode : {ButtonModeMontage, ButtonModeTracking, ButtonModeStudio, ButtonModeCapture}) {
+  for (TControl mode : {ButtonModeMontage, ButtonModeTracking, ButtonModeCapture}) {
     Press(mode);
     EXPECT_FALSE(Button(mode)->isChecked()) << ControlName(mode).toStdString();
     EXPECT_TRUE(Button(ButtonModeRepereFixe)->isChecked());
