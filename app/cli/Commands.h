@@ -34,5 +34,6 @@ int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

@@ -17,6 +17,7 @@ const TCliCommand Commands[] = {
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
     {"chrono", RunChrono, "chrono VIDEO OUT.png|OUT.bmp (--circle F:X,Y,R)... [--background]"},
+    {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
