@@ -33,6 +33,7 @@ bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFrame
 int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 

@@ -16,6 +16,8 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"capture", RunCapture,
+     "capture --device NAME [--framework 0|1] [--format WxH] [--rate R] [--codec NAME] [--delay S] --duration S OUT.avi"},
     {"chrono", RunChrono, "chrono VIDEO OUT.png|OUT.bmp (--circle F:X,Y,R)... [--background]"},
     {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
 };
