@@ -162,6 +162,7 @@ class TCapture : public QObject, public videoview::IVideoCapture, private ICaptu
 
   // The preview reconnects (a save was cancelled or failed).
   std::function<void(TCapture *)> OnConnectionQuery;
+  // Recording (or waiting, or saving) began or ended.
   std::function<void(TCapture *)> OnRecordingChange;
   // The recording was saved as SavedFile.
   std::function<void(TCapture *)> OnRecordingSaved;

@@ -22,9 +22,11 @@ namespace capture_recording {
 
 
 void TCapture::SetState(TCaptureState state) {
-  const bool before = Recording();
+  // Saving keeps the buttons as recording does: the event tells when either changes.
+  const auto busy = [this] { return Recording() || FState == csSaving; };
+  const bool before = busy();
   FState = state;
-  if (before != Recording() && OnRecordingChange) OnRecordingChange(this);
+  if (before != busy() && OnRecordingChange) OnRecordingChange(this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -268,9 +270,11 @@ void TCapture::CheckReconnection() {
 // ---------------------------------------------------------------------------------------------
 
 void TCapture::SaveRecording(int64_t captured) {
-  const auto end = [this] {
+  // The saving is over before anybody is told: a reconnection then finds the camera free.
+  const auto end = [this](const std::function<void(TCapture *)> &event) {
     SetState(csIdle);
     RaiseStatus();
+    if (event) event(this);
     if (OnFinished) OnFinished(this);
   };
   // A file of headers alone is no recording.
@@ -278,8 +282,7 @@ void TCapture::SaveRecording(int64_t captured) {
     FSavedFile.clear();
     ReleaseTempFile(true);
     TMessageBox(icWarning).AddLine(CaptureTr("Capture has failed. File has not been saved.")).AddButton(CaptureTr("Ok")).Execute();
-    if (OnConnectionQuery) OnConnectionQuery(this);
-    end();
+    end(OnConnectionQuery);
     return;
   }
   TSaveFileRequest request;
@@ -293,8 +296,7 @@ void TCapture::SaveRecording(int64_t captured) {
     if (!Dialogs.AskSaveFile(request, name)) {
       FSavedFile.clear();
       ReleaseTempFile(true);
-      if (OnConnectionQuery) OnConnectionQuery(this);
-      end();
+      end(OnConnectionQuery);
       return;
     }
     if (!name.endsWith(QLatin1String(".avi"), Qt::CaseInsensitive)) name += QStringLiteral(".avi");
@@ -322,8 +324,7 @@ void TCapture::SaveRecording(int64_t captured) {
     FSavedFile = name;
     FLast.FileName = name;
     ReleaseTempFile(true);
-    if (OnRecordingSaved) OnRecordingSaved(this);
-    end();
+    end(OnRecordingSaved);
     return;
   }
 }

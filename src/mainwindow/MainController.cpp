@@ -6,6 +6,7 @@
 
 #include "kit/MessageBox.h"
 #include "mainwindow/FileNames.h"
+#include "mainwindow/MainControllerCapture.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -29,6 +30,7 @@ TMainController::TMainController(TVideoModel &video, measurement::TData &data, s
 
 TMainController::~TMainController() {
   StudioPart.reset();
+  CapturePart.reset();
   Video.OnAfterPaint = Video.OnZoomChange = Video.OnVideoClose = Video.OnToolChange = nullptr;
   Video.OnVideoOpen = Video.OnModeChange = Video.OnModeRefused = nullptr;
   Video.OnMessage = nullptr;
@@ -149,7 +151,15 @@ bool TMainController::CloseRequested() {
   return true;
 }
 
-void TMainController::StopActivities() { Video.Stop(); }
+void TMainController::StopActivities() {
+  Video.Stop();
+  if (CapturePart) CapturePart->Stop();
+}
+
+void TMainController::SetCapture(capture::TCapture *capture) {
+  CapturePart.reset();
+  if (capture != nullptr) CapturePart = std::make_unique<TMainCapture>(*this, *capture);
+}
 
 void TMainController::SetStudio(studio::TStudio *studio) {
   StudioPart.reset();
@@ -274,6 +284,7 @@ void TMainController::ApplyEnabled() {
     }
   }
   if (StudioPart) StudioPart->AdjustEnabled();
+  if (CapturePart) CapturePart->AdjustEnabled();
   if (DownTool != ControlCount && !States[size_t(DownTool)].Enabled) DownTool = ControlCount;
 }
 

@@ -37,10 +37,14 @@ class TVideoModel;
 namespace kolibra::studio {
 class TStudio;
 }
+namespace kolibra::capture {
+class TCapture;
+}
 
 namespace kolibra::mainwindow {
 
 class TMainStudio;
+class TMainCapture;
 
 // What the window is asked to bring up to date.
 enum TRefresh : unsigned {
@@ -149,6 +153,9 @@ class TMainController {
   // The chronophotography studio (nullptr: none, the mode is refused by the view).
   void SetStudio(studio::TStudio *studio);
   TMainStudio *Studio() const { return StudioPart.get(); }
+  // The capture controller (nullptr: none, the mode is refused by the view).
+  void SetCapture(capture::TCapture *capture);
+  TMainCapture *Capture() const { return CapturePart.get(); }
 
  private:
   void Wire();
@@ -185,6 +192,7 @@ class TMainController {
   bool VideoOpen() const;
 
   friend class TMainStudio;
+  friend class TMainCapture;
 
   videoview::TVideoModel &Video;
   measurement::TData &Data;
@@ -204,6 +212,7 @@ class TMainController {
   bool NavigationAllowed = true;
   TControl DownTool = ControlCount;
   std::unique_ptr<TMainStudio> StudioPart;
+  std::unique_ptr<TMainCapture> CapturePart;
 };
 
 }  // namespace kolibra::mainwindow

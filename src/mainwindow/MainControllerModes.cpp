@@ -4,6 +4,7 @@
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
+#include "mainwindow/MainControllerCapture.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -343,8 +344,9 @@ void TMainController::ToolButtonClicked(TControl control) {
       Video.Invalidate();
       break;
     default:
-      // The montage, capture and tracker tools arrive with their subsystems.
+      // The montage and tracker tools arrive with their subsystems.
       if (StudioPart) StudioPart->ToolClicked(control);
+      if (CapturePart) CapturePart->ToolClicked(control);
       break;
   }
   SetToolDown(DownTool);

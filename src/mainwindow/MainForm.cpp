@@ -10,6 +10,8 @@
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
+#include "capture/Capture.h"
+#include "capture/windows/BoiteCapture.h"
 #include "studio/Studio.h"
 #include "videoview/windows/Video.h"
 
@@ -68,6 +70,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FController = std::make_unique<TMainController>(FVideo->Model(), *FData, *FOptions, *this,
                                                    settings.Dialogs != nullptr ? *settings.Dialogs : *this);
   CreateStudio();
+  CreateCapture();
 
   CreateBars();
   CreatePanel();
@@ -91,6 +94,7 @@ TMainForm::~TMainForm() {
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();
   DestroyStudio();
+  DestroyCapture();
   // The document draws on the view: it goes first, then the view and its readers.
   FVideo->Model().SetDocument(nullptr);
   FData.reset();
@@ -155,6 +159,7 @@ void TMainForm::Refresh(unsigned what) {
       }
     }
     UpdateMenus();
+    UpdateCaptureControls();
   }
   if (what & rfBoxes) {
     for (TControl box : {EditImage, EditMarque, EditZoom, EditAngle})

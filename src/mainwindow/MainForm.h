@@ -40,6 +40,11 @@ class TVideo;
 namespace kolibra::studio {
 class TStudio;
 }
+namespace kolibra::capture {
+class TCapture;
+class TCapturePreview;
+class TCaptureWindows;
+}
 
 namespace kolibra::mainwindow {
 
@@ -71,6 +76,8 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   measurement::TData &Data() { return *FData; }
   settings::TOptions &Options() { return *FOptions; }
   studio::TStudio &Studio() { return *FStudio; }
+  capture::TCapture &Capture() { return *FCapture; }
+  capture::TCapturePreview *CapturePreview() const { return FCapturePreview; }
   QWidget *Control(TControl control) const { return FControls[size_t(control)]; }
   QToolBar *ModeBar() const { return FModeBar; }
   QToolBar *ToolBar() const { return FToolBar; }
@@ -128,6 +135,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void CreateStudioMenus();
   void UpdateStudioMenus();
   void AskOutlinesAroundMarks();
+  // MainFormCapture.cpp
+  void CreateCapture();
+  void DestroyCapture();
+  void PlaceCapturePreview();
+  void UpdateCaptureControls();
   // MainForm.cpp
   void TimerTimer();
   void SaveFolder();
@@ -142,6 +154,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   std::shared_ptr<TStudioMenus> FStudioMenus;
   int FStudioEvery = 5;
   int FStudioRadius = 20;
+  std::unique_ptr<capture::TCaptureWindows> FCaptureWindows;
+  std::unique_ptr<capture::TCapture> FCapture;
+  capture::TCapturePreview *FCapturePreview = nullptr;
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;
