@@ -80,7 +80,10 @@ TGstCapture::TGstCapture() : FDecoder(std::make_unique<TFrameDecoder>()) { gst_c
 
 TGstCapture::~TGstCapture() { Stop(); }
 
-QString TGstCapture::TestPatternSource() { return QStringLiteral("videotestsrc is-live=true pattern=ball"); }
+QString TGstCapture::TestPatternSource() {
+  // A moving ball, so that every frame differs, in the program's colours.
+  return QStringLiteral("videotestsrc is-live=true pattern=ball background-color=0xff1f3b73 foreground-color=0xfff0961e");
+}
 
 std::vector<TCaptureDevice> TGstCapture::Devices() {
   std::vector<TCaptureDevice> devices;
