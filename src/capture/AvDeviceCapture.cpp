@@ -19,7 +19,6 @@ namespace kolibra::capture {
 
 namespace avdevice_capture {
 
-
 void RegisterDevices() {
   static std::once_flag once;
   std::call_once(once, [] { avdevice_register_all(); });

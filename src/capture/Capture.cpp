@@ -13,7 +13,6 @@ namespace kolibra::capture {
 
 namespace capture_controller {
 
-
 const QString Section = QStringLiteral("Capture");
 
 QString Suffix(int framework) {

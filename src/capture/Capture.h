@@ -227,4 +227,8 @@ class TCapture : public QObject, public videoview::IVideoCapture, private ICaptu
   TCaptureDevice FLostDevice;
 };
 
+// Copies a recording to where the user saves it: written beside the target and renamed into
+// place once whole, never over a file that exists. False with the reason otherwise.
+bool CopyFileAtomically(const QString &source, const QString &target, QString &reason);
+
 }  // namespace kolibra::capture

@@ -13,7 +13,6 @@ namespace kolibra::capture {
 
 namespace capture_recorder {
 
-
 constexpr uint32_t DibHandler = MakeFourCC('D', 'I', 'B', ' ');
 constexpr uint32_t Mjpg = MakeFourCC('M', 'J', 'P', 'G');
 constexpr int Quality = 8000;

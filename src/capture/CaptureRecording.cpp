@@ -13,14 +13,6 @@
 
 namespace kolibra::capture {
 
-bool CopyFileAtomically(const QString &source, const QString &target, QString &reason);
-
-namespace capture_recording {
-
-
-}  // namespace capture_recording
-
-
 void TCapture::SetState(TCaptureState state) {
   // Saving keeps the buttons as recording does: the event tells when either changes.
   const auto busy = [this] { return Recording() || FState == csSaving; };

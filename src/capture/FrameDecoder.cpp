@@ -13,7 +13,6 @@ namespace kolibra::capture {
 
 namespace frame_decoder {
 
-
 // JPEG decoders give "J" formats (full range); swscale wants the plain one with the range set.
 AVPixelFormat PlainFormat(AVPixelFormat format, bool &fullRange) {
   fullRange = true;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstring>
+#include <functional>
 
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
@@ -13,7 +14,6 @@
 namespace kolibra::capture {
 
 namespace gst_capture {
-
 
 bool Initialise() {
   static std::once_flag once;
@@ -62,6 +62,29 @@ GstFlowReturn NewSample(GstAppSink *sink, gpointer self) {
   return GST_FLOW_OK;
 }
 
+// Every video source of the device monitor with its video4linux2 node; visit returns false
+// to stop.
+void ForEachCamera(const std::function<bool(GstDevice *, const QString &node)> &visit) {
+  if (!Initialise()) return;
+  GstDeviceMonitor *monitor = gst_device_monitor_new();
+  gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
+  GList *list = gst_device_monitor_get_devices(monitor);
+  for (GList *item = list; item != nullptr; item = item->next) {
+    GstDevice *device = GST_DEVICE(item->data);
+    GstStructure *properties = gst_device_get_properties(device);
+    QString node;
+    for (const char *key : {"api.v4l2.path", "device.path"}) {
+      const gchar *value = properties != nullptr ? gst_structure_get_string(properties, key) : nullptr;
+      if (value != nullptr && node.isEmpty()) node = QString::fromUtf8(value);
+    }
+    if (properties != nullptr) gst_structure_free(properties);
+    // v4l2src reads nodes: a source without one (a screen, a network stream) is left out.
+    if (node.startsWith(QLatin1String("/dev/")) && !visit(device, node)) break;
+  }
+  g_list_free_full(list, gst_object_unref);
+  gst_object_unref(monitor);
+}
+
 QString MessageText(GstMessage *message) {
   if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_ERROR) return QString();
   GError *error = nullptr;
@@ -87,27 +110,12 @@ QString TGstCapture::TestPatternSource() {
 
 std::vector<TCaptureDevice> TGstCapture::Devices() {
   std::vector<TCaptureDevice> devices;
-  if (gst_capture::Initialise()) {
-    GstDeviceMonitor *monitor = gst_device_monitor_new();
-    gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
-    GList *list = gst_device_monitor_get_devices(monitor);
-    for (GList *item = list; item != nullptr; item = item->next) {
-      GstDevice *device = GST_DEVICE(item->data);
-      GstStructure *properties = gst_device_get_properties(device);
-      QString node;
-      for (const char *key : {"api.v4l2.path", "device.path"}) {
-        const gchar *value = properties != nullptr ? gst_structure_get_string(properties, key) : nullptr;
-        if (value != nullptr && node.isEmpty()) node = QString::fromUtf8(value);
-      }
-      if (properties != nullptr) gst_structure_free(properties);
-      gchar *name = gst_device_get_display_name(device);
-      // v4l2src reads nodes: a source without one (a screen, a network stream) is left out.
-      if (node.startsWith(QLatin1String("/dev/"))) devices.push_back({QString::fromUtf8(name), node, QString()});
-      g_free(name);
-    }
-    g_list_free_full(list, gst_object_unref);
-    gst_object_unref(monitor);
-  }
+  gst_capture::ForEachCamera([&devices](GstDevice *device, const QString &node) {
+    gchar *name = gst_device_get_display_name(device);
+    devices.push_back({QString::fromUtf8(name), node, QString()});
+    g_free(name);
+    return true;
+  });
   devices.insert(devices.end(), VirtualDevices.begin(), VirtualDevices.end());
   devices.push_back({QString::fromLatin1(TestPatternName), QString(), TestPatternSource()});
   return devices;
@@ -132,21 +140,9 @@ std::vector<TCaptureFormat> TGstCapture::Formats(const TCaptureDevice &device) {
       for (int fps : {30, 25, 15}) add(rgb, size.width(), size.height(), video::TFrameRate::Exact(uint64_t(fps), 1));
     return formats;
   }
-  if (!gst_capture::Initialise()) return formats;
-  GstDeviceMonitor *monitor = gst_device_monitor_new();
-  gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
-  GList *list = gst_device_monitor_get_devices(monitor);
-  for (GList *item = list; item != nullptr; item = item->next) {
-    GstDevice *candidate = GST_DEVICE(item->data);
-    GstStructure *properties = gst_device_get_properties(candidate);
-    bool same = false;
-    for (const char *key : {"api.v4l2.path", "device.path"}) {
-      const gchar *value = properties != nullptr ? gst_structure_get_string(properties, key) : nullptr;
-      if (value != nullptr && device.Node == QString::fromUtf8(value)) same = true;
-    }
-    if (properties != nullptr) gst_structure_free(properties);
-    if (!same) continue;
-    GstCaps *caps = gst_device_get_caps(candidate);
+  gst_capture::ForEachCamera([&](GstDevice *camera, const QString &node) {
+    if (node != device.Node) return true;
+    GstCaps *caps = gst_device_get_caps(camera);
     for (guint i = 0; caps != nullptr && i < gst_caps_get_size(caps); ++i) {
       const GstStructure *s = gst_caps_get_structure(caps, i);
       const QString kind = QString::fromUtf8(gst_structure_get_name(s));
@@ -167,10 +163,8 @@ std::vector<TCaptureFormat> TGstCapture::Formats(const TCaptureDevice &device) {
       for (const video::TFrameRate &rate : rates) add(fourcc, width, height, rate);
     }
     if (caps != nullptr) gst_caps_unref(caps);
-    break;
-  }
-  g_list_free_full(list, gst_object_unref);
-  gst_object_unref(monitor);
+    return false;
+  });
   return formats;
 }
 

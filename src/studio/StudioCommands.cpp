@@ -16,6 +16,13 @@ namespace studio_commands {
 
 QString Tr(const char *text) { return QCoreApplication::translate("TStudio", text); }
 
+// A warning with its "Ok"; an empty text is an empty line.
+void Warn(std::initializer_list<QString> lines) {
+  TMessageBox box(icWarning);
+  for (const QString &line : lines) box.AddLine(line);
+  box.AddButton(Tr("Ok")).Execute();
+}
+
 QString PictureFilter() { return Tr("Bitmap file (*.bmp)") + QStringLiteral(";;") + Tr("PNG picture (*.png)"); }
 
 }  // namespace studio_commands
@@ -53,12 +60,7 @@ bool TStudio::SavePicture(const QImage &picture, const TSaveFileRequest &request
 bool TStudio::SaveFrameImage() {
   QImage frame;
   if (!Grab(frame)) {
-    TMessageBox(icWarning)
-        .AddLine(Tr("Unexpected error detected during image capture."))
-        .AddEmptyLine()
-        .AddLine(Tr("Abort"))
-        .AddButton(Tr("Ok"))
-        .Execute();
+    studio_commands::Warn({Tr("Unexpected error detected during image capture."), QString(), Tr("Abort")});
     return false;
   }
   TSaveFileRequest request;
@@ -97,12 +99,8 @@ bool TStudio::MakeChronophotograph() {
   // Outlines whose frame could not be read add nothing: a picture of the page alone is
   // not a chronophotograph.
   if (PictureCount() == 0) {
-    TMessageBox(icWarning)
-        .AddLine(Tr("First draw the outline of an object."))
-        .AddEmptyLine()
-        .AddLine(Tr("Use the button « Draw the outline of an object »."))
-        .AddButton(Tr("Ok"))
-        .Execute();
+    studio_commands::Warn(
+        {Tr("First draw the outline of an object."), QString(), Tr("Use the button « Draw the outline of an object ».")});
     return false;
   }
   TMessageBox choice(icInformation);
@@ -119,12 +117,8 @@ bool TStudio::MakeChronophotograph() {
 
   QImage picture;
   if (!BuildChronophotograph(choice.Checked(), picture)) {
-    TMessageBox(icWarning)
-        .AddLine(Tr("Unexpected error detected during the creation of the chronophotography ."))
-        .AddEmptyLine()
-        .AddLine(Tr("Abort"))
-        .AddButton(Tr("Ok"))
-        .Execute();
+    studio_commands::Warn(
+        {Tr("Unexpected error detected during the creation of the chronophotography ."), QString(), Tr("Abort")});
     return false;
   }
   TSaveFileRequest request;

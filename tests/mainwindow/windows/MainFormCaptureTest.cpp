@@ -2,7 +2,7 @@
 // camera chosen in the setup dialog, the live preview, a one-second recording with the
 // setup buttons disabled meanwhile, saved through the save dialog.
 
-#include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 
@@ -29,37 +29,7 @@ using kolibra::testing::Child;
 using kolibra::testing::WaitFor;
 using kolibra::testing::WhenShown;
 
-class MainFormCaptureTest : public ::testing::Test {
- protected:
-  MainFormCaptureTest() {
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
-    settings.TemporaryFolder = dir.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
-    form = std::make_unique<TMainForm>(settings);
-    form->resize(1024, 768);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  ~MainFormCaptureTest() override {
-    form->Options().CheckBox3ConfirmationQuit_Checked = false;
-    form.reset();
-  }
-  QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
-  void Press(TControl control) {
-    QTest::mouseClick(Button(control), Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
-
-  ScopedDecimalSeparator separator{QLatin1Char('.')};
-  QTemporaryDir dir;
-  TScriptedMessageBox boxes;
-  TScriptedDialogs dialogs;
-  std::unique_ptr<TMainForm> form;
-};
+using MainFormCaptureTest = MainFormFixture;
 
 TEST_F(MainFormCaptureTest, TheTestPatternIsPreviewedRecordedAndSaved) {
   // Entering capture mode asks for a camera: the test pattern of back-end 0, 320 x 240.

@@ -1,7 +1,7 @@
 // The studio in the real window, offscreen: outlines drawn with the mouse on a video made by
 // ffmpeg, the chronophotograph saved through the save dialog with its proposed name.
 
-#include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 
@@ -20,25 +20,8 @@
 namespace kolibra::mainwindow::testing {
 namespace {
 
-class MainFormStudioTest : public ::testing::Test {
+class MainFormStudioTest : public MainFormFixture {
  protected:
-  MainFormStudioTest() {
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
-    settings.TemporaryFolder = dir.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
-    form = std::make_unique<TMainForm>(settings);
-    form->resize(1024, 768);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  ~MainFormStudioTest() override {
-    form->Options().CheckBox3ConfirmationQuit_Checked = false;
-    form.reset();
-  }
   // 20 frames of testsrc2, 320 x 240 at 25 per second.
   QString MakeVideo() {
     if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty()) return QString();
@@ -50,21 +33,10 @@ class MainFormStudioTest : public ::testing::Test {
          QStringLiteral("-frames:v"), QStringLiteral("20"), QStringLiteral("-c:v"), QStringLiteral("mjpeg"), path});
     return status == 0 ? path : QString();
   }
-  QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
-  void Press(TControl control) {
-    QTest::mouseClick(Button(control), Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
   void ClickView(QPoint p) {
     QTest::mouseMove(&form->Video(), p);
     QTest::mouseClick(&form->Video(), Qt::LeftButton, Qt::NoModifier, p);
   }
-
-  ScopedDecimalSeparator separator{QLatin1Char('.')};
-  QTemporaryDir dir;
-  TScriptedMessageBox boxes;
-  TScriptedDialogs dialogs;
-  std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(MainFormStudioTest, OutlinesDrawnWithTheMouseMakeAChronophotograph) {
