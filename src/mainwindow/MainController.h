@@ -38,10 +38,18 @@ class TVideoModel;
 namespace kolibra::tracking {
 class TTracking;
 }
+namespace kolibra::studio {
+class TStudio;
+}
+namespace kolibra::capture {
+class TCapture;
+}
 
 namespace kolibra::mainwindow {
 
 class TMainTracking;
+class TMainStudio;
+class TMainCapture;
 
 // What the window is asked to bring up to date.
 enum TRefresh : unsigned {
@@ -153,6 +161,12 @@ class TMainController {
   // The application-wide busy state: long loops hold it; opening, mode changes and closing
   // ask it first.
   TBusyState &Busy() { return BusyState; }
+  // The chronophotography studio (nullptr: none, the mode is refused by the view).
+  void SetStudio(studio::TStudio *studio);
+  TMainStudio *Studio() const { return StudioPart.get(); }
+  // The capture controller (nullptr: none, the mode is refused by the view).
+  void SetCapture(capture::TCapture *capture);
+  TMainCapture *Capture() const { return CapturePart.get(); }
 
  private:
   void Wire();
@@ -191,6 +205,8 @@ class TMainController {
   bool VideoOpen() const;
 
   friend class TMainTracking;
+  friend class TMainStudio;
+  friend class TMainCapture;
 
   videoview::TVideoModel &Video;
   measurement::TData &Data;
@@ -211,6 +227,8 @@ class TMainController {
   TControl DownTool = ControlCount;
   TBusyState BusyState;
   std::unique_ptr<TMainTracking> TrackingPart;
+  std::unique_ptr<TMainStudio> StudioPart;
+  std::unique_ptr<TMainCapture> CapturePart;
 };
 
 }  // namespace kolibra::mainwindow

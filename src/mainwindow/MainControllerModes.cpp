@@ -5,6 +5,8 @@
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerTracking.h"
+#include "mainwindow/MainControllerCapture.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -114,6 +116,7 @@ void TMainController::ModeRefused() {
 
 void TMainController::ViewToolChanged() {
   Data.EndDrags();
+  if (StudioPart) StudioPart->ViewToolChanged();
   switch (Video.Tool()) {
     case vtZoom:
       SetToolDown(ButtonOutilZoom);
@@ -215,6 +218,7 @@ void TMainController::ScaleChanged() {
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
   if (TrackingPart) TrackingPart->OptionsChanged();
+  if (StudioPart) StudioPart->OptionsChanged();
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -352,6 +356,9 @@ void TMainController::ToolButtonClicked(TControl control) {
     default:
       // The studio, montage and capture tools arrive with their subsystems.
       if (TrackingPart) TrackingPart->ToolClicked(control);
+      // The montage and tracker tools arrive with their subsystems.
+      if (StudioPart) StudioPart->ToolClicked(control);
+      if (CapturePart) CapturePart->ToolClicked(control);
       break;
   }
   SetToolDown(DownTool);

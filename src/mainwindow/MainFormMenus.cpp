@@ -54,6 +54,7 @@ void TMainForm::CreateMenus() {
                                               [this] { FController->AskFrameInterval(); });
   FMenuMesuresTemps->setObjectName(QStringLiteral("MenuMesuresTemps"));
   CreateTrackingMenus();
+  CreateStudioMenus();
 
   // Their items are recomputed each time a menu opens.
   for (QMenu *menu : {FMenuFichier, FMenuAffichage, FMenuMesures})
@@ -75,6 +76,7 @@ void TMainForm::UpdateMenus() {
   FMenuMesuresTemps->setVisible(marking);
   FMenuMesuresTemps->setEnabled(open);
   UpdateTrackingMenus();
+  UpdateStudioMenus();
 }
 
 void TMainForm::OpenVideoCommand() {
