@@ -2,8 +2,10 @@
 
 #include "kit/AtomicFile.h"
 #include "kit/Locale.h"
+#include "kit/TextDecoding.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -17,9 +19,15 @@ bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 TIniFile::TIniFile(const QString &fileName) : Name(fileName) {
   QFile file(fileName);
   if (file.open(QIODevice::ReadOnly)) {
-    QByteArray bytes = file.readAll();
-    Parse(QString::fromUtf8(bytes));
+    Parse(DecodeText(file.readAll()));
   }
+}
+
+TIniFile TIniFile::FromText(const QString &fileName, const QString &text) {
+  TIniFile ini;
+  ini.Name = fileName;
+  ini.Parse(text);
+  return ini;
 }
 
 void TIniFile::Parse(const QString &text) {
@@ -65,15 +73,18 @@ void TIniFile::Section::Reindex() {
   for (size_t i = 0; i < Entries.size(); ++i) Index.insert(Entries[i].Key.toLower(), int(i));
 }
 
+// Sections are found through a hash, so that a file of many sections (a damaged or hostile
+// one) still reads in linear time.
 const TIniFile::Section *TIniFile::FindSection(const QString &name) const {
-  for (const Section &s : Data)
-    if (sameName(s.Name, name)) return &s;
-  return nullptr;
+  const auto it = SectionIndex.constFind(name.toLower());
+  return it == SectionIndex.constEnd() ? nullptr : &Data[size_t(*it)];
 }
 
 TIniFile::Section &TIniFile::SectionFor(const QString &name) {
-  for (Section &s : Data)
-    if (sameName(s.Name, name)) return s;
+  const QString lower = name.toLower();
+  const auto it = SectionIndex.constFind(lower);
+  if (it != SectionIndex.constEnd()) return Data[size_t(*it)];
+  SectionIndex.insert(lower, int(Data.size()));
   Data.push_back({name, {}, {}});
   return Data.back();
 }
@@ -97,6 +108,11 @@ int TIniFile::ReadInteger(const QString &section, const QString &key, int defaul
   bool ok = false;
   const int n = v->trimmed().toInt(&ok, 10);
   return ok ? n : defaultValue;
+}
+
+int TIniFile::ReadCount(const QString &section, const QString &key, int limit) const {
+  const int count = ReadInteger(section, key, 0);
+  return std::clamp(count, 0, std::min(limit, KeyCount(section)));
 }
 
 bool TIniFile::ReadBool(const QString &section, const QString &key, bool defaultValue) const {
@@ -163,13 +179,17 @@ QStringList TIniFile::Keys(const QString &section) const {
   return out;
 }
 
+int TIniFile::KeyCount(const QString &section) const {
+  const Section *s = FindSection(section);
+  return s == nullptr ? 0 : int(s->Entries.size());
+}
+
 void TIniFile::EraseSection(const QString &section) {
-  for (auto it = Data.begin(); it != Data.end(); ++it) {
-    if (sameName(it->Name, section)) {
-      Data.erase(it);
-      return;
-    }
-  }
+  const auto it = SectionIndex.constFind(section.toLower());
+  if (it == SectionIndex.constEnd()) return;
+  Data.erase(Data.begin() + *it);
+  SectionIndex.clear();
+  for (size_t i = 0; i < Data.size(); ++i) SectionIndex.insert(Data[i].Name.toLower(), int(i));
 }
 
 void TIniFile::DeleteKey(const QString &section, const QString &key) {
