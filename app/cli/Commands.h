@@ -33,5 +33,7 @@ bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFrame
 int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

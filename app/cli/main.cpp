@@ -16,6 +16,8 @@ const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
+    {"results", RunResults, "results WORK.klb [--layer]"},
+    {"resave", RunResave, "resave IN.klb OUT.klb"},
 };
 
 void PrintUsage(QTextStream &Stream) {
