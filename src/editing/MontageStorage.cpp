@@ -136,7 +136,9 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   // still reads in time proportional to its frames.
   std::vector<std::pair<int, bool>> runs;
   const int runCount = ini.ReadCount(Section, ScalesKey, frames);
-  for (int k = 0; k < runCount; ++k) {
+  // A count larger than the runs present (a hand-edited or cut file) stops at the first
+  // missing run.
+  for (int k = 0; k < runCount && ini.ValueExists(Section, IndexedKey(ScaleKey, k)); ++k) {
     const int start = ini.ReadInteger(Section, IndexedKey(ScaleKey, k), -1);
     if (start >= frames || (k == 0 && start != 0) || (k > 0 && start <= runs.back().first))
       return damaged("The visible frames of the video editing are not in order.");
@@ -161,7 +163,7 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   const auto valid = [&](int position, int shift) {
     return position > previousPosition && position <= frames && std::abs(shift) <= MaxShift;
   };
-  for (int k = 0; k < pointCount; ++k) {
+  for (int k = 0; k < pointCount && ini.ValueExists(Section, IndexedKey(ShiftScaleKey, k)); ++k) {
     const int value = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int shift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
     const int position = value < 0 ? -value : value;

@@ -88,6 +88,7 @@ bool TMainController::Start(const QString &temporaryFolder) {
   const QFileInfo folder(temporaryFolder);
   const bool usable = !temporaryFolder.isEmpty() && folder.isDir() && folder.isWritable();
   TemporaryFolder = usable ? temporaryFolder : QString();
+  RecentFiles.SetTemporaryFolder(temporaryFolder);
   if (!usable) {
     TMessageBox(icWarning)
         .AddLine(MainTr("Backup file creation has failed."))
@@ -128,6 +129,11 @@ bool TMainController::CloseRequested() {
     StopActivities();
     return true;
   }
+  // Nothing would be lost: the program just closes.
+  if (HasUnsavedWork && !HasUnsavedWork()) {
+    StopActivities();
+    return true;
+  }
   TMessageBox box(icConfirmation);
   QStringList buttons;
   const bool canSave = VideoOpen() && SaveWork;
@@ -155,6 +161,7 @@ void TMainController::StopActivities() { Video.Stop(); }
 
 bool TMainController::ConfirmChange(int reason) {
   if (!VideoOpen() || !Options.CheckBox4ConfirmationFileChange_Checked) return true;
+  if (HasUnsavedWork && !HasUnsavedWork()) return true;
   TMessageBox box(icConfirmation);
   QStringList buttons;
   if (SaveWork) {
@@ -173,7 +180,13 @@ bool TMainController::ConfirmChange(int reason) {
 }
 
 bool TMainController::OpenVideo(const QString &fileName) {
+  if (OpenWorkFile && QFileInfo(fileName).suffix().compare(QLatin1String("klb"), Qt::CaseInsensitive) == 0)
+    return OpenWorkFile(fileName);
   if (!ConfirmChange(0)) return false;
+  return LoadVideo(fileName);
+}
+
+bool TMainController::LoadVideo(const QString &fileName) {
   if (!QFileInfo(fileName).isFile()) {
     TMessageBox(icWarning)
         .AddFileName(fileName)
@@ -184,7 +197,7 @@ bool TMainController::OpenVideo(const QString &fileName) {
         .Execute();
     return false;
   }
-  RecentFiles = QFileInfo(fileName).absolutePath();
+  RecentFiles.SetDirectory(QFileInfo(fileName).absolutePath());
   if (!Video.Open(fileName)) {
     View.LayoutView();
     TMessageBox box(icWarning);
@@ -197,6 +210,7 @@ bool TMainController::OpenVideo(const QString &fileName) {
     return false;
   }
   DocumentToolChanged();
+  if (VideoOpened) VideoOpened();
   EnableControls(true);
   if (Video.VariableRate()) {
     TMessageBox(icInformation)
@@ -226,7 +240,7 @@ void TMainController::AfterOpening() {
 void TMainController::EnableControls(bool flag) {
   ControlsEnabled = flag;
   if (!flag) NavigationAllowed = true;
-  WindowCaption = flag && VideoOpen() ? QDir::toNativeSeparators(Video.VideoFileName()) : QStringLiteral("Kolibra");
+  RefreshCaption();
   ApplyEnabled();
   if (!flag) {
     for (QString &box : Boxes) box.clear();
@@ -235,6 +249,14 @@ void TMainController::EnableControls(bool flag) {
     RefreshBoxes();
   }
   Refresh(rfAll);
+}
+
+void TMainController::RefreshCaption() {
+  if (!ControlsEnabled || !VideoOpen())
+    WindowCaption = QStringLiteral("Kolibra");
+  else
+    WindowCaption = WorkCaption ? WorkCaption() : QDir::toNativeSeparators(Video.VideoFileName());
+  Refresh(rfCaption);
 }
 
 void TMainController::ApplyEnabled() {

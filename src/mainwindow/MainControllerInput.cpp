@@ -78,7 +78,9 @@ void TMainController::TrackBarChanged(int position) {
 
 void TMainController::AfterPaint() {
   RefreshNavigationBoxes();
-  Refresh(rfTrackBar | rfBoxes);
+  // The montage's buttons follow the frame shown; the others only need the boxes.
+  const unsigned montage = RefreshMontageButtons() ? unsigned(rfControls | rfViewHint) : 0u;
+  Refresh(rfTrackBar | rfBoxes | montage);
 }
 
 settings::TValueContext TMainController::ValueContext() const {

@@ -99,6 +99,7 @@ void TMainController::ModeChanged() {
   ApplyEnabled();
   SetModeDownStates();
   if (!IsMarkingMode(Video.Mode())) SetToolDown(ControlCount);
+  RefreshMontageButtons();
   RefreshBoxes();
   Video.UpdateCursor();
   Video.Invalidate();
@@ -212,6 +213,7 @@ void TMainController::ScaleChanged() {
 
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
+  RecentFiles.SetMaxEntries(std::min(Options.EditMRU_Value, 255));
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -339,8 +341,13 @@ void TMainController::ToolButtonClicked(TControl control) {
       if (ShowObjectNames) ShowObjectNames();
       Video.Invalidate();
       break;
+    case ButtonMontageBasculer:
+    case ButtonMontageBasculerMult:
+    case ButtonMontageInstant:
+      MontageToolClicked(control);
+      break;
     default:
-      // The studio, montage, capture and tracker tools arrive with their subsystems.
+      // The studio, capture and tracker tools arrive with their subsystems.
       break;
   }
   SetToolDown(DownTool);

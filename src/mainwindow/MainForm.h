@@ -9,6 +9,8 @@
 // status bar, and the video view between them, placed by the controller's layout rule.
 
 #include "mainwindow/MainController.h"
+#include "mainwindow/WorkSession.h"
+#include "measurement/windows/BoiteNomCouleur.h"
 #include "measurement/windows/BoiteTemps.h"
 #include "settings/windows/BoiteProprietes.h"
 #include "settings/windows/BoiteValeur.h"
@@ -36,6 +38,14 @@ class TOptions;
 namespace kolibra::videoview {
 class TVideo;
 }
+namespace kolibra::editing {
+class TMontage;
+class IMontageDialogs;
+class TMontageDialogWindows;
+}
+namespace kolibra::formulas {
+class TFormules;
+}
 
 namespace kolibra::mainwindow {
 
@@ -53,9 +63,13 @@ struct TMainFormSettings {
   bool StartTimer = true;
   // Who asks values and intervals (tests answer here); null: the window's own dialogs.
   IMainDialogs *Dialogs = nullptr;
+  // Who asks the work files' names, and the montage's dialogs (tests answer here); null:
+  // the window's own dialogs.
+  IWorkDialogs *WorkDialogs = nullptr;
+  editing::IMontageDialogs *MontageDialogs = nullptr;
 };
 
-class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs {
+class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs, public IWorkDialogs {
   Q_OBJECT
 
  public:
@@ -78,8 +92,16 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   bool OpenVideo(const QString &fileName);
   // "Open video...": the file dialog, then OpenVideo.
   void OpenVideoCommand();
-  // The filter of the open dialog: the video extensions, then all files.
+  // The filter of the open dialog: the video extensions, the work files, then all files.
   static QString VideoFileFilter();
+
+  // --- Work files, montage, names (MainFormWork.cpp) ----------------------------------------
+  TWorkSession &Work() { return *FWork; }
+  editing::TMontage &Montage() { return *FMontage; }
+  measurement::TBoiteNomCouleur &NamesDialog() { return FBoiteNomCouleur; }
+  QMenu *RecentMenu() const { return FMenuRecent; }
+  // The names and colours dialog for the current marking mode.
+  void ShowObjectNames();
 
   // --- IMainWindowView ------------------------------------------------------------------
   void Refresh(unsigned what) override;
@@ -90,6 +112,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                   settings::TTypeSaisieLongueur lengthKind) override;
   bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override;
+
+  // --- IWorkDialogs ---------------------------------------------------------------------
+  QString AskSaveFileName(const QString &folder, const QString &proposed) override;
+  QString AskWorkFileName(const QString &folder) override;
+  QString AskVideoFileName(const QString &folder) override;
 
  protected:
   void showEvent(QShowEvent *event) override;
@@ -111,9 +138,16 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void CreateMenus();
   void UpdateMenus();
   void ShowVideoProperties();
+  // MainFormWork.cpp
+  void CreateWork();
+  void DestroyWork();
+  void CreateWorkMenus();
+  void UpdateWorkMenus();
+  void RebuildRecentMenu();
+  void LoadRecentFiles();
+  void SaveRecentFiles();
   // MainForm.cpp
   void TimerTimer();
-  void SaveFolder();
   void ShowStatusHint(const QString &hint);
 
   std::unique_ptr<settings::TOptions> FOptions;
@@ -123,7 +157,13 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;
+  measurement::TBoiteNomCouleur FBoiteNomCouleur;
   TMainFormSettings FSettings;
+  std::unique_ptr<editing::TMontage> FMontage;
+  std::unique_ptr<editing::TMontageDialogWindows> FMontageWindows;
+  std::unique_ptr<formulas::TFormules> FFormules;
+  std::unique_ptr<TWorkSession> FWork;
+  QTimer FModifiedTimer;
 
   QToolBar *FModeBar = nullptr;
   QToolBar *FToolBar = nullptr;
@@ -142,6 +182,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QAction *FMenuFichierProprietes = nullptr;
   QAction *FMenuAffichageLoupe = nullptr;
   QAction *FMenuMesuresTemps = nullptr;
+  QAction *FMenuFichierOuvrirTravail = nullptr;
+  QAction *FMenuFichierEnregistrer = nullptr;
+  QAction *FMenuAffichageCouleur = nullptr;
+  QMenu *FMenuRecent = nullptr;
   QTimer FStartTimer;
   bool FRefreshing = false;
   bool FShown = false;

@@ -1,6 +1,7 @@
 // The few menu commands the window offers so far: opening a video (the file dialog, with
-// Ctrl+O), the video's properties, quitting, the magnifier and the time between two frames.
-// The other menus come with their commands.
+// Ctrl+O), the video's properties, quitting, the magnifier and the time between two frames;
+// the work files' and the names' commands are in MainFormWork.cpp. The other menus come with
+// their commands.
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
@@ -25,7 +26,7 @@ QString TMainForm::VideoFileFilter() {
   QStringList patterns;
   for (const QString &extension : video::VideoExtensions()) patterns << QLatin1Char('*') + extension;
   return MainTr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
-         MainTr("All files (*)");
+         MainTr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainTr("All files (*)");
 }
 
 void TMainForm::CreateMenus() {
@@ -54,6 +55,8 @@ void TMainForm::CreateMenus() {
                                               [this] { FController->AskFrameInterval(); });
   FMenuMesuresTemps->setObjectName(QStringLiteral("MenuMesuresTemps"));
 
+  CreateWorkMenus();
+
   // Their items are recomputed each time a menu opens.
   for (QMenu *menu : {FMenuFichier, FMenuAffichage, FMenuMesures})
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
@@ -73,6 +76,7 @@ void TMainForm::UpdateMenus() {
   FMenuAffichageLoupe->setChecked(video.Loupe().Visible);
   FMenuMesuresTemps->setVisible(marking);
   FMenuMesuresTemps->setEnabled(open);
+  UpdateWorkMenus();
 }
 
 void TMainForm::OpenVideoCommand() {

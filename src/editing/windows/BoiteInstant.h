@@ -3,6 +3,7 @@
 // and every later one at once through TBoiteInstantModel; "&Ok" only closes it.
 
 #include "editing/Montage.h"
+#include "editing/windows/BoiteBasculer.h"
 #include "kit/Color.h"
 
 #include <QFont>
