@@ -12,6 +12,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
 
 #include <deque>
 
@@ -132,6 +134,33 @@ TEST_F(WorkSessionTest, AFailedSaveIsReportedAndACloseAfterItKeepsTheWork) {
   boxes.Answer(0);
   EXPECT_FALSE(controller.CloseRequested());
   EXPECT_TRUE(video.IsOpen());
+}
+
+TEST_F(WorkSessionTest, AWriteThatFailsKeepsTheOlderFileAndSaysSo) {
+  Open();
+  MarkSomething();
+  const QString file = Saved("work.klb");
+  const QString before = ReadAll(file);
+  for (int i = 0; i < 30; ++i) {
+    controller.ControlClicked(ButtonVideoSucc);
+    MarkSomething(TPoint(100 + 5 * i, 100));
+  }
+  dialogs.Answers.push_back(file);
+  boxes.Answer(1);  // overwrite: "Ok"
+  // A full disk: no file may grow past a few hundred bytes.
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  rlimit small = limit;
+  small.rlim_cur = rlim_t(before.size() + 64);
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = session.Save();
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(boxes.Last().Lines.front().Text, QStringLiteral("File saving has failed."));
+  EXPECT_EQ(ReadAll(file), before);
+  EXPECT_TRUE(session.Modified()) << "the work is still to save";
 }
 
 TEST_F(WorkSessionTest, ConfirmationsAppearOnlyWhenWorkWouldBeLost) {
