@@ -10,6 +10,7 @@
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
 #include "video/FFMpegPlay.h"
+#include "videoview/NullSurface.h"
 #include "videoview/VideoModel.h"
 #include "videoview/windows/Video.h"
 
@@ -50,20 +51,7 @@ TViewBenchFixture &Fixture() {
 }
 
 // A surface that paints nothing on a screen: the back buffer is the end of the road.
-class TBufferSurface : public videoview::IVideoSurface {
- public:
-  void RepaintNow() override {}
-  void InvalidateView() override {}
-  void ApplyCursor(int) override {}
-  void SetViewVisible(bool) override {}
-  bool ViewVisible() const override { return true; }
-  void GeometryChanged() override {}
-  void StartPlaybackTimer(int) override {}
-  void StopPlaybackTimer() override {}
-  TPoint PointerPosition() const override { return TPoint(); }
-  void MovePointer(TPoint) override {}
-  void ProcessPendingEvents() override {}
-};
+using TBufferSurface = videoview::TNullSurface;
 
 // Walks the frames forward; going back to the start is not timed.
 template <typename Step>

@@ -12,29 +12,12 @@
 #include "kinematics/ResultFacades.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
+#include "videoview/NullSurface.h"
 #include "videoview/VideoModel.h"
 
 #include <memory>
 
 namespace kolibra::editing {
-
-class THeadlessSurface : public videoview::IVideoSurface {
- public:
-  void RepaintNow() override {}
-  void InvalidateView() override {}
-  void ApplyCursor(int) override {}
-  void SetViewVisible(bool visible) override { Visible = visible; }
-  bool ViewVisible() const override { return Visible; }
-  void GeometryChanged() override {}
-  void StartPlaybackTimer(int) override {}
-  void StopPlaybackTimer() override {}
-  TPoint PointerPosition() const override { return TPoint(); }
-  void MovePointer(TPoint) override {}
-  void ProcessPendingEvents() override {}
-
- private:
-  bool Visible = true;
-};
 
 class THeadlessWork {
  public:
@@ -49,7 +32,7 @@ class THeadlessWork {
   TWorkLoadResult Load(const QString &fileName);
   TWorkContext Context() { return {Video, Data, Montage, &Formulas}; }
 
-  THeadlessSurface Surface;
+  videoview::TNullSurface Surface;
   settings::TOptions Options;
   videoview::TVideoModel Video;
   measurement::TData Data;

@@ -27,7 +27,21 @@ QString WithWorkExtension(const QString &fileName) {
   return QDir(info.path()).filePath(base + QStringLiteral(".klb"));
 }
 
+// A box about a file: lines before the file's name (in blue), lines after it; an empty line
+// stays empty. The index of the button pressed.
+int FileBox(TDefaultIcons icon, const QStringList &before, const QString &file, const QStringList &after,
+            const QStringList &buttons) {
+  TMessageBox box(icon);
+  for (const QString &line : before) box.AddLine(line);
+  box.AddFileName(QDir::toNativeSeparators(file));
+  for (const QString &line : after) box.AddLine(line);
+  for (const QString &button : buttons) box.AddButton(button);
+  return box.Execute();
+}
+
 }  // namespace work_session_impl
+
+using work_session_impl::FileBox;
 
 TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &objects, settings::TOptions &options,
                            IWorkDialogs &dialogs, const QString &wrapperFolder)
@@ -119,42 +133,25 @@ bool TWorkSession::Save() {
   if (chosen.isEmpty()) return false;
   const QString fileName = work_session_impl::WithWorkExtension(chosen);
   if (QFileInfo::exists(fileName)) {
-    const int answer = TMessageBox(icWarning)
-                           .AddFileName(QDir::toNativeSeparators(fileName))
-                           .AddEmptyLine()
-                           .AddLine(MainTr("A file with the same name already exists. Overwrite ?"))
-                           .AddButton(MainTr("Cancel"))
-                           .AddButton(MainTr("Ok"))
-                           .Execute();
+    const int answer = FileBox(icWarning, {}, fileName,
+                               {QString(), MainTr("A file with the same name already exists. Overwrite ?")},
+                               {MainTr("Cancel"), MainTr("Ok")});
     if (answer != 1) return false;
   }
   Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
   switch (editing::SaveWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, fileName)) {
     case editing::wsOpenFailed:
-      TMessageBox(icWarning)
-          .AddLine(MainTr("Saving has failed."))
-          .AddFileName(QDir::toNativeSeparators(fileName))
-          .AddLine(MainTr("Check that the drive is not write-protected."))
-          .AddButton(MainTr("Ok"))
-          .Execute();
+      FileBox(icWarning, {MainTr("Saving has failed.")}, fileName, {MainTr("Check that the drive is not write-protected.")},
+              {MainTr("Ok")});
       return false;
     case editing::wsWriteFailed:
-      TMessageBox(icWarning)
-          .AddLine(MainTr("File saving has failed."))
-          .AddFileName(QDir::toNativeSeparators(fileName))
-          .AddButton(MainTr("Ok"))
-          .Execute();
+      FileBox(icWarning, {MainTr("File saving has failed.")}, fileName, {}, {MainTr("Ok")});
       return false;
     case editing::wsOk:
       break;
   }
   Settle(fileName, true);
-  TMessageBox(icInformation)
-      .AddLine(MainTr("File successfully saved:"))
-      .AddEmptyLine()
-      .AddFileName(QDir::toNativeSeparators(fileName))
-      .AddButton(MainTr("Ok"))
-      .Execute();
+  FileBox(icInformation, {MainTr("File successfully saved:"), QString()}, fileName, {}, {MainTr("Ok")});
   if (!Options.CheckBox6FreezeMRU_Checked && QFileInfo::exists(fileName)) Controller.RecentList().Add(fileName);
   return true;
 }
@@ -169,14 +166,10 @@ bool TWorkSession::OpenWorkCommand() {
 }
 
 QString TWorkSession::LocateVideo(const QString &storedPath, const QString &workFile) {
-  const int answer = TMessageBox(icWarning)
-                         .AddFileName(QDir::toNativeSeparators(storedPath))
-                         .AddEmptyLine()
-                         .AddLine(MainTr("Unable to open this video file."))
-                         .AddLine(MainTr("Check that it has not been moved."))
-                         .AddButton(MainTr("Look for it..."))
-                         .AddButton(MainTr("Cancel"))
-                         .Execute();
+  const int answer =
+      FileBox(icWarning, {}, storedPath,
+              {QString(), MainTr("Unable to open this video file."), MainTr("Check that it has not been moved.")},
+              {MainTr("Look for it..."), MainTr("Cancel")});
   if (answer != 0) return QString();
   return Dialogs.AskVideoFileName(QFileInfo(workFile).absolutePath());
 }
@@ -195,12 +188,8 @@ bool TWorkSession::OpenWork(const QString &fileName) {
       editing::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);
   Loading = false;
   if (!result.Loaded) {
-    if (!result.Cancelled && !result.ViewOpenFailed) {
-      TMessageBox box(icWarning);
-      box.AddFileName(QDir::toNativeSeparators(workFile)).AddEmptyLine();
-      for (const QString &line : result.Error) box.AddLine(line);
-      box.AddButton(MainTr("Ok")).Execute();
-    }
+    if (!result.Cancelled && !result.ViewOpenFailed)
+      FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Error, {MainTr("Ok")});
     if (!QFileInfo::exists(workFile)) Controller.RecentList().Remove(workFile);
     // A view that failed to open has dropped the old work: the window shows no video now.
     if (result.ViewOpenFailed) Settle(QString(), true);
@@ -210,12 +199,8 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   if (!Options.CheckBox6FreezeMRU_Checked) Controller.RecentList().Add(workFile);
   Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());
   Controller.EnableControls(true);
-  if (!result.Warnings.isEmpty()) {
-    TMessageBox box(icWarning);
-    box.AddFileName(QDir::toNativeSeparators(workFile)).AddEmptyLine();
-    for (const QString &line : result.Warnings) box.AddLine(line);
-    box.AddButton(MainTr("Ok")).Execute();
-  }
+  if (!result.Warnings.isEmpty())
+    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
   return true;
 }
 

@@ -9,11 +9,10 @@
 #include "kit/IniFile.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/WorkSession.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <csignal>
-#include <sys/resource.h>
 
 #include <deque>
 
@@ -148,16 +147,7 @@ TEST_F(WorkSessionTest, AWriteThatFailsKeepsTheOlderFileAndSaysSo) {
   dialogs.Answers.push_back(file);
   boxes.Answer(1);  // overwrite: "Ok"
   // A full disk: no file may grow past a few hundred bytes.
-  rlimit limit{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-  rlimit small = limit;
-  small.rlim_cur = rlim_t(before.size() + 64);
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = session.Save();
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, handler);
-  EXPECT_FALSE(saved);
+  EXPECT_FALSE(kolibra::testing::WithFileSizeLimit(rlim_t(before.size() + 64), [this] { return session.Save(); }));
   EXPECT_EQ(boxes.Last().Lines.front().Text, QStringLiteral("File saving has failed."));
   EXPECT_EQ(ReadAll(file), before);
   EXPECT_TRUE(session.Modified()) << "the work is still to save";

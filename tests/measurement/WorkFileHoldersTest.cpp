@@ -4,12 +4,11 @@
 #include "kit/IniFile.h"
 #include "measurement/Klb.h"
 #include "measurement/MRUFiles.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 namespace kolibra::measurement::work_file_holders_test {
@@ -51,17 +50,8 @@ TEST(Klb, AFailedWriteLeavesTheOlderFileWhole) {
   for (int i = 0; i < 500; ++i)
     klb.Ini().WriteString(QStringLiteral("Data"), IndexedKey(QStringLiteral("MarkXCoordinate_Grid"), i),
                           QStringLiteral("0.123456789012345"));
-  // A full disk: writes beyond 100 bytes fail, for every user, root included.
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  rlimit small = before;
-  small.rlim_cur = 100;
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = klb.Close();
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(written);
+  // A full disk: writes beyond 100 bytes fail.
+  EXPECT_FALSE(kolibra::testing::WithFileSizeLimit(100, [&klb] { return klb.Close(); }));
   EXPECT_FALSE(klb.IsOpen());
   EXPECT_EQ(ReadBytes(name), QByteArray("[Main]\nVersion=351000\n"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("work.klb")});

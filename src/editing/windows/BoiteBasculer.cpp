@@ -5,13 +5,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -93,11 +91,7 @@ void TBoiteBasculer::Execute(TBoiteBasculerModel &model) {
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setFixedSize(75, 25);
   ok->setAutoDefault(false);
-  auto *status = new QStatusBar(&form);
-  status->setObjectName(QStringLiteral("StatusBar"));
-  status->setSizeGripEnabled(false);
-  status->setFixedHeight(23);
-  status->showMessage(TBoiteBasculerModel::StatusText());
+  QStatusBar *status = dialogs::DialogStatusBar(form, TBoiteBasculerModel::StatusText());
 
   auto *layout = new QVBoxLayout(&form);
   layout->setContentsMargins(12, 12, 12, 0);
@@ -126,9 +120,7 @@ void TBoiteBasculer::Execute(TBoiteBasculerModel &model) {
   });
 
   combo->setFocus();
-  form.adjustSize();
-  if (const QScreen *screen = QGuiApplication::primaryScreen())
-    form.move(screen->availableGeometry().center() - form.rect().center());
+  dialogs::CentreOnScreen(form);
   form.exec();
 }
 

@@ -6,11 +6,9 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -93,11 +91,7 @@ void TBoiteInstant::Execute(TBoiteInstantModel &model) {
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setFixedSize(75, 25);
   QObject::connect(ok, &QPushButton::clicked, &form, &QDialog::accept);
-  auto *status = new QStatusBar(&form);
-  status->setObjectName(QStringLiteral("StatusBar"));
-  status->setSizeGripEnabled(false);
-  status->setFixedHeight(23);
-  status->showMessage(TBoiteInstantModel::StatusText());
+  QStatusBar *status = dialogs::DialogStatusBar(form, TBoiteInstantModel::StatusText());
 
   auto *layout = new QVBoxLayout(&form);
   layout->setContentsMargins(12, 12, 12, 0);
@@ -114,9 +108,7 @@ void TBoiteInstant::Execute(TBoiteInstantModel &model) {
 
   // As wide as the first line, and 24 pixels of margins.
   form.setFixedWidth(QFontMetrics(form.font()).horizontalAdvance(missing->text()) + 24);
-  form.adjustSize();
-  if (const QScreen *screen = QGuiApplication::primaryScreen())
-    form.move(screen->availableGeometry().center() - form.rect().center());
+  dialogs::CentreOnScreen(form);
   form.exec();
 }
 

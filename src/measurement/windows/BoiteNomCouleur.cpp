@@ -270,9 +270,7 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
   });
   QObject::connect(ok, &QPushButton::clicked, &form, &QDialog::accept);
 
-  form.adjustSize();
-  if (const QScreen *screen = QGuiApplication::primaryScreen())
-    form.move(screen->availableGeometry().center() - form.rect().center());
+  dialogs::CentreOnScreen(form);
   if (OnShown) QTimer::singleShot(0, &form, [this, &form] { OnShown(&form); });
   form.exec();
   // A name still being typed counts as typed: leaving its cell commits it.
