@@ -168,8 +168,10 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   }
   result.VideoFile = work.Video.VideoFileName();
   result.VideoMoved = QFileInfo(video) != QFileInfo(stored);
+  // Another reader than the probe's may count the frames of an odd file differently.
   const int openedFrames = work.Video.FrameCount();
-  if (montageRead == mrOk && openedFrames == frames) work.Montage.SetState(montage);
+  const bool mismatch = montageRead == mrMismatch || (montageRead == mrOk && openedFrames != frames);
+  if (montageRead == mrOk && !mismatch) work.Montage.SetState(montage);
 
   work.Data.LoadFromIni(ini);
   const TMontage &kept = work.Montage;
@@ -182,12 +184,12 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   // 5. The view as it was: the marking mode, then the frame (among the kept ones).
   const bool layer = ini.ReadBool(VideoSection, QStringLiteral("MarkingMode"), false);
   work.Video.SetMode(layer ? videoview::vmTransparent : videoview::vmRepereFixe);
-  int frame = std::clamp(ini.ReadInteger(VideoSection, QStringLiteral("ImageNumber"), 0), 0, std::max(0, openedFrames - 1));
+  const int frame = std::clamp(ini.ReadInteger(VideoSection, QStringLiteral("ImageNumber"), 0), 0, std::max(0, openedFrames - 1));
   work.Video.SetFrame(kept.NearestKept(frame));
   work.Video.ViewChanged();
   work.Video.Invalidate();
 
-  if (montageRead == mrMismatch) {
+  if (mismatch) {
     result.Warnings << WorkTr("The video has %1 frames, but the work was measured on a video of %2 frames.")
                            .arg(openedFrames)
                            .arg(storedFrames)
