@@ -161,14 +161,15 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   const int pointCount = ini.ReadCount(Section, ShiftScalesKey, 2 * frames);
   int previousPosition = 0;
   const auto valid = [&](int position, int shift) {
-    return position > previousPosition && position <= frames && std::abs(shift) <= MaxShift;
+    return position > previousPosition && position <= frames && shift >= -MaxShift && shift <= MaxShift;
   };
   for (int k = 0; k < pointCount && ini.ValueExists(Section, IndexedKey(ShiftScaleKey, k)); ++k) {
     const int value = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int shift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
+    // INT_MIN has no positive counterpart to be a position.
+    if (value == 0 || value == INT_MIN) return damaged("The time shifts of the video editing are not in order.");
     const int position = value < 0 ? -value : value;
-    if (value == 0 || value == INT_MIN || !valid(position, shift))
-      return damaged("The time shifts of the video editing are not in order.");
+    if (!valid(position, shift)) return damaged("The time shifts of the video editing are not in order.");
     previousPosition = position;
     if (value > 0) {
       segments.push_back({position, shift, position, shift});

@@ -5,7 +5,6 @@
 #include "kit/IniFile.h"
 #include "kit/MathUtils.h"
 #include "measurement/Data.h"
-#include "videoview/TitlePicture.h"
 
 #include <QCoreApplication>
 #include <algorithm>

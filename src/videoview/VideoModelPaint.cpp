@@ -2,6 +2,7 @@
 
 #include "measurement/Data.h"
 #include "measurement/DrawHelpers.h"
+#include "videoview/TitlePicture.h"
 #include "videoview/VideoModel.h"
 
 #include <QCoreApplication>

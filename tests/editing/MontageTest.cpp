@@ -284,6 +284,8 @@ TEST(MontageRuns, TheReaderRefusesWhatNoEditingProduces) {
       {"[Montage]\nVisibleImagesNumber=4\nTimeShiftScalesNumber=1\nTimeShiftScale_0=-2147483648\n", mrDamaged},
       {"[Montage]\nVisibleImagesNumber=4\nTimeShiftScalesNumber=1\nTimeShiftScale_0=2\nTimeShift_0=100000000\n",
        mrDamaged},
+      {"[Montage]\nVisibleImagesNumber=4\nTimeShiftScalesNumber=1\nTimeShiftScale_0=2\nTimeShift_0=-2147483648\n",
+       mrDamaged},
       {"[Montage]\nVisibleImagesNumber=4\nTimeShiftsNumber=4\nTimeShiftScalesNumber=1\nTimeShiftScale_0=2\n"
        "TimeShift_0=3\n",
        mrOk},
