@@ -49,14 +49,26 @@ void TIniFile::Parse(const QString &text) {
   }
 }
 
-TIniFile::Entry *TIniFile::Section::Find(const QString &key) {
-  const auto it = Index.constFind(key.toLower());
+// Small sections are searched in order; a section builds its table of keys only once it
+// holds more than a few, so that a file of many small sections (a damaged or hostile one)
+// does not spend a table on each.
+namespace ini_file_impl {
+constexpr size_t kIndexedFrom = 8;
+}  // namespace ini_file_impl
+
+const TIniFile::Entry *TIniFile::Section::Find(const QString &key) const {
+  const QString lower = key.toLower();
+  if (Index.isEmpty()) {
+    for (const Entry &e : Entries)
+      if (e.Key.toLower() == lower) return &e;
+    return nullptr;
+  }
+  const auto it = Index.constFind(lower);
   return it == Index.constEnd() ? nullptr : &Entries[size_t(*it)];
 }
 
-const TIniFile::Entry *TIniFile::Section::Find(const QString &key) const {
-  const auto it = Index.constFind(key.toLower());
-  return it == Index.constEnd() ? nullptr : &Entries[size_t(*it)];
+TIniFile::Entry *TIniFile::Section::Find(const QString &key) {
+  return const_cast<Entry *>(static_cast<const Section *>(this)->Find(key));
 }
 
 void TIniFile::Section::Set(const QString &key, const QString &value) {
@@ -64,17 +76,19 @@ void TIniFile::Section::Set(const QString &key, const QString &value) {
     e->Value = value;
     return;
   }
-  Index.insert(key.toLower(), int(Entries.size()));
   Entries.push_back({key, value});
+  if (!Index.isEmpty())
+    Index.insert(key.toLower(), int(Entries.size()) - 1);
+  else if (Entries.size() > ini_file_impl::kIndexedFrom)
+    Reindex();
 }
 
 void TIniFile::Section::Reindex() {
   Index.clear();
+  if (Entries.size() <= ini_file_impl::kIndexedFrom) return;
   for (size_t i = 0; i < Entries.size(); ++i) Index.insert(Entries[i].Key.toLower(), int(i));
 }
 
-// Sections are found through a hash, so that a file of many sections (a damaged or hostile
-// one) still reads in linear time.
 const TIniFile::Section *TIniFile::FindSection(const QString &name) const {
   const auto it = SectionIndex.constFind(name.toLower());
   return it == SectionIndex.constEnd() ? nullptr : &Data[size_t(*it)];

@@ -73,7 +73,7 @@ class TIniFile {
   struct Section {
     QString Name;
     std::vector<Entry> Entries;
-    QHash<QString, int> Index;  // lower-case key -> position in Entries
+    QHash<QString, int> Index;  // lower-case key -> position in Entries, past a few keys
 
     Entry *Find(const QString &key);
     const Entry *Find(const QString &key) const;
