@@ -4,6 +4,9 @@
 
 #include "mainwindow/MainForm.h"
 
+#include "editing/Montage.h"
+#include "editing/windows/BoiteInstant.h"
+#include "formulas/Formules.h"
 #include "kit/Hint.h"
 #include "kit/IniFile.h"
 #include "mainwindow/MainTexts.h"
