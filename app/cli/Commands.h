@@ -38,5 +38,7 @@ int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
 int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

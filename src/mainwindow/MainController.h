@@ -19,6 +19,7 @@
 #include "mainwindow/BusyState.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainLayout.h"
+#include "measurement/MRUFiles.h"
 #include "settings/ValueEntry.h"
 
 #include <QString>
@@ -43,6 +44,10 @@ class TStudio;
 }
 namespace kolibra::capture {
 class TCapture;
+}
+namespace kolibra::editing {
+class TMontage;
+class IMontageDialogs;
 }
 
 namespace kolibra::mainwindow {
@@ -112,6 +117,8 @@ class TMainController {
   // --- Operations of the window --------------------------------------------------------
 
   bool OpenVideo(const QString &fileName);
+  // OpenVideo after the confirmation: the checks, the open and its messages.
+  bool LoadVideo(const QString &fileName);
   // Reason 0: before opening another video; 1: before closing. False: the user cancelled.
   bool ConfirmChange(int reason);
   void EnableControls(bool flag);
@@ -136,8 +143,10 @@ class TMainController {
   // The view's hint: "|" then the tool's instructions, shown in the status bar.
   const QString &ViewHint() const { return ViewHintText; }
   bool MeasurementMenusEnabled() const;
-  const QString &RecentFolder() const { return RecentFiles; }
-  void SetRecentFolder(const QString &folder) { RecentFiles = folder; }
+  const QString &RecentFolder() const { return RecentFiles.Directory(); }
+  void SetRecentFolder(const QString &folder) { RecentFiles.SetDirectory(folder); }
+  // The recent-files list, with the last folder.
+  measurement::TMRUFiles &RecentList() { return RecentFiles; }
 
   // The layout for the window's sizes.
   TMainLayout Layout(TLayoutInput input) const;
@@ -154,6 +163,24 @@ class TMainController {
   std::function<void()> ClearResults;
   // The names and colours dialog; when missing, its button stays hidden.
   std::function<void()> ShowObjectNames;
+  // Whether closing or opening now would lose work; without it, a video open is enough.
+  std::function<bool()> HasUnsavedWork;
+  // The caption while a video is open (the work file and its modified mark); without it, the
+  // video's path.
+  std::function<QString()> WorkCaption;
+  // Opens a work file (".klb") handed to OpenVideo: every way of opening reaches one loader.
+  std::function<bool(const QString &fileName)> OpenWorkFile;
+  // A video was opened (a new, empty measurement).
+  std::function<void()> VideoOpened;
+
+  // --- The montage -------------------------------------------------------------------------
+
+  // The video editing and its dialogs; without them the montage's buttons do nothing.
+  void SetMontage(editing::TMontage *montage, editing::IMontageDialogs *dialogs);
+  // In montage mode: whether the shown frame is kept (the toggle button's picture and hint).
+  bool MontageFrameKept() const { return MontageKept; }
+  // Recomputes the caption (the work was saved, loaded or modified).
+  void RefreshCaption();
 
   // The tracker of tracking mode (nullptr: none, the mode is refused by the view).
   void SetTracker(tracking::TTracking *tracker);
@@ -203,6 +230,10 @@ class TMainController {
   void EditImageClicked();
   void EditAngleClicked();
   bool VideoOpen() const;
+  // MainControllerMontage.cpp
+  void MontageToolClicked(TControl control);
+  // True when the buttons' states or the view's hint changed.
+  bool RefreshMontageButtons();
 
   friend class TMainTracking;
   friend class TMainStudio;
@@ -220,7 +251,10 @@ class TMainController {
   int TrackMaximum = 0;
   QString WindowCaption;
   QString ViewHintText;
-  QString RecentFiles;
+  measurement::TMRUFiles RecentFiles;
+  editing::TMontage *Montage = nullptr;
+  editing::IMontageDialogs *MontageDialogs = nullptr;
+  bool MontageKept = true;
   QString TemporaryFolder;
   bool ControlsEnabled = false;
   bool NavigationAllowed = true;

@@ -83,7 +83,9 @@ void TMainController::AfterPaint() {
   if (TrackingPart) TrackingPart->AfterPaint();
   if (StudioPart) StudioPart->AfterPaint();
   RefreshNavigationBoxes();
-  Refresh(rfTrackBar | rfBoxes);
+  // The montage's buttons follow the frame shown; the others only need the boxes.
+  const unsigned montage = RefreshMontageButtons() ? unsigned(rfControls | rfViewHint) : 0u;
+  Refresh(rfTrackBar | rfBoxes | montage);
 }
 
 settings::TValueContext TMainController::ValueContext() const {

@@ -103,6 +103,7 @@ void TMainController::ModeChanged() {
   SetModeDownStates();
   if (!IsMarkingMode(Video.Mode())) SetToolDown(ControlCount);
   if (TrackingPart) TrackingPart->ModeChanged();
+  RefreshMontageButtons();
   RefreshBoxes();
   Video.UpdateCursor();
   Video.Invalidate();
@@ -219,6 +220,7 @@ void TMainController::OptionsChanged() {
   Data.ApplyOptions();
   if (TrackingPart) TrackingPart->OptionsChanged();
   if (StudioPart) StudioPart->OptionsChanged();
+  RecentFiles.SetMaxEntries(std::min(Options.EditMRU_Value, 255));
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -353,10 +355,14 @@ void TMainController::ToolButtonClicked(TControl control) {
       if (ShowObjectNames) ShowObjectNames();
       Video.Invalidate();
       break;
+    case ButtonMontageBasculer:
+    case ButtonMontageBasculerMult:
+    case ButtonMontageInstant:
+      MontageToolClicked(control);
+      break;
     default:
-      // The studio, montage and capture tools arrive with their subsystems.
+      // The tracker's, the studio's and the capture's tools go to their parts.
       if (TrackingPart) TrackingPart->ToolClicked(control);
-      // The montage and tracker tools arrive with their subsystems.
       if (StudioPart) StudioPart->ToolClicked(control);
       if (CapturePart) CapturePart->ToolClicked(control);
       break;

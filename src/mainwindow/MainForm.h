@@ -10,6 +10,8 @@
 
 #include "kit/SaveFileRequest.h"
 #include "mainwindow/MainController.h"
+#include "mainwindow/WorkSession.h"
+#include "measurement/windows/BoiteNomCouleur.h"
 #include "measurement/windows/BoiteTemps.h"
 #include "settings/windows/BoiteProprietes.h"
 #include "settings/windows/BoiteValeur.h"
@@ -48,6 +50,14 @@ class TCapture;
 class TCapturePreview;
 class TCaptureWindows;
 }
+namespace kolibra::editing {
+class TMontage;
+class IMontageDialogs;
+class TMontageDialogWindows;
+}
+namespace kolibra::formulas {
+class TFormules;
+}
 
 namespace kolibra::mainwindow {
 
@@ -65,9 +75,13 @@ struct TMainFormSettings {
   bool StartTimer = true;
   // Who asks values and intervals (tests answer here); null: the window's own dialogs.
   IMainDialogs *Dialogs = nullptr;
+  // Who asks the work files' names, and the montage's dialogs (tests answer here); null:
+  // the window's own dialogs.
+  IWorkDialogs *WorkDialogs = nullptr;
+  editing::IMontageDialogs *MontageDialogs = nullptr;
 };
 
-class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs {
+class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs, public IWorkDialogs {
   Q_OBJECT
 
  public:
@@ -94,8 +108,16 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   bool OpenVideo(const QString &fileName);
   // "Open video...": the file dialog, then OpenVideo.
   void OpenVideoCommand();
-  // The filter of the open dialog: the video extensions, then all files.
+  // The filter of the open dialog: the video extensions, the work files, then all files.
   static QString VideoFileFilter();
+
+  // --- Work files, montage, names (MainFormWork.cpp) ----------------------------------------
+  TWorkSession &Work() { return *FWork; }
+  editing::TMontage &Montage() { return *FMontage; }
+  measurement::TBoiteNomCouleur &NamesDialog() { return FBoiteNomCouleur; }
+  QMenu *RecentMenu() const { return FMenuRecent; }
+  // The names and colours dialog for the current marking mode.
+  void ShowObjectNames();
 
   // --- IMainWindowView ------------------------------------------------------------------
   void Refresh(unsigned what) override;
@@ -110,6 +132,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                   settings::TTypeSaisieLongueur lengthKind) override;
   bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override;
+
+  // --- IWorkDialogs ---------------------------------------------------------------------
+  QString AskSaveFileName(const QString &folder, const QString &proposed) override;
+  QString AskWorkFileName(const QString &folder) override;
+  QString AskVideoFileName(const QString &folder) override;
 
  protected:
   void showEvent(QShowEvent *event) override;
@@ -147,9 +174,16 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void DestroyCapture();
   void PlaceCapturePreview();
   void UpdateCaptureControls();
+  // MainFormWork.cpp
+  void CreateWork();
+  void DestroyWork();
+  void CreateWorkMenus();
+  void UpdateWorkMenus();
+  void RebuildRecentMenu();
+  void LoadRecentFiles();
+  void SaveRecentFiles();
   // MainForm.cpp
   void TimerTimer();
-  void SaveFolder();
   void ShowStatusHint(const QString &hint);
 
   std::unique_ptr<settings::TOptions> FOptions;
@@ -168,7 +202,13 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;
+  measurement::TBoiteNomCouleur FBoiteNomCouleur;
   TMainFormSettings FSettings;
+  std::unique_ptr<editing::TMontage> FMontage;
+  std::unique_ptr<editing::TMontageDialogWindows> FMontageWindows;
+  std::unique_ptr<formulas::TFormules> FFormules;
+  std::unique_ptr<TWorkSession> FWork;
+  QTimer FModifiedTimer;
 
   QToolBar *FModeBar = nullptr;
   QToolBar *FToolBar = nullptr;
@@ -189,6 +229,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QAction *FMenuMesuresTemps = nullptr;
   struct TTrackingMenus;
   std::shared_ptr<TTrackingMenus> FTrackingMenus;
+  QAction *FMenuFichierOuvrirTravail = nullptr;
+  QAction *FMenuFichierEnregistrer = nullptr;
+  QAction *FMenuAffichageCouleur = nullptr;
+  QMenu *FMenuRecent = nullptr;
   QTimer FStartTimer;
   bool FRefreshing = false;
   bool FShown = false;

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -66,7 +67,9 @@ TEST_F(MainFormStudioTest, OutlinesDrawnWithTheMouseMakeAChronophotograph) {
 
   const QString proposedStart = QStringLiteral("ChronoPhoto_pattern_1_") + DateDigits(QDate::currentDate());
   QString proposed;
-  const QString target = dir.filePath(QStringLiteral("chrono.png"));
+  // A folder of the user's (the program's temporary folder is never remembered as the last one).
+  QTemporaryDir pictures;
+  const QString target = pictures.filePath(QStringLiteral("chrono.png"));
   boxes.Answer(0, true);  // with the background
   kolibra::testing::WhenShown<QFileDialog>([&](QFileDialog *dialog) {
     proposed = dialog->selectedFiles().value(0);
@@ -78,7 +81,7 @@ TEST_F(MainFormStudioTest, OutlinesDrawnWithTheMouseMakeAChronophotograph) {
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("File successfully saved:\n\n") + target);
   const QImage written(target);
   ASSERT_EQ(written.size(), QSize(320, 240));
-  EXPECT_EQ(form->Controller().RecentFolder(), dir.path());
+  EXPECT_EQ(form->Controller().RecentFolder(), pictures.path());
 }
 
 }  // namespace
