@@ -53,6 +53,7 @@ class TAviDecoder {
  private:
   void StartRun(const TAviPlan::TKey &Key);
   bool LoadPacket(int Slot);
+  bool LoadStandIn(int Slot);
   bool Feed();
   bool DecodeTo(int Target);
   void Output(int Target);
@@ -87,6 +88,7 @@ class TAviDecoder {
   bool FBadKey = false;
   bool FHasPending = false;
   bool FPaletteSent = false;
+  bool FStandInSent = false;
   bool FDrainSent = false;
   bool FDrained = false;
 };
