@@ -7,10 +7,20 @@
 // its keyframe, so they agree with a full decode from the start whatever the container's
 // timestamps say. Moving forward continues the run as long as no later keyframe would be a
 // shorter way to the target; anything else starts a new run at the last keyframe at or
-// before the target. Every picture a run yields goes into the cache.
+// before the target. The pictures a run yields just before its target go into the cache.
+//
+// The frame table costs a read of the whole file. A long file in a container that times
+// every picture (MP4, Matroska, MPEG-TS) is opened without it: until a scanner thread has
+// built it, frame N is the picture presented at the first picture's time plus N frame
+// intervals, reached by a seek in time and checked by decoding, and the frame count comes
+// from the container's duration. When the table is ready it takes over; on a file whose
+// pictures keep their rate (which a run checks around every frame it reaches) both ways
+// name the same pictures. A run that meets a gap, a picture without time or one off the
+// grid waits for the table instead of guessing.
 
 #include "VffFrameCache.h"
 #include "VffIndex.h"
+#include "VffScanner.h"
 #include "video/klbvff/KlbVff.h"
 
 #include <array>
@@ -40,7 +50,11 @@ class TVffSession {
   int Height() const { return FHeight; }
   double Rate() const { return FRate; }
   double Duration() const { return FDuration; }
-  int FrameCount() const { return FIndex.FrameCount(); }
+  int FrameCount() const { return FTimed ? FEstimatedCount : FIndex.FrameCount(); }
+  // The frame count once the table is built, waiting for it when it is not.
+  int ExactFrameCount();
+  // Takes the scanner's table over when it is ready; every entry point calls this first.
+  void Poll();
   int Position() const { return FPosition; }
   bool VariableRate() const { return FIndex.VariableRate(); }
   const std::string &OpenError() const { return FOpenError; }
@@ -63,11 +77,27 @@ class TVffSession {
   bool Feed();
   void Output(AVFrame *Frame, int Target);
   void CheckTail();
+  bool Scanned(std::string &Error);
+  bool OpenDecoder(std::string &Error);
+  static bool Remembered(const std::string &FileName, TVffIndex &Index);
+  static void Remember(const std::string &FileName, const TVffIndex &Index);
+  void Cache(int Index, const AVFrame *Frame, int Target);
+
+  // Access by time while the table is being built (VffTimeline.cpp).
+  bool TimeEligible() const;
+  bool OpenTimed();
+  void SeekByTime(int Index);
+  bool StartRunAtTime(int64_t Pts);
+  int FrameOfPts(int64_t Pts) const;
+  void OutputByTime(AVFrame *Frame, int Target);
+  void Adopt(TVffIndex &&Index);
+  void WaitForTable();
   static int Interrupt(void *Opaque);
 
   std::string FFileName;
   AVFormatContext *FFormat = nullptr;
   AVCodecContext *FDecoder = nullptr;
+  const AVCodec *FCodec = nullptr;
   int FStream = -1;
   TVffIndex FIndex;
   TVffFrameCache FCache;
@@ -79,6 +109,8 @@ class TVffSession {
   AVFrame *FLastOutput = nullptr;  // the last picture the run yielded
   AVPacket *FPending = nullptr;    // read but not yet sent to the decoder
   bool FHasPending = false;
+  int FLastRead = -1;  // decode-order index of the last packet read, -1 when unknown
+  bool FFromStart = false;  // packets have been read one after the other from the file's start
 
   int FWidth = 0;
   int FHeight = 0;
@@ -100,8 +132,19 @@ class TVffSession {
   int FRunDropped = 0;
   bool FBadKey = false;
   bool FDrainSent = false;
+  bool FStandInSent = false;
   bool FDrained = false;
   int FPreferred = smTimestamp;
+
+  // Access by time (FTimed until the table takes over).
+  TVffScanner FScanner;
+  bool FTimed = false;
+  int FEstimatedCount = 0;
+  int64_t FOrigin = AV_NOPTS_VALUE;  // presentation time of frame 0
+  double FTicksPerFrame = 0.0;       // the frame interval in the stream's time base
+  bool FOffGrid = false;             // the run met a picture off the frame grid
+  bool FLate = false;                // the run's first picture is past its target
+  bool FScanFailed = false;          // no table will come: the file cannot be read through
 
   std::chrono::steady_clock::time_point FDeadline;
   std::string FOpenError;
