@@ -17,9 +17,12 @@ namespace avidecoder {
 
 // A key's own picture comes out within the decoder's delay, or it was no key.
 constexpr int MaxLeading = 32;
-// Of the pictures decoded on the way to a frame, only this many before it are kept; the
-// others go back to the decoder's pool rather than take fresh memory for each.
-constexpr int KeptOnTheWay = 8;
+// Of the pictures decoded on the way to a frame, only a few before it are kept; the others
+// go back to the decoder's pool rather than take fresh memory for each. Stepping back, more.
+// A far jump leaves the pictures kept around the frame before, for the same reason.
+constexpr int KeptJumping = 4;
+constexpr int KeptSteppingBack = 64;
+constexpr int FarJump = 64;
 
 QString Text(const char *Source) { return QCoreApplication::translate("TVfwPlay", Source); }
 
@@ -137,6 +140,8 @@ bool TAviDecoder::Seek(int Slot) {
     FCurrentPicture = target;
     return true;
   }
+  FKeptOnTheWay = target < FCurrentPicture ? avidecoder::KeptSteppingBack : avidecoder::KeptJumping;
+  if (std::abs(target - FCurrentPicture) > avidecoder::FarJump) FCache.Clear();
   bool decoded = false;
   for (size_t attempt = 0; attempt <= FPlan.Keys.size(); ++attempt) {
     const TAviPlan::TKey *key = FPlan.KeyFor(target);
@@ -281,7 +286,7 @@ void TAviDecoder::Output(int Target) {
   const int index = FNextPicture++;
   if (index >= FPlan.Pictures) return;
   FLastPicture = index;
-  if (index >= Target - avidecoder::KeptOnTheWay) FCache.Put(index, FFrame);
+  if (index >= Target - FKeptOnTheWay) FCache.Put(index, FFrame);
   av_frame_unref(FLastOutput);
   av_frame_ref(FLastOutput, FFrame);
   if (index == Target) {

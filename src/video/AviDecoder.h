@@ -76,6 +76,7 @@ class TAviDecoder {
 
   int FCurrentPicture = -1;
   int FPictureLimit = 0;  // pictures past this one never came out of a decode to the end
+  int FKeptOnTheWay = 0;  // how many pictures before the target a run keeps in the cache
 
   // The run.
   bool FRunActive = false;

@@ -22,11 +22,6 @@ constexpr int MaxSide = 16384;
 constexpr int64_t MaxPixels = int64_t(1) << 27;
 // A keyframe's own picture comes out within the decoder's delay, or it was no keyframe.
 constexpr int MaxLeading = 32;
-// Of the pictures decoded on the way to a frame, only this many before it are kept: the
-// others go back to the decoder's pool at once. Keeping every one would make a jump deep into
-// a long group of pictures take fresh memory for each (at 1080p, 3 MB a picture, zeroed and
-// faulted in page by page), which costs more than decoding them.
-constexpr int KeptOnTheWay = 8;
 
 std::string ErrorText(int Code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {0};
@@ -314,6 +309,7 @@ void TVffSession::Close() {
   FEstimatedCount = 0;
   FOrigin = AV_NOPTS_VALUE;
   FOffGrid = FLate = false;
+  FKeyDelay = FKeySpan = 0;
   FCache.Clear();
   if (FCurrent) av_frame_unref(FCurrent);
   if (FLastOutput) av_frame_unref(FLastOutput);
@@ -365,6 +361,7 @@ void TVffSession::Seek(int Index) {
     FPosition = Index;
     return;
   }
+  KeepFor(Index);
 
   // A packet flagged key that is none is dropped and the next key back is tried.
   bool decoded = false;
@@ -520,6 +517,10 @@ bool TVffSession::Feed() {
       }
       ++FNextOrdinal;
       FHasPending = true;
+      if (FTimed && (FPending->flags & AV_PKT_FLAG_KEY) && FPending->pts != AV_NOPTS_VALUE &&
+          FRunKeyPts != AV_NOPTS_VALUE && FPending->pts > FRunKeyPts) {
+        FKeySpan = FPending->pts - FRunKeyPts;
+      }
     }
     if (FPending->size <= 0) {  // an empty packet would end the stream for the decoder
       av_packet_unref(FPending);
@@ -610,8 +611,13 @@ void TVffSession::Output(AVFrame *Frame, int Target) {
   Cache(index, Frame, Target);
 }
 
+void TVffSession::KeepFor(int Index) {
+  FKeptOnTheWay = Index < FPosition ? KeptSteppingBack : KeptJumping;
+  if (std::abs(Index - FPosition) > FarJump) FCache.Clear();
+}
+
 void TVffSession::Cache(int Index, const AVFrame *Frame, int Target) {
-  if (Index >= Target - vffsession::KeptOnTheWay) FCache.Put(Index, Frame);
+  if (Index >= Target - FKeptOnTheWay) FCache.Put(Index, Frame);
   av_frame_unref(FLastOutput);
   av_frame_ref(FLastOutput, Frame);
   if (Index == Target) {

@@ -63,6 +63,19 @@ class TVffSession {
   void Seek(int Index);
   void Draw(const KlbVffBitmap &Bitmap);
 
+  // Of the pictures decoded on the way to a frame, only a few before it are kept: the others
+  // go back to the decoder's pool at once. Keeping every one would make a jump deep into a
+  // long group of pictures take fresh memory for each (at 1080p, 3 MB a picture, zeroed and
+  // faulted in page by page), which costs more than decoding them. Stepping back, the user is
+  // likely to go on stepping back: more are kept then.
+  static constexpr int KeptJumping = 4;
+  static constexpr int KeptSteppingBack = 64;
+  // A jump further than this leaves the pictures kept around the frame before: their buffers
+  // go back to the decoder, which would otherwise take fresh memory for every new picture.
+  static constexpr int FarJump = 64;
+  // Chooses what a run to Index keeps.
+  void KeepFor(int Index);
+
   // The "comment" tag of a file, read without disturbing the open file.
   static std::string Comment(const std::string &FileName);
 
@@ -117,6 +130,7 @@ class TVffSession {
   double FRate = 0.0;
   double FDuration = 0.0;
   int FPosition = 0;
+  int FKeptOnTheWay = 0;  // how many pictures before the target a run keeps in the cache
   bool FTailSuspect = false;
 
   // State of the run.
@@ -145,6 +159,8 @@ class TVffSession {
   bool FOffGrid = false;             // the run met a picture off the frame grid
   bool FLate = false;                // the run's first picture is past its target
   bool FScanFailed = false;          // no table will come: the file cannot be read through
+  int64_t FKeyDelay = 0;             // how much later than decoded keyframes are shown
+  int64_t FKeySpan = 0;              // the distance between keyframes last seen in a run
 
   std::chrono::steady_clock::time_point FDeadline;
   std::string FOpenError;

@@ -132,6 +132,10 @@ bool TVffSession::StartRunAtTime(int64_t Pts) {
   }
   FHasPending = true;
   FRunKeyPts = FPending->pts;
+  // A keyframe is shown this long after it is decoded (B-frames come between): a seek by
+  // time, which demuxers make by decoding time, asks that much earlier.
+  if (FPending->pts != AV_NOPTS_VALUE && FPending->dts != AV_NOPTS_VALUE)
+    FKeyDelay = std::max(FKeyDelay, FPending->pts - FPending->dts);
   FRunActive = true;
   return true;
 }
@@ -177,6 +181,7 @@ void TVffSession::SeekByTime(int Index) {
     FPosition = Index;
     return;
   }
+  KeepFor(Index);
   const AVStream *stream = FFormat->streams[FStream];
   const double tb = av_q2d(stream->time_base);
   const int64_t target = FOrigin + std::llround(Index * FTicksPerFrame);
@@ -184,9 +189,14 @@ void TVffSession::SeekByTime(int Index) {
                   Index - FLastIndex <= vfftimeline::DecodeOnFrames;
   for (size_t attempt = 0;; ++attempt) {
     if (!decodeOn) {
-      int64_t from = target;
-      if (attempt > 0 && attempt <= std::size(vfftimeline::Backoffs)) {
-        from = target - std::llround(vfftimeline::Backoffs[attempt - 1] / tb);
+      int64_t from = target - FKeyDelay;
+      // A seek that landed past the target (a transport stream lands anywhere and decoding
+      // starts at the next keyframe) goes back by one group of pictures, as far as keyframes
+      // were seen apart, then by the backoffs.
+      if (attempt == 1 && FKeySpan > 0) {
+        from = target - FKeyDelay - FKeySpan - std::llround(FTicksPerFrame);
+      } else if (attempt > 0 && attempt <= std::size(vfftimeline::Backoffs)) {
+        from = target - FKeyDelay - std::llround(vfftimeline::Backoffs[attempt - 1] / tb);
       } else if (attempt > 0) {
         from = std::min<int64_t>(FOrigin, stream->start_time != AV_NOPTS_VALUE ? stream->start_time : FOrigin) - 1;
       }
