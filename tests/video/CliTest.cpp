@@ -185,7 +185,9 @@ TEST(CliTest, FrameWritesThePictureOfTheIndexOrRefusesAnIndexOutside) {
     EXPECT_EQ(run.Err, c.Err) << name;
     const QImage image(png);
     EXPECT_EQ(image.isNull(), c.Status != 0) << name;
-    if (!image.isNull()) EXPECT_EQ(ImageMd5(image), reference.value(c.Arguments.first().toInt())) << name;
+    if (!image.isNull()) {
+      EXPECT_EQ(ImageMd5(image), reference.value(c.Arguments.first().toInt())) << name;
+    }
   }
 }
 

@@ -95,7 +95,9 @@ class ReaderMatchTest : public ::testing::TestWithParam<TMatch> {
       ASSERT_FALSE(frame.isNull()) << "frame " << k;
       const int expected = Expected(k);
       const double distance = MeanAbsDiff(frame, reference[expected]);
-      if (Identical) ASSERT_EQ(distance, 0.0) << "frame " << k << " is not picture " << expected;
+      if (Identical) {
+        ASSERT_EQ(distance, 0.0) << "frame " << k << " is not picture " << expected;
+      }
       for (int other : {expected - 1, expected + 1}) {
         if (other < 0 || other >= reference.size()) continue;
         ASSERT_LT(distance, MeanAbsDiff(frame, reference[other])) << "frame " << k << " looks like picture " << other;
