@@ -202,8 +202,8 @@ TEST(CliTest, FrameGivesTheSourcePictureOfEveryIndex) {
     QList<int> Indexes;
     QList<int> Pictures;  // the source picture each index shows
   } cases[] = {
-      {"xvid_q4.avi", "source_320x240_25.rgb", {0, 1, 2, 3, 4, 24, 32, 47, 48, 49}, {0, 1, 2, 3, 4, 24, 32, 47, 48, 48}},
-      {"vp9_ms.webm", "source_320x240_30.rgb", {0, 1, 29, 30, 31, 44, 58, 59}, {0, 1, 29, 30, 31, 44, 58, 59}},
+      {"xvid_q4.avi", "source_320x240_25.rgb", {0, 2, 3, 32, 48, 49}, {0, 2, 3, 32, 48, 48}},
+      {"vp9_ms.webm", "source_320x240_30.rgb", {1, 30, 59}, {1, 30, 59}},
   };
   for (const auto &c : cases) {
     const QList<QImage> &source = testing::SourcePictures(Fixture(QString::fromUtf8(c.Source)), 320, 240);
