@@ -346,11 +346,7 @@ void TVffSession::CheckTail() {
 void TVffSession::Seek(int Index) {
   FSeekError.clear();
   if (!IsOpen()) return;
-  if (FTimed) {
-    SeekByTime(Index);
-    return;
-  }
-  const int count = FIndex.FrameCount();
+  const int count = FrameCount();
   if (Index < 0) Index = 0;
   if (Index > count - 1) Index = count - 1;
   if (Index == FPosition && FCurrent->buf[0]) return;
@@ -362,6 +358,10 @@ void TVffSession::Seek(int Index) {
     return;
   }
   KeepFor(Index);
+  if (FTimed) {
+    SeekByTime(Index);
+    return;
+  }
 
   // A packet flagged key that is none is dropped and the next key back is tried.
   bool decoded = false;

@@ -171,17 +171,8 @@ void TVffSession::OutputByTime(AVFrame *Frame, int Target) {
   Cache(index, Frame, Target);
 }
 
+// Index is within the estimated count and not in the cache (Seek saw to both).
 void TVffSession::SeekByTime(int Index) {
-  if (Index < 0) Index = 0;
-  if (Index > FEstimatedCount - 1) Index = FEstimatedCount - 1;
-  if (Index == FPosition && FCurrent->buf[0]) return;
-  if (const AVFrame *cached = FCache.Find(Index)) {
-    av_frame_unref(FCurrent);
-    av_frame_ref(FCurrent, cached);
-    FPosition = Index;
-    return;
-  }
-  KeepFor(Index);
   const AVStream *stream = FFormat->streams[FStream];
   const double tb = av_q2d(stream->time_base);
   const int64_t target = FOrigin + std::llround(Index * FTicksPerFrame);
