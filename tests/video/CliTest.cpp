@@ -58,11 +58,11 @@ TEST(CliTest, InfoPrintsOneKeyValueLineEach) {
        "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.6\n"
        "variable_rate: no\n"},
       {"variable.mkv", "ffmpeg",
-       "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 17.10526316\ninterval: 0.05846153846\n"
-       "duration: 2.32\nvariable_rate: yes\n"},
+       "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 16.81034483\ninterval: 0.05948717949\n"
+       "duration: 2.36\nvariable_rate: yes\n"},
       // GStreamer reads it by time at the nominal 25 per second of its header.
       {"variable.mkv", "ds",
-       "framework: ds\nframes: 58\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 2.32\n"
+       "framework: ds\nframes: 59\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 2.36\n"
        "variable_rate: no\n"},
       // Four dropped frames kept as empty slots: 34 frames, where FFmpeg counts 30 pictures.
       {"mjpeg_gaps.avi", nullptr,

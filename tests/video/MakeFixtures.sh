@@ -32,11 +32,13 @@ make hevc.mp4 40 -c:v libx265 -tag:v hvc1 -pix_fmt yuv420p \
   -x265-params keyint=12:min-keyint=12:bframes=3:open-gop=1:scenecut=0:log-level=error
 make vp9.webm 40 -c:v libvpx-vp9 -g 12 -auto-alt-ref 1 -lag-in-frames 8 -deadline good -cpu-used 8 -b:v 300k
 make raw.avi 30 -c:v rawvideo -pix_fmt bgr24
+# Times are set in whole ticks of the source's 1/25 s time base: a time computed in seconds
+# and divided back can round onto its neighbour's tick, which the encoder refuses.
 # AVI as cameras and editors leave it: B-frames stored after the frame they precede (MPEG-4
 # and H.264), and dropped frames kept as empty chunks (10, 11, 22 and 23 of 34 slots).
 make mpeg4_bframes.avi 40 -c:v mpeg4 -bf 2 -g 12 -q:v 4
 make h264_bframes.avi 40 -c:v libx264 -preset veryfast -bf 3 -g 12 -keyint_min 12 -sc_threshold 0 -pix_fmt yuv420p
-ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='(N+2*floor(N/10))/25/TB'" -frames:v 30 \
+ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='N+2*floor(N/10)'" -frames:v 30 \
   -fps_mode passthrough -c:v mjpeg -q:v 4 -pix_fmt yuvj420p mjpeg_gaps.avi
 ffmpeg -nostdin -v error -y -i mjpeg_gaps.avi -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 mjpeg_gaps.avi.framemd5
 # A camcorder's transport stream: sound beside the picture, timestamps far from zero.
@@ -45,7 +47,7 @@ ffmpeg -nostdin -v error -y "${source[@]}" -f lavfi -i "sine=frequency=440:sampl
   -keyint_min 12 -sc_threshold 0 -pix_fmt yuv420p -c:a ac3 -output_ts_offset 600 -f mpegts camcorder.mts
 ffmpeg -nostdin -v error -y -i camcorder.mts -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 camcorder.mts.framemd5
 # A phone's variable rate: from frame 21 on, frames are twice as far apart.
-ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='(N+max(N-20\,0))/25/TB'" -frames:v 40 \
+ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='N+max(N-20\,0)'" -frames:v 40 \
   -fps_mode vfr -c:v libx264 -preset veryfast -g 12 -pix_fmt yuv420p variable.mkv
 ffmpeg -nostdin -v error -y -i variable.mkv -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 variable.mkv.framemd5
 # The pictures that went into the clips, uncompressed, for the tests that compare what a
