@@ -270,4 +270,13 @@ bool TMontage::SetState(const TMontageState &state) {
   return true;
 }
 
+bool TMontage::SetMissingSlots(const std::vector<int64_t> &lost) {
+  TMontageState state{std::vector<bool>(Kept.size(), true), std::vector<int>(Kept.size(), 0)};
+  for (int64_t slot : lost) {
+    if (slot < 0 || slot >= FrameCount()) return false;
+    state.Kept[size_t(slot)] = false;
+  }
+  return SetState(state);
+}
+
 }  // namespace kolibra::editing

@@ -25,6 +25,7 @@
 #include "videoview/VideoSubsystems.h"
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace kolibra {
@@ -116,6 +117,12 @@ class TMontage : public videoview::IVideoMontage, public measurement::IFrameTime
   // Takes a state read from a work file for the open video (as many frames, checked by
   // CheckMontageState): false, and nothing changes, otherwise.
   bool SetState(const TMontageState &state);
+  // The slots a recording lost (written as empty chunks, which show the picture before):
+  // those frames are hidden and every other frame stays at its own slot, as if the user had
+  // hidden each one and told the missing-frame dialog that a frame was missing there, so
+  // the times need no editing. For a video just opened; false, and nothing changes, when a
+  // slot lies outside the video or no frame would stay.
+  bool SetMissingSlots(const std::vector<int64_t> &lost);
 
   // Until the user ticks "Do not show this dialog again".
   bool AskConfirm = true;

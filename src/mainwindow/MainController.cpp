@@ -250,6 +250,7 @@ bool TMainController::LoadVideo(const QString &fileName) {
     return false;
   }
   DocumentToolChanged();
+  if (CapturePart) CapturePart->VideoOpened();
   if (VideoOpened) VideoOpened();
   EnableControls(true);
   if (Video.VariableRate()) {

@@ -3,6 +3,7 @@
 #include "mainwindow/MainControllerCapture.h"
 
 #include "capture/Capture.h"
+#include "editing/Montage.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
@@ -46,6 +47,7 @@ void TMainCapture::RecordingChanged() {
 }
 
 void TMainCapture::RecordingSaved() {
+  Saved.Add(Part.LastRecording());
   TMessageBox(icInformation)
       .AddLine(MainTr("File successfully saved:"))
       .AddEmptyLine()
@@ -53,6 +55,12 @@ void TMainCapture::RecordingSaved() {
       .AddButton(MainTr("Ok"))
       .Execute();
   ConnectionQuery();
+}
+
+void TMainCapture::VideoOpened() {
+  if (Main.Montage == nullptr || !Main.Video.IsOpen()) return;
+  const capture::TRecordingResult *recording = Saved.Find(Main.Video.VideoFileName(), Main.Video.FrameCount());
+  if (recording != nullptr && !recording->LostSlots.empty()) Main.Montage->SetMissingSlots(recording->LostSlots);
 }
 
 void TMainCapture::ConnectionQuery() {

@@ -3,8 +3,10 @@
 // apart because the capture is optional (tests run the controller without it). It forwards
 // the seven capture buttons, keeps the six setup buttons disabled while a recording (or its
 // delay) runs, tells the user where a recording was saved, and connects the camera again
-// after a recording.
+// after a recording. It remembers the recordings saved, so that opening one gives its lost
+// slots to the montage as missing frames.
 
+#include "capture/SavedRecordings.h"
 #include "mainwindow/MainControls.h"
 
 namespace kolibra::capture {
@@ -33,6 +35,10 @@ class TMainCapture {
   void Stop();
   // The record button shows that a recording runs (its "recording" picture).
   bool RecordingPicture() const;
+  // A video was opened (before the work settles, so that its missing frames are part of the
+  // video as opened, not an edit to save).
+  void VideoOpened();
+  const capture::TSavedRecordings &SavedRecordings() const { return Saved; }
 
  private:
   void RecordingChanged();
@@ -41,6 +47,7 @@ class TMainCapture {
 
   TMainController &Main;
   capture::TCapture &Part;
+  capture::TSavedRecordings Saved;
 };
 
 }  // namespace kolibra::mainwindow

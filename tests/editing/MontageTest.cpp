@@ -204,6 +204,47 @@ TEST_F(MontageTest, UndoWalksAcrossHideAndShow) {
   EXPECT_EQ(data.XAxisAngle(), 0.0);
 }
 
+TEST_F(MontageTest, ARecordingsLostSlotsAreMissingFramesAtTheirTrueTimes) {
+  // Ten frames at 0.04 s, frame f recorded in slot f: the lost ones are hidden, and every
+  // frame kept stands at f x 0.04 s, as the missing-frame dialog would have left it.
+  const struct {
+    std::vector<int64_t> Lost;
+    TSlots Kept;
+    int Missing;
+  } cases[] = {
+      {{3}, {0, 1, 2, 4, 5, 6, 7, 8, 9}, 1},
+      {{3, 4, 7}, {0, 1, 2, 5, 6, 8, 9}, 3},
+      {{0}, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 1},
+      {{9}, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 0},  // nothing after it to wait for it
+      {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0},
+  };
+  for (const auto &c : cases) {
+    montage.Reset(10);
+    ASSERT_TRUE(montage.SetMissingSlots(c.Lost));
+    EXPECT_EQ(KeptSlots(), c.Kept);
+    EXPECT_EQ(montage.MissingFramesCount(), c.Missing);
+    EXPECT_EQ(montage.TimeShifts(), std::vector<int>(10, 0));
+  }
+  // Marks on either side of the gap take the slots' times (counted from the first mark).
+  montage.Reset(10);
+  ASSERT_TRUE(montage.SetMissingSlots({3, 4}));
+  for (int frame : {2, 5, 6}) Mark(frame, data.FixedMarks());
+  const std::vector<double> times = data.MarkedFrameTimes();
+  ASSERT_EQ(times.size(), 3u);
+  EXPECT_DOUBLE_EQ(times[0], 0.0);
+  EXPECT_DOUBLE_EQ(times[1], 3 * 0.04);
+  EXPECT_DOUBLE_EQ(times[2], 4 * 0.04);
+}
+
+TEST_F(MontageTest, LostSlotsThatAreNotThisVideosChangeNothing) {
+  std::vector<int64_t> all;
+  for (int frame = 0; frame < 10; ++frame) all.push_back(frame);
+  for (const std::vector<int64_t> &lost : {std::vector<int64_t>{10}, std::vector<int64_t>{-1}, all}) {
+    EXPECT_FALSE(montage.SetMissingSlots(lost));
+    EXPECT_EQ(montage.Count(), 10);
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The work file's section
 // ---------------------------------------------------------------------------------------------
@@ -234,6 +275,20 @@ TEST_F(MontageStorageTest, TheSectionOfTheExample) {
   ASSERT_EQ(ReadMontageState(Saved(), 5, read, reason, stored), mrOk) << reason.toStdString();
   EXPECT_EQ(read.Kept, montage.KeptFrames());
   EXPECT_EQ(read.TimeShift, montage.TimeShifts());
+}
+
+TEST_F(MontageStorageTest, ARecordingsMissingFramesGoIntoTheWorkFileAndComeBack) {
+  ASSERT_TRUE(montage.SetMissingSlots({1, 2}));
+  EXPECT_EQ(Saved().ToText(), QStringLiteral("[Montage]\nVisibleImagesNumber=5\nVisibleScalesNumber=3\n"
+                                             "VisibleScale_0=0\nVisibleImage_0=1\nVisibleScale_1=1\nVisibleImage_1=0\n"
+                                             "VisibleScale_2=3\nVisibleImage_2=1\nTimeShiftsNumber=5\n"
+                                             "TimeShiftScalesNumber=1\nTimeShiftScale_0=1\nTimeShift_0=0\n"));
+  TMontageState read;
+  QString reason;
+  int stored = 0;
+  ASSERT_EQ(ReadMontageState(Saved(), 5, read, reason, stored), mrOk) << reason.toStdString();
+  EXPECT_EQ(read.Kept, (std::vector<bool>{true, false, false, true, true}));
+  EXPECT_EQ(read.TimeShift, std::vector<int>(5, 0));
 }
 
 TEST(MontageRuns, EveryShiftComesBackEvenInsideRuns) {
