@@ -14,6 +14,8 @@
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolibra"));
+  // The about box shows it.
+  QApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QCoreApplication::translate("main", "Teaching mechanics from video."));

@@ -19,12 +19,14 @@
 #include "mainwindow/BusyState.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainLayout.h"
+#include "mainwindow/MenuStates.h"
 #include "measurement/MRUFiles.h"
 #include "settings/ValueEntry.h"
 
 #include <QString>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace kolibra::settings {
@@ -182,6 +184,24 @@ class TMainController {
   // Recomputes the caption (the work was saved, loaded or modified).
   void RefreshCaption();
 
+  // --- Menus (MainControllerMenus.cpp) ------------------------------------------------------
+
+  // The state of every main-menu item now (recomputed each time a menu opens).
+  TMenuStates MenuStates();
+  // Whether an item is offered now: shown and enabled, and so are its menus.
+  bool MenuAvailable(TMenuItem item);
+  // The commands that need no window of their own (the window handles the rest); nothing
+  // happens when the item is not offered now.
+  void MenuCommand(TMenuItem item);
+  // The commands of the subsystems wired later (MenuHookItem): an item shows once set here.
+  std::map<TMenuItem, std::function<void()>> MenuHooks;
+  // The space-bar pop-up menu: its items show where their tool buttons do.
+  bool PopupItemVisible(TPopupItem item) const;
+  void PopupCommand(TPopupItem item);
+  // The options dialog closed with a calculation option changed: every result is stale.
+  void CalculationOptionsChanged();
+  void ShowAbout();
+
   // The tracker of tracking mode (nullptr: none, the mode is refused by the view).
   void SetTracker(tracking::TTracking *tracker);
   TMainTracking *Tracking() const { return TrackingPart.get(); }
@@ -229,6 +249,10 @@ class TMainController {
   void GoToShown(int index);
   void EditImageClicked();
   void EditAngleClicked();
+  // MainControllerMenus.cpp
+  void DeleteItem(TMenuItem item);
+  // Asks the length of the scale of a kind (TScaleKind) and sets it.
+  void AskScaleLength(int kind);
   bool VideoOpen() const;
   // MainControllerMontage.cpp
   void MontageToolClicked(TControl control);

@@ -202,18 +202,7 @@ void TMainController::ScaleChanged() {
   ApplyEnabled();
   Refresh(rfControls);
   if (!scaleTool || points != 2) return;
-  const settings::TTypeSaisieLongueur lengthKind = kind == measurement::skHorizontal ? settings::slLongueurH
-                                                   : kind == measurement::skVertical ? settings::slLongueurV
-                                                                                     : settings::slLongueurN;
-  const settings::TValueResult length = Dialogs.AskValue(settings::tsLongueur, ValueContext(), lengthKind);
-  if (!length.Accepted) return;
-  if (kind == measurement::skHorizontal)
-    Data.SetScaleHorizLength(length.Real());
-  else if (kind == measurement::skVertical)
-    Data.SetScaleVertLength(length.Real());
-  else
-    Data.SetScaleLength(length.Real());
-  Video.Invalidate();
+  AskScaleLength(kind);
 }
 
 void TMainController::OptionsChanged() {

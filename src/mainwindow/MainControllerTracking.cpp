@@ -1,6 +1,5 @@
 #include "mainwindow/MainControllerTracking.h"
 
-#include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -219,91 +218,5 @@ void TMainTracking::SetRadius(int radius) {
 }
 
 void TMainTracking::ToggleSearchZone() { Tracking.SetShowSearchZone(!Tracking.ShowSearchZone()); }
-
-void TMainTracking::SetObjectsCount(int count) {
-  if (Main.Video.Mode() == vmTransparent && Main.Data.ActiveTool() == measurement::dtLayer) {
-    TMessageBox(icInformation)
-        .AddLine(MainTr("For clarity purposes, only one mark per image is allowed on a layer."))
-        .AddButton(MainTr("Ok"))
-        .Execute();
-    return;
-  }
-  if (count <= 0) {
-    const settings::TValueResult asked = Main.Dialogs.AskValue(settings::tsNbMqParImg, Context(), settings::slLongueurN);
-    if (!asked.Accepted) return;
-    count = asked.Integer();
-  }
-  Main.Data.SetObjectsCount(count);
-}
-
-void TMainTracking::SetFramesStep(int frames) {
-  if (frames <= 0) {
-    const settings::TValueResult asked = Main.Dialogs.AskValue(settings::tsNbImgStep, Context(), settings::slLongueurN);
-    if (!asked.Accepted) return;
-    frames = asked.Integer();
-  }
-  Main.Data.SetFramesNumberBetweenTwoMarks(std::max(1, frames));
-}
-
-bool TMainTracking::DeleteShown(TDeleteItem item) const {
-  const int mode = Main.Video.Mode();
-  switch (item) {
-    case diOutline:
-    case diZones:
-      return mode == vmTracking;
-    case diVideoMarks:
-      return mode == vmRepereFixe || mode == vmTracking;
-    case diLayer:
-      return mode == vmTransparent;
-    case diGrid:
-      return mode == vmRepereFixe;
-    case diScale:
-      return IsMarkingMode(mode);
-    case diAll:
-      return IsMarkingMode(mode) || mode == vmTracking;
-  }
-  return false;
-}
-
-bool TMainTracking::DeleteEnabled(TDeleteItem item) const {
-  if (!Main.VideoOpen() || Tracking.Tracking()) return false;
-  return item != diOutline || Tracking.OutlineCount() > 0;
-}
-
-void TMainTracking::Delete(TDeleteItem item) {
-  if (!DeleteShown(item) || !DeleteEnabled(item)) return;
-  const bool tracking = Main.Video.Mode() == vmTracking;
-  switch (item) {
-    case diOutline:
-      Tracking.EraseOutline();
-      break;
-    case diZones:
-      Tracking.EraseZones();
-      break;
-    case diVideoMarks:
-      Main.Data.DeleteAllMarks();
-      if (tracking) Tracking.EraseTrack();
-      break;
-    case diLayer:
-      Main.Data.DeleteAllMarks();
-      break;
-    case diGrid:
-      Main.Data.EraseAxes();
-      break;
-    case diScale:
-      Main.Data.EraseScale();
-      break;
-    case diAll:
-      if (tracking)
-        Tracking.EraseAll();
-      else
-        Main.Data.ClearAll();
-      break;
-  }
-  Main.RefreshBoxes();
-  Main.Video.Invalidate();
-  AfterPaint();
-  Main.Refresh(rfBoxes);
-}
 
 }  // namespace kolibra::mainwindow

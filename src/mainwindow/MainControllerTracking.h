@@ -25,9 +25,6 @@ namespace kolibra::mainwindow {
 
 class TMainController;
 
-// The items of the "Delete" menu.
-enum TDeleteItem { diOutline, diVideoMarks, diZones, diLayer, diGrid, diScale, diAll };
-
 class TMainTracking {
  public:
   TMainTracking(TMainController &controller, tracking::TTracking &tracker);
@@ -58,13 +55,6 @@ class TMainTracking {
   // A radius in pixels, or 0 to ask it.
   void SetRadius(int radius);
   void ToggleSearchZone();
-  // Objects pointed per frame and frames between two marks: a number, or 0 to ask it.
-  void SetObjectsCount(int count);
-  void SetFramesStep(int frames);
-  void Delete(TDeleteItem item);
-  // Whether a "Delete" item applies in the current mode, and whether it is enabled.
-  bool DeleteShown(TDeleteItem item) const;
-  bool DeleteEnabled(TDeleteItem item) const;
 
   // The instructions of the tracker's tool for the status bar ("|" first).
   QString ToolHint() const;

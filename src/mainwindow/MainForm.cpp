@@ -212,6 +212,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event) {
     QMainWindow::keyPressEvent(event);
     return;
   }
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) ShowPopupMenu();
   FController->KeyDown(event->key(), event->modifiers());
   event->accept();
 }

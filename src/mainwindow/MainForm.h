@@ -57,6 +57,10 @@ class TMontageDialogWindows;
 }
 namespace kolibra::formulas {
 class TFormules;
+class TCalculatrice;
+}
+namespace kolibra::settings {
+class TBoiteOptions;
 }
 
 namespace kolibra::mainwindow {
@@ -119,6 +123,18 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // The names and colours dialog for the current marking mode.
   void ShowObjectNames();
 
+  // --- Menus, options, calculator, help (MainFormCommands.cpp) ------------------------------
+  QAction *MenuAction(TMenuItem item) const;
+  QMenu *PopupMenu() const;
+  // The space bar: the pop-up menu at the mouse pointer when it is over the video.
+  bool ShowPopupMenu();
+  settings::TBoiteOptions &OptionsDialog();
+  formulas::TCalculatrice &Calculator();
+  // The options command: the password lock, then the dialog.
+  void ShowOptions();
+  void ShowCalculator();
+  void ShowHelp();
+
   // --- IMainWindowView ------------------------------------------------------------------
   void Refresh(unsigned what) override;
   void LayoutView() override;
@@ -156,18 +172,17 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   TLayoutInput LayoutSizes() const;
   // MainFormMenus.cpp
   void CreateMenus();
-  void UpdateMenus();
   void ShowVideoProperties();
-  // MainFormTracking.cpp
-  void CreateTrackingMenus();
-  void UpdateTrackingMenus();
+  // MainFormCommands.cpp
+  struct TCommands;
+  void CreateCommandMenus();
+  void UpdateMenus();
+  void MenuClicked(TMenuItem item);
+  void PopupMenuPopup();
   // MainFormStudio.cpp
   class TStudioHost;
-  struct TStudioMenus;
   void CreateStudio();
   void DestroyStudio();
-  void CreateStudioMenus();
-  void UpdateStudioMenus();
   void AskOutlinesAroundMarks();
   // MainFormCapture.cpp
   void CreateCapture();
@@ -177,8 +192,6 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // MainFormWork.cpp
   void CreateWork();
   void DestroyWork();
-  void CreateWorkMenus();
-  void UpdateWorkMenus();
   void RebuildRecentMenu();
   void LoadRecentFiles();
   void SaveRecentFiles();
@@ -193,7 +206,6 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   std::unique_ptr<TMainController> FController;
   std::shared_ptr<TStudioHost> FStudioHost;  // shared: its type is complete only in MainFormStudio.cpp
   std::unique_ptr<studio::TStudio> FStudio;
-  std::shared_ptr<TStudioMenus> FStudioMenus;
   int FStudioEvery = 5;
   int FStudioRadius = 20;
   std::unique_ptr<capture::TCaptureWindows> FCaptureWindows;
@@ -220,18 +232,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QSlider *FTrackBar = nullptr;
   std::array<QWidget *, ControlCount> FControls{};
   std::array<QAction *, ControlCount> FActions{};
-  QMenu *FMenuFichier = nullptr;
-  QMenu *FMenuAffichage = nullptr;
-  QMenu *FMenuMesures = nullptr;
-  QAction *FMenuFichierOuvrir = nullptr;
-  QAction *FMenuFichierProprietes = nullptr;
-  QAction *FMenuAffichageLoupe = nullptr;
-  QAction *FMenuMesuresTemps = nullptr;
-  struct TTrackingMenus;
-  std::shared_ptr<TTrackingMenus> FTrackingMenus;
-  QAction *FMenuFichierOuvrirTravail = nullptr;
-  QAction *FMenuFichierEnregistrer = nullptr;
-  QAction *FMenuAffichageCouleur = nullptr;
+  std::shared_ptr<TCommands> FCommands;  // shared: its type is complete only in MainFormCommands.cpp
   QMenu *FMenuRecent = nullptr;
   QTimer FStartTimer;
   bool FRefreshing = false;

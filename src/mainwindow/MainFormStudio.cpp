@@ -1,6 +1,6 @@
 // The chronophotography studio in the window: the studio itself on the video view, its host
-// (frames, frame step, colour, save dialog), its menu items in studio mode and the dialog that
-// cuts outlines around the marks.
+// (frames, frame step, colour, save dialog) and the dialog that cuts outlines around the
+// marks (its menu item and the studio's others are in MainFormCommands.cpp).
 
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainForm.h"
@@ -43,14 +43,6 @@ class TMainForm::TStudioHost : public studio::IStudioHost {
   TMainForm &Form;
 };
 
-struct TMainForm::TStudioMenus {
-  QMenu *Shape = nullptr;
-  std::array<QAction *, 3> Shapes{};
-  QAction *AroundMarks = nullptr;
-  QAction *EraseOutline = nullptr;
-  QAction *EraseAll = nullptr;
-};
-
 void TMainForm::CreateStudio() {
   FStudioHost = std::make_shared<TStudioHost>(*this);
   FStudio = std::make_unique<studio::TStudio>(FVideo->Model(), *FStudioHost, FOptions.get());
@@ -63,56 +55,6 @@ void TMainForm::DestroyStudio() {
   if (FVideo != nullptr) FVideo->Model().SetStudio(nullptr);
   FStudio.reset();
   FStudioHost.reset();
-}
-
-void TMainForm::CreateStudioMenus() {
-  FStudioMenus = std::make_shared<TStudioMenus>();
-  TStudioMenus &m = *FStudioMenus;
-  const auto part = [this] { return FController->Studio(); };
-
-  m.Shape = FMenuMesures->addMenu(MainTr("Outline shape"));
-  m.Shape->setObjectName(QStringLiteral("MenuStudioForme"));
-  auto *shapes = new QActionGroup(m.Shape);
-  const char *names[] = {"MenuStudioFormeLibre", "MenuStudioFormePolygone", "MenuStudioFormeCercle"};
-  const char *texts[] = {QT_TRANSLATE_NOOP("TMainForm", "free"), QT_TRANSLATE_NOOP("TMainForm", "broken line"),
-                         QT_TRANSLATE_NOOP("TMainForm", "circle")};
-  for (int shape = studio::osFree; shape <= studio::osCircle; ++shape) {
-    QAction *item = m.Shape->addAction(MainTr(texts[shape]));
-    item->setObjectName(QLatin1String(names[shape]));
-    item->setCheckable(true);
-    shapes->addAction(item);
-    connect(item, &QAction::triggered, this, [part, shape] {
-      if (TMainStudio *studio = part()) studio->SetShape(shape);
-    });
-    m.Shapes[size_t(shape)] = item;
-  }
-  m.AroundMarks = FMenuMesures->addAction(MainTr("Outlines around the marks..."), this, [this] { AskOutlinesAroundMarks(); });
-  m.AroundMarks->setObjectName(QStringLiteral("MenuStudioMarques"));
-
-  m.EraseOutline = FMenuAffichage->addAction(MainTr("Erase the outline of this frame"), this, [part] {
-    if (TMainStudio *studio = part()) studio->DeleteCurrent();
-  });
-  m.EraseOutline->setObjectName(QStringLiteral("MenuStudioEffacerContour"));
-  m.EraseAll = FMenuAffichage->addAction(MainTr("Erase all the outlines"), this, [part] {
-    if (TMainStudio *studio = part()) studio->Clear();
-  });
-  m.EraseAll->setObjectName(QStringLiteral("MenuStudioEffacerTout"));
-}
-
-void TMainForm::UpdateStudioMenus() {
-  if (!FStudioMenus || !FStudio) return;
-  TStudioMenus &m = *FStudioMenus;
-  const bool studio = FVideo->Model().Mode() == vmStudio;
-  const bool open = FVideo->Model().IsOpen();
-  m.Shape->menuAction()->setVisible(studio);
-  m.Shape->menuAction()->setEnabled(open);
-  m.Shapes[size_t(std::clamp(FStudio->Shape(), 0, 2))]->setChecked(true);
-  m.AroundMarks->setVisible(studio);
-  m.AroundMarks->setEnabled(open);
-  m.EraseOutline->setVisible(studio);
-  m.EraseOutline->setEnabled(open && FStudio->CurrentClosed());
-  m.EraseAll->setVisible(studio);
-  m.EraseAll->setEnabled(open && !FStudio->Outlines().empty());
 }
 
 void TMainForm::AskOutlinesAroundMarks() {

@@ -1,7 +1,6 @@
 // The window's work files, video editing and object names: the montage and the formulas it
-// owns for the work file, the work session, the File menu's "Open work...", "Recent files"
-// and "Save", the Display menu's "Colours", the file dialogs of the work files, and the
-// recent-files list kept in the options file across runs.
+// owns for the work file, the work session, the File menu's "Recent files", the file dialogs
+// of the work files, and the recent-files list kept in the options file across runs.
 
 #include "editing/Montage.h"
 #include "editing/windows/BoiteInstant.h"
@@ -68,37 +67,6 @@ void TMainForm::ShowObjectNames() {
 // ---------------------------------------------------------------------------------------------
 // Menus
 // ---------------------------------------------------------------------------------------------
-
-void TMainForm::CreateWorkMenus() {
-  // File: "Open video...", "Open work...", "Recent files", "Save", then the rest.
-  FMenuFichierOuvrirTravail = new QAction(MainTr("Open work..."), FMenuFichier);
-  FMenuFichierOuvrirTravail->setObjectName(QStringLiteral("MenuFichierOuvrirTravail"));
-  FMenuFichierOuvrirTravail->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-  connect(FMenuFichierOuvrirTravail, &QAction::triggered, this, [this] { FWork->OpenWorkCommand(); });
-  FMenuFichier->insertAction(FMenuFichierProprietes, FMenuFichierOuvrirTravail);
-  FMenuRecent = new QMenu(MainTr("Recent files"), FMenuFichier);
-  FMenuRecent->setObjectName(QStringLiteral("MenuFichierRecents"));
-  FMenuFichier->insertMenu(FMenuFichierProprietes, FMenuRecent);
-  FMenuFichier->insertSeparator(FMenuFichierProprietes);
-  FMenuFichierEnregistrer = new QAction(MainTr("Save"), FMenuFichier);
-  FMenuFichierEnregistrer->setObjectName(QStringLiteral("MenuFichierEnregistrer"));
-  FMenuFichierEnregistrer->setShortcut(QKeySequence::Save);
-  connect(FMenuFichierEnregistrer, &QAction::triggered, this, [this] { FWork->Save(); });
-  FMenuFichier->insertAction(FMenuFichierProprietes, FMenuFichierEnregistrer);
-
-  FMenuAffichageCouleur = FMenuAffichage->addAction(MainTr("Colours"), this, [this] { ShowObjectNames(); });
-  FMenuAffichageCouleur->setObjectName(QStringLiteral("MenuAffichageCouleur"));
-  RebuildRecentMenu();
-}
-
-void TMainForm::UpdateWorkMenus() {
-  const TVideoModel &video = FVideo->Model();
-  const int mode = video.Mode();
-  FMenuFichierEnregistrer->setVisible(mode != vmCapture && mode != vmStudio);
-  FMenuFichierEnregistrer->setEnabled(video.IsOpen());
-  FMenuAffichageCouleur->setVisible(mode == vmRepereFixe || mode == vmTracking || mode == vmTransparent);
-  FMenuAffichageCouleur->setEnabled(video.IsOpen());
-}
 
 void TMainForm::RebuildRecentMenu() {
   if (FMenuRecent == nullptr) return;

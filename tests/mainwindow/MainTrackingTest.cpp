@@ -146,7 +146,7 @@ TEST_F(MainTrackingTest, PlayRunsTheTrackerAndPauseStopsIt) {
 
 TEST_F(MainTrackingTest, SeveralObjectsUseTheTrackersOwnButtons) {
   Click(ButtonModeTracking);
-  controller.Tracking()->SetObjectsCount(2);
+  controller.MenuCommand(MenuMesuresNbMarqueDeux);
   EXPECT_EQ(data.ObjectsCount(), 2);
   EXPECT_EQ(tracker.ObjectCount(), 2);
   for (TControl c : {ButtonTrackNumMarque, ButtonTrackSequence, ButtonTrackSuivi}) EXPECT_TRUE(State(c).Visible);
@@ -226,40 +226,40 @@ TEST_F(MainTrackingTest, ClosingOrOpeningStopsTheRunAndOffersTheMarksFirst) {
 
 TEST_F(MainTrackingTest, MenuCommandsReachTheTracker) {
   Click(ButtonModeTracking);
-  TMainTracking &part = *controller.Tracking();
-  part.SetRadius(60);
+  controller.MenuCommand(MenuMesuresEspace60);
   EXPECT_EQ(tracker.Radius(), 60);
+  EXPECT_TRUE(controller.MenuStates()[MenuMesuresEspace60].Checked);
   dialogs.Answer(75);
-  part.SetRadius(0);
+  controller.MenuCommand(MenuMesuresEspaceAutres);
   ASSERT_EQ(dialogs.Asked.back().Kind, settings::tsDMax);
   EXPECT_EQ(dialogs.Asked.back().Context.TrackerRadius, 60);
   EXPECT_EQ(tracker.Radius(), 75);
+  EXPECT_TRUE(controller.MenuStates()[MenuMesuresEspaceAutres].Checked);
   const bool shown = tracker.ShowSearchZone();
-  part.ToggleSearchZone();
+  controller.MenuCommand(MenuMesuresZone);
   EXPECT_NE(tracker.ShowSearchZone(), shown);
   dialogs.Answer(3);
-  part.SetFramesStep(0);
+  controller.MenuCommand(MenuMesuresNbImagesAutres);
   EXPECT_EQ(data.FramesNumberBetweenTwoMarks(), 3);
+  controller.MenuCommand(MenuMesuresFormePolygone);
+  EXPECT_EQ(tracker.Shape(), tracking::osPolygon);
+  controller.MenuCommand(MenuMesuresFormeCercle);
 
-  // The "Delete" items of tracking mode.
-  const struct {
-    TDeleteItem Item;
-    bool Shown;
-  } rows[] = {{diOutline, true}, {diVideoMarks, true}, {diZones, true}, {diLayer, false},
-              {diGrid, false},   {diScale, false},     {diAll, true}};
-  for (const auto &row : rows) EXPECT_EQ(part.DeleteShown(row.Item), row.Shown) << int(row.Item);
-  EXPECT_FALSE(part.DeleteEnabled(diOutline));
+  // "Delete" › "object outline" follows the tracker's outline; "all" clears the tracker.
+  EXPECT_FALSE(controller.MenuStates()[MenuAffichageEffacerContour].Enabled);
   DrawOutline();
-  EXPECT_TRUE(part.DeleteEnabled(diOutline));
-  part.Delete(diAll);
+  EXPECT_TRUE(controller.MenuStates()[MenuAffichageEffacerContour].Enabled);
+  controller.MenuCommand(MenuAffichageEffacerTout);
+  EXPECT_FALSE(tracker.Current().HasOutline);
+  DrawOutline();
+  controller.MenuCommand(MenuAffichageEffacerContour);
   EXPECT_FALSE(tracker.Current().HasOutline);
 
   // On a layer with the layer tool, one mark a frame only.
   Click(ButtonModeTransparent);
-  part.SetObjectsCount(2);
+  controller.MenuCommand(MenuMesuresNbMarqueDeux);
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("For clarity purposes, only one mark per image is allowed on a layer."));
-  EXPECT_TRUE(part.DeleteShown(diLayer));
-  EXPECT_FALSE(part.DeleteShown(diOutline));
+  EXPECT_EQ(data.ObjectsCount(), 1);
 }
 
 }  // namespace

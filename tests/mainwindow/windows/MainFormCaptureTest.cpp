@@ -56,6 +56,11 @@ TEST_F(MainFormCaptureTest, TheTestPatternIsPreviewedRecordedAndSaved) {
   EXPECT_FALSE(form->Video().isVisible()) << "the preview takes the view's place";
   EXPECT_TRUE(Button(ButtonCapEnregistrer)->isVisible());
   EXPECT_FALSE(form->Control(TrackBar)->isVisible());
+  // No Display or Measurements while capturing; the File and Help menus stay.
+  EXPECT_FALSE(form->MenuAction(MenuAffichage)->isEnabled());
+  EXPECT_FALSE(form->MenuAction(MenuMesures)->isEnabled());
+  EXPECT_TRUE(form->MenuAction(MenuFichier)->isEnabled());
+  EXPECT_TRUE(form->MenuAction(MenuAide)->isEnabled());
 
   // One second, set on the timer page.
   WhenShown<QDialog>([](QDialog *setup) {
