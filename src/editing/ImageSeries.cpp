@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -57,7 +58,11 @@ QStringList CompleteSeries(const QString &file) {
 }
 
 void SortNumerically(QStringList &files) {
-  QCollator collator;
+  // The C locale's collation ignores the numeric mode: an explicit locale keeps "img2"
+  // before "img10" whatever the user's settings.
+  QLocale locale;
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  QCollator collator(locale);
   collator.setNumericMode(true);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   std::stable_sort(files.begin(), files.end(),
