@@ -39,6 +39,7 @@ QLabel *Memo(const QString &text, const char *name) {
   label->setWordWrap(true);
   label->setFrameShape(QFrame::StyledPanel);
   label->setMargin(6);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
 }
 
@@ -224,7 +225,8 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
                                RecordTr("a difference in video quality") + QStringLiteral("\n\n") +
                                RecordTr("To use the FFMpeg framework, the « KlbDll » folder and the « kolibra » "
                                         "program must be placed in the same directory."),
-                           "SimMemoFramework"));
+                           "SimMemoFramework"),
+                      1);
   }
   {
     auto *column = new QVBoxLayout(setup);

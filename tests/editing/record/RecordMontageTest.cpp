@@ -284,6 +284,32 @@ TEST_F(RecordFixture, ImagesMakeAVideoOfTheirSize) {
   EXPECT_EQ(Files().size(), 5);
 }
 
+TEST_F(RecordFixture, MarksAreDrawnOnlyWhenAsked) {
+  // A mark of the fixed axes at the middle of frame 5.
+  model.SetFrame(5);
+  data.FixedMarks().SetCurrentMarkOrderNumber(0);
+  data.FixedMarks().PointMark(TPointD(0.5, 0.5));
+  auto changedNearTheMark = [](const QImage &frame, int number) {
+    int changed = 0;
+    for (int y = 110; y < 130; ++y)
+      for (int x = 150; x < 170; ++x) changed += frame.pixelColor(x, y) != QColor(x, y, number);
+    return changed;
+  };
+  ASSERT_TRUE(Write());
+  std::vector<QImage> frames = ReadBack(out);
+  ASSERT_EQ(frames.size(), 10u);
+  EXPECT_EQ(changedNearTheMark(frames[5], 5), 0);
+  writer.PrepareForVideo(rkEditedVideo);
+  writer.Dialog.DrawMarks = true;
+  const QString marked = dir.filePath(QStringLiteral("marked.avi"));
+  ASSERT_TRUE(writer.WriteEditedVideo(marked));
+  frames = ReadBack(marked);
+  ASSERT_EQ(frames.size(), 10u);
+  EXPECT_GT(changedNearTheMark(frames[5], 5), 5);
+  // As in the view, where the marks of every frame stay drawn (the trajectory).
+  EXPECT_GT(changedNearTheMark(frames[3], 3), 5);
+}
+
 TEST_F(RecordFixture, SettingsGoToTheOptionsFile) {
   const QString ini = dir.filePath(QStringLiteral("Record.ini"));
   {
