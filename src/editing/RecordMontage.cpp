@@ -225,6 +225,20 @@ bool TRecordMontage::RenderFrame(int videoFrame, QImage &out) {
   return true;
 }
 
+bool TRecordMontage::EndVideo(TVideoWriter &writer, bool ok) {
+  if (ok && !FStopRequested) {
+    ok = writer.Finish();
+  } else {
+    writer.Cancel();
+    ok = false;
+  }
+  if (!ok && ErrorText.isEmpty()) {
+    ErrorText = writer.ErrorText();
+    if (!writer.ErrorDetail().isEmpty()) ErrorText += QLatin1Char('\n') + writer.ErrorDetail();
+  }
+  return ok;
+}
+
 bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
   ErrorText.clear();
   FCancelled = false;
@@ -276,16 +290,7 @@ bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
     Progress(record::Percent(++written, total));
     Pump();
   }
-  if (ok && !FStopRequested) {
-    ok = writer->Finish();
-  } else {
-    writer->Cancel();
-    ok = false;
-  }
-  if (!ok && ErrorText.isEmpty()) {
-    ErrorText = writer->ErrorText();
-    if (!writer->ErrorDetail().isEmpty()) ErrorText += QLatin1Char('\n') + writer->ErrorDetail();
-  }
+  ok = EndVideo(*writer, ok);
   FFull = QImage();
   Progress(101);
   SetWriting(false);
@@ -409,16 +414,7 @@ bool TRecordMontage::WriteImages(const QStringList &files, const QString &output
       Progress(record::Percent(i + 1, int(files.size())));
     }
   }
-  if (ok && !FStopRequested) {
-    ok = writer->Finish();
-  } else {
-    writer->Cancel();
-    ok = false;
-  }
-  if (!ok && ErrorText.isEmpty()) {
-    ErrorText = writer->ErrorText();
-    if (!writer->ErrorDetail().isEmpty()) ErrorText += QLatin1Char('\n') + writer->ErrorDetail();
-  }
+  ok = EndVideo(*writer, ok);
   Progress(101);
   SetWriting(false);
   return ok;

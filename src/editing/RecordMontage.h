@@ -152,6 +152,9 @@ class TRecordMontage : public videoview::IVideoWriterState {
   void Pump();
   // The current frame as written: drawn, marked when asked, resized or cropped.
   bool RenderFrame(int videoFrame, QImage &out);
+  // Finishes a run that went well, cancels one that did not (its temporary file goes);
+  // ErrorText gets the back-end's reason when nothing else was said.
+  bool EndVideo(TVideoWriter &writer, bool ok);
   // The refusals common to every output video.
   bool CheckTarget(const QString &outputFile);
 

@@ -11,14 +11,37 @@
 #include "mainwindow/MainTexts.h"
 #include "videoview/windows/Video.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 
 namespace kolibra::mainwindow {
+
+namespace main_form_writing {
+
+// Esc anywhere in the program while a file is written: installed on the application for the
+// run only, so it sees the key whichever widget has the focus.
+class TEscapeFilter : public QObject {
+ public:
+  explicit TEscapeFilter(std::function<void()> cancel) : Cancel(std::move(cancel)) {}
+
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+      Cancel();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> Cancel;
+};
+
+}  // namespace main_form_writing
 
 // What the writer asks of the window: its dialogs and the recent-files folder.
 class TMainForm::TWritingHost : public editing::IRecordHost {
@@ -46,7 +69,7 @@ class TMainForm::TWritingHost : public editing::IRecordHost {
   TMainForm &Form;
   editing::TBoiteRecordMontage Dialog;
   QPushButton *Stop = nullptr;
-  QShortcut *Escape = nullptr;
+  std::unique_ptr<main_form_writing::TEscapeFilter> Escape;
 };
 
 void TMainForm::CreateWriting() {
@@ -58,12 +81,8 @@ void TMainForm::CreateWriting() {
   stop->hide();
   statusBar()->addPermanentWidget(stop);
   connect(stop, &QPushButton::clicked, this, [this] { FRecord->Cancel(); });
-  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::ApplicationShortcut);
-  escape->setEnabled(false);
-  connect(escape, &QShortcut::activated, this, [this] { FRecord->Cancel(); });
   FWritingHost->Stop = stop;
-  FWritingHost->Escape = escape;
+  FWritingHost->Escape = std::make_unique<main_form_writing::TEscapeFilter>([this] { FRecord->Cancel(); });
 
   FRecord->OnProgress = [this](int percent) {
     if (percent <= 100) {
@@ -83,7 +102,11 @@ void TMainForm::CreateWriting() {
       FController->Busy().End();
     }
     FWritingHost->Stop->setVisible(writing);
-    FWritingHost->Escape->setEnabled(writing);
+    if (writing) {
+      qApp->installEventFilter(FWritingHost->Escape.get());
+    } else {
+      qApp->removeEventFilter(FWritingHost->Escape.get());
+    }
   };
   FVideo->Model().SetWriter(FRecord.get());
   FController->OnWritingCommand = [this](TControl control) { WritingCommand(control); };

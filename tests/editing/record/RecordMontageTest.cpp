@@ -310,6 +310,100 @@ TEST_F(RecordFixture, MarksAreDrawnOnlyWhenAsked) {
   EXPECT_GT(changedNearTheMark(frames[3], 3), 5);
 }
 
+// The windows' part answered by a script: the dialog accepted, the file names given in turn.
+class TScriptedHost : public IRecordHost {
+ public:
+  bool ShowSettings(TBoiteRecordMontageModel &, TRecordMontage &) override {
+    ++Settings;
+    return AcceptSettings;
+  }
+  bool AskSaveFile(const TSaveFileRequest &request, QString &fileName) override {
+    Requests.push_back(request);
+    if (Names.isEmpty()) return false;
+    fileName = Names.takeFirst();
+    return true;
+  }
+  bool AskImageFiles(const TSaveFileRequest &, QStringList &files) override {
+    files = Images;
+    return !files.isEmpty();
+  }
+  QString RecentFolder() const override { return Recent; }
+  void SetRecentFolder(const QString &folder) override { Recent = folder; }
+
+  bool AcceptSettings = true;
+  int Settings = 0;
+  QStringList Names;
+  QStringList Images;
+  QString Recent;
+  std::vector<TSaveFileRequest> Requests;
+};
+
+TEST_F(RecordFixture, TheSaveDialogComesBackForAnExistingName) {
+  QFile(out).open(QIODevice::WriteOnly);
+  TScriptedHost host;
+  host.Names = {out, dir.filePath(QStringLiteral("second"))};
+  ASSERT_TRUE(writer.SaveEditedVideo(host)) << writer.ErrorText.toStdString();
+  // The warning, then a second dialog in the folder of the name refused; ".avi" appended.
+  ASSERT_EQ(host.Requests.size(), 2u);
+  EXPECT_EQ(host.Requests[0].Title, QStringLiteral("Save a video file"));
+  EXPECT_EQ(host.Requests[0].BaseName, QStringLiteral("EditedVideo"));
+  EXPECT_FALSE(host.Requests[0].ConfirmOverwrite);
+  EXPECT_EQ(host.Requests[1].Folder, dir.path());
+  ASSERT_EQ(boxes.Count(), 1);
+  EXPECT_TRUE(boxes.Last().Text().contains(QStringLiteral("A file with this name already exists"))) << boxes.Last().Text().toStdString();
+  EXPECT_EQ(writer.OutputFile, dir.filePath(QStringLiteral("second.avi")));
+  EXPECT_EQ(ReadBack(writer.OutputFile).size(), 10u);
+  EXPECT_EQ(QFileInfo(out).size(), 0);
+  // Cancelling the writing dialog ends the command without a word.
+  host.AcceptSettings = false;
+  EXPECT_FALSE(writer.SaveEditedVideo(host));
+  EXPECT_EQ(boxes.Count(), 1);
+}
+
+TEST_F(RecordFixture, StillsAskBeforeReplacing) {
+  TScriptedHost host;
+  host.Names = {dir.filePath(QStringLiteral("bmpshots.bmp"))};
+  ASSERT_TRUE(writer.VideoToImages(host));
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("bmpshots_00.bmp"))));
+  // Again: the user is asked, and "No" leaves the pictures as they were.
+  QFile::remove(dir.filePath(QStringLiteral("bmpshots_04.bmp")));
+  host.Names = {dir.filePath(QStringLiteral("bmpshots.bmp"))};
+  boxes.Answer(0);
+  EXPECT_FALSE(writer.VideoToImages(host));
+  EXPECT_EQ(boxes.Last().Buttons, (QStringList{QStringLiteral("No"), QStringLiteral("Yes")}));
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("bmpshots_04.bmp"))));
+  host.Names = {dir.filePath(QStringLiteral("bmpshots.bmp"))};
+  boxes.Answer(1);
+  EXPECT_TRUE(writer.VideoToImages(host));
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("bmpshots_04.bmp"))));
+}
+
+TEST_F(RecordFixture, ImagesToVideoThroughEachFrameworkKeepsTheUsersNames) {
+  QStringList images;
+  for (const char *name : {"b.bmp", "a.bmp", "c10.bmp"}) {
+    QImage picture(64, 48, QImage::Format_RGB888);
+    picture.fill(Qt::darkCyan);
+    images << dir.filePath(QLatin1String(name));
+    ASSERT_TRUE(picture.save(images.back()));
+  }
+  const QStringList before = Files();
+  writer.ShowImagesTip = false;
+  for (video::TFramework framework : writer.Writers().Frameworks()) {
+    writer.Framework = framework;
+    writer.Dialog.FrameRate = 10.0;
+    TScriptedHost host;
+    host.Images = images;
+    const QString target = dir.filePath(QStringLiteral("assembly%1.avi").arg(int(framework)));
+    host.Names = {target};
+    ASSERT_TRUE(writer.ImagesToVideo(host)) << writer.ErrorText.toStdString();
+    EXPECT_EQ(host.Requests.back().BaseName, QStringLiteral("Assembly"));
+    EXPECT_EQ(ReadBackVideo(target).Frames, 3) << int(framework);
+    // The images in number order, never renamed.
+    EXPECT_EQ(QFileInfo(writer.ImageFiles.first()).fileName(), QStringLiteral("a.bmp"));
+    for (const QString &file : before) EXPECT_TRUE(QFileInfo::exists(dir.filePath(file))) << file.toStdString();
+  }
+}
+
 TEST_F(RecordFixture, SettingsGoToTheOptionsFile) {
   const QString ini = dir.filePath(QStringLiteral("Record.ini"));
   {

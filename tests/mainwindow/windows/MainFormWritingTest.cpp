@@ -8,6 +8,7 @@
 #include "mainwindow/MainForm.h"
 #include "videoview/windows/Video.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QProcess>
 #include <QProgressBar>
@@ -80,6 +81,38 @@ TEST_F(MainFormWritingTest, RecordButtonWritesWhileTheWindowRefusesToChange) {
   EXPECT_TRUE(text.contains(QStringLiteral("Read back: 40 frames, 320 x 240 pixels, 25 frames per second")))
       << text.toStdString();
   EXPECT_FALSE(form->findChild<QProgressBar *>(QStringLiteral("ProgressBar"))->isVisible());
+}
+
+TEST_F(MainFormWritingTest, EscapeCancelsAndLeavesNothing) {
+  const QString video = MakeVideo(QStringLiteral("pattern.avi"));
+  if (video.isEmpty()) GTEST_SKIP() << "the ffmpeg program is needed to make the test video";
+  ASSERT_TRUE(form->OpenVideo(video));
+  Press(ButtonModeMontage);
+  QTemporaryDir target;
+  kolibra::testing::WhenShown([&](QDialog *settings) {
+    kolibra::testing::WhenShown<QFileDialog>([&](QFileDialog *dialog) {
+      dialog->selectFile(target.filePath(QStringLiteral("cancelled.avi")));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    kolibra::testing::Child<QPushButton>(settings, "BitBtnOk")->click();
+  });
+  bool pressed = false;
+  QTimer meanwhile;
+  meanwhile.setInterval(0);
+  QObject::connect(&meanwhile, &QTimer::timeout, [&] {
+    auto *progress = form->findChild<QProgressBar *>(QStringLiteral("ProgressBar"));
+    if (pressed || progress == nullptr || !progress->isVisible()) return;
+    pressed = true;
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+  });
+  meanwhile.start();
+  Press(ButtonMontageEnregistrer);
+  meanwhile.stop();
+  EXPECT_TRUE(pressed);
+  ASSERT_GE(boxes.Count(), 1);
+  EXPECT_EQ(boxes.Last().Text(), QStringLiteral("Process cancelled"));
+  EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+  EXPECT_FALSE(form->Controller().Busy().IsBusy());
 }
 
 }  // namespace
