@@ -21,6 +21,11 @@ const TCliCommand Commands[] = {
      "capture --device NAME [--framework 0|1] [--format WxH] [--rate R] [--codec NAME] [--delay S] --duration S OUT.avi"},
     {"chrono", RunChrono, "chrono VIDEO OUT.png|OUT.bmp (--circle F:X,Y,R)... [--background]"},
     {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
+    {"write", RunWrite,
+     "write SRC OUT.avi [--framework vfw|ds|ffmpeg] [--codec NAME] [--quality P] [--size WxH | --crop X,Y,W,H] "
+     "[--rate R] [--blanks]"},
+    {"stills", RunStills, "stills SRC BASE"},
+    {"assemble", RunAssemble, "assemble OUT.avi --rate R IMAGES... [--framework vfw|ds|ffmpeg] [--codec NAME] [--quality P]"},
     {"track", RunTrack,
      "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},

@@ -208,6 +208,9 @@ class TMainController {
   // The application-wide busy state: long loops hold it; opening, mode changes and closing
   // ask it first.
   TBusyState &Busy() { return BusyState; }
+  // The record button of the montage mode and the studio's conversions, run by the window
+  // (the writer's dialogs are windows).
+  std::function<void(TControl)> OnWritingCommand;
   // The chronophotography studio (nullptr: none, the mode is refused by the view).
   void SetStudio(studio::TStudio *studio);
   TMainStudio *Studio() const { return StudioPart.get(); }

@@ -349,6 +349,11 @@ void TMainController::ToolButtonClicked(TControl control) {
     case ButtonMontageInstant:
       MontageToolClicked(control);
       break;
+    case ButtonMontageEnregistrer:
+    case ButtonStudioV2p:
+    case ButtonStudioP2v:
+      if (OnWritingCommand) OnWritingCommand(control);
+      break;
     default:
       // The tracker's, the studio's and the capture's tools go to their parts.
       if (TrackingPart) TrackingPart->ToolClicked(control);

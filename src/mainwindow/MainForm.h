@@ -54,6 +54,7 @@ namespace kolibra::editing {
 class TMontage;
 class IMontageDialogs;
 class TMontageDialogWindows;
+class TRecordMontage;
 }
 namespace kolibra::formulas {
 class TFormules;
@@ -195,6 +196,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void RebuildRecentMenu();
   void LoadRecentFiles();
   void SaveRecentFiles();
+  // MainFormWriting.cpp
+  class TWritingHost;
+  void CreateWriting();
+  void DestroyWriting();
+  void WritingCommand(TControl control);
   // MainForm.cpp
   void TimerTimer();
   void ShowStatusHint(const QString &hint);
@@ -220,6 +226,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   std::unique_ptr<editing::TMontageDialogWindows> FMontageWindows;
   std::unique_ptr<formulas::TFormules> FFormules;
   std::unique_ptr<TWorkSession> FWork;
+  // shared: their types are complete only in MainFormWriting.cpp
+  std::shared_ptr<editing::TRecordMontage> FRecord;
+  std::shared_ptr<TWritingHost> FWritingHost;
   QTimer FModifiedTimer;
 
   QToolBar *FModeBar = nullptr;
