@@ -139,6 +139,13 @@ class TMainController {
   std::function<void()> ClearResults;
   // The names and colours dialog; when missing, its button stays hidden.
   std::function<void()> ShowObjectNames;
+  // The results window (MainControllerResults.cpp): whether the results can be computed now,
+  // and showing it at a view (its codes: 0 formulas, 1 trajectory, 2 datasheet, 3 time,
+  // 4 vectors).
+  std::function<bool()> ResultsComputable;
+  std::function<void(int view)> ShowResults;
+  // A result button after the checks of the measurement; true when the window was shown.
+  bool ResultButtonClicked(TControl control);
 
  private:
   void Wire();

@@ -18,7 +18,7 @@ void TMainController::ControlClicked(TControl control) {
       ToolButtonClicked(control);
       return;
     case cgResult:
-      // The results window is not built yet: the buttons only show that they will work.
+      ResultButtonClicked(control);
       return;
     case cgNavigation:
       NavigationClicked(control);
