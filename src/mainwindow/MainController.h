@@ -144,6 +144,8 @@ class TMainController {
   // 4 vectors).
   std::function<bool()> ResultsComputable;
   std::function<void(int view)> ShowResults;
+  // The frame the view shows after each paint (the results window rings its points).
+  std::function<void(int videoFrame)> OnFrameShown;
   // A result button after the checks of the measurement; true when the window was shown.
   bool ResultButtonClicked(TControl control);
 

@@ -79,6 +79,7 @@ void TMainController::TrackBarChanged(int position) {
 void TMainController::AfterPaint() {
   RefreshNavigationBoxes();
   Refresh(rfTrackBar | rfBoxes);
+  if (OnFrameShown && VideoOpen()) OnFrameShown(Video.CurrentFrame());
 }
 
 settings::TValueContext TMainController::ValueContext() const {

@@ -70,6 +70,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   CreateBars();
   CreatePanel();
   CreateMenus();
+  CreateResults();
   FBoiteValeur.Font = font();
   FBoiteProprietes.Font = font();
   FBoiteTemps.Font = font();
@@ -86,6 +87,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
 
 TMainForm::~TMainForm() {
   FStartTimer.stop();
+  DestroyResults();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();
   // The document draws on the view: it goes first, then the view and its readers.

@@ -37,7 +37,17 @@ namespace kolibra::videoview {
 class TVideo;
 }
 
+namespace kolibra::results {
+class TResForm;
+}
+
 namespace kolibra::mainwindow {
+
+// The results and everything around them (MainFormResults.cpp).
+struct TMainResults;
+struct TMainResultsDeleter {
+  void operator()(TMainResults *results) const;
+};
 
 struct TMainFormSettings {
   // Where the options file is (empty: the per-user one).
@@ -81,6 +91,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // The filter of the open dialog: the video extensions, then all files.
   static QString VideoFileFilter();
 
+  // --- The results (MainFormResults.cpp) ----------------------------------------------------
+  results::TResForm &ResultsWindow();
+  QWidget *FormulasWindow();
+
   // --- IMainWindowView ------------------------------------------------------------------
   void Refresh(unsigned what) override;
   void LayoutView() override;
@@ -111,6 +125,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void CreateMenus();
   void UpdateMenus();
   void ShowVideoProperties();
+  // MainFormResults.cpp
+  void CreateResults();
+  void DestroyResults();
   // MainForm.cpp
   void TimerTimer();
   void SaveFolder();
@@ -124,6 +141,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;
   TMainFormSettings FSettings;
+  std::unique_ptr<TMainResults, TMainResultsDeleter> FResults;
 
   QToolBar *FModeBar = nullptr;
   QToolBar *FToolBar = nullptr;

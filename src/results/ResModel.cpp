@@ -178,6 +178,7 @@ void TResModel::Reset() {
   ModelTemps = ModelFormule = 9;
   FormulesDrawn.clear();
   Highlighted = -1;
+  AppliedGroups = ~0u;
 }
 
 bool TResModel::Recalculate(bool force) {
@@ -198,11 +199,7 @@ bool TResModel::Recalculate(bool force) {
   if (ShowVelocity || ShowAcceleration || ShowPolar) {
     if (!calc.ComputeDerivatives(rsActive, Smoothing)) ShowVelocity = ShowAcceleration = ShowPolar = false;
   }
-  TResGrid &grid = *Links.Grid;
-  grid.SetKindsVisible(qsCoordinates, GridCoordinates);
-  grid.SetKindsVisible(qsVelocity, GridVelocity && ShowVelocity);
-  grid.SetKindsVisible(qsAcceleration, GridAcceleration && ShowAcceleration);
-  grid.SetKindsVisible(qsPolar, GridPolar && ShowPolar);
+  ApplyGridGroups(false);
   if (Links.FormulaResults != nullptr) Links.FormulaResults->SmoothingFlags = Smoothing;
   if (Links.Formules != nullptr) {
     Links.Formules->CalculateConstants();

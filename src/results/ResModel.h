@@ -96,6 +96,8 @@ class TResModel {
   // The graph of the current view and measurement; null for the datasheet.
   TGraph *CurrentGraph() const;
   TConstructEditor *EditorOf(TGraph *graph) const;
+  formulas::TFormules *Formules() const { return Links.Formules; }
+  const TResLinks &Sources() const { return Links; }
 
   // --- State --------------------------------------------------------------------------------
 
@@ -175,6 +177,15 @@ class TResModel {
   void SetDrawVectorValues(bool on);
   void SetBullePlace(TBullePlace place);
   void SetSmoothing(int flags);
+  // A click in the datasheet's control row, x pixels from the cell's left edge: near the left
+  // edge one significant digit less, near the right one more, elsewhere the column hidden
+  // (never the first one).
+  void DatasheetControlClick(int col, int x, int width);
+  // "Restore table": the column groups of the menus, every precision back to its default.
+  void RestoreTable();
+  // The datasheet's column groups as the Display menu and the results say; a group whose
+  // state did not change keeps the columns the user hid one by one (unless forced).
+  void ApplyGridGroups(bool force);
 
   // --- Texts --------------------------------------------------------------------------------
 
@@ -218,6 +229,7 @@ class TResModel {
   std::array<std::array<QString, GraphSlotCount>, 2> Signatures{};
   std::array<std::array<TIntegerDynArray, GraphSlotCount>, 2> BuiltObjects{};
   int Highlighted = -1;
+  unsigned AppliedGroups = ~0u;  // the groups' states last given to the datasheet
 };
 
 }  // namespace kolibra::results

@@ -360,6 +360,11 @@ void TResModel::BuildFormule(TGraph &graph) {
     const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')') : Tr("Unit problem!");
     graph.TitreAxeY = {Tr("Representation of several curves"), unit};
   }
+  // Nothing drawn yet: the time axis of the measurement, ready for the first formula.
+  if (IsEmpty(box) && abscissa < 0 && calc.SamplesCount() > 0) {
+    box = TRectD{0.0, calc.Time(calc.SamplesCount() - 1), 0.0, 1.0};
+    RebuildFlags[size_t(Frame())][gsFormule] |= 1;
+  }
   QString signature = QString::number(abscissa) + QLatin1Char('|');
   for (int index : FormulesDrawn) signature += QString::number(index) + QLatin1Char(',');
   if (TakeRescale(gsFormule, signature) && !IsEmpty(box))

@@ -102,6 +102,36 @@ void TResModel::SetSmoothing(int flags) {
   BuildView();
 }
 
+void TResModel::DatasheetControlClick(int col, int x, int width) {
+  TResGrid &grid = *Links.Grid;
+  if (col < 1 || col >= grid.ColCount()) return;
+  constexpr int Edge = 12;
+  if (width > Edge && x < Edge)
+    grid.DecreasePrecision(col);
+  else if (width > Edge && x >= width - Edge)
+    grid.IncreasePrecision(col);
+  else if (col != 1)
+    grid.SetColumnVisible(grid.QuantityColumnOf(col), false);
+}
+
+void TResModel::RestoreTable() {
+  Links.Grid->ResetPrecisions();
+  ApplyGridGroups(true);
+}
+
+void TResModel::ApplyGridGroups(bool force) {
+  const bool states[4] = {GridCoordinates, GridVelocity && ShowVelocity, GridAcceleration && ShowAcceleration,
+                          GridPolar && ShowPolar};
+  const TQuantitySet kinds[4] = {qsCoordinates, qsVelocity, qsAcceleration, qsPolar};
+  unsigned applied = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (states[i]) applied |= 1u << i;
+    if (force || AppliedGroups == ~0u || ((AppliedGroups >> i) & 1u) != unsigned(states[i]))
+      Links.Grid->SetKindsVisible(kinds[i], states[i]);
+  }
+  AppliedGroups = applied;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Texts
 // ---------------------------------------------------------------------------------------------
