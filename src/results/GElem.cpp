@@ -5,6 +5,7 @@
 #include "results/GraphCanvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -221,7 +222,9 @@ void TGPoint::Draw(TGraphCanvas &canvas) {
   // for place 0, on its right for place 1.
   const TPoint at = LabelPlace == 1 ? TPoint(Pixel.X + o + 8, Pixel.Y - o / 2 - 7)
                                     : TPoint(Pixel.X - o / 2 - 2, Pixel.Y + o + 4);
-  canvas.Text(at, text, LabelColor);
+  const QFontMetrics metrics(painter.font());
+  if (canvas.ReserveLabel(QRect(at.X, at.Y, metrics.horizontalAdvance(text), metrics.height())))
+    canvas.Text(at, text, LabelColor);
   if (size != 0) painter.setFont(saved);
 }
 
