@@ -6,6 +6,7 @@
 //
 // The fixture, a 1080p H.264 file with a group of 50 pictures, is made by ffmpeg at start.
 
+#include "NullSurface.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
@@ -49,21 +50,8 @@ TViewBenchFixture &Fixture() {
   return fixture;
 }
 
-// A surface that paints nothing on a screen: the back buffer is the end of the road.
-class TBufferSurface : public videoview::IVideoSurface {
- public:
-  void RepaintNow() override {}
-  void InvalidateView() override {}
-  void ApplyCursor(int) override {}
-  void SetViewVisible(bool) override {}
-  bool ViewVisible() const override { return true; }
-  void GeometryChanged() override {}
-  void StartPlaybackTimer(int) override {}
-  void StopPlaybackTimer() override {}
-  TPoint PointerPosition() const override { return TPoint(); }
-  void MovePointer(TPoint) override {}
-  void ProcessPendingEvents() override {}
-};
+// The back buffer is the end of the road.
+using TBufferSurface = bench::TNullSurface;
 
 // Walks the frames forward; going back to the start is not timed.
 template <typename Step>

@@ -34,5 +34,7 @@ int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

@@ -17,6 +17,10 @@ const TCliCommand Commands[] = {
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
     {"fit", RunFit, "fit MODEL DATA.tsv [--from T1] [--to T2]"},
+    {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
+    {"track", RunTrack,
+     "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "
+     "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
 };
 
 void PrintUsage(QTextStream &Stream) {

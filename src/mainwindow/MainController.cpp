@@ -6,6 +6,7 @@
 
 #include "kit/MessageBox.h"
 #include "mainwindow/FileNames.h"
+#include "mainwindow/MainControllerTracking.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
@@ -27,6 +28,7 @@ TMainController::TMainController(TVideoModel &video, measurement::TData &data, s
 }
 
 TMainController::~TMainController() {
+  TrackingPart.reset();
   Video.OnAfterPaint = Video.OnZoomChange = Video.OnVideoClose = Video.OnToolChange = nullptr;
   Video.OnVideoOpen = Video.OnModeChange = Video.OnModeRefused = nullptr;
   Video.OnMessage = nullptr;
@@ -68,6 +70,7 @@ void TMainController::Wire() {
     Refresh(rfBoxes);
   };
   Data.OnSystemsChange = [this](measurement::TData *) {
+    if (TrackingPart) TrackingPart->SystemsChanged();
     ApplyVisibility();
     Video.Invalidate();
     Refresh(rfControls);
@@ -123,7 +126,23 @@ bool TMainController::OpenStartVideo(const QString &commandLineFile, int seconds
   return OpenVideo(ChooseSample(samples, seconds));
 }
 
+bool TMainController::WaitUntilIdle() {
+  if (!BusyState.IsBusy()) return true;
+  // The flag outlives this call: an activity that ends later runs the action from its End.
+  const auto ended = std::make_shared<bool>(false);
+  BusyState.Request([ended] { *ended = true; });
+  return *ended;
+}
+
+void TMainController::SetTracker(tracking::TTracking *tracker) {
+  TrackingPart.reset();
+  if (tracker != nullptr) TrackingPart = std::make_unique<TMainTracking>(*this, *tracker);
+}
+
 bool TMainController::CloseRequested() {
+  // A long loop ends first; one that cannot be stopped, or not at once, keeps the window open.
+  if (!WaitUntilIdle()) return false;
+  if (TrackingPart) TrackingPart->CommitBeforeLeaving();
   if (!Options.CheckBox3ConfirmationQuit_Checked) {
     StopActivities();
     return true;
@@ -147,7 +166,10 @@ bool TMainController::CloseRequested() {
   return true;
 }
 
-void TMainController::StopActivities() { Video.Stop(); }
+void TMainController::StopActivities() {
+  Video.Stop();
+  if (TrackingPart) TrackingPart->Stop();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Opening a video
@@ -173,6 +195,9 @@ bool TMainController::ConfirmChange(int reason) {
 }
 
 bool TMainController::OpenVideo(const QString &fileName) {
+  if (!WaitUntilIdle()) return false;
+  // Positions found by the tracker are offered before the work is saved or replaced.
+  if (TrackingPart) TrackingPart->CommitBeforeLeaving();
   if (!ConfirmChange(0)) return false;
   if (!QFileInfo(fileName).isFile()) {
     TMessageBox(icWarning)
@@ -265,6 +290,7 @@ void TMainController::ApplyEnabled() {
         break;
     }
   }
+  if (TrackingPart) TrackingPart->AdjustEnabled();
   if (DownTool != ControlCount && !States[size_t(DownTool)].Enabled) DownTool = ControlCount;
 }
 

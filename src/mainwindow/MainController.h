@@ -12,10 +12,11 @@
 // - At most one tool button is down: the one of the view's tool, else the document's.
 // - Every message goes through TMessageBox; every value is asked through IMainDialogs.
 //
-// The subsystems still to come (results window, tracker, studio, capture, montage, work
+// The subsystems still to come (results window, studio, capture, montage, work
 // file) plug in through the hooks below; until then their modes are refused by the view and
 // their buttons stay hidden.
 
+#include "mainwindow/BusyState.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainLayout.h"
 #include "settings/ValueEntry.h"
@@ -23,6 +24,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace kolibra::settings {
 class TOptions;
@@ -33,8 +35,13 @@ class TData;
 namespace kolibra::videoview {
 class TVideoModel;
 }
+namespace kolibra::tracking {
+class TTracking;
+}
 
 namespace kolibra::mainwindow {
+
+class TMainTracking;
 
 // What the window is asked to bring up to date.
 enum TRefresh : unsigned {
@@ -149,9 +156,18 @@ class TMainController {
   // A result button after the checks of the measurement; true when the window was shown.
   bool ResultButtonClicked(TControl control);
 
+  // The tracker of tracking mode (nullptr: none, the mode is refused by the view).
+  void SetTracker(tracking::TTracking *tracker);
+  TMainTracking *Tracking() const { return TrackingPart.get(); }
+  // The application-wide busy state: long loops hold it; opening, mode changes and closing
+  // ask it first.
+  TBusyState &Busy() { return BusyState; }
+
  private:
   void Wire();
   void Refresh(unsigned what);
+  // Stops a long loop that can stop; true when none runs afterwards.
+  bool WaitUntilIdle();
   // Reactions to the view and the document.
   void AfterOpening();
   void AfterPaint();
@@ -183,6 +199,8 @@ class TMainController {
   void EditAngleClicked();
   bool VideoOpen() const;
 
+  friend class TMainTracking;
+
   videoview::TVideoModel &Video;
   measurement::TData &Data;
   settings::TOptions &Options;
@@ -200,6 +218,8 @@ class TMainController {
   bool ControlsEnabled = false;
   bool NavigationAllowed = true;
   TControl DownTool = ControlCount;
+  TBusyState BusyState;
+  std::unique_ptr<TMainTracking> TrackingPart;
 };
 
 }  // namespace kolibra::mainwindow

@@ -2,6 +2,7 @@
 // reach the document.
 
 #include "mainwindow/MainController.h"
+#include "mainwindow/MainControllerTracking.h"
 #include "measurement/Data.h"
 #include "videoview/VideoModel.h"
 
@@ -45,6 +46,7 @@ void TMainController::GoToShown(int index) {
 
 void TMainController::NavigationClicked(TControl control) {
   if (!VideoOpen() || control == TrackBar) return;
+  if (TrackingPart && TrackingPart->NavigationClicked(control)) return;
   const int shown = Video.ShownFrame();
   const int count = Video.ShownFrameCount();
   switch (control) {
@@ -77,6 +79,7 @@ void TMainController::TrackBarChanged(int position) {
 }
 
 void TMainController::AfterPaint() {
+  if (TrackingPart) TrackingPart->AfterPaint();
   RefreshNavigationBoxes();
   Refresh(rfTrackBar | rfBoxes);
   if (OnFrameShown && VideoOpen()) OnFrameShown(Video.CurrentFrame());
@@ -125,6 +128,7 @@ bool TMainController::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
   // The view first (its tools), then the document; the first that uses the key keeps it.
   bool used = Video.KeyDown(key, modifiers);
   if (!used) used = Data.KeyDown(key, modifiers);
+  if (!used && TrackingPart) used = TrackingPart->KeyDown(key, modifiers);
   if (used) {
     Video.UpdateCursor();
     Video.Invalidate();

@@ -4,6 +4,7 @@
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
+#include "mainwindow/MainControllerTracking.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -99,6 +100,7 @@ void TMainController::ModeChanged() {
   ApplyEnabled();
   SetModeDownStates();
   if (!IsMarkingMode(Video.Mode())) SetToolDown(ControlCount);
+  if (TrackingPart) TrackingPart->ModeChanged();
   RefreshBoxes();
   Video.UpdateCursor();
   Video.Invalidate();
@@ -212,6 +214,7 @@ void TMainController::ScaleChanged() {
 
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
+  if (TrackingPart) TrackingPart->OptionsChanged();
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -271,6 +274,13 @@ void TMainController::RefreshAngleBox() {
 // ---------------------------------------------------------------------------------------------
 
 void TMainController::ModeButtonClicked(TControl control) {
+  if (BusyState.IsBusy()) {
+    // Stops the long loop first (the click then acts), or refuses.
+    BusyState.Request([this, control] { ModeButtonClicked(control); });
+    SetModeDownStates();
+    Refresh(rfControls | rfViewHint);
+    return;
+  }
   const int mode = Video.Mode();
   const int target = ControlMode(control);
   switch (control) {
@@ -340,7 +350,8 @@ void TMainController::ToolButtonClicked(TControl control) {
       Video.Invalidate();
       break;
     default:
-      // The studio, montage, capture and tracker tools arrive with their subsystems.
+      // The studio, montage and capture tools arrive with their subsystems.
+      if (TrackingPart) TrackingPart->ToolClicked(control);
       break;
   }
   SetToolDown(DownTool);

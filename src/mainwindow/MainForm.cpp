@@ -10,6 +10,7 @@
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
+#include "tracking/Tracking.h"
 #include "videoview/windows/Video.h"
 
 #include <QAction>
@@ -64,8 +65,11 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FVideo->installEventFilter(this);
   FData = std::make_unique<measurement::TData>(FVideo->Model(), *FOptions);
   FVideo->Model().SetDocument(FData.get());
+  FTracking = std::make_unique<tracking::TTracking>(FVideo->Model(), *FData, *FOptions);
+  FVideo->Model().SetTracker(FTracking.get());
   FController = std::make_unique<TMainController>(FVideo->Model(), *FData, *FOptions, *this,
                                                    settings.Dialogs != nullptr ? *settings.Dialogs : *this);
+  FController->SetTracker(FTracking.get());
 
   CreateBars();
   CreatePanel();
@@ -90,7 +94,10 @@ TMainForm::~TMainForm() {
   DestroyResults();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();
-  // The document draws on the view: it goes first, then the view and its readers.
+  // The tracker and the document draw on the view: they go first, then the view and its
+  // readers.
+  FVideo->Model().SetTracker(nullptr);
+  FTracking.reset();
   FVideo->Model().SetDocument(nullptr);
   FData.reset();
   delete FVideo;

@@ -36,6 +36,9 @@ class TOptions;
 namespace kolibra::videoview {
 class TVideo;
 }
+namespace kolibra::tracking {
+class TTracking;
+}
 
 namespace kolibra::results {
 class TResForm;
@@ -76,6 +79,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   videoview::TVideo &Video() { return *FVideo; }
   measurement::TData &Data() { return *FData; }
   settings::TOptions &Options() { return *FOptions; }
+  tracking::TTracking &Tracking() { return *FTracking; }
   QWidget *Control(TControl control) const { return FControls[size_t(control)]; }
   QToolBar *ModeBar() const { return FModeBar; }
   QToolBar *ToolBar() const { return FToolBar; }
@@ -128,6 +132,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // MainFormResults.cpp
   void CreateResults();
   void DestroyResults();
+  // MainFormTracking.cpp
+  void CreateTrackingMenus();
+  void UpdateTrackingMenus();
   // MainForm.cpp
   void TimerTimer();
   void SaveFolder();
@@ -136,6 +143,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   std::unique_ptr<settings::TOptions> FOptions;
   videoview::TVideo *FVideo = nullptr;
   std::unique_ptr<measurement::TData> FData;
+  std::unique_ptr<tracking::TTracking> FTracking;
   std::unique_ptr<TMainController> FController;
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
@@ -160,6 +168,8 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QAction *FMenuFichierProprietes = nullptr;
   QAction *FMenuAffichageLoupe = nullptr;
   QAction *FMenuMesuresTemps = nullptr;
+  struct TTrackingMenus;
+  std::shared_ptr<TTrackingMenus> FTrackingMenus;
   QTimer FStartTimer;
   bool FRefreshing = false;
   bool FShown = false;

@@ -53,6 +53,7 @@ void TMainForm::CreateMenus() {
   FMenuMesuresTemps = FMenuMesures->addAction(MainTr("Time between two frames"), this,
                                               [this] { FController->AskFrameInterval(); });
   FMenuMesuresTemps->setObjectName(QStringLiteral("MenuMesuresTemps"));
+  CreateTrackingMenus();
 
   // Their items are recomputed each time a menu opens.
   for (QMenu *menu : {FMenuFichier, FMenuAffichage, FMenuMesures})
@@ -73,6 +74,7 @@ void TMainForm::UpdateMenus() {
   FMenuAffichageLoupe->setChecked(video.Loupe().Visible);
   FMenuMesuresTemps->setVisible(marking);
   FMenuMesuresTemps->setEnabled(open);
+  UpdateTrackingMenus();
 }
 
 void TMainForm::OpenVideoCommand() {

@@ -127,8 +127,10 @@ class TPolyContainer : public THistObject {
   virtual void RestoreStateBeforePointing(int frameIndex, int order);
 
   // Positions given by the tracker, [object][sample], with their video frames (a sample
-  // with a negative frame is skipped): one history group where new marks are recorded as
-  // action 2 and moved ones as action 8.
+  // with a negative frame, or of an object beyond MarksNumberPerFrame, is skipped): one
+  // history group where new marks are recorded as action 2 and moved ones as action 8,
+  // then the results made stale and the marks notification fired once. Without any sample
+  // to place nothing happens, not even an empty group. Linear in the number of samples.
   void PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames);
 
   // --- Removal commands -------------------------------------------------------------------

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <unordered_map>
 
 namespace kolibra::measurement {
 
@@ -86,28 +87,50 @@ void TPolyMarqueImgTsp::RestoreStateBeforePointing(int frameIndex, int order) {
 }
 
 void TPolyContainer::PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames) {
+  // Objects beyond the measurement's count have nowhere to go.
+  const size_t objects = std::min({positions.size(), frames.size(), size_t(std::max(0, MarksNumberPerFrame))});
+  const auto samples = [&](size_t object) { return std::min(positions[object].size(), frames[object].size()); };
+  bool any = false;
+  for (size_t object = 0; object < objects && !any; ++object)
+    for (size_t k = 0; k < samples(object) && !any; ++k) any = frames[object][k] >= 0;
+  if (!any) return;
+
+  // Tens of thousands of positions arrive at once: containers are found through a map, and
+  // the lists are renumbered, the results made stale and the window told once at the end
+  // rather than after each mark.
+  std::unordered_map<int, TContainer *> byFrame;
+  byFrame.reserve(Containers.size() + positions.size() * 2);
+  for (const auto &container : Containers) byFrame.emplace(container->MarksContainerFrameNumber, container.get());
   Host().BeginGroup();
-  const size_t objects = std::min(positions.size(), frames.size());
   for (size_t object = 0; object < objects; ++object) {
-    const size_t samples = std::min(positions[object].size(), frames[object].size());
-    for (size_t k = 0; k < samples; ++k) {
+    for (size_t k = 0; k < samples(object); ++k) {
       const int frame = frames[object][k];
       if (frame < 0) continue;
-      TContainer &container = ContainerOf(frame);
-      if (TMarque *existing = container.FindMark(int(object))) {
+      TContainer *&container = byFrame[frame];
+      if (container == nullptr) {
+        Containers.push_back(CreateContainer(frame));
+        container = Containers.back().get();
+      }
+      if (TMarque *existing = container->FindMark(int(object))) {
         Host().Record(existing, akMove);
         existing->SetAbsolutePosition(positions[object][k]);
         existing->ComputePixel();
-      } else {
-        std::unique_ptr<TMarque> mark = container.CreateMark();
-        mark->MarkOrderNumber = int(object);
-        mark->SetAbsolutePosition(positions[object][k]);
-        AddMark(std::move(mark), akTrackerSet);
+        continue;
       }
+      std::unique_ptr<TMarque> created = container->CreateMark();
+      created->MarkOrderNumber = int(object);
+      created->SetAbsolutePosition(positions[object][k]);
+      TMarque *held = container->TakeMark(std::move(created));
+      held->ListIndex = int(AllMarks.size());
+      AllMarks.push_back(held);
+      held->ComputePixel();
+      Host().Record(held, akTrackerSet);
     }
   }
   Host().EndGroup();
   Renumber();
+  Host().InvalidateResults(TResultsScope::ActiveMode);
+  Host().MarksChanged();
   View().Invalidate();
 }
 

@@ -27,6 +27,11 @@ bool OpenOrExplain(TVideoSources &Sources, const QString &FileName, std::optiona
 
 }  // namespace videocli
 
+bool OpenVideoOrExplain(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced,
+                        QTextStream &Err) {
+  return videocli::OpenOrExplain(Sources, FileName, Forced, Err);
+}
+
 int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
               QTextStream &Err) {
   if (!videocli::OpenOrExplain(Sources, FileName, Forced, Err)) return 1;

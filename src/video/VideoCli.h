@@ -22,4 +22,9 @@ int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFr
 int VideoFrame(TVideoSources &Sources, const QString &FileName, int Index, const QString &Png,
                std::optional<TFramework> Forced, QTextStream &Out, QTextStream &Err);
 
+// Opens FileName as the commands above do (by the Forced framework's reader alone when
+// given); false with the reason on Err. For the commands of other subsystems.
+bool OpenVideoOrExplain(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced,
+                        QTextStream &Err);
+
 }  // namespace kolibra::video

@@ -165,10 +165,17 @@ class TVideoModel : public measurement::IViewPort {
   // --- Input from the widget ------------------------------------------------------------
 
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
+  // The second press of a double click: a press for the document, the end of a polygon for
+  // the studio and the tracker.
+  void MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
   void MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel);
   // Keys of the marking modes; true when used.
   bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // An arrow key moves the mouse pointer by one pixel, by ten with Ctrl, so that a point can
+  // be placed precisely; true when the key was an arrow.
+  bool NudgePointer(int key, Qt::KeyboardModifiers modifiers);
+  TPoint PointerPosition() const { return FSurface.PointerPosition(); }
 
   // The cursor for the tool and mode, applied to the surface.
   int CursorCode() const;

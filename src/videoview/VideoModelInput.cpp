@@ -28,6 +28,15 @@ void TVideoModel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   }
 }
 
+void TVideoModel::MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) {
+  IVideoOverlay *overlay = ModeOverlay();
+  if (!IsOpen() || FPan.Dragging || FTool != vtNone || overlay == nullptr) {
+    MouseDown(button, modifiers, pixel);
+    return;
+  }
+  overlay->MouseDoubleClick(button, modifiers, pixel);
+}
+
 void TVideoModel::MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel) {
   if (!IsOpen()) return;
   if (FPan.Dragging) {
@@ -125,20 +134,36 @@ bool TVideoModel::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down: {
-      const int step = modifiers.testFlag(Qt::ControlModifier) ? 10 : 1;
-      TPoint moved = pointer;
-      if (key == Qt::Key_Left) moved.X -= step;
-      if (key == Qt::Key_Right) moved.X += step;
-      if (key == Qt::Key_Up) moved.Y -= step;
-      if (key == Qt::Key_Down) moved.Y += step;
-      FSurface.MovePointer(moved);
-      MouseMove(modifiers & ~Qt::ControlModifier, moved);
-      return true;
-    }
+    case Qt::Key_Down:
+      return NudgePointer(key, modifiers);
     default:
       return false;
   }
+}
+
+bool TVideoModel::NudgePointer(int key, Qt::KeyboardModifiers modifiers) {
+  if (!IsOpen()) return false;
+  const int step = modifiers.testFlag(Qt::ControlModifier) ? 10 : 1;
+  TPoint moved = FSurface.PointerPosition();
+  switch (key) {
+    case Qt::Key_Left:
+      moved.X -= step;
+      break;
+    case Qt::Key_Right:
+      moved.X += step;
+      break;
+    case Qt::Key_Up:
+      moved.Y -= step;
+      break;
+    case Qt::Key_Down:
+      moved.Y += step;
+      break;
+    default:
+      return false;
+  }
+  FSurface.MovePointer(moved);
+  MouseMove(modifiers & ~Qt::ControlModifier, moved);
+  return true;
 }
 
 }  // namespace kolibra::videoview

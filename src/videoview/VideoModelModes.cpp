@@ -47,6 +47,16 @@ void TVideoModel::ApplyMode(int newMode) {
     if (mode != TMeasurementMode::None && mode != TMeasurementMode::Editing) FDocument->SetActiveTool(tool);
   };
 
+  // Leaving tracking goes first: the positions found become fixed-axes marks while the
+  // document is still idle, before another mode takes it over.
+  if (entering && old == vmTracking && FTracker != nullptr) {
+    if (FTracker->SequenceRunning()) FTracker->StopSequence();
+    if (newMode != vmNone) {
+      FTracker->Commit();
+      FTracker->Reset();
+    }
+    FTracker->Deactivate();
+  }
   if (entering && newMode == vmTransparent) {
     documentMode(TMeasurementMode::Layer, measurement::dtLayer);
     deactivateOthers();
@@ -76,11 +86,6 @@ void TVideoModel::ApplyMode(int newMode) {
     documentMode(TMeasurementMode::None, measurement::dtNone);
     if (FStudio != nullptr) FStudio->Deactivate();
     FTracker->ActivateAndPrepare();
-  }
-  if (entering && old == vmTracking && FTracker != nullptr) {
-    if (FTracker->SequenceRunning()) FTracker->StopSequence();
-    if (newMode != vmNone) FTracker->Reset();
-    FTracker->Deactivate();
   }
 
   FMode = newMode;

@@ -18,6 +18,10 @@ class IVideoOverlay {
  public:
   virtual ~IVideoOverlay() = default;
   virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
+  // The second press of a double click (polygons end there); by default a plain press.
+  virtual void MouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) {
+    MouseDown(button, modifiers, pixel);
+  }
   virtual void MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
   virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) = 0;
   // True when the key was used.
@@ -40,6 +44,8 @@ class IVideoTracker : public IVideoOverlay {
   virtual void ActivateAndPrepare() = 0;
   virtual bool SequenceRunning() const = 0;
   virtual void StopSequence() = 0;
+  // Leaving tracking mode: offers to keep the positions found as marks.
+  virtual void Commit() = 0;
   virtual void Reset() = 0;
 };
 

@@ -16,7 +16,7 @@ class MainModesTest : public ControllerFixture {
 };
 
 TEST_F(MainModesTest, RefusedModesLeaveTheButtonsAsTheyWere) {
-  for (TControl button : {ButtonModeMontage, ButtonModeTracking, ButtonModeCapture, ButtonModeStudio}) {
+  for (TControl button : {ButtonModeMontage, ButtonModeCapture, ButtonModeStudio}) {
     Click(button);
     EXPECT_EQ(video.Mode(), vmRepereFixe);
     for (int i = ButtonModeRepereFixe; i <= ButtonModeCapture; ++i)

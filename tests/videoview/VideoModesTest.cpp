@@ -196,13 +196,16 @@ TEST_F(VideoModesTest, TrackingIsPreparedOnEntryAndResetOnExitUnlessClosing) {
   tracker.Running = true;
   log.Calls.clear();
   ASSERT_TRUE(model.SetMode(vmTransparent));
-  EXPECT_EQ(log.Calls, (QStringList{QStringLiteral("studio.deactivate"), QStringLiteral("tracker.deactivate"),
-                                    QStringLiteral("tracker.stop"), QStringLiteral("tracker.reset"),
-                                    QStringLiteral("tracker.deactivate")}));
+  // Stop, offer to keep the positions, reset, deactivate: all before the document leaves
+  // its idle state for the new mode.
+  EXPECT_EQ(log.Calls, (QStringList{QStringLiteral("tracker.stop"), QStringLiteral("tracker.commit"),
+                                    QStringLiteral("tracker.reset"), QStringLiteral("tracker.deactivate"),
+                                    QStringLiteral("studio.deactivate"), QStringLiteral("tracker.deactivate")}));
   ASSERT_TRUE(model.SetMode(vmTracking));
   log.Calls.clear();
   ASSERT_TRUE(model.SetMode(vmNone));
   EXPECT_FALSE(log.Calls.contains(QStringLiteral("tracker.reset")));
+  EXPECT_FALSE(log.Calls.contains(QStringLiteral("tracker.commit")));
 }
 
 class OneFrameModesTest : public VideoFixture {

@@ -172,6 +172,11 @@ void TVideo::mousePressEvent(QMouseEvent *event) {
   FModel->MouseDown(event->button(), event->modifiers(), FPointer);
 }
 
+void TVideo::mouseDoubleClickEvent(QMouseEvent *event) {
+  FPointer = video_widget::PointOf(event);
+  FModel->MouseDoubleClick(event->button(), event->modifiers(), FPointer);
+}
+
 void TVideo::mouseMoveEvent(QMouseEvent *event) {
   FPointer = video_widget::PointOf(event);
   if (FHasRouted && FPointer == FLastRouted) return;

@@ -2,7 +2,7 @@
 // calibration, axes, pointing two objects over ten frames, moving, erasing and undoing
 // marks, zoom and pan, playback, the boxes and the track bar, closing.
 
-#include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/support/FormFixture.h"
 #include "support/WaitFor.h"
 
 #include "kit/IniFile.h"
@@ -42,26 +42,8 @@ QString GeneratedVideo() {
   return file;
 }
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public FormFixture {
  protected:
-  MainFormTest() {
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
-    settings.TemporaryFolder = dir.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
-    form = std::make_unique<TMainForm>(settings);
-    form->resize(1024, 768);
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  ~MainFormTest() override {
-    form->Options().CheckBox3ConfirmationQuit_Checked = false;
-    form.reset();
-  }
-
   void OpenGenerated() {
     const QString video = GeneratedVideo();
     if (video.isEmpty()) GTEST_SKIP() << "the ffmpeg program is needed to make the test video";
@@ -69,16 +51,10 @@ class MainFormTest : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
-  QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
   QString Box(TControl control) { return qobject_cast<QLineEdit *>(form->Control(control))->text(); }
   QSlider *Track() { return qobject_cast<QSlider *>(form->Control(TrackBar)); }
   videoview::TVideo *View() { return &form->Video(); }
   measurement::TData &Data() { return form->Data(); }
-  // A click, then the tool bars lay out the buttons the click showed or hid.
-  void Press(TControl control) {
-    QTest::mouseClick(Button(control), Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
   void ClickView(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseMove(View(), p);
     QTest::mouseClick(View(), button, Qt::NoModifier, p);
@@ -90,12 +66,6 @@ class MainFormTest : public ::testing::Test {
     QTest::mouseMove(View(), to);
     QTest::mouseRelease(View(), Qt::LeftButton, Qt::NoModifier, to);
   }
-
-  ScopedDecimalSeparator separator{QLatin1Char('.')};
-  QTemporaryDir dir;
-  TScriptedMessageBox boxes;
-  TScriptedDialogs dialogs;
-  std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(MainFormTest, WithoutAVideoTheWindowWaitsWithItsTitle) {
@@ -129,7 +99,7 @@ TEST_F(MainFormTest, OpeningLaysTheVideoOutAndFillsThePanel) {
 
 TEST_F(MainFormTest, RefusedModesLeaveTheButtonsAsTheyWere) {
   OpenGenerated();
-  for (TControl mode : {ButtonModeMontage, ButtonModeTracking, ButtonModeStudio, ButtonModeCapture}) {
+  for (TControl mode : {ButtonModeMontage, ButtonModeStudio, ButtonModeCapture}) {
     Press(mode);
     EXPECT_FALSE(Button(mode)->isChecked()) << ControlName(mode).toStdString();
     EXPECT_TRUE(Button(ButtonModeRepereFixe)->isChecked());

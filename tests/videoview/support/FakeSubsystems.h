@@ -59,6 +59,7 @@ class TFakeTracker : public IVideoTracker {
     Me.Note(QStringLiteral("stop"));
     Running = false;
   }
+  void Commit() override { Me.Note(QStringLiteral("commit")); }
   void Reset() override { Me.Note(QStringLiteral("reset")); }
   bool Running = false;
   TFakeOverlay Me;

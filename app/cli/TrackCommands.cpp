@@ -1,0 +1,117 @@
+// kolibra-cli track: argument parsing only; the tracking is the tracking subsystem's, the
+// same run the main window makes.
+#include "Commands.h"
+#include "tracking/TrackCli.h"
+
+#include <QCoreApplication>
+#include <climits>
+#include <cmath>
+
+namespace kolibra::cli {
+
+namespace track_commands {
+
+QString Tr(const char *Text) { return QCoreApplication::translate("kolibra-cli", Text); }
+
+// "X,Y" with finite real coordinates, "." as the decimal point.
+bool ParsePoint(const QString &Text, TPointD &Point) {
+  const QStringList parts = Text.split(QLatin1Char(','));
+  if (parts.size() != 2) return false;
+  bool okX = false, okY = false;
+  Point = TPointD(parts[0].trimmed().toDouble(&okX), parts[1].trimmed().toDouble(&okY));
+  return okX && okY && std::isfinite(Point.X) && std::isfinite(Point.Y);
+}
+
+// "X1,Y1;X2,Y2;..." with at least three points.
+bool ParsePolygon(const QString &Text, TPointDDynArray &Polygon) {
+  Polygon.clear();
+  for (const QString &part : Text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    TPointD point;
+    if (!ParsePoint(part, point)) return false;
+    Polygon.push_back(point);
+  }
+  return Polygon.size() >= 3;
+}
+
+bool ParseWhole(const QCommandLineParser &Parser, const QString &Name, int Low, int High, int &Value,
+                QTextStream &Err) {
+  if (!Parser.isSet(Name)) return true;
+  bool ok = false;
+  const int parsed = Parser.value(Name).toInt(&ok);
+  if (!ok || parsed < Low || parsed > High) {
+    Err << Tr("--%1 must be a whole number from %2 to %3: %4").arg(Name).arg(Low).arg(High).arg(Parser.value(Name))
+        << Qt::endl;
+    return false;
+  }
+  Value = parsed;
+  return true;
+}
+
+}  // namespace track_commands
+
+int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  using namespace track_commands;
+  const QString usage = Tr("Usage: kolibra-cli track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] "
+                           "[--to L] [--step K] [--radius R] [--ignore POLYGON]... [--framework vfw|ds|ffmpeg]");
+  QCommandLineParser parser;
+  parser.addOption(FrameworkOption());
+  parser.addOption({QStringLiteral("circle"), Tr("The target: a circle in frame pixels."), QStringLiteral("X,Y,R")});
+  parser.addOption({QStringLiteral("polygon"), Tr("The target: a polygon in frame pixels."), QStringLiteral("POLYGON")});
+  parser.addOption({QStringLiteral("from"), Tr("The frame the outline is on (0 by default)."), QStringLiteral("F")});
+  parser.addOption({QStringLiteral("to"), Tr("The last frame to track (the video's last by default)."),
+                    QStringLiteral("L")});
+  parser.addOption({QStringLiteral("step"), Tr("Frames between two tracked frames (1 by default)."),
+                    QStringLiteral("K")});
+  parser.addOption({QStringLiteral("radius"), Tr("Search radius in pixels, 10 to 100 (40 by default)."),
+                    QStringLiteral("R")});
+  parser.addOption({QStringLiteral("ignore"), Tr("A zone to ignore: a polygon in frame pixels."),
+                    QStringLiteral("POLYGON")});
+  std::optional<video::TFramework> forced;
+  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err)) return 1;
+  const QStringList args = parser.positionalArguments();
+  const bool circle = parser.isSet(QStringLiteral("circle"));
+  if (args.size() != 1 || circle == parser.isSet(QStringLiteral("polygon"))) {
+    Err << usage << Qt::endl;
+    return 1;
+  }
+
+  tracking::TTrackRequest request;
+  request.FileName = args[0];
+  request.Forced = forced;
+  if (circle) {
+    const QStringList parts = parser.value(QStringLiteral("circle")).split(QLatin1Char(','));
+    bool okR = false;
+    const double radius = parts.size() == 3 ? parts[2].trimmed().toDouble(&okR) : 0.0;
+    if (!okR || !(radius >= 1.0 && radius < 1e6) ||
+        !ParsePoint(parts[0] + QLatin1Char(',') + parts[1], request.CircleCentre)) {
+      Err << Tr("--circle must be X,Y,R in frame pixels with R at least 1: %1").arg(parser.value(QStringLiteral("circle")))
+          << Qt::endl;
+      return 1;
+    }
+    request.CircleRadius = radius;
+  } else if (!ParsePolygon(parser.value(QStringLiteral("polygon")), request.Polygon)) {
+    Err << Tr("--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1")
+               .arg(parser.value(QStringLiteral("polygon")))
+        << Qt::endl;
+    return 1;
+  }
+  for (const QString &zone : parser.values(QStringLiteral("ignore"))) {
+    TPointDDynArray polygon;
+    if (!ParsePolygon(zone, polygon)) {
+      Err << Tr("--ignore must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(zone) << Qt::endl;
+      return 1;
+    }
+    request.Ignore.push_back(polygon);
+  }
+  int to = -1;
+  if (!ParseWhole(parser, QStringLiteral("from"), 0, INT_MAX, request.From, Err) ||
+      !ParseWhole(parser, QStringLiteral("to"), 0, INT_MAX, to, Err) ||
+      !ParseWhole(parser, QStringLiteral("step"), 1, INT_MAX, request.Step, Err) ||
+      !ParseWhole(parser, QStringLiteral("radius"), 10, 100, request.Radius, Err))
+    return 1;
+  if (parser.isSet(QStringLiteral("to"))) request.To = to;
+  video::TVideoSources sources;
+  return tracking::TrackVideo(sources, request, Out, Err);
+}
+
+}  // namespace kolibra::cli

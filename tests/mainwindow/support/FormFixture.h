@@ -1,0 +1,52 @@
+#pragma once
+// The real main window offscreen at 1024 x 768: options from an empty folder, the real
+// FFmpeg wrapper, no start-up box or timer, scripted message boxes and dialogs.
+
+#include "mainwindow/support/ControllerFixture.h"
+
+#include "mainwindow/MainForm.h"
+#include "settings/Options.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace kolibra::mainwindow::testing {
+
+class FormFixture : public ::testing::Test {
+ protected:
+  FormFixture() {
+    TMainFormSettings settings;
+    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
+    settings.TemporaryFolder = dir.path();
+    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
+    settings.Welcome = false;
+    settings.StartTimer = false;
+    settings.Dialogs = &dialogs;
+    form = std::make_unique<TMainForm>(settings);
+    form->resize(1024, 768);
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  ~FormFixture() override {
+    form->Options().CheckBox3ConfirmationQuit_Checked = false;
+    form.reset();
+  }
+
+  QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
+  // A click, then the tool bars lay out the buttons the click showed or hid.
+  void Press(TControl control) {
+    QTest::mouseClick(Button(control), Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+
+  ScopedDecimalSeparator separator{QLatin1Char('.')};
+  QTemporaryDir dir;
+  TScriptedMessageBox boxes;
+  TScriptedDialogs dialogs;
+  std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace kolibra::mainwindow::testing
