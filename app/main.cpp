@@ -1,6 +1,7 @@
 // Kolibra: teaching mechanics from video.
 //
-// kolibra [VIDEO]: opens VIDEO at start-up instead of one of the sample videos.
+// kolibra [VIDEO | WORK.klb]: opens a video, or a work file with its video and measurement,
+// at start-up instead of one of the sample videos.
 
 #include "dialogs/MessageBoxWindow.h"
 #include "mainwindow/MainForm.h"
@@ -17,9 +18,10 @@ int main(int argc, char *argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QCoreApplication::translate("main", "Teaching mechanics from video."));
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("video"),
-                               QCoreApplication::translate("main", "A video to open instead of a sample video."),
-                               QStringLiteral("[video]"));
+  parser.addPositionalArgument(QStringLiteral("file"),
+                               QCoreApplication::translate(
+                                   "main", "A video, or a work file (.klb), to open instead of a sample video."),
+                               QStringLiteral("[video | work.klb]"));
   parser.process(app);
 
   // Every message of the program goes through the one message-box window.

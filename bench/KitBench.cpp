@@ -27,6 +27,19 @@ static void BM_IniRoundTrip(benchmark::State &state) {
 }
 BENCHMARK(BM_IniRoundTrip)->Arg(200)->Arg(2000);
 
+// Reading a file of many small sections (a damaged or hostile work file): the time per
+// section must not grow with the number of sections.
+static void BM_IniManySections(benchmark::State &state) {
+  QString text;
+  for (int i = 0; i < int(state.range(0)); ++i) text += QStringLiteral("[S%1]\nk=1\n").arg(i);
+  for (auto _ : state) {
+    const TIniFile ini = TIniFile::FromText(QString(), text);
+    benchmark::DoNotOptimize(ini.KeyCount(QStringLiteral("S7")));
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_IniManySections)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 static void BM_RealToText(benchmark::State &state) {
   double x = 0.123456789;
   for (auto _ : state) {

@@ -6,11 +6,11 @@
 //
 // The fixture, a 1080p H.264 file with a group of 50 pictures, is made by ffmpeg at start.
 
-#include "NullSurface.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
 #include "video/FFMpegPlay.h"
+#include "videoview/NullSurface.h"
 #include "videoview/VideoModel.h"
 #include "videoview/windows/Video.h"
 
@@ -50,8 +50,8 @@ TViewBenchFixture &Fixture() {
   return fixture;
 }
 
-// The back buffer is the end of the road.
-using TBufferSurface = bench::TNullSurface;
+// A surface that paints nothing on a screen: the back buffer is the end of the road.
+using TBufferSurface = videoview::TNullSurface;
 
 // Walks the frames forward; going back to the start is not timed.
 template <typename Step>

@@ -36,5 +36,7 @@ int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

@@ -21,6 +21,8 @@ const TCliCommand Commands[] = {
     {"track", RunTrack,
      "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
+    {"results", RunResults, "results WORK.klb [--layer]"},
+    {"resave", RunResave, "resave IN.klb OUT.klb"},
 };
 
 void PrintUsage(QTextStream &Stream) {

@@ -2,8 +2,10 @@
 
 #include "kit/AtomicFile.h"
 #include "kit/Locale.h"
+#include "kit/TextDecoding.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -17,9 +19,15 @@ bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 TIniFile::TIniFile(const QString &fileName) : Name(fileName) {
   QFile file(fileName);
   if (file.open(QIODevice::ReadOnly)) {
-    QByteArray bytes = file.readAll();
-    Parse(QString::fromUtf8(bytes));
+    Parse(DecodeText(file.readAll()));
   }
+}
+
+TIniFile TIniFile::FromText(const QString &fileName, const QString &text) {
+  TIniFile ini;
+  ini.Name = fileName;
+  ini.Parse(text);
+  return ini;
 }
 
 void TIniFile::Parse(const QString &text) {
@@ -41,14 +49,26 @@ void TIniFile::Parse(const QString &text) {
   }
 }
 
-TIniFile::Entry *TIniFile::Section::Find(const QString &key) {
-  const auto it = Index.constFind(key.toLower());
+// Small sections are searched in order; a section builds its table of keys only once it
+// holds more than a few, so that a file of many small sections (a damaged or hostile one)
+// does not spend a table on each.
+namespace ini_file_impl {
+constexpr size_t kIndexedFrom = 8;
+}  // namespace ini_file_impl
+
+const TIniFile::Entry *TIniFile::Section::Find(const QString &key) const {
+  const QString lower = key.toLower();
+  if (Index.isEmpty()) {
+    for (const Entry &e : Entries)
+      if (e.Key.toLower() == lower) return &e;
+    return nullptr;
+  }
+  const auto it = Index.constFind(lower);
   return it == Index.constEnd() ? nullptr : &Entries[size_t(*it)];
 }
 
-const TIniFile::Entry *TIniFile::Section::Find(const QString &key) const {
-  const auto it = Index.constFind(key.toLower());
-  return it == Index.constEnd() ? nullptr : &Entries[size_t(*it)];
+TIniFile::Entry *TIniFile::Section::Find(const QString &key) {
+  return const_cast<Entry *>(static_cast<const Section *>(this)->Find(key));
 }
 
 void TIniFile::Section::Set(const QString &key, const QString &value) {
@@ -56,24 +76,29 @@ void TIniFile::Section::Set(const QString &key, const QString &value) {
     e->Value = value;
     return;
   }
-  Index.insert(key.toLower(), int(Entries.size()));
   Entries.push_back({key, value});
+  if (!Index.isEmpty())
+    Index.insert(key.toLower(), int(Entries.size()) - 1);
+  else if (Entries.size() > ini_file_impl::kIndexedFrom)
+    Reindex();
 }
 
 void TIniFile::Section::Reindex() {
   Index.clear();
+  if (Entries.size() <= ini_file_impl::kIndexedFrom) return;
   for (size_t i = 0; i < Entries.size(); ++i) Index.insert(Entries[i].Key.toLower(), int(i));
 }
 
 const TIniFile::Section *TIniFile::FindSection(const QString &name) const {
-  for (const Section &s : Data)
-    if (sameName(s.Name, name)) return &s;
-  return nullptr;
+  const auto it = SectionIndex.constFind(name.toLower());
+  return it == SectionIndex.constEnd() ? nullptr : &Data[size_t(*it)];
 }
 
 TIniFile::Section &TIniFile::SectionFor(const QString &name) {
-  for (Section &s : Data)
-    if (sameName(s.Name, name)) return s;
+  const QString lower = name.toLower();
+  const auto it = SectionIndex.constFind(lower);
+  if (it != SectionIndex.constEnd()) return Data[size_t(*it)];
+  SectionIndex.insert(lower, int(Data.size()));
   Data.push_back({name, {}, {}});
   return Data.back();
 }
@@ -97,6 +122,11 @@ int TIniFile::ReadInteger(const QString &section, const QString &key, int defaul
   bool ok = false;
   const int n = v->trimmed().toInt(&ok, 10);
   return ok ? n : defaultValue;
+}
+
+int TIniFile::ReadCount(const QString &section, const QString &key, int limit) const {
+  const int count = ReadInteger(section, key, 0);
+  return std::clamp(count, 0, std::min(limit, KeyCount(section)));
 }
 
 bool TIniFile::ReadBool(const QString &section, const QString &key, bool defaultValue) const {
@@ -163,13 +193,17 @@ QStringList TIniFile::Keys(const QString &section) const {
   return out;
 }
 
+int TIniFile::KeyCount(const QString &section) const {
+  const Section *s = FindSection(section);
+  return s == nullptr ? 0 : int(s->Entries.size());
+}
+
 void TIniFile::EraseSection(const QString &section) {
-  for (auto it = Data.begin(); it != Data.end(); ++it) {
-    if (sameName(it->Name, section)) {
-      Data.erase(it);
-      return;
-    }
-  }
+  const auto it = SectionIndex.constFind(section.toLower());
+  if (it == SectionIndex.constEnd()) return;
+  Data.erase(Data.begin() + *it);
+  SectionIndex.clear();
+  for (size_t i = 0; i < Data.size(); ++i) SectionIndex.insert(Data[i].Name.toLower(), int(i));
 }
 
 void TIniFile::DeleteKey(const QString &section, const QString &key) {

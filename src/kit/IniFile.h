@@ -13,14 +13,18 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <climits>
 #include <vector>
 
 namespace kolibra {
 
 class TIniFile {
  public:
-  // Reads FileName when it exists; an unreadable file starts empty.
+  // Reads FileName when it exists (see DecodeText); an unreadable file starts empty.
   explicit TIniFile(const QString &fileName);
+  // A file for FileName whose content is text, read from elsewhere or empty: nothing is
+  // read from disk, and UpdateFile writes exactly what was set.
+  static TIniFile FromText(const QString &fileName, const QString &text);
 
   const QString &FileName() const { return Name; }
 
@@ -28,6 +32,10 @@ class TIniFile {
   int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
   bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
   double ReadFloat(const QString &section, const QString &key, double defaultValue) const;
+  // The count key of a list, 0 when missing: never negative, never more than limit, and
+  // never more than the section's keys, since a damaged file cannot hold more elements than
+  // lines. Readers loop on it without fear of a count of 2,147,483,647.
+  int ReadCount(const QString &section, const QString &key, int limit = INT_MAX) const;
 
   void WriteString(const QString &section, const QString &key, const QString &value);
   void WriteInteger(const QString &section, const QString &key, int value);
@@ -44,6 +52,9 @@ class TIniFile {
   bool ValueExists(const QString &section, const QString &key) const;
   QStringList Sections() const;
   QStringList Keys(const QString &section) const;
+  // How many keys the section holds (0 without it): a bound for list counts read from a
+  // file, which cannot hold more elements than it has lines.
+  int KeyCount(const QString &section) const;
   void EraseSection(const QString &section);
   void DeleteKey(const QString &section, const QString &key);
 
@@ -62,7 +73,7 @@ class TIniFile {
   struct Section {
     QString Name;
     std::vector<Entry> Entries;
-    QHash<QString, int> Index;  // lower-case key -> position in Entries
+    QHash<QString, int> Index;  // lower-case key -> position in Entries, past a few keys
 
     Entry *Find(const QString &key);
     const Entry *Find(const QString &key) const;
@@ -70,6 +81,7 @@ class TIniFile {
     void Reindex();
   };
 
+  TIniFile() = default;
   const Section *FindSection(const QString &name) const;
   Section &SectionFor(const QString &name);
   const QString *FindValue(const QString &section, const QString &key) const;
@@ -77,6 +89,7 @@ class TIniFile {
 
   QString Name;
   std::vector<Section> Data;
+  QHash<QString, int> SectionIndex;  // lower-case name -> position in Data
 };
 
 // "key" + "_" + index: the key of element index of a list.

@@ -91,6 +91,7 @@ bool TMainController::Start(const QString &temporaryFolder) {
   const QFileInfo folder(temporaryFolder);
   const bool usable = !temporaryFolder.isEmpty() && folder.isDir() && folder.isWritable();
   TemporaryFolder = usable ? temporaryFolder : QString();
+  RecentFiles.SetTemporaryFolder(temporaryFolder);
   if (!usable) {
     TMessageBox(icWarning)
         .AddLine(MainTr("Backup file creation has failed."))
@@ -147,6 +148,11 @@ bool TMainController::CloseRequested() {
     StopActivities();
     return true;
   }
+  // Nothing would be lost: the program just closes.
+  if (HasUnsavedWork && !HasUnsavedWork()) {
+    StopActivities();
+    return true;
+  }
   TMessageBox box(icConfirmation);
   QStringList buttons;
   const bool canSave = VideoOpen() && SaveWork;
@@ -177,6 +183,7 @@ void TMainController::StopActivities() {
 
 bool TMainController::ConfirmChange(int reason) {
   if (!VideoOpen() || !Options.CheckBox4ConfirmationFileChange_Checked) return true;
+  if (HasUnsavedWork && !HasUnsavedWork()) return true;
   TMessageBox box(icConfirmation);
   QStringList buttons;
   if (SaveWork) {
@@ -198,7 +205,13 @@ bool TMainController::OpenVideo(const QString &fileName) {
   if (!WaitUntilIdle()) return false;
   // Positions found by the tracker are offered before the work is saved or replaced.
   if (TrackingPart) TrackingPart->CommitBeforeLeaving();
+  if (OpenWorkFile && QFileInfo(fileName).suffix().compare(QLatin1String("klb"), Qt::CaseInsensitive) == 0)
+    return OpenWorkFile(fileName);
   if (!ConfirmChange(0)) return false;
+  return LoadVideo(fileName);
+}
+
+bool TMainController::LoadVideo(const QString &fileName) {
   if (!QFileInfo(fileName).isFile()) {
     TMessageBox(icWarning)
         .AddFileName(fileName)
@@ -209,7 +222,7 @@ bool TMainController::OpenVideo(const QString &fileName) {
         .Execute();
     return false;
   }
-  RecentFiles = QFileInfo(fileName).absolutePath();
+  RecentFiles.SetDirectory(QFileInfo(fileName).absolutePath());
   if (!Video.Open(fileName)) {
     View.LayoutView();
     TMessageBox box(icWarning);
@@ -222,6 +235,7 @@ bool TMainController::OpenVideo(const QString &fileName) {
     return false;
   }
   DocumentToolChanged();
+  if (VideoOpened) VideoOpened();
   EnableControls(true);
   if (Video.VariableRate()) {
     TMessageBox(icInformation)
@@ -251,7 +265,7 @@ void TMainController::AfterOpening() {
 void TMainController::EnableControls(bool flag) {
   ControlsEnabled = flag;
   if (!flag) NavigationAllowed = true;
-  WindowCaption = flag && VideoOpen() ? QDir::toNativeSeparators(Video.VideoFileName()) : QStringLiteral("Kolibra");
+  RefreshCaption();
   ApplyEnabled();
   if (!flag) {
     for (QString &box : Boxes) box.clear();
@@ -260,6 +274,14 @@ void TMainController::EnableControls(bool flag) {
     RefreshBoxes();
   }
   Refresh(rfAll);
+}
+
+void TMainController::RefreshCaption() {
+  if (!ControlsEnabled || !VideoOpen())
+    WindowCaption = QStringLiteral("Kolibra");
+  else
+    WindowCaption = WorkCaption ? WorkCaption() : QDir::toNativeSeparators(Video.VideoFileName());
+  Refresh(rfCaption);
 }
 
 void TMainController::ApplyEnabled() {

@@ -19,6 +19,7 @@
 #include "mainwindow/BusyState.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainLayout.h"
+#include "measurement/MRUFiles.h"
 #include "settings/ValueEntry.h"
 
 #include <QString>
@@ -37,6 +38,10 @@ class TVideoModel;
 }
 namespace kolibra::tracking {
 class TTracking;
+}
+namespace kolibra::editing {
+class TMontage;
+class IMontageDialogs;
 }
 
 namespace kolibra::mainwindow {
@@ -104,6 +109,8 @@ class TMainController {
   // --- Operations of the window --------------------------------------------------------
 
   bool OpenVideo(const QString &fileName);
+  // OpenVideo after the confirmation: the checks, the open and its messages.
+  bool LoadVideo(const QString &fileName);
   // Reason 0: before opening another video; 1: before closing. False: the user cancelled.
   bool ConfirmChange(int reason);
   void EnableControls(bool flag);
@@ -128,8 +135,10 @@ class TMainController {
   // The view's hint: "|" then the tool's instructions, shown in the status bar.
   const QString &ViewHint() const { return ViewHintText; }
   bool MeasurementMenusEnabled() const;
-  const QString &RecentFolder() const { return RecentFiles; }
-  void SetRecentFolder(const QString &folder) { RecentFiles = folder; }
+  const QString &RecentFolder() const { return RecentFiles.Directory(); }
+  void SetRecentFolder(const QString &folder) { RecentFiles.SetDirectory(folder); }
+  // The recent-files list, with the last folder.
+  measurement::TMRUFiles &RecentList() { return RecentFiles; }
 
   // The layout for the window's sizes.
   TMainLayout Layout(TLayoutInput input) const;
@@ -146,6 +155,25 @@ class TMainController {
   std::function<void()> ClearResults;
   // The names and colours dialog; when missing, its button stays hidden.
   std::function<void()> ShowObjectNames;
+  // Whether closing or opening now would lose work; without it, a video open is enough.
+  std::function<bool()> HasUnsavedWork;
+  // The caption while a video is open (the work file and its modified mark); without it, the
+  // video's path.
+  std::function<QString()> WorkCaption;
+  // Opens a work file (".klb") handed to OpenVideo: every way of opening reaches one loader.
+  std::function<bool(const QString &fileName)> OpenWorkFile;
+  // A video was opened (a new, empty measurement).
+  std::function<void()> VideoOpened;
+
+  // --- The montage -------------------------------------------------------------------------
+
+  // The video editing and its dialogs; without them the montage's buttons do nothing.
+  void SetMontage(editing::TMontage *montage, editing::IMontageDialogs *dialogs);
+  // In montage mode: whether the shown frame is kept (the toggle button's picture and hint).
+  bool MontageFrameKept() const { return MontageKept; }
+  // Recomputes the caption (the work was saved, loaded or modified).
+  void RefreshCaption();
+
   // The results window (MainControllerResults.cpp): whether the results can be computed now,
   // and showing it at a view (its codes: 0 formulas, 1 trajectory, 2 datasheet, 3 time,
   // 4 vectors).
@@ -198,6 +226,10 @@ class TMainController {
   void EditImageClicked();
   void EditAngleClicked();
   bool VideoOpen() const;
+  // MainControllerMontage.cpp
+  void MontageToolClicked(TControl control);
+  // True when the buttons' states or the view's hint changed.
+  bool RefreshMontageButtons();
 
   friend class TMainTracking;
 
@@ -213,7 +245,10 @@ class TMainController {
   int TrackMaximum = 0;
   QString WindowCaption;
   QString ViewHintText;
-  QString RecentFiles;
+  measurement::TMRUFiles RecentFiles;
+  editing::TMontage *Montage = nullptr;
+  editing::IMontageDialogs *MontageDialogs = nullptr;
+  bool MontageKept = true;
   QString TemporaryFolder;
   bool ControlsEnabled = false;
   bool NavigationAllowed = true;

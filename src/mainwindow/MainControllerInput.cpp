@@ -81,7 +81,9 @@ void TMainController::TrackBarChanged(int position) {
 void TMainController::AfterPaint() {
   if (TrackingPart) TrackingPart->AfterPaint();
   RefreshNavigationBoxes();
-  Refresh(rfTrackBar | rfBoxes);
+  // The montage's buttons follow the frame shown; the others only need the boxes.
+  const unsigned montage = RefreshMontageButtons() ? unsigned(rfControls | rfViewHint) : 0u;
+  Refresh(rfTrackBar | rfBoxes | montage);
   if (OnFrameShown && VideoOpen()) OnFrameShown(Video.CurrentFrame());
 }
 

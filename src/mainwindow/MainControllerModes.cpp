@@ -101,6 +101,7 @@ void TMainController::ModeChanged() {
   SetModeDownStates();
   if (!IsMarkingMode(Video.Mode())) SetToolDown(ControlCount);
   if (TrackingPart) TrackingPart->ModeChanged();
+  RefreshMontageButtons();
   RefreshBoxes();
   Video.UpdateCursor();
   Video.Invalidate();
@@ -215,6 +216,7 @@ void TMainController::ScaleChanged() {
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
   if (TrackingPart) TrackingPart->OptionsChanged();
+  RecentFiles.SetMaxEntries(std::min(Options.EditMRU_Value, 255));
   ApplyVisibility();
   ApplyEnabled();
   if (Video.Tool() == vtNone && VideoOpen()) SetToolDown(DocumentToolButton());
@@ -349,8 +351,13 @@ void TMainController::ToolButtonClicked(TControl control) {
       if (ShowObjectNames) ShowObjectNames();
       Video.Invalidate();
       break;
+    case ButtonMontageBasculer:
+    case ButtonMontageBasculerMult:
+    case ButtonMontageInstant:
+      MontageToolClicked(control);
+      break;
     default:
-      // The studio, montage and capture tools arrive with their subsystems.
+      // The studio and capture tools arrive with their subsystems.
       if (TrackingPart) TrackingPart->ToolClicked(control);
       break;
   }

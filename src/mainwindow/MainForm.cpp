@@ -74,15 +74,16 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   CreateBars();
   CreatePanel();
   CreateMenus();
-  CreateResults();
   FBoiteValeur.Font = font();
   FBoiteProprietes.Font = font();
   FBoiteTemps.Font = font();
   FBoiteTemps.OnApplyDefault = [this](double seconds) { FData->SetFrameInterval(seconds); };
+  CreateWork();
+  CreateResults();
 
-  const TIniFile ini(FOptions->FileName());
-  FController->SetRecentFolder(ini.ReadString(QStringLiteral("MainForm"), QStringLiteral("Directory"), QString()));
   FController->Start(settings.TemporaryFolder.isEmpty() ? settings::TemporaryFolder() : settings.TemporaryFolder);
+  // After Start, which tells the list which folder is the temporary one.
+  LoadRecentFiles();
 
   FStartTimer.setSingleShot(true);
   connect(&FStartTimer, &QTimer::timeout, this, [this] { TimerTimer(); });
@@ -92,6 +93,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
 TMainForm::~TMainForm() {
   FStartTimer.stop();
   DestroyResults();
+  DestroyWork();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();
   // The tracker and the document draw on the view: they go first, then the view and its
@@ -128,14 +130,8 @@ void TMainForm::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
-  SaveFolder();
+  SaveRecentFiles();
   event->accept();
-}
-
-void TMainForm::SaveFolder() {
-  TIniFile ini(FOptions->FileName());
-  ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), FController->RecentFolder());
-  ini.UpdateFile();
 }
 
 bool TMainForm::OpenVideo(const QString &fileName) { return FController->OpenVideo(fileName); }

@@ -9,6 +9,8 @@
 // status bar, and the video view between them, placed by the controller's layout rule.
 
 #include "mainwindow/MainController.h"
+#include "mainwindow/WorkSession.h"
+#include "measurement/windows/BoiteNomCouleur.h"
 #include "measurement/windows/BoiteTemps.h"
 #include "settings/windows/BoiteProprietes.h"
 #include "settings/windows/BoiteValeur.h"
@@ -43,6 +45,14 @@ class TTracking;
 namespace kolibra::results {
 class TResForm;
 }
+namespace kolibra::editing {
+class TMontage;
+class IMontageDialogs;
+class TMontageDialogWindows;
+}
+namespace kolibra::formulas {
+class TFormules;
+}
 
 namespace kolibra::mainwindow {
 
@@ -66,9 +76,13 @@ struct TMainFormSettings {
   bool StartTimer = true;
   // Who asks values and intervals (tests answer here); null: the window's own dialogs.
   IMainDialogs *Dialogs = nullptr;
+  // Who asks the work files' names, and the montage's dialogs (tests answer here); null:
+  // the window's own dialogs.
+  IWorkDialogs *WorkDialogs = nullptr;
+  editing::IMontageDialogs *MontageDialogs = nullptr;
 };
 
-class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs {
+class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs, public IWorkDialogs {
   Q_OBJECT
 
  public:
@@ -92,12 +106,19 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   bool OpenVideo(const QString &fileName);
   // "Open video...": the file dialog, then OpenVideo.
   void OpenVideoCommand();
-  // The filter of the open dialog: the video extensions, then all files.
+  // The filter of the open dialog: the video extensions, the work files, then all files.
   static QString VideoFileFilter();
 
   // --- The results (MainFormResults.cpp) ----------------------------------------------------
   results::TResForm &ResultsWindow();
   QWidget *FormulasWindow();
+  // --- Work files, montage, names (MainFormWork.cpp) ----------------------------------------
+  TWorkSession &Work() { return *FWork; }
+  editing::TMontage &Montage() { return *FMontage; }
+  measurement::TBoiteNomCouleur &NamesDialog() { return FBoiteNomCouleur; }
+  QMenu *RecentMenu() const { return FMenuRecent; }
+  // The names and colours dialog for the current marking mode.
+  void ShowObjectNames();
 
   // --- IMainWindowView ------------------------------------------------------------------
   void Refresh(unsigned what) override;
@@ -108,6 +129,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                   settings::TTypeSaisieLongueur lengthKind) override;
   bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override;
+
+  // --- IWorkDialogs ---------------------------------------------------------------------
+  QString AskSaveFileName(const QString &folder, const QString &proposed) override;
+  QString AskWorkFileName(const QString &folder) override;
+  QString AskVideoFileName(const QString &folder) override;
 
  protected:
   void showEvent(QShowEvent *event) override;
@@ -135,9 +161,16 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // MainFormTracking.cpp
   void CreateTrackingMenus();
   void UpdateTrackingMenus();
+  // MainFormWork.cpp
+  void CreateWork();
+  void DestroyWork();
+  void CreateWorkMenus();
+  void UpdateWorkMenus();
+  void RebuildRecentMenu();
+  void LoadRecentFiles();
+  void SaveRecentFiles();
   // MainForm.cpp
   void TimerTimer();
-  void SaveFolder();
   void ShowStatusHint(const QString &hint);
 
   std::unique_ptr<settings::TOptions> FOptions;
@@ -148,8 +181,14 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;
+  measurement::TBoiteNomCouleur FBoiteNomCouleur;
   TMainFormSettings FSettings;
   std::unique_ptr<TMainResults, TMainResultsDeleter> FResults;
+  std::unique_ptr<editing::TMontage> FMontage;
+  std::unique_ptr<editing::TMontageDialogWindows> FMontageWindows;
+  std::unique_ptr<formulas::TFormules> FFormules;
+  std::unique_ptr<TWorkSession> FWork;
+  QTimer FModifiedTimer;
 
   QToolBar *FModeBar = nullptr;
   QToolBar *FToolBar = nullptr;
@@ -170,6 +209,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QAction *FMenuMesuresTemps = nullptr;
   struct TTrackingMenus;
   std::shared_ptr<TTrackingMenus> FTrackingMenus;
+  QAction *FMenuFichierOuvrirTravail = nullptr;
+  QAction *FMenuFichierEnregistrer = nullptr;
+  QAction *FMenuAffichageCouleur = nullptr;
+  QMenu *FMenuRecent = nullptr;
   QTimer FStartTimer;
   bool FRefreshing = false;
   bool FShown = false;

@@ -1,6 +1,7 @@
 // The few menu commands the window offers so far: opening a video (the file dialog, with
-// Ctrl+O), the video's properties, quitting, the magnifier and the time between two frames.
-// The other menus come with their commands.
+// Ctrl+O), the video's properties, quitting, the magnifier and the time between two frames;
+// the work files' and the names' commands are in MainFormWork.cpp. The other menus come with
+// their commands.
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
@@ -25,7 +26,7 @@ QString TMainForm::VideoFileFilter() {
   QStringList patterns;
   for (const QString &extension : video::VideoExtensions()) patterns << QLatin1Char('*') + extension;
   return MainTr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
-         MainTr("All files (*)");
+         MainTr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainTr("All files (*)");
 }
 
 void TMainForm::CreateMenus() {
@@ -55,6 +56,8 @@ void TMainForm::CreateMenus() {
   FMenuMesuresTemps->setObjectName(QStringLiteral("MenuMesuresTemps"));
   CreateTrackingMenus();
 
+  CreateWorkMenus();
+
   // Their items are recomputed each time a menu opens.
   for (QMenu *menu : {FMenuFichier, FMenuAffichage, FMenuMesures})
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
@@ -75,6 +78,7 @@ void TMainForm::UpdateMenus() {
   FMenuMesuresTemps->setVisible(marking);
   FMenuMesuresTemps->setEnabled(open);
   UpdateTrackingMenus();
+  UpdateWorkMenus();
 }
 
 void TMainForm::OpenVideoCommand() {

@@ -42,12 +42,13 @@ class TResultsRelay : public measurement::IResultsInvalidation {
 };
 
 struct TMainResults {
-  TMainResults(TMainForm &form, const settings::TOptions &options, measurement::TData &data)
+  TMainResults(TMainForm &form, const settings::TOptions &options, measurement::TData &data,
+               formulas::TFormules &formules)
       : Calc(data, options),
         Grid(Calc, data, options),
         Mem(data, options),
         Source(Calc, options),
-        Formules(&Source),
+        Formules(formules),
         Clavier(options.FileName()),
         Host(&form, options),
         Relay(Calc, RecalcTimer) {}
@@ -56,7 +57,8 @@ struct TMainResults {
   kinematics::TResGrid Grid;
   kinematics::TResMem Mem;
   formulas::TResultsSource Source;
-  formulas::TFormules Formules;
+  // The work file's formulas (MainFormWork.cpp), computed over these results.
+  formulas::TFormules &Formules;
   formulas::TClavier Clavier;
   exporting::TExportWindowHost Host;
   exporting::TSystemDesktop Desktop;
@@ -73,8 +75,9 @@ void TMainResultsDeleter::operator()(TMainResults *results) const { delete resul
 
 void TMainForm::CreateResults() {
   videoview::TVideoModel &video = FVideo->Model();
-  FResults.reset(new TMainResults(*this, *FOptions, *FData));
+  FResults.reset(new TMainResults(*this, *FOptions, *FData, *FFormules));
   TMainResults &r = *FResults;
+  r.Formules.SetResults(&r.Source);
   r.Calc.SetVideoOpenQuery([&video] { return video.IsOpen(); });
   FData->SetResultsInvalidation(&r.Relay);
   r.RecalcTimer.setSingleShot(true);
@@ -179,8 +182,10 @@ void TMainForm::DestroyResults() {
     FController->ClearResults = nullptr;
     FController->OnFrameShown = nullptr;
   }
-  // The document outlives the calculators: it must stop telling them.
+  // The document and the formulas outlive the calculators: they must stop reading them.
   if (FData) FData->SetResultsInvalidation(nullptr);
+  FResults->Formules.SetResults(nullptr);
+  FResults->Formules.OnResultsChanged = nullptr;
   FResults->RecalcTimer.stop();
   FResults.reset();
 }

@@ -4,6 +4,7 @@
 #include "measurement/PolyContainer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kolibra::measurement {
 
@@ -41,11 +42,17 @@ bool TContainer::IsEqual(const THistObject &other) const {
 void TContainer::LoadFromIni(const TIniFile &ini, const QString &section, const QString &suffix) {
   MarksContainerFrameNumber = ini.ReadInteger(section, SuffixedKey(QStringLiteral("MarksContainerFrameNumber"), suffix), 0);
   MarksContainerMarkNumber = ini.ReadInteger(section, SuffixedKey(QStringLiteral("MarksContainerMarkNumber"), suffix), 0);
-  const int count = ini.ReadInteger(section, SuffixedKey(QStringLiteral("MarksContainerMarksNumber"), suffix), 0);
+  // A frame holds at most one mark per object, so no sound file lists more marks than there
+  // can be objects.
+  const int count =
+      ini.ReadCount(section, SuffixedKey(QStringLiteral("MarksContainerMarksNumber"), suffix), MaxObjectsCount);
   Marks.clear();
   for (int j = 0; j < count; ++j) {
     std::unique_ptr<TMarque> mark = CreateMark();
     mark->LoadFromIni(ini, section, ElementSuffix(suffix, j));
+    // "NAN" or "INF" read as a position would put the mark nowhere and every result with it.
+    const TPointD stored = mark->StoredPosition();
+    if (!std::isfinite(stored.X) || !std::isfinite(stored.Y)) continue;
     TakeMark(std::move(mark));
   }
 }

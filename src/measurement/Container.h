@@ -17,6 +17,10 @@ class TIniFile;
 
 namespace kolibra::measurement {
 
+// The most objects a measurement follows at once (the bound of the value dialog that sets
+// the number of marks per frame).
+inline constexpr int MaxObjectsCount = 32;
+
 class TRepere;
 class TPolyContainer;
 

@@ -133,6 +133,7 @@ void TData::SetObjectColor(int index, TColor color) {
   if (index < 0 || size_t(index) >= Colors.size()) return;
   Colors[size_t(index)] = color;
   Fire(OnColorsChange);
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
@@ -140,16 +141,19 @@ void TData::SetObjectVisible(int index, bool visible) {
   if (index < 0 || size_t(index) >= Visibilities.size()) return;
   Visibilities[size_t(index)] = visible;
   Fire(OnVisibilityChange);
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
 void TData::SetElementColor(TColor color) {
   ElemColor = color;
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
 void TData::SetElementSize(int size) {
   ElemSize = std::clamp(size, 0, 2);
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
@@ -259,6 +263,8 @@ void TData::InvalidateResults(TResultsScope scope) {
 
 void TData::InvalidateCalculators(TCalculatorSet which) {
   if (Results != nullptr) Results->Invalidate(which);
+  // Whatever makes results stale changes the work too.
+  Fire(OnContentChange);
 }
 
 bool TData::SeparateScales() const { return Options->CheckBox41HorizAndVertScale_Checked; }

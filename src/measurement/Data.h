@@ -187,6 +187,10 @@ class TData : public IMarksHost, public IHistoryOwner {
   // The video editing removed a frame: its marks go from both collections (and its layer
   // position), and the fixed and layer histories are emptied.
   void DeleteFrame(int frameIndex);
+  // A reloaded measurement keeps only what lies on frames keep() accepts: the marks of both
+  // collections and the layer positions of other frames go, unrecorded. Returns the number
+  // of marks removed.
+  int KeepFramesOnly(const std::function<bool(int frame)> &keep);
 
   // --- Objects ------------------------------------------------------------------------------
 
@@ -240,7 +244,10 @@ class TData : public IMarksHost, public IHistoryOwner {
   // Changes only by more than IsNearZero; then both calculators are stale.
   void SetFrameInterval(double seconds);
   int FramesNumberBetweenTwoMarks() const override { return FramesStep; }
-  void SetFramesNumberBetweenTwoMarks(int frames) { FramesStep = frames; }
+  void SetFramesNumberBetweenTwoMarks(int frames) {
+    FramesStep = frames;
+    Fire(OnContentChange);
+  }
 
   // --- Persistence ----------------------------------------------------------------------------
 
@@ -263,6 +270,10 @@ class TData : public IMarksHost, public IHistoryOwner {
   TNotifyEvent OnSystemsChange;
   TNotifyEvent OnToolChange;
   TNotifyEvent OnVisibilityChange;
+  // Anything a work file records may have changed (the marks, the coordinate system, the
+  // time base, the objects' names, colours and visibilities, the drawing settings): the main
+  // window compares the work with what was last saved.
+  TNotifyEvent OnContentChange;
 
   // --- IMeasurementHost and IMarksHost ---------------------------------------------------------
 

@@ -55,16 +55,19 @@ void TData::SetCurrentMarkOrderNumber(int order) { ActiveCollection().SetCurrent
 
 void TData::SetMarksNumberToDraw(int count) {
   ActiveCollection().MarksNumberToDraw = std::max(1, count);
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
 void TData::SetMarksIsAllDrawn(bool value) {
   ActiveCollection().MarksIsAllDrawn = value;
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
 void TData::SetMarksNumberPosition(int position) {
   ActiveCollection().MarksNumberPosition = std::clamp(position, 0, 2);
+  Fire(OnContentChange);
   View().Invalidate();
 }
 
@@ -73,7 +76,10 @@ int TData::FrameMarksCount(int frameIndex) const {
   return ActiveCollection().FrameMarksCount(frameIndex);
 }
 
-void TData::SetSystemName(int index, const QString &name) { ActiveCollection().SetSystemName(index, name); }
+void TData::SetSystemName(int index, const QString &name) {
+  ActiveCollection().SetSystemName(index, name);
+  Fire(OnContentChange);
+}
 
 void TData::PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames) {
   FixedCollection->PlaceTrackedMarks(positions, frames);
@@ -109,6 +115,18 @@ void TData::DeleteFrame(int frameIndex) {
   RecomputeLayerMarkPixels();
   InvalidateCalculators(TCalculatorSet::Both);
   View().Invalidate();
+}
+
+int TData::KeepFramesOnly(const std::function<bool(int frame)> &keep) {
+  const auto drop = [&keep](int frame) { return !keep(frame); };
+  const int removed = FixedCollection->DiscardFrames(drop) + LayerCollection->DiscardFrames(drop);
+  LayerSystem->DiscardOriginsOf(drop);
+  // A history copy could still name what went.
+  ClearHistories();
+  FrameChanged();
+  RecomputeLayerMarkPixels();
+  View().Invalidate();
+  return removed;
 }
 
 }  // namespace kolibra::measurement

@@ -5,8 +5,10 @@
 #include "kit/IniFile.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
+#include "measurement/TimeBase.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kolibra::measurement {
 
@@ -42,15 +44,19 @@ void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
   EndDrags();
   // No copy may outlive the containers the readers replace.
   ClearHistories();
-  Interval = ini.ReadFloat(section, QStringLiteral("RequiredDuration"), 0.0);
-  FramesStep = ini.ReadInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), 1);
-  const int colourCount = std::max(1, ini.ReadInteger(section, QStringLiteral("MarkColorsNumber"), 1));
+  // The time base the video gave stays when the file's is missing or one the time-interval
+  // dialog would refuse: a zero or absurd interval would make every time and speed wrong.
+  const double interval = ini.ReadFloat(section, QStringLiteral("RequiredDuration"), Interval);
+  if (std::isfinite(interval) && interval > MinFrameInterval && interval < MaxFrameInterval) Interval = interval;
+  FramesStep = std::max(1, ini.ReadInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), 1));
+  const int colourCount = std::max(1, ini.ReadCount(section, QStringLiteral("MarkColorsNumber"), MaxObjectsCount));
   Colors.clear();
   for (int i = 0; i < colourCount; ++i) {
     const int fallback = int(CreateGraphUtils()->ObjectColor(i).Value);
     Colors.push_back(TColor(std::uint32_t(ini.ReadInteger(section, IndexedKey(QStringLiteral("MarkColor"), i), fallback))));
   }
-  const int visibilityCount = std::max(1, ini.ReadInteger(section, QStringLiteral("MarkVisibiltiesNumber"), 1));
+  const int visibilityCount =
+      std::max(1, ini.ReadCount(section, QStringLiteral("MarkVisibiltiesNumber"), MaxObjectsCount));
   Visibilities.clear();
   for (int i = 0; i < visibilityCount; ++i)
     Visibilities.push_back(ini.ReadBool(section, IndexedKey(QStringLiteral("MarkVisibility"), i), true));

@@ -77,6 +77,16 @@ void TEchelle::LoadFromIni(const TIniFile &ini, const QString &section, const QS
     s.Point2->X = ini.ReadFloat(section, key("Point2XCoordinate"), 0.0);
     s.Point2->Y = ini.ReadFloat(section, key("Point2YCoordinate"), 0.0);
     *s.Length = ini.ReadFloat(section, key("Length"), 0.0);
+    // A segment with an end or a length that is not a number is not a calibration: it is
+    // read as not placed rather than turned into coordinates of "NAN".
+    const bool finite = std::isfinite(s.Point1->X) && std::isfinite(s.Point1->Y) && std::isfinite(s.Point2->X) &&
+                        std::isfinite(s.Point2->Y);
+    if (!finite) {
+      *s.Count = 0;
+      *s.Point1 = TPointD();
+      *s.Point2 = TPointD();
+    }
+    if (!std::isfinite(*s.Length) || *s.Length < 0.0) *s.Length = 0.0;
   }
   DragState = -2;
   HasRubber = false;

@@ -29,6 +29,7 @@
 #include <QStringList>
 #include <Qt>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,9 @@ class TPolyContainer : public THistObject {
   virtual void RemoveMark(TMarque *mark, int actionKind);
   // Removes every mark of a video frame (action 13 each, one history group).
   virtual void ClearFrame(int frameIndex);
+  // Removes, without recording, the marks of every frame drop() selects (frames a reloaded
+  // video does not have, or hides); returns how many went.
+  int DiscardFrames(const std::function<bool(int frame)> &drop);
   // Removes every mark of one object (action 13 each).
   virtual void RemoveObjectMarks(int order);
   // The number of objects; see the fixed-axes rules in the source.

@@ -5,6 +5,7 @@
 #include "measurement/PolyContainer.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace kolibra::measurement {
 
@@ -35,26 +36,37 @@ void TPolyContainer::LoadFromIni(const TIniFile &ini, const QString &section, co
   MarksIsAllDrawn = ini.ReadBool(section, Key("MarksIsAllDrawn", suffix), true);
   MarksNumberToDraw = std::max(1, ini.ReadInteger(section, Key("MarksNumberToDraw", suffix), 1));
   const int current = ini.ReadInteger(section, Key("CurrentMarkOrderNumber", suffix), 0);
-  SetMarksNumberPerFrame(ini.ReadInteger(section, Key("MarksNumberPerFrame", suffix), 1));
+  // More objects than the program lets a user choose would only size colour lists and
+  // name lists for nothing.
+  SetMarksNumberPerFrame(
+      std::clamp(ini.ReadInteger(section, Key("MarksNumberPerFrame", suffix), 1), 1, MaxObjectsCount));
 
   SystemNames.clear();
-  const int names = ini.ReadInteger(section, Key("SystemNamesNumber", suffix), 0);
+  const int names = ini.ReadCount(section, Key("SystemNamesNumber", suffix), MaxObjectsCount + 1);
   for (int i = 0; i < names; ++i)
     SystemNames << ini.ReadString(section, Key("SystemName", ElementSuffix(suffix, i)), QString());
   FitNames(MarksNumberPerFrame);
 
-  const int count = ini.ReadInteger(section, Key("MarksContainersNumber", suffix), 0);
+  // Every count is bounded by what the file holds, and frames are found through a table, so
+  // a damaged or hostile file reads in time proportional to its size.
+  const int count = ini.ReadCount(section, Key("MarksContainersNumber", suffix));
+  std::unordered_map<int, TContainer *> byFrame;
   for (int i = 0; i < count; ++i) {
     std::unique_ptr<TContainer> loaded = CreateContainer(0);
     loaded->LoadFromIni(ini, section, ElementSuffix(suffix, i));
+    if (loaded->MarksContainerFrameNumber < 0 || loaded->Marks.empty()) continue;
     // A hand-edited file may repeat a frame or name an object that does not exist: such
     // marks are dropped so that a frame still holds at most one mark per object.
-    TContainer &container = ContainerOf(loaded->MarksContainerFrameNumber);
+    TContainer *&container = byFrame[loaded->MarksContainerFrameNumber];
+    if (container == nullptr) {
+      Containers.push_back(CreateContainer(loaded->MarksContainerFrameNumber));
+      container = Containers.back().get();
+    }
     while (!loaded->Marks.empty()) {
       std::unique_ptr<TMarque> mark = std::move(loaded->Marks.front());
       loaded->Marks.erase(loaded->Marks.begin());
       if (mark->MarkOrderNumber < 0 || mark->MarkOrderNumber >= MarksNumberPerFrame) continue;
-      if (TMarque *held = container.TakeMark(std::move(mark))) AllMarks.push_back(held);
+      if (TMarque *held = container->TakeMark(std::move(mark))) AllMarks.push_back(held);
     }
   }
   // Containers whose every mark was dropped.
@@ -65,6 +77,20 @@ void TPolyContainer::LoadFromIni(const TIniFile &ini, const QString &section, co
   ComputePixels();
   Host().InvalidateResults(TResultsScope::ActiveMode);
   Host().MarksChanged();
+}
+
+int TPolyContainer::DiscardFrames(const std::function<bool(int frame)> &drop) {
+  const size_t before = AllMarks.size();
+  // The list of marks does not own them: it lets go first, then their containers go.
+  std::erase_if(AllMarks, [&](const TMarque *mark) { return drop(mark->FrameIndex); });
+  std::erase_if(Containers, [&](const auto &container) { return drop(container->MarksContainerFrameNumber); });
+  const int removed = int(before - AllMarks.size());
+  if (removed == 0) return 0;
+  ReindexMarks();
+  Renumber();
+  Host().InvalidateResults(TResultsScope::ActiveMode);
+  Host().MarksChanged();
+  return removed;
 }
 
 }  // namespace kolibra::measurement

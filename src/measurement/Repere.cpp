@@ -107,6 +107,11 @@ bool TRepere::DeleteOriginOfFrame(int imageNumber) {
 
 void TRepere::DiscardOrigins() { Origins.clear(); }
 
+void TRepere::DiscardOriginsOf(const std::function<bool(int frame)> &drop) {
+  std::erase_if(Origins, [&](const auto &origin) { return drop(origin->ImageNumber); });
+  RenumberOrigins();
+}
+
 void TRepere::RenumberOrigins() {
   for (size_t i = 0; i < Origins.size(); ++i) Origins[i]->ListIndex = int(i);
 }
@@ -114,8 +119,14 @@ void TRepere::RenumberOrigins() {
 void TRepere::LoadFromIni(const TIniFile &ini, const QString &section, const QString &suffix) {
   DirectYAxisDirection = ini.ReadBool(section, SuffixedKey(QStringLiteral("DirectYAxisDirection"), suffix), true);
   DirectXAxisDirection = ini.ReadBool(section, SuffixedKey(QStringLiteral("DirectXAxisDirection"), suffix), true);
-  OrigineCurrent.X = ini.ReadFloat(section, SuffixedKey(QStringLiteral("OrigineCurrentXCoordinate"), suffix), 0.5);
-  OrigineCurrent.Y = ini.ReadFloat(section, SuffixedKey(QStringLiteral("OrigineCurrentYCoordinate"), suffix), 0.5);
+  // A missing origin sits in the middle of the frame; "NAN" or "INF" would poison every
+  // coordinate computed from it, so such a value counts as missing.
+  const auto coordinate = [&](const char *name) {
+    const double value = ini.ReadFloat(section, SuffixedKey(QLatin1String(name), suffix), 0.5);
+    return std::isfinite(value) ? value : 0.5;
+  };
+  OrigineCurrent.X = coordinate("OrigineCurrentXCoordinate");
+  OrigineCurrent.Y = coordinate("OrigineCurrentYCoordinate");
 }
 
 void TRepere::SaveToIni(TIniFile &ini, const QString &section, const QString &suffix) const {

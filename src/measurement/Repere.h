@@ -13,6 +13,7 @@
 #include "measurement/Origine.h"
 #include "measurement/ViewPort.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,10 @@ class TRepere : public THistObject {
   bool DirectYAxisDirection = true;
   TPointD OrigineCurrent;            // frame-relative
   std::vector<std::unique_ptr<TOrigine>> Origins;
+
+  // Forgets, without recording, the origins recorded on the frames drop() selects (a
+  // reloaded measurement whose video lacks or hides them).
+  void DiscardOriginsOf(const std::function<bool(int frame)> &drop);
 
  protected:
   // Drops every origin without recording (a new measurement).

@@ -58,7 +58,8 @@ void TRepereFixe::ResetToDefaults() {
 void TRepereFixe::LoadFromIni(const TIniFile &ini, const QString &section, const QString &suffix) {
   TRepere::LoadFromIni(ini, section, suffix);
   OriginePointsNumber = ini.ReadInteger(section, SuffixedKey(QStringLiteral("OriginePointsNumber"), suffix), 0) > 0 ? 1 : 0;
-  XAxisAngle = NormalizeAngle(0.0, ini.ReadFloat(section, SuffixedKey(QStringLiteral("XAxisAngle"), suffix), 0.0));
+  const double angle = ini.ReadFloat(section, SuffixedKey(QStringLiteral("XAxisAngle"), suffix), 0.0);
+  XAxisAngle = NormalizeAngle(0.0, std::isfinite(angle) ? angle : 0.0);
   // The y axis is derived rather than trusted, so that a hand-edited or truncated file
   // cannot leave the axes skewed.
   YAxisAngle = NormalizeAngle(repere_fixe_impl::kHalfPi, XAxisAngle);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace kolibra::measurement {
 
@@ -75,13 +76,21 @@ void TTransparent::LoadFromIni(const TIniFile &ini, const QString &section, cons
   // A following layer keeps its origin under the pointer until it moves.
   GrabPoint = OrigineCurrent;
   GrabOffset = TPointD();
-  SetLayerWidth(ini.ReadFloat(section, QStringLiteral("LayerWidth"), 0.5));
-  SetLayerHeight(ini.ReadFloat(section, QStringLiteral("LayerHeight"), 0.5));
+  // The keys resize the layer by a tenth at a time between about 0.1 and 1: a size the
+  // keys could never give (zero, negative, not a number) is a damaged file's.
+  const auto halfSize = [&](const char *key) {
+    const double value = ini.ReadFloat(section, QLatin1String(key), 0.5);
+    return std::isfinite(value) && value > 0.001 && value <= 2.0 ? value : 0.5;
+  };
+  SetLayerWidth(halfSize("LayerWidth"));
+  SetLayerHeight(halfSize("LayerHeight"));
   DiscardOrigins();
-  const int count = ini.ReadInteger(section, SuffixedKey(QStringLiteral("OriginePositionsNumber"), suffix), 0);
+  const int count = ini.ReadCount(section, SuffixedKey(QStringLiteral("OriginePositionsNumber"), suffix));
   for (int i = 0; i < count; ++i) {
     auto origin = std::make_unique<TOrigine>();
     origin->LoadFromIni(ini, section, ElementSuffix(suffix, i));
+    // A position without a frame or a finite place cannot be shown.
+    if (origin->ImageNumber < 0 || !std::isfinite(origin->Position.X) || !std::isfinite(origin->Position.Y)) continue;
     Origins.push_back(std::move(origin));
   }
   RenumberOrigins();

@@ -5,7 +5,6 @@
 #include "kit/IniFile.h"
 #include "kit/MathUtils.h"
 #include "measurement/Data.h"
-#include "videoview/TitlePicture.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -13,7 +12,7 @@
 namespace kolibra::videoview {
 
 TVideoModel::TVideoModel(IVideoSurface &surface, const QString &wrapperFolder)
-    : FSurface(surface), FSources(std::make_unique<video::TVideoSources>(wrapperFolder)), FTitle(TitlePicture()) {
+    : FSurface(surface), FSources(std::make_unique<video::TVideoSources>(wrapperFolder)) {
   for (video::TFramework f : {video::fwVfw, video::fwDS, video::fwFFMpeg}) Listen(FSources->Reader(f));
 }
 

@@ -2,6 +2,7 @@
 
 #include "measurement/Data.h"
 #include "measurement/DrawHelpers.h"
+#include "videoview/TitlePicture.h"
 #include "videoview/VideoModel.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,8 @@ bool TVideoModel::PaintDisplay() {
     QPainter painter(&FDisplay);
     const int tw = FTitleWidth > 0 ? FTitleWidth : w;
     const int th = FTitleHeight > 0 ? FTitleHeight : h;
+    // Drawn when first shown: the headless view of kolibra-cli has no fonts to draw it with.
+    if (FTitle.isNull()) FTitle = TitlePicture();
     painter.drawImage(QRect(0, 0, tw, th), FTitle);
     if (FWaiting) {
       painter.setFont(QFont(QStringLiteral("Arial"), 10));

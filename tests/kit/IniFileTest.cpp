@@ -1,13 +1,12 @@
 #include "kit/IniFile.h"
 #include "kit/Locale.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <gtest/gtest.h>
 
@@ -173,17 +172,7 @@ TEST(IniFile, AFailedWriteLeavesTheOldFileWhole) {
   for (int i = 0; i < 200; ++i) ini.WriteString("A", IndexedKey("k", i), "a value long enough to fill the disk");
 
   // A full disk, as every user (root included) meets it: writes past the size limit fail.
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  rlimit small = before;
-  small.rlim_cur = 64;
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = ini.UpdateFile();
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, oldHandler);
-
-  EXPECT_FALSE(written);
+  EXPECT_FALSE(kolibra::testing::WithFileSizeLimit(64, [&ini] { return ini.UpdateFile(); }));
   EXPECT_EQ(readAll(name), QString("[A]\nk=old\n"));
   // No temporary file is left beside the target.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.ini"}));

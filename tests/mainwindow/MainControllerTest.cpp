@@ -168,6 +168,8 @@ TEST_F(MainControllerTest, TheStartWritesTheSamplesAndOpensOneBySeconds) {
   boxes.Answer(1);
   EXPECT_TRUE(controller.OpenStartVideo(QString(), 8));
   EXPECT_TRUE(video.VideoFileName().endsWith(QStringLiteral("Parabole.avi")));
+  // The system empties the temporary folder: the next dialog must not start there.
+  EXPECT_TRUE(controller.RecentFolder().isEmpty());
 }
 
 TEST_F(MainControllerTest, AFileNamedAtStartIsOpenedInsteadOfASample) {

@@ -7,14 +7,12 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -138,9 +136,7 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
   });
   QObject::connect(cancel, &QPushButton::clicked, &form, &QDialog::reject);
 
-  form.adjustSize();
-  if (const QScreen *screen = QGuiApplication::primaryScreen())
-    form.move(screen->availableGeometry().center() - form.rect().center());
+  dialogs::CentreOnScreen(form);
   if (form.exec() != QDialog::Accepted) return false;
   result = accepted;
   return true;

@@ -77,7 +77,7 @@ class ControllerFixture : public ::testing::Test {
     video.SetReader(video::fwFFMpeg, std::move(stub));
     video.SetDocument(&data);
     video.Resize(640, 480);
-    controller.Start(dir.path());
+    controller.Start(temporary.path());
   }
   ~ControllerFixture() override { video.SetDocument(nullptr); }
 
@@ -100,6 +100,8 @@ class ControllerFixture : public ::testing::Test {
 
   ScopedDecimalSeparator separator{QLatin1Char('.')};
   QTemporaryDir dir;
+  // The program's temporary folder (the sample videos), apart from the user's files.
+  QTemporaryDir temporary;
   TScriptedMessageBox boxes;
   videoview::testing::TFakeSurface surface;
   videoview::TVideoModel video{surface};

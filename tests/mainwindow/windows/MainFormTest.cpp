@@ -99,7 +99,7 @@ TEST_F(MainFormTest, OpeningLaysTheVideoOutAndFillsThePanel) {
 
 TEST_F(MainFormTest, RefusedModesLeaveTheButtonsAsTheyWere) {
   OpenGenerated();
-  for (TControl mode : {ButtonModeMontage, ButtonModeStudio, ButtonModeCapture}) {
+  for (TControl mode : {ButtonModeStudio, ButtonModeCapture}) {
     Press(mode);
     EXPECT_FALSE(Button(mode)->isChecked()) << ControlName(mode).toStdString();
     EXPECT_TRUE(Button(ButtonModeRepereFixe)->isChecked());
@@ -266,11 +266,13 @@ TEST_F(MainFormTest, TheFrameBoxAsksANumber) {
 
 TEST_F(MainFormTest, ClosingAsksAndCancelKeepsTheWindow) {
   OpenGenerated();
-  boxes.Answer(0);
+  ClickView(QPoint(100, 100));  // a mark: there is work to lose now
+  form->Work().UpdateModified();
+  boxes.Answer(1);
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(boxes.Last().Buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Quit")}));
-  boxes.Answer(1);
+  EXPECT_EQ(boxes.Last().Buttons, (QStringList{QStringLiteral("Save"), QStringLiteral("Cancel"), QStringLiteral("Quit")}));
+  boxes.Answer(2);
   EXPECT_TRUE(form->close());
   const TIniFile ini(dir.filePath(QStringLiteral("Kolibra.ini")));
   EXPECT_EQ(ini.ReadString(QStringLiteral("MainForm"), QStringLiteral("Directory"), QString()),
@@ -293,7 +295,7 @@ TEST_F(MainFormTest, AVideoDroppedOnTheWindowIsOpened) {
 
 TEST_F(MainFormTest, OpenVideoIsInTheFileMenuWithItsFilter) {
   EXPECT_EQ(TMainForm::VideoFileFilter(),
-            QStringLiteral("Video file (*.avi *.mpg *.mpeg *.wmv *.mov *.mp4);;All files (*)"));
+            QStringLiteral("Video file (*.avi *.mpg *.mpeg *.wmv *.mov *.mp4);;Kolibra file (*.klb);;All files (*)"));
   const QAction *open = form->findChild<QAction *>(QStringLiteral("MenuFichierOuvrir"));
   ASSERT_NE(open, nullptr);
   EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -1,0 +1,77 @@
+#include "editing/WorkCli.h"
+
+#include "editing/HeadlessWork.h"
+#include "kinematics/ResultMessages.h"
+#include "kit/Locale.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace kolibra::editing {
+
+namespace work_cli_impl {
+
+QString CliTr(const char *text) { return QCoreApplication::translate("WorkCli", text); }
+
+// One line: "FILE: first line second line ...".
+void Explain(QTextStream &err, const QString &file, const QStringList &lines) {
+  QStringList words;
+  for (const QString &line : lines)
+    if (!line.trimmed().isEmpty()) words << line.trimmed();
+  err << QDir::toNativeSeparators(file) << ": " << words.join(QLatin1Char(' ')) << Qt::endl;
+}
+
+bool LoadOrExplain(THeadlessWork &work, const QString &file, QTextStream &err) {
+  const TWorkLoadResult loaded = work.Load(file);
+  if (!loaded.Loaded) {
+    Explain(err, file, loaded.Error);
+    return false;
+  }
+  if (!loaded.Warnings.isEmpty()) Explain(err, file, loaded.Warnings);
+  return true;
+}
+
+}  // namespace work_cli_impl
+
+using namespace work_cli_impl;
+
+int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err) {
+  // Scripts read the numbers: "." whatever the user's region.
+  const ScopedDecimalSeparator point(QLatin1Char('.'));
+  THeadlessWork work;
+  if (!LoadOrExplain(work, workFile, err)) return 1;
+  work.Video.SetMode(layer ? videoview::vmTransparent : videoview::vmRepereFixe);
+  const int flags = work.FormulaResults.SmoothingFlags;
+  if (!work.Calc.ComputeDerivatives(kinematics::rsActive, flags)) {
+    Explain(err, workFile, {CliTr("The calculation unit has detected an error."),
+                            kinematics::ResultMessage(work.Calc.LastResult())});
+    return 1;
+  }
+  work.Grid.Rebuild(kinematics::rsActive);
+  using namespace kinematics;
+  work.Grid.SetKindsVisible(QuantityBit(qkTime) | qsCoordinates | qsVelocity | qsAcceleration | qsPolar, true);
+  QStringList lines;
+  work.Grid.FillText(lines, QCoreApplication::applicationFilePath());
+  for (const QString &line : lines) out << line << '\n';
+  out.flush();
+  return 0;
+}
+
+int WorkResave(const QString &workFile, const QString &output, QTextStream &err) {
+  THeadlessWork work;
+  if (!LoadOrExplain(work, workFile, err)) return 1;
+  switch (SaveWork(work.Context(), output)) {
+    case wsOk:
+      return 0;
+    case wsOpenFailed:
+      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
+      return 1;
+    case wsWriteFailed:
+      Explain(err, output, {CliTr("File saving has failed.")});
+      return 1;
+  }
+  return 1;
+}
+
+}  // namespace kolibra::editing

@@ -1,0 +1,22 @@
+#pragma once
+// What kolibra-cli does with work files, apart from reading its command line. Each returns
+// the process exit status: 0 on success, 1 with the reason on err when the work file or its
+// video cannot be read (or the results cannot be computed, or the copy cannot be written).
+// Warnings about a loaded file go to err too, with status 0.
+
+#include <QString>
+
+class QTextStream;
+
+namespace kolibra::editing {
+
+// The datasheet's text form of the work's results, every quantity column shown, values at
+// full precision with "." as the decimal point: the program's path, the date and time, the
+// rotation sentence, the symbols, units and names, then one line per sample, tab-separated.
+// layer: the results of the layer measurement rather than of the fixed axes.
+int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err);
+
+// Loads a work file and saves it again to output through the program's own writers.
+int WorkResave(const QString &workFile, const QString &output, QTextStream &err);
+
+}  // namespace kolibra::editing

@@ -1,0 +1,158 @@
+// The window's work files, video editing and object names: the montage and the formulas it
+// owns for the work file, the work session, the File menu's "Open work...", "Recent files"
+// and "Save", the Display menu's "Colours", the file dialogs of the work files, and the
+// recent-files list kept in the options file across runs.
+
+#include "editing/Montage.h"
+#include "editing/windows/BoiteInstant.h"
+#include "formulas/Formules.h"
+#include "kit/IniFile.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/MainTexts.h"
+#include "measurement/Data.h"
+#include "settings/Options.h"
+#include "videoview/windows/Video.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace kolibra::mainwindow {
+
+using namespace videoview;
+
+void TMainForm::CreateWork() {
+  TVideoModel &video = FVideo->Model();
+  FMontage = std::make_unique<editing::TMontage>(video, *FData, *FOptions);
+  video.SetMontage(FMontage.get());
+  FData->SetTimeShifts(FMontage.get());
+  FMontageWindows = std::make_unique<editing::TMontageDialogWindows>();
+  FMontageWindows->SetFont(font());
+  FController->SetMontage(FMontage.get(), FSettings.MontageDialogs != nullptr ? FSettings.MontageDialogs
+                                                                              : FMontageWindows.get());
+  // The formulas a work file records; the results window computes them once it exists.
+  FFormules = std::make_unique<formulas::TFormules>();
+  FWork = std::make_unique<TWorkSession>(*FController, TWorkObjects{video, *FData, *FMontage, FFormules.get()},
+                                         *FOptions, FSettings.WorkDialogs != nullptr ? *FSettings.WorkDialogs : *this,
+                                         FSettings.WrapperFolder);
+  // The comparison with the saved file waits for a pause in the changes (a drag changes the
+  // work at every move).
+  FModifiedTimer.setSingleShot(true);
+  FModifiedTimer.setInterval(150);
+  connect(&FModifiedTimer, &QTimer::timeout, this, [this] { FWork->UpdateModified(); });
+  FWork->OnPendingCheck = [this] { FModifiedTimer.start(); };
+  FBoiteNomCouleur.Font = font();
+  FController->ShowObjectNames = [this] { ShowObjectNames(); };
+  FController->RecentList().OnChange = [this] { RebuildRecentMenu(); };
+}
+
+void TMainForm::DestroyWork() {
+  FModifiedTimer.stop();
+  if (FController) {
+    FController->RecentList().OnChange = nullptr;
+    FController->ShowObjectNames = nullptr;
+    FController->SetMontage(nullptr, nullptr);
+  }
+  FWork.reset();
+  if (FVideo != nullptr) FVideo->Model().SetMontage(nullptr);
+  if (FData) FData->SetTimeShifts(nullptr);
+}
+
+void TMainForm::ShowObjectNames() {
+  if (!FVideo->Model().IsOpen()) return;
+  FBoiteNomCouleur.Execute(*FData, FVideo->Model().Mode() == vmTransparent);
+  FVideo->Model().Invalidate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menus
+// ---------------------------------------------------------------------------------------------
+
+void TMainForm::CreateWorkMenus() {
+  // File: "Open video...", "Open work...", "Recent files", "Save", then the rest.
+  FMenuFichierOuvrirTravail = new QAction(MainTr("Open work..."), FMenuFichier);
+  FMenuFichierOuvrirTravail->setObjectName(QStringLiteral("MenuFichierOuvrirTravail"));
+  FMenuFichierOuvrirTravail->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+  connect(FMenuFichierOuvrirTravail, &QAction::triggered, this, [this] { FWork->OpenWorkCommand(); });
+  FMenuFichier->insertAction(FMenuFichierProprietes, FMenuFichierOuvrirTravail);
+  FMenuRecent = new QMenu(MainTr("Recent files"), FMenuFichier);
+  FMenuRecent->setObjectName(QStringLiteral("MenuFichierRecents"));
+  FMenuFichier->insertMenu(FMenuFichierProprietes, FMenuRecent);
+  FMenuFichier->insertSeparator(FMenuFichierProprietes);
+  FMenuFichierEnregistrer = new QAction(MainTr("Save"), FMenuFichier);
+  FMenuFichierEnregistrer->setObjectName(QStringLiteral("MenuFichierEnregistrer"));
+  FMenuFichierEnregistrer->setShortcut(QKeySequence::Save);
+  connect(FMenuFichierEnregistrer, &QAction::triggered, this, [this] { FWork->Save(); });
+  FMenuFichier->insertAction(FMenuFichierProprietes, FMenuFichierEnregistrer);
+
+  FMenuAffichageCouleur = FMenuAffichage->addAction(MainTr("Colours"), this, [this] { ShowObjectNames(); });
+  FMenuAffichageCouleur->setObjectName(QStringLiteral("MenuAffichageCouleur"));
+  RebuildRecentMenu();
+}
+
+void TMainForm::UpdateWorkMenus() {
+  const TVideoModel &video = FVideo->Model();
+  const int mode = video.Mode();
+  FMenuFichierEnregistrer->setVisible(mode != vmCapture && mode != vmStudio);
+  FMenuFichierEnregistrer->setEnabled(video.IsOpen());
+  FMenuAffichageCouleur->setVisible(mode == vmRepereFixe || mode == vmTracking || mode == vmTransparent);
+  FMenuAffichageCouleur->setEnabled(video.IsOpen());
+}
+
+void TMainForm::RebuildRecentMenu() {
+  if (FMenuRecent == nullptr) return;
+  FMenuRecent->clear();
+  const measurement::TMRUFiles &recent = FController->RecentList();
+  for (int i = 0; i < recent.Files().size(); ++i) {
+    const QString file = recent.Files()[i];
+    QAction *entry = FMenuRecent->addAction(recent.Caption(i), this, [this, file] { OpenVideo(file); });
+    entry->setStatusTip(QDir::toNativeSeparators(file));
+    entry->setToolTip(QDir::toNativeSeparators(file));
+  }
+  FMenuRecent->menuAction()->setEnabled(!recent.Files().isEmpty());
+}
+
+// ---------------------------------------------------------------------------------------------
+// The recent files across runs
+// ---------------------------------------------------------------------------------------------
+
+void TMainForm::LoadRecentFiles() {
+  measurement::TMRUFiles &recent = FController->RecentList();
+  recent.SetMaxEntries(FOptions->EditMRU_Value);
+  recent.LoadFromIni(TIniFile(FOptions->FileName()));
+}
+
+void TMainForm::SaveRecentFiles() {
+  // Errors are ignored: the list is a convenience, and the program is closing.
+  TIniFile ini(FOptions->FileName());
+  FController->RecentList().SaveToIni(ini);
+  ini.UpdateFile();
+}
+
+// ---------------------------------------------------------------------------------------------
+// File dialogs of the work files
+// ---------------------------------------------------------------------------------------------
+
+QString TMainForm::AskSaveFileName(const QString &folder, const QString &proposed) {
+  QFileDialog dialog(this, MainTr("Save work to KLB file"), folder, MainTr("Kolibra file (*.klb)"));
+  dialog.setObjectName(QStringLiteral("SaveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("klb"));
+  // The program asks itself before overwriting, with its own words.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.selectFile(proposed);
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
+}
+
+QString TMainForm::AskWorkFileName(const QString &folder) {
+  return QFileDialog::getOpenFileName(this, MainTr("Open work..."), folder,
+                                      MainTr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainTr("All files (*)"));
+}
+
+QString TMainForm::AskVideoFileName(const QString &folder) {
+  return QFileDialog::getOpenFileName(this, MainTr("Open video..."), folder, VideoFileFilter());
+}
+
+}  // namespace kolibra::mainwindow

@@ -1,0 +1,207 @@
+#include "mainwindow/WorkSession.h"
+
+#include "editing/Montage.h"
+#include "editing/WorkFile.h"
+#include "kit/MessageBox.h"
+#include "mainwindow/FileNames.h"
+#include "mainwindow/MainController.h"
+#include "mainwindow/MainTexts.h"
+#include "measurement/Data.h"
+#include "settings/Options.h"
+#include "videoview/VideoModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kolibra::mainwindow {
+
+namespace work_session_impl {
+
+// The chosen name with its extension forced to ".klb".
+QString WithWorkExtension(const QString &fileName) {
+  const QFileInfo info(fileName);
+  const QString name = info.fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  const QString base = dot > 0 ? name.left(dot) : name;
+  return QDir(info.path()).filePath(base + QStringLiteral(".klb"));
+}
+
+// A box about a file: lines before the file's name (in blue), lines after it; an empty line
+// stays empty. The index of the button pressed.
+int FileBox(TDefaultIcons icon, const QStringList &before, const QString &file, const QStringList &after,
+            const QStringList &buttons) {
+  TMessageBox box(icon);
+  for (const QString &line : before) box.AddLine(line);
+  box.AddFileName(QDir::toNativeSeparators(file));
+  for (const QString &line : after) box.AddLine(line);
+  for (const QString &button : buttons) box.AddButton(button);
+  return box.Execute();
+}
+
+}  // namespace work_session_impl
+
+using work_session_impl::FileBox;
+
+TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &objects, settings::TOptions &options,
+                           IWorkDialogs &dialogs, const QString &wrapperFolder)
+    : Controller(controller), Objects(objects), Options(options), Dialogs(dialogs), WrapperFolder(wrapperFolder) {
+  Controller.SaveWork = [this] { return Save(); };
+  Controller.HasUnsavedWork = [this] { return UpdateModified(); };
+  Controller.WorkCaption = [this] { return Caption(); };
+  Controller.OpenWorkFile = [this](const QString &fileName) { return OpenWork(fileName); };
+  Controller.VideoOpened = [this] {
+    // A video opened on its own starts a new measurement, which no file holds yet; during a
+    // load the loader settles the work itself.
+    if (!Loading) Settle(QString(), true);
+  };
+  Objects.Data.OnContentChange = [this](measurement::TData *) { ContentChanged(); };
+}
+
+TWorkSession::~TWorkSession() {
+  Objects.Data.OnContentChange = nullptr;
+  Controller.SaveWork = nullptr;
+  Controller.HasUnsavedWork = nullptr;
+  Controller.WorkCaption = nullptr;
+  Controller.OpenWorkFile = nullptr;
+  Controller.VideoOpened = nullptr;
+}
+
+QByteArray TWorkSession::Fingerprint() const {
+  return editing::WorkFingerprint({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas});
+}
+
+void TWorkSession::Settle(const QString &workFile, bool matchesFile) {
+  WorkFile = workFile;
+  // A file that does not hold the work as it is now (a moved video, dropped marks) still
+  // needs saving.
+  SavedPrint = matchesFile ? Fingerprint() : QByteArray();
+  IsModified = !matchesFile;
+  Controller.RefreshCaption();
+}
+
+void TWorkSession::ContentChanged() {
+  if (Loading) return;
+  if (OnPendingCheck)
+    OnPendingCheck();
+  else
+    UpdateModified();
+}
+
+bool TWorkSession::UpdateModified() {
+  if (!Objects.Video.IsOpen()) return false;
+  const bool modified = Fingerprint() != SavedPrint;
+  if (modified != IsModified) {
+    IsModified = modified;
+    Controller.RefreshCaption();
+  }
+  return IsModified;
+}
+
+QString TWorkSession::Caption() const {
+  const QString shown = WorkFile.isEmpty() ? Objects.Video.VideoFileName() : WorkFile;
+  return (IsModified ? QStringLiteral("*") : QString()) + QDir::toNativeSeparators(shown);
+}
+
+QString TWorkSession::InitialFolder() const {
+  if (!Options.DefaultDirectory.isEmpty() && QFileInfo(Options.DefaultDirectory).isDir()) return Options.DefaultDirectory;
+  const QString recent = Controller.RecentFolder();
+  if (!recent.isEmpty() && QFileInfo(recent).isDir()) return recent;
+  return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+// ---------------------------------------------------------------------------------------------
+
+bool TWorkSession::Save() {
+  if (!Objects.Video.IsOpen()) {
+    TMessageBox(icInformation).AddLine(MainTr("First open a video file.")).AddButton(MainTr("Ok")).Execute();
+    return false;
+  }
+  // The file that was opened is proposed again; a new measurement gets a name from its video.
+  QString folder = InitialFolder();
+  QString proposed;
+  if (!WorkFile.isEmpty()) {
+    folder = QFileInfo(WorkFile).absolutePath();
+    proposed = QFileInfo(WorkFile).fileName();
+  } else {
+    const QFileInfo video(Objects.Video.VideoFileName());
+    proposed = QFileInfo(ProposeFileName(folder, video.fileName(), QStringLiteral("klb"), true)).fileName();
+  }
+  const QString chosen = Dialogs.AskSaveFileName(folder, proposed);
+  if (chosen.isEmpty()) return false;
+  const QString fileName = work_session_impl::WithWorkExtension(chosen);
+  if (QFileInfo::exists(fileName)) {
+    const int answer = FileBox(icWarning, {}, fileName,
+                               {QString(), MainTr("A file with the same name already exists. Overwrite ?")},
+                               {MainTr("Cancel"), MainTr("Ok")});
+    if (answer != 1) return false;
+  }
+  Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
+  switch (editing::SaveWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, fileName)) {
+    case editing::wsOpenFailed:
+      FileBox(icWarning, {MainTr("Saving has failed.")}, fileName, {MainTr("Check that the drive is not write-protected.")},
+              {MainTr("Ok")});
+      return false;
+    case editing::wsWriteFailed:
+      FileBox(icWarning, {MainTr("File saving has failed.")}, fileName, {}, {MainTr("Ok")});
+      return false;
+    case editing::wsOk:
+      break;
+  }
+  Settle(fileName, true);
+  FileBox(icInformation, {MainTr("File successfully saved:"), QString()}, fileName, {}, {MainTr("Ok")});
+  if (!Options.CheckBox6FreezeMRU_Checked && QFileInfo::exists(fileName)) Controller.RecentList().Add(fileName);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+// ---------------------------------------------------------------------------------------------
+
+bool TWorkSession::OpenWorkCommand() {
+  const QString fileName = Dialogs.AskWorkFileName(InitialFolder());
+  return !fileName.isEmpty() && OpenWork(fileName);
+}
+
+QString TWorkSession::LocateVideo(const QString &storedPath, const QString &workFile) {
+  const int answer =
+      FileBox(icWarning, {}, storedPath,
+              {QString(), MainTr("Unable to open this video file."), MainTr("Check that it has not been moved.")},
+              {MainTr("Look for it..."), MainTr("Cancel")});
+  if (answer != 0) return QString();
+  return Dialogs.AskVideoFileName(QFileInfo(workFile).absolutePath());
+}
+
+bool TWorkSession::OpenWork(const QString &fileName) {
+  if (!Controller.ConfirmChange(0)) return false;
+  const QString workFile = QFileInfo(fileName).absoluteFilePath();
+  editing::TWorkLoadRequest request;
+  request.FileName = workFile;
+  request.WrapperFolder = WrapperFolder;
+  request.Probe = Probe;
+  request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video); };
+  request.LocateVideo = [this, workFile](const QString &stored) { return LocateVideo(stored, workFile); };
+  Loading = true;
+  const editing::TWorkLoadResult result =
+      editing::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);
+  Loading = false;
+  if (!result.Loaded) {
+    if (!result.Cancelled && !result.ViewOpenFailed)
+      FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Error, {MainTr("Ok")});
+    if (!QFileInfo::exists(workFile)) Controller.RecentList().Remove(workFile);
+    // A view that failed to open has dropped the old work: the window shows no video now.
+    if (result.ViewOpenFailed) Settle(QString(), true);
+    return false;
+  }
+  Controller.SetRecentFolder(QFileInfo(workFile).absolutePath());
+  if (!Options.CheckBox6FreezeMRU_Checked) Controller.RecentList().Add(workFile);
+  Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());
+  Controller.EnableControls(true);
+  if (!result.Warnings.isEmpty())
+    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
+  return true;
+}
+
+}  // namespace kolibra::mainwindow

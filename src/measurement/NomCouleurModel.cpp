@@ -1,0 +1,128 @@
+#include "measurement/NomCouleurModel.h"
+
+#include "measurement/Data.h"
+
+#include <QCoreApplication>
+
+namespace kolibra::measurement {
+
+namespace nom_couleur_impl {
+
+QString Tr(const char *text) { return QCoreApplication::translate("TBoiteNomCouleur", text); }
+
+}  // namespace nom_couleur_impl
+
+using nom_couleur_impl::Tr;
+
+TNomCouleurModel::TNomCouleurModel(TData &data, bool layerMarking) : Data(&data), Layer(layerMarking) { Build(); }
+
+void TNomCouleurModel::Build() {
+  Objects = Data->ObjectsCount();
+  Names.clear();
+  for (int i = 0; i < Objects; ++i) Names << Data->SystemName(i);
+  if (Layer) {
+    Names << Tr("The middle of the layer follows the positions") << Data->SystemName(1);
+  } else {
+    Names << QString() << Tr("Axes and scale colour");
+  }
+}
+
+bool TNomCouleurModel::IsHeadingCell(int col, int row) const { return row == 0 || col == 0 || row == Objects + 1; }
+
+TNomCouleurCell TNomCouleurModel::Content(int col, int row) const {
+  if (row < 0 || row > LastRow() || col < 0 || col >= ColCount) return ncEmpty;
+  if (row == 0) {
+    if (col == 2) return ncEye;
+    if (col == 3) return ncArrow;
+    return col == 4 ? ncText : ncEmpty;
+  }
+  switch (col) {
+    case 0:
+      return IsObjectRow(row) ? ncText : ncEmpty;
+    case 1:
+      return row == Objects + 1 ? ncEmpty : ncSwatch;
+    case 2:
+      return IsObjectRow(row) ? ncVisibility : ncEmpty;
+    case 3:
+      return IsObjectRow(row) ? ncSymbol : ncEmpty;
+    default:
+      return ncText;
+  }
+}
+
+QString TNomCouleurModel::NameHeading() {
+  return Tr("the mark") + QLatin1Char(' ') + Tr("locates the positions") + QStringLiteral(" ...");
+}
+
+QString TNomCouleurModel::Cell(int col, int row) const {
+  if (row == 0) return col == 4 ? NameHeading() : QString();
+  if (col == 0) return IsObjectRow(row) ? QString::number(row) : QString();
+  if (col == 4 && row >= 1 && row <= LastRow()) return Names.value(row - 1);
+  return QString();
+}
+
+TColor TNomCouleurModel::SwatchColor(int row) const { return ColourOf(row); }
+
+bool TNomCouleurModel::ObjectVisible(int row) const { return Data->ObjectVisible(ObjectOf(row)); }
+
+bool TNomCouleurModel::CanEdit(int col, int row) const {
+  if (col != 4 || row < 1 || row > LastRow() || row == Objects + 1) return false;
+  return row != LastRow() || Layer;
+}
+
+void TNomCouleurModel::SetCell(int col, int row, const QString &text) {
+  if (CanEdit(col, row)) Names[row - 1] = text;
+}
+
+QString TNomCouleurModel::Hint(int col, int row) const {
+  const QString results = Tr("|The names will be used to clarify the results");
+  if (col == 0 && IsObjectRow(row)) return Tr("|Mark number");
+  if (row != 0 && row != Objects + 1) {
+    if (col == 1 && row <= LastRow()) return Tr("|Use the numeric keypad from the main window");
+    if (col == 2 && row <= Objects) return Tr("|Uncheck to hide all object marks");
+  }
+  if (col == 4 && row >= 1) return IsObjectRow(row) ? EditingHint() : results;
+  return results;
+}
+
+bool TNomCouleurModel::HandCursor(int col, int row) const {
+  if (row == 0 || row == Objects + 1 || (col == 0 && IsObjectRow(row))) return false;
+  return (col == 1 && row <= LastRow()) || (col == 2 && row <= Objects);
+}
+
+QString TNomCouleurModel::EditingHint() { return Tr("|Do not forget an article before the noun"); }
+
+bool TNomCouleurModel::ClickPicksColour(int col, int row) const {
+  return col == 1 && row >= 1 && row <= LastRow() && row != Objects + 1;
+}
+
+TColor TNomCouleurModel::ColourOf(int row) const {
+  return IsObjectRow(row) ? Data->ObjectColor(ObjectOf(row)) : Data->ElementColor();
+}
+
+void TNomCouleurModel::ApplyColour(int row, TColor colour) {
+  if (IsObjectRow(row))
+    Data->SetObjectColor(ObjectOf(row), colour);
+  else if (row == LastRow())
+    Data->SetElementColor(colour);
+}
+
+bool TNomCouleurModel::ClickTogglesVisibility(int col, int row) const { return col == 2 && IsObjectRow(row); }
+
+void TNomCouleurModel::ToggleVisibility(int row) {
+  if (IsObjectRow(row)) Data->SetObjectVisible(ObjectOf(row), !Data->ObjectVisible(ObjectOf(row)));
+}
+
+void TNomCouleurModel::Close() {
+  for (int i = 0; i < Objects; ++i) Data->SetSystemName(i, Names.value(i).trimmed());
+  if (Layer) Data->SetSystemName(1, Names.value(LastRow() - 1).trimmed());
+}
+
+QString TNomCouleurModel::ExamplesTitle() { return Tr("Examples"); }
+QString TNomCouleurModel::ExampleMark() { return Tr("the mark"); }
+QString TNomCouleurModel::ExampleLocates() { return Tr("locates the positions"); }
+QStringList TNomCouleurModel::ExampleEndings() {
+  return {Tr("of a ball"), Tr("of the point of a javelin"), Tr("of the centre of the Earth")};
+}
+
+}  // namespace kolibra::measurement

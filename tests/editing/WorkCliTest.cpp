@@ -1,0 +1,123 @@
+// kolibra-cli results and resave as scripts run them: the real program in a French locale
+// (numbers must still be written with "."), its exit status and its two streams.
+
+#include "editing/ParaboleWork.h"
+
+#include "kit/Locale.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+namespace kolibra::editing::work_cli_test {
+
+struct TRun {
+  int Status = -1;
+  QString Out;
+  QString Err;
+};
+
+class WorkCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
+    testing::THeadlessParabole work(dir.path());
+    ASSERT_TRUE(work.MarkTrajectory(testing::CopyParabole(dir.path())));
+    work.Data.SetSystemName(0, QStringLiteral("of the ball"));
+    ASSERT_EQ(SaveWork(work.Context(), File("throw.klb")), wsOk);
+  }
+  QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+  TRun Run(const QStringList &arguments, const QString &locale = QStringLiteral("fr_FR.UTF-8")) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
+    environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KOLIBRA_TEST_CLI), arguments);
+    TRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = QString::fromUtf8(process.readAllStandardOutput());
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(WorkCliTest, ResultsPrintTheDatasheetWithGOnEverySample) {
+  const TRun run = Run({QStringLiteral("results"), File("throw.klb")});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+  const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 6 + 48);
+  EXPECT_TRUE(lines[0].endsWith(QStringLiteral("kolibra-cli")));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{8} \\d{6}$")).match(lines[1]).hasMatch()) << lines[1].toStdString();
+  EXPECT_EQ(lines[2], QStringLiteral("Grid rotation in the trigonometric direction : 0 rad"));
+  EXPECT_EQ(lines[3], QStringLiteral("t\tx\ty\tvx\tvy\tv\tax\tay\ta\tO\tR\tw"));
+  EXPECT_EQ(lines[4], QStringLiteral("s\tm\tm\tm/s\tm/s\tm/s\tm/s²\tm/s²\tm/s²\trad\tm\trad/s"));
+  EXPECT_TRUE(lines[5].startsWith(QStringLiteral("time\tAbscissa of the ball\tOrdinates of the ball\t")));
+  const std::vector<testing::TTruePosition> truth = testing::ParaboleTruth();
+  for (int k = 0; k < 48; ++k) {
+    const QStringList cells = lines[6 + k].split(QLatin1Char('\t'));
+    ASSERT_EQ(cells.size(), 12) << k;
+    EXPECT_FALSE(lines[6 + k].contains(QLatin1Char(','))) << "a point, whatever the locale";
+    EXPECT_NEAR(cells[0].toDouble(), truth[size_t(k)].T, 1e-12);
+    EXPECT_NEAR(cells[2].toDouble(), truth[size_t(k)].YMetres, 1e-9);
+    EXPECT_NEAR(cells[8].toDouble(), 9.81, 9.81 * 0.005) << "acceleration at sample " << k;
+  }
+}
+
+TEST_F(WorkCliTest, TheLayerHasItsOwnResults) {
+  const TRun run = Run({QStringLiteral("results"), File("throw.klb"), QStringLiteral("--layer")});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains(QStringLiteral("The calculation unit has detected an error."))) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.isEmpty());
+}
+
+TEST_F(WorkCliTest, ResaveWritesTheSameWorkThroughTheWriters) {
+  TRun run = Run({QStringLiteral("resave"), File("throw.klb"), File("copy.klb")}, QStringLiteral("C"));
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  QFile a(File("throw.klb")), b(File("copy.klb"));
+  ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+  EXPECT_EQ(a.readAll(), b.readAll());
+  // Under a comma locale the reals are written with commas, and read back the same.
+  run = Run({QStringLiteral("resave"), File("throw.klb"), File("comma.klb")});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const ScopedDecimalSeparator point(QLatin1Char('.'));
+  testing::THeadlessParabole original(dir.path()), comma(dir.path());
+  ASSERT_TRUE(original.Load(File("throw.klb")).Loaded);
+  ASSERT_TRUE(comma.Load(File("comma.klb")).Loaded);
+  TIniFile x = TIniFile::FromText(QString(), QString()), y = TIniFile::FromText(QString(), QString());
+  WriteWork(original.Context(), x);
+  WriteWork(comma.Context(), y);
+  EXPECT_EQ(x.ToText(), y.ToText());
+  run = Run({QStringLiteral("resave"), File("throw.klb"), File("no/such/folder/copy.klb")});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains(QStringLiteral("Saving has failed."))) << run.Err.toStdString();
+}
+
+TEST_F(WorkCliTest, BadInputIsRefusedWithAReason) {
+  QFile::remove(File("Parabole.avi"));
+  struct Case {
+    QStringList Arguments;
+    const char *Err;
+  };
+  const Case cases[] = {
+      {{QStringLiteral("results")}, "Usage: kolibra-cli results WORK.klb [--layer]"},
+      {{QStringLiteral("results"), File("none.klb")}, "Unable to open this work file."},
+      {{QStringLiteral("results"), File("throw.klb")}, "Unable to open this video file. Check that it has not been moved."},
+      {{QStringLiteral("results"), File("throw.klb"), QStringLiteral("--frame")}, "Unknown option 'frame'."},
+      {{QStringLiteral("resave"), File("throw.klb")}, "Usage: kolibra-cli resave IN.klb OUT.klb"},
+  };
+  for (const Case &c : cases) {
+    const TRun run = Run(c.Arguments);
+    EXPECT_EQ(run.Status, 1) << c.Arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Err))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+  }
+}
+
+}  // namespace kolibra::editing::work_cli_test

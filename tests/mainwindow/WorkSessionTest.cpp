@@ -1,0 +1,238 @@
+// The main window's work files without a window: the save command with its dialog and
+// messages, the real result of a save (a close after a failed save keeps the work), the
+// modified mark and the confirmations that appear only when work would be lost, opening
+// work files through every way in, a video that moved, the recent files.
+
+#include "mainwindow/support/ControllerFixture.h"
+
+#include "editing/Montage.h"
+#include "kit/IniFile.h"
+#include "mainwindow/FileNames.h"
+#include "mainwindow/WorkSession.h"
+#include "support/FullDisk.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <deque>
+
+namespace kolibra::mainwindow::testing {
+namespace {
+
+class TScriptedWorkDialogs : public IWorkDialogs {
+ public:
+  QString AskSaveFileName(const QString &folder, const QString &proposed) override {
+    SaveAsked.push_back({folder, proposed});
+    return Next();
+  }
+  QString AskWorkFileName(const QString &folder) override {
+    OpenFolder = folder;
+    return Next();
+  }
+  QString AskVideoFileName(const QString &folder) override {
+    VideoFolder = folder;
+    return Next();
+  }
+  QString Next() {
+    if (Answers.empty()) return QString();
+    const QString answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+  std::deque<QString> Answers;
+  std::vector<std::pair<QString, QString>> SaveAsked;
+  QString OpenFolder, VideoFolder;
+};
+
+class WorkSessionTest : public ControllerFixture {
+ protected:
+  WorkSessionTest() {
+    video.SetMontage(&montage);
+    data.SetTimeShifts(&montage);
+    // The reader double opens any existing file as 20 frames.
+    session.Probe = [](const QString &file) {
+      editing::TVideoProbe probe;
+      probe.Opened = QFileInfo(file).isFile();
+      probe.FrameCount = 20;
+      return probe;
+    };
+  }
+  ~WorkSessionTest() override {
+    video.SetMontage(nullptr);
+    data.SetTimeShifts(nullptr);
+  }
+  void MarkSomething(TPoint pixel = TPoint(100, 100)) { ClickView(pixel); }
+  QString Saved(const char *name) {
+    dialogs.Answers.push_back(dir.filePath(QLatin1String(name)));
+    EXPECT_TRUE(session.Save());
+    return dir.filePath(QLatin1String(name));
+  }
+  static QString ReadAll(const QString &name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  }
+
+  editing::TMontage montage{video, data, options};
+  TScriptedWorkDialogs dialogs;
+  TWorkSession session{controller, TWorkObjects{video, data, montage, nullptr}, options, dialogs};
+};
+
+TEST_F(WorkSessionTest, WithoutAVideoThereIsNothingToSave) {
+  EXPECT_FALSE(session.Save());
+  EXPECT_EQ(boxes.Last().Text(), QStringLiteral("First open a video file."));
+  EXPECT_TRUE(dialogs.SaveAsked.empty());
+}
+
+TEST_F(WorkSessionTest, TheFirstSaveProposesANameFromTheVideoAndTheNextTheFileItself) {
+  Open();
+  MarkSomething();
+  session.UpdateModified();
+  EXPECT_EQ(controller.Caption(), QLatin1Char('*') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("clip.mp4"))));
+  dialogs.Answers.push_back(dir.filePath(QStringLiteral("lesson.txt")));
+  ASSERT_TRUE(session.Save());
+  ASSERT_EQ(dialogs.SaveAsked.size(), 1u);
+  EXPECT_EQ(dialogs.SaveAsked[0].second, QStringLiteral("clip_1_%1.klb").arg(DateDigits(QDate::currentDate())));
+  const QString file = dir.filePath(QStringLiteral("lesson.klb"));
+  EXPECT_TRUE(QFileInfo::exists(file)) << "the extension is forced to .klb";
+  EXPECT_EQ(boxes.Last().Text(), QStringLiteral("File successfully saved:\n\n") + QDir::toNativeSeparators(file));
+  EXPECT_EQ(controller.Caption(), QDir::toNativeSeparators(file));
+  EXPECT_EQ(controller.RecentList().Files(), QStringList{file});
+  EXPECT_EQ(controller.RecentFolder(), dir.path());
+
+  MarkSomething(TPoint(200, 120));
+  session.UpdateModified();
+  EXPECT_TRUE(controller.Caption().startsWith(QLatin1Char('*')));
+  const QString before = ReadAll(file);
+  dialogs.Answers.push_back(file);
+  boxes.Answer(0);  // "Cancel" the overwrite
+  EXPECT_FALSE(session.Save());
+  EXPECT_EQ(dialogs.SaveAsked[1], (std::pair<QString, QString>(dir.path(), QStringLiteral("lesson.klb"))));
+  EXPECT_EQ(boxes.Last().Buttons, (QStringList{"Cancel", "Ok"}));
+  EXPECT_EQ(boxes.Last().Lines.back().Text, QStringLiteral("A file with the same name already exists. Overwrite ?"));
+  EXPECT_EQ(ReadAll(file), before) << "Cancel writes nothing";
+  EXPECT_TRUE(session.Modified());
+  dialogs.Answers.push_back(file);
+  boxes.Answer(1);
+  EXPECT_TRUE(session.Save());
+  EXPECT_FALSE(session.Modified());
+}
+
+TEST_F(WorkSessionTest, AFailedSaveIsReportedAndACloseAfterItKeepsTheWork) {
+  Open();
+  MarkSomething();
+  dialogs.Answers.push_back(dir.filePath(QStringLiteral("missing/work.klb")));
+  EXPECT_FALSE(session.Save());
+  EXPECT_EQ(boxes.Last().Lines.front().Text, QStringLiteral("Saving has failed."));
+  EXPECT_EQ(boxes.Last().Lines.back().Text, QStringLiteral("Check that the drive is not write-protected."));
+  // Closing: "Save", and the save fails again: the window must stay.
+  options.CheckBox3ConfirmationQuit_Checked = true;
+  dialogs.Answers.push_back(dir.filePath(QStringLiteral("missing/work.klb")));
+  boxes.Answer(0);
+  EXPECT_FALSE(controller.CloseRequested());
+  // Closing: "Save", and the user cancels the dialog.
+  boxes.Answer(0);
+  EXPECT_FALSE(controller.CloseRequested());
+  EXPECT_TRUE(video.IsOpen());
+}
+
+TEST_F(WorkSessionTest, AWriteThatFailsKeepsTheOlderFileAndSaysSo) {
+  Open();
+  MarkSomething();
+  const QString file = Saved("work.klb");
+  const QString before = ReadAll(file);
+  for (int i = 0; i < 30; ++i) {
+    controller.ControlClicked(ButtonVideoSucc);
+    MarkSomething(TPoint(100 + 5 * i, 100));
+  }
+  dialogs.Answers.push_back(file);
+  boxes.Answer(1);  // overwrite: "Ok"
+  // A full disk: no file may grow past a few hundred bytes.
+  EXPECT_FALSE(kolibra::testing::WithFileSizeLimit(rlim_t(before.size() + 64), [this] { return session.Save(); }));
+  EXPECT_EQ(boxes.Last().Lines.front().Text, QStringLiteral("File saving has failed."));
+  EXPECT_EQ(ReadAll(file), before);
+  EXPECT_TRUE(session.Modified()) << "the work is still to save";
+}
+
+TEST_F(WorkSessionTest, ConfirmationsAppearOnlyWhenWorkWouldBeLost) {
+  options.CheckBox3ConfirmationQuit_Checked = true;
+  options.CheckBox4ConfirmationFileChange_Checked = true;
+  Open();
+  EXPECT_TRUE(controller.ConfirmChange(0));
+  EXPECT_EQ(boxes.Count(), 0) << "a video just opened holds no work";
+  MarkSomething();
+  boxes.Answer(1);  // "Cancel"
+  EXPECT_FALSE(controller.ConfirmChange(0));
+  EXPECT_EQ(boxes.Last().Buttons, (QStringList{"Save", "Cancel", "Ignore"}));
+  // Undone back to what the file held: nothing to lose again.
+  data.Undo();
+  EXPECT_TRUE(controller.ConfirmChange(1));
+  EXPECT_TRUE(controller.CloseRequested());
+  EXPECT_EQ(boxes.Count(), 1);
+}
+
+TEST_F(WorkSessionTest, AWorkFileOpensThroughEveryWayIn) {
+  Open();
+  MarkSomething(TPoint(100, 100));
+  controller.ControlClicked(ButtonVideoSucc);
+  MarkSomething(TPoint(150, 90));
+  const QString file = Saved("work.klb");
+  const int marks = data.MarksCount();
+  ASSERT_EQ(marks, 2);
+  // Another video: a new measurement, which the confirmation does not ask about.
+  ASSERT_TRUE(controller.OpenVideo(File(QStringLiteral("other.mp4"))));
+  EXPECT_EQ(data.MarksCount(), 0);
+  EXPECT_EQ(controller.Caption(), QDir::toNativeSeparators(dir.filePath(QStringLiteral("other.mp4"))));
+  // A ".klb" handed to the video's way in (the command line, a drop, the video dialog).
+  ASSERT_TRUE(controller.OpenVideo(file));
+  EXPECT_EQ(data.MarksCount(), marks);
+  EXPECT_EQ(video.VideoFileName(), dir.filePath(QStringLiteral("clip.mp4")));
+  EXPECT_EQ(controller.Caption(), QDir::toNativeSeparators(file));
+  EXPECT_EQ(Box(EditMarque), QStringLiteral(" 2"));
+  EXPECT_EQ(session.WorkFileName(), file);
+  // "Open work...".
+  dialogs.Answers.push_back(file);
+  ASSERT_TRUE(session.OpenWorkCommand());
+  EXPECT_EQ(controller.RecentList().Files(), QStringList{file});
+}
+
+TEST_F(WorkSessionTest, AMovedVideoIsLookedForAndCancelChangesNothing) {
+  Open(QStringLiteral("ball.mp4"));
+  MarkSomething();
+  const QString file = Saved("work.klb");
+  ASSERT_TRUE(QFile::rename(dir.filePath(QStringLiteral("ball.mp4")), dir.filePath(QStringLiteral("moved.mp4"))));
+  Open(QStringLiteral("current.mp4"));
+  MarkSomething(TPoint(300, 200));
+
+  options.CheckBox4ConfirmationFileChange_Checked = false;
+  boxes.Answer(1);  // "Cancel" instead of looking for it
+  EXPECT_FALSE(session.OpenWork(file));
+  const TMessageRequest &asked = boxes.Requests()[boxes.Count() - 1];
+  EXPECT_EQ(asked.Lines[2].Text, QStringLiteral("Unable to open this video file."));
+  EXPECT_EQ(asked.Lines[3].Text, QStringLiteral("Check that it has not been moved."));
+  EXPECT_EQ(video.VideoFileName(), dir.filePath(QStringLiteral("current.mp4")));
+  EXPECT_EQ(data.MarksCount(), 1);
+
+  boxes.Answer(0);  // "Look for it..."
+  dialogs.Answers.push_back(dir.filePath(QStringLiteral("moved.mp4")));
+  ASSERT_TRUE(session.OpenWork(file));
+  EXPECT_EQ(dialogs.VideoFolder, dir.path());
+  EXPECT_EQ(video.VideoFileName(), dir.filePath(QStringLiteral("moved.mp4")));
+  EXPECT_TRUE(session.Modified()) << "the next save writes the new path";
+}
+
+TEST_F(WorkSessionTest, RecentFilesFollowTheOptionsAndForgetMissingFiles) {
+  Open();
+  options.CheckBox6FreezeMRU_Checked = true;
+  Saved("frozen.klb");
+  EXPECT_TRUE(controller.RecentList().Files().isEmpty());
+  options.CheckBox6FreezeMRU_Checked = false;
+  const QString file = Saved("kept.klb");
+  ASSERT_EQ(controller.RecentList().Files(), QStringList{file});
+  QFile::remove(file);
+  EXPECT_FALSE(controller.OpenVideo(file));
+  EXPECT_EQ(boxes.Last().Lines[2].Text, QStringLiteral("Unable to open this work file."));
+  EXPECT_TRUE(controller.RecentList().Files().isEmpty());
+}
+
+}  // namespace
+}  // namespace kolibra::mainwindow::testing

@@ -1,0 +1,185 @@
+// The real main window offscreen with work files of the sample "Parabole": a work file
+// named on the command line opens with its marks drawn, the names and colours dialog, the
+// video-editing mode, and the recent files across a restart.
+
+#include "editing/ParaboleWork.h"
+#include "mainwindow/support/ControllerFixture.h"
+#include "support/ModalDialogs.h"
+#include "support/WaitFor.h"
+
+#include "editing/Montage.h"
+#include "mainwindow/MainForm.h"
+#include "measurement/Data.h"
+#include "settings/Options.h"
+#include "videoview/windows/Video.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace kolibra::mainwindow::testing {
+namespace {
+
+class TAnsweredWorkDialogs : public IWorkDialogs {
+ public:
+  QString AskSaveFileName(const QString &, const QString &) override { return SaveAs; }
+  QString AskWorkFileName(const QString &) override { return QString(); }
+  QString AskVideoFileName(const QString &) override { return QString(); }
+  QString SaveAs;
+};
+
+class MainFormWorkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (editing::testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
+    video = editing::testing::CopyParabole(dir.path());
+  }
+  void TearDown() override {
+    if (form) form->Options().CheckBox3ConfirmationQuit_Checked = false;
+    form.reset();
+  }
+  TMainFormSettings Settings() {
+    TMainFormSettings settings;
+    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
+    settings.TemporaryFolder = temporary.path();
+    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
+    settings.Welcome = false;
+    settings.StartTimer = false;
+    settings.Dialogs = &dialogs;
+    settings.WorkDialogs = &workDialogs;
+    return settings;
+  }
+  void Show(const TMainFormSettings &settings) {
+    form = std::make_unique<TMainForm>(settings);
+    form->resize(1024, 768);
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  // The throw marked at its true positions, its marks in blue, saved by the program.
+  QString MarkedThrow() {
+    editing::testing::THeadlessParabole work(dir.path());
+    EXPECT_TRUE(work.MarkTrajectory(video));
+    work.Data.SetObjectColor(0, colors::clBlue);
+    const QString file = dir.filePath(QStringLiteral("throw.klb"));
+    EXPECT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+    return file;
+  }
+  QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
+  void Press(TControl control) {
+    QTest::mouseClick(Button(control), Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+  videoview::TVideoModel &Model() { return form->Video().Model(); }
+
+  ScopedDecimalSeparator separator{QLatin1Char('.')};
+  QTemporaryDir dir;
+  QTemporaryDir temporary;
+  QString video;
+  TScriptedMessageBox boxes;
+  TScriptedDialogs dialogs;
+  TAnsweredWorkDialogs workDialogs;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainFormWorkTest, AWorkFileOnTheCommandLineOpensWithItsMarksDrawn) {
+  const QString file = MarkedThrow();
+  TMainFormSettings settings = Settings();
+  settings.StartFile = file;
+  settings.StartTimer = true;
+  Show(settings);
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  EXPECT_EQ(form->windowTitle(), QDir::toNativeSeparators(file));
+  EXPECT_EQ(qobject_cast<QLineEdit *>(form->Control(EditMarque))->text(), QStringLiteral(" 48"));
+  EXPECT_EQ(Model().CurrentFrame(), 0);
+  // Every mark is drawn, in its blue, where the ball truly is.
+  Model().Invalidate();
+  ASSERT_TRUE(Model().PaintDisplay());
+  const QImage &shown = Model().DisplayBitmap();
+  int drawn = 0;
+  for (const editing::testing::TTruePosition &row : editing::testing::ParaboleTruth()) {
+    const TPoint centre = Model().FrameToScreen(row.Relative);
+    bool blue = false;
+    for (int dy = -3; dy <= 3 && !blue; ++dy)
+      for (int dx = -3; dx <= 3 && !blue; ++dx) {
+        const QPoint p(centre.X + dx, centre.Y + dy);
+        if (!shown.rect().contains(p)) continue;
+        const QColor c = shown.pixelColor(p);
+        blue = c.blue() > 180 && c.red() < 90 && c.green() < 90;
+      }
+    drawn += blue ? 1 : 0;
+  }
+  EXPECT_EQ(drawn, 48);
+}
+
+TEST_F(MainFormWorkTest, TheNamesDialogNamesAndColoursTheObjects) {
+  Show(Settings());
+  ASSERT_TRUE(form->OpenVideo(video));
+  form->Data().SetObjectsCount(2);
+  form->NamesDialog().PickColour = [](const QColor &, QWidget *) { return QColor(Qt::green); };
+  bool shown = false;
+  form->NamesDialog().OnShown = [&shown](QWidget *window) {
+    shown = true;
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Change name and colour of every mark"));
+    auto *grid = kolibra::testing::Child<QTableWidget>(window, "StringGrid");
+    EXPECT_EQ(grid->rowCount(), 5);
+    EXPECT_EQ(grid->item(4, 4)->text(), QStringLiteral("Axes and scale colour"));
+    EXPECT_FALSE(grid->item(4, 4)->flags().testFlag(Qt::ItemIsEditable));
+    grid->item(1, 4)->setText(QStringLiteral("  of the ball "));
+    // A click on the second object's swatch.
+    const QRect swatch = grid->visualItemRect(grid->item(2, 1));
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, swatch.center());
+    kolibra::testing::Child<QPushButton>(window, "BitBtnOk")->click();
+  };
+  Press(ButtonOutilNom);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(form->Data().SystemName(0), QStringLiteral("of the ball"));
+  EXPECT_EQ(form->Data().ObjectColor(1), TColor::FromQColor(Qt::green));
+  // The comparison with the saved work waits for a pause in the changes.
+  EXPECT_TRUE(kolibra::testing::WaitFor([&] { return form->windowTitle().startsWith(QLatin1Char('*')); }))
+      << "names are work to save";
+}
+
+TEST_F(MainFormWorkTest, VideoEditingHidesAFrameThroughItsButton) {
+  Show(Settings());
+  ASSERT_TRUE(form->OpenVideo(video));
+  Press(ButtonModeMontage);
+  ASSERT_TRUE(Button(ButtonModeMontage)->isChecked()) << "the video-editing mode is no longer refused";
+  EXPECT_TRUE(Button(ButtonMontageBasculer)->isVisible());
+  EXPECT_TRUE(Button(ButtonMontageInstant)->isEnabled());
+  Press(ButtonMontageBasculer);  // the explanation box answers "Ok"
+  EXPECT_FALSE(form->Montage().IsKept(0));
+  EXPECT_FALSE(Button(ButtonMontageInstant)->isEnabled()) << "only on a kept frame";
+  Press(ButtonModeRepereFixe);
+  EXPECT_EQ(Model().ShownFrameCount(), 47);
+  EXPECT_EQ(Model().CurrentFrame(), 1) << "leaving on a hidden frame lands on the next kept one";
+}
+
+TEST_F(MainFormWorkTest, SavedFilesAreRecentAcrossARestart) {
+  Show(Settings());
+  ASSERT_TRUE(form->OpenVideo(video));
+  QAction *save = form->findChild<QAction *>(QStringLiteral("MenuFichierEnregistrer"));
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(save->shortcut(), QKeySequence(QKeySequence::Save));
+  workDialogs.SaveAs = dir.filePath(QStringLiteral("lesson.klb"));
+  save->trigger();
+  ASSERT_EQ(form->RecentMenu()->actions().size(), 1);
+  EXPECT_EQ(form->RecentMenu()->actions().first()->text(), QStringLiteral("&1  :  lesson.klb"));
+  form->Options().CheckBox3ConfirmationQuit_Checked = false;
+  ASSERT_TRUE(form->close());
+  form.reset();
+
+  Show(Settings());
+  ASSERT_EQ(form->RecentMenu()->actions().size(), 1);
+  form->RecentMenu()->actions().first()->trigger();
+  EXPECT_TRUE(Model().IsOpen());
+  EXPECT_EQ(form->windowTitle(), QDir::toNativeSeparators(dir.filePath(QStringLiteral("lesson.klb"))));
+  const QAction *openWork = form->findChild<QAction *>(QStringLiteral("MenuFichierOuvrirTravail"));
+  ASSERT_NE(openWork, nullptr);
+  EXPECT_EQ(openWork->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+}
+
+}  // namespace
+}  // namespace kolibra::mainwindow::testing
