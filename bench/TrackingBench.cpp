@@ -8,7 +8,7 @@
 // Read: TrackFrames items_per_second is the frames tracked per second; the difference with
 // ReaderNextFrame is the tracker's own cost.
 
-#include "NullSurface.h"
+#include "videoview/NullSurface.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
@@ -144,7 +144,7 @@ void TrackedPositions(int count, measurement::TPointDMatrix &positions, TMatrice
 
 // The positions of a 30,000-frame run written into the document as one undoable step.
 void PlaceTrackedMarks(benchmark::State &state) {
-  bench::TNullSurface surface;
+  videoview::TNullSurface surface;
   videoview::TVideoModel view(surface);
   QTemporaryDir folder;
   settings::TOptions options(folder.filePath(QStringLiteral("Kolibra.ini")));
@@ -165,7 +165,7 @@ void PlaceTrackedMarks(benchmark::State &state) {
 
 // Taking them back: every mark leaves the document one by one (quadratic so far).
 void UndoTrackedMarks(benchmark::State &state) {
-  bench::TNullSurface surface;
+  videoview::TNullSurface surface;
   videoview::TVideoModel view(surface);
   QTemporaryDir folder;
   settings::TOptions options(folder.filePath(QStringLiteral("Kolibra.ini")));

@@ -34,6 +34,8 @@ int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);

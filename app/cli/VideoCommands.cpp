@@ -3,6 +3,7 @@
 #include "video/VideoCli.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace kolibra::cli {
 
@@ -54,9 +55,27 @@ int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   QCommandLineParser parser;
   parser.addOption(FrameworkOption());
   std::optional<video::TFramework> forced;
-  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err))
+  // QCommandLineParser takes "-1" for options: a negative number goes through as a stand-in
+  // and comes back as the positional argument it is, so that the index can be refused for
+  // what it is.
+  static const QRegularExpression negative(QStringLiteral("^-[0-9]+$"));
+  static const QString standIn = QStringLiteral("\x01negative\x01");
+  QStringList arguments;
+  QStringList negatives;
+  for (const QString &argument : Arguments) {
+    if (negative.match(argument).hasMatch()) {
+      negatives << argument;
+      arguments << standIn + QString::number(negatives.size() - 1);
+    } else {
+      arguments << argument;
+    }
+  }
+  if (!ParseArguments(parser, arguments, Err) || !ReadFramework(parser, forced, Err))
     return 1;
-  const QStringList args = parser.positionalArguments();
+  QStringList args = parser.positionalArguments();
+  for (QString &argument : args) {
+    if (argument.startsWith(standIn)) argument = negatives.value(argument.mid(standIn.size()).toInt());
+  }
   if (args.size() != 3) {
     Err << QCoreApplication::translate("kolibra-cli",
                                        "Usage: kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]")

@@ -17,6 +17,9 @@ const TCliCommand Commands[] = {
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
     {"fit", RunFit, "fit MODEL DATA.tsv [--from T1] [--to T2]"},
+    {"capture", RunCapture,
+     "capture --device NAME [--framework 0|1] [--format WxH] [--rate R] [--codec NAME] [--delay S] --duration S OUT.avi"},
+    {"chrono", RunChrono, "chrono VIDEO OUT.png|OUT.bmp (--circle F:X,Y,R)... [--background]"},
     {"codecs", RunCodecs, "codecs --size WxH [--framework vfw|ds|ffmpeg]"},
     {"track", RunTrack,
      "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "

@@ -40,8 +40,9 @@ class TDeriv {
 // of at least 3 samples, K is not zero and no difference a derivative divides by vanishes.
 int CheckDerivationInput(const TDoubleDynArray &t, const TDoubleDynArray &y, double k);
 
-// Three-point differences, divided by k: central inside, one-sided at both ends from the
-// parabola through the three end samples (exact for a parabola, evenly spaced or not).
+// Three-point differences, divided by k: the slope of the parabola through each sample and
+// its two neighbours (the central difference on even spacing), and one-sided at both ends
+// from the parabola through the three end samples: exact for a parabola, evenly spaced or not.
 int ThreePointDerivative(const TDoubleDynArray &t, const TDoubleDynArray &y, double k,
                          TDoubleDynArray &out);
 

@@ -4,16 +4,21 @@
 
 namespace kolibra {
 
-bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes) {
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes, QString *reason) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto fail = [&file, reason] {
+    if (reason != nullptr) *reason = file.errorString();
+    return false;
+  };
+  if (!file.open(QIODevice::WriteOnly)) return fail();
   // QSaveFile buffers writes, and Qt 6.4's commit() does not report a failed final flush
   // (a full disk): it would put a truncated file in place. Flush first and check.
   if (file.write(bytes) != bytes.size() || !file.flush()) {
+    fail();
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return file.commit() || fail();
 }
 
 }  // namespace kolibra

@@ -8,7 +8,8 @@ namespace kolibra {
 
 // Writes bytes to a temporary file beside fileName, then puts it in fileName's place.
 // Returns false, and leaves any existing file untouched, when the folder cannot be
-// written, the disk is full or the file would pass a size limit.
-bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes);
+// written, the disk is full or the file would pass a size limit; reason, when given, then
+// holds the system's words for it.
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes, QString *reason = nullptr);
 
 }  // namespace kolibra

@@ -132,6 +132,42 @@ void Camera(TSketch &s) {
   s.Dot(9, 8, 3, Alert);
 }
 
+// What each capture button does, in a small white badge at the camera's lower right.
+void CaptureBadge(TSketch &s, TControl c) {
+  s.Pen(Ink, 1.0);
+  s.Box(17, 17, 14, 14, Qt::white);
+  s.Pen(Ink, 1.4);
+  switch (c) {
+    case ButtonCapDevice:  // a list of cameras
+      for (double y : {21.0, 24.5, 28.0}) s.Line(19.5, y, 28.5, y);
+      break;
+    case ButtonCapConfigurer:  // a slider
+      s.Line(19, 24, 29, 24);
+      s.Dot(22, 24, 2, Object);
+      break;
+    case ButtonCapFormat:  // a picture's frame
+      s.Box(19.5, 20.5, 9, 7);
+      break;
+    case ButtonCapVitesse:  // fast forward
+      s.Line(19.5, 20, 23.5, 24);
+      s.Line(23.5, 24, 19.5, 28);
+      s.Line(24.5, 20, 28.5, 24);
+      s.Line(28.5, 24, 24.5, 28);
+      break;
+    case ButtonCapCompression:  // squeezed
+      s.Arrow(19, 24, 23, 24, 2.5);
+      s.Arrow(29, 24, 25, 24, 2.5);
+      break;
+    case ButtonCapTimer:  // a clock
+      s.P.drawEllipse(QPointF(24, 24), 5, 5);
+      s.Line(24, 24, 24, 20.5);
+      s.Line(24, 24, 26.5, 25.5);
+      break;
+    default:
+      break;
+  }
+}
+
 void Outline(TSketch &s, const QColor &fill) {
   QPainterPath blob;
   blob.moveTo(8, 20);
@@ -238,6 +274,7 @@ void Draw(TSketch &s, TControl c) {
     case ButtonCapCompression:
     case ButtonCapTimer:
       Camera(s);
+      if (c != ButtonModeCapture) CaptureBadge(s, c);
       return;
     case ButtonCapEnregistrer:
       Camera(s);

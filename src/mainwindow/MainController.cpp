@@ -7,6 +7,8 @@
 #include "kit/MessageBox.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainControllerTracking.h"
+#include "mainwindow/MainControllerCapture.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
@@ -29,6 +31,8 @@ TMainController::TMainController(TVideoModel &video, measurement::TData &data, s
 
 TMainController::~TMainController() {
   TrackingPart.reset();
+  StudioPart.reset();
+  CapturePart.reset();
   Video.OnAfterPaint = Video.OnZoomChange = Video.OnVideoClose = Video.OnToolChange = nullptr;
   Video.OnVideoOpen = Video.OnModeChange = Video.OnModeRefused = nullptr;
   Video.OnMessage = nullptr;
@@ -175,6 +179,17 @@ bool TMainController::CloseRequested() {
 void TMainController::StopActivities() {
   Video.Stop();
   if (TrackingPart) TrackingPart->Stop();
+  if (CapturePart) CapturePart->Stop();
+}
+
+void TMainController::SetCapture(capture::TCapture *capture) {
+  CapturePart.reset();
+  if (capture != nullptr) CapturePart = std::make_unique<TMainCapture>(*this, *capture);
+}
+
+void TMainController::SetStudio(studio::TStudio *studio) {
+  StudioPart.reset();
+  if (studio != nullptr) StudioPart = std::make_unique<TMainStudio>(*this, *studio);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -250,6 +265,7 @@ bool TMainController::LoadVideo(const QString &fileName) {
 
 void TMainController::AfterOpening() {
   if (ClearResults) ClearResults();
+  if (StudioPart) StudioPart->AfterOpening();
   Data.NewMeasurement();
   View.LayoutView();
   Video.UpdateCursor();
@@ -313,6 +329,8 @@ void TMainController::ApplyEnabled() {
     }
   }
   if (TrackingPart) TrackingPart->AdjustEnabled();
+  if (StudioPart) StudioPart->AdjustEnabled();
+  if (CapturePart) CapturePart->AdjustEnabled();
   if (DownTool != ControlCount && !States[size_t(DownTool)].Enabled) DownTool = ControlCount;
 }
 

@@ -39,6 +39,12 @@ class TVideoModel;
 namespace kolibra::tracking {
 class TTracking;
 }
+namespace kolibra::studio {
+class TStudio;
+}
+namespace kolibra::capture {
+class TCapture;
+}
 namespace kolibra::editing {
 class TMontage;
 class IMontageDialogs;
@@ -47,6 +53,8 @@ class IMontageDialogs;
 namespace kolibra::mainwindow {
 
 class TMainTracking;
+class TMainStudio;
+class TMainCapture;
 
 // What the window is asked to bring up to date.
 enum TRefresh : unsigned {
@@ -190,6 +198,12 @@ class TMainController {
   // The application-wide busy state: long loops hold it; opening, mode changes and closing
   // ask it first.
   TBusyState &Busy() { return BusyState; }
+  // The chronophotography studio (nullptr: none, the mode is refused by the view).
+  void SetStudio(studio::TStudio *studio);
+  TMainStudio *Studio() const { return StudioPart.get(); }
+  // The capture controller (nullptr: none, the mode is refused by the view).
+  void SetCapture(capture::TCapture *capture);
+  TMainCapture *Capture() const { return CapturePart.get(); }
 
  private:
   void Wire();
@@ -232,6 +246,8 @@ class TMainController {
   bool RefreshMontageButtons();
 
   friend class TMainTracking;
+  friend class TMainStudio;
+  friend class TMainCapture;
 
   videoview::TVideoModel &Video;
   measurement::TData &Data;
@@ -255,6 +271,8 @@ class TMainController {
   TControl DownTool = ControlCount;
   TBusyState BusyState;
   std::unique_ptr<TMainTracking> TrackingPart;
+  std::unique_ptr<TMainStudio> StudioPart;
+  std::unique_ptr<TMainCapture> CapturePart;
 };
 
 }  // namespace kolibra::mainwindow

@@ -3,6 +3,7 @@
 
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerTracking.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "measurement/Data.h"
 #include "videoview/VideoModel.h"
 
@@ -80,6 +81,7 @@ void TMainController::TrackBarChanged(int position) {
 
 void TMainController::AfterPaint() {
   if (TrackingPart) TrackingPart->AfterPaint();
+  if (StudioPart) StudioPart->AfterPaint();
   RefreshNavigationBoxes();
   // The montage's buttons follow the frame shown; the others only need the boxes.
   const unsigned montage = RefreshMontageButtons() ? unsigned(rfControls | rfViewHint) : 0u;

@@ -5,6 +5,8 @@
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerTracking.h"
+#include "mainwindow/MainControllerCapture.h"
+#include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -115,6 +117,7 @@ void TMainController::ModeRefused() {
 
 void TMainController::ViewToolChanged() {
   Data.EndDrags();
+  if (StudioPart) StudioPart->ViewToolChanged();
   switch (Video.Tool()) {
     case vtZoom:
       SetToolDown(ButtonOutilZoom);
@@ -216,6 +219,7 @@ void TMainController::ScaleChanged() {
 void TMainController::OptionsChanged() {
   Data.ApplyOptions();
   if (TrackingPart) TrackingPart->OptionsChanged();
+  if (StudioPart) StudioPart->OptionsChanged();
   RecentFiles.SetMaxEntries(std::min(Options.EditMRU_Value, 255));
   ApplyVisibility();
   ApplyEnabled();
@@ -357,8 +361,10 @@ void TMainController::ToolButtonClicked(TControl control) {
       MontageToolClicked(control);
       break;
     default:
-      // The studio and capture tools arrive with their subsystems.
+      // The tracker's, the studio's and the capture's tools go to their parts.
       if (TrackingPart) TrackingPart->ToolClicked(control);
+      if (StudioPart) StudioPart->ToolClicked(control);
+      if (CapturePart) CapturePart->ToolClicked(control);
       break;
   }
   SetToolDown(DownTool);

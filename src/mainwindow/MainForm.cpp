@@ -4,6 +4,9 @@
 
 #include "mainwindow/MainForm.h"
 
+#include "editing/Montage.h"
+#include "editing/windows/BoiteInstant.h"
+#include "formulas/Formules.h"
 #include "kit/Hint.h"
 #include "kit/IniFile.h"
 #include "mainwindow/MainTexts.h"
@@ -11,6 +14,9 @@
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
 #include "tracking/Tracking.h"
+#include "capture/Capture.h"
+#include "capture/windows/BoiteCapture.h"
+#include "studio/Studio.h"
 #include "videoview/windows/Video.h"
 
 #include <QAction>
@@ -70,6 +76,8 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FController = std::make_unique<TMainController>(FVideo->Model(), *FData, *FOptions, *this,
                                                    settings.Dialogs != nullptr ? *settings.Dialogs : *this);
   FController->SetTracker(FTracking.get());
+  CreateStudio();
+  CreateCapture();
 
   CreateBars();
   CreatePanel();
@@ -100,6 +108,9 @@ TMainForm::~TMainForm() {
   // readers.
   FVideo->Model().SetTracker(nullptr);
   FTracking.reset();
+  DestroyStudio();
+  DestroyCapture();
+  // The document draws on the view: it goes first, then the view and its readers.
   FVideo->Model().SetDocument(nullptr);
   FData.reset();
   delete FVideo;
@@ -157,6 +168,7 @@ void TMainForm::Refresh(unsigned what) {
       }
     }
     UpdateMenus();
+    UpdateCaptureControls();
   }
   if (what & rfBoxes) {
     for (TControl box : {EditImage, EditMarque, EditZoom, EditAngle})

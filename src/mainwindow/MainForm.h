@@ -8,6 +8,7 @@
 // right, the panel (navigation, track bar, the four boxes) along the bottom above the
 // status bar, and the video view between them, placed by the controller's layout rule.
 
+#include "kit/SaveFileRequest.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/WorkSession.h"
 #include "measurement/windows/BoiteNomCouleur.h"
@@ -40,6 +41,14 @@ class TVideo;
 }
 namespace kolibra::tracking {
 class TTracking;
+}
+namespace kolibra::studio {
+class TStudio;
+}
+namespace kolibra::capture {
+class TCapture;
+class TCapturePreview;
+class TCaptureWindows;
 }
 
 namespace kolibra::results {
@@ -94,6 +103,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   measurement::TData &Data() { return *FData; }
   settings::TOptions &Options() { return *FOptions; }
   tracking::TTracking &Tracking() { return *FTracking; }
+  studio::TStudio &Studio() { return *FStudio; }
+  capture::TCapture &Capture() { return *FCapture; }
+  capture::TCapturePreview *CapturePreview() const { return FCapturePreview; }
   QWidget *Control(TControl control) const { return FControls[size_t(control)]; }
   QToolBar *ModeBar() const { return FModeBar; }
   QToolBar *ToolBar() const { return FToolBar; }
@@ -124,6 +136,10 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void Refresh(unsigned what) override;
   void LayoutView() override;
   void ShowVideoView() override;
+
+  // The save dialog of the studio and the capture (MainFormSaveDialog.cpp); true with the
+  // file chosen.
+  bool AskSaveFile(const TSaveFileRequest &request, QString &fileName);
 
   // --- IMainDialogs ---------------------------------------------------------------------
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
@@ -161,6 +177,19 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // MainFormTracking.cpp
   void CreateTrackingMenus();
   void UpdateTrackingMenus();
+  // MainFormStudio.cpp
+  class TStudioHost;
+  struct TStudioMenus;
+  void CreateStudio();
+  void DestroyStudio();
+  void CreateStudioMenus();
+  void UpdateStudioMenus();
+  void AskOutlinesAroundMarks();
+  // MainFormCapture.cpp
+  void CreateCapture();
+  void DestroyCapture();
+  void PlaceCapturePreview();
+  void UpdateCaptureControls();
   // MainFormWork.cpp
   void CreateWork();
   void DestroyWork();
@@ -178,6 +207,14 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   std::unique_ptr<measurement::TData> FData;
   std::unique_ptr<tracking::TTracking> FTracking;
   std::unique_ptr<TMainController> FController;
+  std::shared_ptr<TStudioHost> FStudioHost;  // shared: its type is complete only in MainFormStudio.cpp
+  std::unique_ptr<studio::TStudio> FStudio;
+  std::shared_ptr<TStudioMenus> FStudioMenus;
+  int FStudioEvery = 5;
+  int FStudioRadius = 20;
+  std::unique_ptr<capture::TCaptureWindows> FCaptureWindows;
+  std::unique_ptr<capture::TCapture> FCapture;
+  capture::TCapturePreview *FCapturePreview = nullptr;
   settings::TBoiteValeur FBoiteValeur;
   settings::TBoiteProprietes FBoiteProprietes;
   measurement::TBoiteTemps FBoiteTemps;

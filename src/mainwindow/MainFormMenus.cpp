@@ -55,6 +55,7 @@ void TMainForm::CreateMenus() {
                                               [this] { FController->AskFrameInterval(); });
   FMenuMesuresTemps->setObjectName(QStringLiteral("MenuMesuresTemps"));
   CreateTrackingMenus();
+  CreateStudioMenus();
 
   CreateWorkMenus();
 
@@ -78,6 +79,7 @@ void TMainForm::UpdateMenus() {
   FMenuMesuresTemps->setVisible(marking);
   FMenuMesuresTemps->setEnabled(open);
   UpdateTrackingMenus();
+  UpdateStudioMenus();
   UpdateWorkMenus();
 }
 

@@ -17,6 +17,12 @@ namespace avidecoder {
 
 // A key's own picture comes out within the decoder's delay, or it was no key.
 constexpr int MaxLeading = 32;
+// Of the pictures decoded on the way to a frame, only a few before it are kept; the others
+// go back to the decoder's pool rather than take fresh memory for each. Stepping back, more.
+// A far jump leaves the pictures kept around the frame before, for the same reason.
+constexpr int KeptJumping = 4;
+constexpr int KeptSteppingBack = 64;
+constexpr int FarJump = 64;
 
 QString Text(const char *Source) { return QCoreApplication::translate("TVfwPlay", Source); }
 
@@ -134,6 +140,8 @@ bool TAviDecoder::Seek(int Slot) {
     FCurrentPicture = target;
     return true;
   }
+  FKeptOnTheWay = target < FCurrentPicture ? avidecoder::KeptSteppingBack : avidecoder::KeptJumping;
+  if (std::abs(target - FCurrentPicture) > avidecoder::FarJump) FCache.Clear();
   bool decoded = false;
   for (size_t attempt = 0; attempt <= FPlan.Keys.size(); ++attempt) {
     const TAviPlan::TKey *key = FPlan.KeyFor(target);
@@ -177,6 +185,7 @@ void TAviDecoder::StartRun(const TAviPlan::TKey &Key) {
   FRunDropped = 0;
   FBadKey = false;
   FPaletteSent = false;
+  FStandInSent = false;
   FDrainSent = FDrained = false;
   FRunActive = true;
 }
@@ -202,11 +211,28 @@ bool TAviDecoder::LoadPacket(int Slot) {
   return true;
 }
 
+// A "not coded" frame as packing encoders write them: the decoder takes any chunk this
+// small as the cue to decode the VOP it kept from the chunk before.
+bool TAviDecoder::LoadStandIn(int Slot) {
+  static const uint8_t standIn[] = {0x00, 0x00, 0x01, 0xB6, 0x50, 0x00};
+  av_packet_unref(FPacket);
+  if (av_new_packet(FPacket, int(sizeof standIn)) < 0) return false;
+  memcpy(FPacket->data, standIn, sizeof standIn);
+  FPacket->pts = Slot;
+  FPacket->dts = AV_NOPTS_VALUE;
+  return true;
+}
+
 bool TAviDecoder::Feed() {
   if (FDrainSent) return false;
   const int count = int(FStream->Slots.size());
   while (!FHasPending) {
     while (FNextSlot < count && FStream->Slots[size_t(FNextSlot)].Size == 0) ++FNextSlot;
+    if (FNextSlot >= count && FPlan.FlushStored && !FStandInSent) {
+      FStandInSent = true;
+      FHasPending = LoadStandIn(count);
+      continue;
+    }
     if (FNextSlot >= count) {
       FDrainSent = true;
       avcodec_send_packet(FDecoder, nullptr);
@@ -260,7 +286,7 @@ void TAviDecoder::Output(int Target) {
   const int index = FNextPicture++;
   if (index >= FPlan.Pictures) return;
   FLastPicture = index;
-  FCache.Put(index, FFrame);
+  if (index >= Target - FKeptOnTheWay) FCache.Put(index, FFrame);
   av_frame_unref(FLastOutput);
   av_frame_ref(FLastOutput, FFrame);
   if (index == Target) {

@@ -53,6 +53,7 @@ class TAviDecoder {
  private:
   void StartRun(const TAviPlan::TKey &Key);
   bool LoadPacket(int Slot);
+  bool LoadStandIn(int Slot);
   bool Feed();
   bool DecodeTo(int Target);
   void Output(int Target);
@@ -75,6 +76,7 @@ class TAviDecoder {
 
   int FCurrentPicture = -1;
   int FPictureLimit = 0;  // pictures past this one never came out of a decode to the end
+  int FKeptOnTheWay = 0;  // how many pictures before the target a run keeps in the cache
 
   // The run.
   bool FRunActive = false;
@@ -87,6 +89,7 @@ class TAviDecoder {
   bool FBadKey = false;
   bool FHasPending = false;
   bool FPaletteSent = false;
+  bool FStandInSent = false;
   bool FDrainSent = false;
   bool FDrained = false;
 };

@@ -1,6 +1,7 @@
 #include "video/AviPlan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -65,6 +66,23 @@ int ScanDivX(const char *p, const char *end, const char *Middle, char &Last) {
   return 3;
 }
 
+// The slot of each picture from its time, the first picture standing at FirstSlot; empty
+// when the times do not give every picture a slot of its own. Pictures timed past the last
+// slot (an encoder that wrote fewer chunks than pictures) have none and are left out.
+std::vector<int> SlotsOfTimes(const std::vector<int64_t> &Times, int FirstSlot, double TicksPerSlot, size_t SlotCount) {
+  std::vector<int> placed;
+  if (Times.empty() || !(TicksPerSlot > 0.0)) return placed;
+  for (const int64_t t : Times) {
+    const double at = double(FirstSlot) + double(t - Times.front()) / TicksPerSlot;
+    if (!(at > -0.5)) return {};
+    if (!(at < double(SlotCount) - 0.5)) break;
+    const int slot = int(std::lround(at));
+    if (!placed.empty() && slot <= placed.back()) return {};
+    placed.push_back(slot);
+  }
+  return placed;
+}
+
 int Log2(uint32_t v) {
   int r = 0;
   while (v > 1) {
@@ -117,6 +135,13 @@ TAviPlan PlanOfMpeg4(TAviSource &Source, const TAviStream &Stream) {
     bool First = false;  // the first VOP of its chunk
     int Type = 0;
     bool Coded = true;
+    bool Timed = false;
+    int Seconds = 0;
+    int64_t Ticks = 0;
+    int64_t Time = 0;  // in ticks of the VOL's clock, once decoded
+  };
+  const auto vopAt = [](int Slot, bool First, const TMpeg4Vop &v) {
+    return TVopAt{Slot, First, v.Type, v.Coded, v.Timed, v.Seconds, v.Ticks, 0};
   };
   TAviPlan plan;
   const size_t n = Stream.Slots.size();
@@ -128,9 +153,44 @@ TAviPlan PlanOfMpeg4(TAviSource &Source, const TAviStream &Stream) {
   std::optional<TVopAt> stored;  // the B- or I-frame the decoder keeps from a packed chunk
   std::optional<TVopAt> held;    // the reference frame shown when the next one comes
   int refs = 0, given = 0, yielded = 0;
+  // The pictures as they are given out: their times, and whether all had one.
+  std::vector<int64_t> times;
+  bool timed = true;
+  int firstSlot = 0;
+  int resolution = 0;
   const auto giveOut = [&](const TVopAt &v) {
     if (v.First) firstVopPicture[size_t(v.Slot)] = given;
+    if (given == 0) firstSlot = v.Slot;
+    times.push_back(v.Time);
+    timed = timed && v.Timed;
     ++given;
+  };
+  // The decoder's clock: references move the whole seconds on, B-frames count from the
+  // seconds of the reference before the last one.
+  int64_t timeBase = 0, lastTimeBase = 0;
+  const auto clock = [&](TVopAt &v) {
+    if (!v.Timed) return;
+    if (v.Type != 2) {
+      lastTimeBase = timeBase;
+      timeBase += v.Seconds;
+      v.Time = timeBase * resolution + v.Ticks;
+    } else {
+      v.Time = (lastTimeBase + v.Seconds) * resolution + v.Ticks;
+    }
+  };
+  // One VOP decoded: a picture, unless it is not coded or a B-frame without its references.
+  const auto decode = [&](TVopAt &v) {
+    clock(v);
+    if (!v.Coded || (v.Type == 2 && refs < 2)) return false;
+    ++yielded;
+    if (v.Type == 2) {
+      giveOut(v);
+    } else {
+      if (held) giveOut(*held);
+      held = v;
+      refs = std::min(refs + 1, 2);
+    }
+    return true;
   };
 
   for (size_t k = 0; k < n; ++k) {
@@ -146,6 +206,11 @@ TAviPlan PlanOfMpeg4(TAviSource &Source, const TAviStream &Stream) {
         read = Source.Read(s.Offset, bytes.data(), count);
         if (read) headers.Read(bytes.data(), count);
       }
+      // One clock for the file: a VOL that changes it leaves the times unusable.
+      if (headers.Resolution() > 0) {
+        if (resolution == 0) resolution = headers.Resolution();
+        if (headers.Resolution() != resolution) timed = false;
+      }
       static const std::vector<TMpeg4Vop> none;
       const std::vector<TMpeg4Vop> &vops = read ? headers.Vops() : none;
       startsWithI[k] = !vops.empty() && vops.front().Type == 0;
@@ -156,32 +221,28 @@ TAviPlan PlanOfMpeg4(TAviSource &Source, const TAviStream &Stream) {
       if (fromStored) {
         vop = stored;
       } else if (!vops.empty()) {
-        vop = TVopAt{int(k), true, vops.front().Type, vops.front().Coded};
+        vop = vopAt(int(k), true, vops.front());
       }
       stored.reset();
-      // Not coded: passed over; a B-frame before two references: no reference to draw from.
-      if (vop && vop->Coded && !(vop->Type == 2 && refs < 2)) {
-        ++yielded;
-        if (vop->Type == 2) {
-          giveOut(*vop);
-        } else {
-          if (held) giveOut(*held);
-          held = vop;
-          refs = std::min(refs + 1, 2);
+      if (vop && decode(*vop) && headers.Packed()) {
+        const TMpeg4Vop *next = nullptr;
+        if (fromStored) {
+          if (s.Size > 7 && !vops.empty()) next = &vops[0];
+        } else if (vops.size() > 1) {
+          next = &vops[1];
         }
-        if (headers.Packed()) {
-          const TMpeg4Vop *next = nullptr;
-          if (fromStored) {
-            if (s.Size > 7 && !vops.empty()) next = &vops[0];
-          } else if (vops.size() > 1) {
-            next = &vops[1];
-          }
-          if (next && (next->Type == 0 || next->Type == 2))
-            stored = TVopAt{int(k), next == &vops[0], next->Type, next->Coded};
+        if (next && (next->Type == 0 || next->Type == 2)) {
+          stored = vopAt(int(k), next == &vops[0], *next);
+          plan.Packed = true;
         }
       }
     }
     plan.Picture[k] = std::max(yielded - 1, 0);
+  }
+  // What the last chunk left with the decoder comes out for a stand-in chunk.
+  if (stored && headers.Packed()) {
+    const int before = yielded;
+    plan.FlushStored = decode(*stored) && yielded > before;
   }
   if (held) giveOut(*held);
   plan.Pictures = yielded;
@@ -189,12 +250,36 @@ TAviPlan PlanOfMpeg4(TAviSource &Source, const TAviStream &Stream) {
   for (size_t k = 0; k < n; ++k) {
     const TAviSlot &s = Stream.Slots[k];
     if (s.Size == 0) continue;
+    // Counted chunk by chunk, the keyframe's slot would show another picture than its own.
     if (startsWithI[k] && firstVopPicture[k] >= 0 && firstVopPicture[k] != plan.Picture[k]) plan.OpenGop = true;
     const bool first = plan.Keys.empty();
     const int picture = first ? 0 : firstVopPicture[k];
     const bool key =
         first || ((Stream.KeysKnown ? s.Key : true) && startsWithI[k] && picture > plan.Keys.back().Picture);
     if (key) plan.Keys.push_back({int(k), picture});
+  }
+
+  // Each picture at the slot of its time: by the stream's rate, or where the header's rate
+  // is not the VOL's clock, by the usual distance between pictures. Without usable times
+  // the pictures stay counted chunk by chunk.
+  if (timed && resolution > 0 && given == yielded && given > 0) {
+    std::vector<int> placed;
+    if (Stream.Rate > 0 && Stream.Scale > 0) {
+      placed = aviplan::SlotsOfTimes(times, firstSlot, double(resolution) * Stream.Scale / Stream.Rate, n);
+    }
+    if (placed.empty() && times.size() > 1) {
+      std::vector<int64_t> steps;
+      for (size_t j = 1; j < times.size(); ++j) steps.push_back(times[j] - times[j - 1]);
+      std::nth_element(steps.begin(), steps.begin() + steps.size() / 2, steps.end());
+      placed = aviplan::SlotsOfTimes(times, firstSlot, double(steps[steps.size() / 2]), n);
+    }
+    if (!placed.empty()) {
+      size_t j = 0;
+      for (size_t k = 0; k < n; ++k) {
+        while (j + 1 < placed.size() && placed[j + 1] <= int(k)) ++j;
+        plan.Picture[k] = int32_t(j);
+      }
+    }
   }
   return plan;
 }
@@ -263,6 +348,7 @@ void TMpeg4Headers::ReadVol(const uint8_t *Data, int64_t Size) {
   const uint32_t resolution = b.Get(16);
   if (b.Over() || resolution == 0) return;
   FTimeBits = aviplan::Log2(resolution - 1) + 1;
+  FResolution = int(resolution);
 }
 
 void TMpeg4Headers::ReadUserData(const uint8_t *Data, int64_t Size) {
@@ -281,15 +367,18 @@ void TMpeg4Headers::ReadVop(const uint8_t *Data, int64_t Size, int64_t Offset) {
   TMpeg4Vop vop;
   vop.Offset = Offset;
   vop.Type = int(b.Get(2));
-  for (int i = 0; i < 64 && b.Bit(); ++i) {
-  }
+  int seconds = 0;
+  while (seconds < 64 && b.Bit()) ++seconds;
   b.Get(1);
   if (FTimeBits > 0) {
-    b.Get(FTimeBits);
+    const uint32_t ticks = b.Get(FTimeBits);
     b.Get(1);
     const bool coded = b.Bit() != 0;
     // Cut short, the frame is taken as coded: the decoder will say.
     vop.Coded = coded || b.Over();
+    vop.Timed = !b.Over() && seconds < 64;
+    vop.Seconds = seconds;
+    vop.Ticks = ticks;
   }
   FVops.push_back(vop);
 }

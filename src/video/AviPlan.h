@@ -2,7 +2,7 @@
 // Which picture each frame slot of an AVI stream shows, and where decoding may start.
 //
 // Pictures are numbered in the order a decode from the first chunk gives them out. Slot k
-// shows the picture its chunk yields; a slot whose chunk yields none (an empty chunk, or an
+// shows the picture whose display time is slot k; a slot without one (an empty chunk, or an
 // MPEG-4 "not coded" frame the decoder passes over) shows the picture before it, so every
 // frame keeps its time. A run of the decoder started at a key gives out pictures from the
 // key's own on, in order.
@@ -10,8 +10,10 @@
 // For most codecs every chunk that holds data yields one picture, shown at its slot. MPEG-4
 // Visual (DivX, Xvid) differs: B-frames are stored after the frame they precede, and the
 // DivX "packed" way stores a B-frame inside the chunk before it and leaves a "not coded"
-// frame in its slot.
-// PlanOfMpeg4 follows the decoder's own handling through the VOP headers of every chunk.
+// frame in its slot; encoders that pack also leave empty chunks for their own delay at the
+// start. Counting pictures chunk by chunk would show every picture of such a file late, so
+// PlanOfMpeg4 follows the decoder's own handling through the VOP headers of every chunk and
+// places each picture at the slot its VOP time names.
 
 #include "video/AviParser.h"
 
@@ -31,6 +33,11 @@ struct TAviPlan {
   // Some keyframe is followed, in the order of the chunks, by B-frames shown before it (an
   // open group of pictures): its picture is not the one its slot shows.
   bool OpenGop = false;
+  // The last chunk leaves a packed VOP with the decoder, which gives it out only when one
+  // more chunk comes: the reader feeds a stand-in before draining, or the picture is lost.
+  bool FlushStored = false;
+  // Some chunk holds a B-frame packed with the frame before it (DivX, Xvid).
+  bool Packed = false;
 
   // The last key whose run reaches Picture (the first key for earlier pictures); null when
   // there is no key at all.
@@ -52,6 +59,11 @@ struct TMpeg4Vop {
   int64_t Offset = 0;  // of its start code in the chunk
   int Type = 0;        // 0 I, 1 P, 2 B, 3 S (global motion)
   bool Coded = true;
+  // Its time: whole seconds past the reference's (modulo_time_base) and ticks of the VOL's
+  // resolution into that second; valid when Timed (a VOL header came before).
+  bool Timed = false;
+  int Seconds = 0;
+  int64_t Ticks = 0;
 };
 
 class TMpeg4Headers {
@@ -64,6 +76,8 @@ class TMpeg4Headers {
   int FirstStartCode() const { return FFirstStartCode; }
   bool Packed() const { return FPacked; }
   int TimeBits() const { return FTimeBits; }
+  // Ticks per second of the last VOL header; 0 before one.
+  int Resolution() const { return FResolution; }
 
   static constexpr size_t MaxVops = 8;
 
@@ -76,6 +90,7 @@ class TMpeg4Headers {
   int FFirstStartCode = -1;
   bool FPacked = false;
   int FTimeBits = 0;  // 0 until a VOL header gave the resolution
+  int FResolution = 0;
 };
 
 }  // namespace kolibra::video::avi

@@ -181,6 +181,7 @@ bool TAviWriter::Open(const QString &FileName, const TAviWriterFormat &Format) {
   FFrames = FFirstPartFrames = 0;
   FMaxChunk = 0;
   FPartOpen = false;
+  FSafe = TSafePoint();
   if (!WriteHeaders()) {
     Abort();
     return false;

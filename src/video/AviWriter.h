@@ -59,6 +59,21 @@ class TAviWriter {
   // Closes without completing the file.
   void Abort();
 
+  // --- Writing as recording goes (AviWriterCheckpoint.cpp) ------------------------------------
+  // A camera records for minutes and may be unplugged, killed or cut off by a power failure:
+  // Checkpoint makes the file on the disk, as it is, a playable AVI of the frames written so
+  // far (sizes and counts patched, no index: readers walk the "movi" list; completed parts
+  // keep their indexes), and waits until the disk has it. Chunks written afterwards lie beyond
+  // what the headers claim until the next checkpoint or Finish.
+  bool Checkpoint();
+  // After a failed write (a full disk): drops the chunk that did not reach the disk whole
+  // and finishes the file with its indexes. When even the indexes do not fit, the file is
+  // cut back to what the last checkpoint made playable. Returns the frames the file keeps
+  // (0: nothing playable), and closes it either way; Error() keeps the first failure.
+  int64_t FinishAfterFailure();
+  // Frames the last checkpoint made safe.
+  int64_t CheckpointFrames() const { return FSafe.Frames; }
+
   bool IsOpen() const { return FFile >= 0; }
   int64_t Frames() const { return FFrames; }
   int Parts() const { return int(FSuper.size()) + (FPartOpen ? 1 : 0); }
@@ -117,6 +132,18 @@ class TAviWriter {
   int64_t FFrames = 0;
   int64_t FFirstPartFrames = 0;
   uint32_t FMaxChunk = 0;
+
+  // What the last checkpoint put on the disk (AviWriterCheckpoint.cpp).
+  struct TSafePoint {
+    bool Valid = false;
+    int64_t Pos = 0;
+    size_t Entries = 0;
+    int64_t Frames = 0;
+    uint32_t MaxChunk = 0;
+    size_t Parts = 0;
+  };
+  TSafePoint FSafe;
+  bool PatchCounts(int64_t FirstPartFrames);
 };
 
 }  // namespace kolibra::video::avi

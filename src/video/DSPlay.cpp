@@ -46,18 +46,25 @@ bool StartGStreamer() {
   return started;
 }
 
-// Sound and subtitles are not decoded: their pads end in a sink that takes anything.
-gboolean AutoplugContinue(GstElement *, GstPad *, GstCaps *Caps, gpointer) {
+// Sound and subtitles are not decoded: their pads end in a sink that takes anything. On the
+// way an MPEG program stream is noted (ProgramStream, an atomic flag).
+gboolean AutoplugContinue(GstElement *, GstPad *, GstCaps *Caps, gpointer ProgramStream) {
   if (!Caps || gst_caps_is_empty(Caps) || gst_caps_is_any(Caps)) return TRUE;
-  const gchar *name = gst_structure_get_name(gst_caps_get_structure(Caps, 0));
+  const GstStructure *structure = gst_caps_get_structure(Caps, 0);
+  const gchar *name = gst_structure_get_name(structure);
+  gboolean system = FALSE;
+  if (g_str_equal(name, "video/mpeg") && gst_structure_get_boolean(structure, "systemstream", &system) && system) {
+    static_cast<std::atomic<bool> *>(ProgramStream)->store(true);
+  }
   return g_str_has_prefix(name, "video/") || g_str_has_prefix(name, "image/") ? TRUE : FALSE;
 }
 
 // GStreamer's AVI reader stamps every chunk with its slot's time and leaves the decoder to
 // put B-frames in order. Where B-frames follow a keyframe in the file but are shown before it
 // (an open group of pictures, as MPEG-4 encoders write them), a picture is lost at every such
-// keyframe and every later frame comes late. Such a file is refused rather than shown wrong;
-// Kolibra's own AVI reader reads it.
+// keyframe and every later frame comes late; where B-frames are packed into the chunk before
+// (DivX, Xvid), stepping from frame to frame loses every third picture or so. Such a file is
+// refused rather than shown wrong; Kolibra's own AVI reader reads it.
 bool LosesFramesAtKeys(const QString &FileName) {
   avi::TAviFileSource source;
   avi::TAviStream stream;
@@ -66,7 +73,9 @@ bool LosesFramesAtKeys(const QString &FileName) {
   const AVCodecTag *const tags[] = {avformat_get_riff_video_tags(), nullptr};
   AVCodecID id = av_codec_get_id(tags, stream.Bitmap.Compression);
   if (id == AV_CODEC_ID_NONE && stream.Handler != 0) id = av_codec_get_id(tags, stream.Handler);
-  return id == AV_CODEC_ID_MPEG4 && avi::PlanOfMpeg4(source, stream).OpenGop;
+  if (id != AV_CODEC_ID_MPEG4) return false;
+  const avi::TAviPlan plan = avi::PlanOfMpeg4(source, stream);
+  return plan.OpenGop || plan.Packed;
 }
 
 }  // namespace dsplay
@@ -77,12 +86,18 @@ struct TDSPlay::TDetector {
   GstElement *Sink = nullptr;
   std::atomic<bool> VideoLinked{false};
   std::atomic<bool> NoMorePads{false};
+  std::atomic<bool> ProgramStream{false};
   std::mutex Lock;
   QString Undecoded;  // the kind of a video stream no decoder took
-  // The frame the sink holds: its stream time and end, in nanoseconds.
-  bool Holding = false;
-  int64_t Start = 0;
-  int64_t End = 0;
+  // A frame pulled from the sink: its stream time and end in nanoseconds, and its pixels.
+  struct TSeen {
+    bool Valid = false;
+    int64_t Start = 0;
+    int64_t End = 0;
+    QImage Pixels;
+  };
+  TSeen Held;    // the frame the sink holds, the last one pulled
+  TSeen Before;  // the frame pulled just before it, when the two follow each other
 
   ~TDetector() {
     if (Pipeline) {
@@ -133,38 +148,87 @@ struct TDSPlay::TDetector {
 
   static void NoMore(GstElement *, gpointer Self) { static_cast<TDetector *>(Self)->NoMorePads = true; }
 
-  // Takes the sink's frame (and the sample): its times, and its pixels into Bitmap when it
-  // shows Target or when Accept says any frame will do. False when it brought no pixels.
-  bool Take(GstSample *Sample, QImage &Bitmap, int64_t Target, int64_t Interval, bool Accept) {
-    if (!Sample) {
-      Holding = false;
-      return false;
-    }
+  // The sample's frame (the sample is released): its times, and its pixels copied into Into
+  // (whose buffer is reused when nothing else shares it). False when it brought no pixels.
+  static bool Take(GstSample *Sample, TSeen &Into, int64_t Interval) {
+    Into.Valid = false;
+    if (!Sample) return false;
     GstBuffer *buffer = gst_sample_get_buffer(Sample);
     const GstSegment *segment = gst_sample_get_segment(Sample);
-    bool ok = buffer && segment && GST_BUFFER_PTS_IS_VALID(buffer);
-    if (ok) {
-      const guint64 start = gst_segment_to_stream_time(segment, GST_FORMAT_TIME, GST_BUFFER_PTS(buffer));
-      ok = start != GST_CLOCK_TIME_NONE;
-      Start = int64_t(start);
-      End = Start + (GST_BUFFER_DURATION_IS_VALID(buffer) ? int64_t(GST_BUFFER_DURATION(buffer)) : Interval);
-    }
-    Holding = ok;
-    bool copied = false;
     GstVideoInfo video;
     GstVideoFrame frame;
-    if (buffer && (Accept || (ok && Target < End)) && gst_video_info_from_caps(&video, gst_sample_get_caps(Sample)) &&
-        GST_VIDEO_INFO_WIDTH(&video) == Bitmap.width() && GST_VIDEO_INFO_HEIGHT(&video) == Bitmap.height() &&
+    if (buffer && segment && GST_BUFFER_PTS_IS_VALID(buffer) &&
+        gst_video_info_from_caps(&video, gst_sample_get_caps(Sample)) &&
         gst_video_frame_map(&frame, &video, buffer, GST_MAP_READ)) {
-      const auto *bits = static_cast<const uint8_t *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
-      const int64_t stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
-      for (int y = 0; y < Bitmap.height(); ++y)
-        memcpy(Bitmap.scanLine(y), bits + y * stride, size_t(Bitmap.width()) * 3);
+      // The frame on screen at the time a seek asked for starts before the segment does.
+      guint64 start = GST_CLOCK_TIME_NONE;
+      if (gst_segment_to_stream_time_full(segment, GST_FORMAT_TIME, GST_BUFFER_PTS(buffer), &start) < 0) {
+        start = GST_CLOCK_TIME_NONE;  // before the stream's own start: no place on its time line
+      }
+      const int width = GST_VIDEO_INFO_WIDTH(&video);
+      const int height = GST_VIDEO_INFO_HEIGHT(&video);
+      // A buffer the shown picture still shares would be copied before being written over.
+      if (Into.Pixels.width() != width || Into.Pixels.height() != height || !Into.Pixels.isDetached())
+        Into.Pixels = QImage(width, height, QImage::Format_RGB888);
+      if (start != GST_CLOCK_TIME_NONE && !Into.Pixels.isNull()) {
+        const auto *bits = static_cast<const uint8_t *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
+        const int64_t stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
+        for (int y = 0; y < height; ++y) memcpy(Into.Pixels.scanLine(y), bits + y * stride, size_t(width) * 3);
+        Into.Start = int64_t(start);
+        Into.End = Into.Start + (GST_BUFFER_DURATION_IS_VALID(buffer) ? int64_t(GST_BUFFER_DURATION(buffer)) : Interval);
+        Into.Valid = true;
+      }
       gst_video_frame_unmap(&frame);
-      copied = true;
     }
     gst_sample_unref(Sample);
-    return copied;
+    return Into.Valid;
+  }
+
+  // The frame the sink prerolled (after the open or a seek) becomes the one held.
+  bool Pull(int64_t Interval) {
+    Before.Valid = false;
+    return Take(gst_app_sink_try_pull_preroll(GST_APP_SINK(Sink), dsplay::PullTimeout), Held, Interval);
+  }
+
+  // One frame on: the held frame becomes the one before. False at the end of the stream, where
+  // the held frame stays the last one.
+  bool Step(int64_t Interval) {
+    if (!Held.Valid ||
+        !gst_element_send_event(Sink, gst_event_new_step(GST_FORMAT_BUFFERS, 1, 1.0, TRUE, FALSE))) {
+      return false;
+    }
+    TSeen next;
+    std::swap(next.Pixels, Before.Pixels);  // reuse the buffer of the frame dropped now
+    if (!Take(gst_app_sink_try_pull_preroll(GST_APP_SINK(Sink), dsplay::PullTimeout), next, Interval)) {
+      std::swap(next.Pixels, Before.Pixels);  // at the end, both frames stay as they were
+      return false;
+    }
+    Before = std::move(Held);
+    Held = std::move(next);
+    return true;
+  }
+
+  bool Seek(int64_t At) {
+    Held.Valid = Before.Valid = false;
+    return gst_element_seek_simple(Pipeline, GST_FORMAT_TIME,
+                                   GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), std::max<int64_t>(0, At));
+  }
+
+  // Steps until the held frame starts at or after Want (or the stream ends), at most Steps.
+  bool WalkTo(int64_t Want, int64_t Steps, int64_t Interval) {
+    for (int64_t i = 0; Held.Valid && Held.Start < Want; ++i) {
+      if (i >= Steps || !Step(Interval)) return Held.Valid && i < Steps;
+    }
+    return Held.Valid;
+  }
+
+  // Of the frames known around Want, the one starting nearest to it (the earlier on a tie: it is
+  // the one on screen at that time).
+  const TSeen *Nearest(int64_t Want) const {
+    if (!Held.Valid) return nullptr;
+    if (Before.Valid && Before.Start <= Want && std::llabs(Want - Before.Start) <= std::llabs(Held.Start - Want))
+      return &Before;
+    return &Held;
   }
 
   // Empties the bus; the first error's text, if any.
@@ -185,10 +249,9 @@ struct TDSPlay::TDetector {
   }
 };
 
-TDSPlay::TDSPlay() {
-  FFrameBitmap = QImage(1, 1, QImage::Format_RGB888);
-  dsplay::StartGStreamer();
-}
+// GStreamer starts with the first file given to a reader: loading its registry costs a
+// process that reads only MP4 files (or only writes a frame of one) for nothing.
+TDSPlay::TDSPlay() { FFrameBitmap = QImage(1, 1, QImage::Format_RGB888); }
 
 TDSPlay::~TDSPlay() {
   // No OnClose from a reader being destroyed: its listeners may be gone already.
@@ -256,7 +319,7 @@ void TDSPlay::Open() {
   if (!gst_element_link(source, decode) || !gst_element_link(d.Convert, d.Sink)) {
     throw ECreateMediaDet(Text("The GStreamer elements Kolibra needs are not installed."), ofFramework);
   }
-  g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), nullptr);
+  g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), &d.ProgramStream);
   g_signal_connect(decode, "pad-added", G_CALLBACK(TDetector::PadAdded), &d);
   g_signal_connect(decode, "no-more-pads", G_CALLBACK(TDetector::NoMore), &d);
   g_signal_connect(decode, "unknown-type", G_CALLBACK(TDetector::UnknownType), &d);
@@ -298,6 +361,10 @@ void TDSPlay::Open() {
   }
   gst_object_unref(bus);
   if (!failure.isEmpty()) throw ECreateMediaDet(failure, ofFile);
+  // GStreamer 1.22 loses its way in MPEG program streams: after a jump into the first group
+  // of pictures it shows pictures of later groups under the times asked for, and it misjudges
+  // their length. Such a file is refused rather than shown wrong; the FFmpeg reader reads it.
+  if (d.ProgramStream) throw ECreateMediaDet(Text("GStreamer shows wrong frames of MPEG program streams."), ofFile);
   if (!d.VideoLinked) throw ECreateMediaDet(Text("The file holds no video stream."), ofFile);
 
   // 4, 5. Size and rate, from the first frame's description.
@@ -342,11 +409,14 @@ void TDSPlay::Open() {
     throw ECreateMediaDet(Text("The file holds no frame."), ofFile);
   }
 
-  // 7, 8. The frame at time 0: the one the sink prerolled with.
+  // 7, 8. The first frame: the one the sink prerolled with. Its time is the origin of the
+  // others (a camcorder's stream time need not start at 0).
   const int64_t interval = std::llround(FFrameInterval * double(GST_SECOND));
-  if (!d.Take(sample, FFrameBitmap, 0, interval, true)) {
+  if (!TDetector::Take(sample, d.Held, interval) || d.Held.Pixels.size() != FFrameBitmap.size()) {
     throw EGetMemBuffer(Text("The first frame of the file cannot be decoded."), ofFile);
   }
+  FOrigin = d.Held.Start;
+  FFrameBitmap = d.Held.Pixels;
   FBitmapPosition = 0;
   FPosition = 0;
   FStreamTime = 0.0;
@@ -368,7 +438,7 @@ void TDSPlay::Close() {
 void TDSPlay::SetPosition(int Index) {
   if (!FOpened || Index == FPosition) return;
   FPosition = qBound(0, Index, FFrameCount - 1);
-  double time = FPosition * 1.0001 * FFrameInterval;
+  double time = FPosition * FFrameInterval;
   if (time > FStreamLength) time = FStreamLength;
   if (time < 0.0) time = 0.0;
   FStreamTime = time;
@@ -384,63 +454,54 @@ const QImage *TDSPlay::FetchFrame() {
   return &FFrameBitmap;
 }
 
-// GStreamer's accurate seek decodes from the keyframe before the target by decoding time.
-// Where B-frames just before a keyframe are decoded after it (an open group of pictures), they
-// lack a reference from there and are dropped, and the seek lands on the keyframe, after the
-// target. So a frame that starts after the target is checked by stepping to it from earlier:
-// if a frame seen on the way ended at or before the target, the target lies between two
-// frames (a dropped frame of the file) and the later one is the answer.
+// Frame k is the frame whose presentation time is nearest to k frame intervals after the
+// first frame's. Containers that keep time in milliseconds (Matroska, WebM) put frames a
+// fraction of a millisecond off the multiples of the interval, and a frame's stated duration
+// may run past the next frame's start: asking for the frame shown at k intervals would then
+// give frame k - 1. So the time asked for is half an interval later, in the middle of frame
+// k's place, and the landing is checked: a frame more than half an interval away (a dropped
+// frame, a varying rate, or GStreamer landing on a keyframe after B-frames it could not
+// decode) is settled by stepping up to the time from an earlier frame and taking the nearer
+// of the two frames around it.
 bool TDSPlay::FetchAt(double Time) {
   TDetector &d = *FDetector;
-  const int64_t target = std::llround(Time * double(GST_SECOND));
   const int64_t interval = std::max<int64_t>(1, std::llround(FFrameInterval * double(GST_SECOND)));
-  GstAppSink *sink = GST_APP_SINK(d.Sink);
-  const auto pull = [&](bool Accept) {
-    return d.Take(gst_app_sink_try_pull_preroll(sink, dsplay::PullTimeout), FFrameBitmap, target, interval, Accept);
-  };
-  const auto seek = [&](int64_t At) {
-    d.Holding = false;
-    return gst_element_seek_simple(d.Pipeline, GST_FORMAT_TIME,
-                                   GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), At);
-  };
-  // Steps from the frame the sink holds until one has not ended at the target. Passed tells
-  // whether a frame that ended at or before it was seen on the way.
-  const auto stepTo = [&](int Steps, bool &Passed) {
-    Passed = false;
-    for (int i = 0; i < Steps && d.Holding; ++i) {
-      if (target < d.End) return true;
-      Passed = true;
-      if (!gst_element_send_event(d.Sink, gst_event_new_step(GST_FORMAT_BUFFERS, 1, 1.0, TRUE, FALSE))) break;
-      if (pull(false)) return true;
-    }
-    return false;
-  };
-
+  const int64_t want = FOrigin + std::llround(Time * double(GST_SECOND));
+  const int64_t half = interval / 2;
+  const auto close = [&] { return d.Held.Valid && std::llabs(d.Held.Start - want) <= half; };
   bool found = false;
-  bool passed = false;
-  // A little way forward: step the sink frame by frame, as a seek would decode them anyway.
-  if (d.Holding && target >= d.End && target < d.Start + dsplay::MaxSteps * interval) {
-    found = stepTo(dsplay::MaxSteps + 1, passed);
+  // Known already, or a little way forward: step, as a seek would decode those frames anyway.
+  if (d.Held.Valid && d.Before.Valid && d.Before.Start <= want && want <= d.Held.Start) {
+    found = true;
+  } else if (d.Held.Valid && d.Held.Start < want && want < d.Held.Start + dsplay::MaxSteps * interval) {
+    found = d.WalkTo(want, dsplay::MaxSteps + 1, interval);
   }
-  if (!found && seek(target)) {
-    found = pull(true);
-    // Landed late: approach from further back, up to the start for a short enough file.
-    const int64_t backs[] = {GST_SECOND, 8 * GST_SECOND, target};
-    for (int64_t back : backs) {
-      if (!found || !d.Holding || d.Start <= target) break;
-      const int64_t from = std::max<int64_t>(0, target - back);
-      const int64_t steps = (target - from) / interval + dsplay::MaxSteps;
-      if (steps > dsplay::MaxApproach || !seek(from)) break;
-      pull(false);
-      if (!stepTo(int(steps), passed)) {
-        found = seek(target) && pull(true);  // give the plain answer back
-        break;
-      }
-      if (passed) break;
+  bool landed = false;
+  if (!found && d.Seek(want + half) && d.Pull(interval)) {
+    landed = true;
+    found = close();
+    if (!found && d.Held.Start < want) {
+      // The frame shown half an interval on began long before: the next one may be nearer.
+      found = d.WalkTo(want, 1, interval);
     }
   }
+  // Landed late, or past the end (the last frame asked for half an interval on): approach
+  // from further back, up to the start for a short enough file.
+  if (!found) {
+    const int64_t backs[] = {GST_SECOND, 8 * GST_SECOND, want - FOrigin};
+    for (int64_t back : backs) {
+      const int64_t from = std::max<int64_t>(FOrigin, want - back);
+      const int64_t steps = (want - from) / interval + dsplay::MaxSteps;
+      if (steps > dsplay::MaxApproach || !d.Seek(from) || !d.Pull(interval) || d.Held.Start > want) continue;
+      found = d.WalkTo(want, steps, interval);
+      if (found) break;
+    }
+  }
+  if (!found && landed) found = d.Seek(want + half) && d.Pull(interval);  // give the plain answer back
+  const TDetector::TSeen *nearest = found ? d.Nearest(want) : nullptr;
+  if (nearest) FFrameBitmap = nearest->Pixels;
   d.DrainBus();
-  return found;
+  return nearest != nullptr;
 }
 
 }  // namespace kolibra::video

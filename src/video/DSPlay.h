@@ -3,11 +3,12 @@
 // decoding bin, colour conversion to 24-bit RGB, an application sink that does not wait for
 // the clock), asked for the frame at a time rather than at an index.
 //
-// Frame k is the frame shown at StreamTime = k x 1.0001 x FrameInterval (just past the start
-// of the frame, so that rounding never gives its predecessor), fetched by an accurate seek;
-// a step of one frame forward is taken by stepping the sink instead, which gives the same
-// frame without decoding the group of pictures again. FrameCount is the stream length times
-// the rate, rounded. ECreateMediaDet and EGetMemBuffer are raised and caught inside the open.
+// Frame k is the frame whose presentation time is nearest to StreamTime = k x FrameInterval
+// (counted from the first frame's time), fetched by an accurate seek and checked where it
+// lands; a step of a few frames forward is taken by stepping the sink instead, which gives
+// the same frame without decoding the group of pictures again. FrameCount is the stream
+// length times the rate, rounded. ECreateMediaDet and EGetMemBuffer are raised and caught
+// inside the open.
 
 #include "video/VideoPlay.h"
 
@@ -69,6 +70,7 @@ class TDSPlay : public TVideoPlay {
   std::unique_ptr<TDetector> FDetector;
   double FStreamLength = 0.0;
   double FStreamTime = 0.0;
+  int64_t FOrigin = 0;  // stream time of the first frame, in nanoseconds
   QImage FFrameBitmap;
   int FBitmapPosition = -1;  // the frame FFrameBitmap holds, -1 when none
 };

@@ -30,6 +30,7 @@ struct TFFMpegPlay::TEntryPoints {
   TFFClose FFClose = nullptr;
   TFFOpenError FFOpenError = nullptr;
   TFFVariableRate FFVariableRate = nullptr;
+  TFFExactFrameCount FFExactFrameCount = nullptr;
 };
 
 namespace ffmpegplay {
@@ -122,6 +123,7 @@ bool TFFMpegPlay::LoadWrapper() {
   ffmpegplay::Resolve(FHandle, "FFClose", e.FFClose);
   ffmpegplay::Resolve(FHandle, "FFOpenError", e.FFOpenError);
   ffmpegplay::Resolve(FHandle, "FFVariableRate", e.FFVariableRate);
+  ffmpegplay::Resolve(FHandle, "FFExactFrameCount", e.FFExactFrameCount);
   return true;
 }
 
@@ -226,12 +228,22 @@ void TFFMpegPlay::SetPosition(int Index) {
     const QString message = ffmpegplay::WrapperText(e.FFErrorMsg());
     if (!message.isEmpty() && OnError) OnError(this, QCoreApplication::translate("KlbVff", message.toUtf8().constData()));
   }
-  // A damaged end found while decoding shortens the file.
+  // A damaged end found while decoding shortens the file; a long file's count, first taken
+  // from its duration, becomes exact when the wrapper has counted its frames.
   if (e.FFFrameCount) {
     const int count = e.FFFrameCount();
-    if (count > 0 && count < FFrameCount) FFrameCount = count;
+    if (count > 0) FFrameCount = count;
   }
   if (e.FFrPosition) FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
+}
+
+int TFFMpegPlay::ExactFrameCount() {
+  if (!FHandle || !FOpened || !Claim()) return FFrameCount;
+  const TEntryPoints &e = *FEntry;
+  const int count = e.FFExactFrameCount ? e.FFExactFrameCount() : e.FFFrameCount ? e.FFFrameCount() : 0;
+  if (count > 0) FFrameCount = count;
+  if (e.FFrPosition) FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
+  return FFrameCount;
 }
 
 const QImage *TFFMpegPlay::FetchFrame() {

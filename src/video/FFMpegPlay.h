@@ -40,6 +40,7 @@ class TFFMpegPlay : public TVideoPlay {
   void Close() override;
   void SetPosition(int Index) override;
   double Duration() const override { return FDuration; }
+  int ExactFrameCount() override;
 
   // True when the wrapper is loaded, loading it now if it was not.
   bool LoadWrapper();

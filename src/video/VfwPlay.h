@@ -4,10 +4,13 @@
 // nothing for uncompressed bitmaps, which are drawn straight from their chunks) live from a
 // successful open to Close.
 //
-// Frame k is the kth slot of the stream, so that frame k is always at time k x FrameInterval;
-// a slot whose chunk holds no picture shows the picture before it. The frame count is the
-// number of slots the file really holds (a cut file's header promises more). The first frame
-// is drawn once at open: a file whose first frame cannot be drawn counts as not opened.
+// Frame k is the kth slot of the stream, so that frame k is always at time k x FrameInterval,
+// and it shows the picture whose display time is slot k (MPEG-4 says when each picture is
+// shown; other codecs show one picture per chunk, at its slot); a slot without a picture of
+// its own (an empty chunk, a frame the encoder dropped) shows the picture before it. The
+// frame count is the number of slots the file really holds (a cut file's header promises
+// more). The first frame is drawn once at open: a file whose first frame cannot be drawn
+// counts as not opened.
 
 #include "video/AviDecoder.h"
 #include "video/AviDib.h"

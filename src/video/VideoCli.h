@@ -17,8 +17,8 @@ namespace kolibra::video {
 int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
               QTextStream &Err);
 
-// Writes frame Index (0-based, clamped to the video) of FileName to Png, and prints
-// "frame: N" with the index written.
+// Writes frame Index (0-based) of FileName to Png, and prints "frame: N" with the index
+// written. An index outside the video is refused (status 1) with the valid range.
 int VideoFrame(TVideoSources &Sources, const QString &FileName, int Index, const QString &Png,
                std::optional<TFramework> Forced, QTextStream &Out, QTextStream &Err);
 

@@ -53,6 +53,10 @@ class TVideoPlay {
   virtual void SetPosition(int Index) = 0;
   // Seconds the file lasts.
   virtual double Duration() const { return FFrameCount * FFrameInterval; }
+  // The frame count for certain. A reader that counts the frames of a long file in the
+  // background starts with the count its container announces and corrects it as it goes
+  // (FrameCount follows after each SetPosition); this waits until the count is known.
+  virtual int ExactFrameCount() { return FFrameCount; }
 
   // Stretches Source of the current frame onto the whole Bitmap with DrawMode. False when no
   // file is open, a draw is already running, or the frame cannot be obtained; the bitmap is

@@ -147,6 +147,45 @@ TEST(Derive, SmoothedParabolaFarFromFrameZero) {
   ExpectSeriesNear(deriv.Acceleration, TDoubleDynArray(frames.size(), 4.0), 1e-5, "acceleration");
 }
 
+// Free fall marked on frames 5, 6 and 8 at 25 frames per second (frame 7 has no mark): the
+// parabola through three marks gives the true velocities and g exactly, gap or not. The
+// chord over the gap gave -0.5886 m/s at frame 6 and accelerations of -17.17, -9.81 and
+// -2.45 m/s^2. Smoothed, the marks fit a parabola (degree 2): its slope blended with the
+// three-point slopes, then the sliding slope of that straight velocity, are exact as well.
+TEST(Derive, AGapInTheMarksKeepsFreeFallExact) {
+  const double T = 0.04, g = 9.81;
+  const TDoubleDynArray frames = {5, 6, 8};
+  TDoubleDynArray y;
+  for (double f : frames) y.push_back(-0.5 * g * std::pow((f - 5) * T, 2));
+  for (bool smooth : {false, true}) {
+    TDeriv deriv(frames, y, T);
+    ASSERT_EQ(deriv.Derive(smooth), krOk);
+    ExpectSeriesNear(deriv.Velocity, {0.0, -0.3924, -1.1772}, 1e-12, smooth ? "smoothed velocity" : "velocity");
+    ExpectSeriesNear(deriv.Acceleration, {-g, -g, -g}, 1e-9, smooth ? "smoothed acceleration" : "acceleration");
+  }
+}
+
+// x = x0 + v0 t + a t^2 / 2 marked with gaps of one to three frames: every velocity and
+// acceleration is exact, plain and smoothed (the smoothed velocity blends the fitted
+// parabola's slope with the three-point slopes, which are exact too).
+TEST(Derive, AParabolaWithGapsIsDerivedExactly) {
+  const double T = 1.0 / 30.0, x0 = 0.2, v0 = 1.4, a = -3.2;
+  const TDoubleDynArray frames = {3, 4, 6, 7, 8, 11, 12, 15, 16, 18};
+  TDoubleDynArray x, v;
+  for (double f : frames) {
+    const double t = f * T;
+    x.push_back(x0 + v0 * t + 0.5 * a * t * t);
+    v.push_back(v0 + a * t);
+  }
+  for (bool smooth : {false, true}) {
+    TDeriv deriv(frames, x, T);
+    ASSERT_EQ(deriv.Derive(smooth), krOk);
+    ExpectSeriesNear(deriv.Velocity, v, 1e-9, smooth ? "smoothed velocity" : "velocity");
+    ExpectSeriesNear(deriv.Acceleration, TDoubleDynArray(frames.size(), a), 1e-7,
+                     smooth ? "smoothed acceleration" : "acceleration");
+  }
+}
+
 // A fall measured with a click error of +-2 mm: smoothing must bring the velocity and the
 // acceleration closer to the truth than plain differences do.
 TEST(Derive, SmoothingTamesMeasurementNoise) {

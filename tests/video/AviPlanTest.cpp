@@ -55,13 +55,14 @@ QByteArray Vol(int Resolution) {
 
 QByteArray UserData(const char *Text) { return StartCode(0xB2) + QByteArray(Text); }
 
-// A VOP of Type ('I', 'P', 'B'), coded or not, with a time increment of 5 bits (resolution 25).
-QByteArray Vop(char Type, bool Coded = true) {
+// A VOP of Type ('I', 'P', 'B'), coded or not, with a time increment of 5 bits (resolution
+// 25). Every VOP at the same time leaves the pictures without usable times.
+QByteArray Vop(char Type, bool Coded = true, int Ticks = 7) {
   TBitWriter w;
   w.Put(Type == 'I' ? 0 : Type == 'P' ? 1 : Type == 'B' ? 2 : 3, 2);
   w.Put(0, 1);  // no whole seconds
   w.Put(1, 1);  // marker
-  w.Put(7, 5);  // time increment
+  w.Put(uint32_t(Ticks), 5);  // time increment
   w.Put(1, 1);  // marker
   w.Put(Coded ? 1 : 0, 1);
   w.Put(0x2A5, 12);  // some picture data
@@ -205,6 +206,43 @@ TEST(Mpeg4PlanTest, EverySlotShowsThePictureOfTheFullDecode) {
     EXPECT_EQ(Keys(plan), c.PlanKeys) << c.Name;
     EXPECT_EQ(plan.Pictures, c.Count) << c.Name;
     EXPECT_EQ(plan.OpenGop, c.OpenGop) << c.Name;
+  }
+}
+
+// With their times, pictures stand at the slot their time names, however the chunks carry
+// them: Xvid leaves empty chunks for its delay at the start and packs each B-frame into the
+// chunk of the frame after it. A slot without a picture of its time shows the one before.
+TEST(Mpeg4PlanTest, EveryPictureStandsAtTheSlotOfItsTime) {
+  const QByteArray packed = Vol(25) + UserData("DivX503b1393p");
+  const auto vop = [](char Type, int Ticks, bool Coded = true) { return Vop(Type, Coded, Ticks); };
+  const struct {
+    const char *Name;
+    QList<QByteArray> Chunks;
+    std::vector<int32_t> Pictures;
+    int Count;
+    bool Flush;
+  } cases[] = {
+      // I0, two chunks of delay, then P3 with B1, B2, a stand-in, ... P9 with B7: B8 never came.
+      {"packed with the encoder's delay",
+       {packed + vop('I', 0), QByteArray(), QByteArray(), vop('P', 3) + vop('B', 1), vop('B', 2), vop('P', 3, false),
+        vop('P', 6) + vop('B', 4), vop('B', 5), vop('P', 6, false), vop('P', 9) + vop('B', 7)},
+       {0, 1, 2, 3, 4, 5, 6, 7, 7, 8},
+       9,
+       true},
+      // The last picture is timed past the last chunk's slot: it has none.
+      {"a picture past the end",
+       {packed + vop('I', 0), vop('P', 2) + vop('B', 1), vop('P', 2, false), vop('P', 4) + vop('B', 3)},
+       {0, 1, 2, 3},
+       5,
+       true},
+      // A frame the encoder dropped: its slot shows the picture before.
+      {"not coded", {Vol(25) + vop('I', 0), vop('P', 1), vop('P', 2, false), vop('P', 3)}, {0, 1, 1, 2}, 3, false},
+  };
+  for (const auto &c : cases) {
+    const avi::TAviPlan plan = Plan(c.Chunks, {0});
+    EXPECT_EQ(Pictures(plan), c.Pictures) << c.Name;
+    EXPECT_EQ(plan.Pictures, c.Count) << c.Name;
+    EXPECT_EQ(plan.FlushStored, c.Flush) << c.Name;
   }
 }
 

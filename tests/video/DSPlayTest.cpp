@@ -1,6 +1,6 @@
 // The GStreamer reader's contract: the frame count from the stream length, frames fetched
-// just past their start time, positions clamped, the reasons for what GStreamer cannot read,
-// and the failures kept inside the open.
+// by their time, positions clamped, the reasons for what GStreamer cannot read, and the
+// failures kept inside the open.
 
 #include "VideoTestSupport.h"
 #include "video/DSPlay.h"
@@ -21,7 +21,7 @@ QString Sample(const char *Name) {
 }
 
 // The sample "Cylindre" lasts 2.0 s at 25 frames per second.
-TEST(DSPlayTest, FramesComeFromTheLengthAndAreFetchedJustPastTheirStart) {
+TEST(DSPlayTest, FramesComeFromTheLengthAndAreFetchedAtTheirTime) {
   ASSERT_TRUE(TDSPlay::Available());
   TDSPlay reader;
   int opened = 0;
@@ -39,7 +39,7 @@ TEST(DSPlayTest, FramesComeFromTheLengthAndAreFetchedJustPastTheirStart) {
     int Index;
     int Position;
     double Time;
-  } cases[] = {{10, 10, 0.40004}, {-5, 0, 0.0}, {49, 49, 1.960196}, {60, 49, 1.960196}, {1, 1, 0.040004}};
+  } cases[] = {{10, 10, 0.4}, {-5, 0, 0.0}, {49, 49, 1.96}, {60, 49, 1.96}, {1, 1, 0.04}};
   for (const auto &c : cases) {
     reader.SetPosition(c.Index);
     EXPECT_EQ(reader.Position(), c.Position) << c.Index;
@@ -79,7 +79,8 @@ TEST(DSPlayTest, WhatGStreamerCannotReadIsRefusedWithAReason) {
       {"empty", empty, "The file is empty."},
       {"a folder", QDir::tempPath(), "This is a folder, not a video file."},
       {"noise", testing::WriteTemp(QStringLiteral("noise.mpg"), noise), "GStreamer cannot read this file: "},
-      {"no program-stream reader", Fixture(QStringLiteral("mpeg2.mpg")), "GStreamer cannot read this file: "},
+      {"program stream", Fixture(QStringLiteral("mpeg2.mpg")), "GStreamer shows wrong frames of MPEG program streams."},
+      {"no length", Fixture(QStringLiteral("camcorder.mts")), "The length of this file cannot be read."},
       {"VP9 in AVI", SharedVideo(QStringLiteral("balle1-vp9.avi")),
        "GStreamer has no decoder for the video of this file"},
       {"B-frames across keyframes in AVI", Fixture(QStringLiteral("mpeg4_bframes.avi")),

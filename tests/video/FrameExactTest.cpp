@@ -1,6 +1,8 @@
 // Frame N is the Nth picture of a full decode from the start, whatever way the reader gets
 // there: stepping forward, jumping, stepping back. Every clip's frames are compared with
-// ffmpeg's own full decode (MD5 of each 24-bit frame), never with the reader itself.
+// ffmpeg's own full decode (MD5 of each 24-bit frame), never with the reader itself. Where
+// the reader recovers a picture ffmpeg's decode loses (the B-frame a packing Xvid encoder
+// leaves in the last chunk), that one is checked against the source in SourceMatchTest.
 
 #include "VideoTestSupport.h"
 #include "video/FFMpegPlay.h"
@@ -27,6 +29,7 @@ struct TClip {
   double Rate;
   bool Variable;
   bool Shared = false;  // one of the classroom videos beside the repository
+  int Recovered = -1;   // the frame the reader recovers and ffmpeg's decode lacks
 };
 
 void PrintTo(const TClip &Clip, std::ostream *Out) { *Out << Clip.Name; }
@@ -34,7 +37,7 @@ void PrintTo(const TClip &Clip, std::ostream *Out) { *Out << Clip.Name; }
 // The clips made by MakeFixtures.sh: each codec and container a classroom meets.
 const TClip GeneratedClips[] = {
     {"h264_bframes.mp4", 64, 48, 25.0, false}, {"h264_opengop.mkv", 64, 48, 25.0, false},
-    {"xvid_packed.avi", 64, 48, 25.0, false},  {"mpeg4_bframes.mp4", 64, 48, 25.0, false},
+    {"xvid_packed.avi", 64, 48, 25.0, false, false, 37}, {"mpeg4_bframes.mp4", 64, 48, 25.0, false},
     {"mjpeg.avi", 64, 48, 25.0, false},        {"mpeg2.mpg", 64, 48, 25.0, false},
     {"wmv2.wmv", 64, 48, 25.0, false},         {"hevc.mp4", 64, 48, 25.0, false},
     {"vp9.webm", 64, 48, 25.0, false},         {"raw.avi", 64, 48, 25.0, false},
@@ -47,7 +50,7 @@ const TClip GeneratedClips[] = {
 // The classroom videos: the header of balle1-vp9.avi announces 300 frames, 295 decode.
 const TClip SharedClips[] = {
     {"g1.avi", 400, 300, 25.0, false, true},
-    {"Principe_inertie.avi", 400, 300, 25.0, false, true},
+    {"Principe_inertie.avi", 400, 300, 25.0, false, true, 27},
     {"Force_constante.avi", 400, 300, 25.0, false, true},
     {"balle1-vp9.avi", 320, 240, 78125.0 / 417.0, false, true},
 };
@@ -61,6 +64,13 @@ class FrameExactTest : public ::testing::TestWithParam<TClip> {
     if (Path.isEmpty()) GTEST_SKIP() << "the shared videos are not beside the repository";
     Reference = ReferenceMd5(shared ? Fixture(QStringLiteral("shared_%1.framemd5").arg(clip.Name)) : Path + ".framemd5");
     ASSERT_FALSE(Reference.isEmpty()) << "no reference decode for " << clip.Name;
+    if (clip.Recovered >= 0) Reference.insert(clip.Recovered, QString());
+  }
+
+  // The reader's frame i is ffmpeg's (a recovered frame is not in ffmpeg's decode).
+  void ExpectFrame(TFFMpegPlay &Reader, int i, const char *How) {
+    if (Reference[i].isEmpty()) return;
+    ASSERT_EQ(FrameMd5(Reader), Reference[i]) << How << " frame " << i;
   }
 
   // A reader on a freshly opened file: nothing decoded yet, nothing cached.
@@ -89,7 +99,7 @@ TEST_P(FrameExactTest, SteppingForwardYieldsTheFullDecode) {
   for (int i = 0; i < Reference.size(); ++i) {
     reader.SetPosition(i);
     ASSERT_EQ(reader.Position(), i);
-    ASSERT_EQ(FrameMd5(reader), Reference[i]) << "frame " << i;
+    ExpectFrame(reader, i, "");
   }
 }
 
@@ -103,7 +113,7 @@ TEST_P(FrameExactTest, JumpsLandOnTheRightFrame) {
     Reopen(reader);
     reader.SetPosition(i);
     ASSERT_EQ(reader.Position(), i);
-    ASSERT_EQ(FrameMd5(reader), Reference[i]) << "cold jump to frame " << i;
+    ExpectFrame(reader, i, "cold jump to");
   }
   // Then random jumps in one session, where the cache and the running decode join in.
   std::vector<int> order(n);
@@ -112,7 +122,7 @@ TEST_P(FrameExactTest, JumpsLandOnTheRightFrame) {
   Reopen(reader);
   for (int i : order) {
     reader.SetPosition(i);
-    ASSERT_EQ(FrameMd5(reader), Reference[i]) << "jump to frame " << i;
+    ExpectFrame(reader, i, "jump to");
   }
 }
 
@@ -122,7 +132,7 @@ TEST_P(FrameExactTest, SteppingBackwardYieldsTheFullDecode) {
   for (int i = static_cast<int>(Reference.size()) - 1; i >= 0; --i) {
     reader.SetPosition(i);
     ASSERT_EQ(reader.Position(), i);
-    ASSERT_EQ(FrameMd5(reader), Reference[i]) << "frame " << i;
+    ExpectFrame(reader, i, "");
   }
 }
 
@@ -167,7 +177,7 @@ TEST(ClassroomVideosTest, FrameCountsAreThoseThatDecodeNotThoseTheHeadersAnnounc
   const struct {
     const char *Name;
     int Frames;
-  } cases[] = {{"g1.avi", 16}, {"Principe_inertie.avi", 28}, {"Force_constante.avi", 26}, {"balle1-vp9.avi", 295}};
+  } cases[] = {{"g1.avi", 16}, {"Principe_inertie.avi", 29}, {"Force_constante.avi", 26}, {"balle1-vp9.avi", 295}};
   for (const auto &c : cases) {
     const QString path = testing::SharedVideo(QString::fromUtf8(c.Name));
     if (path.isEmpty()) GTEST_SKIP() << "the shared videos are not beside the repository";

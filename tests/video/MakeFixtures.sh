@@ -48,6 +48,27 @@ ffmpeg -nostdin -v error -y -i camcorder.mts -map 0:v:0 -fps_mode passthrough -p
 ffmpeg -nostdin -v error -y "${source[@]}" -vf "$counter,setpts='(N+max(N-20\,0))/25/TB'" -frames:v 40 \
   -fps_mode vfr -c:v libx264 -preset veryfast -g 12 -pix_fmt yuv420p variable.mkv
 ffmpeg -nostdin -v error -y -i variable.mkv -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 variable.mkv.framemd5
+# The pictures that went into the clips, uncompressed, for the tests that compare what a
+# reader shows with them: the same source, rendered again frame by frame.
+render() {  # name size rate frames
+  ffmpeg -nostdin -v error -y -f lavfi -i "testsrc2=size=$2:rate=$3" -vf "$counter" -frames:v "$4" \
+    -f rawvideo -pix_fmt rgb24 "$1"
+}
+render source_64x48_25.rgb 64x48 25 60
+render source_320x240_25.rgb 320x240 25 50
+render source_320x240_30.rgb 320x240 30 60
+clip() {  # name size rate frames ffmpeg-output-arguments...
+  local name=$1 size=$2 rate=$3 frames=$4
+  shift 4
+  ffmpeg -nostdin -v error -y -f lavfi -i "testsrc2=size=$size:rate=$rate" -vf "$counter" -frames:v "$frames" "$@" "$name"
+}
+# Xvid's packed B-frames as its users make them, with the encoder's delay at the start.
+clip xvid_q4.avi 320x240 25 50 -c:v libxvid -q:v 4 -bf 2
+# Timestamps in milliseconds at 30 frames per second: never on the multiples of 1/30 s.
+clip vp9_ms.webm 320x240 30 60 -c:v libvpx-vp9 -deadline realtime -cpu-used 8 -b:v 1M
+clip vp8_ms.webm 320x240 30 60 -c:v libvpx -deadline realtime -cpu-used 8 -b:v 1M
+clip h264_ms.mp4 320x240 30 60 -c:v libx264 -preset veryfast -g 15 -bf 2 -pix_fmt yuv420p -video_track_timescale 1000
+clip theora.ogv 320x240 30 60 -c:v libtheora -q:v 7 -g 15
 if [[ -n "$shared" && -d "$shared" ]]; then
   for video in "$shared"/*.avi; do
     ffmpeg -nostdin -v error -y -i "$video" -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 \

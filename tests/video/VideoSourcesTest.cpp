@@ -193,7 +193,7 @@ TEST(VideoSourcesTest, EachFileGoesToTheFirstReaderThatReadsIt) {
       {testing::Fixture(QStringLiteral("mpeg2.mpg")), std::nullopt, fwFFMpeg, 40},
       {testing::Fixture(QStringLiteral("h264_bframes.mp4")), std::nullopt, fwFFMpeg, 40},
       // GStreamer would show its B-frames late, so it leaves it to FFmpeg.
-      {testing::Fixture(QStringLiteral("xvid_packed.avi")), fwDS, fwFFMpeg, 38},
+      {testing::Fixture(QStringLiteral("xvid_packed.avi")), fwDS, fwFFMpeg, 39},
   };
   TVideoSources sources(testing::RealKlbDll());
   EXPECT_NE(dynamic_cast<TVfwPlay *>(sources.Reader(fwVfw)), nullptr);

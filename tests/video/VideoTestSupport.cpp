@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QTextStream>
+#include <algorithm>
+#include <cstring>
 
 namespace kolibra::video::testing {
 
@@ -75,6 +78,40 @@ QList<QImage> FFmpegFrames(const QString &Path) {
     frames << Grab(reader);
   }
   return frames;
+}
+
+const QList<QImage> &SourcePictures(const QString &RawFile, int Width, int Height) {
+  static QMap<QString, QList<QImage>> loaded;
+  if (!loaded.contains(RawFile)) {
+    QList<QImage> pictures;
+    QFile file(RawFile);
+    if (file.open(QIODevice::ReadOnly)) {
+      const qint64 bytes = qint64(Width) * Height * 3;
+      for (;;) {
+        const QByteArray data = file.read(bytes);
+        if (data.size() != bytes) break;
+        QImage picture(Width, Height, QImage::Format_RGB888);
+        for (int y = 0; y < Height; ++y)
+          memcpy(picture.scanLine(y), data.constData() + qint64(y) * Width * 3, size_t(Width) * 3);
+        pictures << picture;
+      }
+    }
+    loaded.insert(RawFile, pictures);
+  }
+  return loaded[RawFile];
+}
+
+int MostLike(const QImage &Frame, const QList<QImage> &Source, int First, int Last) {
+  int best = -1;
+  double nearest = 0.0;
+  for (int n = std::max(First, 0); n <= std::min<int>(Last, int(Source.size()) - 1); ++n) {
+    const double distance = MeanAbsDiff(Frame, Source[n]);
+    if (distance >= 0.0 && (best < 0 || distance < nearest)) {
+      best = n;
+      nearest = distance;
+    }
+  }
+  return best;
 }
 
 QString WriteTemp(const QString &Name, const QByteArray &Bytes) {

@@ -37,6 +37,11 @@ QImage Grab(TVideoPlay &Reader);
 double MeanAbsDiff(const QImage &A, const QImage &B);
 // Every frame of a file as the FFmpeg reader decodes it (the full decode from the start).
 QList<QImage> FFmpegFrames(const QString &Path);
+// The pictures of a raw 24-bit RGB file of Width x Height frames (the uncompressed source of
+// the generated clips), read once and kept.
+const QList<QImage> &SourcePictures(const QString &RawFile, int Width, int Height);
+// Which of the pictures First ... Last of Source (bounded to it) Frame looks most like.
+int MostLike(const QImage &Frame, const QList<QImage> &Source, int First, int Last);
 // A file holding Bytes in a folder of the test's own.
 QString WriteTemp(const QString &Name, const QByteArray &Bytes);
 

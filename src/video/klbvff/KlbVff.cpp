@@ -31,7 +31,9 @@ template <typename T, typename F>
 T KlbVffGuard(T Fallback, F &&Body) {
   try {
     std::lock_guard<std::mutex> guard(KlbVffLock());
-    return Body(KlbVffSession());
+    kolibra::video::vff::TVffSession &session = KlbVffSession();
+    session.Poll();  // a frame table finished in the background takes over here
+    return Body(session);
   } catch (...) {
     return Fallback;
   }
@@ -67,6 +69,10 @@ KLBVFF_EXPORT double FFDuration(void) {
 
 KLBVFF_EXPORT int32_t FFFrameCount(void) {
   return KlbVffGuard(0, [](auto &s) { return s.IsOpen() ? s.FrameCount() : 0; });
+}
+
+KLBVFF_EXPORT int32_t FFExactFrameCount(void) {
+  return KlbVffGuard(0, [](auto &s) { return s.IsOpen() ? s.ExactFrameCount() : 0; });
 }
 
 KLBVFF_EXPORT int32_t FFrPosition(void) {

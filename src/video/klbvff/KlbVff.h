@@ -43,5 +43,9 @@ typedef void (*TFFClose)(void);
 // whether the frame durations of the open file vary (the rate is then their mean).
 typedef const char *(*TFFOpenError)(void);
 typedef bool (*TFFVariableRate)(void);
+// Also optional: FFFrameCount may be an estimate from the container's duration while the
+// wrapper builds its frame table in the background (long files); this one waits for the
+// table and answers the exact count. FFFrameCount answers it too once the table is ready.
+typedef int32_t (*TFFExactFrameCount)(void);
 
 }  // extern "C"

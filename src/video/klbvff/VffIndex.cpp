@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace kolibra::video::vff {
 
@@ -9,6 +10,49 @@ namespace vffindex {
 
 // A demuxer that keeps answering "try again" without moving on is broken; give up on it.
 constexpr int MaxRetries = 1000;
+
+// The writer's note of a DivX or Xvid stream that packs its B-frames: "DivX" and a version,
+// "b" or "Build" and a number, then "p".
+bool PackedNote(const uint8_t *Data, int Size) {
+  const char *text = reinterpret_cast<const char *>(Data);
+  for (int i = 0; i + 4 < Size; ++i) {
+    if (std::memcmp(text + i, "DivX", 4) != 0) continue;
+    int j = i + 4;
+    const auto digits = [&] {
+      const int from = j;
+      while (j < Size && text[j] >= '0' && text[j] <= '9') ++j;
+      return j > from;
+    };
+    if (!digits()) continue;
+    if (j + 5 <= Size && std::memcmp(text + j, "Build", 5) == 0) {
+      j += 5;
+    } else if (j < Size && text[j] == 'b') {
+      ++j;
+    } else {
+      continue;
+    }
+    if (digits() && j < Size && text[j] == 'p') return true;
+  }
+  return false;
+}
+
+// What an MPEG-4 decoder keeps after a chunk of a packed stream, as it handles them: when it
+// kept a VOP from the chunk before, it decodes that one and keeps this whole chunk (unless it
+// is a "not coded" stand-in); otherwise it decodes the chunk's first VOP and keeps the
+// second. Only I- and B-frames are kept; a new sequence drops what was kept.
+bool KeepsAVop(bool Kept, const uint8_t *Data, int Size) {
+  int types[2] = {-1, -1};
+  int found = 0;
+  bool sequence = false;
+  for (int i = 0; i + 4 < Size && found < 2; ++i) {
+    if (Data[i] != 0 || Data[i + 1] != 0 || Data[i + 2] != 1) continue;
+    if (found == 0 && Data[i + 3] == 0xB0) sequence = true;
+    if (Data[i + 3] == 0xB6) types[found++] = Data[i + 4] >> 6;
+  }
+  if (sequence) Kept = false;
+  const int next = Kept ? (Size > 7 ? types[0] : -1) : types[1];
+  return next == 0 || next == 2;
+}
 
 }  // namespace vffindex
 
@@ -21,6 +65,10 @@ bool TVffIndex::Scan(AVFormatContext *Format, int Stream, std::string &Error) {
   }
   int retries = 0;
   FTailSuspect = false;
+  FFlushStored = false;
+  const bool mpeg4 = Format->streams[Stream]->codecpar->codec_id == AV_CODEC_ID_MPEG4;
+  bool packed = false;
+  bool kept = false;  // the decoder keeps a VOP of the last chunk
   for (;;) {
     const int r = av_read_frame(Format, packet);
     if (r == AVERROR(EAGAIN)) {
@@ -45,12 +93,20 @@ bool TVffIndex::Scan(AVFormatContext *Format, int Stream, std::string &Error) {
       if (packet->size <= 0) p.Key = false;
       if (packet->flags & AV_PKT_FLAG_CORRUPT) FTailSuspect = true;
       FPackets.push_back(p);
+      if (mpeg4 && packet->size > 0) {
+        if (!packed) packed = vffindex::PackedNote(packet->data, std::min(packet->size, 256));
+        kept = packed && vffindex::KeepsAVop(kept, packet->data, packet->size);
+      }
     }
     av_packet_unref(packet);
   }
   av_packet_free(&packet);
 
   Classify();
+  if (FFrameCount > 0 && kept && !FPtsUsable) {
+    FFlushStored = true;
+    ++FFrameCount;
+  }
   if (FFrameCount <= 0) {
     Error = FPackets.empty() ? "The video stream holds no picture." : "The video stream holds no keyframe to start decoding from.";
     return false;
@@ -61,6 +117,7 @@ bool TVffIndex::Scan(AVFormatContext *Format, int Stream, std::string &Error) {
 
 void TVffIndex::Classify() {
   FKeys.clear();
+  FFramePts.clear();
   FByPos.clear();
   FByDts.clear();
   FFrameCount = 0;
@@ -94,6 +151,7 @@ void TVffIndex::Classify() {
     }
     pts.erase(pts.begin(), std::lower_bound(pts.begin(), pts.end(), firstPts));
   }
+  FFramePts = FPtsUsable ? pts : std::vector<int64_t>();
 
   int counted = 0;
   for (int i = first; i < n; ++i) {

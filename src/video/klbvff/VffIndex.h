@@ -60,13 +60,23 @@ class TVffIndex {
   void Forget(int Ordinal);
   // The decode-order index of a packet read after a seek, or -1 when it is not recognised.
   int Identify(const AVPacket &Packet) const;
+  // Whether Identify recognises Packet by itself (by its position or its decoding time).
+  bool Identifiable(const TVffPacket &Packet) const {
+    return (FPosUnique && Packet.Pos >= 0) || (FDtsUnique && Packet.Dts != AV_NOPTS_VALUE);
+  }
   bool PtsUsable() const { return FPtsUsable; }
+  // The presentation times of the frames in order (empty unless PtsUsable).
+  const std::vector<int64_t> &FramePts() const { return FFramePts; }
   // Presentation timestamp below which a run started at Key drops its output.
   int64_t KeyPts(const TVffKey &Key) const;
 
   // The scan ended on a read error or met damaged packets: the table may promise frames that
   // do not decode.
   bool TailSuspect() const { return FTailSuspect; }
+  // An MPEG-4 stream whose B-frames are packed (DivX, Xvid) ends with a chunk holding two
+  // pictures: the decoder keeps the second until one more chunk comes. The reader sends a
+  // stand-in at the end, and the table counts that picture.
+  bool FlushStored() const { return FFlushStored; }
 
   // Timing from the timestamps; zero when the file gives none. The interval is the usual
   // one, or the mean over the whole file when the rate varies.
@@ -89,7 +99,9 @@ class TVffIndex {
   bool FPosUnique = false;
   bool FDtsUnique = false;
   bool FPtsUsable = false;
+  std::vector<int64_t> FFramePts;
   bool FTailSuspect = false;
+  bool FFlushStored = false;
   int FFrameCount = 0;
   double FMeanInterval = 0.0;
   bool FVariableRate = false;

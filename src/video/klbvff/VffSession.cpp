@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 extern "C" {
 #include <libavutil/imgutils.h>
@@ -37,7 +38,55 @@ bool RateClose(AVRational Rate, double Interval) {
   return std::fabs(1.0 / av_q2d(Rate) - Interval) <= 0.01 * Interval;
 }
 
+// The rate the container announces; 0 when it gives none.
+double NominalRate(const AVStream *Stream) {
+  if (Stream->avg_frame_rate.num > 0 && Stream->avg_frame_rate.den > 0) return av_q2d(Stream->avg_frame_rate);
+  if (Stream->r_frame_rate.num > 0 && Stream->r_frame_rate.den > 0) return av_q2d(Stream->r_frame_rate);
+  return 0.0;
+}
+
+// The table of the file opened last, with what identifies the file: reopening it (another
+// reader taking the wrapper and giving it back, the view opening it again) costs no scan.
+struct TRemembered {
+  std::string Name;
+  off_t Size = -1;
+  struct timespec Modified = {};
+  TVffIndex Index;
+};
+
+TRemembered &LastTable() {
+  static TRemembered last;
+  return last;
+}
+
+bool Identify(const std::string &Name, off_t &Size, struct timespec &Modified) {
+  struct stat info;
+  if (stat(Name.c_str(), &info) != 0) return false;
+  Size = info.st_size;
+  Modified = info.st_mtim;
+  return true;
+}
+
 }  // namespace vffsession
+
+bool TVffSession::Remembered(const std::string &FileName, TVffIndex &Index) {
+  const vffsession::TRemembered &last = vffsession::LastTable();
+  off_t size = 0;
+  struct timespec modified = {};
+  if (last.Name.empty() || last.Name != FileName || !vffsession::Identify(FileName, size, modified)) return false;
+  if (size != last.Size || modified.tv_sec != last.Modified.tv_sec || modified.tv_nsec != last.Modified.tv_nsec)
+    return false;
+  Index = last.Index;
+  return true;
+}
+
+void TVffSession::Remember(const std::string &FileName, const TVffIndex &Index) {
+  vffsession::TRemembered &last = vffsession::LastTable();
+  last.Name.clear();
+  if (!vffsession::Identify(FileName, last.Size, last.Modified)) return;
+  last.Index = Index;
+  last.Name = FileName;
+}
 
 TVffSession::TVffSession() {
   // Damaged files make decoders talk; the reader reports what matters through its texts.
@@ -156,10 +205,68 @@ bool TVffSession::Open(const std::string &FileName) {
     if (static_cast<int>(i) != FStream) FFormat->streams[i]->discard = AVDISCARD_ALL;
   }
 
-  if (!FIndex.Scan(FFormat, FStream, error)) {
+  // A long file in a timed container opens without its table (VffTimeline.cpp).
+  FTimed = TimeEligible();
+  if (!FTimed && !Scanned(error)) {
     FOpenError = error;
     Close();
     return false;
+  }
+  FCodec = codec;
+  if (!OpenDecoder(error)) {
+    FOpenError = error;
+    Close();
+    return false;
+  }
+
+  FRate = vffsession::NominalRate(stream);
+  if (!FTimed) {
+    // Constant-rate files keep their exact nominal rate (30000/1001 stays that); files whose
+    // frame durations vary, or whose header disagrees with the timestamps, get the mean.
+    const double mean = FIndex.MeanInterval();
+    if (mean > 0.0 && (FIndex.VariableRate() || !vffsession::RateClose(stream->avg_frame_rate, mean))) {
+      FRate = vffsession::RateClose(stream->r_frame_rate, mean) && !FIndex.VariableRate()
+                  ? av_q2d(stream->r_frame_rate)
+                  : 1.0 / mean;
+    }
+  }
+  if (!(FRate > 0.0) || !std::isfinite(FRate)) {
+    FOpenError = "The file does not give its frame rate.";
+    Close();
+    return false;
+  }
+
+  if (FTimed && !OpenTimed()) {
+    // The pictures do not keep to the grid their times promise: build the table now.
+    FScanner.Stop();
+    FTimed = false;
+    if (!SeekBy(smReopen, TVffPacket()) || !Scanned(error) || !OpenDecoder(error)) {
+      FOpenError = error.empty() ? "The first frame of the file cannot be decoded." : error;
+      Close();
+      return false;
+    }
+  }
+  if (!FTimed) {
+    FDuration = FIndex.Duration();
+    if (!(FDuration > 0.0)) FDuration = FIndex.FrameCount() / FRate;
+    FPosition = -1;
+    if (FTailSuspect) CheckTail();
+    Seek(0);
+  }
+  if (FPosition != 0 || !FCurrent->buf[0]) {
+    FOpenError = "The first frame of the file cannot be decoded.";
+    Close();
+    return false;
+  }
+  return true;
+}
+
+// The table, from a scan of the file from where the demuxer stands (the start), or as a
+// scan of the same file left it.
+bool TVffSession::Scanned(std::string &Error) {
+  if (!Remembered(FFileName, FIndex)) {
+    if (!FIndex.Scan(FFormat, FStream, Error)) return false;
+    Remember(FFileName, FIndex);
   }
   FTailSuspect = FIndex.TailSuspect();
   FSynthetic = !FIndex.PtsUsable();
@@ -167,11 +274,15 @@ bool TVffSession::Open(const std::string &FileName) {
   // a large cache would only keep the decoder from reusing warm buffers.
   const bool intraOnly = static_cast<int>(FIndex.Keys().size()) >= FIndex.FrameCount();
   FCache.SetBudget(intraOnly ? 0 : TVffFrameCache::DefaultBudget);
+  return true;
+}
 
-  FDecoder = avcodec_alloc_context3(codec);
+bool TVffSession::OpenDecoder(std::string &Error) {
+  avcodec_free_context(&FDecoder);
+  const AVStream *stream = FFormat->streams[FStream];
+  FDecoder = avcodec_alloc_context3(FCodec);
   if (!FDecoder || avcodec_parameters_to_context(FDecoder, stream->codecpar) < 0) {
-    FOpenError = "Out of memory.";
-    Close();
+    Error = "Out of memory.";
     return false;
   }
   FDecoder->pkt_timebase = stream->time_base;
@@ -181,51 +292,24 @@ bool TVffSession::Open(const std::string &FileName) {
   // loses the last picture of the file. Shown in full, pictures before the keyframe are
   // dropped here by their times instead.
   if (!FSynthetic) FDecoder->flags2 |= AV_CODEC_FLAG2_SHOW_ALL;
-  int r = avcodec_open2(FDecoder, codec, nullptr);
+  const int r = avcodec_open2(FDecoder, FCodec, nullptr);
   if (r < 0) {
-    FOpenError = std::string("The decoder for the codec \"") + codec->name + "\" cannot be started (" +
-                 vffsession::ErrorText(r) + ").";
-    Close();
-    return false;
-  }
-
-  // Constant-rate files keep their exact nominal rate (30000/1001 stays that); files whose
-  // frame durations vary, or whose header disagrees with the timestamps, get the mean.
-  const double mean = FIndex.MeanInterval();
-  if (mean > 0.0) {
-    FRate = 1.0 / mean;
-    if (!FIndex.VariableRate()) {
-      if (vffsession::RateClose(stream->avg_frame_rate, mean)) {
-        FRate = av_q2d(stream->avg_frame_rate);
-      } else if (vffsession::RateClose(stream->r_frame_rate, mean)) {
-        FRate = av_q2d(stream->r_frame_rate);
-      }
-    }
-  } else if (stream->avg_frame_rate.num > 0 && stream->avg_frame_rate.den > 0) {
-    FRate = av_q2d(stream->avg_frame_rate);
-  } else if (stream->r_frame_rate.num > 0 && stream->r_frame_rate.den > 0) {
-    FRate = av_q2d(stream->r_frame_rate);
-  }
-  if (!(FRate > 0.0) || !std::isfinite(FRate)) {
-    FOpenError = "The file does not give its frame rate.";
-    Close();
-    return false;
-  }
-  FDuration = FIndex.Duration();
-  if (!(FDuration > 0.0)) FDuration = FIndex.FrameCount() / FRate;
-
-  FPosition = -1;
-  if (FTailSuspect) CheckTail();
-  Seek(0);
-  if (FPosition != 0 || !FCurrent->buf[0]) {
-    FOpenError = "The first frame of the file cannot be decoded.";
-    Close();
+    Error = std::string("The decoder for the codec \"") + FCodec->name + "\" cannot be started (" +
+            vffsession::ErrorText(r) + ").";
+    avcodec_free_context(&FDecoder);
     return false;
   }
   return true;
 }
 
 void TVffSession::Close() {
+  FScanner.Stop();
+  FTimed = false;
+  FScanFailed = false;
+  FEstimatedCount = 0;
+  FOrigin = AV_NOPTS_VALUE;
+  FOffGrid = FLate = false;
+  FKeyDelay = FKeySpan = 0;
   FCache.Clear();
   if (FCurrent) av_frame_unref(FCurrent);
   if (FLastOutput) av_frame_unref(FLastOutput);
@@ -262,7 +346,7 @@ void TVffSession::CheckTail() {
 void TVffSession::Seek(int Index) {
   FSeekError.clear();
   if (!IsOpen()) return;
-  const int count = FIndex.FrameCount();
+  const int count = FrameCount();
   if (Index < 0) Index = 0;
   if (Index > count - 1) Index = count - 1;
   if (Index == FPosition && FCurrent->buf[0]) return;
@@ -271,6 +355,11 @@ void TVffSession::Seek(int Index) {
     av_frame_unref(FCurrent);
     av_frame_ref(FCurrent, cached);
     FPosition = Index;
+    return;
+  }
+  KeepFor(Index);
+  if (FTimed) {
+    SeekByTime(Index);
     return;
   }
 
@@ -312,6 +401,7 @@ bool TVffSession::StartRun(const TVffKey &Key) {
   av_packet_unref(FPending);
   FHasPending = false;
   FDrainSent = FDrained = false;
+  FStandInSent = false;
   FLastIndex = Key.FrameIndex - 1;
   FRunKeyPts = FIndex.KeyPts(Key);
   FRunKeyOrdinal = Key.Ordinal;
@@ -320,9 +410,14 @@ bool TVffSession::StartRun(const TVffKey &Key) {
   FBadKey = false;
 
   const TVffPacket &target = FIndex.Packets()[Key.Ordinal];
+  // A keyframe known only by its place among the packets is found by reading from the start:
+  // after a jump, a demuxer may hand out a stray piece first and the count would slip.
+  const bool byPlace = !FIndex.Identifiable(target);
   // The method that worked last time goes first; the others follow in order of cost.
   for (int attempt = 0; attempt < smCount; ++attempt) {
-    const int method = attempt == 0 ? FPreferred : (attempt <= FPreferred ? attempt - 1 : attempt);
+    const int method =
+        byPlace ? smReopen : attempt == 0 ? FPreferred : (attempt <= FPreferred ? attempt - 1 : attempt);
+    if (byPlace && attempt > 0) break;
     if (!SeekBy(static_cast<TSeekMethod>(method), target)) continue;
     for (;;) {
       const int ordinal = ReadVideoPacket(FPending);
@@ -345,6 +440,8 @@ bool TVffSession::StartRun(const TVffKey &Key) {
 }
 
 bool TVffSession::SeekBy(TSeekMethod Method, const TVffPacket &Target) {
+  FLastRead = -1;  // after a jump, packets are known again from one the table knows
+  FFromStart = Method == smReopen;
   switch (Method) {
     case smTimestamp: {
       int64_t ts = Target.Dts;
@@ -372,7 +469,9 @@ bool TVffSession::SeekBy(TSeekMethod Method, const TVffPacket &Target) {
 }
 
 // The next packet of the video stream, identified in the table: its decode-order index,
-// -1 when the table does not know it, -2 at the end of the file.
+// -1 when the table does not know it, -2 at the end of the file. A packet that carries
+// neither position nor time (MPEG program streams leave most without) is known by its place
+// after one the table knows.
 int TVffSession::ReadVideoPacket(AVPacket *Packet) {
   if (!FFormat) return -2;
   int retries = 0;
@@ -380,7 +479,15 @@ int TVffSession::ReadVideoPacket(AVPacket *Packet) {
     const int r = av_read_frame(FFormat, Packet);
     if (r == AVERROR(EAGAIN) && ++retries < 1000) continue;
     if (r < 0) return -2;
-    if (Packet->stream_index == FStream) return FIndex.Identify(*Packet);
+    if (Packet->stream_index == FStream) {
+      int ordinal = FIndex.Identify(*Packet);
+      if (ordinal < 0 && FFromStart && FLastRead >= 0 && Packet->pos < 0 &&
+          FLastRead + 1 < static_cast<int>(FIndex.Packets().size())) {
+        ordinal = FLastRead + 1;
+      }
+      FLastRead = ordinal;
+      return ordinal;
+    }
     av_packet_unref(Packet);
   }
 }
@@ -390,6 +497,19 @@ bool TVffSession::Feed() {
   for (;;) {
     if (!FHasPending) {
       const int r = ReadVideoPacket(FPending);
+      if (r == -2 && FIndex.FlushStored() && !FStandInSent && !FTimed) {
+        // The "not coded" stand-in a packing encoder would write next: the decoder gives out
+        // the picture it kept from the last chunk.
+        static const uint8_t standIn[] = {0x00, 0x00, 0x01, 0xB6, 0x50, 0x00};
+        FStandInSent = true;
+        if (av_new_packet(FPending, int(sizeof standIn)) >= 0) {
+          memcpy(FPending->data, standIn, sizeof standIn);
+          FPending->stream_index = FStream;
+          ++FNextOrdinal;
+          FHasPending = true;
+          continue;
+        }
+      }
       if (r == -2) {
         FDrainSent = true;
         avcodec_send_packet(FDecoder, nullptr);
@@ -397,6 +517,10 @@ bool TVffSession::Feed() {
       }
       ++FNextOrdinal;
       FHasPending = true;
+      if (FTimed && (FPending->flags & AV_PKT_FLAG_KEY) && FPending->pts != AV_NOPTS_VALUE &&
+          FRunKeyPts != AV_NOPTS_VALUE && FPending->pts > FRunKeyPts) {
+        FKeySpan = FPending->pts - FRunKeyPts;
+      }
     }
     if (FPending->size <= 0) {  // an empty packet would end the stream for the decoder
       av_packet_unref(FPending);
@@ -417,7 +541,7 @@ bool TVffSession::Feed() {
 }
 
 bool TVffSession::DecodeTo(int Target) {
-  while (FLastIndex < Target) {
+  while (FLastIndex < Target && !FOffGrid && !FLate) {
     if (FBadKey || (!FRunSeenKey && (FRunDropped > vffsession::MaxLeading || FDrained))) {
       FBadKey = true;
       return false;
@@ -449,6 +573,10 @@ bool TVffSession::DecodeTo(int Target) {
 }
 
 void TVffSession::Output(AVFrame *Frame, int Target) {
+  if (FTimed) {
+    OutputByTime(Frame, Target);
+    return;
+  }
   // Pictures shown before the run's keyframe belong to the previous group and lack their
   // references.
   // (The picture's own time, not the best-effort guess, which may fall back to decoding times.)
@@ -480,10 +608,19 @@ void TVffSession::Output(AVFrame *Frame, int Target) {
   }
   const int index = ++FLastIndex;
   if (index >= FIndex.FrameCount()) return;
-  FCache.Put(index, Frame);
+  Cache(index, Frame, Target);
+}
+
+void TVffSession::KeepFor(int Index) {
+  FKeptOnTheWay = Index < FPosition ? KeptSteppingBack : KeptJumping;
+  if (std::abs(Index - FPosition) > FarJump) FCache.Clear();
+}
+
+void TVffSession::Cache(int Index, const AVFrame *Frame, int Target) {
+  if (Index >= Target - FKeptOnTheWay) FCache.Put(Index, Frame);
   av_frame_unref(FLastOutput);
   av_frame_ref(FLastOutput, Frame);
-  if (index == Target) {
+  if (Index == Target) {
     av_frame_unref(FCurrent);
     av_frame_ref(FCurrent, Frame);
   }

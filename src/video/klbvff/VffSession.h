@@ -7,10 +7,20 @@
 // its keyframe, so they agree with a full decode from the start whatever the container's
 // timestamps say. Moving forward continues the run as long as no later keyframe would be a
 // shorter way to the target; anything else starts a new run at the last keyframe at or
-// before the target. Every picture a run yields goes into the cache.
+// before the target. The pictures a run yields just before its target go into the cache.
+//
+// The frame table costs a read of the whole file. A long file in a container that times
+// every picture (MP4, Matroska, MPEG-TS) is opened without it: until a scanner thread has
+// built it, frame N is the picture presented at the first picture's time plus N frame
+// intervals, reached by a seek in time and checked by decoding, and the frame count comes
+// from the container's duration. When the table is ready it takes over; on a file whose
+// pictures keep their rate (which a run checks around every frame it reaches) both ways
+// name the same pictures. A run that meets a gap, a picture without time or one off the
+// grid waits for the table instead of guessing.
 
 #include "VffFrameCache.h"
 #include "VffIndex.h"
+#include "VffScanner.h"
 #include "video/klbvff/KlbVff.h"
 
 #include <array>
@@ -40,7 +50,11 @@ class TVffSession {
   int Height() const { return FHeight; }
   double Rate() const { return FRate; }
   double Duration() const { return FDuration; }
-  int FrameCount() const { return FIndex.FrameCount(); }
+  int FrameCount() const { return FTimed ? FEstimatedCount : FIndex.FrameCount(); }
+  // The frame count once the table is built, waiting for it when it is not.
+  int ExactFrameCount();
+  // Takes the scanner's table over when it is ready; every entry point calls this first.
+  void Poll();
   int Position() const { return FPosition; }
   bool VariableRate() const { return FIndex.VariableRate(); }
   const std::string &OpenError() const { return FOpenError; }
@@ -48,6 +62,19 @@ class TVffSession {
 
   void Seek(int Index);
   void Draw(const KlbVffBitmap &Bitmap);
+
+  // Of the pictures decoded on the way to a frame, only a few before it are kept: the others
+  // go back to the decoder's pool at once. Keeping every one would make a jump deep into a
+  // long group of pictures take fresh memory for each (at 1080p, 3 MB a picture, zeroed and
+  // faulted in page by page), which costs more than decoding them. Stepping back, the user is
+  // likely to go on stepping back: more are kept then.
+  static constexpr int KeptJumping = 4;
+  static constexpr int KeptSteppingBack = 64;
+  // A jump further than this leaves the pictures kept around the frame before: their buffers
+  // go back to the decoder, which would otherwise take fresh memory for every new picture.
+  static constexpr int FarJump = 64;
+  // Chooses what a run to Index keeps.
+  void KeepFor(int Index);
 
   // The "comment" tag of a file, read without disturbing the open file.
   static std::string Comment(const std::string &FileName);
@@ -63,11 +90,27 @@ class TVffSession {
   bool Feed();
   void Output(AVFrame *Frame, int Target);
   void CheckTail();
+  bool Scanned(std::string &Error);
+  bool OpenDecoder(std::string &Error);
+  static bool Remembered(const std::string &FileName, TVffIndex &Index);
+  static void Remember(const std::string &FileName, const TVffIndex &Index);
+  void Cache(int Index, const AVFrame *Frame, int Target);
+
+  // Access by time while the table is being built (VffTimeline.cpp).
+  bool TimeEligible() const;
+  bool OpenTimed();
+  void SeekByTime(int Index);
+  bool StartRunAtTime(int64_t Pts);
+  int FrameOfPts(int64_t Pts) const;
+  void OutputByTime(AVFrame *Frame, int Target);
+  void Adopt(TVffIndex &&Index);
+  void WaitForTable();
   static int Interrupt(void *Opaque);
 
   std::string FFileName;
   AVFormatContext *FFormat = nullptr;
   AVCodecContext *FDecoder = nullptr;
+  const AVCodec *FCodec = nullptr;
   int FStream = -1;
   TVffIndex FIndex;
   TVffFrameCache FCache;
@@ -79,12 +122,15 @@ class TVffSession {
   AVFrame *FLastOutput = nullptr;  // the last picture the run yielded
   AVPacket *FPending = nullptr;    // read but not yet sent to the decoder
   bool FHasPending = false;
+  int FLastRead = -1;  // decode-order index of the last packet read, -1 when unknown
+  bool FFromStart = false;  // packets have been read one after the other from the file's start
 
   int FWidth = 0;
   int FHeight = 0;
   double FRate = 0.0;
   double FDuration = 0.0;
   int FPosition = 0;
+  int FKeptOnTheWay = 0;  // how many pictures before the target a run keeps in the cache
   bool FTailSuspect = false;
 
   // State of the run.
@@ -100,8 +146,21 @@ class TVffSession {
   int FRunDropped = 0;
   bool FBadKey = false;
   bool FDrainSent = false;
+  bool FStandInSent = false;
   bool FDrained = false;
   int FPreferred = smTimestamp;
+
+  // Access by time (FTimed until the table takes over).
+  TVffScanner FScanner;
+  bool FTimed = false;
+  int FEstimatedCount = 0;
+  int64_t FOrigin = AV_NOPTS_VALUE;  // presentation time of frame 0
+  double FTicksPerFrame = 0.0;       // the frame interval in the stream's time base
+  bool FOffGrid = false;             // the run met a picture off the frame grid
+  bool FLate = false;                // the run's first picture is past its target
+  bool FScanFailed = false;          // no table will come: the file cannot be read through
+  int64_t FKeyDelay = 0;             // how much later than decoded keyframes are shown
+  int64_t FKeySpan = 0;              // the distance between keyframes last seen in a run
 
   std::chrono::steady_clock::time_point FDeadline;
   std::string FOpenError;

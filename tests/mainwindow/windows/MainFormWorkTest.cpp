@@ -14,6 +14,7 @@
 #include "videoview/windows/Video.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
