@@ -22,7 +22,7 @@ namespace kolibra::results {
 struct TDropItem {
   QString Text;
   int Motif = -1;
-  TColor Colour;
+  TColor Colour{};
   bool Header = false;  // a caption between groups, not checkable
 };
 
