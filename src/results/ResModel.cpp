@@ -186,7 +186,14 @@ bool TResModel::Recalculate(bool force) {
   if (Links.VideoOpen && !Links.VideoOpen()) return false;
   if (Links.Data->MarksCount() == 0) return false;
   TResCalc &calc = *Links.Calc;
-  if (!force && !calc.IsStale(rsActive) && calc.SamplesCount() > 0) return true;
+  if (!force && !calc.IsStale(rsActive) && calc.SamplesCount() > 0) {
+    // Another reader (the formulas of a work file just loaded, an export) may have computed
+    // these results first: the datasheet's columns must follow them all the same, or it shows
+    // the time alone.
+    Links.Grid->Rebuild(rsActive);
+    ApplyGridGroups(false);
+    return true;
+  }
   const settings::TOptions &o = *Links.Options;
   // What failed last time is tried again: a few more marks may be all it needed.
   ShowVelocity = o.CheckBox9Speed_Checked;

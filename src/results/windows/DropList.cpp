@@ -88,6 +88,9 @@ void TDropList::SetItems(const std::vector<TDropItem> &items, int current) {
 TDropCheckList::TDropCheckList(QWidget *parent) : QToolButton(parent) {
   setPopupMode(QToolButton::InstantPopup);
   setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // The caption ends with its own arrow: the style's small corner arrow beside it read as a
+  // stray mark.
+  setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
   FMenu = new QMenu(this);
   FList = new QListWidget(FMenu);
   FList->setItemDelegate(new drop_list_impl::TLegendDelegate(FList));

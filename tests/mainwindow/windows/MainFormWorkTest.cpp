@@ -186,6 +186,7 @@ TEST_F(MainFormWorkTest, SavedFilesAreRecentAcrossARestart) {
 
 // The results window computes the formulas a work file brought: the file, the formulas window
 // and the results share one list, so what a teacher typed and saved is what the graphs show.
+// Its datasheet shows every quantity, though the formulas computed the results first.
 TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
   editing::testing::THeadlessParabole work(dir.path());
   ASSERT_TRUE(work.MarkTrajectory(video));
@@ -213,6 +214,10 @@ TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
   form->ResultsWindow().ShowView(results::rvFormule);
   ASSERT_NE(model.CurrentGraph(), nullptr);
   EXPECT_EQ(model.CurrentGraph()->TitreAxeY, (QStringList{QStringLiteral("h"), QStringLiteral("twice the height (m)")}));
+  form->ResultsWindow().ShowView(results::rvTableau);
+  // The datasheet has every column of the ball, though the formulas computed the results first.
+  EXPECT_EQ(model.Sources().Grid->ColCount(), 13);
+  EXPECT_EQ(model.Sources().Grid->Cell(2, 1), QStringLiteral("x"));
   form->ResultsWindow().hide();
 }
 
