@@ -43,5 +43,6 @@ int RunAssemble(const QStringList &Arguments, QTextStream &Out, QTextStream &Err
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

@@ -88,6 +88,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FBoiteTemps.OnApplyDefault = [this](double seconds) { FData->SetFrameInterval(seconds); };
   CreateWork();
   CreateWriting();
+  CreateResults();
 
   FController->Start(settings.TemporaryFolder.isEmpty() ? settings::TemporaryFolder() : settings.TemporaryFolder);
   // After Start, which tells the list which folder is the temporary one.
@@ -101,6 +102,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
 TMainForm::~TMainForm() {
   FStartTimer.stop();
   DestroyWriting();
+  DestroyResults();
   DestroyWork();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();

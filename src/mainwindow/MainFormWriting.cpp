@@ -110,11 +110,16 @@ void TMainForm::CreateWriting() {
   };
   FVideo->Model().SetWriter(FRecord.get());
   FController->OnWritingCommand = [this](TControl control) { WritingCommand(control); };
+  // File > Write video... writes the edited video, as the video-editing mode's button does.
+  FController->MenuHooks[MenuFichierEnregistrerVideo] = [this] { WritingCommand(ButtonMontageEnregistrer); };
 }
 
 void TMainForm::DestroyWriting() {
   if (!FRecord) return;
-  if (FController) FController->OnWritingCommand = nullptr;
+  if (FController) {
+    FController->OnWritingCommand = nullptr;
+    FController->MenuHooks.erase(MenuFichierEnregistrerVideo);
+  }
   FRecord->WriteSettings();
   if (FVideo != nullptr) FVideo->Model().SetWriter(nullptr);
   FRecord->OnWritingChange = nullptr;
