@@ -26,6 +26,7 @@ const TCliCommand Commands[] = {
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
     {"results", RunResults, "results WORK.klb [--layer]"},
     {"resave", RunResave, "resave IN.klb OUT.klb"},
+    {"export", RunExport, "export WORK.klb OUT.txt|OUT.xlsx|OUT.ods"},
 };
 
 void PrintUsage(QTextStream &Stream) {
