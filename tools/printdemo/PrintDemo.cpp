@@ -1,4 +1,4 @@
-// printdemo [--title TEXT] [--double] [--full] [--zoom PERCENT]
+// printdemo [--heading TEXT] [--double] [--full] [--zoom PERCENT]
 // The print window with a small graph drawn here (axes, a parabola of points and its
 // curve), shown as the results window shows it.
 #include "printing/windows/BoiteImprimer.h"
@@ -51,7 +51,7 @@ class TDemoGraph : public IGraphDrawing {
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QCommandLineParser parser;
-  const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("The title."), QStringLiteral("text"));
+  const QCommandLineOption title(QStringLiteral("heading"), QStringLiteral("The title (QApplication takes -title)."), QStringLiteral("text"));
   const QCommandLineOption twice(QStringLiteral("double"), QStringLiteral("Check Double."));
   const QCommandLineOption full(QStringLiteral("full"), QStringLiteral("Apply Full page."));
   const QCommandLineOption zoom(QStringLiteral("zoom"), QStringLiteral("The zoom."), QStringLiteral("percent"));

@@ -280,7 +280,8 @@ void TBoiteImprimer::resizeEvent(QResizeEvent *event) {
 bool TBoiteImprimer::SetGraphic(const IGraphDrawing &graph, const QString &graphName) {
   std::shared_ptr<const IGraphDrawing> copy = SnapshotOf(graph);
   if (copy == nullptr) return false;
-  const QSize viewport = GmPreview->viewport()->size();
+  // The viewport is sized only once shown: the preview without its scroll bars.
+  const QSize viewport = GmPreview->maximumViewportSize();
   if (!PageLayout.SetGraphic(std::move(copy), viewport)) return false;
   GraphName = graphName;
   {

@@ -105,7 +105,7 @@ TEST_F(BoiteImprimerTest, ControlsAndTexts) {
 }
 
 TEST_F(BoiteImprimerTest, ThePreviewShowsTheWholeGraphAndTheTrackBarZooms) {
-  const QSize viewport = window.Preview()->viewport()->size();
+  const QSize viewport = window.Preview()->maximumViewportSize();
   const int expected = std::clamp(
       int(std::lround(100.0 * std::min((viewport.height() - 120) / 600.0, (viewport.width() - 120) / 800.0))), 10, 100);
   EXPECT_EQ(window.TrackBar->value(), expected);
