@@ -40,6 +40,7 @@ int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

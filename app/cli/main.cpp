@@ -3,9 +3,11 @@
 #include "Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -26,6 +28,9 @@ const TCliCommand Commands[] = {
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
     {"results", RunResults, "results WORK.klb [--layer]"},
     {"resave", RunResave, "resave IN.klb OUT.klb"},
+    {"graph", RunGraph,
+     "graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] [--quantity SYMBOL] [--model NAME] "
+     "[--size WxH]"},
     {"export", RunExport, "export WORK.klb OUT.txt|OUT.xlsx|OUT.ods"},
 };
 
@@ -41,7 +46,13 @@ void PrintUsage(QTextStream &Stream) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
+  // "graph" writes text into its pictures, and fonts need a GUI application: on the
+  // offscreen platform, since it never shows a window and must run without a display.
+  const bool draws = argc > 1 && qstrcmp(argv[1], "graph") == 0;
+  if (draws) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const std::unique_ptr<QCoreApplication> application(draws ? new QGuiApplication(argc, argv)
+                                                            : new QCoreApplication(argc, argv));
+  QCoreApplication &app = *application;
   QCoreApplication::setApplicationName(QStringLiteral("kolibra-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
   QTextStream out(stdout);

@@ -182,6 +182,16 @@ class TMainController {
   // Recomputes the caption (the work was saved, loaded or modified).
   void RefreshCaption();
 
+  // The results window (MainControllerResults.cpp): whether the results can be computed now,
+  // and showing it at a view (its codes: 0 formulas, 1 trajectory, 2 datasheet, 3 time,
+  // 4 vectors).
+  std::function<bool()> ResultsComputable;
+  std::function<void(int view)> ShowResults;
+  // The frame the view shows after each paint (the results window rings its points).
+  std::function<void(int videoFrame)> OnFrameShown;
+  // A result button after the checks of the measurement; true when the window was shown.
+  bool ResultButtonClicked(TControl control);
+
   // The tracker of tracking mode (nullptr: none, the mode is refused by the view).
   void SetTracker(tracking::TTracking *tracker);
   TMainTracking *Tracking() const { return TrackingPart.get(); }

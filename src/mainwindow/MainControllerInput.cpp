@@ -20,7 +20,7 @@ void TMainController::ControlClicked(TControl control) {
       ToolButtonClicked(control);
       return;
     case cgResult:
-      // The results window is not built yet: the buttons only show that they will work.
+      ResultButtonClicked(control);
       return;
     case cgNavigation:
       NavigationClicked(control);
@@ -86,6 +86,7 @@ void TMainController::AfterPaint() {
   // The montage's buttons follow the frame shown; the others only need the boxes.
   const unsigned montage = RefreshMontageButtons() ? unsigned(rfControls | rfViewHint) : 0u;
   Refresh(rfTrackBar | rfBoxes | montage);
+  if (OnFrameShown && VideoOpen()) OnFrameShown(Video.CurrentFrame());
 }
 
 settings::TValueContext TMainController::ValueContext() const {

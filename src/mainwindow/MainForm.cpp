@@ -87,6 +87,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FBoiteTemps.Font = font();
   FBoiteTemps.OnApplyDefault = [this](double seconds) { FData->SetFrameInterval(seconds); };
   CreateWork();
+  CreateResults();
 
   FController->Start(settings.TemporaryFolder.isEmpty() ? settings::TemporaryFolder() : settings.TemporaryFolder);
   // After Start, which tells the list which folder is the temporary one.
@@ -99,6 +100,7 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
 
 TMainForm::~TMainForm() {
   FStartTimer.stop();
+  DestroyResults();
   DestroyWork();
   // The controller lets go of the view's and the document's events before they go.
   FController.reset();

@@ -50,6 +50,10 @@ class TCapture;
 class TCapturePreview;
 class TCaptureWindows;
 }
+
+namespace kolibra::results {
+class TResForm;
+}
 namespace kolibra::editing {
 class TMontage;
 class IMontageDialogs;
@@ -60,6 +64,12 @@ class TFormules;
 }
 
 namespace kolibra::mainwindow {
+
+// The results and everything around them (MainFormResults.cpp).
+struct TMainResults;
+struct TMainResultsDeleter {
+  void operator()(TMainResults *results) const;
+};
 
 struct TMainFormSettings {
   // Where the options file is (empty: the per-user one).
@@ -111,6 +121,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // The filter of the open dialog: the video extensions, the work files, then all files.
   static QString VideoFileFilter();
 
+  // --- The results (MainFormResults.cpp) ----------------------------------------------------
+  results::TResForm &ResultsWindow();
+  QWidget *FormulasWindow();
   // --- Work files, montage, names (MainFormWork.cpp) ----------------------------------------
   TWorkSession &Work() { return *FWork; }
   editing::TMontage &Montage() { return *FMontage; }
@@ -158,6 +171,9 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   void CreateMenus();
   void UpdateMenus();
   void ShowVideoProperties();
+  // MainFormResults.cpp
+  void CreateResults();
+  void DestroyResults();
   // MainFormTracking.cpp
   void CreateTrackingMenus();
   void UpdateTrackingMenus();
@@ -204,6 +220,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   measurement::TBoiteTemps FBoiteTemps;
   measurement::TBoiteNomCouleur FBoiteNomCouleur;
   TMainFormSettings FSettings;
+  std::unique_ptr<TMainResults, TMainResultsDeleter> FResults;
   std::unique_ptr<editing::TMontage> FMontage;
   std::unique_ptr<editing::TMontageDialogWindows> FMontageWindows;
   std::unique_ptr<formulas::TFormules> FFormules;

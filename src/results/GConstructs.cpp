@@ -3,6 +3,7 @@
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
 #include "measurement/DrawHelpers.h"
+#include "results/GElemText.h"
 #include "results/GraphCanvas.h"
 #include "results/ParamCom.h"
 
@@ -19,26 +20,9 @@ namespace gconstructs_impl {
 
 constexpr int MaxSplinePoints = 255;
 
-QString Tr(const char *text) { return QCoreApplication::translate("TGElem", text); }
-
-// "label : value unit"
-QString Line(const char *label, double value, const QString &unit) {
-  return Tr(label) + QStringLiteral(" : ") + GeneralFormat(value, 3) + QLatin1Char(' ') + unit;
-}
-
-QString AngleLine(const char *label, double radians) {
-  const double degrees = radians * 180.0 / std::numbers::pi;
-  return Tr(label) + QStringLiteral(" : ") + QString::number(degrees, 'f', 1).replace(QLatin1Char('.'), DecimalSeparator()) +
-         QStringLiteral(" ° (") + QString::number(radians, 'f', 3).replace(QLatin1Char('.'), DecimalSeparator()) +
-         QStringLiteral(" rad)");
-}
-
-void SetElementPen(TGraphCanvas &canvas, const TGElem &e) {
-  if (e.Selected)
-    canvas.SetPen(measurement::DarkenColor(e.Color, 75), 1, true);
-  else
-    canvas.SetPen(e.Color, e.LineWidth());
-}
+using gelem_text::AngleLine;
+using gelem_text::Line;
+using gelem_text::SetElementPen;
 
 }  // namespace gconstructs_impl
 
@@ -224,9 +208,25 @@ void TGVecteur::Assign(const THistObject &source) {
   Kind = v->Kind;
   Param = v->Param;
   Source = v->Source;
+  Chained = v->Chained;
   UpdateNormAngle();
   UpdateTip();
 }
+
+bool TGVecteur::SameAs(const THistObject &other) const {
+  const auto *v = dynamic_cast<const TGVecteur *>(&other);
+  return v != nullptr && TGPolyPoint::SameAs(other) && v->Tip == Tip && SamePointD(v->Composantes, Composantes);
+}
+
+void TGVecteur::Translate(int dx, int dy) {
+  if (dx != 0 || dy != 0) {
+    Source = -1;
+    Chained.clear();
+  }
+  TGPolyPoint::Translate(dx, dy);
+}
+
+void TGVecteur::Shift(int dx, int dy) { TGPolyPoint::Translate(dx, dy); }
 
 void TGVecteur::UpdateNormAngle() {
   Norme = std::hypot(Composantes.X, Composantes.Y);

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kolibra::results {
 
 class TGSegment : public TGPolyPoint {
@@ -60,9 +62,18 @@ class TGVecteur : public TGPolyPoint {
   int Kind = 0;
   TParamCom *Param = nullptr;
   int Source = -1;       // id of the vector this one is chained to
+  // Ids of the vectors chained to this one (their tails on its tip). Ids, not pointers: an
+  // undo can bring back a list naming vectors deleted since; the graph resolves them.
+  std::vector<int> Chained;
   TPoint Tip;
 
   void Assign(const THistObject &source) override;
+  // Also the tip and the components: an undo of a tip drag must see the change.
+  bool SameAs(const THistObject &other) const override;
+  // A vector moved by hand leaves its chain.
+  void Translate(int dx, int dy) override;
+  // Moved with its chain (a chained vector following the tip it hangs on).
+  void Shift(int dx, int dy);
   bool HitTest(TPoint point) override;
   bool InRect(const QRect &rect) override;
   void Info() override;

@@ -5,7 +5,9 @@
 #include "results/GraphCanvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -105,10 +107,12 @@ bool TGElem::WorldToPixel(TPointD world, TPoint &pixel) const {
   return true;
 }
 
-TPointD TGElem::PixelToWorld(TPoint pixel) const {
+TPointD TGElem::PixelToWorld(TPoint pixel) const { return PixelToWorldF(pixel.X, pixel.Y); }
+
+TPointD TGElem::PixelToWorldF(double x, double y) const {
   const double rx = World.XMax - World.XMin, ry = World.YMax - World.YMin;
   const double w = Width > 0 ? Width : 1, h = Height > 0 ? Height : 1;
-  return TPointD(World.XMin + (pixel.X - Left) / w * rx, World.YMin + (Height + Top - pixel.Y) / h * ry);
+  return TPointD(World.XMin + (x - Left) / w * rx, World.YMin + (Height + Top - y) / h * ry);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -194,6 +198,13 @@ void TGPoint::Draw(TGraphCanvas &canvas) {
   if (!Visible || Masked) return;
   const int size = Style != nullptr ? Style->SymbolSize : 0;
   canvas.Symbol(MotifKind, Pixel, Color, size);
+  if (Highlighted) {
+    const int radius = 7 + 2 * size;
+    canvas.SetPen(TColor::FromRgb(0, 0, 0), 2);
+    QPainterPath ring;
+    ring.addEllipse(QPointF(Pixel.X, Pixel.Y), radius, radius);
+    canvas.StrokePath(ring);
+  }
   if (!ShowLabel) return;
   QPainter &painter = canvas.Painter();
   const QFont saved = painter.font();
@@ -211,7 +222,9 @@ void TGPoint::Draw(TGraphCanvas &canvas) {
   // for place 0, on its right for place 1.
   const TPoint at = LabelPlace == 1 ? TPoint(Pixel.X + o + 8, Pixel.Y - o / 2 - 7)
                                     : TPoint(Pixel.X - o / 2 - 2, Pixel.Y + o + 4);
-  canvas.Text(at, text, LabelColor);
+  const QFontMetrics metrics(painter.font());
+  if (canvas.ReserveLabel(QRect(at.X, at.Y, metrics.horizontalAdvance(text), metrics.height())))
+    canvas.Text(at, text, LabelColor);
   if (size != 0) painter.setFont(saved);
 }
 

@@ -127,6 +127,8 @@ class TGElem : public THistObject {
   // range is zero or huge.
   bool WorldToPixel(TPointD world, TPoint &pixel) const;
   TPointD PixelToWorld(TPoint pixel) const;
+  // The same for a point between pixels (constructs computed in real pixels).
+  TPointD PixelToWorldF(double x, double y) const;
 };
 
 class TGPoint : public TGElem {
@@ -142,6 +144,8 @@ class TGPoint : public TGElem {
   int Number = -1;
   std::uint8_t LabelPlace = 0;  // 0 below, 1 right
   int MotifKind = 0;
+  // The sample shown in the main window: ringed so it stands out among the others.
+  bool Highlighted = false;
 
   void Assign(const THistObject &source) override;
   bool SameAs(const THistObject &other) const override;

@@ -4,6 +4,7 @@
 #include "results/Graph.h"
 
 #include "kit/MathUtils.h"
+#include "results/GConstructs.h"
 
 #include <cmath>
 
@@ -53,6 +54,7 @@ TGraph::TGraph(IGraphSurface *surface) : Surface(surface) {
   FOrigine = std::make_unique<TGPoint>(TPointD(0.0, 0.0), TColor::FromRgb(128, 128, 128));
   FOrigine->MotifKind = 16;
   FOrigine->Style = &Style;
+  FSourceImg = std::make_unique<TSourceImg>();
   FElements.reserve(3104);
   Selection.reserve(1024);
   FVectorParams.reserve(8);
@@ -114,6 +116,22 @@ void TGraph::SetSymbolSize(int size) {
   Invalidate();
 }
 
+void TGraph::SetBullePlace(TBullePlace place) {
+  Bulle.SetPlace(place);
+  Invalidate();
+}
+
+void TGraph::ShowBulle(const QStringList &lines) {
+  Bulle.ShowLines(lines, FWidth, FHeight);
+  Invalidate();
+}
+
+void TGraph::HideBulle() {
+  if (!Bulle.Visible()) return;
+  Bulle.Hide();
+  Invalidate();
+}
+
 void TGraph::SetDrawVectorValues(bool draw) {
   Style.DrawVectorValues = draw;
   Invalidate();
@@ -160,6 +178,7 @@ void TGraph::ApplyPlotRect() {
   const int l = FAxeYFromLeft, t = FAxeXFromTop, w = PlotWidth(), h = PlotHeight();
   for (auto &e : FElements) e->SetPlotRect(l, t, w, h);
   FOrigine->SetPlotRect(l, t, w, h);
+  FSourceImg->SetPlotRect(l, t, w, h);
   for (auto &param : FVectorParams) param->SetLargeur(w);
   for (auto &e : FElements)
     if (e->ObjectType == obVecteur) static_cast<TGVecteur *>(e.get())->UpdateTip();
@@ -171,6 +190,7 @@ void TGraph::ApplyPlotRect() {
   }
   FAxeX.Band = QRect(0, FHeight - FAxeXFromBottom, FWidth, FAxeXFromBottom);
   FAxeY.Band = QRect(0, 0, FAxeYFromLeft, std::max(0, FHeight - FAxeXFromBottom));
+  Bulle.Arrange(FWidth, FHeight);
   ApplyModelPanels();
 }
 
@@ -203,6 +223,7 @@ void TGraph::ApplyWorld(const TRectD &rect) {
   World = rect;
   for (auto &e : FElements) e->SetWorld(rect);
   FOrigine->SetWorld(rect);
+  FSourceImg->SetWorld(rect);
   for (TAxe *axe : {&FAxeX, &FAxeY}) {
     axe->Min = axe->Vertical ? rect.YMin : rect.XMin;
     axe->Max = axe->Vertical ? rect.YMax : rect.XMax;

@@ -46,6 +46,7 @@
 #include "kit/Color.h"
 #include "kit/Types.h"
 #include "results/Axe.h"
+#include "results/Bulle.h"
 #include "results/Courbe.h"
 #include "results/GElem.h"
 #include "results/GModele.h"
@@ -54,6 +55,7 @@
 #include "results/GraphTools.h"
 #include "results/GraphZoom.h"
 #include "results/ParamCom.h"
+#include "results/SourceImg.h"
 
 #include <QImage>
 #include <QPicture>
@@ -65,8 +67,6 @@
 #include <vector>
 
 namespace kolibra::results {
-
-enum TBullePlace : int { bpNone, bpUpLeft, bpUpRight, bpDownLeft, bpDownRight };
 
 // One vector kind of a series for AddCurve: one component pair per sample from sample 0.
 struct TVectorSeries {
@@ -90,6 +90,7 @@ class TGraph {
   TGraph &operator=(const TGraph &) = delete;
 
   void SetSurface(IGraphSurface *surface) { Surface = surface; }
+  IGraphSurface *SurfaceLink() const { return Surface; }
   // The construct tools and the undo history (see GraphEditor.h).
   void SetEditor(std::unique_ptr<IGraphEditor> editor);
   IGraphEditor *Editor() const { return FEditor.get(); }
@@ -117,7 +118,13 @@ class TGraph {
   void SetLEchelleEnPixels(int pixels);
   QStringList TitreAxeX, TitreAxeY;
   int TitreAxeXFromEdge = 10, TitreAxeYFromEdge = 10;
-  TBullePlace BullePlace = bpNone;
+  // The information bubble (painted over everything) and its corner.
+  TBulle Bulle;
+  TBullePlace BullePlace() const { return Bulle.Place(); }
+  void SetBullePlace(TBullePlace place);
+  // Shows lines in the bubble's corner (nothing when the corner is bpNone); HideBulle hides it.
+  void ShowBulle(const QStringList &lines);
+  void HideBulle();
   // The results' symbol size (0 small, 1 medium, 2 large) and vector values option.
   void SetSymbolSize(int size);
   int SymbolSize() const { return Style.SymbolSize; }
@@ -158,6 +165,11 @@ class TGraph {
   void SetCurveVisible(int curve, int element, bool visible, int flags);
   void SetAllCurvesVisible(int element, int flags, bool visible);
   void Clear();
+  // Removes the data elements and every series, keeping the constructs the user drew (and
+  // the vector kinds they refer to); RefileUserElements files them again under the series of
+  // the same index once the new series exist (under none when there is no such series).
+  void ClearData();
+  void RefileUserElements();
 
   int CurveCount() const { return int(Curves.size()); }
   TCourbe *Curve(int index) const;
@@ -177,6 +189,8 @@ class TGraph {
   TGElem *AddElement(std::unique_ptr<TGElem> element, int curve);
   // Takes an element out of the graph, every list, the selection and its series.
   std::unique_ptr<TGElem> RemoveElement(TGElem *element);
+  // Moves an element to the top of the drawing order.
+  void BringToTop(TGElem *element);
   // The topmost visible element hit at a point (the selection searched first), or null.
   TGElem *ElementAt(TPoint point);
 
@@ -199,6 +213,8 @@ class TGraph {
   // False (nothing changes) for an unknown code, or for tool 11 without a model.
   bool SetTool(int tool);
   int DragState() const { return FDragState; }
+  // The construct tools' drag states (moving, reshaping, rotating, a selection rectangle).
+  void SetDragState(int state) { FDragState = state; }
   const TZoom &Zoom() const { return FZoom; }
   TPointD MouseWorld() const { return FMouseWorld; }
   TPointDynArray NewPoints;  // points clicked for the construct being made
@@ -231,6 +247,8 @@ class TGraph {
   TAxe &AxeX() { return FAxeX; }
   TAxe &AxeY() { return FAxeY; }
   TGPoint &Origine() { return *FOrigine; }
+  // The video frame behind the plot, drawn when IsSourceImgVisible.
+  TSourceImg &SourceImg() { return *FSourceImg; }
 
  private:
   TGElem *Append(std::unique_ptr<TGElem> element, int curve, bool fresh);
@@ -271,6 +289,7 @@ class TGraph {
   int FVectorParamIndex = -1;
   double FVectorScaleValue = -1.0;
   std::unique_ptr<TGPoint> FOrigine;
+  std::unique_ptr<TSourceImg> FSourceImg;
 
   int FTool = gtNone;
   int FDragState = 0;  // 0 nothing, 3 panning

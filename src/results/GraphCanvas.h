@@ -18,6 +18,9 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 class QPainter;
 
 namespace kolibra::results {
@@ -59,7 +62,15 @@ class TGraphCanvas {
   // leaves the plot in a vector picture.
   void Text(TPoint topLeft, const QString &text, TColor colour);
 
+  // Claims the room of a label: false when it would overlap a label written before in this
+  // picture (numbers written over each other can be read by nobody, and a long series would
+  // spend most of its painting on them).
+  bool ReserveLabel(const QRect &box);
+
  private:
+  static constexpr int LabelCell = 4;  // px, the resolution of the labels' room
+  std::vector<std::uint8_t> LabelRoom;
+  int LabelColumns = 0, LabelRows = 0;
   QPainter &FPainter;
   QRect FPlot;
   QRectF FPlotF;

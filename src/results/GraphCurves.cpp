@@ -63,6 +63,13 @@ std::unique_ptr<TGElem> TGraph::RemoveElement(TGElem *element) {
   return taken;
 }
 
+void TGraph::BringToTop(TGElem *element) {
+  auto found = std::find_if(FElements.begin(), FElements.end(), [element](const auto &e) { return e.get() == element; });
+  if (found == FElements.end() || found + 1 == FElements.end()) return;
+  std::rotate(found, found + 1, FElements.end());
+  Invalidate();
+}
+
 TGElem *TGraph::ElementAt(TPoint point) {
   for (TGElem *e : Selection)
     if (e->HitTest(point)) return e;
@@ -280,6 +287,37 @@ void TGraph::Clear() {
   FDefaultCurve = std::make_unique<TCourbe>();
   FDefaultCurve->Style = &Style;
   NewPoints.clear();
+  Bulle.Hide();
+  Invalidate();
+}
+
+void TGraph::ClearData() {
+  AdjustedModel = nullptr;
+  PanelModel = nullptr;
+  FDragState = 0;
+  Selection.erase(std::remove_if(Selection.begin(), Selection.end(), [](const TGElem *e) { return !e->UserMade; }),
+                  Selection.end());
+  FElements.erase(std::remove_if(FElements.begin(), FElements.end(), [](const auto &e) { return !e->UserMade; }),
+                  FElements.end());
+  Curves.clear();
+  FDefaultCurve = std::make_unique<TCourbe>();
+  FDefaultCurve->Style = &Style;
+  if (FVectorParamIndex >= 0 && FVectorParamIndex < int(FVectorParams.size())) {
+    FDefaultCurve->VectorParamIndex = FVectorParamIndex;
+    FDefaultCurve->ShownVectorKey = FVectorParams[size_t(FVectorParamIndex)]->Id;
+  }
+  for (auto &e : FElements) FDefaultCurve->Add(e.get());
+  Invalidate();
+}
+
+void TGraph::RefileUserElements() {
+  for (auto &e : FElements) {
+    if (!e->UserMade) continue;
+    FDefaultCurve->Remove(e.get());
+    TCourbe *series = e->ObjectType == obAngle ? nullptr : Curve(e->CurveIndex);
+    if (series == nullptr) e->CurveIndex = -1;
+    (series != nullptr ? series : FDefaultCurve.get())->Add(e.get());
+  }
   Invalidate();
 }
 

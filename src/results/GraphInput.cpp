@@ -382,6 +382,8 @@ bool TGraph::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
       Invalidate();
       return true;
     case Qt::Key_A:
+    case Qt::Key_Z:
+      // Ctrl+A undoes as it always has; Ctrl+Z is what Linux users press.
       if (!(modifiers & Qt::ControlModifier)) return false;
       if (FEditor) FEditor->Undo(*this);
       Invalidate();

@@ -78,6 +78,11 @@ void TGraph::Paint(QPainter &painter, bool vector) {
   else
     painter.drawImage(plot.topLeft(), Background);
 
+  if (IsSourceImgVisible) {
+    TGraphCanvas canvas(painter, plot, vector);
+    FSourceImg->Draw(canvas);
+  }
+
   FAxeX.Visible = IsAxeXVisible;
   FAxeY.Visible = IsAxeYVisible;
   FAxeX.Titre = TitreAxeX;
@@ -130,6 +135,10 @@ void TGraph::Paint(QPainter &painter, bool vector) {
     painter.setPen(QColor(128, 128, 128));
     painter.drawLine(FWidth - 1, 0, FWidth - 1, FHeight - 1);
     painter.drawLine(FWidth - 1, FHeight - 1, 0, FHeight - 1);
+  }
+  // Step 12: the bubble, then the modeller panels (on screen only).
+  Bulle.Paint(painter);
+  if (!vector) {
     for (auto &e : FElements)
       if (e->ObjectType == obModele) static_cast<TGModele *>(e.get())->Panel.Paint(painter);
   }

@@ -39,7 +39,7 @@ bool TGraphKeyRouter::eventFilter(QObject *watched, QEvent *event) {
   if (target == nullptr || !target->isWidgetType() || target->window() != Window->window()) return false;
   // Each key is filtered once, on its way to the focused widget.
   if (target != QApplication::focusWidget()) return false;
-  if (target == Graph || IsTextEntry(target)) return false;
+  if (target == Graph || IsTextEntry(target) || !Graph->isVisible()) return false;
   auto *key = static_cast<QKeyEvent *>(event);
   return Graph->Graph().KeyDown(key->key(), key->modifiers());
 }

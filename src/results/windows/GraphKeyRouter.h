@@ -19,6 +19,9 @@ class TGraphKeyRouter : public QObject {
   // Watches the keys of window (and its children) for graph.
   TGraphKeyRouter(QWidget *window, TGraphControl *graph);
 
+  // The graph the keys go to now (null: none, the keys go their usual way).
+  void SetGraph(TGraphControl *graph) { Graph = graph; }
+
   // Whether a widget takes typed text: line and text edits, spin boxes, editable combos.
   static bool IsTextEntry(const QWidget *widget);
 

@@ -8,6 +8,8 @@
 #include "support/WaitFor.h"
 
 #include "editing/Montage.h"
+#include "formulas/Formules.h"
+#include "results/windows/ResForm.h"
 #include "mainwindow/MainForm.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -180,6 +182,38 @@ TEST_F(MainFormWorkTest, SavedFilesAreRecentAcrossARestart) {
   const QAction *openWork = form->findChild<QAction *>(QStringLiteral("MenuFichierOuvrirTravail"));
   ASSERT_NE(openWork, nullptr);
   EXPECT_EQ(openWork->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+}
+
+// The results window computes the formulas a work file brought: the file, the formulas window
+// and the results share one list, so what a teacher typed and saved is what the graphs show.
+TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
+  editing::testing::THeadlessParabole work(dir.path());
+  ASSERT_TRUE(work.MarkTrajectory(video));
+  ASSERT_NE(work.Formulas.AddFormula(QStringLiteral("h=2*y1"), QStringLiteral("twice the height"), QStringLiteral("m")),
+            nullptr);
+  const QString file = dir.filePath(QStringLiteral("formulas.klb"));
+  ASSERT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+  TMainFormSettings settings = Settings();
+  settings.StartFile = file;
+  settings.StartTimer = true;
+  Show(settings);
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  results::TResModel &model = form->ResultsWindow().Model();
+  formulas::TFormules *formules = model.Formules();
+  ASSERT_EQ(formules->FormulaCount(), 1);
+  ASSERT_TRUE(model.Recalculate());
+  const TPointDDynArray points = formules->FormulaPoints(0);
+  const auto truth = editing::testing::ParaboleTruth();
+  ASSERT_EQ(points.size(), truth.size());
+  for (size_t i = 0; i < truth.size(); ++i) {
+    EXPECT_NEAR(points[i].X, truth[i].T, 1e-9) << i;
+    EXPECT_NEAR(points[i].Y, 2 * truth[i].YMetres, 1e-6) << i;
+  }
+  model.SetFormulesDrawn({0});
+  form->ResultsWindow().ShowView(results::rvFormule);
+  ASSERT_NE(model.CurrentGraph(), nullptr);
+  EXPECT_EQ(model.CurrentGraph()->TitreAxeY, (QStringList{QStringLiteral("h"), QStringLiteral("twice the height (m)")}));
+  form->ResultsWindow().hide();
 }
 
 }  // namespace

@@ -1,0 +1,157 @@
+#include "results/GraphCli.h"
+
+#include "editing/HeadlessWork.h"
+#include "formulas/Formules.h"
+#include "kinematics/ResultMessages.h"
+#include "modelling/ModelFit.h"
+#include "results/GraphPictures.h"
+#include "results/ResModel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace kolibra::results {
+
+namespace graph_cli_impl {
+
+QString CliTr(const char *text) { return QCoreApplication::translate("GraphCli", text); }
+
+int Fail(QTextStream &err, const QString &subject, const QString &reason) {
+  err << (subject.isEmpty() ? QString() : QDir::toNativeSeparators(subject) + QStringLiteral(": ")) << reason << Qt::endl;
+  return 1;
+}
+
+int ViewOfName(const QString &name) {
+  if (name == QLatin1String("time")) return rvTemps;
+  if (name == QLatin1String("trajectory")) return rvReferentiel;
+  if (name == QLatin1String("vectors")) return rvVecteur;
+  if (name == QLatin1String("formulas")) return rvFormule;
+  return -1;
+}
+
+// The time view's quantity of a symbol; x and y stand for X and Y.
+int QuantityOfSymbol(const QString &symbol) {
+  const auto &table = TimeQuantities();
+  for (int i = 0; i < int(table.size()); ++i)
+    if (symbol == QString::fromUtf8(table[size_t(i)].Symbol)) return i;
+  if (symbol == QLatin1String("x")) return 0;
+  if (symbol == QLatin1String("y")) return 1;
+  return -1;
+}
+
+}  // namespace graph_cli_impl
+
+bool ParsePictureSize(const QString &text, QSize &size) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+  const QRegularExpressionMatch match = pattern.match(text.trimmed());
+  if (!match.hasMatch()) return false;
+  const int w = match.captured(1).toInt(), h = match.captured(2).toInt();
+  if (w < 200 || h < 200 || w > 8000 || h > 8000) return false;
+  size = QSize(w, h);
+  return true;
+}
+
+int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
+  using namespace graph_cli_impl;
+  const int view = ViewOfName(request.View);
+  if (view < 0) return Fail(err, QString(), CliTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
+  const QString suffix = QFileInfo(request.Output).suffix().toLower();
+  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+    return Fail(err, request.Output, CliTr("The picture is written as a .svg or a .png file."));
+  int model = 9;
+  if (!request.Model.isEmpty()) {
+    model = modelling::ModelTypeFromName(request.Model);
+    if (model == modelling::mtNone)
+      return Fail(err, QString(), CliTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
+                                        "damped-sine-exp or damped-sine-lin.").arg(request.Model));
+    if (view != rvTemps && view != rvFormule)
+      return Fail(err, QString(), CliTr("Models are laid over the time and formulas views only."));
+  }
+  if (!request.Quantity.isEmpty() && view == rvReferentiel)
+    return Fail(err, QString(), CliTr("The trajectory view takes no --quantity."));
+
+  // The numbers in the picture are written as the user's region writes them, as the window
+  // writes them.
+  editing::THeadlessWork work;
+  const editing::TWorkLoadResult loaded = work.Load(request.WorkFile);
+  if (!loaded.Loaded) return Fail(err, request.WorkFile, loaded.Error.join(QLatin1Char(' ')).simplified());
+  // A loaded file's warnings are told, the picture is made all the same.
+  if (!loaded.Warnings.isEmpty()) Fail(err, request.WorkFile, loaded.Warnings.join(QLatin1Char(' ')).simplified());
+
+  kinematics::TResMem memory(work.Data, work.Options);
+  TResLinks links;
+  links.Calc = &work.Calc;
+  links.Grid = &work.Grid;
+  links.Mem = &memory;
+  links.Formules = &work.Formulas;
+  links.FormulaResults = &work.FormulaResults;
+  links.Data = &work.Data;
+  links.Options = &work.Options;
+  links.VideoOpen = [&work] { return work.Video.IsOpen(); };
+  links.GrabFrame = [&work](QImage &picture) { return work.Video.IsOpen() && work.Video.GrabFrame(picture); };
+  TResModel results(links);
+  TGraph graph;
+  graph.SetSize(request.Size.width(), request.Size.height());
+  results.SetGraph(results.Frame(), SlotOfView(view), &graph);
+  if (!results.Recalculate(true))
+    return Fail(err, request.WorkFile, CliTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
+                                           kinematics::ResultMessage(work.Calc.LastResult()));
+  results.View = view;
+  kinematics::TMemory &m = results.Memory();
+  switch (view) {
+    case rvTemps:
+      if (!request.Quantity.isEmpty()) {
+        const int quantity = QuantityOfSymbol(request.Quantity);
+        const TIntegerDynArray offered = results.OfferedQuantities();
+        if (quantity < 0 || std::find(offered.begin(), offered.end(), quantity) == offered.end())
+          return Fail(err, QString(), CliTr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
+                                          .arg(request.Quantity));
+        m.TempsQuantity = quantity;
+      } else {
+        m.TempsQuantity = 1;  // y(t): what a throw, a fall or a spring shows first
+      }
+      results.ModelTemps = model;
+      break;
+    case rvVecteur:
+      if (!request.Quantity.isEmpty()) {
+        const bool velocity = request.Quantity == QLatin1String("v") || request.Quantity == QLatin1String("velocity");
+        const bool acceleration =
+            request.Quantity == QLatin1String("a") || request.Quantity == QLatin1String("acceleration");
+        if (!velocity && !acceleration)
+          return Fail(err, QString(), CliTr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
+        m.VecteurKind = velocity ? vkVelocity : vkAcceleration;
+      }
+      break;
+    case rvFormule: {
+      TIntegerDynArray drawn;
+      for (int index : work.Formulas.ShownFormulas())
+        if (request.Quantity.isEmpty() || work.Formulas.Formula(index)->DisplayName() == request.Quantity)
+          drawn.push_back(index);
+      if (drawn.empty())
+        return Fail(err, request.WorkFile,
+                    request.Quantity.isEmpty() ? CliTr("The work file holds no formula to draw.")
+                                               : CliTr("No formula named \"%1\".").arg(request.Quantity));
+      results.FormulesDrawn = drawn;
+      results.ModelFormule = model;
+      break;
+    }
+    default:
+      break;
+  }
+  results.SetView(view);
+  if (model != 9 && graph.ModelCount() == 0)
+    return Fail(err, QString(), CliTr("A model is laid over one curve at a time."));
+  bool written = false;
+  {
+    TScaleBarsScope bars(graph, view == rvVecteur);
+    QString error;
+    written = graph.SavePicture(request.Output, &error);
+    if (!written) return Fail(err, request.Output, error);
+  }
+  return 0;
+}
+
+}  // namespace kolibra::results

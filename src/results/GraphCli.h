@@ -1,0 +1,36 @@
+#pragma once
+// kolibra-cli graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas]
+// [--quantity SYMBOL] [--model NAME] [--size WxH]: the picture of a results view as the
+// results window draws it for that work file. The work file loads through the program's own
+// loader (THeadlessWork) and the view is built by the window's own rules (TResModel), so the
+// picture is the window's; a vectors view carries both scale bars, as the window's copies do.
+//
+// --quantity names what the view shows: a quantity's symbol in the time view (X, Y, vx, vy,
+// v, ax, ay, a, O, R, w; x and y taken for X and Y), "v" or "a" (velocity or acceleration)
+// in the vectors view, a formula's name in the formulas view (all of them by default).
+// --model lays a model, named as kolibra-cli fit names them ("parabola", "sine"...), over the
+// single curve drawn.
+
+#include <QSize>
+#include <QString>
+
+class QTextStream;
+
+namespace kolibra::results {
+
+struct TGraphRequest {
+  QString WorkFile;
+  QString Output;          // ".svg" or ".png"
+  QString View = QStringLiteral("time");
+  QString Quantity;        // empty: the view's default
+  QString Model;           // empty: none
+  QSize Size{1000, 700};
+};
+
+// Reads "WxH" (each between 200 and 8000); false when it does not.
+bool ParsePictureSize(const QString &text, QSize &size);
+
+// 0 with the picture written; 1 with the reason on err.
+int RunGraphCommand(const TGraphRequest &request, QTextStream &err);
+
+}  // namespace kolibra::results
