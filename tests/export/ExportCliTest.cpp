@@ -3,9 +3,8 @@
 // drew the video, and both workbooks read back cell by cell against that text, in a French
 // locale (numbers still with ".").
 
-#include "editing/ParaboleWork.h"
+#include "editing/ParaboleCli.h"
 #include "export/support/SheetReader.h"
-#include "support/RunProgram.h"
 
 #include <QFile>
 #include <QLocale>
@@ -15,29 +14,9 @@ namespace kolibra::exporting::testing {
 namespace {
 
 using editing::testing::ParaboleTruth;
-using editing::testing::THeadlessParabole;
 using kolibra::testing::TProgramRun;
 
-class ExportCliTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
-    THeadlessParabole work(dir.path());
-    ASSERT_TRUE(work.MarkTrajectory(editing::testing::CopyParabole(dir.path())));
-    ASSERT_EQ(editing::SaveWork(work.Context(), File("throw.klb")), editing::wsOk);
-  }
-  QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
-
-  TProgramRun Run(const QStringList &arguments) const {
-    return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments, [this](QProcessEnvironment &env) {
-      env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-      env.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
-      env.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
-    });
-  }
-
-  QTemporaryDir dir;
-};
+using ExportCliTest = editing::testing::ParaboleCliTest;
 
 double Number(const QString &text) {
   bool ok = false;

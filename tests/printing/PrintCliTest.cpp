@@ -2,9 +2,8 @@
 // PDF read back with poppler's tools (an A4 page in the template's orientation, the title
 // once, twice in "Double"), and bad input refused with a reason and no file.
 
-#include "editing/ParaboleWork.h"
+#include "editing/ParaboleCli.h"
 #include "printing/PdfProbe.h"
-#include "support/RunProgram.h"
 
 #include <QFile>
 
@@ -12,31 +11,14 @@ namespace kolibra::printing::testing {
 
 namespace {
 
-using editing::testing::ParaboleTruth;
 using kolibra::testing::TProgramRun;
 
-class PrintCliTest : public ::testing::Test {
+class PrintCliTest : public editing::testing::ParaboleCliTest {
  protected:
   void SetUp() override {
-    if (ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
     if (!PopplerPresent()) GTEST_SKIP() << "poppler-utils are not installed";
-    editing::testing::THeadlessParabole work(dir.path());
-    ASSERT_TRUE(work.MarkTrajectory(editing::testing::CopyParabole(dir.path())));
-    ASSERT_EQ(editing::SaveWork(work.Context(), File("throw.klb")), editing::wsOk);
+    ParaboleCliTest::SetUp();
   }
-  QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
-
-  TProgramRun Run(const QStringList &arguments) const {
-    return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments, [this](QProcessEnvironment &env) {
-      env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-      env.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
-      env.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
-      env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-      env.remove(QStringLiteral("DISPLAY"));
-    });
-  }
-
-  QTemporaryDir dir;
 };
 
 // Each view on each template, once and in "Double", from a script without a display.
