@@ -44,5 +44,7 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

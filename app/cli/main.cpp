@@ -36,6 +36,9 @@ const TCliCommand Commands[] = {
     {"graph", RunGraph,
      "graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] [--quantity SYMBOL] [--model NAME] "
      "[--size WxH]"},
+    {"export", RunExport, "export WORK.klb OUT.txt|OUT.xlsx|OUT.ods"},
+    {"print", RunPrint,
+     "print WORK.klb OUT.pdf [--view time|trajectory|vectors] [--template top|full] [--double] [--title TEXT]"},
 };
 
 void PrintUsage(QTextStream &Stream) {
@@ -50,9 +53,9 @@ void PrintUsage(QTextStream &Stream) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  // "graph" writes text into its pictures, and fonts need a GUI application: on the
-  // offscreen platform, since it never shows a window and must run without a display.
-  const bool draws = argc > 1 && qstrcmp(argv[1], "graph") == 0;
+  // "graph" and "print" write text into their pictures, and fonts need a GUI application: on
+  // the offscreen platform, since they never show a window and must run without a display.
+  const bool draws = argc > 1 && (qstrcmp(argv[1], "graph") == 0 || qstrcmp(argv[1], "print") == 0);
   if (draws) qputenv("QT_QPA_PLATFORM", "offscreen");
   const std::unique_ptr<QCoreApplication> application(draws ? new QGuiApplication(argc, argv)
                                                             : new QCoreApplication(argc, argv));

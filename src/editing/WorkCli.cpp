@@ -36,21 +36,26 @@ bool LoadOrExplain(THeadlessWork &work, const QString &file, QTextStream &err) {
 
 using namespace work_cli_impl;
 
-int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err) {
-  // Scripts read the numbers: "." whatever the user's region.
-  const ScopedDecimalSeparator point(QLatin1Char('.'));
-  THeadlessWork work;
-  if (!LoadOrExplain(work, workFile, err)) return 1;
+bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err) {
+  if (!LoadOrExplain(work, workFile, err)) return false;
   work.Video.SetMode(layer ? videoview::vmTransparent : videoview::vmRepereFixe);
   const int flags = work.FormulaResults.SmoothingFlags;
   if (!work.Calc.ComputeDerivatives(kinematics::rsActive, flags)) {
     Explain(err, workFile, {CliTr("The calculation unit has detected an error."),
                             kinematics::ResultMessage(work.Calc.LastResult())});
-    return 1;
+    return false;
   }
   work.Grid.Rebuild(kinematics::rsActive);
   using namespace kinematics;
   work.Grid.SetKindsVisible(QuantityBit(qkTime) | qsCoordinates | qsVelocity | qsAcceleration | qsPolar, true);
+  return true;
+}
+
+int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err) {
+  // Scripts read the numbers: "." whatever the user's region.
+  const ScopedDecimalSeparator point(QLatin1Char('.'));
+  THeadlessWork work;
+  if (!LoadWorkResults(work, workFile, layer, err)) return 1;
   QStringList lines;
   work.Grid.FillText(lines, QCoreApplication::applicationFilePath());
   for (const QString &line : lines) out << line << '\n';

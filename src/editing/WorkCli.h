@@ -10,6 +10,13 @@ class QTextStream;
 
 namespace kolibra::editing {
 
+class THeadlessWork;
+
+// Loads workFile into work and computes its datasheet as the results command shows it (every
+// quantity column); false with the reason on err. Commands that write the results elsewhere
+// (export) start from here.
+bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err);
+
 // The datasheet's text form of the work's results, every quantity column shown, values at
 // full precision with "." as the decimal point: the program's path, the date and time, the
 // rotation sentence, the symbols, units and names, then one line per sample, tab-separated.

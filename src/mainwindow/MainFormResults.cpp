@@ -15,6 +15,7 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
+#include "printing/windows/BoiteImprimer.h"
 #include "results/windows/ResForm.h"
 #include "settings/Options.h"
 #include "videoview/windows/Video.h"
@@ -65,6 +66,8 @@ struct TMainResults {
   std::unique_ptr<exporting::TServeur> Serveur;
   std::unique_ptr<formulas::TBoiteFormules> FormulasWindow;
   std::unique_ptr<results::TResForm> Window;
+  // Created with the results window and kept: the layout survives from one print to the next.
+  std::unique_ptr<printing::TBoiteImprimer> PrintWindow;
   QTimer RecalcTimer;
   TResultsRelay Relay;
 };
@@ -122,9 +125,11 @@ void TMainForm::CreateResults() {
     results.FormulasWindow->activateWindow();
   };
   window.OnCalculator = [this] { ShowCalculator(); };
-  // Printing is the print window's, built separately: until it is installed here, "Print" is
-  // disabled in the results window.
-  window.OnPrint = nullptr;
+  // The print window gets the graph to print, named after the video for its PDF.
+  r.PrintWindow = std::make_unique<printing::TBoiteImprimer>(&window);
+  window.OnPrint = [this, &video](const printing::IGraphDrawing &graph) {
+    FResults->PrintWindow->PrintGraph(graph, QFileInfo(video.VideoFileName()).completeBaseName());
+  };
 
   // The formulas window: its curves are the results window's formula view.
   r.FormulasWindow = std::make_unique<formulas::TBoiteFormules>(r.Formules, r.Clavier);

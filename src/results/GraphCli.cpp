@@ -54,13 +54,24 @@ bool ParsePictureSize(const QString &text, QSize &size) {
   return true;
 }
 
-int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
+struct TWorkGraph::TState {
+  editing::THeadlessWork Work;
+  std::unique_ptr<kinematics::TResMem> Memory;
+  std::unique_ptr<TResModel> Results;
+  TGraph Graph;
+  int View = rvTemps;
+};
+
+TWorkGraph::TWorkGraph() : State(std::make_unique<TState>()) {}
+TWorkGraph::~TWorkGraph() = default;
+TGraph &TWorkGraph::Graph() { return State->Graph; }
+bool TWorkGraph::IsVectors() const { return State->View == rvVecteur; }
+
+int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const int view = ViewOfName(request.View);
   if (view < 0) return Fail(err, QString(), CliTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
-  const QString suffix = QFileInfo(request.Output).suffix().toLower();
-  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-    return Fail(err, request.Output, CliTr("The picture is written as a .svg or a .png file."));
+  State->View = view;
   int model = 9;
   if (!request.Model.isEmpty()) {
     model = modelling::ModelTypeFromName(request.Model);
@@ -75,25 +86,26 @@ int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
 
   // The numbers in the picture are written as the user's region writes them, as the window
   // writes them.
-  editing::THeadlessWork work;
+  editing::THeadlessWork &work = State->Work;
   const editing::TWorkLoadResult loaded = work.Load(request.WorkFile);
   if (!loaded.Loaded) return Fail(err, request.WorkFile, loaded.Error.join(QLatin1Char(' ')).simplified());
   // A loaded file's warnings are told, the picture is made all the same.
   if (!loaded.Warnings.isEmpty()) Fail(err, request.WorkFile, loaded.Warnings.join(QLatin1Char(' ')).simplified());
 
-  kinematics::TResMem memory(work.Data, work.Options);
+  State->Memory = std::make_unique<kinematics::TResMem>(work.Data, work.Options);
   TResLinks links;
   links.Calc = &work.Calc;
   links.Grid = &work.Grid;
-  links.Mem = &memory;
+  links.Mem = State->Memory.get();
   links.Formules = &work.Formulas;
   links.FormulaResults = &work.FormulaResults;
   links.Data = &work.Data;
   links.Options = &work.Options;
   links.VideoOpen = [&work] { return work.Video.IsOpen(); };
   links.GrabFrame = [&work](QImage &picture) { return work.Video.IsOpen() && work.Video.GrabFrame(picture); };
-  TResModel results(links);
-  TGraph graph;
+  State->Results = std::make_unique<TResModel>(links);
+  TResModel &results = *State->Results;
+  TGraph &graph = State->Graph;
   graph.SetSize(request.Size.width(), request.Size.height());
   results.SetGraph(results.Frame(), SlotOfView(view), &graph);
   if (!results.Recalculate(true))
@@ -144,13 +156,20 @@ int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
   results.SetView(view);
   if (model != 9 && graph.ModelCount() == 0)
     return Fail(err, QString(), CliTr("A model is laid over one curve at a time."));
-  bool written = false;
-  {
-    TScaleBarsScope bars(graph, view == rvVecteur);
-    QString error;
-    written = graph.SavePicture(request.Output, &error);
-    if (!written) return Fail(err, request.Output, error);
-  }
+  return 0;
+}
+
+int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
+  using namespace graph_cli_impl;
+  const QString suffix = QFileInfo(request.Output).suffix().toLower();
+  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+    return Fail(err, request.Output, CliTr("The picture is written as a .svg or a .png file."));
+  TWorkGraph built;
+  if (built.Build(request, err) != 0) return 1;
+  TGraph &graph = built.Graph();
+  TScaleBarsScope bars(graph, built.IsVectors());
+  QString error;
+  if (!graph.SavePicture(request.Output, &error)) return Fail(err, request.Output, error);
   return 0;
 }
 

@@ -14,9 +14,13 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 class QTextStream;
 
 namespace kolibra::results {
+
+class TGraph;
 
 struct TGraphRequest {
   QString WorkFile;
@@ -29,6 +33,28 @@ struct TGraphRequest {
 
 // Reads "WxH" (each between 200 and 8000); false when it does not.
 bool ParsePictureSize(const QString &text, QSize &size);
+
+// A results view of a work file, built as the window builds it: the work, its results and
+// the graph live as long as this object. The picture command saves the graph; the print
+// command hands it to the print job.
+class TWorkGraph {
+ public:
+  TWorkGraph();
+  ~TWorkGraph();
+  TWorkGraph(const TWorkGraph &) = delete;
+  TWorkGraph &operator=(const TWorkGraph &) = delete;
+
+  // Loads request's work file and builds its view (the output is not looked at): 0, or 1
+  // with the reason on err.
+  int Build(const TGraphRequest &request, QTextStream &err);
+  TGraph &Graph();
+  // The vectors view, whose copies carry both scale bars.
+  bool IsVectors() const;
+
+ private:
+  struct TState;
+  std::unique_ptr<TState> State;
+};
 
 // 0 with the picture written; 1 with the reason on err.
 int RunGraphCommand(const TGraphRequest &request, QTextStream &err);

@@ -10,6 +10,7 @@
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
 #include "results/windows/ResForm.h"
+#include "printing/windows/BoiteImprimer.h"
 #include "mainwindow/MainForm.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -219,6 +220,39 @@ TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
   EXPECT_EQ(model.Sources().Grid->ColCount(), 13);
   EXPECT_EQ(model.Sources().Grid->Cell(2, 1), QStringLiteral("x"));
   form->ResultsWindow().hide();
+}
+
+// The results window's "Print" opens the print window with the graph shown, its PDF named
+// after the video.
+TEST_F(MainFormWorkTest, PrintHandsTheGraphToThePrintWindow) {
+  editing::testing::THeadlessParabole work(dir.path());
+  ASSERT_TRUE(work.MarkTrajectory(video));
+  const QString file = dir.filePath(QStringLiteral("print.klb"));
+  ASSERT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+  TMainFormSettings settings = Settings();
+  settings.StartFile = file;
+  settings.StartTimer = true;
+  Show(settings);
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  results::TResForm &window = form->ResultsWindow();
+  window.ShowView(results::rvTemps);
+  QAction *print = window.Action(QStringLiteral("MenuFichierImprimer"));
+  ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->isEnabled());
+  QSize printed, shown;
+  QString proposed;
+  kolibra::testing::WhenShown<printing::TBoiteImprimer>([&](printing::TBoiteImprimer *box) {
+    printed = box->Layout().Graphic().PixelSize();
+    proposed = box->ProposedPdfName();
+    box->reject();
+  });
+  ASSERT_NE(window.Model().CurrentGraph(), nullptr);
+  shown = QSize(window.Model().CurrentGraph()->Width(), window.Model().CurrentGraph()->Height());
+  print->trigger();
+  EXPECT_FALSE(printed.isEmpty());
+  EXPECT_EQ(printed, shown);
+  EXPECT_TRUE(proposed.endsWith(QStringLiteral("/Parabole.pdf"))) << proposed.toStdString();
+  window.hide();
 }
 
 }  // namespace

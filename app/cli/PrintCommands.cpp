@@ -1,0 +1,63 @@
+// kolibra-cli print: argument parsing only; the page is the printing subsystem's, laid out
+// and drawn as the print window does it, of a results view drawn as the results window
+// draws it.
+#include "Commands.h"
+#include "printing/PrintWork.h"
+
+#include <QCoreApplication>
+
+namespace kolibra::cli {
+
+namespace print_commands_impl {
+
+QString Usage() {
+  return QCoreApplication::translate("kolibra-cli",
+                                     "Usage: kolibra-cli print WORK.klb OUT.pdf [--view time|trajectory|vectors] "
+                                     "[--template top|full] [--double] [--title TEXT]");
+}
+
+}  // namespace print_commands_impl
+
+int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  Q_UNUSED(Out);
+  using namespace print_commands_impl;
+  QCommandLineParser parser;
+  const QCommandLineOption view(QStringLiteral("view"),
+                                QCoreApplication::translate("kolibra-cli", "The results view to print."),
+                                QStringLiteral("time|trajectory|vectors"), QStringLiteral("time"));
+  const QCommandLineOption layout(QStringLiteral("template"),
+                                  QCoreApplication::translate("kolibra-cli", "The page template."),
+                                  QStringLiteral("top|full"), QStringLiteral("top"));
+  const QCommandLineOption twice(QStringLiteral("double"),
+                                 QCoreApplication::translate("kolibra-cli", "The graph twice on the sheet."));
+  const QCommandLineOption title(QStringLiteral("title"),
+                                 QCoreApplication::translate("kolibra-cli", "The title printed as the header."),
+                                 QStringLiteral("TEXT"));
+  parser.addOptions({view, layout, twice, title});
+  if (!ParseArguments(parser, Arguments, Err)) return 1;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 2) {
+    Err << Usage() << Qt::endl;
+    return 1;
+  }
+  if (!printing::IsPrintableView(parser.value(view))) {
+    Err << QCoreApplication::translate("kolibra-cli", "--view must be time, trajectory or vectors: %1")
+               .arg(parser.value(view))
+        << Qt::endl;
+    return 1;
+  }
+  printing::TPrintRequest request;
+  const QString templateName = parser.value(layout);
+  if (templateName == QLatin1String("full")) {
+    request.Template = printing::TPrintTemplate::FullPage;
+  } else if (templateName != QLatin1String("top")) {
+    Err << QCoreApplication::translate("kolibra-cli", "--template must be top or full: %1").arg(templateName)
+        << Qt::endl;
+    return 1;
+  }
+  request.Double = parser.isSet(twice);
+  request.Title = parser.value(title);
+  return printing::PrintWork(args[0], args[1], parser.value(view), request, Err);
+}
+
+}  // namespace kolibra::cli
