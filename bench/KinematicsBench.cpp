@@ -11,7 +11,7 @@
 #include "kinematics/ResultFacades.h"
 #include "kit/Locale.h"
 #include "measurement/Data.h"
-#include "measurement/ViewPort.h"
+#include "BenchViewPort.h"
 #include "settings/Options.h"
 
 #include <QDateTime>
@@ -29,26 +29,7 @@ using namespace kolibra;
 constexpr int Objects = 3;
 constexpr int Frames = 10000;
 
-// A 640 x 480 frame shown at 100 %: where the document's clicks land.
-class TBenchViewPort : public measurement::IViewPort {
- public:
-  TPointD ScreenToFrame(TPoint pixel) const override { return Mapping.ScreenToFrame(pixel); }
-  TPoint FrameToScreen(TPointD position) const override { return Mapping.FrameToScreen(position); }
-  int NativeFrameWidth() const override { return 640; }
-  int NativeFrameHeight() const override { return 480; }
-  int ClientWidth() const override { return 640; }
-  int ClientHeight() const override { return 480; }
-  int CurrentFrameIndex() const override { return Frame; }
-  int EditedFrameIndex() const override { return Frame; }
-  void GoToFrame(int index) override { Frame = index; }
-  void GoToVideoFrame(int index) override { Frame = index; }
-  void Repaint() override {}
-  void Invalidate() override {}
-  void SetViewCursor(int) override {}
-
-  measurement::TFrameMapping Mapping{640.0, 480.0, 0.0, 0.0};
-  int Frame = 0;
-};
+using TBenchViewPort = bench::TBenchViewPort;
 
 struct TMeasurement {
   ScopedDecimalSeparator Separator{QLatin1Char('.')};

@@ -6,7 +6,7 @@
 #include "formulas/ResultsSource.h"
 #include "kinematics/ResultFacades.h"
 #include "measurement/Data.h"
-#include "measurement/ViewPort.h"
+#include "BenchViewPort.h"
 #include "results/ResModel.h"
 #include "settings/Options.h"
 
@@ -23,26 +23,7 @@ namespace result_views_bench {
 constexpr int Frames = 10000;
 constexpr int Objects = 3;
 
-// The video view's geometry only: a 640 x 480 frame at 100 %.
-class TBenchView : public measurement::IViewPort {
- public:
-  TPointD ScreenToFrame(TPoint pixel) const override { return Mapping.ScreenToFrame(pixel); }
-  TPoint FrameToScreen(TPointD position) const override { return Mapping.FrameToScreen(position); }
-  int NativeFrameWidth() const override { return 640; }
-  int NativeFrameHeight() const override { return 480; }
-  int ClientWidth() const override { return 640; }
-  int ClientHeight() const override { return 480; }
-  int CurrentFrameIndex() const override { return Frame; }
-  int EditedFrameIndex() const override { return Frame; }
-  void GoToFrame(int index) override { Frame = index; }
-  void GoToVideoFrame(int index) override { Frame = index; }
-  void Repaint() override {}
-  void Invalidate() override {}
-  void SetViewCursor(int) override {}
-
-  measurement::TFrameMapping Mapping{640.0, 480.0, 0.0, 0.0};
-  int Frame = 0;
-};
+using TBenchViewPort = bench::TBenchViewPort;
 
 struct TBenchMeasurement {
   TBenchMeasurement() {
@@ -88,7 +69,7 @@ struct TBenchMeasurement {
 
   QTemporaryDir dir;
   settings::TOptions options{dir.filePath(QStringLiteral("Kolibra.ini"))};
-  TBenchView view;
+  TBenchViewPort view;
   measurement::TData data{view, options};
   kinematics::TResCalc calc{data, options};
   kinematics::TResGrid grids{calc, data, options};

@@ -2,7 +2,7 @@
 // calibration, axes, pointing two objects over ten frames, moving, erasing and undoing
 // marks, zoom and pan, playback, the boxes and the track bar, closing.
 
-#include "mainwindow/support/FormFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 
@@ -43,7 +43,7 @@ QString GeneratedVideo() {
   return file;
 }
 
-class MainFormTest : public FormFixture {
+class MainFormTest : public MainFormFixture {
  protected:
   void OpenGenerated() {
     const QString video = GeneratedVideo();

@@ -2,7 +2,7 @@
 // enters tracking mode, draws a circle round the square with the mouse, presses play, goes
 // back to manual marking, keeps the positions as marks and undoes them.
 
-#include "mainwindow/support/FormFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/WaitFor.h"
 #include "tracking/support/Scenes.h"
 
@@ -52,7 +52,7 @@ QString TrackingClip() {
   return file;
 }
 
-class MainFormTrackingTest : public FormFixture {
+class MainFormTrackingTest : public MainFormFixture {
  protected:
   // The view pixel over a frame pixel (measured from the corner).
   QPoint ViewPoint(TPointD framePixel) {

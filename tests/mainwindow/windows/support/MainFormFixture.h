@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <memory>
+
 namespace kolibra::mainwindow::testing {
 
 class MainFormFixture : public ::testing::Test {
