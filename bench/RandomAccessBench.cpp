@@ -115,7 +115,7 @@ const TCase Cases[] = {
     {"h264 1080p gop250, frame 283", &TFixtures::Gop250, 283, nullptr},
     {"h264 1080p gop250, frame 5", &TFixtures::Gop250, 5, nullptr},
     {"5 min 1080p mpeg-ts, middle frame, ffmpeg reader", &TFixtures::CamcorderTs, 4500, "ffmpeg"},
-    {"5 min 1080p mpeg-ts, middle frame, kolibra's choice (gstreamer)", &TFixtures::CamcorderTs, 4500, nullptr},
+    {"5 min 1080p mpeg-ts, middle frame, kolibra's own choice of reader", &TFixtures::CamcorderTs, 4500, nullptr},
     {"5 min 1080p mp4, middle frame", &TFixtures::CamcorderMp4, 4500, nullptr},
 };
 

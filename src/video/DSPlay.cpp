@@ -46,15 +46,20 @@ bool StartGStreamer() {
   return started;
 }
 
+// The MPEG multiplexes GStreamer is not trusted with.
+enum TMultiplex { mxNone, mxProgramStream, mxTransportStream };
+
 // Sound and subtitles are not decoded: their pads end in a sink that takes anything. On the
-// way an MPEG program stream is noted (ProgramStream, an atomic flag).
-gboolean AutoplugContinue(GstElement *, GstPad *, GstCaps *Caps, gpointer ProgramStream) {
+// way an MPEG program or transport stream is noted (Multiplex, an atomic TMultiplex).
+gboolean AutoplugContinue(GstElement *, GstPad *, GstCaps *Caps, gpointer Multiplex) {
   if (!Caps || gst_caps_is_empty(Caps) || gst_caps_is_any(Caps)) return TRUE;
   const GstStructure *structure = gst_caps_get_structure(Caps, 0);
   const gchar *name = gst_structure_get_name(structure);
   gboolean system = FALSE;
-  if (g_str_equal(name, "video/mpeg") && gst_structure_get_boolean(structure, "systemstream", &system) && system) {
-    static_cast<std::atomic<bool> *>(ProgramStream)->store(true);
+  if (gst_structure_get_boolean(structure, "systemstream", &system) && system) {
+    auto *found = static_cast<std::atomic<int> *>(Multiplex);
+    if (g_str_equal(name, "video/mpeg")) found->store(mxProgramStream);
+    if (g_str_equal(name, "video/mpegts")) found->store(mxTransportStream);
   }
   return g_str_has_prefix(name, "video/") || g_str_has_prefix(name, "image/") ? TRUE : FALSE;
 }
@@ -86,7 +91,7 @@ struct TDSPlay::TDetector {
   GstElement *Sink = nullptr;
   std::atomic<bool> VideoLinked{false};
   std::atomic<bool> NoMorePads{false};
-  std::atomic<bool> ProgramStream{false};
+  std::atomic<int> Multiplex{dsplay::mxNone};
   std::mutex Lock;
   QString Undecoded;  // the kind of a video stream no decoder took
   // A frame pulled from the sink: its stream time and end in nanoseconds, and its pixels.
@@ -319,7 +324,7 @@ void TDSPlay::Open() {
   if (!gst_element_link(source, decode) || !gst_element_link(d.Convert, d.Sink)) {
     throw ECreateMediaDet(Text("The GStreamer elements Kolibra needs are not installed."), ofFramework);
   }
-  g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), &d.ProgramStream);
+  g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), &d.Multiplex);
   g_signal_connect(decode, "pad-added", G_CALLBACK(TDetector::PadAdded), &d);
   g_signal_connect(decode, "no-more-pads", G_CALLBACK(TDetector::NoMore), &d);
   g_signal_connect(decode, "unknown-type", G_CALLBACK(TDetector::UnknownType), &d);
@@ -335,7 +340,8 @@ void TDSPlay::Open() {
   const auto deadline = std::chrono::steady_clock::now() + dsplay::PrerollTimeout;
   QString failure;
   bool ready = false;
-  while (!ready && failure.isEmpty()) {
+  // A multiplex refused below is known as soon as it is found: no need to wait for a picture.
+  while (!ready && failure.isEmpty() && d.Multiplex == dsplay::mxNone) {
     GstMessage *m = gst_bus_timed_pop_filtered(
         bus, 50 * GST_MSECOND, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_EOS));
     if (m) {
@@ -364,7 +370,14 @@ void TDSPlay::Open() {
   // GStreamer 1.22 loses its way in MPEG program streams: after a jump into the first group
   // of pictures it shows pictures of later groups under the times asked for, and it misjudges
   // their length. Such a file is refused rather than shown wrong; the FFmpeg reader reads it.
-  if (d.ProgramStream) throw ECreateMediaDet(Text("GStreamer shows wrong frames of MPEG program streams."), ofFile);
+  if (d.Multiplex == dsplay::mxProgramStream)
+    throw ECreateMediaDet(Text("GStreamer shows wrong frames of MPEG program streams."), ofFile);
+  // Its transport-stream reader finds a time in a long camcorder file by estimating from the
+  // bit rate and reading on, so a jump into a 5-minute file costs twice what the FFmpeg
+  // reader, which indexes such files in the background, takes to open it and show the frame.
+  if (d.Multiplex == dsplay::mxTransportStream)
+    throw ECreateMediaDet(Text("GStreamer reads MPEG transport streams too slowly; the FFmpeg reader reads them."),
+                          ofFile);
   if (!d.VideoLinked) throw ECreateMediaDet(Text("The file holds no video stream."), ofFile);
 
   // 4, 5. Size and rate, from the first frame's description.

@@ -60,7 +60,7 @@ struct TClip {
 };
 
 // Xvid with packed B-frames loses the last picture in the encoder (49 of 50). GStreamer
-// refuses MPEG program streams and the camcorder clip, whose length it cannot tell, and AVI
+// refuses MPEG program streams and transport streams (the camcorder clip), and AVI
 // files whose B-frames it would show at the wrong times.
 const TClip Clips[] = {
     {"h264_bframes.mp4", &Small, 40, {}, Even, 0, 40, 40, true},
