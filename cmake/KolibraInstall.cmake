@@ -3,6 +3,7 @@
 #   <prefix>/lib/kolibra/kolibra, kolibra-cli   the programs, with beside them
 #   <prefix>/lib/kolibra/KlbDll/                the FFmpeg wrappers they load by path
 #   <prefix>/lib/kolibra/Help/Help_en.html      the help page the Help command opens
+#   <prefix>/lib/kolibra/Help/images/           its pictures, which the page names relatively
 #   <prefix>/bin/kolibra, kolibra-cli           links to the programs
 #   <prefix>/share/applications/kolibra.desktop the menu entry, which opens ".klb" files
 #   <prefix>/share/icons/hicolor/scalable/apps/kolibra.svg
@@ -16,6 +17,13 @@
 # from there.
 configure_file(${PROJECT_SOURCE_DIR}/resources/help/Help_en.html
   ${CMAKE_BINARY_DIR}/app/Help/Help_en.html COPYONLY)
+# The pictures the page shows, taken from the program itself.
+set(KOLIBRA_HELP_IMAGES marking.png tracking.png datasheet.png parabola-fit.png print.png)
+list(TRANSFORM KOLIBRA_HELP_IMAGES PREPEND ${PROJECT_SOURCE_DIR}/resources/help/images/)
+foreach(image IN LISTS KOLIBRA_HELP_IMAGES)
+  get_filename_component(image_name ${image} NAME)
+  configure_file(${image} ${CMAKE_BINARY_DIR}/app/Help/images/${image_name} COPYONLY)
+endforeach()
 
 set(KOLIBRA_INSTALL_PROGRAM_DIR lib/kolibra)
 
@@ -28,6 +36,7 @@ foreach(wrapper KlbVff KlbRff)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/help/Help_en.html
   DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help)
+install(FILES ${KOLIBRA_HELP_IMAGES} DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help/images)
 install(CODE "
   set(kolibra_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
   file(MAKE_DIRECTORY \"\${kolibra_bin}\")
