@@ -17,7 +17,7 @@ const QString DefaultSection = QStringLiteral("[Default Applications]");
 
 QString FolderFromEnvironment(const char *variable, const char *fallback) {
   const QString folder = qEnvironmentVariable(variable);
-  // The specification of these variables says a relative path is to be ignored.
+  // The XDG base-directory rules say a relative path in these variables is to be ignored.
   if (!folder.isEmpty() && QDir::isAbsolutePath(folder)) return folder;
   return QDir::home().filePath(QLatin1String(fallback));
 }
