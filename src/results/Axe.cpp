@@ -79,7 +79,6 @@ void TAxe::Draw(QPainter &canvas, int plotWidth, int plotHeight) {
     canvas.restore();
     return;
   }
-  const int length = Vertical ? plotHeight : plotWidth;
   // Position of a value along the axis, in control pixels.
   const auto at = [&](double v) {
     return Vertical ? RoundClamped((1.0 - (v - Min) / range) * plotHeight + FromTop)

@@ -351,7 +351,9 @@ TEST(MontageRuns, TheReaderRefusesWhatNoEditingProduces) {
     QString reason;
     int stored = 0;
     EXPECT_EQ(ReadMontageState(ini, 4, state, reason, stored), c.Expected) << c.Lines;
-    if (c.Expected == mrDamaged) EXPECT_FALSE(reason.isEmpty()) << c.Lines;
+    if (c.Expected == mrDamaged) {
+      EXPECT_FALSE(reason.isEmpty()) << c.Lines;
+    }
   }
 }
 

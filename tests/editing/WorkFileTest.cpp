@@ -270,7 +270,9 @@ TEST_F(WorkFileTest, HostileFilesLoadInAMomentWithWhatIsSound) {
     // many sections is kit_bench's BM_IniManySections.
     const TWorkLoadResult result = work.Load(file);
     ASSERT_TRUE(result.Loaded) << c.Name << ": " << result.Error.join(QLatin1Char(' ')).toStdString();
-    if (c.Marks >= 0) EXPECT_EQ(work.Data.FixedMarks().MarksCount(), c.Marks) << c.Name;
+    if (c.Marks >= 0) {
+      EXPECT_EQ(work.Data.FixedMarks().MarksCount(), c.Marks) << c.Name;
+    }
     EXPECT_GT(work.Data.FrameInterval(), 0.0) << c.Name;
     EXPECT_LE(work.Data.ObjectsCount(), measurement::MaxObjectsCount) << c.Name;
   }

@@ -77,7 +77,9 @@ TEST(ModelCurves, EveryFamilyStrokesItsEquationAndHitsWithinThreePixels) {
       columns.insert(x);
     }
     for (int x = 0; x <= plot.Width; ++x)
-      if (f(x) > 1.0 && f(x) < plot.Height - 1.0) EXPECT_TRUE(columns.count(plot.Left + x)) << "column " << x;
+      if (f(x) > 1.0 && f(x) < plot.Height - 1.0) {
+        EXPECT_TRUE(columns.count(plot.Left + x)) << "column " << x;
+      }
 
     TPoint near, far;
     ASSERT_TRUE(PointAtDistance(pixels, 3, near));

@@ -109,7 +109,9 @@ TEST(Modeleur, TheGripDragsThePanelAndItPaintsInsideItsBounds) {
   const QRect bounds = panel.Bounds();
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) != qRgb(0, 0, 0)) ASSERT_TRUE(bounds.contains(x, y)) << x << ", " << y;
+      if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+        ASSERT_TRUE(bounds.contains(x, y)) << x << ", " << y;
+      }
   EXPECT_EQ(image.pixel(bounds.center()), qRgb(255, 255, 225));
 }
 

@@ -275,7 +275,9 @@ TEST_F(ResModel, SamplesAndVideoFramesPointAtEachOther) {
   model.HighlightSample(3);
   int ringed = 0;
   for (const TGPoint *p : Points(Graph(gsReferentiel))) {
-    if (p->Highlighted) EXPECT_EQ(p->Number, 4);
+    if (p->Highlighted) {
+      EXPECT_EQ(p->Number, 4);
+    }
     ringed += p->Highlighted ? 1 : 0;
   }
   EXPECT_EQ(ringed, 2);  // both objects on that frame

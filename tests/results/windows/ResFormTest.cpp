@@ -75,7 +75,9 @@ TEST_F(ResForm, EveryViewShowsWithItsCaptionListsAndTools) {
     EXPECT_TRUE(shown(c.Tool));
     EXPECT_FALSE(shown(c.Absent));
     EXPECT_TRUE(window->CurrentGraphControl()->isVisible());
-    if (c.View != rvFormule) EXPECT_GT(VisibleDataPoints(), 0);
+    if (c.View != rvFormule) {
+      EXPECT_GT(VisibleDataPoints(), 0);
+    }
   }
   Show(rvTableau);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Datasheet"));
