@@ -4,6 +4,7 @@
 // dialog's word that every result is stale.
 
 #include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/support/ControllerStudioHost.h"
 
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MenuStates.h"
@@ -16,17 +17,6 @@ namespace kolibra::mainwindow::testing {
 namespace {
 
 using namespace videoview;
-
-class TMenuStudioHost : public studio::IStudioHost {
- public:
-  explicit TMenuStudioHost(TVideoModel &video) : Video(video) {}
-  bool GrabFrame(QImage &bitmap) override { return Video.GrabFrame(bitmap); }
-  int FrameStep() const override { return 1; }
-  TColor OutlineColor() const override { return colors::clRed; }
-  bool AskSaveFile(const TSaveFileRequest &, QString &) override { return false; }
-  void FileSaved(const QString &) override {}
-  TVideoModel &Video;
-};
 
 class TResultsSpy : public measurement::IResultsInvalidation {
  public:
@@ -72,7 +62,7 @@ class MainMenusTest : public ControllerFixture {
   }
 
   tracking::TTracking tracker{video, data, options};
-  TMenuStudioHost host{video};
+  TControllerStudioHost host{video};
   studio::TStudio studio{video, host, &options};
   int namesShown = 0;
 };

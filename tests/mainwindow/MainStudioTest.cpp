@@ -2,6 +2,7 @@
 // button following the outlines, outlines cut around the marks, a new video clearing them.
 
 #include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/support/ControllerStudioHost.h"
 
 #include "mainwindow/MainControllerStudio.h"
 #include "studio/Studio.h"
@@ -10,17 +11,6 @@ namespace kolibra::mainwindow::testing {
 namespace {
 
 using namespace videoview;
-
-class TControllerStudioHost : public studio::IStudioHost {
- public:
-  explicit TControllerStudioHost(TVideoModel &video) : Video(video) {}
-  bool GrabFrame(QImage &bitmap) override { return Video.GrabFrame(bitmap); }
-  int FrameStep() const override { return 1; }
-  TColor OutlineColor() const override { return colors::clRed; }
-  bool AskSaveFile(const TSaveFileRequest &, QString &) override { return false; }
-  void FileSaved(const QString &) override {}
-  TVideoModel &Video;
-};
 
 class MainStudioTest : public ControllerFixture {
  protected:
