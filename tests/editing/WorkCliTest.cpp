@@ -2,20 +2,15 @@
 // (numbers must still be written with "."), its exit status and its two streams.
 
 #include "editing/ParaboleWork.h"
+#include "support/RunProgram.h"
 
 #include "kit/Locale.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 
 namespace kolibra::editing::work_cli_test {
 
-struct TRun {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
+using TRun = kolibra::testing::TProgramRun;
 
 class WorkCliTest : public ::testing::Test {
  protected:
@@ -29,19 +24,13 @@ class WorkCliTest : public ::testing::Test {
   QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
   TRun Run(const QStringList &arguments, const QString &locale = QStringLiteral("fr_FR.UTF-8")) const {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
-    environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KOLIBRA_TEST_CLI), arguments);
-    TRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments,
+                                        [&](QProcessEnvironment &environment) {
+                                          environment.insert(QStringLiteral("LC_ALL"), locale);
+                                          environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
+                                          environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"),
+                                                             QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
+                                        });
   }
 
   QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // clips ffmpeg makes here (a square leaving the frame, a square beside a decoy), and its
 // refusals with their exit statuses.
 
+#include "support/RunProgram.h"
 #include "tracking/support/Printing.h"
 #include "tracking/support/Scenes.h"
 
@@ -24,13 +25,12 @@ struct TCliRun {
 };
 
 TCliRun Track(const QStringList &arguments) {
-  QProcess process;
-  process.start(QStringLiteral(KOLIBRA_TEST_CLI), QStringList{QStringLiteral("track")} + arguments);
+  const kolibra::testing::TProgramRun program =
+      kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), QStringList{QStringLiteral("track")} + arguments);
   TCliRun run;
-  if (!process.waitForFinished(60000)) return run;
-  run.Status = process.exitCode();
-  run.Lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  run.Error = QString::fromUtf8(process.readAllStandardError());
+  run.Status = program.Status;
+  run.Lines = program.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  run.Error = program.Err;
   return run;
 }
 

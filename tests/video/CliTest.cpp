@@ -2,12 +2,11 @@
 // wrapper folder, its standard output, standard error and exit status.
 
 #include "VideoTestSupport.h"
+#include "support/RunProgram.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,24 +18,12 @@ using testing::Fixture;
 using testing::ReferenceMd5;
 using testing::SharedVideo;
 
-struct TRun {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
+using TRun = kolibra::testing::TProgramRun;
 
 TRun RunCli(const QStringList &Arguments) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove(QStringLiteral("KOLIBRA_KLBDLL_DIR"));  // it must find its own "KlbDll"
-  process.setProcessEnvironment(env);
-  process.start(CliProgram(), Arguments);
-  TRun run;
-  if (!process.waitForFinished(30000)) return run;
-  run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.Out = QString::fromUtf8(process.readAllStandardOutput());
-  run.Err = QString::fromUtf8(process.readAllStandardError());
-  return run;
+  return kolibra::testing::RunProgram(CliProgram(), Arguments, [](QProcessEnvironment &env) {
+    env.remove(QStringLiteral("KOLIBRA_KLBDLL_DIR"));  // it must find its own "KlbDll"
+  });
 }
 
 QString ImageMd5(const QImage &Image) {

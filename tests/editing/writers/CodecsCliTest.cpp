@@ -1,32 +1,19 @@
 // kolibra-cli codecs as a script runs it: the names a later --codec takes, one per line.
 
 #include "WriterTestSupport.h"
+#include "support/RunProgram.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace kolibra::editing {
 namespace {
 
-struct TRun {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
+using TRun = kolibra::testing::TProgramRun;
 
 TRun RunCli(const QStringList &Arguments) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove(QStringLiteral("KOLIBRA_KLBDLL_DIR"));  // it must find its own "KlbDll"
-  process.setProcessEnvironment(env);
-  process.start(testing::CliProgram(), Arguments);
-  TRun run;
-  if (!process.waitForFinished(60000)) return run;
-  run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.Out = QString::fromUtf8(process.readAllStandardOutput());
-  run.Err = QString::fromUtf8(process.readAllStandardError());
-  return run;
+  return kolibra::testing::RunProgram(testing::CliProgram(), Arguments, [](QProcessEnvironment &env) {
+    env.remove(QStringLiteral("KOLIBRA_KLBDLL_DIR"));  // it must find its own "KlbDll"
+  });
 }
 
 TEST(CodecsCli, ListsWhatEachFrameworkOffersAtTheSize) {

@@ -3,10 +3,9 @@
 // g = 9.81 m/s², so the parabola fitted to y(t) must read a = -g/2.
 
 #include "editing/ParaboleWork.h"
+#include "support/RunProgram.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
@@ -14,10 +13,7 @@
 
 namespace kolibra::results::graph_cli_test {
 
-struct TRun {
-  int Status = -1;
-  QString Err;
-};
+using TRun = kolibra::testing::TProgramRun;
 
 class GraphCliTest : public ::testing::Test {
  protected:
@@ -31,19 +27,15 @@ class GraphCliTest : public ::testing::Test {
 
   TRun Run(QStringList arguments) const {
     arguments.prepend(QStringLiteral("graph"));
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());  // as a desktop session has one
-    environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KOLIBRA_TEST_CLI), arguments);
-    TRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.Status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments,
+                                        [this](QProcessEnvironment &environment) {
+                                          environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+                                          environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
+                                          // as a desktop session has one
+                                          environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+                                          environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"),
+                                                             QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
+                                        });
   }
   static QString Read(const QString &file) {
     QFile f(file);
