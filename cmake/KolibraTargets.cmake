@@ -1,11 +1,15 @@
-# Helpers that declare Kolibra's libraries and keep the logic/window boundary honest:
-# a logic library may link Qt Core and Gui (QPainter on a QImage works headless) but
-# never Qt Widgets, directly or through another library.
+# Helpers that declare Kolibra's libraries and keep the dependencies pointing one way:
+# - a logic library may link Qt Core and Gui (QPainter on a QImage works headless) but
+#   never Qt Widgets, directly or through another library;
+# - every library stands on a floor (cmake/KolibraFloors.cmake, one table for the whole
+#   tree), and no library links one on a higher floor, window libraries included.
 
 set_property(GLOBAL PROPERTY KOLIBRA_LOGIC_LIBRARIES "")
+set_property(GLOBAL PROPERTY KOLIBRA_LIBRARIES "")
 
 function(_kolibra_mark_logic name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  set_property(GLOBAL APPEND PROPERTY KOLIBRA_LIBRARIES ${name})
   set_property(TARGET ${name} PROPERTY KOLIBRA_LOGIC ON)
   set_property(GLOBAL APPEND PROPERTY KOLIBRA_LOGIC_LIBRARIES ${name})
 endfunction()
@@ -27,6 +31,7 @@ endfunction()
 function(kolibra_ui_library name)
   add_library(${name} STATIC ${ARGN})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  set_property(GLOBAL APPEND PROPERTY KOLIBRA_LIBRARIES ${name})
 endfunction()
 
 function(_kolibra_collect_links target out_var)
@@ -86,6 +91,62 @@ function(kolibra_check_logic_libraries)
         if(dep MATCHES "^kolibra_" AND NOT dep_logic)
           message(FATAL_ERROR "Logic library '${lib}' links the window library '${dep}'.")
         endif()
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# kolibra_floors(<floor> <library>... <floor> <library>...): the floor of each library, a
+# whole number, lowest first. Called once, with the whole table.
+function(kolibra_floors)
+  set(floor "")
+  foreach(arg IN LISTS ARGN)
+    if(arg MATCHES "^[0-9]+$")
+      set(floor ${arg})
+    elseif(floor STREQUAL "")
+      message(FATAL_ERROR "kolibra_floors: '${arg}' comes before any floor number.")
+    else()
+      set_property(GLOBAL PROPERTY KOLIBRA_FLOOR_${arg} ${floor})
+    endif()
+  endforeach()
+endfunction()
+
+function(_kolibra_floor_of name out_var)
+  get_property(floor GLOBAL PROPERTY KOLIBRA_FLOOR_${name})
+  set(${out_var} "${floor}" PARENT_SCOPE)
+endfunction()
+
+# Fails the configure when one of Kolibra's libraries has no floor, or links (directly) one
+# of Kolibra's libraries on a higher floor. Links to a lower or the same floor are free; a
+# library reached through others is checked where it is linked directly.
+function(kolibra_check_floors)
+  get_property(libraries GLOBAL PROPERTY KOLIBRA_LIBRARIES)
+  foreach(lib IN LISTS libraries)
+    _kolibra_floor_of(${lib} floor)
+    if(floor STREQUAL "")
+      message(FATAL_ERROR "Library '${lib}' has no floor: give it one in cmake/KolibraFloors.cmake.")
+    endif()
+    set(links "")
+    get_target_property(direct ${lib} LINK_LIBRARIES)
+    if(direct)
+      list(APPEND links ${direct})
+    endif()
+    get_target_property(iface ${lib} INTERFACE_LINK_LIBRARIES)
+    if(iface)
+      list(APPEND links ${iface})
+    endif()
+    foreach(dep IN LISTS links)
+      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" dep "${dep}")
+      if(NOT dep IN_LIST libraries OR dep STREQUAL lib)
+        continue()
+      endif()
+      _kolibra_floor_of(${dep} dep_floor)
+      if(dep_floor STREQUAL "")
+        message(FATAL_ERROR "Library '${dep}' has no floor: give it one in cmake/KolibraFloors.cmake.")
+      endif()
+      if(dep_floor GREATER floor)
+        message(FATAL_ERROR "Library '${lib}' (floor ${floor}) links '${dep}' on the higher floor ${dep_floor}: "
+                            "dependencies point down. Move what it needs down, or the library up.")
       endif()
     endforeach()
   endforeach()

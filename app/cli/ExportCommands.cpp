@@ -1,7 +1,7 @@
 // kolibra-cli export: argument parsing only; the export is the export subsystem's, the same
 // file writing the results window's exports use.
 #include "Commands.h"
-#include "export/ExportWork.h"
+#include "work/ExportWork.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +17,7 @@ int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
         << Qt::endl;
     return 1;
   }
-  return exporting::ExportWork(args[0], args[1], Err);
+  return work::ExportWork(args[0], args[1], Err);
 }
 
 }  // namespace kolibra::cli

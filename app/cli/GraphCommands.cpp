@@ -1,7 +1,7 @@
 // kolibra-cli graph: argument parsing only; the picture is the results subsystem's, built by
 // the results window's own rules.
 #include "Commands.h"
-#include "results/GraphCli.h"
+#include "work/GraphCli.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +20,7 @@ int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   parser.addOptions({view, quantity, model, size});
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
-  results::TGraphRequest request;
+  work::TGraphRequest request;
   if (args.size() != 2) {
     Err << tr("Usage: kolibra-cli graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] "
               "[--quantity SYMBOL] [--model NAME] [--size WxH]")
@@ -32,11 +32,11 @@ int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   request.View = parser.value(view);
   request.Quantity = parser.value(quantity);
   request.Model = parser.value(model);
-  if (!results::ParsePictureSize(parser.value(size), request.Size)) {
+  if (!work::ParsePictureSize(parser.value(size), request.Size)) {
     Err << tr("The size is written WxH, each between 200 and 8000 pixels: %1").arg(parser.value(size)) << Qt::endl;
     return 1;
   }
-  return results::RunGraphCommand(request, Err);
+  return work::RunGraphCommand(request, Err);
 }
 
 }  // namespace kolibra::cli

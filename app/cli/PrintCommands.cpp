@@ -2,7 +2,7 @@
 // and drawn as the print window does it, of a results view drawn as the results window
 // draws it.
 #include "Commands.h"
-#include "printing/PrintWork.h"
+#include "work/PrintWork.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +40,7 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     Err << Usage() << Qt::endl;
     return 1;
   }
-  if (!printing::IsPrintableView(parser.value(view))) {
+  if (!work::IsPrintableView(parser.value(view))) {
     Err << QCoreApplication::translate("kolibra-cli", "--view must be time, trajectory or vectors: %1")
                .arg(parser.value(view))
         << Qt::endl;
@@ -57,7 +57,7 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   }
   request.Double = parser.isSet(twice);
   request.Title = parser.value(title);
-  return printing::PrintWork(args[0], args[1], parser.value(view), request, Err);
+  return work::PrintWork(args[0], args[1], parser.value(view), request, Err);
 }
 
 }  // namespace kolibra::cli

@@ -1,7 +1,7 @@
 // kolibra-cli results and resave: argument parsing only; the work is the video editing
 // subsystem's, which loads work files with the program's own loader.
 #include "Commands.h"
-#include "editing/WorkCli.h"
+#include "work/WorkCli.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +19,7 @@ int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
     Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli results WORK.klb [--layer]") << Qt::endl;
     return 1;
   }
-  return editing::WorkResults(args[0], parser.isSet(layer), Out, Err);
+  return work::WorkResults(args[0], parser.isSet(layer), Out, Err);
 }
 
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
@@ -31,7 +31,7 @@ int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
     Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli resave IN.klb OUT.klb") << Qt::endl;
     return 1;
   }
-  return editing::WorkResave(args[0], args[1], Err);
+  return work::WorkResave(args[0], args[1], Err);
 }
 
 }  // namespace kolibra::cli

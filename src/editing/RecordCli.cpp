@@ -1,6 +1,6 @@
 #include "editing/RecordCli.h"
 
-#include "editing/HeadlessWork.h"
+#include "work/HeadlessWork.h"
 #include "editing/ImageSeries.h"
 #include "editing/RecordMontage.h"
 
@@ -21,13 +21,13 @@ void Fail(QTextStream &err, const QString &file, const QString &reason) {
 }
 
 // Opens a video, or a work file with its montage.
-bool OpenSource(THeadlessWork &work, const QString &source, QTextStream &err) {
+bool OpenSource(work::THeadlessWork &work, const QString &source, QTextStream &err) {
   if (!QFileInfo(source).isFile()) {
     Fail(err, source, CliTr("No such file."));
     return false;
   }
   if (QFileInfo(source).suffix().compare(QLatin1String("klb"), Qt::CaseInsensitive) == 0) {
-    const TWorkLoadResult loaded = work.Load(source);
+    const work::TWorkLoadResult loaded = work.Load(source);
     if (!loaded.Loaded) {
       Fail(err, source, loaded.Error.join(QLatin1Char(' ')));
       return false;
@@ -112,7 +112,7 @@ using namespace record_cli_impl;
 
 int WriteVideoCli(const QString &source, const QString &output, const TCliWriteOptions &options, QTextStream &out,
                   QTextStream &err) {
-  THeadlessWork work;
+  work::THeadlessWork work;
   if (!OpenSource(work, source, err)) return 1;
   TRecordMontage writer(work.Video, work.Montage, QString());
   writer.PrepareForVideo(rkEditedVideo);
@@ -128,7 +128,7 @@ int WriteVideoCli(const QString &source, const QString &output, const TCliWriteO
 }
 
 int WriteStillsCli(const QString &source, const QString &base, QTextStream &out, QTextStream &err) {
-  THeadlessWork work;
+  work::THeadlessWork work;
   if (!OpenSource(work, source, err)) return 1;
   TRecordMontage writer(work.Video, work.Montage, QString());
   writer.PrepareForVideo(rkVideoToImages);
@@ -147,7 +147,7 @@ int AssembleCli(const QString &output, const QStringList &images, const TCliWrit
     err << CliTr("The frame rate is required: --rate R") << Qt::endl;
     return 1;
   }
-  THeadlessWork work;
+  work::THeadlessWork work;
   TRecordMontage writer(work.Video, work.Montage, QString());
   writer.Dialog.Kind = rkImagesToVideo;
   writer.Dialog.FrameRate = *options.Rate;

@@ -1,18 +1,18 @@
 #pragma once
-// What the export asks of the program around it: the main window's shared save dialog with
-// its preparation, its recent-files folder and its file-name proposal, and the dialog kit's
+// What the export asks of the program around it: a save dialog prepared by the program's
+// one save rule, the recent-files folder and the file-name proposal, and the dialog kit's
 // file search. The windows implement it; tests answer from a script.
 
 #include <QString>
 
 namespace kolibra::exporting {
 
-// The save dialog's preparation: with no proposed name the host derives one from the video's
-// name with the default extension; a prefix comes before it, joined by "_". The filter is
-// written "description|mask|description|mask...".
+// The save dialog's preparation, by the program's save rule: the name is proposed from
+// BaseName, or from the video's name when it is empty, with the default extension; a prefix
+// comes before it, joined by "_". The filter is written "description|mask|description|mask...".
 struct TSaveDialogRequest {
   QString Prefix;
-  QString ProposedName;
+  QString BaseName;
   int FilterIndex = 1;
   QString Title;
   QString Filter;

@@ -1,21 +1,10 @@
 #pragma once
-// File names the main window makes: the proposal for a new file derived from the video's
-// name, and the sample videos written at start-up.
+// The sample videos the main window writes at start-up. (The proposal of new file names is
+// the program's save rule, kit/SaveDialogRule.h.)
 
-#include <QDate>
 #include <QString>
 
 namespace kolibra::mainwindow {
-
-// Today's date as ddmmyyyy, digits only whatever the system's separators.
-QString DateDigits(const QDate &date);
-
-// folder + base + "_" + n + date suffix + extension for the smallest n >= 1 whose file does
-// not exist. base is name without its extension, with every occurrence of the date digits
-// removed and trailing "_" stripped; the date suffix is "_" + the date digits with withDate,
-// else nothing; the extension is lower-cased, its dots removed, one dot put in front.
-QString ProposeFileName(const QString &folder, const QString &name, const QString &extension, bool withDate,
-                        const QDate &today = QDate::currentDate());
 
 struct TSampleVideos {
   QString Cylindre;

@@ -11,6 +11,7 @@
 #include "formulas/windows/BoiteFormules.h"
 #include "formulas/windows/Clavier.h"
 #include "kinematics/ResultFacades.h"
+#include "kit/SaveDialogRule.h"
 #include "mainwindow/HelpCommand.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
@@ -127,6 +128,9 @@ void TMainForm::CreateResults() {
   window.OnCalculator = [this] { ShowCalculator(); };
   // The print window gets the graph to print, named after the video for its PDF.
   r.PrintWindow = std::make_unique<printing::TBoiteImprimer>(&window);
+  r.PrintWindow->SaveFolder = [this](const QString &asked) {
+    return SaveStartFolder(asked, FOptions->DefaultDirectory, FController->RecentFolder());
+  };
   window.OnPrint = [this, &video](const printing::IGraphDrawing &graph) {
     FResults->PrintWindow->PrintGraph(graph, QFileInfo(video.VideoFileName()).completeBaseName());
   };

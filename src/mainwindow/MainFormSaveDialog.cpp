@@ -2,7 +2,7 @@
 // prepares every save: start folder and proposed name from SaveDialogRule.
 
 #include "mainwindow/MainForm.h"
-#include "mainwindow/SaveDialogRule.h"
+#include "kit/SaveDialogRule.h"
 #include "settings/Options.h"
 #include "videoview/windows/Video.h"
 

@@ -1,8 +1,9 @@
 #include "mainwindow/WorkSession.h"
 
 #include "editing/Montage.h"
-#include "editing/WorkFile.h"
+#include "work/WorkFile.h"
 #include "kit/MessageBox.h"
+#include "kit/SaveDialogRule.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
@@ -68,7 +69,7 @@ TWorkSession::~TWorkSession() {
 }
 
 QByteArray TWorkSession::Fingerprint() const {
-  return editing::WorkFingerprint({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas});
+  return work::WorkFingerprint({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas});
 }
 
 void TWorkSession::Settle(const QString &workFile, bool matchesFile) {
@@ -104,10 +105,7 @@ QString TWorkSession::Caption() const {
 }
 
 QString TWorkSession::InitialFolder() const {
-  if (!Options.DefaultDirectory.isEmpty() && QFileInfo(Options.DefaultDirectory).isDir()) return Options.DefaultDirectory;
-  const QString recent = Controller.RecentFolder();
-  if (!recent.isEmpty() && QFileInfo(recent).isDir()) return recent;
-  return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  return SaveStartFolder(QString(), Options.DefaultDirectory, Controller.RecentFolder());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -139,15 +137,15 @@ bool TWorkSession::Save() {
     if (answer != 1) return false;
   }
   Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
-  switch (editing::SaveWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, fileName)) {
-    case editing::wsOpenFailed:
+  switch (work::SaveWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, fileName)) {
+    case work::wsOpenFailed:
       FileBox(icWarning, {MainTr("Saving has failed.")}, fileName, {MainTr("Check that the drive is not write-protected.")},
               {MainTr("Ok")});
       return false;
-    case editing::wsWriteFailed:
+    case work::wsWriteFailed:
       FileBox(icWarning, {MainTr("File saving has failed.")}, fileName, {}, {MainTr("Ok")});
       return false;
-    case editing::wsOk:
+    case work::wsOk:
       break;
   }
   Settle(fileName, true);
@@ -177,15 +175,15 @@ QString TWorkSession::LocateVideo(const QString &storedPath, const QString &work
 bool TWorkSession::OpenWork(const QString &fileName) {
   if (!Controller.ConfirmChange(0)) return false;
   const QString workFile = QFileInfo(fileName).absoluteFilePath();
-  editing::TWorkLoadRequest request;
+  work::TWorkLoadRequest request;
   request.FileName = workFile;
   request.WrapperFolder = WrapperFolder;
   request.Probe = Probe;
   request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video); };
   request.LocateVideo = [this, workFile](const QString &stored) { return LocateVideo(stored, workFile); };
   Loading = true;
-  const editing::TWorkLoadResult result =
-      editing::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);
+  const work::TWorkLoadResult result =
+      work::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);
   Loading = false;
   if (!result.Loaded) {
     if (!result.Cancelled && !result.ViewOpenFailed)

@@ -10,7 +10,7 @@
 // every change (ContentChanged); the comparison itself is deferred (UpdateModified), so a
 // drag does not rebuild the file at every move.
 
-#include "editing/WorkFile.h"
+#include "work/WorkFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -85,7 +85,7 @@ class TWorkSession {
   QString Caption() const;
 
   // How a work file's video is tried before anything changes (tests replace the readers).
-  std::function<editing::TVideoProbe(const QString &video)> Probe;
+  std::function<work::TVideoProbe(const QString &video)> Probe;
 
  private:
   // The work now is what the file holds (a save, a load, a new video).

@@ -15,7 +15,7 @@ class ParaboleCliTest : public ::testing::Test {
     if (ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
     THeadlessParabole work(dir.path());
     ASSERT_TRUE(work.MarkTrajectory(CopyParabole(dir.path())));
-    ASSERT_EQ(SaveWork(work.Context(), File("throw.klb")), wsOk);
+    ASSERT_EQ(work::SaveWork(work.Context(), File("throw.klb")), work::wsOk);
   }
   QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
 

@@ -4,7 +4,7 @@
 // and one mark per frame at the true position written beside the video. Measured this way,
 // the ball's acceleration is the g = 9.81 m/s² that drew it.
 
-#include "editing/HeadlessWork.h"
+#include "work/HeadlessWork.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +56,7 @@ inline QString CopyParabole(const QString &folder) {
 }
 
 // A headless measurement with options of its own and the program's FFmpeg wrapper.
-class THeadlessParabole : public THeadlessWork {
+class THeadlessParabole : public work::THeadlessWork {
  public:
   explicit THeadlessParabole(const QString &folder)
       : THeadlessWork(QDir(folder).filePath(QStringLiteral("Kolibra.ini")), QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR)) {}

@@ -112,7 +112,7 @@ TEST_F(TextFormTest, TheSaveDialogAndTheForcedExtension) {
   ASSERT_EQ(host.Requests.size(), 1u);
   const TSaveDialogRequest &request = host.Requests[0];
   EXPECT_EQ(request.Prefix, QStringLiteral("Datasheet"));
-  EXPECT_TRUE(request.ProposedName.isEmpty());
+  EXPECT_TRUE(request.BaseName.isEmpty());
   EXPECT_EQ(request.FilterIndex, 1);
   EXPECT_EQ(request.Title, QStringLiteral("Export to text file"));
   EXPECT_EQ(request.Filter, QStringLiteral("Tab separated values (*.txt)|*.txt"));

@@ -177,19 +177,6 @@ TEST_F(MainControllerTest, AFileNamedAtStartIsOpenedInsteadOfASample) {
   EXPECT_EQ(video.VideoFileName(), dir.filePath(QStringLiteral("lesson.mp4")));
 }
 
-TEST(FileNames, ProposalDropsTodaysDateAndCountsUp) {
-  QTemporaryDir folder;
-  const QDate today(2024, 3, 5);
-  EXPECT_EQ(DateDigits(today), QStringLiteral("05032024"));
-  EXPECT_EQ(ProposeFileName(folder.path(), QStringLiteral("chute_05032024_.avi"), QStringLiteral(".KLB"), true, today),
-            folder.filePath(QStringLiteral("chute_1_05032024.klb")));
-  QFile(folder.filePath(QStringLiteral("chute_1_05032024.klb"))).open(QIODevice::WriteOnly);
-  EXPECT_EQ(ProposeFileName(folder.path(), QStringLiteral("chute_05032024_.avi"), QStringLiteral("klb"), true, today),
-            folder.filePath(QStringLiteral("chute_2_05032024.klb")));
-  EXPECT_EQ(ProposeFileName(folder.path() + QLatin1Char('/'), QStringLiteral("a.b.mp4"), QStringLiteral("..TXT"), false, today),
-            folder.filePath(QStringLiteral("a.b_1.txt")));
-}
-
 TEST(FileNames, TheSampleFollowsTheParityOfTheSeconds) {
   const TSampleVideos samples{QStringLiteral("c"), QStringLiteral("p")};
   EXPECT_EQ(ChooseSample(samples, 1), QStringLiteral("c"));

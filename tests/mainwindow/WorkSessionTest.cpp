@@ -7,6 +7,7 @@
 
 #include "editing/Montage.h"
 #include "kit/IniFile.h"
+#include "kit/SaveDialogRule.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/WorkSession.h"
 #include "support/FullDisk.h"
@@ -51,7 +52,7 @@ class WorkSessionTest : public ControllerFixture {
     data.SetTimeShifts(&montage);
     // The reader double opens any existing file as 20 frames.
     session.Probe = [](const QString &file) {
-      editing::TVideoProbe probe;
+      work::TVideoProbe probe;
       probe.Opened = QFileInfo(file).isFile();
       probe.FrameCount = 20;
       return probe;

@@ -2,22 +2,14 @@
 
 #include "export/FileSearch.h"
 #include "export/windows/FileSearchDialog.h"
-#include "mainwindow/FileNames.h"
+#include "kit/SaveDialogRule.h"
 #include "settings/Options.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace kolibra::exporting {
-
-namespace export_window_host {
-
-// The name the program proposes when no video is open.
-const QString NoVideoName = QStringLiteral("Kolibra");
-
-}  // namespace export_window_host
 
 QString QtFileFilter(const QString &filter, QString *selected, int filterIndex) {
   const QStringList parts = filter.split(QLatin1Char('|'));
@@ -35,22 +27,21 @@ QString QtFileFilter(const QString &filter, QString *selected, int filterIndex) 
 TExportWindowHost::TExportWindowHost(QWidget *parent, const settings::TOptions &options)
     : Parent(parent), Options(options) {}
 
-QString TExportWindowHost::StartFolder() const {
-  if (!Options.DefaultDirectory.isEmpty() && QFileInfo(Options.DefaultDirectory).isDir())
-    return Options.DefaultDirectory;
-  const QString recent = RecentFolder ? RecentFolder() : QString();
-  if (!recent.isEmpty() && QFileInfo(recent).isDir()) return recent;
-  return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+TSaveDialogStart TExportWindowHost::PrepareDialog(const TSaveDialogRequest &request) const {
+  TSaveFileRequest save;
+  save.Title = request.Title;
+  save.DefaultExtension = request.DefaultExtension;
+  save.BaseName = request.BaseName;
+  save.Prefix = request.Prefix;
+  return PrepareSaveDialog(save, Options.DefaultDirectory, RecentFolder ? RecentFolder() : QString(),
+                           VideoFileName ? VideoFileName() : QString());
 }
 
 QString TExportWindowHost::AskSaveFileName(const TSaveDialogRequest &request) {
-  const QString folder = StartFolder();
-  QString name = request.ProposedName;
-  if (name.isEmpty()) name = QFileInfo(ProposeFileName(folder, request.DefaultExtension)).fileName();
-  if (!request.Prefix.isEmpty()) name = request.Prefix + QLatin1Char('_') + name;
+  const TSaveDialogStart start = PrepareDialog(request);
   QString selected;
   const QString filter = QtFileFilter(request.Filter, &selected, request.FilterIndex);
-  QFileDialog dialog(Parent, request.Title, QDir(folder).filePath(name), filter);
+  QFileDialog dialog(Parent, request.Title, QDir(start.Folder).filePath(start.Proposed), filter);
   dialog.setObjectName(QStringLiteral("SaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(request.DefaultExtension);
@@ -67,8 +58,8 @@ void TExportWindowHost::SetRecentFolder(const QString &folder) {
 
 QString TExportWindowHost::ProposeFileName(const QString &folder, const QString &extension) {
   const QString video = VideoFileName ? VideoFileName() : QString();
-  const QString base = video.isEmpty() ? export_window_host::NoVideoName : QFileInfo(video).fileName();
-  return mainwindow::ProposeFileName(folder, base, extension, true);
+  const QString base = video.isEmpty() ? NoVideoBaseName() : QFileInfo(video).fileName();
+  return kolibra::ProposeFileName(folder, base, extension, true);
 }
 
 QString TExportWindowHost::SearchFile(const QString &filter) {

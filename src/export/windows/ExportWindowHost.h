@@ -1,10 +1,10 @@
 #pragma once
-// The export's host in the program: the save dialog prepared as the main window prepares
-// its dialogs (starting in the options' default folder when it exists, else the recent-files
-// folder, else the desktop; the name proposed from the video's), and the file-search dialog.
+// The export's host in the program: the save dialog prepared by the program's one save rule
+// (kit/SaveDialogRule.h), as the main window prepares its own, and the file-search dialog.
 // The main window tells it the video and the recent-files folder through the functions below.
 
 #include "export/ExportHost.h"
+#include "kit/SaveDialogRule.h"
 
 #include <QString>
 #include <functional>
@@ -26,8 +26,8 @@ class TExportWindowHost : public IExportHost {
   QString ProposeFileName(const QString &folder, const QString &extension) override;
   QString SearchFile(const QString &filter) override;
 
-  // The folder a save dialog starts in.
-  QString StartFolder() const;
+  // Where the save dialog for request opens and the name it proposes.
+  TSaveDialogStart PrepareDialog(const TSaveDialogRequest &request) const;
 
   // The open video's file name (empty: none) and the recent-files folder.
   std::function<QString()> VideoFileName;

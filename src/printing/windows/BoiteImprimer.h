@@ -75,7 +75,8 @@ class TBoiteImprimer : public QDialog {
   // The page as a PDF under fileName (".pdf" added when missing), asking before replacing a
   // file; false when cancelled or failed (the user was told why).
   bool SavePdfAs(const QString &fileName);
-  // The proposed PDF: the graph's name (else the title, else "Graph") in the last folder used.
+  // The proposed PDF: the graph's name (else the title, else "Graph") in the folder of the
+  // program's save rule, asked for the last folder used here.
   QString ProposedPdfName() const;
 
   TPrintLayout &Layout() { return PageLayout; }
@@ -85,6 +86,9 @@ class TBoiteImprimer : public QDialog {
   std::function<QString(const QString &proposed)> AskPdfFileName;
   // The system print dialog (tests answer it): true when the user accepted.
   std::function<bool(QPrinter &printer)> ExecPrintDialog;
+  // The program's save folder for a folder asked (kit/SaveDialogRule.h, with the options'
+  // default folder and the recent-files folder); without it, the rule with neither.
+  std::function<QString(const QString &asked)> SaveFolder;
 
  protected:
   void resizeEvent(QResizeEvent *event) override;

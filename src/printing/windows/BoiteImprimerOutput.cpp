@@ -2,6 +2,7 @@
 #include "printing/windows/BoiteImprimer.h"
 
 #include "kit/MessageBox.h"
+#include "kit/SaveDialogRule.h"
 #include "printing/DrawPage.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace kolibra::printing {
 
@@ -45,10 +45,7 @@ QString TBoiteImprimer::ProposedPdfName() const {
   QString base = FileNameOf(GraphName);
   if (base.isEmpty()) base = FileNameOf(PageLayout.Setup().Title);
   if (base.isEmpty()) base = tr("Graph");
-  QString folder = LastFolder;
-  if (folder.isEmpty() || !QFileInfo(folder).isDir())
-    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  const QString folder = SaveFolder ? SaveFolder(LastFolder) : SaveStartFolder(LastFolder, QString(), QString());
   return QDir(folder).filePath(base + QStringLiteral(".pdf"));
 }
 

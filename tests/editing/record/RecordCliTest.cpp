@@ -2,8 +2,8 @@
 // ffprobe (frame count, size, the exact rate the stream header stores) and with the pictures
 // that went in.
 
-#include "editing/HeadlessWork.h"
-#include "editing/WorkFile.h"
+#include "work/HeadlessWork.h"
+#include "work/WorkFile.h"
 #include "support/RunProgram.h"
 #include "video/VideoSources.h"
 
@@ -100,7 +100,7 @@ TEST_F(RecordCliTest, WriteKeepsRateCropsAndResizes) {
 TEST_F(RecordCliTest, WorkFileMontageApplies) {
   const QString work = Path("clip.klb");
   {
-    THeadlessWork headless;
+    work::THeadlessWork headless;
     ASSERT_TRUE(headless.Video.Open(clip));
     TMontageState state = headless.Montage.State();
     ASSERT_EQ(state.Kept.size(), 12u);
@@ -108,7 +108,7 @@ TEST_F(RecordCliTest, WorkFileMontageApplies) {
     // Frames 5 ... 11 close only one of the two slots the hidden frames leave: one stays empty.
     for (int f = 5; f < 12; ++f) state.TimeShift[f] = -1;
     ASSERT_TRUE(headless.Montage.SetState(state));
-    ASSERT_EQ(SaveWork(headless.Context(), work), wsOk);
+    ASSERT_EQ(work::SaveWork(headless.Context(), work), work::wsOk);
   }
   const TProgramRun plain = Cli({"write", work, Path("plain.avi")});
   ASSERT_EQ(plain.Status, 0) << plain.Err.toStdString();

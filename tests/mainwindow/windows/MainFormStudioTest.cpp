@@ -5,6 +5,7 @@
 #include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 
+#include "kit/SaveDialogRule.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainForm.h"
 #include "settings/Options.h"

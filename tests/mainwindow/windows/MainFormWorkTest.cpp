@@ -68,7 +68,7 @@ class MainFormWorkTest : public ::testing::Test {
     EXPECT_TRUE(work.MarkTrajectory(video));
     work.Data.SetObjectColor(0, colors::clBlue);
     const QString file = dir.filePath(QStringLiteral("throw.klb"));
-    EXPECT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+    EXPECT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
     return file;
   }
   QToolButton *Button(TControl control) { return qobject_cast<QToolButton *>(form->Control(control)); }
@@ -194,7 +194,7 @@ TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
   ASSERT_NE(work.Formulas.AddFormula(QStringLiteral("h=2*y1"), QStringLiteral("twice the height"), QStringLiteral("m")),
             nullptr);
   const QString file = dir.filePath(QStringLiteral("formulas.klb"));
-  ASSERT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+  ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
   TMainFormSettings settings = Settings();
   settings.StartFile = file;
   settings.StartTimer = true;
@@ -228,7 +228,7 @@ TEST_F(MainFormWorkTest, PrintHandsTheGraphToThePrintWindow) {
   editing::testing::THeadlessParabole work(dir.path());
   ASSERT_TRUE(work.MarkTrajectory(video));
   const QString file = dir.filePath(QStringLiteral("print.klb"));
-  ASSERT_EQ(editing::SaveWork(work.Context(), file), editing::wsOk);
+  ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
   TMainFormSettings settings = Settings();
   settings.StartFile = file;
   settings.StartTimer = true;

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-namespace kolibra::results::graph_cli_test {
+namespace kolibra::work::graph_cli_test {
 
 using TRun = kolibra::testing::TProgramRun;
 
@@ -21,7 +21,7 @@ class GraphCliTest : public ::testing::Test {
     if (editing::testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
     editing::testing::THeadlessParabole work(dir.path());
     ASSERT_TRUE(work.MarkTrajectory(editing::testing::CopyParabole(dir.path())));
-    ASSERT_EQ(editing::SaveWork(work.Context(), File("throw.klb")), editing::wsOk);
+    ASSERT_EQ(work::SaveWork(work.Context(), File("throw.klb")), work::wsOk);
   }
   QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
@@ -131,4 +131,4 @@ TEST_F(GraphCliTest, AFailedRunLeavesAnOlderPictureWhole) {
   EXPECT_EQ(Read(File("y.svg")), before);
 }
 
-}  // namespace kolibra::results::graph_cli_test
+}  // namespace kolibra::work::graph_cli_test

@@ -7,9 +7,9 @@
 
 class QTextStream;
 
-namespace kolibra::exporting {
+namespace kolibra::work {
 
 // The process exit status: 0 on success, 1 with the reason on err.
 int ExportWork(const QString &workFile, const QString &output, QTextStream &err);
 
-}  // namespace kolibra::exporting
+}  // namespace kolibra::work

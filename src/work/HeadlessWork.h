@@ -1,12 +1,12 @@
 #pragma once
 // THeadlessWork: a measurement without a window, for the commands of kolibra-cli that read
-// work files (results, resave, and later export, graph, print). It holds the same objects
+// work files (results, resave, export, graph, print, write). It holds the same objects
 // the main window holds — the video view's model on a surface that draws nowhere, the
 // document, the montage, the formulas and the result facades — wired as the window wires
 // them, so that a work file loads and computes exactly as it does in the program.
 
 #include "editing/Montage.h"
-#include "editing/WorkFile.h"
+#include "work/WorkFile.h"
 #include "formulas/Formules.h"
 #include "formulas/ResultsSource.h"
 #include "kinematics/ResultFacades.h"
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-namespace kolibra::editing {
+namespace kolibra::work {
 
 class THeadlessWork {
  public:
@@ -46,4 +46,4 @@ class THeadlessWork {
   QString WrapperFolder;
 };
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

@@ -1,6 +1,6 @@
-#include "editing/HeadlessWork.h"
+#include "work/HeadlessWork.h"
 
-namespace kolibra::editing {
+namespace kolibra::work {
 
 THeadlessWork::THeadlessWork(const QString &optionsFile, const QString &wrapperFolder)
     : Options(optionsFile),
@@ -33,4 +33,4 @@ TWorkLoadResult THeadlessWork::Load(const QString &fileName) {
   return LoadWork(Context(), request);
 }
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

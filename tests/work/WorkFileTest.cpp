@@ -14,9 +14,9 @@
 
 #include <cmath>
 
-namespace kolibra::editing::work_file_test {
+namespace kolibra::work::work_file_test {
 
-using testing::THeadlessParabole;
+using editing::testing::THeadlessParabole;
 
 QString SavedText(THeadlessWork &work) {
   TIniFile ini = TIniFile::FromText(QString(), QString());
@@ -39,8 +39,8 @@ QByteArray ManySections(int count) {
 class WorkFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
-    video = testing::CopyParabole(dir.path());
+    if (editing::testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
+    video = editing::testing::CopyParabole(dir.path());
   }
   QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
   // A work file of the marked throw, saved by the program.
@@ -62,7 +62,7 @@ TEST_F(WorkFileTest, AThrowMarkedAtItsTruePositionsFallsWithG) {
   THeadlessParabole work(dir.path());
   ASSERT_TRUE(work.Load(file).Loaded);
   ASSERT_TRUE(work.Calc.ComputeDerivatives(kinematics::rsActive, work.FormulaResults.SmoothingFlags));
-  const std::vector<testing::TTruePosition> truth = testing::ParaboleTruth();
+  const std::vector<editing::testing::TTruePosition> truth = editing::testing::ParaboleTruth();
   ASSERT_EQ(work.Calc.SamplesCount(), int(truth.size()));
   for (int k = 0; k < work.Calc.SamplesCount(); ++k) {
     EXPECT_NEAR(work.Calc.Time(k), truth[size_t(k)].T, 1e-12);
@@ -116,7 +116,7 @@ TEST_F(WorkFileTest, EveryKeyReadsBackAsWritten) {
 TEST_F(WorkFileTest, AMovedVideoIsFoundBesideTheWorkFile) {
   QDir().mkpath(File("old"));
   QDir().mkpath(File("class"));
-  const QString old = testing::CopyParabole(File("old"));
+  const QString old = editing::testing::CopyParabole(File("old"));
   THeadlessParabole work(dir.path());
   ASSERT_TRUE(work.MarkTrajectory(old));
   ASSERT_EQ(SaveWork(work.Context(), File("class/throw.klb")), wsOk);
@@ -169,7 +169,7 @@ TEST_F(WorkFileTest, AVideoNobodyFindsChangesNothingUnlessTheUserPointsToIt) {
   result = LoadWork(work.Context(), request);
   ASSERT_TRUE(result.Loaded);
   EXPECT_TRUE(result.VideoMoved);
-  EXPECT_EQ(work.Data.FixedMarks().MarksCount(), int(testing::ParaboleTruth().size()));
+  EXPECT_EQ(work.Data.FixedMarks().MarksCount(), int(editing::testing::ParaboleTruth().size()));
 }
 
 TEST_F(WorkFileTest, AFileMadeForALongerVideoDropsItsMontageAndLateMarks) {
@@ -282,4 +282,4 @@ TEST_F(WorkFileTest, HostileFilesLoadInAMomentWithWhatIsSound) {
   EXPECT_DOUBLE_EQ(work.Data.FrameInterval(), 0.02) << "the video's interval";
 }
 
-}  // namespace kolibra::editing::work_file_test
+}  // namespace kolibra::work::work_file_test

@@ -36,10 +36,13 @@ class TFormules;
 namespace kolibra::videoview {
 class TVideoModel;
 }
-
 namespace kolibra::editing {
-
 class TMontage;
+}
+
+namespace kolibra::work {
+
+using editing::TMontage;
 
 // What a work file records, and where it goes back to.
 struct TWorkContext {
@@ -105,4 +108,4 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
 // The file name part of a stored path, whichever separators it was written with.
 QString StoredFileName(const QString &storedPath);
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

@@ -9,12 +9,13 @@
 #include <QFile>
 #include <QLocale>
 
-namespace kolibra::exporting::testing {
+namespace kolibra::work::export_cli_test {
 
 namespace {
 
 using editing::testing::ParaboleTruth;
 using kolibra::testing::TProgramRun;
+using namespace exporting::testing;
 
 using ExportCliTest = editing::testing::ParaboleCliTest;
 
@@ -115,4 +116,4 @@ TEST_F(ExportCliTest, BadInputIsRefusedWithAReason) {
 
 }  // namespace
 
-}  // namespace kolibra::exporting::testing
+}  // namespace kolibra::work::export_cli_test

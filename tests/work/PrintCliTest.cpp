@@ -7,11 +7,12 @@
 
 #include <QFile>
 
-namespace kolibra::printing::testing {
+namespace kolibra::work::print_cli_test {
 
 namespace {
 
 using kolibra::testing::TProgramRun;
+using namespace printing::testing;
 
 class PrintCliTest : public editing::testing::ParaboleCliTest {
  protected:
@@ -88,4 +89,4 @@ TEST_F(PrintCliTest, BadInputIsRefusedWithAReason) {
 
 }  // namespace
 
-}  // namespace kolibra::printing::testing
+}  // namespace kolibra::work::print_cli_test

@@ -1,6 +1,6 @@
-#include "results/GraphCli.h"
+#include "work/GraphCli.h"
 
-#include "editing/HeadlessWork.h"
+#include "work/HeadlessWork.h"
 #include "formulas/Formules.h"
 #include "kinematics/ResultMessages.h"
 #include "modelling/ModelFit.h"
@@ -13,11 +13,11 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-namespace kolibra::results {
+namespace kolibra::work {
 
 namespace graph_cli_impl {
 
-QString CliTr(const char *text) { return QCoreApplication::translate("GraphCli", text); }
+QString GraphTr(const char *text) { return QCoreApplication::translate("GraphCli", text); }
 
 int Fail(QTextStream &err, const QString &subject, const QString &reason) {
   err << (subject.isEmpty() ? QString() : QDir::toNativeSeparators(subject) + QStringLiteral(": ")) << reason << Qt::endl;
@@ -25,16 +25,16 @@ int Fail(QTextStream &err, const QString &subject, const QString &reason) {
 }
 
 int ViewOfName(const QString &name) {
-  if (name == QLatin1String("time")) return rvTemps;
-  if (name == QLatin1String("trajectory")) return rvReferentiel;
-  if (name == QLatin1String("vectors")) return rvVecteur;
-  if (name == QLatin1String("formulas")) return rvFormule;
+  if (name == QLatin1String("time")) return results::rvTemps;
+  if (name == QLatin1String("trajectory")) return results::rvReferentiel;
+  if (name == QLatin1String("vectors")) return results::rvVecteur;
+  if (name == QLatin1String("formulas")) return results::rvFormule;
   return -1;
 }
 
 // The time view's quantity of a symbol; x and y stand for X and Y.
 int QuantityOfSymbol(const QString &symbol) {
-  const auto &table = TimeQuantities();
+  const auto &table = results::TimeQuantities();
   for (int i = 0; i < int(table.size()); ++i)
     if (symbol == QString::fromUtf8(table[size_t(i)].Symbol)) return i;
   if (symbol == QLatin1String("x")) return 0;
@@ -55,45 +55,45 @@ bool ParsePictureSize(const QString &text, QSize &size) {
 }
 
 struct TWorkGraph::TState {
-  editing::THeadlessWork Work;
+  work::THeadlessWork Work;
   std::unique_ptr<kinematics::TResMem> Memory;
-  std::unique_ptr<TResModel> Results;
+  std::unique_ptr<results::TResModel> Results;
   TGraph Graph;
-  int View = rvTemps;
+  int View = results::rvTemps;
 };
 
 TWorkGraph::TWorkGraph() : State(std::make_unique<TState>()) {}
 TWorkGraph::~TWorkGraph() = default;
 TGraph &TWorkGraph::Graph() { return State->Graph; }
-bool TWorkGraph::IsVectors() const { return State->View == rvVecteur; }
+bool TWorkGraph::IsVectors() const { return State->View == results::rvVecteur; }
 
 int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const int view = ViewOfName(request.View);
-  if (view < 0) return Fail(err, QString(), CliTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
+  if (view < 0) return Fail(err, QString(), GraphTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
   State->View = view;
-  int model = 9;
+  int model = modelling::mtNone;
   if (!request.Model.isEmpty()) {
     model = modelling::ModelTypeFromName(request.Model);
     if (model == modelling::mtNone)
-      return Fail(err, QString(), CliTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
+      return Fail(err, QString(), GraphTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
                                         "damped-sine-exp or damped-sine-lin.").arg(request.Model));
-    if (view != rvTemps && view != rvFormule)
-      return Fail(err, QString(), CliTr("Models are laid over the time and formulas views only."));
+    if (view != results::rvTemps && view != results::rvFormule)
+      return Fail(err, QString(), GraphTr("Models are laid over the time and formulas views only."));
   }
-  if (!request.Quantity.isEmpty() && view == rvReferentiel)
-    return Fail(err, QString(), CliTr("The trajectory view takes no --quantity."));
+  if (!request.Quantity.isEmpty() && view == results::rvReferentiel)
+    return Fail(err, QString(), GraphTr("The trajectory view takes no --quantity."));
 
   // The numbers in the picture are written as the user's region writes them, as the window
   // writes them.
-  editing::THeadlessWork &work = State->Work;
-  const editing::TWorkLoadResult loaded = work.Load(request.WorkFile);
+  work::THeadlessWork &work = State->Work;
+  const work::TWorkLoadResult loaded = work.Load(request.WorkFile);
   if (!loaded.Loaded) return Fail(err, request.WorkFile, loaded.Error.join(QLatin1Char(' ')).simplified());
   // A loaded file's warnings are told, the picture is made all the same.
   if (!loaded.Warnings.isEmpty()) Fail(err, request.WorkFile, loaded.Warnings.join(QLatin1Char(' ')).simplified());
 
   State->Memory = std::make_unique<kinematics::TResMem>(work.Data, work.Options);
-  TResLinks links;
+  results::TResLinks links;
   links.Calc = &work.Calc;
   links.Grid = &work.Grid;
   links.Mem = State->Memory.get();
@@ -103,23 +103,23 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   links.Options = &work.Options;
   links.VideoOpen = [&work] { return work.Video.IsOpen(); };
   links.GrabFrame = [&work](QImage &picture) { return work.Video.IsOpen() && work.Video.GrabFrame(picture); };
-  State->Results = std::make_unique<TResModel>(links);
-  TResModel &results = *State->Results;
+  State->Results = std::make_unique<results::TResModel>(links);
+  results::TResModel &results = *State->Results;
   TGraph &graph = State->Graph;
   graph.SetSize(request.Size.width(), request.Size.height());
-  results.SetGraph(results.Frame(), SlotOfView(view), &graph);
+  results.SetGraph(results.Frame(), results::SlotOfView(view), &graph);
   if (!results.Recalculate(true))
-    return Fail(err, request.WorkFile, CliTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
+    return Fail(err, request.WorkFile, GraphTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
                                            kinematics::ResultMessage(work.Calc.LastResult()));
   results.View = view;
   kinematics::TMemory &m = results.Memory();
   switch (view) {
-    case rvTemps:
+    case results::rvTemps:
       if (!request.Quantity.isEmpty()) {
         const int quantity = QuantityOfSymbol(request.Quantity);
         const TIntegerDynArray offered = results.OfferedQuantities();
         if (quantity < 0 || std::find(offered.begin(), offered.end(), quantity) == offered.end())
-          return Fail(err, QString(), CliTr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
+          return Fail(err, QString(), GraphTr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
                                           .arg(request.Quantity));
         m.TempsQuantity = quantity;
       } else {
@@ -127,25 +127,25 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
       }
       results.ModelTemps = model;
       break;
-    case rvVecteur:
+    case results::rvVecteur:
       if (!request.Quantity.isEmpty()) {
         const bool velocity = request.Quantity == QLatin1String("v") || request.Quantity == QLatin1String("velocity");
         const bool acceleration =
             request.Quantity == QLatin1String("a") || request.Quantity == QLatin1String("acceleration");
         if (!velocity && !acceleration)
-          return Fail(err, QString(), CliTr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
-        m.VecteurKind = velocity ? vkVelocity : vkAcceleration;
+          return Fail(err, QString(), GraphTr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
+        m.VecteurKind = velocity ? results::vkVelocity : results::vkAcceleration;
       }
       break;
-    case rvFormule: {
+    case results::rvFormule: {
       TIntegerDynArray drawn;
       for (int index : work.Formulas.ShownFormulas())
         if (request.Quantity.isEmpty() || work.Formulas.Formula(index)->DisplayName() == request.Quantity)
           drawn.push_back(index);
       if (drawn.empty())
         return Fail(err, request.WorkFile,
-                    request.Quantity.isEmpty() ? CliTr("The work file holds no formula to draw.")
-                                               : CliTr("No formula named \"%1\".").arg(request.Quantity));
+                    request.Quantity.isEmpty() ? GraphTr("The work file holds no formula to draw.")
+                                               : GraphTr("No formula named \"%1\".").arg(request.Quantity));
       results.FormulesDrawn = drawn;
       results.ModelFormule = model;
       break;
@@ -154,8 +154,8 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
       break;
   }
   results.SetView(view);
-  if (model != 9 && graph.ModelCount() == 0)
-    return Fail(err, QString(), CliTr("A model is laid over one curve at a time."));
+  if (model != modelling::mtNone && graph.ModelCount() == 0)
+    return Fail(err, QString(), GraphTr("A model is laid over one curve at a time."));
   return 0;
 }
 
@@ -163,14 +163,14 @@ int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const QString suffix = QFileInfo(request.Output).suffix().toLower();
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-    return Fail(err, request.Output, CliTr("The picture is written as a .svg or a .png file."));
+    return Fail(err, request.Output, GraphTr("The picture is written as a .svg or a .png file."));
   TWorkGraph built;
   if (built.Build(request, err) != 0) return 1;
   TGraph &graph = built.Graph();
-  TScaleBarsScope bars(graph, built.IsVectors());
+  results::TScaleBarsScope bars(graph, built.IsVectors());
   QString error;
   if (!graph.SavePicture(request.Output, &error)) return Fail(err, request.Output, error);
   return 0;
 }
 
-}  // namespace kolibra::results
+}  // namespace kolibra::work

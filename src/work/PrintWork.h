@@ -10,13 +10,13 @@
 
 class QTextStream;
 
-namespace kolibra::printing {
+namespace kolibra::work {
 
 // The views a page can show.
 bool IsPrintableView(const QString &name);  // "time", "trajectory" or "vectors"
 
 // The process exit status: 0 once the PDF is written, 1 with the reason on err.
-int PrintWork(const QString &workFile, const QString &output, const QString &view, const TPrintRequest &request,
+int PrintWork(const QString &workFile, const QString &output, const QString &view, const printing::TPrintRequest &request,
               QTextStream &err);
 
-}  // namespace kolibra::printing
+}  // namespace kolibra::work

@@ -8,16 +8,16 @@
 
 #include <QRegularExpression>
 
-namespace kolibra::editing::work_cli_test {
+namespace kolibra::work::work_cli_test {
 
 using TRun = kolibra::testing::TProgramRun;
 
 class WorkCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
-    testing::THeadlessParabole work(dir.path());
-    ASSERT_TRUE(work.MarkTrajectory(testing::CopyParabole(dir.path())));
+    if (editing::testing::ParaboleTruth().empty()) GTEST_SKIP() << "the sample videos are made at build time";
+    editing::testing::THeadlessParabole work(dir.path());
+    ASSERT_TRUE(work.MarkTrajectory(editing::testing::CopyParabole(dir.path())));
     work.Data.SetSystemName(0, QStringLiteral("of the ball"));
     ASSERT_EQ(SaveWork(work.Context(), File("throw.klb")), wsOk);
   }
@@ -48,7 +48,7 @@ TEST_F(WorkCliTest, ResultsPrintTheDatasheetWithGOnEverySample) {
   EXPECT_EQ(lines[3], QStringLiteral("t\tx\ty\tvx\tvy\tv\tax\tay\ta\tO\tR\tw"));
   EXPECT_EQ(lines[4], QStringLiteral("s\tm\tm\tm/s\tm/s\tm/s\tm/s²\tm/s²\tm/s²\trad\tm\trad/s"));
   EXPECT_TRUE(lines[5].startsWith(QStringLiteral("time\tAbscissa of the ball\tOrdinates of the ball\t")));
-  const std::vector<testing::TTruePosition> truth = testing::ParaboleTruth();
+  const std::vector<editing::testing::TTruePosition> truth = editing::testing::ParaboleTruth();
   for (int k = 0; k < 48; ++k) {
     const QStringList cells = lines[6 + k].split(QLatin1Char('\t'));
     ASSERT_EQ(cells.size(), 12) << k;
@@ -76,7 +76,7 @@ TEST_F(WorkCliTest, ResaveWritesTheSameWorkThroughTheWriters) {
   run = Run({QStringLiteral("resave"), File("throw.klb"), File("comma.klb")});
   ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
   const ScopedDecimalSeparator point(QLatin1Char('.'));
-  testing::THeadlessParabole original(dir.path()), comma(dir.path());
+  editing::testing::THeadlessParabole original(dir.path()), comma(dir.path());
   ASSERT_TRUE(original.Load(File("throw.klb")).Loaded);
   ASSERT_TRUE(comma.Load(File("comma.klb")).Loaded);
   TIniFile x = TIniFile::FromText(QString(), QString()), y = TIniFile::FromText(QString(), QString());
@@ -109,4 +109,4 @@ TEST_F(WorkCliTest, BadInputIsRefusedWithAReason) {
   }
 }
 
-}  // namespace kolibra::editing::work_cli_test
+}  // namespace kolibra::work::work_cli_test

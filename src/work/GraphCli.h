@@ -19,8 +19,12 @@
 class QTextStream;
 
 namespace kolibra::results {
-
 class TGraph;
+}
+
+namespace kolibra::work {
+
+using results::TGraph;
 
 struct TGraphRequest {
   QString WorkFile;
@@ -59,4 +63,4 @@ class TWorkGraph {
 // 0 with the picture written; 1 with the reason on err.
 int RunGraphCommand(const TGraphRequest &request, QTextStream &err);
 
-}  // namespace kolibra::results
+}  // namespace kolibra::work

@@ -1,4 +1,4 @@
-#include "editing/WorkFile.h"
+#include "work/WorkFile.h"
 
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
@@ -13,7 +13,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace kolibra::editing {
+namespace kolibra::work {
 
 namespace work_file_impl {
 
@@ -153,11 +153,11 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   const int frames = found.FrameCount;
 
   // 3. The video editing, checked against the video found.
-  TMontageState montage;
+  editing::TMontageState montage;
   QString reason;
   int storedFrames = frames;
-  const TMontageRead montageRead = ReadMontageState(ini, frames, montage, reason, storedFrames);
-  if (montageRead == mrDamaged) return fail({WorkTr("This work file is damaged:"), reason});
+  const editing::TMontageRead montageRead = editing::ReadMontageState(ini, frames, montage, reason, storedFrames);
+  if (montageRead == editing::mrDamaged) return fail({WorkTr("This work file is damaged:"), reason});
 
   // 4. Nothing failed: the current work gives way.
   const bool opened = request.OpenVideo ? request.OpenVideo(video) : work.Video.Open(video);
@@ -170,8 +170,8 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   result.VideoMoved = QFileInfo(video) != QFileInfo(stored);
   // Another reader than the probe's may count the frames of an odd file differently.
   const int openedFrames = work.Video.FrameCount();
-  const bool mismatch = montageRead == mrMismatch || (montageRead == mrOk && openedFrames != frames);
-  if (montageRead == mrOk && !mismatch) work.Montage.SetState(montage);
+  const bool mismatch = montageRead == editing::mrMismatch || (montageRead == editing::mrOk && openedFrames != frames);
+  if (montageRead == editing::mrOk && !mismatch) work.Montage.SetState(montage);
 
   work.Data.LoadFromIni(ini);
   const TMontage &kept = work.Montage;
@@ -201,4 +201,4 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   return result;
 }
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

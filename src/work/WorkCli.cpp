@@ -1,6 +1,6 @@
-#include "editing/WorkCli.h"
+#include "work/WorkCli.h"
 
-#include "editing/HeadlessWork.h"
+#include "work/HeadlessWork.h"
 #include "kinematics/ResultMessages.h"
 #include "kit/Locale.h"
 
@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QTextStream>
 
-namespace kolibra::editing {
+namespace kolibra::work {
 
 namespace work_cli_impl {
 
@@ -79,4 +79,4 @@ int WorkResave(const QString &workFile, const QString &output, QTextStream &err)
   return 1;
 }
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

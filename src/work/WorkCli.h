@@ -8,7 +8,7 @@
 
 class QTextStream;
 
-namespace kolibra::editing {
+namespace kolibra::work {
 
 class THeadlessWork;
 
@@ -26,4 +26,4 @@ int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStre
 // Loads a work file and saves it again to output through the program's own writers.
 int WorkResave(const QString &workFile, const QString &output, QTextStream &err);
 
-}  // namespace kolibra::editing
+}  // namespace kolibra::work

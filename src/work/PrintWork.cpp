@@ -1,24 +1,24 @@
-#include "printing/PrintWork.h"
+#include "work/PrintWork.h"
 
 #include "printing/GraphSnapshot.h"
-#include "results/GraphCli.h"
+#include "work/GraphCli.h"
 #include "results/GraphPictures.h"
 
 #include <QDir>
 #include <QTextStream>
 
-namespace kolibra::printing {
+namespace kolibra::work {
 
 bool IsPrintableView(const QString &name) {
   return name == QLatin1String("time") || name == QLatin1String("trajectory") || name == QLatin1String("vectors");
 }
 
-int PrintWork(const QString &workFile, const QString &output, const QString &view, const TPrintRequest &request,
+int PrintWork(const QString &workFile, const QString &output, const QString &view, const printing::TPrintRequest &request,
               QTextStream &err) {
-  results::TGraphRequest graphRequest;
+  work::TGraphRequest graphRequest;
   graphRequest.WorkFile = workFile;
   graphRequest.View = view;
-  results::TWorkGraph graph;
+  work::TWorkGraph graph;
   if (graph.Build(graphRequest, err) != 0) return 1;
   const results::TGraphPrintDrawing drawing(graph.Graph(), graph.IsVectors());
   QString error;
@@ -29,4 +29,4 @@ int PrintWork(const QString &workFile, const QString &output, const QString &vie
   return 0;
 }
 
-}  // namespace kolibra::printing
+}  // namespace kolibra::work

@@ -1,0 +1,1 @@
+// A library needs one source.
