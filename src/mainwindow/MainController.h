@@ -12,9 +12,10 @@
 // - At most one tool button is down: the one of the view's tool, else the document's.
 // - Every message goes through TMessageBox; every value is asked through IMainDialogs.
 //
-// The subsystems still to come (results window, studio, capture, montage, work
-// file) plug in through the hooks below; until then their modes are refused by the view and
-// their buttons stay hidden.
+// The windows and services built around the controller (the results window, the studio,
+// the capture, the video editing, the work file) plug in through the hooks below; a hook
+// left empty hides its button and refuses its mode, which keeps the controller testable
+// alone.
 
 #include "mainwindow/BusyState.h"
 #include "mainwindow/MainControls.h"
@@ -157,7 +158,7 @@ class TMainController {
 
   bool AskObjectNames = true;
 
-  // --- Hooks for the subsystems still to come ----------------------------------------------
+  // --- Hooks for the windows and services around the controller -----------------------------
 
   // Saves the work; when set, the confirmations offer "Save".
   std::function<bool()> SaveWork;

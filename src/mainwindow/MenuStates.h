@@ -5,8 +5,9 @@
 // MenuStates, MainControllerMenus.cpp) and carries out the commands that need no window;
 // the window builds its menus from the table below and copies the states in, nothing more.
 //
-// The items of the subsystems still to come (MenuHookItem) stay hidden until their command is
-// handed to the controller, one line each: Controller().MenuHooks[MenuFichierImprimer] = ...
+// The items whose command belongs to another window (MenuHookItem: the results, the video
+// writing, printing) show once the window hands its command to the controller, one line
+// each: Controller().MenuHooks[MenuFichierEnregistrerVideo] = ...
 
 #include "mainwindow/MainControls.h"
 

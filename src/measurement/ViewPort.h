@@ -1,6 +1,6 @@
 #pragma once
-// IViewPort: what the coordinate system, and later the marks and the document, need of the
-// video view they draw on. The video view implements it; tests use a double.
+// IViewPort: what the coordinate system, the marks and the document need of the video view
+// they draw on. The video view implements it; tests use a double.
 //
 // Positions are stored frame-relative (x from 0 at the left edge of the frame to 1 at the
 // right edge, y from 0 at the top to 1 at the bottom); the view turns them into its own

@@ -178,49 +178,68 @@ TEST_F(CalculTest, ClockwiseMotionUnwrapsDownwards) {
   EXPECT_NEAR(calc.Value(rfAxes, 0, qkOmega, 5), step / T, 1e-7);
 }
 
-TEST_F(CalculTest, WholeArraysExtremesAndCurves) {
-  Calibrate();
-  // Object 1 lacks a mark on the third frame.
-  PlaceMarks(
-      2, 5, [](int o, int k) { return TPointD(0.01 * k * (o + 1), 0.05 * o); },
-      [](int o, int k) { return !(o == 1 && k == 2); });
-  ASSERT_TRUE(ComputeAll(0));
+// Two objects over five frames: object 0 at x = 0.01 k, y = 0; object 1 at x = 0.02 k,
+// y = 0.05, without a mark on the third frame.
+class CalculTwoObjectsTest : public CalculTest {
+ protected:
+  void SetUp() override {
+    Calibrate();
+    PlaceMarks(
+        2, 5, [](int o, int k) { return TPointD(0.01 * k * (o + 1), 0.05 * o); },
+        [](int o, int k) { return !(o == 1 && k == 2); });
+    ASSERT_TRUE(ComputeAll(0));
+  }
+};
 
+TEST_F(CalculTwoObjectsTest, WholeArraysHoldZeroWhereAMarkIsMissing) {
   EXPECT_EQ(calc.FrameIndexRow(1), (TIntegerDynArray{0, 1, -1, 3, 4}));
   EXPECT_EQ(calc.PointNumbers(), (TIntegerDynArray{0, 1, 2, 3, 4}));
   const TMatriceD x = calc.Matrix(rfAxes, qkX);
   ASSERT_EQ(x.size(), 2u);
+  EXPECT_NEAR(x[1][1], 0.02, 1e-9);
   EXPECT_DOUBLE_EQ(x[1][2], 0.0);
+  EXPECT_NEAR(x[1][4], 0.08, 1e-9);
   EXPECT_EQ(calc.Matrix(rfAxes, qkTime)[1], calc.Times());
   EXPECT_EQ(calc.Matrix(rfAxes, 9), TMatriceD(2, TDoubleDynArray(5, 0.0)));
+}
 
-  // Out of range reads 0.
-  EXPECT_EQ(calc.Value(rfAxes, 2, qkX, 0), 0.0);
-  EXPECT_EQ(calc.Value(rfAxes, 0, qkX, 5), 0.0);
-  EXPECT_EQ(calc.Value(rfAxes, 0, 10, 1), 0.0);
-  EXPECT_EQ(calc.Value(7, 0, qkX, 1), 0.0);
+TEST_F(CalculTwoObjectsTest, ReadsOutOfRangeGiveZero) {
+  EXPECT_EQ(calc.Value(rfAxes, 2, qkX, 0), 0.0);   // no third object
+  EXPECT_EQ(calc.Value(rfAxes, 0, qkX, 5), 0.0);   // past the last frame
+  EXPECT_EQ(calc.Value(rfAxes, 0, 10, 1), 0.0);    // no such quantity
+  EXPECT_EQ(calc.Value(7, 0, qkX, 1), 0.0);        // no such frame of reference
   EXPECT_EQ(calc.Time(-1), 0.0);
+}
 
+TEST_F(CalculTwoObjectsTest, ExtremesOfOneObjectOrOfAll) {
   EXPECT_NEAR(calc.MaxValue(rfAxes, qkX, 1), 0.08, 1e-9);
   EXPECT_NEAR(calc.MinValue(rfAxes, qkY, 0), 0.0, 1e-9);
   EXPECT_NEAR(calc.MaxValue(rfAxes, qkX), 0.08, 1e-9);
   EXPECT_NEAR(calc.MinValue(rfAxes, qkX), 0.0, 1e-9);
-  EXPECT_EQ(calc.MaxValue(rfAxes, qkX, 5), -1e100);
+  EXPECT_EQ(calc.MaxValue(rfAxes, qkX, 5), -1e100);  // no such object: nothing to compare
+}
 
+TEST_F(CalculTwoObjectsTest, CurvesSkipTheMissingMark) {
   TPointDDynArray points;
   TIntegerDynArray numbers;
   calc.CurvePoints(rfAxes, 1, qkTime, qkX, points, numbers);
   EXPECT_EQ(numbers, (TIntegerDynArray{1, 2, 4, 5}));
   ASSERT_EQ(points.size(), 4u);
-  EXPECT_NEAR(points[2].X, 0.12, 1e-12);
+  EXPECT_NEAR(points[2].X, 0.12, 1e-12);  // frame 3 at 25 frames/s
   EXPECT_NEAR(points[2].Y, 0.06, 1e-9);
+}
 
+// Object 1 seen from object 0: (0.01 k, 0.05) on the frames where both are marked.
+TEST_F(CalculTwoObjectsTest, RelativeTrajectoryOnTheFramesBothAreMarked) {
+  TPointDDynArray points;
+  TIntegerDynArray numbers;
   options.CheckBox36StartByZero_Checked = true;
   calc.RelativeTrajectory(0, 1, points, numbers);
   EXPECT_EQ(numbers, (TIntegerDynArray{0, 1, 3, 4}));
   ASSERT_EQ(points.size(), 4u);
   EXPECT_NEAR(points[3].X, 0.04, 1e-9);
   EXPECT_NEAR(points[3].Y, 0.05, 1e-9);
+  // An object seen from itself stands still at the origin.
   calc.RelativeTrajectory(1, 1, points, numbers);
   ASSERT_EQ(points.size(), 1u);
   EXPECT_EQ(points[0].X, 0.0);

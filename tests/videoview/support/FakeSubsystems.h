@@ -52,8 +52,14 @@ class TFakeTracker : public IVideoTracker {
   void Paint(QPainter *) override { Me.Note(QStringLiteral("paint")); }
   void ViewChanged() override {}
   int CursorCode() const override { return 11; }
-  void Deactivate() override { Me.Note(QStringLiteral("deactivate")); }
-  void ActivateAndPrepare() override { Me.Note(QStringLiteral("activate")); }
+  void Deactivate() override {
+    Me.Note(QStringLiteral("deactivate"));
+    Active = false;
+  }
+  void ActivateAndPrepare() override {
+    Me.Note(QStringLiteral("activate"));
+    Active = true;
+  }
   bool SequenceRunning() const override { return Running; }
   void StopSequence() override {
     Me.Note(QStringLiteral("stop"));
@@ -62,6 +68,7 @@ class TFakeTracker : public IVideoTracker {
   void Commit() override { Me.Note(QStringLiteral("commit")); }
   void Reset() override { Me.Note(QStringLiteral("reset")); }
   bool Running = false;
+  bool Active = false;
   TFakeOverlay Me;
 };
 
