@@ -24,6 +24,45 @@ packages=(
   ffmpeg xvfb xauth imagemagick xdotool xclip poppler-utils
 )
 
+# On a freshly booted machine the system's own updates often hold the package locks for a
+# while: wait for them (up to 10 minutes) instead of failing on "Could not get lock".
+# KOLIBRA_PACKAGE_LOCKS replaces the list of lock files (the tests use it).
+lock_wait=${KOLIBRA_LOCK_WAIT:-600}
+locks=(${KOLIBRA_PACKAGE_LOCKS:-/var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock /var/cache/apt/archives/lock})
+
+lock_held() {
+  # A lock shows in /proc/locks as MAJOR:MINOR:INODE of its file, whoever holds it.
+  local lock inode
+  for lock in "${locks[@]}"; do
+    [[ -e "$lock" ]] || continue
+    inode=$(stat -c %i "$lock")
+    grep -q ":${inode} " /proc/locks && return 0
+  done
+  return 1
+}
+
+wait_for_package_locks() {
+  local waited=0 limit="$((lock_wait / 60)) minutes"
+  ((lock_wait % 60 == 0)) || limit="$lock_wait seconds"
+  if lock_held; then
+    echo "Kolibra setup: another package installation is running; waiting for it to finish (up to $limit)..."
+    while lock_held; do
+      if ((waited >= lock_wait)); then
+        echo "Kolibra setup: the package installation that holds the lock did not finish in $limit; try again when it has." >&2
+        exit 1
+      fi
+      sleep 2
+      waited=$((waited + 2))
+    done
+    echo "Kolibra setup: the other installation has finished."
+  fi
+}
+
+if [[ "${1:-}" == "--wait-for-locks" ]]; then
+  wait_for_package_locks
+  exit 0
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -46,5 +85,8 @@ fi
 
 echo "Kolibra setup: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+wait_for_package_locks
+# apt itself waits too, for a lock taken between the check above and its own start.
+apt_wait=(-o "DPkg::Lock::Timeout=$lock_wait")
+"${as_root[@]}" apt-get "${apt_wait[@]}" update -qq
+"${as_root[@]}" apt-get "${apt_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
