@@ -84,7 +84,8 @@ bool TFFMpegPlay::LoadWrapper() {
 
 void TFFMpegPlay::Unload() {
   if (!FLibrary.IsLoaded()) return;
-  if (ffmpegplay::WrapperOwners().value(FLibrary.Handle()) == this) ffmpegplay::WrapperOwners().remove(FLibrary.Handle());
+  auto &owners = ffmpegplay::WrapperOwners();
+  if (owners.value(FLibrary.Handle()) == this) owners.remove(FLibrary.Handle());
   FLibrary.Unload();
   *FEntry = TEntryPoints();
 }

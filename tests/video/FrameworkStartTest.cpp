@@ -54,7 +54,8 @@ TEST(KlbDllTest, EntryPointsResolveAndAMissingOneIsNull) {
 TEST(KlbDllTest, TheFolderIsBesideTheProgramUnlessTheEnvironmentNamesOne) {
   {
     testing::TScopedEnv env("KOLIBRA_KLBDLL_DIR", QByteArray());
-    EXPECT_EQ(TKlbDll::DefaultFolder(), QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KlbDll")));
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KlbDll"));
+    EXPECT_EQ(TKlbDll::DefaultFolder(), beside);
   }
   testing::TScopedEnv env("KOLIBRA_KLBDLL_DIR", FakeKlbDll().toUtf8());
   TKlbDll library;
