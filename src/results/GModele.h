@@ -7,6 +7,7 @@
 // is fitted as it gets its kind or new data, over the samples in the fit range.
 
 #include "modelling/Mdl.h"
+#include "modelling/ModelFunction.h"
 #include "modelling/Modeleur.h"
 #include "results/GElem.h"
 
@@ -24,7 +25,7 @@ class TGModele : public TGElem {
   QString NomX = QStringLiteral("t");
   QString NomY = QStringLiteral("t");
   TDoubleDynArray X, Y;  // the samples, edges left out
-  int Kind = 9;
+  int Kind = modelling::mtNone;  // modelling::TModelType
   bool ShowEqua = false;  // the graph's IsShowModeleurEqua
   bool ShowStat = false;  // the graph's IsShowModeleurStat
   modelling::TModeleur Panel;

@@ -72,9 +72,9 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   const int view = ViewOfName(request.View);
   if (view < 0) return Fail(err, QString(), CliTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
   State->View = view;
-  int model = 9;
+  modelling::TModelType model = modelling::mtNone;
   if (!request.Model.isEmpty()) {
-    model = modelling::ModelTypeFromName(request.Model);
+    model = modelling::TModelType(modelling::ModelTypeFromName(request.Model));
     if (model == modelling::mtNone)
       return Fail(err, QString(), CliTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
                                         "damped-sine-exp or damped-sine-lin.").arg(request.Model));
@@ -107,11 +107,10 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   TResModel &results = *State->Results;
   TGraph &graph = State->Graph;
   graph.SetSize(request.Size.width(), request.Size.height());
-  results.SetGraph(results.Frame(), SlotOfView(view), &graph);
+  results.SetGraph(results.Measurement(), SlotOfView(view), &graph);
   if (!results.Recalculate(true))
     return Fail(err, request.WorkFile, CliTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
                                            kinematics::ResultMessage(work.Calc.LastResult()));
-  results.View = view;
   kinematics::TMemory &m = results.Memory();
   switch (view) {
     case rvTemps:
@@ -125,7 +124,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
       } else {
         m.TempsQuantity = 1;  // y(t): what a throw, a fall or a spring shows first
       }
-      results.ModelTemps = model;
+      results.SetViewModel(rvTemps, model);
       break;
     case rvVecteur:
       if (!request.Quantity.isEmpty()) {
@@ -146,15 +145,15 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         return Fail(err, request.WorkFile,
                     request.Quantity.isEmpty() ? CliTr("The work file holds no formula to draw.")
                                                : CliTr("No formula named \"%1\".").arg(request.Quantity));
-      results.FormulesDrawn = drawn;
-      results.ModelFormule = model;
+      results.SetFormulesDrawn(drawn);
+      results.SetViewModel(rvFormule, model);
       break;
     }
     default:
       break;
   }
   results.SetView(view);
-  if (model != 9 && graph.ModelCount() == 0)
+  if (model != modelling::mtNone && graph.ModelCount() == 0)
     return Fail(err, QString(), CliTr("A model is laid over one curve at a time."));
   return 0;
 }

@@ -212,7 +212,7 @@ TEST_F(ResForm, DatasheetExportsThroughTheServer) {
   host.Answer = dir.filePath(QStringLiteral("sheet.csv"));
   window->ExportCommand();
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sheet.txt"))));
-  window->CopyAndLaunch(0);
+  window->CopyAndLaunch(ltExcel);
   ASSERT_EQ(desktop.Opened.size(), 1);
   EXPECT_TRUE(desktop.Opened.front().endsWith(QStringLiteral(".xlsx")));
 }
