@@ -255,6 +255,34 @@ TResMenuStates ResMenuStates(const TResModel &model, bool canPrint) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The choice panel
+// ---------------------------------------------------------------------------------------------
+
+TResChoiceStates ResChoiceStates(const TResModel &model) {
+  const auto tr = [](const char *text) { return QCoreApplication::translate("TResForm", text); };
+  TResChoiceStates s;
+  const int view = model.View();
+  switch (view) {
+    case rvTemps: s.Caption2 = tr("as a function of time"); break;
+    case rvReferentiel:
+      s.Caption1 = tr("Trajectory");
+      s.Caption2 = tr("in the reference frame");
+      break;
+    case rvVecteur: s.Caption1 = tr("Vector representation of"); break;
+    case rvFormule: s.Caption2 = tr("function of"); break;
+    default: break;
+  }
+  if (SlotOfView(view) >= 0) s.ListsOf = view;
+  if (view == rvTemps || view == rvVecteur)
+    s.StatusTip = model.Measurement() == rmLayer
+                      ? tr("Speed and acceleration are calculated within a reference frame linked to the layer")
+                      : tr("Velocity and acceleration are calculated in the reference frame of the camera ");
+  else if (view == rvReferentiel)
+    s.StatusTip = tr("The reference frames are in translation with respect to each other");
+  return s;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Tools
 // ---------------------------------------------------------------------------------------------
 

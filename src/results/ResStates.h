@@ -129,6 +129,17 @@ struct TResMenuStates {
 // is there to receive the graph.
 TResMenuStates ResMenuStates(const TResModel &model, bool canPrint);
 
+// --- The choice panel -----------------------------------------------------------------------
+
+// The panel above a graph view: its two captions around the lists (empty: hidden), whose
+// lists it shows (the view's; none for the datasheet) and its status-bar tip.
+struct TResChoiceStates {
+  QString Caption1, Caption2;
+  int ListsOf = -1;
+  QString StatusTip;
+};
+TResChoiceStates ResChoiceStates(const TResModel &model);
+
 // --- Tools ------------------------------------------------------------------------------------
 
 // The buttons of the tool bar, by role, in the tool bar's order.

@@ -226,6 +226,39 @@ TEST_F(ResStates, TheUndoItemNamesTheLastConstructChange) {
   EXPECT_TRUE(states[MenuEditionAnnuler].Enabled);
 }
 
+TEST_F(ResStates, TheChoicePanelSaysWhatTheViewsListsChooseAndWhereTheyAreComputed) {
+  Mark();
+  const QString camera = QStringLiteral("Velocity and acceleration are calculated in the reference frame of the camera ");
+  const struct {
+    int View;
+    const char *Caption1, *Caption2;
+    int ListsOf;
+    QString Tip;
+  } rows[] = {
+      {rvTableau, "", "", -1, QString()},
+      {rvTemps, "", "as a function of time", rvTemps, camera},
+      {rvReferentiel, "Trajectory", "in the reference frame", rvReferentiel,
+       QStringLiteral("The reference frames are in translation with respect to each other")},
+      {rvVecteur, "Vector representation of", "", rvVecteur, camera},
+      {rvFormule, "", "function of", rvFormule, QString()},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.View);
+    model.SelectView(row.View);
+    const TResChoiceStates states = ResChoiceStates(model);
+    EXPECT_EQ(states.Caption1, QString::fromUtf8(row.Caption1));
+    EXPECT_EQ(states.Caption2, QString::fromUtf8(row.Caption2));
+    EXPECT_EQ(states.ListsOf, row.ListsOf);
+    EXPECT_EQ(states.StatusTip, row.Tip);
+  }
+  // Measured against a moving layer, the derivatives are the layer's.
+  data.SetMeasurementMode(measurement::TMeasurementMode::Layer);
+  ASSERT_EQ(model.Measurement(), rmLayer);
+  model.SelectView(rvVecteur);
+  EXPECT_EQ(ResChoiceStates(model).StatusTip,
+            QStringLiteral("Speed and acceleration are calculated within a reference frame linked to the layer"));
+}
+
 TEST_F(ResStates, EachViewShowsItsTools) {
   Mark();
   const std::set<TResButton> navigation = {rbReticule, rbPan, rbZoom};

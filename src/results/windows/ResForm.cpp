@@ -380,7 +380,6 @@ void TResForm::closeEvent(QCloseEvent *event) {
 // ---------------------------------------------------------------------------------------------
 
 void TResForm::SwitchView(int view) {
-  using res_form_impl::Tr;
   Refreshing = true;
   for (auto &row : Graphs)
     for (TGraphControl *control : row) control->hide();
@@ -400,30 +399,18 @@ void TResForm::SwitchView(int view) {
     control->show();
     control->setFocus();
   }
-  LabelChoix1->setVisible(view == rvReferentiel || view == rvVecteur);
-  LabelChoix2->setVisible(view == rvFormule || view == rvReferentiel || view == rvTemps);
-  LabelChoix1->setText(view == rvReferentiel ? Tr("Trajectory") : Tr("Vector representation of"));
-  LabelChoix2->setText(view == rvReferentiel ? Tr("in the reference frame")
-                       : view == rvTemps     ? Tr("as a function of time")
-                                             : Tr("function of"));
-  DropBoxTemps1->setVisible(view == rvTemps);
-  DropBoxTemps2->setVisible(view == rvTemps);
-  DropBoxRef1->setVisible(view == rvReferentiel);
-  DropBoxRef2->setVisible(view == rvReferentiel);
-  DropBoxVecteur1->setVisible(view == rvVecteur);
-  DropBoxVecteur2->setVisible(view == rvVecteur);
-  DropCheckList->setVisible(view == rvVecteur);
-  DropBoxFormule1->setVisible(view == rvFormule);
-  DropBoxFormule2->setVisible(view == rvFormule);
-  PanelEchelle->setVisible(view == rvVecteur);
-  const bool layer = FModel.Measurement() == rmLayer;
-  if (view == rvTemps || view == rvVecteur)
-    PanelChoix->setStatusTip(layer ? Tr("Speed and acceleration are calculated within a reference frame linked to the layer")
-                                   : Tr("Velocity and acceleration are calculated in the reference frame of the camera "));
-  else if (view == rvReferentiel)
-    PanelChoix->setStatusTip(Tr("The reference frames are in translation with respect to each other"));
-  else
-    PanelChoix->setStatusTip(QString());
+  const TResChoiceStates choice = ResChoiceStates(FModel);
+  LabelChoix1->setVisible(!choice.Caption1.isEmpty());
+  LabelChoix2->setVisible(!choice.Caption2.isEmpty());
+  if (!choice.Caption1.isEmpty()) LabelChoix1->setText(choice.Caption1);
+  if (!choice.Caption2.isEmpty()) LabelChoix2->setText(choice.Caption2);
+  const std::pair<QWidget *, int> lists[] = {
+      {DropBoxTemps1, rvTemps},         {DropBoxTemps2, rvTemps},     {DropBoxRef1, rvReferentiel},
+      {DropBoxRef2, rvReferentiel},     {DropBoxVecteur1, rvVecteur}, {DropBoxVecteur2, rvVecteur},
+      {DropCheckList, rvVecteur},       {DropBoxFormule1, rvFormule}, {DropBoxFormule2, rvFormule},
+      {PanelEchelle, rvVecteur}};
+  for (const auto &[widget, listsView] : lists) widget->setVisible(choice.ListsOf == listsView);
+  PanelChoix->setStatusTip(choice.StatusTip);
   Refreshing = false;
   if (view != rvTableau) FModel.SetView(view);
   RefreshLists();
