@@ -60,7 +60,7 @@ struct TBenchMeasurement {
     formules.Validate(rec);
     for (int slot = 0; slot < results::GraphSlotCount; ++slot) {
       graphs[size_t(slot)].SetSize(1200, 800);
-      model.SetGraph(0, slot, &graphs[size_t(slot)]);
+      model.SetGraph(results::rmFixedAxes, slot, &graphs[size_t(slot)]);
     }
     model.Recalculate(true);
     model.SetFormulesDrawn({0});
@@ -127,13 +127,13 @@ void BM_TimeViewWithModel(benchmark::State &state) {
   m.model.SetView(results::rvTemps);
   m.model.SetTempsQuantity(1);
   m.model.SetTempsObjects({1});
-  m.model.ModelTemps = modelling::mtParabola;
+  m.model.SetViewModel(results::rvTemps, modelling::mtParabola);
   results::TGraph &graph = m.graphs[results::gsTemps];
   for (auto _ : state) {
     m.model.BuildView();
     benchmark::DoNotOptimize(graph.Picture().constBits());
   }
-  m.model.ModelTemps = 9;
+  m.model.SetViewModel(results::rvTemps, modelling::mtNone);
 }
 BENCHMARK(BM_TimeViewWithModel)->Unit(benchmark::kMillisecond);
 

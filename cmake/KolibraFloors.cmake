@@ -9,7 +9,7 @@ kolibra_floors(
   2  kolibra_measurement_drawing kolibra_measurement_files kolibra_measurement_coordinates
      kolibra_measurement_marks kolibra_measurement_document kolibra_measurement
      kolibra_settings_windows kolibra_measurement_windows
-  3  kolibra_kinematics kolibra_video kolibra_video_avi_fuzz kolibra_videowriters kolibra_printing
+  3  kolibra_kinematics kolibra_videoconvert kolibra_video kolibra_video_avi_fuzz kolibra_videowriters kolibra_printing
      kolibra_printing_windows
   4  kolibra_modelling kolibra_formulas kolibra_formulas_fuzz kolibra_export kolibra_videoview
      kolibra_formulas_windows kolibra_export_windows kolibra_videoview_windows

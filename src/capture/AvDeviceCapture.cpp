@@ -169,7 +169,7 @@ void TAvDeviceCapture::Run(ICaptureSink *sink) {
         if (decoded) frame.Jpeg = std::make_shared<const std::vector<uint8_t>>(packet->data, packet->data + packet->size);
       } else {
         decoded = decoder.FromPacked(packet->data, packet->size, codec->format, codec->width, codec->height,
-                                     frame.Picture);
+                                     frame.Picture, codec->color_space, codec->color_range);
       }
       // A damaged picture is skipped: its slot stays empty and counts as lost.
       if (decoded) sink->FrameArrived(frame);

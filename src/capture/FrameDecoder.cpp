@@ -6,32 +6,9 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/imgutils.h>
-#include <libswscale/swscale.h>
 }
 
 namespace kolibra::capture {
-
-namespace frame_decoder {
-
-// JPEG decoders give "J" formats (full range); swscale wants the plain one with the range set.
-AVPixelFormat PlainFormat(AVPixelFormat format, bool &fullRange) {
-  fullRange = true;
-  switch (format) {
-    case AV_PIX_FMT_YUVJ420P:
-      return AV_PIX_FMT_YUV420P;
-    case AV_PIX_FMT_YUVJ422P:
-      return AV_PIX_FMT_YUV422P;
-    case AV_PIX_FMT_YUVJ444P:
-      return AV_PIX_FMT_YUV444P;
-    case AV_PIX_FMT_YUVJ440P:
-      return AV_PIX_FMT_YUV440P;
-    default:
-      fullRange = false;
-      return format;
-  }
-}
-
-}  // namespace frame_decoder
 
 TFrameDecoder::TFrameDecoder() {
   FFrame = av_frame_alloc();
@@ -42,44 +19,30 @@ TFrameDecoder::~TFrameDecoder() {
   avcodec_free_context(&FJpeg);
   av_frame_free(&FFrame);
   av_packet_free(&FPacket);
-  sws_freeContext(FScaler);
 }
 
 bool TFrameDecoder::Convert(const AVFrame *frame, QImage &picture) {
-  bool fullRange = false;
-  const AVPixelFormat source = frame_decoder::PlainFormat(AVPixelFormat(frame->format), fullRange);
   // A new picture each time: the last one may still be shown or waiting to be written.
   picture = QImage(frame->width, frame->height, QImage::Format_RGB888);
   if (picture.isNull()) {
     FError = CaptureTr("Not enough memory for a picture.");
     return false;
   }
-  if (source == AV_PIX_FMT_RGB24) {
-    for (int y = 0; y < frame->height; ++y)
-      std::memcpy(picture.scanLine(y), frame->data[0] + std::ptrdiff_t(y) * frame->linesize[0], size_t(3 * frame->width));
-    return true;
-  }
-  FScaler = sws_getCachedContext(FScaler, frame->width, frame->height, source, frame->width, frame->height,
-                                 AV_PIX_FMT_RGB24, SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr,
-                                 nullptr);
-  if (FScaler == nullptr) {
+  if (!FConverter.ToRgb(*frame, picture.bits(), picture.bytesPerLine(), frame->width, frame->height)) {
     FError = CaptureTr("The camera's pixel format cannot be converted.");
     return false;
   }
-  const int *coefficients = sws_getCoefficients(SWS_CS_ITU601);
-  sws_setColorspaceDetails(FScaler, coefficients, fullRange ? 1 : 0, coefficients, 1, 0, 1 << 16, 1 << 16);
-  uint8_t *target[4] = {picture.bits(), nullptr, nullptr, nullptr};
-  const int targetLines[4] = {int(picture.bytesPerLine()), 0, 0, 0};
-  sws_scale(FScaler, frame->data, frame->linesize, 0, frame->height, target, targetLines);
   return true;
 }
 
 bool TFrameDecoder::FromRaw(const uint8_t *const planes[4], const int lineSizes[4], int pixelFormat, int width,
-                            int height, QImage &picture) {
+                            int height, QImage &picture, AVColorSpace colourSpace, AVColorRange colourRange) {
   av_frame_unref(FFrame);
   FFrame->format = pixelFormat;
   FFrame->width = width;
   FFrame->height = height;
+  FFrame->colorspace = colourSpace;
+  FFrame->color_range = colourRange;
   for (int i = 0; i < 4; ++i) {
     FFrame->data[i] = const_cast<uint8_t *>(planes[i]);
     FFrame->linesize[i] = lineSizes[i];
@@ -89,7 +52,8 @@ bool TFrameDecoder::FromRaw(const uint8_t *const planes[4], const int lineSizes[
   return converted;
 }
 
-bool TFrameDecoder::FromPacked(const uint8_t *data, int size, int pixelFormat, int width, int height, QImage &picture) {
+bool TFrameDecoder::FromPacked(const uint8_t *data, int size, int pixelFormat, int width, int height, QImage &picture,
+                               AVColorSpace colourSpace, AVColorRange colourRange) {
   uint8_t *planes[4] = {};
   int lines[4] = {};
   const int needed = av_image_fill_arrays(planes, lines, data, AVPixelFormat(pixelFormat), width, height, 1);
@@ -97,7 +61,7 @@ bool TFrameDecoder::FromPacked(const uint8_t *data, int size, int pixelFormat, i
     FError = CaptureTr("The camera sent an incomplete picture.");
     return false;
   }
-  return FromRaw(planes, lines, pixelFormat, width, height, picture);
+  return FromRaw(planes, lines, pixelFormat, width, height, picture, colourSpace, colourRange);
 }
 
 bool TFrameDecoder::FromJpeg(const uint8_t *data, int size, QImage &picture) {

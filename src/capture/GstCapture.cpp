@@ -1,6 +1,7 @@
 #include "capture/GstCapture.h"
 
 #include "capture/FrameDecoder.h"
+#include "video/GStreamerStart.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,17 +15,6 @@
 namespace kolibra::capture {
 
 namespace gst_capture {
-
-bool Initialise() {
-  static std::once_flag once;
-  static bool started = false;
-  std::call_once(once, [] {
-    GError *error = nullptr;
-    started = gst_init_check(nullptr, nullptr, &error);
-    if (error != nullptr) g_error_free(error);
-  });
-  return started;
-}
 
 QString RateText(video::TFrameRate rate) { return QStringLiteral("%1/%2").arg(rate.Rate).arg(rate.Scale); }
 
@@ -65,7 +55,7 @@ GstFlowReturn NewSample(GstAppSink *sink, gpointer self) {
 // Every video source of the device monitor with its video4linux2 node; visit returns false
 // to stop.
 void ForEachCamera(const std::function<bool(GstDevice *, const QString &node)> &visit) {
-  if (!Initialise()) return;
+  if (!video::StartGStreamer()) return;
   GstDeviceMonitor *monitor = gst_device_monitor_new();
   gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
   GList *list = gst_device_monitor_get_devices(monitor);
@@ -99,7 +89,7 @@ QString MessageText(GstMessage *message) {
 }  // namespace gst_capture
 
 
-TGstCapture::TGstCapture() : FDecoder(std::make_unique<TFrameDecoder>()) { gst_capture::Initialise(); }
+TGstCapture::TGstCapture() : FDecoder(std::make_unique<TFrameDecoder>()) { video::StartGStreamer(); }
 
 TGstCapture::~TGstCapture() { Stop(); }
 
@@ -175,7 +165,7 @@ bool TGstCapture::Present(const TCaptureDevice &device) {
 bool TGstCapture::Start(const TCaptureDevice &device, const TCaptureFormat &format, video::TFrameRate rate,
                         ICaptureSink *sink, QString &reason) {
   Stop();
-  if (!gst_capture::Initialise()) {
+  if (!video::StartGStreamer()) {
     reason = CaptureTr("GStreamer cannot start.");
     return false;
   }

@@ -30,7 +30,7 @@ void TMemory::Reset() {
   VecteurObjects.clear();
   SymbolSize = 0;
   TempsQuantity = 0;
-  ReferentielFrame = -1;
+  ReferentielReference = -1;
   VecteurKind = 0;
 }
 

@@ -34,7 +34,7 @@ class TMemory {
 
   int SymbolSize = 0;          // 0 small, 1 medium, 2 large
   int TempsQuantity = 0;       // the time view's quantity
-  int ReferentielFrame = -1;   // the trajectory's frame: -1 the camera, else an object
+  int ReferentielReference = -1;  // the trajectory's frame of reference: -1 the camera, else an object
   int VecteurKind = 0;         // the vectors view's vector kind
 
   std::uint8_t ReferentielNumbering = 0;  // 0 below the point, 1 on its right, 2 none

@@ -108,7 +108,10 @@ void TMainForm::CreateResults() {
   results::TResForm &window = *r.Window;
   window.Serveur = r.Serveur.get();
   window.ExportInfo = [this, &video] { return exporting::ExportInfoOf(*FData, video, video.VideoFileName()); };
-  window.RecentFolder = [this] { return FController->RecentFolder(); };
+  const auto saveFolder = [this](const QString &asked) {
+    return SaveStartFolder(asked, FOptions->DefaultDirectory, FController->RecentFolder());
+  };
+  window.SaveFolder = saveFolder;
   window.SetRecentFolder = [this](const QString &folder) { FController->SetRecentFolder(folder); };
   window.OnShowFrame = [&video](int frame) {
     if (!video.IsOpen()) return;
@@ -128,9 +131,7 @@ void TMainForm::CreateResults() {
   window.OnCalculator = [this] { ShowCalculator(); };
   // The print window gets the graph to print, named after the video for its PDF.
   r.PrintWindow = std::make_unique<printing::TBoiteImprimer>(&window);
-  r.PrintWindow->SaveFolder = [this](const QString &asked) {
-    return SaveStartFolder(asked, FOptions->DefaultDirectory, FController->RecentFolder());
-  };
+  r.PrintWindow->SaveFolder = saveFolder;
   window.OnPrint = [this, &video](const printing::IGraphDrawing &graph) {
     FResults->PrintWindow->PrintGraph(graph, QFileInfo(video.VideoFileName()).completeBaseName());
   };

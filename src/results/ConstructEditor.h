@@ -94,7 +94,7 @@ class TConstructEditor : public IGraphEditor {
   // The element under the mouse as the tools find it (selected ones first, models and data
   // points skipped; in the bend tool only arcs, circles and ellipses), or null.
   TGElem *Find(TGraph &graph, TPoint at, bool bendOnly) const;
-  // The tool of tools 9, 10 and 17 acting on one element; false when it cannot.
+  // Duplicate, change direction or delete acting on one element; false when it cannot.
   bool CanAct(int tool, const TGElem &element) const;
   void Act(TGraph &graph, int tool, TGElem *element);
   // Snaps an element as a whole onto a data point after a move.

@@ -3,6 +3,7 @@
 // graph's Elements list does); it files them by type, keeps the series' visibility, colours
 // and symbols, and applies them to an element as it is added. It is never drawn.
 
+#include "modelling/ModelFunction.h"
 #include "results/GElem.h"
 
 #include <vector>
@@ -58,7 +59,7 @@ class TCourbe : public TGElem {
 
   std::uint8_t LabelPlace = 0;  // 0 below the point, 1 on its right
   int MotifKind = 0;
-  std::uint8_t ModelKind = 9;
+  std::uint8_t ModelKind = modelling::mtNone;  // modelling::TModelType
   QString NomX = QStringLiteral("t");
   QString NomY;
   int VectorParamIndex = -1;  // the vector kind shown: index in the graph's VectorParams

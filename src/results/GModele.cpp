@@ -57,7 +57,7 @@ void TGModele::SetData(const TDoubleDynArray &x, const TDoubleDynArray &y) {
 
 void TGModele::SetKind(int kind) {
   EndAdjust();
-  Kind = ModelOf(kind) != nullptr ? kind : 9;
+  Kind = ModelOf(kind) != nullptr ? kind : int(mtNone);
   Refit();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // TGModele: the model curve of a series. It owns one model of each family (TMdl) and the
 // modeller panel, keeps the series' samples (without its edges) and the chosen sub-range,
-// and routes paint, mouse and panel events to the model of its kind. Kind 9 is no model.
+// and routes paint, mouse and panel events to the model of its kind. Kind mtNone is no model.
 //
 // The kind is set after the plot and world rectangles (the fit clamps to them); the model
 // is fitted as it gets its kind or new data, over the samples in the fit range.
 
 #include "modelling/Mdl.h"
+#include "modelling/ModelFunction.h"
 #include "modelling/Modeleur.h"
 #include "results/GElem.h"
 
@@ -24,7 +25,7 @@ class TGModele : public TGElem {
   QString NomX = QStringLiteral("t");
   QString NomY = QStringLiteral("t");
   TDoubleDynArray X, Y;  // the samples, edges left out
-  int Kind = 9;
+  int Kind = modelling::mtNone;  // modelling::TModelType
   bool ShowEqua = false;  // the graph's IsShowModeleurEqua
   bool ShowStat = false;  // the graph's IsShowModeleurStat
   modelling::TModeleur Panel;
@@ -36,7 +37,7 @@ class TGModele : public TGElem {
   modelling::TMdl *ModelOf(int kind) const;
 
   void SetData(const TDoubleDynArray &x, const TDoubleDynArray &y);
-  // Selects the model family and fits it (kind 9: none).
+  // Selects the model family and fits it (mtNone: none).
   void SetKind(int kind);
   // Fits over the samples whose abscissa lies within [from, to]; ClearFitRange: all of them.
   void SetFitRange(double from, double to);
@@ -74,7 +75,7 @@ class TGModele : public TGElem {
   void ModelChanged();
   QStringList PanelExtra() const;
 
-  std::array<std::unique_ptr<modelling::TMdl>, 9> Models;
+  std::array<std::unique_ptr<modelling::TMdl>, modelling::mtNone> Models;  // by model code
   std::optional<std::pair<double, double>> FFitRange;
   modelling::TModelDrag Drag = modelling::mdNone;
   TPoint LastPoint;

@@ -339,7 +339,7 @@ int TGraph::CurrentCurve() const {
 
 int TGraph::ModelCount() const {
   return int(std::count_if(FElements.begin(), FElements.end(), [](const auto &e) {
-    return e->ObjectType == obModele && static_cast<const TGModele *>(e.get())->Kind != 9;
+    return e->ObjectType == obModele && static_cast<const TGModele *>(e.get())->Kind != modelling::mtNone;
   }));
 }
 

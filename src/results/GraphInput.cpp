@@ -69,7 +69,7 @@ void TGraph::ApplyModelPanels() {
     // Keep a panel the user moved inside the control.
     const QRect bounds(0, 0, FWidth, FHeight);
     if (!bounds.contains(m->Panel.Position)) m->Panel.Position = QPoint(FAxeYFromLeft + 10, FAxeXFromTop + 10);
-    m->Panel.Visible = adjusting && m->Kind != 9 && m->Visible && (IsShowModeleurEqua || IsShowModeleurStat);
+    m->Panel.Visible = adjusting && m->Kind != modelling::mtNone && m->Visible && (IsShowModeleurEqua || IsShowModeleurStat);
     m->RefreshPanel(adjusting);
   }
 }

@@ -72,7 +72,7 @@ int SlotOfView(int view) {
 }
 
 TResModel::TResModel(const TResLinks &links) : Links(links) {
-  for (auto &frame : RebuildFlags) frame.fill(1);
+  for (auto &row : RebuildFlags) row.fill(1);
   if (Links.Options != nullptr) ApplyOptions();
 }
 
@@ -80,9 +80,9 @@ TResModel::TResModel(const TResLinks &links) : Links(links) {
 // Graphs
 // ---------------------------------------------------------------------------------------------
 
-void TResModel::SetGraph(int frame, int slot, TGraph *graph) {
-  if (frame < 0 || frame > 1 || slot < 0 || slot >= GraphSlotCount) return;
-  Graphs[size_t(frame)][size_t(slot)] = graph;
+void TResModel::SetGraph(TResMeasurement measurement, int slot, TGraph *graph) {
+  if (measurement < 0 || measurement >= ResMeasurementCount || slot < 0 || slot >= GraphSlotCount) return;
+  Graphs[size_t(measurement)][size_t(slot)] = graph;
   if (graph == nullptr) return;
   const auto &look = res_model_impl::Looks[slot];
   graph->SetGradient(look.Begin, look.End);
@@ -96,18 +96,20 @@ void TResModel::SetGraph(int frame, int slot, TGraph *graph) {
   }
   if ((slot == gsReferentiel || slot == gsVecteur) && graph->Editor() == nullptr)
     graph->SetEditor(std::make_unique<TConstructEditor>());
-  graph->SetBullePlace(Bulle);
+  graph->SetBullePlace(FBulle);
   graph->SetSymbolSize(Memory().SymbolSize);
 }
 
-TGraph *TResModel::GraphOf(int frame, int slot) const {
-  if (frame < 0 || frame > 1 || slot < 0 || slot >= GraphSlotCount) return nullptr;
-  return Graphs[size_t(frame)][size_t(slot)];
+TGraph *TResModel::GraphOf(TResMeasurement measurement, int slot) const {
+  if (measurement < 0 || measurement >= ResMeasurementCount || slot < 0 || slot >= GraphSlotCount) return nullptr;
+  return Graphs[size_t(measurement)][size_t(slot)];
 }
 
-int TResModel::Frame() const { return Links.Data != nullptr && Links.Data->IsLayerMeasurement() ? 1 : 0; }
+TResMeasurement TResModel::Measurement() const {
+  return Links.Data != nullptr && Links.Data->IsLayerMeasurement() ? rmLayer : rmFixedAxes;
+}
 
-TGraph *TResModel::CurrentGraph() const { return GraphOf(Frame(), SlotOfView(View)); }
+TGraph *TResModel::CurrentGraph() const { return GraphOf(Measurement(), SlotOfView(FView)); }
 
 TConstructEditor *TResModel::EditorOf(TGraph *graph) const {
   return graph != nullptr ? dynamic_cast<TConstructEditor *>(graph->Editor()) : nullptr;
@@ -121,62 +123,62 @@ TMemory &TResModel::Memory() const { return Links.Mem->Active(); }
 
 void TResModel::ApplyOptions() {
   const settings::TOptions &o = *Links.Options;
-  ShowVelocity = o.CheckBox9Speed_Checked;
-  ShowAcceleration = o.CheckBox8Acceleration_Checked;
-  ShowPolar = o.CheckBox53PolarQuantities_Checked;
-  Smoothing = (o.CheckBox54SmoothSpeed_Checked ? sfVelocity : 0) | (o.CheckBox7SmoothAcceleration_Checked ? sfAcceleration : 0);
-  ZoomXTemps = o.CheckBox12TimeZoomX_Checked;
-  ZoomYTemps = o.CheckBox13TimeZoomY_Checked;
-  PolylineTemps = o.CheckBox14TimePolyline_Checked;
-  PolylineReferentiel = o.CheckBox17TrajectoryPolyline_Checked;
-  ZoomXFormule = o.CheckBox23FormulaZoomX_Checked;
-  ZoomYFormule = o.CheckBox24FormulaZoomY_Checked;
-  OrigineY = o.CheckBox25FormulaOriginY_Checked;
-  OrigineX = o.CheckBox34FormulaOriginX_Checked;
-  PolylineFormule = o.CheckBox26FormulaPolyline_Checked;
-  EquaTemps = o.CheckBox42TempsEquation_Checked;
-  StatTemps = o.CheckBox43TempsStatistics_Checked;
-  EquaFormule = o.CheckBox44FormulaEquation_Checked;
-  StatFormule = o.CheckBox45FormulaStatistics_Checked;
-  GridVelocity = o.CheckBox10GridShowSpeed_Checked;
-  GridAcceleration = o.CheckBox11GridShowAcceleration_Checked;
-  GridCoordinates = o.CheckBox29GridShowCoordinates_Checked;
-  GridPolar = o.CheckBox57GridShowPolarQuantities_Checked;
-  VectorDraw[vdDataVectors] = o.CheckBox20VectorDraw_Checked;
-  VectorDraw[vdDataSegments] = o.CheckBox21VectorPolyline_Checked;
-  VectorDraw[vdDataSplines] = o.CheckBox50VectorSpline_Checked;
-  TrajectoryAsVideo = o.CheckBox35VectorTilted_Checked;
-  DrawVideo = o.CheckBox46VectorVideoImage_Checked;
+  FShowVelocity = o.CheckBox9Speed_Checked;
+  FShowAcceleration = o.CheckBox8Acceleration_Checked;
+  FShowPolar = o.CheckBox53PolarQuantities_Checked;
+  FSmoothing = (o.CheckBox54SmoothSpeed_Checked ? sfVelocity : 0) | (o.CheckBox7SmoothAcceleration_Checked ? sfAcceleration : 0);
+  FZoomXTemps = o.CheckBox12TimeZoomX_Checked;
+  FZoomYTemps = o.CheckBox13TimeZoomY_Checked;
+  FPolylineTemps = o.CheckBox14TimePolyline_Checked;
+  FPolylineReferentiel = o.CheckBox17TrajectoryPolyline_Checked;
+  FZoomXFormule = o.CheckBox23FormulaZoomX_Checked;
+  FZoomYFormule = o.CheckBox24FormulaZoomY_Checked;
+  FOrigineY = o.CheckBox25FormulaOriginY_Checked;
+  FOrigineX = o.CheckBox34FormulaOriginX_Checked;
+  FPolylineFormule = o.CheckBox26FormulaPolyline_Checked;
+  FEquaTemps = o.CheckBox42TempsEquation_Checked;
+  FStatTemps = o.CheckBox43TempsStatistics_Checked;
+  FEquaFormule = o.CheckBox44FormulaEquation_Checked;
+  FStatFormule = o.CheckBox45FormulaStatistics_Checked;
+  FGridGroups[ggVelocity] = o.CheckBox10GridShowSpeed_Checked;
+  FGridGroups[ggAcceleration] = o.CheckBox11GridShowAcceleration_Checked;
+  FGridGroups[ggCoordinates] = o.CheckBox29GridShowCoordinates_Checked;
+  FGridGroups[ggPolar] = o.CheckBox57GridShowPolarQuantities_Checked;
+  FVectorDraw[vdDataVectors] = o.CheckBox20VectorDraw_Checked;
+  FVectorDraw[vdDataSegments] = o.CheckBox21VectorPolyline_Checked;
+  FVectorDraw[vdDataSplines] = o.CheckBox50VectorSpline_Checked;
+  FTrajectoryAsVideo = o.CheckBox35VectorTilted_Checked;
+  FDrawVideo = o.CheckBox46VectorVideoImage_Checked;
   if (!o.CheckBox51DeformationBubble_Checked)
-    Bulle = bpNone;
-  else if (Bulle == bpNone)
-    Bulle = bpUpRight;
+    FBulle = bpNone;
+  else if (FBulle == bpNone)
+    FBulle = bpUpRight;
   if (Links.Mem != nullptr) Links.Mem->ApplyOptions(rsBoth);
-  if (Links.FormulaResults != nullptr) Links.FormulaResults->SmoothingFlags = Smoothing;
-  for (auto &frame : Graphs)
-    for (TGraph *g : frame)
+  if (Links.FormulaResults != nullptr) Links.FormulaResults->SmoothingFlags = FSmoothing;
+  for (auto &row : Graphs)
+    for (TGraph *g : row)
       if (g != nullptr) {
-        g->SetBullePlace(Bulle);
+        g->SetBullePlace(FBulle);
         if (Links.Mem != nullptr) g->SetSymbolSize(Memory().SymbolSize);
       }
-  for (auto &frame : RebuildFlags)
-    for (int &flags : frame) flags |= 3;
+  for (auto &row : RebuildFlags)
+    for (int &flags : row) flags |= 3;
 }
 
 void TResModel::Reset() {
-  for (auto &frame : Graphs)
-    for (TGraph *g : frame)
+  for (auto &row : Graphs)
+    for (TGraph *g : row)
       if (g != nullptr) {
         g->SetTool(gtNone);
         g->Clear();
         g->SourceImg().ClearPicture();
       }
-  for (auto &frame : RebuildFlags) frame.fill(3);
-  for (auto &frame : Signatures) frame.fill(QString());
-  for (auto &frame : BuiltObjects) frame.fill(TIntegerDynArray());
+  for (auto &row : RebuildFlags) row.fill(3);
+  for (auto &row : Signatures) row.fill(QString());
+  for (auto &row : BuiltObjects) row.fill(TIntegerDynArray());
   if (Links.Mem != nullptr) Links.Mem->Reset(rsBoth);
-  ModelTemps = ModelFormule = 9;
-  FormulesDrawn.clear();
+  FModelTemps = FModelFormule = modelling::mtNone;
+  FFormulesDrawn.clear();
   Highlighted = -1;
   AppliedGroups = ~0u;
 }
@@ -196,18 +198,18 @@ bool TResModel::Recalculate(bool force) {
   }
   const settings::TOptions &o = *Links.Options;
   // What failed last time is tried again: a few more marks may be all it needed.
-  ShowVelocity = o.CheckBox9Speed_Checked;
-  ShowAcceleration = o.CheckBox8Acceleration_Checked;
-  ShowPolar = o.CheckBox53PolarQuantities_Checked;
+  FShowVelocity = o.CheckBox9Speed_Checked;
+  FShowAcceleration = o.CheckBox8Acceleration_Checked;
+  FShowPolar = o.CheckBox53PolarQuantities_Checked;
   if (calc.Compute(rsActive) != krOk) return false;
   Links.Grid->Rebuild(rsActive);
-  for (int slot = gsTemps; slot <= gsVecteur; ++slot) RebuildFlags[size_t(Frame())][size_t(slot)] |= 3;
-  RebuildFlags[size_t(Frame())][gsFormule] |= 1;
-  if (ShowVelocity || ShowAcceleration || ShowPolar) {
-    if (!calc.ComputeDerivatives(rsActive, Smoothing)) ShowVelocity = ShowAcceleration = ShowPolar = false;
+  for (int slot = gsTemps; slot <= gsVecteur; ++slot) RebuildFlags[size_t(Measurement())][size_t(slot)] |= 3;
+  RebuildFlags[size_t(Measurement())][gsFormule] |= 1;
+  if (FShowVelocity || FShowAcceleration || FShowPolar) {
+    if (!calc.ComputeDerivatives(rsActive, FSmoothing)) FShowVelocity = FShowAcceleration = FShowPolar = false;
   }
   ApplyGridGroups(false);
-  if (Links.FormulaResults != nullptr) Links.FormulaResults->SmoothingFlags = Smoothing;
+  if (Links.FormulaResults != nullptr) Links.FormulaResults->SmoothingFlags = FSmoothing;
   if (Links.Formules != nullptr) {
     Links.Formules->CalculateConstants();
     Links.Formules->CalculateFormulas();
@@ -238,7 +240,7 @@ TIntegerDynArray TResModel::OfferedQuantities() const {
   for (int i = 0; i < int(table.size()); ++i) {
     const int kind = table[size_t(i)].Kind;
     const bool polar = kind == qkAngle || kind == qkRadius || kind == qkOmega;
-    if (polar ? !ShowPolar : (DerivativeOrder(kind) == 1 && !ShowVelocity) || (DerivativeOrder(kind) == 2 && !ShowAcceleration))
+    if (polar ? !FShowPolar : (DerivativeOrder(kind) == 1 && !FShowVelocity) || (DerivativeOrder(kind) == 2 && !FShowAcceleration))
       continue;
     offered.push_back(i);
   }
@@ -247,8 +249,8 @@ TIntegerDynArray TResModel::OfferedQuantities() const {
 
 TIntegerDynArray TResModel::OfferedVectorKinds() const {
   TIntegerDynArray kinds;
-  if (ShowVelocity) kinds.push_back(vkVelocity);
-  if (ShowAcceleration) kinds.push_back(vkAcceleration);
+  if (FShowVelocity) kinds.push_back(vkVelocity);
+  if (FShowAcceleration) kinds.push_back(vkAcceleration);
   return kinds;
 }
 
@@ -268,15 +270,15 @@ void TResModel::CompleteLists() {
     for (int o = 0; o < count; ++o) m.VecteurObjects.push_back(o);
   const TIntegerDynArray quantities = OfferedQuantities();
   if (!Contains(quantities, m.TempsQuantity) && !quantities.empty()) m.TempsQuantity = quantities.front();
-  if (m.ReferentielFrame >= count) m.ReferentielFrame = -1;
+  if (m.ReferentielReference >= count) m.ReferentielReference = -1;
   const TIntegerDynArray kinds = OfferedVectorKinds();
   if (!Contains(kinds, m.VecteurKind) && !kinds.empty()) m.VecteurKind = kinds.front();
   if (Links.Formules != nullptr) {
     TIntegerDynArray valid;
     const std::vector<int> shown = Links.Formules->ShownFormulas();
-    for (int f : FormulesDrawn)
+    for (int f : FFormulesDrawn)
       if (std::find(shown.begin(), shown.end(), f) != shown.end() && !Contains(valid, f)) valid.push_back(f);
-    FormulesDrawn = valid;
+    FFormulesDrawn = valid;
   }
 }
 
@@ -284,7 +286,7 @@ bool TResModel::CanBuild() const {
   if (Links.Calc == nullptr || Links.Calc->SamplesCount() == 0 || Links.Calc->IsStale(rsActive)) return false;
   if (Links.VideoOpen && !Links.VideoOpen()) return false;
   const TMemory &m = Memory();
-  switch (View) {
+  switch (FView) {
     case rvTemps: return !m.TempsObjects.empty();
     case rvReferentiel: return !m.ReferentielObjects.empty();
     case rvVecteur: return !m.VecteurObjects.empty();
@@ -294,9 +296,13 @@ bool TResModel::CanBuild() const {
 }
 
 void TResModel::SetView(int view) {
-  View = view;
+  SelectView(view);
   CompleteLists();
   BuildView();
+}
+
+void TResModel::SelectView(int view) {
+  if (view == rvTableau || SlotOfView(view) >= 0) FView = view;
 }
 
 void TResModel::BuildView() {
@@ -306,7 +312,7 @@ void TResModel::BuildView() {
     graph->ClearData();
     return;
   }
-  switch (View) {
+  switch (FView) {
     case rvTemps: BuildTemps(*graph); break;
     case rvReferentiel: BuildReferentiel(*graph); break;
     case rvVecteur: BuildVecteur(*graph); break;
@@ -319,18 +325,18 @@ void TResModel::BuildView() {
 
 void TResModel::Rescale(int slot) {
   if (slot < 0 || slot >= GraphSlotCount) return;
-  RebuildFlags[size_t(Frame())][size_t(slot)] |= 1;
+  RebuildFlags[size_t(Measurement())][size_t(slot)] |= 1;
   BuildView();
 }
 
 void TResModel::RequestRescaleAll() {
-  for (auto &frame : RebuildFlags)
-    for (int &flags : frame) flags |= 1;
+  for (auto &row : RebuildFlags)
+    for (int &flags : row) flags |= 1;
 }
 
 bool TResModel::TakeRescale(int slot, const QString &signature) {
-  int &flags = RebuildFlags[size_t(Frame())][size_t(slot)];
-  QString &last = Signatures[size_t(Frame())][size_t(slot)];
+  int &flags = RebuildFlags[size_t(Measurement())][size_t(slot)];
+  QString &last = Signatures[size_t(Measurement())][size_t(slot)];
   const bool rescale = (flags & 1) != 0 || last != signature;
   flags &= ~1;
   last = signature;
@@ -357,14 +363,14 @@ void TResModel::SetReferentielObjects(const TIntegerDynArray &objects) {
   BuildView();
 }
 
-void TResModel::SetReferentielFrame(int reference) {
-  Memory().ReferentielFrame = reference >= 0 && reference < ObjectsCount() ? reference : -1;
+void TResModel::SetReference(int object) {
+  Memory().ReferentielReference = object >= 0 && object < ObjectsCount() ? object : -1;
   BuildView();
 }
 
 void TResModel::SetVecteurKind(int kind) {
   Memory().VecteurKind = kind;
-  if (TGraph *graph = GraphOf(Frame(), gsVecteur)) {
+  if (TGraph *graph = GraphOf(Measurement(), gsVecteur)) {
     for (int i = 0; i < int(graph->VectorParams().size()); ++i)
       if (graph->VectorParams()[size_t(i)]->Id == kind) graph->SelectVectorParam(i);
   }
@@ -376,13 +382,18 @@ void TResModel::SetVecteurObjects(const TIntegerDynArray &objects) {
 }
 
 void TResModel::SetVectorDraw(int item, bool on) {
-  if (item < 0 || item >= int(VectorDraw.size())) return;
-  VectorDraw[size_t(item)] = on;
+  if (item < 0 || item >= int(FVectorDraw.size())) return;
+  FVectorDraw[size_t(item)] = on;
+  BuildView();
+}
+
+void TResModel::SetVectorDraws(const TVectorDraws &draws) {
+  FVectorDraw = draws;
   BuildView();
 }
 
 void TResModel::SetFormulesDrawn(const TIntegerDynArray &formulas) {
-  FormulesDrawn = formulas;
+  FFormulesDrawn = formulas;
   CompleteLists();
   BuildView();
 }

@@ -7,16 +7,18 @@
 //
 // Views (their codes): 0 custom formulas, 1 trajectory, 2 datasheet, 3 quantities as a
 // function of time, 4 vectors. The graph views keep one graph per view and per measurement
-// (the fixed axes, or the layer): eight graphs, so constructs drawn over one measurement stay
-// with it. The graphs belong to the caller (widgets in the window, plain graphs in the
-// command); SetGraph lends them.
+// (TResMeasurement: the fixed axes, or the layer): eight graphs, so constructs drawn over one
+// measurement stay with it. The graphs belong to the caller (widgets in the window, plain
+// graphs in the command); SetGraph lends them.
 //
 // What it reads: the results through the calculator facades (kinematics), the custom formulas,
 // the document (objects, names, colours, scale, axes), the options, and through TResLinks
 // whether a video is open and its current picture. The choices a user makes (objects,
-// quantity, reference frame, vector kind, numbering, symbol size) are kept per measurement
-// mode in TMemory (TResMem), so switching between the fixed axes and the layer brings each
-// one's back.
+// quantity, the trajectory's reference, vector kind, numbering, symbol size) are kept per
+// measurement in TMemory (TResMem), so switching between the fixed axes and the layer brings
+// each one's back. The Display menu's settings (zoom, origin, broken line, model bubble, the
+// datasheet's column groups, the vectors view's drawings) are the model's own, changed
+// through setters that rebuild or rescale what they touch.
 //
 // Rebuilding a view removes its data elements and series and keeps the constructs the user
 // drew, filed again under their series; only Reset (a new video or work file) clears the
@@ -24,6 +26,7 @@
 // flag is set (after a recalculation, "Restore graph") or when its lists changed.
 
 #include "kinematics/ResultFacades.h"
+#include "modelling/ModelFunction.h"
 #include "results/Graph.h"
 
 #include <QImage>
@@ -48,6 +51,16 @@ enum TGraphSlot : int { gsTemps = 0, gsReferentiel = 1, gsVecteur = 2, gsFormule
 inline constexpr int GraphSlotCount = 4;
 // -1 for the datasheet.
 int SlotOfView(int view);
+
+// Which measurement the results are shown for: positions against the fixed axes, or against
+// a moving layer. Each has its own graphs and remembered choices.
+enum TResMeasurement : int { rmFixedAxes = 0, rmLayer = 1 };
+inline constexpr int ResMeasurementCount = 2;
+inline constexpr std::array<TResMeasurement, ResMeasurementCount> ResMeasurements{rmFixedAxes, rmLayer};
+
+// The datasheet's column groups, as the Display menu names them.
+enum TGridGroup : int { ggCoordinates, ggVelocity, ggAcceleration, ggPolar };
+inline constexpr int GridGroupCount = 4;
 
 // The vector kinds of the vectors view (their keys in the graph).
 enum TVectorKindKey : int { vkVelocity = 0, vkAcceleration = 1 };
@@ -80,6 +93,8 @@ const std::array<TTimeQuantity, 11> &TimeQuantities();
 
 // The checks of the vectors view's drawing list, in its order.
 enum TVectorDraw : int { vdDataSegments, vdUserSegments, vdDataSplines, vdUserSplines, vdDataVectors, vdUserVectors };
+inline constexpr int VectorDrawCount = 6;
+using TVectorDraws = std::array<bool, VectorDrawCount>;
 
 class TResModel {
  public:
@@ -87,12 +102,12 @@ class TResModel {
 
   // --- Graphs -------------------------------------------------------------------------------
 
-  // Lends a graph (frame 0 the fixed axes, 1 the layer) and gives it its view's margins and
-  // colours. An editor is installed on the graphs of the views that take constructs.
-  void SetGraph(int frame, int slot, TGraph *graph);
-  TGraph *GraphOf(int frame, int slot) const;
-  // The measurement the results are shown for: 1 in layer measurement, else 0.
-  int Frame() const;
+  // Lends a graph and gives it its view's margins and colours. An editor is installed on
+  // the graphs of the views that take constructs.
+  void SetGraph(TResMeasurement measurement, int slot, TGraph *graph);
+  TGraph *GraphOf(TResMeasurement measurement, int slot) const;
+  // The measurement the results are shown for: the layer's in layer measurement.
+  TResMeasurement Measurement() const;
   // The graph of the current view and measurement; null for the datasheet.
   TGraph *CurrentGraph() const;
   TConstructEditor *EditorOf(TGraph *graph) const;
@@ -101,24 +116,47 @@ class TResModel {
 
   // --- State --------------------------------------------------------------------------------
 
-  int View = rvTableau;
-  bool ShowVelocity = true, ShowAcceleration = true, ShowPolar = true;
-  int Smoothing = 0;  // kinematics::TSmoothingFlags
-  bool DrawVideo = false;
-  // Menu states.
-  bool ZoomXTemps = false, ZoomYTemps = true, ZoomXFormule = false, ZoomYFormule = true;
-  bool OrigineX = false, OrigineY = true;  // formula view: show 0 on each axis
-  bool PolylineTemps = true, PolylineReferentiel = true, PolylineFormule = true;
-  bool EquaTemps = true, StatTemps = false, EquaFormule = true, StatFormule = false;
-  bool TrajectoryAsVideo = true;  // the vectors view in the camera's orientation
-  TBullePlace Bulle = bpUpRight;
-  // The datasheet's column groups.
-  bool GridCoordinates = true, GridVelocity = true, GridAcceleration = true, GridPolar = true;
-  std::array<bool, 6> VectorDraw{false, true, false, true, true, true};
-  // The model kind of the time and formula views (9: none).
-  int ModelTemps = 9, ModelFormule = 9;
+  int View() const { return FView; }
+  // Which results were computed (the options ask for them; a failed derivation drops them).
+  bool ShowVelocity() const { return FShowVelocity; }
+  bool ShowAcceleration() const { return FShowAcceleration; }
+  bool ShowPolar() const { return FShowPolar; }
+  int Smoothing() const { return FSmoothing; }  // kinematics::TSmoothingFlags
+  TBullePlace BullePlace() const { return FBulle; }
+  // The settings of the current view (the time view's or the formula view's; the broken line
+  // also the trajectory's). Each setter rebuilds the view.
+  bool ZoomX() const;
+  bool ZoomY() const;
+  void SetZoomX(bool on);
+  void SetZoomY(bool on);
+  bool Polyline() const;
+  void SetPolyline(bool on);
+  bool ShowEquation() const;
+  bool ShowStatistics() const;
+  void SetShowEquation(bool on);
+  void SetShowStatistics(bool on);
+  // The formula view shows 0 on each axis; the setters rescale it.
+  bool OriginX() const { return FOrigineX; }
+  bool OriginY() const { return FOrigineY; }
+  void SetOriginX(bool on);
+  void SetOriginY(bool on);
+  // The vectors view in the camera's orientation (else in the graph's basis); rescales it.
+  bool TrajectoryAsVideo() const { return FTrajectoryAsVideo; }
+  void SetTrajectoryAsVideo(bool on);
+  // The video picture behind the vectors view.
+  bool DrawVideo() const { return FDrawVideo; }
+  void SetDrawVideo(bool on);
+  // The datasheet's column groups; a change reaches the datasheet's columns.
+  bool GridGroup(TGridGroup group) const { return FGridGroups[size_t(group)]; }
+  void SetGridGroup(TGridGroup group, bool on);
+  const TVectorDraws &VectorDraws() const { return FVectorDraw; }
+  // The model laid over the time or the formula view (mtNone for any other view).
+  modelling::TModelType ModelOf(int view) const;
+  // Chooses the model of the time or the formula view; the next build lays it (kolibra-cli
+  // chooses it before the view is built).
+  void SetViewModel(int view, modelling::TModelType kind);
   // The formulas drawn in the formula view (indexes of TFormules).
-  TIntegerDynArray FormulesDrawn;
+  const TIntegerDynArray &FormulesDrawn() const { return FFormulesDrawn; }
 
   // The remembered choices of the current measurement.
   kinematics::TMemory &Memory() const;
@@ -136,6 +174,8 @@ class TResModel {
   bool CanBuild() const;
   // Selects a view (its graph's lists are completed with defaults) and builds it.
   void SetView(int view);
+  // Selects a view without building it: the window switches its widgets first.
+  void SelectView(int view);
   // Builds the current view from its lists.
   void BuildView();
   void Rescale(int slot);  // "Restore graph"
@@ -153,18 +193,20 @@ class TResModel {
   void SetTempsQuantity(int index);
   void SetTempsObjects(const TIntegerDynArray &objects);
   void SetReferentielObjects(const TIntegerDynArray &objects);
-  void SetReferentielFrame(int reference);  // -1 the camera, else an object
+  void SetReference(int object);  // the trajectory's frame of reference: -1 the camera, else an object
   void SetVecteurKind(int kind);
   void SetVecteurObjects(const TIntegerDynArray &objects);
   void SetVectorDraw(int item, bool on);
+  // Every check of the drawing list at once, one rebuild.
+  void SetVectorDraws(const TVectorDraws &draws);
   void SetFormulesDrawn(const TIntegerDynArray &formulas);
   void SetFormuleAbscissa(int formula);  // -1 time
 
   // --- Commands -----------------------------------------------------------------------------
 
-  // A model button (kind 0 ... 8) pressed in the time or formula view: false, with the
-  // message, when not exactly one curve is drawn. Kind 9 releases the models.
-  bool PressModel(int kind, QString &message);
+  // A model button pressed in the time or formula view: false, with the message, when not
+  // exactly one curve is drawn. mtNone releases the models.
+  bool PressModel(modelling::TModelType kind, QString &message);
   // The modify-model button: false, with the message, when the graph has no model.
   bool CanModifyModel(QString &message) const;
   // The vector scale typed or stepped; false when the graph refuses it.
@@ -214,7 +256,7 @@ class TResModel {
   void BuildFormule(TGraph &graph);
   // Data elements and series out, constructs kept.
   void ClearData(TGraph &graph);
-  void ApplyModel(TGraph &graph, int kind, const QString &nomX, const QString &nomY);
+  void ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY);
   void ApplyHighlight(TGraph &graph) const;
   void CompleteLists();
   int EdgeCount(int order) const;
@@ -223,11 +265,28 @@ class TResModel {
   void UpdateVideoPicture(TGraph &graph);
   bool TakeRescale(int slot, const QString &signature);
 
+  // The setting of the time view or of the formula view, as the current view says.
+  bool &OfTempsOrFormule(bool &temps, bool &formule) { return FView == rvTemps ? temps : formule; }
+
   TResLinks Links;
-  std::array<std::array<TGraph *, GraphSlotCount>, 2> Graphs{};
-  std::array<std::array<int, GraphSlotCount>, 2> RebuildFlags{};
-  std::array<std::array<QString, GraphSlotCount>, 2> Signatures{};
-  std::array<std::array<TIntegerDynArray, GraphSlotCount>, 2> BuiltObjects{};
+  std::array<std::array<TGraph *, GraphSlotCount>, ResMeasurementCount> Graphs{};
+  std::array<std::array<int, GraphSlotCount>, ResMeasurementCount> RebuildFlags{};
+  std::array<std::array<QString, GraphSlotCount>, ResMeasurementCount> Signatures{};
+  std::array<std::array<TIntegerDynArray, GraphSlotCount>, ResMeasurementCount> BuiltObjects{};
+  int FView = rvTableau;
+  bool FShowVelocity = true, FShowAcceleration = true, FShowPolar = true;
+  int FSmoothing = 0;
+  bool FDrawVideo = false;
+  bool FZoomXTemps = false, FZoomYTemps = true, FZoomXFormule = false, FZoomYFormule = true;
+  bool FOrigineX = false, FOrigineY = true;
+  bool FPolylineTemps = true, FPolylineReferentiel = true, FPolylineFormule = true;
+  bool FEquaTemps = true, FStatTemps = false, FEquaFormule = true, FStatFormule = false;
+  bool FTrajectoryAsVideo = true;
+  TBullePlace FBulle = bpUpRight;
+  std::array<bool, GridGroupCount> FGridGroups{true, true, true, true};
+  TVectorDraws FVectorDraw{false, true, false, true, true, true};
+  modelling::TModelType FModelTemps = modelling::mtNone, FModelFormule = modelling::mtNone;
+  TIntegerDynArray FFormulesDrawn;
   int Highlighted = -1;
   unsigned AppliedGroups = ~0u;  // the groups' states last given to the datasheet
 };

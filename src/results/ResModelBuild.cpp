@@ -95,10 +95,10 @@ int TResModel::EdgeCount(int order) const {
   return 0;
 }
 
-void TResModel::ApplyModel(TGraph &graph, int kind, const QString &nomX, const QString &nomY) {
-  if (kind == 9 || graph.CurveCount() != 1) {
+void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY) {
+  if (kind == modelling::mtNone || graph.CurveCount() != 1) {
     for (int c = 0; c < graph.CurveCount(); ++c) {
-      graph.SetCurveProperty(c, ceModel, QVariant(9), cfData, 6);
+      graph.SetCurveProperty(c, ceModel, QVariant(int(modelling::mtNone)), cfData, 6);
       graph.SetCurveVisible(c, ceModel, false, cfData);
     }
     return;
@@ -106,7 +106,7 @@ void TResModel::ApplyModel(TGraph &graph, int kind, const QString &nomX, const Q
   graph.SetCurveProperty(0, ceModel, QVariant(nomX), cfData, 1);
   graph.SetCurveProperty(0, ceModel, QVariant(nomY), cfData, 2);
   graph.SetCurveVisible(0, ceModel, true, cfData);
-  graph.SetCurveProperty(0, ceModel, QVariant(kind), cfData, 6);
+  graph.SetCurveProperty(0, ceModel, QVariant(int(kind)), cfData, 6);
 }
 
 void TResModel::ApplyHighlight(TGraph &graph) const {
@@ -137,7 +137,7 @@ void TResModel::BuildTemps(TGraph &graph) {
     // Where the derivation stopped there are no values, only zeros: nothing is drawn.
     if (!derived || DerivedExists(object)) calc.CurvePoints(rfAxes, object, qkTime, q.Kind, points, numbers);
     const int curve = graph.AddCurve(points, edges, numbers);
-    Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object), PolylineTemps, 2);
+    Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object), FPolylineTemps, 2);
     const int n = int(points.size());
     for (int i = edges; i < n - edges; ++i) Include(box, points[size_t(i)]);
     // x(t) and y(t) share one vertical scale, and so do the other pairs.
@@ -155,11 +155,11 @@ void TResModel::BuildTemps(TGraph &graph) {
   QString description = Tr(q.Description);
   if (m.TempsObjects.size() == 1) description += QLatin1Char(' ') + ObjectName(m.TempsObjects.front());
   graph.TitreAxeY = {QString::fromUtf8(q.Symbol), description + QStringLiteral(" (") + unit + QLatin1Char(')')};
-  graph.IsZoomX = ZoomXTemps;
-  graph.IsZoomY = ZoomYTemps;
+  graph.IsZoomX = FZoomXTemps;
+  graph.IsZoomY = FZoomYTemps;
   graph.IsOrigineVisible = false;
-  graph.SetShowModeleur(EquaTemps, StatTemps);
-  ApplyModel(graph, m.TempsObjects.size() == 1 ? ModelTemps : 9, QStringLiteral("t"), QString::fromUtf8(q.Symbol));
+  graph.SetShowModeleur(FEquaTemps, FStatTemps);
+  ApplyModel(graph, m.TempsObjects.size() == 1 ? FModelTemps : modelling::mtNone, QStringLiteral("t"), QString::fromUtf8(q.Symbol));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -175,13 +175,13 @@ void TResModel::BuildReferentiel(TGraph &graph) {
   for (int object = 0; object < ObjectsCount(); ++object) {
     TPointDDynArray points;
     TIntegerDynArray numbers;
-    if (m.ReferentielFrame < 0)
+    if (m.ReferentielReference < 0)
       calc.CurvePoints(rfAxes, object, qkX, qkY, points, numbers);
     else
-      calc.RelativeTrajectory(m.ReferentielFrame, object, points, numbers);
+      calc.RelativeTrajectory(m.ReferentielReference, object, points, numbers);
     const int curve = graph.AddCurve(points, 0, numbers);
     Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object),
-          PolylineReferentiel, m.ReferentielNumbering);
+          FPolylineReferentiel, m.ReferentielNumbering);
     const bool selected = std::find(m.ReferentielObjects.begin(), m.ReferentielObjects.end(), object) !=
                           m.ReferentielObjects.end();
     if (selected)
@@ -191,7 +191,7 @@ void TResModel::BuildReferentiel(TGraph &graph) {
   for (int object = 0; object < ObjectsCount(); ++object)
     ShowSeries(graph, object,
                std::find(m.ReferentielObjects.begin(), m.ReferentielObjects.end(), object) != m.ReferentielObjects.end());
-  if (TakeRescale(gsReferentiel, Signature({m.ReferentielFrame}, m.ReferentielObjects)) && !IsEmpty(box)) {
+  if (TakeRescale(gsReferentiel, Signature({m.ReferentielReference}, m.ReferentielObjects)) && !IsEmpty(box)) {
     // A trajectory that barely moves still spans a quarter of the video field.
     const TPointD field = calc.ScaleFactors();
     AtLeast(box.XMin, box.XMax, 0.25 * std::fabs(field.X));
@@ -211,8 +211,9 @@ void TResModel::BuildVecteur(TGraph &graph) {
   using namespace res_build_impl;
   const TMemory &m = Memory();
   const TResCalc &calc = *Links.Calc;
-  const int frame = TrajectoryAsVideo ? rfCamera : rfAxes;
-  const bool objectsChanged = BuiltObjects[size_t(Frame())][gsVecteur] != m.VecteurObjects;
+  // The camera's orientation, or the graph's basis (O, x, y).
+  const int basis = FTrajectoryAsVideo ? rfCamera : rfAxes;
+  const bool objectsChanged = BuiltObjects[size_t(Measurement())][gsVecteur] != m.VecteurObjects;
   ClearData(graph);
   TRectD box = EmptyBox;
   for (int object = 0; object < ObjectsCount(); ++object) {
@@ -222,47 +223,47 @@ void TResModel::BuildVecteur(TGraph &graph) {
     TVectorSeries acceleration{EdgeCount(2) > 0 ? 2 : -1, QStringLiteral("m/s²"), vkAcceleration, {}};
     for (int k = 0; k < calc.SamplesCount(); ++k) {
       if (!calc.HasMark(object, k)) continue;
-      points.emplace_back(calc.Value(frame, object, qkX, k), calc.Value(frame, object, qkY, k));
+      points.emplace_back(calc.Value(basis, object, qkX, k), calc.Value(basis, object, qkY, k));
       numbers.push_back(calc.PointNumber(k));
-      velocity.Components.emplace_back(calc.Value(frame, object, qkVx, k), calc.Value(frame, object, qkVy, k));
-      acceleration.Components.emplace_back(calc.Value(frame, object, qkAx, k), calc.Value(frame, object, qkAy, k));
+      velocity.Components.emplace_back(calc.Value(basis, object, qkVx, k), calc.Value(basis, object, qkVy, k));
+      acceleration.Components.emplace_back(calc.Value(basis, object, qkAx, k), calc.Value(basis, object, qkAy, k));
     }
     std::vector<TVectorSeries> vectors;
     if (DerivedExists(object)) {
-      if (ShowVelocity) vectors.push_back(velocity);
-      if (ShowAcceleration) vectors.push_back(acceleration);
+      if (FShowVelocity) vectors.push_back(velocity);
+      if (FShowAcceleration) vectors.push_back(acceleration);
     }
     const int curve = graph.AddCurve(points, 0, numbers, vectors);
     Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object), false,
           m.VecteurNumbering);
-    graph.SetCurveVisible(curve, ceSegments, VectorDraw[vdDataSegments], cfData);
-    graph.SetCurveVisible(curve, ceSegments, VectorDraw[vdUserSegments], cfUser);
-    graph.SetCurveVisible(curve, ceSplines, VectorDraw[vdDataSplines], cfData);
-    graph.SetCurveVisible(curve, ceSplines, VectorDraw[vdUserSplines], cfUser);
-    graph.SetCurveVisible(curve, ceVectors, VectorDraw[vdDataVectors], cfData);
-    graph.SetCurveVisible(curve, ceVectors, VectorDraw[vdUserVectors], cfUser);
+    graph.SetCurveVisible(curve, ceSegments, FVectorDraw[vdDataSegments], cfData);
+    graph.SetCurveVisible(curve, ceSegments, FVectorDraw[vdUserSegments], cfUser);
+    graph.SetCurveVisible(curve, ceSplines, FVectorDraw[vdDataSplines], cfData);
+    graph.SetCurveVisible(curve, ceSplines, FVectorDraw[vdUserSplines], cfUser);
+    graph.SetCurveVisible(curve, ceVectors, FVectorDraw[vdDataVectors], cfData);
+    graph.SetCurveVisible(curve, ceVectors, FVectorDraw[vdUserVectors], cfUser);
     if (std::find(m.VecteurObjects.begin(), m.VecteurObjects.end(), object) != m.VecteurObjects.end())
       for (const TPointD &p : points) Include(box, p);
   }
   // Constructs of no series belong to the objects shown when they were drawn.
-  if (objectsChanged && !BuiltObjects[size_t(Frame())][gsVecteur].empty()) {
+  if (objectsChanged && !BuiltObjects[size_t(Measurement())][gsVecteur].empty()) {
     std::vector<TGElem *> orphans;
     for (const auto &e : graph.Elements())
       if (e->UserMade && e->CurveIndex < 0) orphans.push_back(e.get());
     for (TGElem *e : orphans) graph.RemoveElement(e);
   }
-  BuiltObjects[size_t(Frame())][gsVecteur] = m.VecteurObjects;
+  BuiltObjects[size_t(Measurement())][gsVecteur] = m.VecteurObjects;
   graph.RefileUserElements();
   for (int object = 0; object < ObjectsCount(); ++object) {
     const bool selected =
         std::find(m.VecteurObjects.begin(), m.VecteurObjects.end(), object) != m.VecteurObjects.end();
     ShowSeries(graph, object, selected);
     if (selected) {
-      graph.SetCurveVisible(object, ceVectors, VectorDraw[vdDataVectors], cfData);
-      graph.SetCurveVisible(object, ceVectors, VectorDraw[vdUserVectors], cfUser);
+      graph.SetCurveVisible(object, ceVectors, FVectorDraw[vdDataVectors], cfData);
+      graph.SetCurveVisible(object, ceVectors, FVectorDraw[vdUserVectors], cfUser);
     }
   }
-  const bool rescale = TakeRescale(gsVecteur, Signature({frame}, m.VecteurObjects));
+  const bool rescale = TakeRescale(gsVecteur, Signature({basis}, m.VecteurObjects));
   if (rescale && !IsEmpty(box)) {
     const TPointD field = calc.ScaleFactors();
     AtLeast(box.XMin, box.XMax, 0.25 * std::fabs(field.X));
@@ -271,12 +272,12 @@ void TResModel::BuildVecteur(TGraph &graph) {
   }
   // Each kind's scale: the longest vector a tenth of the plot wide.
   const int params = int(graph.VectorParams().size());
-  if (rescale || (RebuildFlags[size_t(Frame())][gsVecteur] & 2) != 0)
+  if (rescale || (RebuildFlags[size_t(Measurement())][gsVecteur] & 2) != 0)
     for (int i = 0; i < params; ++i) {
       graph.SelectVectorParam(i);
       graph.InitVectorScale();
     }
-  RebuildFlags[size_t(Frame())][gsVecteur] &= ~2;
+  RebuildFlags[size_t(Measurement())][gsVecteur] &= ~2;
   for (int i = 0; i < params; ++i)
     if (graph.VectorParams()[size_t(i)]->Id == m.VecteurKind) graph.SelectVectorParam(i);
   graph.IsOrigineVisible = m.DrawOrigin != 0;
@@ -285,8 +286,8 @@ void TResModel::BuildVecteur(TGraph &graph) {
 }
 
 void TResModel::UpdateVideoPicture(TGraph &graph) {
-  graph.IsSourceImgVisible = DrawVideo;
-  if (!DrawVideo || !Links.GrabFrame) {
+  graph.IsSourceImgVisible = FDrawVideo;
+  if (!FDrawVideo || !Links.GrabFrame) {
     graph.SourceImg().ClearPicture();
     return;
   }
@@ -301,7 +302,7 @@ void TResModel::UpdateVideoPicture(TGraph &graph) {
   const TPointD origin = data.ActiveSystem().OrigineCurrent;
   const TPointD originPixel(origin.X * picture.width(), origin.Y * picture.height());
   const double sx = scale.X / picture.width(), sy = scale.Y / picture.height();
-  if (TrajectoryAsVideo)
+  if (FTrajectoryAsVideo)
     graph.SourceImg().SetPicture(picture, sx, sy, originPixel, false, false, 0.0);
   else
     graph.SourceImg().SetPicture(picture, sx, sy, originPixel, !data.DirectXAxisDirection(),
@@ -321,7 +322,7 @@ void TResModel::BuildFormule(TGraph &graph) {
   ClearData(graph);
   TRectD box = EmptyBox;
   QStringList units;
-  for (int index : FormulesDrawn) {
+  for (int index : FFormulesDrawn) {
     const formulas::TRec *rec = f.Formula(index);
     if (rec == nullptr) continue;
     TPointDDynArray points;
@@ -337,7 +338,7 @@ void TResModel::BuildFormule(TGraph &graph) {
     const int edges = o.CheckBox31HideEdgeA_Checked && acceleration ? 2 : o.CheckBox30HideEdgeV_Checked && velocity ? 1 : 0;
     const int curve = graph.AddCurve(points, edges, numbers);
     Style(graph, curve, measurement::CreateGraphUtils()->FormulaColor(index),
-          measurement::CreateGraphUtils()->FormulaMotifKind(index), PolylineFormule, 2);
+          measurement::CreateGraphUtils()->FormulaMotifKind(index), FPolylineFormule, 2);
     for (int i = edges; i < int(points.size()) - edges; ++i) Include(box, points[size_t(i)]);
     units << f.FormulaUnit(index);
   }
@@ -351,10 +352,10 @@ void TResModel::BuildFormule(TGraph &graph) {
     graph.TitreAxeX = {QStringLiteral("t"), Tr("time") + QStringLiteral(" (s)")};
   else
     graph.TitreAxeX = titleOf(abscissa);
-  if (FormulesDrawn.empty()) {
+  if (FFormulesDrawn.empty()) {
     graph.TitreAxeY = QStringList();
-  } else if (FormulesDrawn.size() == 1) {
-    graph.TitreAxeY = titleOf(FormulesDrawn.front());
+  } else if (FFormulesDrawn.size() == 1) {
+    graph.TitreAxeY = titleOf(FFormulesDrawn.front());
   } else {
     units.removeDuplicates();
     const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')') : Tr("Unit problem!");
@@ -363,19 +364,19 @@ void TResModel::BuildFormule(TGraph &graph) {
   // Nothing drawn yet: the time axis of the measurement, ready for the first formula.
   if (IsEmpty(box) && abscissa < 0 && calc.SamplesCount() > 0) {
     box = TRectD{0.0, calc.Time(calc.SamplesCount() - 1), 0.0, 1.0};
-    RebuildFlags[size_t(Frame())][gsFormule] |= 1;
+    RebuildFlags[size_t(Measurement())][gsFormule] |= 1;
   }
   QString signature = QString::number(abscissa) + QLatin1Char('|');
-  for (int index : FormulesDrawn) signature += QString::number(index) + QLatin1Char(',');
+  for (int index : FFormulesDrawn) signature += QString::number(index) + QLatin1Char(',');
   if (TakeRescale(gsFormule, signature) && !IsEmpty(box))
-    graph.SetWorld(FitWorldRect(box, abscissa >= 0 && OrigineX, OrigineY, false, abscissa < 0, 0.05), false);
-  graph.IsZoomX = ZoomXFormule;
-  graph.IsZoomY = ZoomYFormule;
+    graph.SetWorld(FitWorldRect(box, abscissa >= 0 && FOrigineX, FOrigineY, false, abscissa < 0, 0.05), false);
+  graph.IsZoomX = FZoomXFormule;
+  graph.IsZoomY = FZoomYFormule;
   graph.IsOrigineVisible = false;
-  graph.SetShowModeleur(EquaFormule, StatFormule);
+  graph.SetShowModeleur(FEquaFormule, FStatFormule);
   const QString nomX = abscissa < 0 ? QStringLiteral("t") : f.Formula(abscissa)->DisplayName();
-  const QString nomY = FormulesDrawn.size() == 1 ? f.Formula(FormulesDrawn.front())->DisplayName() : QString();
-  ApplyModel(graph, FormulesDrawn.size() == 1 ? ModelFormule : 9, nomX, nomY);
+  const QString nomY = FFormulesDrawn.size() == 1 ? f.Formula(FFormulesDrawn.front())->DisplayName() : QString();
+  ApplyModel(graph, FFormulesDrawn.size() == 1 ? FModelFormule : modelling::mtNone, nomX, nomY);
 }
 
 }  // namespace kolibra::results

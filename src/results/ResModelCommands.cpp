@@ -23,12 +23,12 @@ QString Tr(const char *text) { return QCoreApplication::translate("TResForm", te
 // Commands
 // ---------------------------------------------------------------------------------------------
 
-bool TResModel::PressModel(int kind, QString &message) {
-  if (View != rvTemps && View != rvFormule) return false;
+bool TResModel::PressModel(modelling::TModelType kind, QString &message) {
+  if (FView != rvTemps && FView != rvFormule) return false;
   TGraph *graph = CurrentGraph();
-  int &model = View == rvTemps ? ModelTemps : ModelFormule;
-  if (kind == 9) {
-    model = 9;
+  modelling::TModelType &model = FView == rvTemps ? FModelTemps : FModelFormule;
+  if (kind == modelling::mtNone) {
+    model = modelling::mtNone;
     BuildView();
     if (graph != nullptr && (graph->Tool() == gtModelParams || graph->Tool() == gtModifyModel)) graph->SetTool(gtNone);
     return true;
@@ -43,6 +43,17 @@ bool TResModel::PressModel(int kind, QString &message) {
   return true;
 }
 
+modelling::TModelType TResModel::ModelOf(int view) const {
+  return view == rvTemps ? FModelTemps : view == rvFormule ? FModelFormule : modelling::mtNone;
+}
+
+void TResModel::SetViewModel(int view, modelling::TModelType kind) {
+  if (view == rvTemps)
+    FModelTemps = kind;
+  else if (view == rvFormule)
+    FModelFormule = kind;
+}
+
 bool TResModel::CanModifyModel(QString &message) const {
   const TGraph *graph = CurrentGraph();
   if (graph != nullptr && graph->ModelCount() > 0) return true;
@@ -51,12 +62,12 @@ bool TResModel::CanModifyModel(QString &message) const {
 }
 
 bool TResModel::SetVectorScale(double value) {
-  TGraph *graph = GraphOf(Frame(), gsVecteur);
+  TGraph *graph = GraphOf(Measurement(), gsVecteur);
   return graph != nullptr && graph->SetVectorScale(value);
 }
 
 double TResModel::VectorScale() const {
-  const TGraph *graph = GraphOf(Frame(), gsVecteur);
+  const TGraph *graph = GraphOf(Measurement(), gsVecteur);
   return graph != nullptr ? graph->VectorScaleValue() : -1.0;
 }
 
@@ -67,8 +78,8 @@ QString TResModel::VectorUnit() const {
 void TResModel::SetSymbolSize(int size) {
   Links.Mem->LayerMemory().SymbolSize = size;
   Links.Mem->FixedMemory().SymbolSize = size;
-  for (auto &frame : Graphs)
-    for (TGraph *g : frame)
+  for (auto &row : Graphs)
+    for (TGraph *g : row)
       if (g != nullptr) g->SetSymbolSize(size);
 }
 
@@ -90,13 +101,75 @@ void TResModel::SetDrawVectorValues(bool on) {
   BuildView();
 }
 
+// The Display menu's settings of the current view: the time view's or the formula view's.
+bool TResModel::ZoomX() const { return FView == rvTemps ? FZoomXTemps : FZoomXFormule; }
+bool TResModel::ZoomY() const { return FView == rvTemps ? FZoomYTemps : FZoomYFormule; }
+bool TResModel::ShowEquation() const { return FView == rvTemps ? FEquaTemps : FEquaFormule; }
+bool TResModel::ShowStatistics() const { return FView == rvTemps ? FStatTemps : FStatFormule; }
+
+void TResModel::SetZoomX(bool on) {
+  OfTempsOrFormule(FZoomXTemps, FZoomXFormule) = on;
+  BuildView();
+}
+
+void TResModel::SetZoomY(bool on) {
+  OfTempsOrFormule(FZoomYTemps, FZoomYFormule) = on;
+  BuildView();
+}
+
+void TResModel::SetShowEquation(bool on) {
+  OfTempsOrFormule(FEquaTemps, FEquaFormule) = on;
+  BuildView();
+}
+
+void TResModel::SetShowStatistics(bool on) {
+  OfTempsOrFormule(FStatTemps, FStatFormule) = on;
+  BuildView();
+}
+
+// The trajectory's broken line for every view but the time and the formula views.
+bool TResModel::Polyline() const {
+  return FView == rvTemps ? FPolylineTemps : FView == rvFormule ? FPolylineFormule : FPolylineReferentiel;
+}
+
+void TResModel::SetPolyline(bool on) {
+  (FView == rvTemps ? FPolylineTemps : FView == rvFormule ? FPolylineFormule : FPolylineReferentiel) = on;
+  BuildView();
+}
+
+void TResModel::SetOriginX(bool on) {
+  FOrigineX = on;
+  Rescale(gsFormule);
+}
+
+void TResModel::SetOriginY(bool on) {
+  FOrigineY = on;
+  Rescale(gsFormule);
+}
+
+void TResModel::SetTrajectoryAsVideo(bool on) {
+  FTrajectoryAsVideo = on;
+  Rescale(gsVecteur);
+}
+
+void TResModel::SetDrawVideo(bool on) {
+  FDrawVideo = on;
+  BuildView();
+}
+
+void TResModel::SetGridGroup(TGridGroup group, bool on) {
+  if (group < 0 || group >= GridGroupCount) return;
+  FGridGroups[size_t(group)] = on;
+  ApplyGridGroups(false);
+}
+
 void TResModel::SetBullePlace(TBullePlace place) {
-  Bulle = place;
+  FBulle = place;
   if (TGraph *graph = CurrentGraph()) graph->SetBullePlace(place);
 }
 
 void TResModel::SetSmoothing(int flags) {
-  Smoothing = flags;
+  FSmoothing = flags;
   if (Links.Calc != nullptr) Links.Calc->Invalidate(rsBoth);
   Recalculate(true);
   BuildView();
@@ -120,8 +193,8 @@ void TResModel::RestoreTable() {
 }
 
 void TResModel::ApplyGridGroups(bool force) {
-  const bool states[4] = {GridCoordinates, GridVelocity && ShowVelocity, GridAcceleration && ShowAcceleration,
-                          GridPolar && ShowPolar};
+  const bool states[4] = {FGridGroups[ggCoordinates], FGridGroups[ggVelocity] && FShowVelocity,
+                          FGridGroups[ggAcceleration] && FShowAcceleration, FGridGroups[ggPolar] && FShowPolar};
   const TQuantitySet kinds[4] = {qsCoordinates, qsVelocity, qsAcceleration, qsPolar};
   unsigned applied = 0;
   for (int i = 0; i < 4; ++i) {
@@ -138,7 +211,7 @@ void TResModel::ApplyGridGroups(bool force) {
 
 QString TResModel::ReadOutX(TPointD world) const {
   const QString value = FormatReal(0, world.X);
-  switch (View) {
+  switch (FView) {
     case rvReferentiel: return QStringLiteral("X = ") + value + QStringLiteral(" m");
     case rvTemps: return QStringLiteral("t = ") + value + QStringLiteral(" s");
     case rvVecteur: return res_commands_impl::Tr("Abscissa") + QStringLiteral(" = ") + value + QStringLiteral(" m");
@@ -148,7 +221,7 @@ QString TResModel::ReadOutX(TPointD world) const {
 
 QString TResModel::ReadOutY(TPointD world) const {
   const QString value = FormatReal(0, world.Y);
-  switch (View) {
+  switch (FView) {
     case rvReferentiel: return QStringLiteral("Y = ") + value + QStringLiteral(" m");
     case rvTemps: {
       const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(Memory().TempsQuantity, 0, 10))];
@@ -219,8 +292,8 @@ int TResModel::SampleAtVideoFrame(int videoFrame) const {
 void TResModel::HighlightSample(int sample) {
   if (sample == Highlighted) return;
   Highlighted = sample;
-  for (auto &frame : Graphs)
-    for (TGraph *g : frame)
+  for (auto &row : Graphs)
+    for (TGraph *g : row)
       if (g != nullptr) {
         ApplyHighlight(*g);
         g->Invalidate();

@@ -8,7 +8,6 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
-#include <libavutil/pixdesc.h>
 }
 
 namespace kolibra::video::avi {
@@ -116,8 +115,7 @@ void TAviDecoder::Close() {
   if (FLastOutput) av_frame_unref(FLastOutput);
   if (FPacket) av_packet_unref(FPacket);
   avcodec_free_context(&FDecoder);
-  sws_freeContext(FScaler);
-  FScaler = FScalerSet = nullptr;
+  FConverter.Reset();
   FSource = nullptr;
   FStream = nullptr;
   FPlan = TAviPlan();
@@ -296,60 +294,8 @@ void TAviDecoder::Output(int Target) {
 }
 
 bool TAviDecoder::Paint(uchar *Bits, int64_t BytesPerLine, int Width, int Height) {
-  if (!IsOpen() || !FCurrent->buf[0] || !Bits || Width <= 0 || Height <= 0 || BytesPerLine < int64_t(Width) * 3) {
-    return false;
-  }
-  const AVFrame *f = FCurrent;
-  // The "J" formats are the plain ones at full range: say so instead of using them, as the
-  // FFmpeg reader does, so that both readers give the same colours.
-  AVPixelFormat format = static_cast<AVPixelFormat>(f->format);
-  bool fullRange = f->color_range == AVCOL_RANGE_JPEG;
-  switch (format) {
-    case AV_PIX_FMT_YUVJ420P:
-      format = AV_PIX_FMT_YUV420P;
-      fullRange = true;
-      break;
-    case AV_PIX_FMT_YUVJ422P:
-      format = AV_PIX_FMT_YUV422P;
-      fullRange = true;
-      break;
-    case AV_PIX_FMT_YUVJ444P:
-      format = AV_PIX_FMT_YUV444P;
-      fullRange = true;
-      break;
-    case AV_PIX_FMT_YUVJ440P:
-      format = AV_PIX_FMT_YUV440P;
-      fullRange = true;
-      break;
-    case AV_PIX_FMT_YUVJ411P:
-      format = AV_PIX_FMT_YUV411P;
-      fullRange = true;
-      break;
-    default:
-      break;
-  }
-  FScaler = sws_getCachedContext(FScaler, f->width, f->height, format, Width, Height, AV_PIX_FMT_RGB24, SWS_BICUBIC,
-                                 nullptr, nullptr, nullptr);
-  if (!FScaler) return false;
-  const int space = f->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : f->colorspace;
-  int srcRange = fullRange ? 1 : 0;
-  const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(format);
-  if (desc && (desc->flags & AV_PIX_FMT_FLAG_RGB)) srcRange = 1;
-  const std::array<int, 7> kind = {f->width, f->height, format, Width, Height, space, srcRange};
-  if (FScaler != FScalerSet || kind != FScalerKind) {
-    int *invTable = nullptr, *table = nullptr, curSrcRange = 0, curDstRange = 0, brightness = 0, contrast = 0,
-        saturation = 0;
-    if (sws_getColorspaceDetails(FScaler, &invTable, &curSrcRange, &table, &curDstRange, &brightness, &contrast,
-                                 &saturation) >= 0) {
-      sws_setColorspaceDetails(FScaler, sws_getCoefficients(space), srcRange, table, curDstRange, brightness, contrast,
-                               saturation);
-    }
-    FScalerSet = FScaler;
-    FScalerKind = kind;
-  }
-  uint8_t *dst[4] = {Bits, nullptr, nullptr, nullptr};
-  int dstStride[4] = {int(BytesPerLine), 0, 0, 0};
-  return sws_scale(FScaler, f->data, f->linesize, 0, f->height, dst, dstStride) > 0;
+  if (!IsOpen() || !FCurrent->buf[0]) return false;
+  return FConverter.ToRgb(*FCurrent, Bits, BytesPerLine, Width, Height);
 }
 
 }  // namespace kolibra::video::avi

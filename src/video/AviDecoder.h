@@ -13,6 +13,7 @@
 
 #include "video/AviParser.h"
 #include "video/AviPlan.h"
+#include "video/convert/PictureConverter.h"
 #include "video/klbvff/VffFrameCache.h"
 
 #include <QString>
@@ -21,7 +22,6 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libswscale/swscale.h>
 }
 
 namespace kolibra::video::avi {
@@ -67,9 +67,7 @@ class TAviDecoder {
   AVFrame *FCurrent = nullptr;
   AVFrame *FLastOutput = nullptr;
   vff::TVffFrameCache FCache;
-  SwsContext *FScaler = nullptr;
-  SwsContext *FScalerSet = nullptr;
-  std::array<int, 7> FScalerKind{};
+  TPictureConverter FConverter;
   bool FIntraOnly = false;
   bool FHasPalette = false;
   std::array<uint32_t, 256> FPalette{};

@@ -3,6 +3,7 @@
 #include "kit/MathUtils.h"
 #include "video/AviParser.h"
 #include "video/AviPlan.h"
+#include "video/GStreamerStart.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,17 +35,6 @@ constexpr int MaxSteps = 16;
 constexpr int64_t MaxApproach = 2000;
 
 QString Text(const char *Source) { return QCoreApplication::translate("TDSPlay", Source); }
-
-bool StartGStreamer() {
-  static std::once_flag once;
-  static bool started = false;
-  std::call_once(once, [] {
-    GError *error = nullptr;
-    started = gst_init_check(nullptr, nullptr, &error);
-    if (error) g_error_free(error);
-  });
-  return started;
-}
 
 // The MPEG multiplexes GStreamer is not trusted with.
 enum TMultiplex { mxNone, mxProgramStream, mxTransportStream };
@@ -264,7 +254,7 @@ TDSPlay::~TDSPlay() {
   Close();
 }
 
-bool TDSPlay::Available() { return dsplay::StartGStreamer(); }
+bool TDSPlay::Available() { return StartGStreamer(); }
 
 void TDSPlay::SetFileName(const QString &Name) {
   FFileName = Name;
@@ -290,7 +280,7 @@ void TDSPlay::SetFileName(const QString &Name) {
 
 void TDSPlay::Open() {
   using dsplay::Text;
-  if (!dsplay::StartGStreamer()) throw ECreateMediaDet(Text("GStreamer cannot be started."), ofFramework);
+  if (!StartGStreamer()) throw ECreateMediaDet(Text("GStreamer cannot be started."), ofFramework);
   // A fifo or a device would keep the source waiting.
   const QFileInfo info(FFileName);
   if (!info.exists()) throw ECreateMediaDet(Text("The file does not exist or cannot be reached."), ofFile);

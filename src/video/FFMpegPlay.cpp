@@ -6,10 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <cstring>
-#include <dlfcn.h>
 
 namespace kolibra::video {
 
@@ -41,31 +38,6 @@ QHash<void *, TFFMpegPlay *> &WrapperOwners() {
   return owners;
 }
 
-// Texts from the wrapper: at most 1,024 bytes, up to the first null, UTF-8.
-QString WrapperText(const char *Text) {
-  if (!Text) return QString();
-  return QString::fromUtf8(Text, static_cast<qsizetype>(strnlen(Text, 1024)));
-}
-
-template <typename T>
-void Resolve(void *Handle, const char *Name, T &Entry) {
-  Entry = reinterpret_cast<T>(dlsym(Handle, Name));
-}
-
-QString NotInstalledText() {
-  return QCoreApplication::translate("TFFMpegPlay", "The « FFmpeg » libraries are not installed on the hard disk.") +
-         QStringLiteral("\r\n") +
-         QCoreApplication::translate("TFFMpegPlay", "Please download and install the « KlbDll » folder.");
-}
-
-QString TooOldText() {
-  return QCoreApplication::translate("TFFMpegPlay",
-                                     "The « FFmpeg » libraries installed on the hard disk are too old.") +
-         QStringLiteral("\r\n") +
-         QCoreApplication::translate("TFFMpegPlay",
-                                     "Please download and install a newer version of the « KlbDll » folder.");
-}
-
 }  // namespace ffmpegplay
 
 TFFMpegPlay::TFFMpegPlay(const QString &WrapperFolder)
@@ -82,56 +54,39 @@ TFFMpegPlay::~TFFMpegPlay() {
   delete FEntry;
 }
 
-QString TFFMpegPlay::KlbDllFolder() {
-  const QString forced = qEnvironmentVariable("KOLIBRA_KLBDLL_DIR");
-  if (!forced.isEmpty()) return forced;
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KlbDll"));
-}
+QString TFFMpegPlay::KlbDllFolder() { return TKlbDll::DefaultFolder(); }
 
 QString TFFMpegPlay::WrapperFileName() { return QStringLiteral("KlbVff.so"); }
 
 bool TFFMpegPlay::LoadWrapper() {
-  if (FHandle) return true;
-  const QString path = QDir(FFolder).filePath(WrapperFileName());
-  if (!QFileInfo::exists(path)) {
-    FLoadError = QCoreApplication::translate("TFFMpegPlay", "%1 is missing.").arg(QDir::toNativeSeparators(path));
-    return false;
-  }
-  dlerror();
-  FHandle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-  if (!FHandle) {
-    // Typically an FFmpeg library the wrapper needs is missing.
-    const char *reason = dlerror();
-    FLoadError = reason ? QString::fromLocal8Bit(reason) : path;
-    return false;
-  }
-  FLoadError.clear();
+  if (FLibrary.IsLoaded()) return true;
+  if (!FLibrary.Load(FFolder, WrapperFileName())) return false;
   TEntryPoints &e = *FEntry;
-  ffmpegplay::Resolve(FHandle, "FFVersion", e.FFVersion);
-  ffmpegplay::Resolve(FHandle, "FFwFileName", e.FFwFileName);
-  ffmpegplay::Resolve(FHandle, "FFIsOpen", e.FFIsOpen);
-  ffmpegplay::Resolve(FHandle, "FFFrameWidth", e.FFFrameWidth);
-  ffmpegplay::Resolve(FHandle, "FFFrameHeight", e.FFFrameHeight);
-  ffmpegplay::Resolve(FHandle, "FFNbImgParSec", e.FFNbImgParSec);
-  ffmpegplay::Resolve(FHandle, "FFDuration", e.FFDuration);
-  ffmpegplay::Resolve(FHandle, "FFFrameCount", e.FFFrameCount);
-  ffmpegplay::Resolve(FHandle, "FFrPosition", e.FFrPosition);
-  ffmpegplay::Resolve(FHandle, "FFwPosition", e.FFwPosition);
-  ffmpegplay::Resolve(FHandle, "FFErrorMsg", e.FFErrorMsg);
-  ffmpegplay::Resolve(FHandle, "FFDraw", e.FFDraw);
-  ffmpegplay::Resolve(FHandle, "FFCommentaire", e.FFCommentaire);
-  ffmpegplay::Resolve(FHandle, "FFClose", e.FFClose);
-  ffmpegplay::Resolve(FHandle, "FFOpenError", e.FFOpenError);
-  ffmpegplay::Resolve(FHandle, "FFVariableRate", e.FFVariableRate);
-  ffmpegplay::Resolve(FHandle, "FFExactFrameCount", e.FFExactFrameCount);
+  FLibrary.Resolve("FFVersion", e.FFVersion);
+  FLibrary.Resolve("FFwFileName", e.FFwFileName);
+  FLibrary.Resolve("FFIsOpen", e.FFIsOpen);
+  FLibrary.Resolve("FFFrameWidth", e.FFFrameWidth);
+  FLibrary.Resolve("FFFrameHeight", e.FFFrameHeight);
+  FLibrary.Resolve("FFNbImgParSec", e.FFNbImgParSec);
+  FLibrary.Resolve("FFDuration", e.FFDuration);
+  FLibrary.Resolve("FFFrameCount", e.FFFrameCount);
+  FLibrary.Resolve("FFrPosition", e.FFrPosition);
+  FLibrary.Resolve("FFwPosition", e.FFwPosition);
+  FLibrary.Resolve("FFErrorMsg", e.FFErrorMsg);
+  FLibrary.Resolve("FFDraw", e.FFDraw);
+  FLibrary.Resolve("FFCommentaire", e.FFCommentaire);
+  FLibrary.Resolve("FFClose", e.FFClose);
+  FLibrary.Resolve("FFOpenError", e.FFOpenError);
+  FLibrary.Resolve("FFVariableRate", e.FFVariableRate);
+  FLibrary.Resolve("FFExactFrameCount", e.FFExactFrameCount);
   return true;
 }
 
 void TFFMpegPlay::Unload() {
-  if (!FHandle) return;
-  if (ffmpegplay::WrapperOwners().value(FHandle) == this) ffmpegplay::WrapperOwners().remove(FHandle);
-  dlclose(FHandle);
-  FHandle = nullptr;
+  if (!FLibrary.IsLoaded()) return;
+  auto &owners = ffmpegplay::WrapperOwners();
+  if (owners.value(FLibrary.Handle()) == this) owners.remove(FLibrary.Handle());
+  FLibrary.Unload();
   *FEntry = TEntryPoints();
 }
 
@@ -139,11 +94,11 @@ bool TFFMpegPlay::OpenFile(const QString &Name) {
   SetError(QString(), ofNone);
   FFileName = Name;
   if (!LoadWrapper()) {
-    SetError(ffmpegplay::NotInstalledText(), ofFramework);
+    SetError(TKlbDll::NotInstalledText(), ofFramework);
     return false;
   }
   if (!FEntry->FFVersion || FEntry->FFVersion() < MinimumVersion) {
-    SetError(ffmpegplay::TooOldText(), ofFramework);
+    SetError(TKlbDll::TooOldText(), ofFramework);
     return false;
   }
   Close();
@@ -154,7 +109,7 @@ bool TFFMpegPlay::OpenFile(const QString &Name) {
   }
   if (!FOpened && FErrorText.isEmpty()) {
     // The wrapper's reason says what is wrong with the file; "Unknown error" only without one.
-    const QString reason = FEntry->FFOpenError ? ffmpegplay::WrapperText(FEntry->FFOpenError()) : QString();
+    const QString reason = FEntry->FFOpenError ? TKlbDll::Text(FEntry->FFOpenError()) : QString();
     if (reason.isEmpty()) {
       SetError(QCoreApplication::translate("TFFMpegPlay", "Unknown error"), ofUnknown);
     } else {
@@ -168,7 +123,7 @@ void TFFMpegPlay::Open() {
   const TEntryPoints &e = *FEntry;
   if (!e.FFwFileName || !e.FFIsOpen) throw EFileOpen("entry point");
   e.FFwFileName(QFile::encodeName(FFileName).constData());
-  ffmpegplay::WrapperOwners().insert(FHandle, this);
+  ffmpegplay::WrapperOwners().insert(FLibrary.Handle(), this);
   if (!e.FFIsOpen()) throw EFileOpen("not open");
   if (!e.FFFrameWidth || !e.FFFrameHeight) throw EFileOpen("entry point");
   const int width = e.FFFrameWidth();
@@ -191,11 +146,11 @@ void TFFMpegPlay::Open() {
 }
 
 void TFFMpegPlay::Close() {
-  if (!FHandle) return;
+  if (!FLibrary.IsLoaded()) return;
   // Closing another reader's file would pull it from under that reader.
-  if (ffmpegplay::WrapperOwners().value(FHandle) == this) {
+  if (ffmpegplay::WrapperOwners().value(FLibrary.Handle()) == this) {
     if (FEntry->FFClose) FEntry->FFClose();
-    ffmpegplay::WrapperOwners().remove(FHandle);
+    ffmpegplay::WrapperOwners().remove(FLibrary.Handle());
   }
   ResetFields();
   FBitmapPosition = -1;
@@ -203,14 +158,14 @@ void TFFMpegPlay::Close() {
 }
 
 bool TFFMpegPlay::Claim() {
-  if (!FHandle || !FOpened) return false;
-  if (ffmpegplay::WrapperOwners().value(FHandle) == this) return true;
+  if (!FLibrary.IsLoaded() || !FOpened) return false;
+  if (ffmpegplay::WrapperOwners().value(FLibrary.Handle()) == this) return true;
   const TEntryPoints &e = *FEntry;
   if (!e.FFwFileName || !e.FFIsOpen) return false;
   e.FFwFileName(QFile::encodeName(FFileName).constData());
-  ffmpegplay::WrapperOwners().insert(FHandle, this);
+  ffmpegplay::WrapperOwners().insert(FLibrary.Handle(), this);
   if (!e.FFIsOpen()) {
-    const QString reason = e.FFOpenError ? ffmpegplay::WrapperText(e.FFOpenError()) : QString();
+    const QString reason = e.FFOpenError ? TKlbDll::Text(e.FFOpenError()) : QString();
     if (OnError) OnError(this, reason);
     return false;
   }
@@ -220,12 +175,12 @@ bool TFFMpegPlay::Claim() {
 
 void TFFMpegPlay::SetPosition(int Index) {
   // Without an open file there is nothing of this reader's to move.
-  if (!FHandle || !FEntry->FFwPosition || !FOpened) return;
+  if (!FLibrary.IsLoaded() || !FEntry->FFwPosition || !FOpened) return;
   if (!Claim()) return;
   const TEntryPoints &e = *FEntry;
   e.FFwPosition(Index);
   if (e.FFErrorMsg) {
-    const QString message = ffmpegplay::WrapperText(e.FFErrorMsg());
+    const QString message = TKlbDll::Text(e.FFErrorMsg());
     if (!message.isEmpty() && OnError) OnError(this, QCoreApplication::translate("KlbVff", message.toUtf8().constData()));
   }
   // A damaged end found while decoding shortens the file; a long file's count, first taken
@@ -238,7 +193,7 @@ void TFFMpegPlay::SetPosition(int Index) {
 }
 
 int TFFMpegPlay::ExactFrameCount() {
-  if (!FHandle || !FOpened || !Claim()) return FFrameCount;
+  if (!FLibrary.IsLoaded() || !FOpened || !Claim()) return FFrameCount;
   const TEntryPoints &e = *FEntry;
   const int count = e.FFExactFrameCount ? e.FFExactFrameCount() : e.FFFrameCount ? e.FFFrameCount() : 0;
   if (count > 0) FFrameCount = count;
@@ -247,7 +202,7 @@ int TFFMpegPlay::ExactFrameCount() {
 }
 
 const QImage *TFFMpegPlay::FetchFrame() {
-  if (!FHandle || !FOpened || !FEntry->FFDraw) return nullptr;
+  if (!FLibrary.IsLoaded() || !FOpened || !FEntry->FFDraw) return nullptr;
   if (!Claim()) return nullptr;
   if (FBitmapPosition != FPosition) {
     KlbVffBitmap bitmap;
@@ -267,7 +222,7 @@ bool TFFMpegPlay::DrawFrame(QImage &Bitmap, const QRect &Source) {
   const bool whole = Source == QRect(0, 0, FFrameWidth, FFrameHeight) && Bitmap.size() == Source.size() &&
                      Bitmap.format() == QImage::Format_RGB888 && DrawMode == SrcCopy;
   if (!whole || FBitmapPosition == FPosition) return TVideoPlay::DrawFrame(Bitmap, Source);
-  if (!FHandle || !FOpened || !FEntry->FFDraw || !Claim()) return false;
+  if (!FLibrary.IsLoaded() || !FOpened || !FEntry->FFDraw || !Claim()) return false;
   KlbVffBitmap bitmap;
   bitmap.Width = Bitmap.width();
   bitmap.Height = Bitmap.height();
@@ -279,7 +234,7 @@ bool TFFMpegPlay::DrawFrame(QImage &Bitmap, const QRect &Source) {
 
 QString TFFMpegPlay::GetComment(const QString &Name) {
   if (!LoadWrapper() || !FEntry->FFCommentaire) return QString();
-  return ffmpegplay::WrapperText(FEntry->FFCommentaire(QFile::encodeName(Name).constData()));
+  return TKlbDll::Text(FEntry->FFCommentaire(QFile::encodeName(Name).constData()));
 }
 
 }  // namespace kolibra::video

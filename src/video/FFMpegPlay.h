@@ -8,6 +8,7 @@
 // position; when another reader has taken the wrapper meanwhile, the next call reopens this
 // reader's file and seeks back before going on, so readers never see each other's frames.
 
+#include "video/KlbDll.h"
 #include "video/VideoPlay.h"
 
 #include <QImage>
@@ -49,7 +50,7 @@ class TFFMpegPlay : public TVideoPlay {
   // The comment stored in the file; empty without the wrapper.
   QString GetComment(const QString &Name);
   // Why the wrapper could not be loaded (the loader's own words), for diagnostics.
-  const QString &LoadError() const { return FLoadError; }
+  const QString &LoadError() const { return FLibrary.Error(); }
 
  protected:
   const QImage *FetchFrame() override;
@@ -62,9 +63,8 @@ class TFFMpegPlay : public TVideoPlay {
   void Unload();
 
   QString FFolder;
-  void *FHandle = nullptr;
+  TKlbDll FLibrary;
   TEntryPoints *FEntry = nullptr;
-  QString FLoadError;
   double FDuration = 0.0;
   QImage FFrameBitmap;
   int FBitmapPosition = -1;  // the frame FFrameBitmap holds, -1 when none

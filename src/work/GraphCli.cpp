@@ -72,9 +72,9 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   const int view = ViewOfName(request.View);
   if (view < 0) return Fail(err, QString(), GraphTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
   State->View = view;
-  int model = modelling::mtNone;
+  modelling::TModelType model = modelling::mtNone;
   if (!request.Model.isEmpty()) {
-    model = modelling::ModelTypeFromName(request.Model);
+    model = modelling::TModelType(modelling::ModelTypeFromName(request.Model));
     if (model == modelling::mtNone)
       return Fail(err, QString(), GraphTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
                                         "damped-sine-exp or damped-sine-lin.").arg(request.Model));
@@ -107,11 +107,10 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   results::TResModel &results = *State->Results;
   TGraph &graph = State->Graph;
   graph.SetSize(request.Size.width(), request.Size.height());
-  results.SetGraph(results.Frame(), results::SlotOfView(view), &graph);
+  results.SetGraph(results.Measurement(), results::SlotOfView(view), &graph);
   if (!results.Recalculate(true))
     return Fail(err, request.WorkFile, GraphTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
                                            kinematics::ResultMessage(work.Calc.LastResult()));
-  results.View = view;
   kinematics::TMemory &m = results.Memory();
   switch (view) {
     case results::rvTemps:
@@ -125,7 +124,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
       } else {
         m.TempsQuantity = 1;  // y(t): what a throw, a fall or a spring shows first
       }
-      results.ModelTemps = model;
+      results.SetViewModel(results::rvTemps, model);
       break;
     case results::rvVecteur:
       if (!request.Quantity.isEmpty()) {
@@ -146,8 +145,8 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         return Fail(err, request.WorkFile,
                     request.Quantity.isEmpty() ? GraphTr("The work file holds no formula to draw.")
                                                : GraphTr("No formula named \"%1\".").arg(request.Quantity));
-      results.FormulesDrawn = drawn;
-      results.ModelFormule = model;
+      results.SetFormulesDrawn(drawn);
+      results.SetViewModel(results::rvFormule, model);
       break;
     }
     default:

@@ -126,7 +126,7 @@ TEST_F(ResultFacades, MemoryStartsFromTheOptionsAndResetsBySelector) {
     EXPECT_EQ(m->VecteurNumbering, 0);
     EXPECT_EQ(m->DrawOrigin, 0);
     EXPECT_EQ(m->SymbolSize, 2);
-    EXPECT_EQ(m->ReferentielFrame, -1);
+    EXPECT_EQ(m->ReferentielReference, -1);
   }
   // An out-of-range size leaves the size alone.
   options.PenSize4Graph_Value = 7;
@@ -135,7 +135,7 @@ TEST_F(ResultFacades, MemoryStartsFromTheOptionsAndResetsBySelector) {
 
   memory.FixedMemory().TempsObjects = {0, 1};
   memory.FixedMemory().TempsQuantity = 4;
-  memory.FixedMemory().ReferentielFrame = 1;
+  memory.FixedMemory().ReferentielReference = 1;
   memory.LayerMemory().VecteurObjects = {0};
   memory.Reset(rsLayer);
   EXPECT_TRUE(memory.LayerMemory().VecteurObjects.empty());
@@ -143,7 +143,7 @@ TEST_F(ResultFacades, MemoryStartsFromTheOptionsAndResetsBySelector) {
   memory.Reset(rsActive);
   EXPECT_TRUE(memory.FixedMemory().TempsObjects.empty());
   EXPECT_EQ(memory.FixedMemory().TempsQuantity, 0);
-  EXPECT_EQ(memory.FixedMemory().ReferentielFrame, -1);
+  EXPECT_EQ(memory.FixedMemory().ReferentielReference, -1);
   EXPECT_EQ(memory.FixedMemory().ReferentielNumbering, 2);
 
   data.SetMeasurementMode(TMeasurementMode::Layer);

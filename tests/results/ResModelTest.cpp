@@ -24,12 +24,12 @@ constexpr double G = 9.81;
 class ResModel : public CalculFixture {
  protected:
   ResModel() {
-    for (int frame = 0; frame < 2; ++frame)
+    for (const TResMeasurement measurement : ResMeasurements)
       for (int slot = 0; slot < GraphSlotCount; ++slot) {
-        auto &graph = graphs[size_t(frame)][size_t(slot)];
+        auto &graph = graphs[size_t(measurement)][size_t(slot)];
         graph = std::make_unique<TGraph>();
         graph->SetSize(900, 600);
-        model.SetGraph(frame, slot, graph.get());
+        model.SetGraph(measurement, slot, graph.get());
       }
   }
 
@@ -44,7 +44,7 @@ class ResModel : public CalculFixture {
     ASSERT_TRUE(model.Recalculate());
   }
 
-  TGraph &Graph(int slot, int frame = 0) { return *graphs[size_t(frame)][size_t(slot)]; }
+  TGraph &Graph(int slot, TResMeasurement measurement = rmFixedAxes) { return *graphs[size_t(measurement)][size_t(slot)]; }
 
   // Visible, unmasked data points of a graph.
   std::vector<const TGPoint *> Points(TGraph &graph) const {
@@ -93,15 +93,15 @@ TEST_F(ResModel, EveryViewOpensInBothMeasurements) {
     Click(TPoint(100 + 30 * k, 300 - 5 * k));
   }
   ASSERT_TRUE(model.Recalculate());
-  EXPECT_EQ(model.Frame(), 1);
+  EXPECT_EQ(model.Measurement(), rmLayer);
   for (int view : {rvTemps, rvReferentiel, rvVecteur}) {
     SCOPED_TRACE(view);
     model.SetView(view);
-    EXPECT_EQ(model.CurrentGraph(), &Graph(SlotOfView(view), 1));
-    EXPECT_EQ(int(Points(Graph(SlotOfView(view), 1)).size()), 6);
+    EXPECT_EQ(model.CurrentGraph(), &Graph(SlotOfView(view), rmLayer));
+    EXPECT_EQ(int(Points(Graph(SlotOfView(view), rmLayer)).size()), 6);
   }
   model.SetView(rvFormule);
-  EXPECT_EQ(model.CurrentGraph(), &Graph(gsFormule, 1));
+  EXPECT_EQ(model.CurrentGraph(), &Graph(gsFormule, rmLayer));
   EXPECT_EQ(int(Points(Graph(gsReferentiel)).size()), fixedPoints);
 }
 
@@ -169,7 +169,7 @@ TEST_F(ResModel, AModelFitsOnlyOneCurve) {
   QString message;
   EXPECT_FALSE(model.PressModel(modelling::mtParabola, message));
   EXPECT_EQ(message, QStringLiteral("Fit regression is available for only one curve at a time."));
-  EXPECT_EQ(model.ModelTemps, 9);
+  EXPECT_EQ(model.ModelOf(rvTemps), modelling::mtNone);
   EXPECT_FALSE(model.CanModifyModel(message));
   EXPECT_EQ(message, QStringLiteral("First select a model (linear, parabolic, sine...)"));
 
@@ -205,7 +205,7 @@ TEST_F(ResModel, ReadOutsOfEachView) {
   };
   model.Memory().TempsQuantity = 1;
   for (const auto &c : cases) {
-    model.View = c.View;
+    model.SelectView(c.View);
     EXPECT_EQ(model.ReadOutX(world), QString::fromUtf8(c.X));
     EXPECT_EQ(model.ReadOutY(world), QString::fromUtf8(c.Y));
   }

@@ -2,6 +2,7 @@
 
 #include "editing/writers/DSPipeline.h"
 #include "editing/writers/VfwRecord.h"
+#include "video/GStreamerStart.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -81,18 +82,7 @@ TDSRecord::TDSRecord() = default;
 TDSRecord::~TDSRecord() { Cancel(); }
 
 bool TDSRecord::StartFramework() {
-  static std::once_flag once;
-  static bool started = false;
-  std::call_once(once, [] {
-    GError *error = nullptr;
-    started = gst_init_check(nullptr, nullptr, &error);
-    if (error) g_error_free(error);
-    if (started) {
-      GstElementFactory *mux = gst_element_factory_find("avimux");
-      started = mux != nullptr;
-      if (mux) gst_object_unref(mux);
-    }
-  });
+  static const bool started = video::StartGStreamer({"avimux"});
   return started;
 }
 

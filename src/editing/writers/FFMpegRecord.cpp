@@ -2,13 +2,9 @@
 
 #include "editing/klbrff/KlbRff.h"
 #include "editing/writers/VfwRecord.h"
-#include "video/FFMpegPlay.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <dlfcn.h>
 
 namespace kolibra::editing {
 
@@ -28,41 +24,23 @@ namespace ffmpegrecord {
 constexpr int MinSide = 16;
 constexpr int MaxSide = 16384;
 
-template <typename T>
-void Resolve(void *Handle, const char *Name, T &Entry) {
-  Entry = reinterpret_cast<T>(dlsym(Handle, Name));
-}
-
 }  // namespace ffmpegrecord
 
 TFFMpegRecord::TFFMpegRecord(const QString &Folder) : FEntry(new TEntryPoints) {
-  const QString folder = Folder.isEmpty() ? video::TFFMpegPlay::KlbDllFolder() : Folder;
-  const QString path = QDir(folder).filePath(LibraryFileName());
-  if (!QFileInfo::exists(path)) {
-    FLoadError = QCoreApplication::translate("TFFMpegRecord", "%1 is missing.").arg(QDir::toNativeSeparators(path));
-    return;
-  }
-  dlerror();
-  FHandle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-  if (!FHandle) {
-    const char *reason = dlerror();
-    FLoadError = reason ? QString::fromLocal8Bit(reason) : path;
-    return;
-  }
+  if (!FLibrary.Load(Folder, LibraryFileName())) return;
   TEntryPoints &e = *FEntry;
-  ffmpegrecord::Resolve(FHandle, "FFVersion", e.FFVersion);
-  ffmpegrecord::Resolve(FHandle, "FFwFileName", e.FFwFileName);
-  ffmpegrecord::Resolve(FHandle, "FFAddFrame", e.FFAddFrame);
-  ffmpegrecord::Resolve(FHandle, "FFWriteFile", e.FFWriteFile);
-  ffmpegrecord::Resolve(FHandle, "FFWriteStatus", e.FFWriteStatus);
-  ffmpegrecord::Resolve(FHandle, "FFWriteErrorMsg", e.FFWriteErrorMsg);
-  ffmpegrecord::Resolve(FHandle, "FFAddEmptyFrame", e.FFAddEmptyFrame);
-  ffmpegrecord::Resolve(FHandle, "FFCancelFile", e.FFCancelFile);
+  FLibrary.Resolve("FFVersion", e.FFVersion);
+  FLibrary.Resolve("FFwFileName", e.FFwFileName);
+  FLibrary.Resolve("FFAddFrame", e.FFAddFrame);
+  FLibrary.Resolve("FFWriteFile", e.FFWriteFile);
+  FLibrary.Resolve("FFWriteStatus", e.FFWriteStatus);
+  FLibrary.Resolve("FFWriteErrorMsg", e.FFWriteErrorMsg);
+  FLibrary.Resolve("FFAddEmptyFrame", e.FFAddEmptyFrame);
+  FLibrary.Resolve("FFCancelFile", e.FFCancelFile);
 }
 
 TFFMpegRecord::~TFFMpegRecord() {
   Cancel();
-  if (FHandle) dlclose(FHandle);
   delete FEntry;
 }
 
@@ -71,18 +49,10 @@ QString TFFMpegRecord::LibraryFileName() { return QStringLiteral("KlbRff.so"); }
 QString TFFMpegRecord::CodecName() { return QStringLiteral("FFMpeg internal MPEG4 codec"); }
 
 QString TFFMpegRecord::ErrorText() const {
-  if (!FHandle) {
-    return QCoreApplication::translate("TFFMpegPlay", "The « FFmpeg » libraries are not installed on the hard disk.") +
-           QStringLiteral("\r\n") +
-           QCoreApplication::translate("TFFMpegPlay", "Please download and install the « KlbDll » folder.");
-  }
+  if (!FLibrary.IsLoaded()) return video::TKlbDll::NotInstalledText();
   switch (ErrorCode()) {
     case weTooOld:
-      return QCoreApplication::translate("TFFMpegPlay",
-                                         "The « FFmpeg » libraries installed on the hard disk are too old.") +
-             QStringLiteral("\r\n") +
-             QCoreApplication::translate("TFFMpegPlay",
-                                         "Please download and install a newer version of the « KlbDll » folder.");
+      return video::TKlbDll::TooOldText();
     case weCancelled:
     case weReplace:
       return TVfwRecord::ErrorTextOf(ErrorCode());
@@ -96,7 +66,7 @@ QSize TFFMpegRecord::AcceptedSize(const QString &, QSize Size) {
 }
 
 QStringList TFFMpegRecord::CodecNames(QSize) {
-  if (!FHandle) return {};
+  if (!FLibrary.IsLoaded()) return {};
   return {CodecName()};
 }
 
@@ -107,7 +77,7 @@ bool TFFMpegRecord::LibraryError(TWriteError Code) {
 
 bool TFFMpegRecord::PrepareCodec(const TWriterSettings &Settings, QSize) {
   const TEntryPoints &e = *FEntry;
-  if (!FHandle) return SetError(weNotOpen);
+  if (!FLibrary.IsLoaded()) return SetError(weNotOpen);
   if (!e.FFVersion || e.FFVersion() < MinimumVersion) return SetError(weTooOld);
   if (!e.FFwFileName || !e.FFAddFrame || !e.FFWriteFile) return SetError(weTooOld);
   if (!Settings.Codec.isEmpty() && Settings.Codec.compare(CodecName(), Qt::CaseInsensitive) != 0)

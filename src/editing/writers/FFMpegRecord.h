@@ -8,6 +8,7 @@
 // file was completed, so a full disk is reported instead of passing for success.
 
 #include "editing/writers/VideoWriter.h"
+#include "video/KlbDll.h"
 
 #include <QString>
 
@@ -24,13 +25,13 @@ class TFFMpegRecord : public TVideoWriter {
   static constexpr int MinimumVersion = 510;
 
   video::TFramework Framework() const override { return video::fwFFMpeg; }
-  bool Available() const override { return FHandle != nullptr; }
+  bool Available() const override { return FLibrary.IsLoaded(); }
   QStringList CodecNames(QSize Size) override;
   // 16 ... 16384 pixels a side.
   QSize AcceptedSize(const QString &Codec, QSize Size) override;
   QString ErrorText() const override;
   // Why the library could not be loaded (the loader's words), for diagnostics.
-  const QString &LoadError() const { return FLoadError; }
+  const QString &LoadError() const { return FLibrary.Error(); }
 
  protected:
   bool PrepareCodec(const TWriterSettings &Settings, QSize Size) override;
@@ -44,9 +45,8 @@ class TFFMpegRecord : public TVideoWriter {
   struct TEntryPoints;
   bool LibraryError(TWriteError Code);
 
-  void *FHandle = nullptr;
+  video::TKlbDll FLibrary;
   TEntryPoints *FEntry = nullptr;
-  QString FLoadError;
   bool FUseCodec = false;
   double FFps = 0.0;
   bool FFileOpen = false;

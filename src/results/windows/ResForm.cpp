@@ -86,8 +86,8 @@ TResForm::TResForm(const TResLinks &links, QWidget *parent) : QMainWindow(parent
   };
   FGrid->OnRowClick = [this](int sample) {
     FModel.HighlightSample(sample);
-    const int frame = FModel.SampleVideoFrame(sample);
-    if (frame >= 0 && OnShowFrame) OnShowFrame(frame);
+    const int videoFrame = FModel.SampleVideoFrame(sample);
+    if (videoFrame >= 0 && OnShowFrame) OnShowFrame(videoFrame);
   };
   GraphArea = new QWidget(Stack);
   GraphArea->setObjectName(QStringLiteral("Panel"));
@@ -104,21 +104,21 @@ TResForm::TResForm(const TResLinks &links, QWidget *parent) : QMainWindow(parent
 
 TResForm::~TResForm() {
   // The model lets go of the graphs before the widgets that own them go.
-  for (int frame = 0; frame < 2; ++frame)
-    for (int slot = 0; slot < GraphSlotCount; ++slot) FModel.SetGraph(frame, slot, nullptr);
+  for (const TResMeasurement measurement : ResMeasurements)
+    for (int slot = 0; slot < GraphSlotCount; ++slot) FModel.SetGraph(measurement, slot, nullptr);
 }
 
 void TResForm::CreateGraphs() {
   auto *layout = new QVBoxLayout(GraphArea);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (int frame = 0; frame < 2; ++frame)
+  for (const TResMeasurement measurement : ResMeasurements)
     for (int slot = 0; slot < GraphSlotCount; ++slot) {
       auto *control = new TGraphControl(GraphArea);
-      control->setObjectName(QStringLiteral("Graph%1%2").arg(frame).arg(slot));
+      control->setObjectName(QStringLiteral("Graph%1%2").arg(int(measurement)).arg(slot));
       control->hide();
       layout->addWidget(control);
-      Graphs[size_t(frame)][size_t(slot)] = control;
-      FModel.SetGraph(frame, slot, &control->Graph());
+      Graphs[size_t(measurement)][size_t(slot)] = control;
+      FModel.SetGraph(measurement, slot, &control->Graph());
       WireGraph(control);
     }
 }
@@ -175,7 +175,7 @@ void TResForm::CreateChoicePanel() {
   DropBoxRef1->OnChange = [this](const std::vector<bool> &checked) {
     FModel.SetReferentielObjects(res_form_impl::IndexesOf(checked));
   };
-  DropBoxRef2->OnChange = [this](int index) { FModel.SetReferentielFrame(index - 1); };
+  DropBoxRef2->OnChange = [this](int index) { FModel.SetReference(index - 1); };
   DropBoxVecteur1->OnChange = [this](int index) {
     const TIntegerDynArray kinds = FModel.OfferedVectorKinds();
     if (index >= 0 && index < int(kinds.size())) FModel.SetVecteurKind(kinds[size_t(index)]);
@@ -189,9 +189,10 @@ void TResForm::CreateChoicePanel() {
     // Headers at 0, 3 and 6; "defaults" then "added" after each.
     const int items[6] = {vdDataSegments, vdUserSegments, vdDataSplines, vdUserSplines, vdDataVectors, vdUserVectors};
     const int rows[6] = {1, 2, 4, 5, 7, 8};
+    TVectorDraws draws = FModel.VectorDraws();
     for (int i = 0; i < 6; ++i)
-      if (rows[i] < int(checked.size())) FModel.VectorDraw[size_t(items[i])] = checked[size_t(rows[i])];
-    FModel.BuildView();
+      if (rows[i] < int(checked.size())) draws[size_t(items[i])] = checked[size_t(rows[i])];
+    FModel.SetVectorDraws(draws);
   };
   DropBoxFormule1->OnChange = [this](const std::vector<bool> &checked) {
     TIntegerDynArray drawn;
@@ -297,30 +298,24 @@ void TResForm::WireGraph(TGraphControl *control) {
 void TResForm::GraphMouseDown(Qt::MouseButton button, TPoint at) {
   TGraphControl *control = CurrentGraphControl();
   if (button != Qt::LeftButton || control == nullptr) return;
-  TGraph &graph = control->Graph();
-  const int tool = graph.Tool();
-  if (tool != gtNone && tool != gtCoordinates && tool != gtSelect && tool != gtModelParams && tool != gtMeasure) return;
-  // A measured point: the main window shows its frame.
-  for (auto it = graph.Elements().rbegin(); it != graph.Elements().rend(); ++it) {
-    const TGElem &e = **it;
-    if (e.ObjectType != obPoint || e.UserMade || !e.Visible || e.Masked) continue;
-    auto &point = static_cast<TGPoint &>(**it);
-    if (!point.HitTest(at)) continue;
-    const int sample = FModel.SampleOfNumber(point.Number);
-    FModel.HighlightSample(sample);
-    FGrid->SetCurrentSample(sample);
-    const int frame = FModel.SampleVideoFrame(sample);
-    if (frame >= 0 && OnShowFrame) OnShowFrame(frame);
-    return;
-  }
+  // A measured point: the main window shows its video frame.
+  const TGPoint *point = ClickedDataPoint(control->Graph(), at);
+  if (point == nullptr) return;
+  const int sample = FModel.SampleOfNumber(point->Number);
+  FModel.HighlightSample(sample);
+  FGrid->SetCurrentSample(sample);
+  const int videoFrame = FModel.SampleVideoFrame(sample);
+  if (videoFrame >= 0 && OnShowFrame) OnShowFrame(videoFrame);
 }
 
-TGraphControl *TResForm::GraphControl(int frame, int slot) const {
-  if (frame < 0 || frame > 1 || slot < 0 || slot >= GraphSlotCount) return nullptr;
-  return Graphs[size_t(frame)][size_t(slot)];
+TGraphControl *TResForm::GraphControl(TResMeasurement measurement, int slot) const {
+  if (measurement < 0 || measurement >= ResMeasurementCount || slot < 0 || slot >= GraphSlotCount) return nullptr;
+  return Graphs[size_t(measurement)][size_t(slot)];
 }
 
-TGraphControl *TResForm::CurrentGraphControl() const { return GraphControl(FModel.Frame(), SlotOfView(FModel.View)); }
+TGraphControl *TResForm::CurrentGraphControl() const {
+  return GraphControl(FModel.Measurement(), SlotOfView(FModel.View()));
+}
 
 // ---------------------------------------------------------------------------------------------
 // The main window's calls
@@ -338,7 +333,7 @@ void TResForm::Recalculate() {
   if (!isVisible()) return;
   FModel.Recalculate();
   RefreshLists();
-  if (FModel.View == rvTableau)
+  if (FModel.View() == rvTableau)
     RefreshGrid();
   else
     FModel.BuildView();
@@ -357,7 +352,7 @@ void TResForm::ApplyOptions() {
   FModel.ApplyOptions();
   if (isVisible()) {
     FModel.Recalculate(true);
-    SwitchView(FModel.View);
+    SwitchView(FModel.View());
   }
 }
 
@@ -385,11 +380,10 @@ void TResForm::closeEvent(QCloseEvent *event) {
 // ---------------------------------------------------------------------------------------------
 
 void TResForm::SwitchView(int view) {
-  using res_form_impl::Tr;
   Refreshing = true;
-  for (auto &frame : Graphs)
-    for (TGraphControl *control : frame) control->hide();
-  FModel.View = view;
+  for (auto &row : Graphs)
+    for (TGraphControl *control : row) control->hide();
+  FModel.SelectView(view);
   setWindowTitle(TResModel::ViewCaption(view));
   for (int v = 0; v < int(ViewActions.size()); ++v)
     if (ViewActions[size_t(v)] != nullptr) ViewActions[size_t(v)]->setChecked(v == view);
@@ -405,30 +399,18 @@ void TResForm::SwitchView(int view) {
     control->show();
     control->setFocus();
   }
-  LabelChoix1->setVisible(view == rvReferentiel || view == rvVecteur);
-  LabelChoix2->setVisible(view == rvFormule || view == rvReferentiel || view == rvTemps);
-  LabelChoix1->setText(view == rvReferentiel ? Tr("Trajectory") : Tr("Vector representation of"));
-  LabelChoix2->setText(view == rvReferentiel ? Tr("in the reference frame")
-                       : view == rvTemps     ? Tr("as a function of time")
-                                             : Tr("function of"));
-  DropBoxTemps1->setVisible(view == rvTemps);
-  DropBoxTemps2->setVisible(view == rvTemps);
-  DropBoxRef1->setVisible(view == rvReferentiel);
-  DropBoxRef2->setVisible(view == rvReferentiel);
-  DropBoxVecteur1->setVisible(view == rvVecteur);
-  DropBoxVecteur2->setVisible(view == rvVecteur);
-  DropCheckList->setVisible(view == rvVecteur);
-  DropBoxFormule1->setVisible(view == rvFormule);
-  DropBoxFormule2->setVisible(view == rvFormule);
-  PanelEchelle->setVisible(view == rvVecteur);
-  const bool layer = FModel.Frame() == 1;
-  if (view == rvTemps || view == rvVecteur)
-    PanelChoix->setStatusTip(layer ? Tr("Speed and acceleration are calculated within a reference frame linked to the layer")
-                                   : Tr("Velocity and acceleration are calculated in the reference frame of the camera "));
-  else if (view == rvReferentiel)
-    PanelChoix->setStatusTip(Tr("The reference frames are in translation with respect to each other"));
-  else
-    PanelChoix->setStatusTip(QString());
+  const TResChoiceStates choice = ResChoiceStates(FModel);
+  LabelChoix1->setVisible(!choice.Caption1.isEmpty());
+  LabelChoix2->setVisible(!choice.Caption2.isEmpty());
+  if (!choice.Caption1.isEmpty()) LabelChoix1->setText(choice.Caption1);
+  if (!choice.Caption2.isEmpty()) LabelChoix2->setText(choice.Caption2);
+  const std::pair<QWidget *, int> lists[] = {
+      {DropBoxTemps1, rvTemps},         {DropBoxTemps2, rvTemps},     {DropBoxRef1, rvReferentiel},
+      {DropBoxRef2, rvReferentiel},     {DropBoxVecteur1, rvVecteur}, {DropBoxVecteur2, rvVecteur},
+      {DropCheckList, rvVecteur},       {DropBoxFormule1, rvFormule}, {DropBoxFormule2, rvFormule},
+      {PanelEchelle, rvVecteur}};
+  for (const auto &[widget, listsView] : lists) widget->setVisible(choice.ListsOf == listsView);
+  PanelChoix->setStatusTip(choice.StatusTip);
   Refreshing = false;
   if (view != rvTableau) FModel.SetView(view);
   RefreshLists();
@@ -457,9 +439,9 @@ void TResForm::RefreshLists() {
   DropBoxTemps1->SetItems(quantities, current);
   DropBoxTemps2->SetItems(objects, CheckedOf(m.TempsObjects, count));
   DropBoxRef1->SetItems(objects, CheckedOf(m.ReferentielObjects, count));
-  std::vector<TDropItem> frames{{Tr("of the camera")}};
-  for (int o = 0; o < count; ++o) frames.push_back(objects[size_t(o)]);
-  DropBoxRef2->SetItems(frames, m.ReferentielFrame + 1);
+  std::vector<TDropItem> references{{Tr("of the camera")}};
+  for (int o = 0; o < count; ++o) references.push_back(objects[size_t(o)]);
+  DropBoxRef2->SetItems(references, m.ReferentielReference + 1);
   std::vector<TDropItem> kinds;
   int kindIndex = 0;
   const TIntegerDynArray offeredKinds = FModel.OfferedVectorKinds();
@@ -469,7 +451,7 @@ void TResForm::RefreshLists() {
   }
   DropBoxVecteur1->SetItems(kinds, kindIndex);
   DropBoxVecteur2->SetItems(objects, CheckedOf(m.VecteurObjects, count));
-  const auto &draw = FModel.VectorDraw;
+  const TVectorDraws &draw = FModel.VectorDraws();
   DropCheckList->SetItems({{Tr("Draw segments :"), -1, {}, true},
                            {Tr("defaults")},
                            {Tr("added")},
@@ -493,8 +475,8 @@ void TResForm::RefreshLists() {
       formulasItems.push_back({name, measurement::CreateGraphUtils()->FormulaMotifKind(index),
                                measurement::CreateGraphUtils()->FormulaColor(index)});
       abscissas.push_back({name});
-      drawn.push_back(std::find(FModel.FormulesDrawn.begin(), FModel.FormulesDrawn.end(), index) !=
-                      FModel.FormulesDrawn.end());
+      const TIntegerDynArray &chosen = FModel.FormulesDrawn();
+      drawn.push_back(std::find(chosen.begin(), chosen.end(), index) != chosen.end());
       if (index == f->AbscissaIndex()) abscissaIndex = int(i) + 1;
     }
   }
@@ -509,7 +491,7 @@ void TResForm::RefreshGrid() {
 }
 
 void TResForm::RefreshScalePanel() {
-  if (FModel.View != rvVecteur) return;
+  if (FModel.View() != rvVecteur) return;
   TGraphControl *control = CurrentGraphControl();
   if (control == nullptr) return;
   Fleche->setPixmap(res_form_impl::ScaleArrow(control->Graph().LEchelleEnPixels() - 1));
@@ -520,7 +502,7 @@ void TResForm::RefreshScalePanel() {
 
 void TResForm::RefreshStatusPanels() {
   TGraphControl *control = CurrentGraphControl();
-  const bool coordinates = FModel.View != rvTableau && control != nullptr && control->Graph().Tool() == gtCoordinates;
+  const bool coordinates = FModel.View() != rvTableau && control != nullptr && control->Graph().Tool() == gtCoordinates;
   FStatus[1]->setVisible(coordinates);
   FStatus[2]->setVisible(coordinates);
   if (!coordinates) {

@@ -12,9 +12,13 @@
 // windows comes in through the hooks below: the frame to show in the main window, the
 // formulas window, the calculator, the time-base dialog, the help, the about box and the
 // print window.
+//
+// Which menu items and tools each view shows, and what a click on the graph lands on, are
+// ResStates' (headless); the window copies those states into its actions and buttons.
 
 #include "export/Serveur.h"
 #include "results/ResModel.h"
+#include "results/ResStates.h"
 
 #include <QMainWindow>
 
@@ -43,15 +47,8 @@ class TDropList;
 class TGraphControl;
 class TGraphKeyRouter;
 
-// The buttons of the tool bar, by role.
-enum TResButton : int {
-  rbModeleAffine, rbModeleConstant, rbModeleExponentiel, rbModeleParabole, rbModeleProportionnel,
-  rbModeleSinus, rbModeleSinusAe, rbModeleSinusAl, rbModifierModele,
-  rbAngle, rbArc, rbCercle, rbEllipse, rbCurveArc, rbDupliquer, rbMesurer, rbSegment, rbSpline,
-  rbSelection, rbSupprimer, rbVecteur, rbSens, rbVideo, rbClavier,
-  rbReticule, rbPan, rbZoom,
-  rbCount,
-};
+// The programs "Copy and launch" hands the datasheet to.
+enum TLaunchTarget : int { ltExcel, ltOpenOffice, ltRegressi };
 
 class TResForm : public QMainWindow {
   Q_OBJECT
@@ -86,22 +83,24 @@ class TResForm : public QMainWindow {
   std::function<void()> OnFrameInterval;
   std::function<void()> OnHelp;
   std::function<void()> OnAbout;
-  // The print window (built separately): it receives the graph to print. While it is not
-  // installed, "Print" is disabled.
+  // The print window receives the graph to print; without it "Print" is disabled.
   std::function<void(const printing::IGraphDrawing &)> OnPrint;
-  // The folder of the last saved file becomes the recent-files folder.
-  std::function<QString()> RecentFolder;
+  // The program's save folder for a folder asked (kit/SaveDialogRule.h, with the options'
+  // default folder and the recent-files folder); the folder of the last saved file becomes
+  // the recent-files folder.
+  std::function<QString(const QString &asked)> SaveFolder;
   std::function<void(const QString &)> SetRecentFolder;
   // Asks the picture file name (tests answer); empty: the file dialog.
   std::function<QString(const QString &folder, int &filterIndex)> AskPictureFileName;
 
   // --- For the tests --------------------------------------------------------------------------
 
-  TGraphControl *GraphControl(int frame, int slot) const;
+  TGraphControl *GraphControl(TResMeasurement measurement, int slot) const;
   TGraphControl *CurrentGraphControl() const;
   TDatasheetView *Grid() const { return FGrid; }
   QToolButton *Button(TResButton button) const { return FButtons[size_t(button)]; }
   QAction *Action(const QString &name) const;
+  QAction *Action(TResMenuItem item) const { return Action(ResMenuItemName(item)); }
   QLabel *StatusPanel(int index) const { return FStatus[size_t(index)]; }
 
   // --- Commands (menus and buttons) -------------------------------------------------------------
@@ -109,7 +108,7 @@ class TResForm : public QMainWindow {
   void CopyCommand();
   void ExportCommand();
   void PrintCommand();
-  void CopyAndLaunch(int target);  // 0 Excel, 1 OpenOffice, 2 Regressi
+  void CopyAndLaunch(TLaunchTarget target);
 
  protected:
   void closeEvent(QCloseEvent *event) override;
@@ -130,20 +129,22 @@ class TResForm : public QMainWindow {
   void GraphMouseDown(Qt::MouseButton button, TPoint at);
   // ResFormMenus.cpp
   void CreateMenus();
+  void MenuCommand(TResMenuItem item);
   void UpdateMenus();
+  // ResFormPopup.cpp
   void PopupContextMenu(int elementType);
-  QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, const std::function<void()> &handler,
-                     bool checkable = false);
+  // ResFormCommands.cpp: the datasheet's lines handed to the export server; its column count.
+  int LoadDatasheetLines();
   // ResFormTools.cpp
   void CreateToolBars();
   void UpdateTools();
   void ButtonToggled(TResButton button, bool down);
-  void ModelButtonToggled(int kind, TResButton button, bool down);
+  void ModelButtonToggled(modelling::TModelType kind, bool down);
   void SyncToolButtons();
   void SetHint(const QString &hint);
 
   TResModel FModel;
-  std::array<std::array<TGraphControl *, GraphSlotCount>, 2> Graphs{};
+  std::array<std::array<TGraphControl *, GraphSlotCount>, ResMeasurementCount> Graphs{};
   TGraphKeyRouter *Router = nullptr;
   TDatasheetView *FGrid = nullptr;
   QStackedWidget *Stack = nullptr;

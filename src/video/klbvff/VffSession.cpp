@@ -2,13 +2,11 @@
 
 #include <sys/stat.h>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 
 extern "C" {
 #include <libavutil/imgutils.h>
-#include <libavutil/pixdesc.h>
 }
 
 namespace kolibra::video::vff {
@@ -317,9 +315,7 @@ void TVffSession::Close() {
   FHasPending = false;
   avcodec_free_context(&FDecoder);
   avformat_close_input(&FFormat);
-  sws_freeContext(FScaler);
-  FScaler = nullptr;
-  FScalerSet = nullptr;
+  FConverter.Reset();
   FIndex = TVffIndex();
   FStream = -1;
   FWidth = FHeight = 0;
@@ -627,46 +623,8 @@ void TVffSession::Cache(int Index, const AVFrame *Frame, int Target) {
 }
 
 void TVffSession::Draw(const KlbVffBitmap &Bitmap) {
-  if (!IsOpen() || !FCurrent->buf[0] || !Bitmap.Bits || Bitmap.Width <= 0 || Bitmap.Height <= 0 ||
-      Bitmap.BytesPerLine < Bitmap.Width * 3) {
-    return;
-  }
-  const AVFrame *f = FCurrent;
-  // The "J" formats are the plain ones at full range; say so instead of using them.
-  AVPixelFormat format = static_cast<AVPixelFormat>(f->format);
-  bool fullRange = f->color_range == AVCOL_RANGE_JPEG;
-  switch (format) {
-    case AV_PIX_FMT_YUVJ420P: format = AV_PIX_FMT_YUV420P; fullRange = true; break;
-    case AV_PIX_FMT_YUVJ422P: format = AV_PIX_FMT_YUV422P; fullRange = true; break;
-    case AV_PIX_FMT_YUVJ444P: format = AV_PIX_FMT_YUV444P; fullRange = true; break;
-    case AV_PIX_FMT_YUVJ440P: format = AV_PIX_FMT_YUV440P; fullRange = true; break;
-    case AV_PIX_FMT_YUVJ411P: format = AV_PIX_FMT_YUV411P; fullRange = true; break;
-    default: break;
-  }
-  FScaler = sws_getCachedContext(FScaler, f->width, f->height, format, Bitmap.Width,
-                                 Bitmap.Height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
-  if (!FScaler) return;
-  // The picture's own matrix and range, as FFmpeg's scale filter reads them; set again only
-  // when the converter or the picture's kind changed, since it rebuilds the tables.
-  const int space = f->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : f->colorspace;
-  int srcRange = fullRange ? 1 : 0;
-  const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(format);
-  if (desc && (desc->flags & AV_PIX_FMT_FLAG_RGB)) srcRange = 1;
-  const std::array<int, 7> kind = {f->width, f->height, format, Bitmap.Width, Bitmap.Height, space, srcRange};
-  if (FScaler != FScalerSet || kind != FScalerKind) {
-    int *invTable = nullptr, *table = nullptr, curSrcRange = 0, curDstRange = 0, brightness = 0, contrast = 0,
-        saturation = 0;
-    if (sws_getColorspaceDetails(FScaler, &invTable, &curSrcRange, &table, &curDstRange, &brightness, &contrast,
-                                 &saturation) >= 0) {
-      sws_setColorspaceDetails(FScaler, sws_getCoefficients(space), srcRange, table, curDstRange, brightness,
-                               contrast, saturation);
-    }
-    FScalerSet = FScaler;
-    FScalerKind = kind;
-  }
-  uint8_t *dst[4] = {Bitmap.Bits, nullptr, nullptr, nullptr};
-  int dstStride[4] = {Bitmap.BytesPerLine, 0, 0, 0};
-  sws_scale(FScaler, f->data, f->linesize, 0, f->height, dst, dstStride);
+  if (!IsOpen() || !FCurrent->buf[0]) return;
+  FConverter.ToRgb(*FCurrent, Bitmap.Bits, Bitmap.BytesPerLine, Bitmap.Width, Bitmap.Height);
 }
 
 std::string TVffSession::Comment(const std::string &FileName) {

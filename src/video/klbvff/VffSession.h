@@ -21,16 +21,15 @@
 #include "VffFrameCache.h"
 #include "VffIndex.h"
 #include "VffScanner.h"
+#include "video/convert/PictureConverter.h"
 #include "video/klbvff/KlbVff.h"
 
-#include <array>
 #include <chrono>
 #include <string>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
 }
 
 namespace kolibra::video::vff {
@@ -114,9 +113,7 @@ class TVffSession {
   int FStream = -1;
   TVffIndex FIndex;
   TVffFrameCache FCache;
-  SwsContext *FScaler = nullptr;
-  SwsContext *FScalerSet = nullptr;  // the converter whose colour details were last set,
-  std::array<int, 7> FScalerKind{};  // for these sizes, format, matrix and range
+  TPictureConverter FConverter;
   AVFrame *FFrame = nullptr;       // receives the decoder's pictures
   AVFrame *FCurrent = nullptr;     // the picture at FPosition
   AVFrame *FLastOutput = nullptr;  // the last picture the run yielded

@@ -152,12 +152,16 @@ TEST_F(ResForm, SavingAPictureAsksBeforeReplacingTheForcedName) {
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("Saving to a file complete.\nFile extension is SVG."));
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_TRUE(kept.readAll().contains("<svg"));
-  // A bitmap is told as such.
-  window->AskPictureFileName = [this](const QString &, int &filter) {
+  // A bitmap is told as such; the dialog opens where the program's save rule says.
+  QString offered;
+  window->SaveFolder = [this](const QString &asked) { return asked.isEmpty() ? dir.path() : asked; };
+  window->AskPictureFileName = [this, &offered](const QString &folder, int &filter) {
+    offered = folder;
     filter = 2;
     return dir.filePath(QStringLiteral("trajectory"));
   };
   window->ExportCommand();
+  EXPECT_EQ(offered, dir.path());
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("Saving to an image file complete.\nFile extension is BMP."));
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("trajectory.bmp"))));
 }
@@ -212,7 +216,7 @@ TEST_F(ResForm, DatasheetExportsThroughTheServer) {
   host.Answer = dir.filePath(QStringLiteral("sheet.csv"));
   window->ExportCommand();
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sheet.txt"))));
-  window->CopyAndLaunch(0);
+  window->CopyAndLaunch(ltExcel);
   ASSERT_EQ(desktop.Opened.size(), 1);
   EXPECT_TRUE(desktop.Opened.front().endsWith(QStringLiteral(".xlsx")));
 }

@@ -1,0 +1,85 @@
+#include "video/convert/PictureConverter.h"
+
+#include <cstring>
+#include <utility>
+
+extern "C" {
+#include <libavutil/frame.h>
+#include <libavutil/pixdesc.h>
+#include <libswscale/swscale.h>
+}
+
+namespace kolibra::video {
+
+namespace convert {
+
+// The "J" formats and the plain ones they are at full range.
+constexpr std::pair<AVPixelFormat, AVPixelFormat> JFormats[] = {
+    {AV_PIX_FMT_YUVJ420P, AV_PIX_FMT_YUV420P}, {AV_PIX_FMT_YUVJ422P, AV_PIX_FMT_YUV422P},
+    {AV_PIX_FMT_YUVJ444P, AV_PIX_FMT_YUV444P}, {AV_PIX_FMT_YUVJ440P, AV_PIX_FMT_YUV440P},
+    {AV_PIX_FMT_YUVJ411P, AV_PIX_FMT_YUV411P}};
+
+}  // namespace convert
+
+TPictureColours ColoursOf(int Format, int ColourSpace, int ColourRange) {
+  TPictureColours colours;
+  colours.FullRange = ColourRange == AVCOL_RANGE_JPEG;
+  // libswscale wants the plain format with the range said, not the "J" one.
+  for (const auto &[jFormat, plain] : convert::JFormats) {
+    if (Format == jFormat) {
+      Format = plain;
+      colours.FullRange = true;
+    }
+  }
+  colours.Format = Format;
+  colours.Matrix = ColourSpace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : ColourSpace;
+  const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(Format));
+  if (desc && (desc->flags & AV_PIX_FMT_FLAG_RGB)) colours.FullRange = true;
+  return colours;
+}
+
+TPictureConverter::~TPictureConverter() { Reset(); }
+
+void TPictureConverter::Reset() {
+  sws_freeContext(FScaler);
+  FScaler = FScalerSet = nullptr;
+}
+
+bool TPictureConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height) {
+  if (!Bits || Width <= 0 || Height <= 0 || BytesPerLine < int64_t(Width) * 3 || Picture.width <= 0 ||
+      Picture.height <= 0) {
+    return false;
+  }
+  const TPictureColours colours = ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
+  const AVPixelFormat format = static_cast<AVPixelFormat>(colours.Format);
+  if (format == AV_PIX_FMT_RGB24 && Width == Picture.width && Height == Picture.height) {
+    for (int y = 0; y < Height; ++y) {
+      std::memcpy(Bits + y * BytesPerLine, Picture.data[0] + std::ptrdiff_t(y) * Picture.linesize[0],
+                  size_t(3) * size_t(Width));
+    }
+    return true;
+  }
+  FScaler = sws_getCachedContext(FScaler, Picture.width, Picture.height, format, Width, Height, AV_PIX_FMT_RGB24,
+                                 SWS_BICUBIC, nullptr, nullptr, nullptr);
+  if (!FScaler) return false;
+  // The matrix and range are set again only when the context or the kind of picture changed,
+  // since that rebuilds the tables.
+  const int srcRange = colours.FullRange ? 1 : 0;
+  const std::array<int, 7> kind = {Picture.width, Picture.height, format, Width, Height, colours.Matrix, srcRange};
+  if (FScaler != FScalerSet || kind != FScalerKind) {
+    int *invTable = nullptr, *table = nullptr, curSrcRange = 0, curDstRange = 0, brightness = 0, contrast = 0,
+        saturation = 0;
+    if (sws_getColorspaceDetails(FScaler, &invTable, &curSrcRange, &table, &curDstRange, &brightness, &contrast,
+                                 &saturation) >= 0) {
+      sws_setColorspaceDetails(FScaler, sws_getCoefficients(colours.Matrix), srcRange, table, curDstRange, brightness,
+                               contrast, saturation);
+    }
+    FScalerSet = FScaler;
+    FScalerKind = kind;
+  }
+  uint8_t *dst[4] = {Bits, nullptr, nullptr, nullptr};
+  const int dstStride[4] = {int(BytesPerLine), 0, 0, 0};
+  return sws_scale(FScaler, Picture.data, Picture.linesize, 0, Picture.height, dst, dstStride) > 0;
+}
+
+}  // namespace kolibra::video
