@@ -222,30 +222,50 @@ bool TMainController::OpenVideo(const QString &fileName) {
   if (TrackingPart) TrackingPart->CommitBeforeLeaving();
   if (OpenWorkFile && QFileInfo(fileName).suffix().compare(QLatin1String("klb"), Qt::CaseInsensitive) == 0)
     return OpenWorkFile(fileName);
+  // A file that will not open must not cost the work in hand: it is tried before the user is
+  // asked to save, and the current video, marks and title stay as they are when it fails.
+  if (!QFileInfo(fileName).isFile()) {
+    ReportMissingVideo(fileName);
+    return false;
+  }
+  if (VideoProblem) {
+    const QString problem = VideoProblem(fileName);
+    if (!problem.isEmpty()) {
+      ReportUnreadableVideo(fileName, problem);
+      return false;
+    }
+  }
   if (!ConfirmChange(0)) return false;
   return LoadVideo(fileName);
 }
 
+void TMainController::ReportMissingVideo(const QString &fileName) {
+  TMessageBox(icWarning)
+      .AddFileName(fileName)
+      .AddEmptyLine()
+      .AddLine(MainTr("Unable to open this video file."))
+      .AddLine(MainTr("Check that it has not been moved."))
+      .AddButton(MainTr("Ok"))
+      .Execute();
+}
+
+void TMainController::ReportUnreadableVideo(const QString &fileName, const QString &reason) {
+  TMessageBox box(icWarning);
+  box.AddFileName(fileName).AddEmptyLine().AddLine(
+      MainTr("Can not open this video file. Possible Problems and suggestions:"));
+  for (const QString &line : reason.split(QRegularExpression(QStringLiteral("\r?\n")))) box.AddLine(line);
+  box.AddButton(MainTr("Ok")).Execute();
+}
+
 bool TMainController::LoadVideo(const QString &fileName) {
   if (!QFileInfo(fileName).isFile()) {
-    TMessageBox(icWarning)
-        .AddFileName(fileName)
-        .AddEmptyLine()
-        .AddLine(MainTr("Unable to open this video file."))
-        .AddLine(MainTr("Check that it has not been moved."))
-        .AddButton(MainTr("Ok"))
-        .Execute();
+    ReportMissingVideo(fileName);
     return false;
   }
   RecentFiles.SetDirectory(QFileInfo(fileName).absolutePath());
   if (!Video.Open(fileName)) {
     View.LayoutView();
-    TMessageBox box(icWarning);
-    box.AddFileName(fileName).AddEmptyLine().AddLine(
-        MainTr("Can not open this video file. Possible Problems and suggestions:"));
-    for (const QString &line : Video.OpenErrorText().split(QRegularExpression(QStringLiteral("\r?\n"))))
-      box.AddLine(line);
-    box.AddButton(MainTr("Ok")).Execute();
+    ReportUnreadableVideo(fileName, Video.OpenErrorText());
     EnableControls(false);
     return false;
   }

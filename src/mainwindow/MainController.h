@@ -173,6 +173,9 @@ class TMainController {
   std::function<QString()> WorkCaption;
   // Opens a work file (".klb") handed to OpenVideo: every way of opening reaches one loader.
   std::function<bool(const QString &fileName)> OpenWorkFile;
+  // Tries a video with a reader of its own before anything changes: the reason it cannot be
+  // opened, empty when it can. Without it, a video is only tried by opening it.
+  std::function<QString(const QString &fileName)> VideoProblem;
   // A video was opened (a new, empty measurement).
   std::function<void()> VideoOpened;
 
@@ -229,6 +232,9 @@ class TMainController {
   TMainCapture *Capture() const { return CapturePart.get(); }
 
  private:
+  // The boxes of a video that is not there, or that no reader opens (reason: the readers').
+  void ReportMissingVideo(const QString &fileName);
+  void ReportUnreadableVideo(const QString &fileName, const QString &reason);
   void Wire();
   void Refresh(unsigned what);
   // Stops a long loop that can stop; true when none runs afterwards.

@@ -51,6 +51,10 @@ TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &obje
   Controller.HasUnsavedWork = [this] { return UpdateModified(); };
   Controller.WorkCaption = [this] { return Caption(); };
   Controller.OpenWorkFile = [this](const QString &fileName) { return OpenWork(fileName); };
+  Controller.VideoProblem = [this](const QString &fileName) {
+    const work::TVideoProbe probe = Probe ? Probe(fileName) : work::ProbeVideo(fileName, WrapperFolder);
+    return probe.Opened ? QString() : probe.Reason.isEmpty() ? MainTr("Unable to open this video file.") : probe.Reason;
+  };
   Controller.VideoOpened = [this] {
     // A video opened on its own starts a new measurement, which no file holds yet; during a
     // load the loader settles the work itself.
@@ -65,6 +69,7 @@ TWorkSession::~TWorkSession() {
   Controller.HasUnsavedWork = nullptr;
   Controller.WorkCaption = nullptr;
   Controller.OpenWorkFile = nullptr;
+  Controller.VideoProblem = nullptr;
   Controller.VideoOpened = nullptr;
 }
 
@@ -173,7 +178,6 @@ QString TWorkSession::LocateVideo(const QString &storedPath, const QString &work
 }
 
 bool TWorkSession::OpenWork(const QString &fileName) {
-  if (!Controller.ConfirmChange(0)) return false;
   const QString workFile = QFileInfo(fileName).absoluteFilePath();
   work::TWorkLoadRequest request;
   request.FileName = workFile;
@@ -181,6 +185,9 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   request.Probe = Probe;
   request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video); };
   request.LocateVideo = [this, workFile](const QString &stored) { return LocateVideo(stored, workFile); };
+  // The save question comes once the file and its video are known to open: a damaged work
+  // file never costs the work in hand.
+  request.BeforeChange = [this] { return Controller.ConfirmChange(0); };
   Loading = true;
   const work::TWorkLoadResult result =
       work::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);

@@ -159,7 +159,11 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   const editing::TMontageRead montageRead = editing::ReadMontageState(ini, frames, montage, reason, storedFrames);
   if (montageRead == editing::mrDamaged) return fail({WorkTr("This work file is damaged:"), reason});
 
-  // 4. Nothing failed: the current work gives way.
+  // 4. Nothing failed: the current work gives way, if the user agrees.
+  if (request.BeforeChange && !request.BeforeChange()) {
+    result.Cancelled = true;
+    return result;
+  }
   const bool opened = request.OpenVideo ? request.OpenVideo(video) : work.Video.Open(video);
   if (!opened || !work.Video.IsOpen()) {
     result.ViewOpenFailed = true;

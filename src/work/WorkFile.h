@@ -84,6 +84,9 @@ struct TWorkLoadRequest {
   // The video is neither where the file says nor beside the file: the user may point to it.
   // Returns the chosen file, or an empty text to give up. Without it the load fails.
   std::function<QString(const QString &storedPath)> LocateVideo;
+  // Asked once the file and its video have passed every check, just before the current
+  // work gives way; false stops the load as cancelled (the user kept the work in hand).
+  std::function<bool()> BeforeChange;
   // Tries a video before anything changes; by default ProbeVideo with WrapperFolder.
   std::function<TVideoProbe(const QString &video)> Probe;
   QString WrapperFolder;

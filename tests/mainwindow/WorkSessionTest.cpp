@@ -171,6 +171,62 @@ TEST_F(WorkSessionTest, ConfirmationsAppearOnlyWhenWorkWouldBeLost) {
   EXPECT_EQ(boxes.Count(), 1);
 }
 
+// A teacher with unsaved marks picks a file that is not a video, or a damaged work file: the
+// file is refused before the save question, and the work stays exactly as it was.
+TEST_F(WorkSessionTest, AFileThatWillNotOpenLeavesTheWorkInHand) {
+  options.CheckBox4ConfirmationFileChange_Checked = true;
+  Open();
+  MarkSomething(TPoint(100, 100));
+  const QString good = Saved("good.klb");
+  controller.ControlClicked(ButtonVideoSucc);
+  MarkSomething(TPoint(150, 90));
+  ASSERT_TRUE(session.Modified());
+  const QString caption = controller.Caption(), counter = Box(EditMarque);
+  const auto unchanged = [&] {
+    EXPECT_EQ(data.MarksCount(), 2);
+    EXPECT_EQ(video.VideoFileName(), dir.filePath(QStringLiteral("clip.mp4")));
+    EXPECT_EQ(controller.Caption(), caption);
+    EXPECT_EQ(Box(EditMarque), counter);
+    EXPECT_TRUE(session.Modified());
+  };
+  const int before = boxes.Count();
+  session.Probe = [](const QString &file) {
+    work::TVideoProbe probe;
+    probe.Opened = QFileInfo(file).suffix() == QLatin1String("mp4");
+    probe.FrameCount = 20;
+    if (!probe.Opened) probe.Reason = QStringLiteral("No reader knows this file.");
+    return probe;
+  };
+
+  // Not a video: one box, the reason, no save question.
+  EXPECT_FALSE(controller.OpenVideo(File(QStringLiteral("notes.txt"))));
+  ASSERT_EQ(boxes.Count(), before + 1);
+  EXPECT_TRUE(boxes.Last().Text().contains(QStringLiteral("Can not open this video file.")));
+  EXPECT_TRUE(boxes.Last().Text().contains(QStringLiteral("No reader knows this file.")));
+  unchanged();
+
+  // A work file that is not one.
+  QFile damaged(dir.filePath(QStringLiteral("damaged.klb")));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("\x00\x01 not a work file");
+  damaged.close();
+  EXPECT_FALSE(controller.OpenVideo(damaged.fileName()));
+  ASSERT_EQ(boxes.Count(), before + 2);
+  EXPECT_FALSE(boxes.Last().Buttons.contains(QStringLiteral("Save")));
+  unchanged();
+
+  // A good work file: the question comes once it is known to open, and "Cancel" keeps all.
+  boxes.Answer(1);  // "Cancel"
+  EXPECT_FALSE(controller.OpenVideo(good));
+  ASSERT_EQ(boxes.Count(), before + 3);
+  EXPECT_EQ(boxes.Last().Buttons, (QStringList{"Save", "Cancel", "Ignore"}));
+  unchanged();
+  boxes.Answer(2);  // "Ignore"
+  EXPECT_TRUE(controller.OpenVideo(good));
+  EXPECT_EQ(data.MarksCount(), 1);
+  EXPECT_EQ(controller.Caption(), QDir::toNativeSeparators(good));
+}
+
 TEST_F(WorkSessionTest, AWorkFileOpensThroughEveryWayIn) {
   Open();
   MarkSomething(TPoint(100, 100));
