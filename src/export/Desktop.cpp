@@ -1,6 +1,7 @@
 #include "export/Desktop.h"
 
 #include <QDesktopServices>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -8,6 +9,16 @@
 namespace kolibra::exporting {
 
 bool TSystemDesktop::OpenDocument(const QString &fileName) {
+  // xdg-open starts whether or not a program handles the file, and fails later on its own:
+  // the desktop is asked first whether it has a program for the file's type.
+  if (const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime")); !xdgMime.isEmpty()) {
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                          QMimeDatabase().mimeTypeForFile(fileName).name()});
+    if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit &&
+        query.readAllStandardOutput().trimmed().isEmpty())
+      return false;
+  }
   return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }
 

@@ -32,6 +32,11 @@ QString FileCreationFailed() { return Tr("The file creation in the selected dire
 QString CheckAccessRights() { return Tr("Check your access rights to this directory."); }
 QString OverwriteQuestion() { return Tr("A file with the same name already exists. Overwrite ?"); }
 
+QString WorkbookWritten() { return Tr("The workbook is written in this file:"); }
+QString NoSpreadsheetProgram() {
+  return Tr("No program could be started to show it. Open it with your spreadsheet program, or install "
+            "LibreOffice (the Debian package libreoffice-calc) to have Kolibra open it for you.");
+}
 QString ExcelFailed() { return Tr("An error occurred while processing the connection with Excel."); }
 
 QString OpenOfficeFailure(int code) {

@@ -32,6 +32,9 @@ QString OverwriteQuestion();
 QString ExcelFailed();
 // The line of an OpenOffice failure code (1 to 6; empty for any other).
 QString OpenOfficeFailure(int code);
+// A workbook written where no program could be started to show it.
+QString WorkbookWritten();
+QString NoSpreadsheetProgram();
 
 // Regressi.
 QString RegressiNotFound();

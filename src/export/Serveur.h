@@ -55,6 +55,9 @@ class TServeur {
   bool CopyToClipboard(bool report);
   // The text form to a ".txt" file the user names.
   bool ExportToTextFile();
+  // A workbook in the temporary folder, shown by the desktop's program for it or LibreOffice
+  // Calc (Calc first for OpenOffice). False when it could not be written; a written workbook
+  // no program could show is reported with its path and what to install, and counts as done.
   bool ExportToExcel(const TMatriceStr &matrix, const TExportInfo &info);
   bool ExportToOpenOffice(const TMatriceStr &matrix, const TExportInfo &info);
   // The text form to Regressi; columnCount is the number of exported columns.
@@ -77,6 +80,8 @@ class TServeur {
   // Writes a workbook to a new file of the temporary folder, named in fileName.
   bool WriteWorkbook(const QString &extension, const TMatriceStr &matrix, const TExportInfo &info,
                      QString &fileName);
+  bool StartCalc(const QString &fileName);
+  void ReportNoProgram(const QString &fileName);
 
   IExportHost &Host;
   IDesktop &Desktop;

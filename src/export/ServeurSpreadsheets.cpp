@@ -1,6 +1,7 @@
 // TServeur's transfers to the spreadsheets: a new workbook in the temporary folder, opened
 // with the program that shows it. The workbook is complete before anything opens it, and a
-// failed one leaves no file behind.
+// failed one leaves no file behind. A written workbook that no program could show is not a
+// failure: the user is told where it is and what to install.
 
 #include "export/Desktop.h"
 #include "export/ExportHost.h"
@@ -23,9 +24,8 @@ void ShowFailure(const QString &line, const QString &fileName) {
   box.Execute();
 }
 
-// The OpenOffice failures by the step that failed.
-constexpr int OoConnection = 1;  // the workbook could not be written
-constexpr int OoOpen = 3;        // no program could open it
+// The OpenOffice failure of a workbook that could not be written.
+constexpr int OoConnection = 1;
 
 }  // namespace serveur_spreadsheets
 
@@ -44,11 +44,25 @@ bool TServeur::ExportToExcel(const TMatriceStr &matrix, const TExportInfo &info)
     ShowFailure(texts::ExcelFailed(), fileName);
     return false;
   }
-  if (!Desktop.OpenDocument(fileName)) {
-    ShowFailure(texts::ExcelFailed(), fileName);
-    return false;
-  }
+  // The desktop's program for workbooks, else LibreOffice Calc.
+  if (!Desktop.OpenDocument(fileName) && !StartCalc(fileName)) ReportNoProgram(fileName);
   return true;
+}
+
+bool TServeur::StartCalc(const QString &fileName) {
+  const TProgramCall calc = CalcCall(Desktop, fileName);
+  return !calc.Program.isEmpty() && Desktop.StartProgram(calc.Program, calc.Arguments);
+}
+
+void TServeur::ReportNoProgram(const QString &fileName) {
+  // The workbook is complete: the export worked, only showing it did not.
+  TMessageBox box(icInformation);
+  box.AddLine(texts::WorkbookWritten())
+      .AddFileName(QDir::toNativeSeparators(fileName))
+      .AddEmptyLine()
+      .AddLine(texts::NoSpreadsheetProgram())
+      .AddButton(texts::Ok());
+  box.Execute();
 }
 
 bool TServeur::ExportToOpenOffice(const TMatriceStr &matrix, const TExportInfo &info) {
@@ -58,13 +72,8 @@ bool TServeur::ExportToOpenOffice(const TMatriceStr &matrix, const TExportInfo &
     ShowFailure(texts::OpenOfficeFailure(OoConnection), fileName);
     return false;
   }
-  const TProgramCall calc = CalcCall(Desktop, fileName);
-  const bool opened = calc.Program.isEmpty() ? Desktop.OpenDocument(fileName)
-                                             : Desktop.StartProgram(calc.Program, calc.Arguments);
-  if (!opened) {
-    ShowFailure(texts::OpenOfficeFailure(OoOpen), fileName);
-    return false;
-  }
+  // The OpenOffice command asks for Calc by name: Calc first, else the desktop's program.
+  if (!StartCalc(fileName) && !Desktop.OpenDocument(fileName)) ReportNoProgram(fileName);
   return true;
 }
 

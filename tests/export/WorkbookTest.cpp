@@ -226,19 +226,46 @@ TEST_F(WorkbookTest, OpenOfficeGoesToCalcWhenInstalled) {
   EXPECT_TRUE(desktop.Opened.constLast().endsWith(QLatin1String(".ods")));
 }
 
-TEST_F(WorkbookTest, FailuresNameTheFile) {
-  // No program opens the workbook: the file stays, and the user learns its name.
+TEST_F(WorkbookTest, ExcelGoesToTheDesktopsProgramThenToCalc) {
+  desktop.Installed = QStringList{QStringLiteral("libreoffice")};
+  ASSERT_TRUE(serveur.ExportToExcel(grids.Matrix(), Info()));
+  EXPECT_TRUE(desktop.Opened.constLast().endsWith(QLatin1String(".xlsx")));
+  EXPECT_TRUE(desktop.Started.empty());
+  EXPECT_EQ(boxes.Count(), 0);
+  // No program for workbooks on the desktop: LibreOffice on the PATH.
   desktop.CanOpen = false;
-  EXPECT_FALSE(serveur.ExportToExcel(grids.Matrix(), Info()));
-  const QString written = desktop.Opened.constLast();
-  EXPECT_TRUE(QFileInfo::exists(written));
-  EXPECT_EQ(boxes.Last().Icon, icWarning);
-  EXPECT_EQ(boxes.Last().Text(),
-            QStringLiteral("An error occurred while processing the connection with Excel.\n\n") +
-                QDir::toNativeSeparators(written));
-  EXPECT_FALSE(serveur.ExportToOpenOffice(grids.Matrix(), Info()));
-  EXPECT_EQ(boxes.Last().Lines[0].Text, QStringLiteral("Unable to open the spreadsheet."));
+  ASSERT_TRUE(serveur.ExportToExcel(grids.Matrix(), Info()));
+  ASSERT_EQ(desktop.Started.size(), 1u);
+  EXPECT_EQ(desktop.Started[0].Program, QStringLiteral("/usr/bin/libreoffice"));
+  EXPECT_TRUE(desktop.Started[0].Arguments.constLast().endsWith(QLatin1String(".xlsx")));
+  EXPECT_EQ(boxes.Count(), 0);
+}
 
+// The workbook is written but no program can show it: a success, with one information box
+// naming the file and what to install, worded alike for both commands.
+TEST_F(WorkbookTest, AWrittenWorkbookNoProgramShowsIsReportedAsWritten) {
+  desktop.CanOpen = false;
+  ASSERT_TRUE(serveur.ExportToExcel(grids.Matrix(), Info()));
+  const QString xlsx = desktop.Opened.constLast();
+  EXPECT_TRUE(QFileInfo::exists(xlsx));
+  ASSERT_EQ(boxes.Count(), 1);
+  EXPECT_EQ(boxes.Last().Icon, icInformation);
+  EXPECT_EQ(boxes.Last().Lines[0].Text, QStringLiteral("The workbook is written in this file:"));
+  EXPECT_EQ(boxes.Last().Lines[1].Text, QDir::toNativeSeparators(xlsx));
+  EXPECT_EQ(boxes.Last().Lines[1].Color, colors::clBlue);
+  EXPECT_TRUE(boxes.Last().Lines.back().Text.contains(QStringLiteral("LibreOffice")));
+  const QString excelAdvice = boxes.Last().Lines.back().Text;
+
+  ASSERT_TRUE(serveur.ExportToOpenOffice(grids.Matrix(), Info()));
+  const QString ods = desktop.Opened.constLast();
+  EXPECT_TRUE(ods.endsWith(QLatin1String(".ods")) && QFileInfo::exists(ods));
+  ASSERT_EQ(boxes.Count(), 2);
+  EXPECT_EQ(boxes.Last().Icon, icInformation);
+  EXPECT_EQ(boxes.Last().Lines[1].Text, QDir::toNativeSeparators(ods));
+  EXPECT_EQ(boxes.Last().Lines.back().Text, excelAdvice);
+}
+
+TEST_F(WorkbookTest, FailuresNameTheFile) {
   // The temporary folder is gone: nothing written, nothing opened.
   desktop.Opened.clear();
   ASSERT_TRUE(QDir(TempFolder()).removeRecursively());
