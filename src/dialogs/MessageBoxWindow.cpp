@@ -1,5 +1,7 @@
 #include "dialogs/MessageBoxWindow.h"
 
+#include "kit/StrayClicks.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -87,8 +89,12 @@ TMessageAnswer TMessageBoxWindow::Present(const TMessageRequest &request) {
   std::vector<QPushButton *> buttons;
   for (const QString &caption : captions)
     buttons.push_back(box.addButton(caption, QMessageBox::ActionRole));
-  // Enter takes the first button, the cautious one in every Kolibra question.
-  box.setDefaultButton(buttons.front());
+  // Enter takes the first button, the cautious one in every Kolibra question, unless the
+  // question names another.
+  const int defaultButton = request.DefaultButton >= 0 && request.DefaultButton < int(buttons.size())
+                                ? request.DefaultButton
+                                : 0;
+  box.setDefaultButton(buttons[size_t(defaultButton)]);
 
   QCheckBox *checkBox = nullptr;
   if (!request.CheckBoxText.isEmpty()) {
@@ -98,7 +104,11 @@ TMessageAnswer TMessageBoxWindow::Present(const TMessageRequest &request) {
   }
 
   if (request.TimeoutMs > 0)
-    QTimer::singleShot(request.TimeoutMs, &box, [&box] { box.done(QDialog::Rejected); });
+    QTimer::singleShot(request.TimeoutMs, &box, [&box] {
+      // A click aimed at the box as it vanishes must not reach what lies beneath.
+      StrayClicks().BoxClosedByItself(box.frameGeometry(), MonotonicMs());
+      box.done(QDialog::Rejected);
+    });
 
   box.exec();
 

@@ -45,6 +45,11 @@ TMessageBox &TMessageBox::SetTimeout(int milliseconds) {
   return *this;
 }
 
+TMessageBox &TMessageBox::SetDefaultButton(int index) {
+  Req.DefaultButton = index;
+  return *this;
+}
+
 TMessageBox &TMessageBox::SetTitle(const QString &title) {
   Req.Title = title;
   return *this;

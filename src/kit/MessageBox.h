@@ -42,6 +42,7 @@ struct TMessageRequest {
   QString CheckBoxText;  // empty: no check box
   bool CheckBoxChecked = false;
   int TimeoutMs = 0;  // 0: the box waits for the user
+  int DefaultButton = 0;  // the button Enter presses: the first, the cautious one, unless set
 
   // The lines joined by line breaks (plain text, for logs and tests).
   QString Text() const;
@@ -75,6 +76,8 @@ class TMessageBox {
   TMessageBox &AddButton(const QString &caption);
   TMessageBox &SetCheckBox(const QString &text, bool checked = false);
   TMessageBox &SetTimeout(int milliseconds);
+  // The button Enter presses, for a question whose safe answer is not the first button.
+  TMessageBox &SetDefaultButton(int index);
   TMessageBox &SetTitle(const QString &title);
 
   // Shows the box; the index of the pressed button (0 when there is a single "Ok").

@@ -1,5 +1,6 @@
 #include "support/ModalDialogs.h"
 #include "dialogs/MessageBoxWindow.h"
+#include "kit/StrayClicks.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -111,6 +112,19 @@ TEST(MessageBoxWindow, ClosesByItselfAfterItsTimeoutAndAnswersMinusOne) {
   EXPECT_TRUE(a.Checked);
   EXPECT_GE(clock.elapsed(), 150);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  // The press the user aimed at its "Ok" as it vanished is dropped by the views.
+  EXPECT_TRUE(StrayClicks().Swallow(QPoint(-10000, -10000), MonotonicMs()));
+}
+
+TEST(MessageBoxWindow, EnterPressesTheFirstButtonUnlessTheQuestionNamesAnother) {
+  for (int chosen : {0, 1}) {
+    TMessageRequest r = question({"Save", "Ignore"});
+    r.DefaultButton = chosen;
+    kolibra::testing::WhenShown<QMessageBox>([](QMessageBox *box) {
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(TMessageBoxWindow().Present(r).Button, chosen);
+  }
 }
 
 TEST(MessageBoxWindow, ClosingWithoutAButtonAnswersMinusOneUnlessThereIsASingleButton) {

@@ -1,5 +1,6 @@
 #include "videoview/windows/Video.h"
 
+#include "kit/StrayClicks.h"
 #include "measurement/Data.h"
 #include "videoview/CursorImages.h"
 #include "videoview/windows/Loupe.h"
@@ -169,6 +170,9 @@ void TVideo::MovePointer(TPoint viewPixel) {
 
 void TVideo::mousePressEvent(QMouseEvent *event) {
   FPointer = video_widget::PointOf(event);
+  // A click aimed at a box that just closed by itself is no measurement.
+  FSwallowedPress = StrayClicks().Swallow(event->globalPosition().toPoint(), MonotonicMs());
+  if (FSwallowedPress) return;
   FModel->MouseDown(event->button(), event->modifiers(), FPointer);
 }
 
@@ -188,6 +192,10 @@ void TVideo::mouseMoveEvent(QMouseEvent *event) {
 
 void TVideo::mouseReleaseEvent(QMouseEvent *event) {
   FPointer = video_widget::PointOf(event);
+  if (FSwallowedPress) {
+    FSwallowedPress = false;
+    return;
+  }
   FModel->MouseUp(event->button(), event->modifiers(), FPointer);
 }
 

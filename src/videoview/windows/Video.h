@@ -72,6 +72,7 @@ class TVideo : public QWidget, public IVideoSurface {
   TPoint FPointer;      // the last mouse point in view pixels
   TPoint FLastRouted;   // the last move handed to the model
   bool FHasRouted = false;
+  bool FSwallowedPress = false;  // the press was aimed at a box that closed by itself
   bool FUpdatingBars = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include "kit/Locale.h"
 #include "kit/MessageBox.h"
+#include "kit/StrayClicks.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/CursorImages.h"
@@ -84,6 +85,19 @@ TEST_F(VideoWidgetTest, AMouseClickPointsAMarkWhereItFalls) {
   ASSERT_EQ(data->MarksCount(), 1);
   EXPECT_EQ(data->FixedMarks().LastMark()->Pixel(), TPoint(200, 100));
   EXPECT_EQ(model().CurrentFrame(), 1);
+}
+
+// The welcome box closed by itself as the user clicked its "Ok": the click is no mark; the
+// next one, meant for the video, is.
+TEST_F(VideoWidgetTest, AClickAimedAtABoxThatClosedByItselfPlacesNoMark) {
+  StrayClicks().BoxClosedByItself(QRect(), MonotonicMs());
+  QTest::mouseMove(video, QPoint(200, 100));
+  QTest::mouseClick(video, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+  EXPECT_EQ(data->MarksCount(), 0);
+  EXPECT_EQ(model().CurrentFrame(), 0);
+  StrayClicks().BoxClosedByItself(QRect(), MonotonicMs() - StrayClickMs);
+  QTest::mouseClick(video, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+  EXPECT_EQ(data->MarksCount(), 1);
 }
 
 TEST_F(VideoWidgetTest, CursorsComeFromTheProgramsOwnPictures) {
