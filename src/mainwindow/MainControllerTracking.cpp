@@ -176,6 +176,15 @@ void TMainTracking::TrackStarted() {
 }
 
 void TMainTracking::TrackEnded() {
+  // The positions become marks only when kept: say that the run ended, what it found, and
+  // how to keep it.
+  const TTracking::TRunSummary summary = Tracking.Summary();
+  Main.ViewHintText = QLatin1Char('|') + MainTr("Tracking ended: %1 frames found, %2 uncertain, %3 lost. Leave the "
+                                                "tracking mode to keep the positions as marks.")
+                                             .arg(summary.Found)
+                                             .arg(summary.Uncertain)
+                                             .arg(summary.Lost);
+  Main.Refresh(rfViewHint);
   Main.ApplyEnabled();
   AfterPaint();
   Main.Video.UpdateCursor();

@@ -281,6 +281,18 @@ TIntegerDynArray TTracking::UncertainFrames() const {
   return frames;
 }
 
+TTracking::TRunSummary TTracking::Summary() const {
+  TRunSummary summary;
+  for (const TTrackObject &object : FObjects)
+    for (size_t f = 0; f < object.FrameStatus.size(); ++f) {
+      if (object.FrameStatus[f] == fsFound)
+        ++(object.Uncertain(int(f)) ? summary.Uncertain : summary.Found);
+      else if (object.FrameStatus[f] == fsLost || object.FrameStatus[f] == fsUnreadable)
+        ++summary.Lost;
+    }
+  return summary;
+}
+
 void TTracking::Commit() {
   if (FTracking) StopSequence();
   SetTool(ttNone);
@@ -305,7 +317,8 @@ void TTracking::Commit() {
         Tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers.join(QStringLiteral(", "))),
         msNormal, colors::clRed);
   }
-  box.AddButton(Tr("Ignore")).AddButton(Tr("Save"));
+  // Enter keeps the run: throwing away minutes of tracking takes a deliberate click.
+  box.AddButton(Tr("Ignore")).AddButton(Tr("Save")).SetDefaultButton(1);
   if (box.Execute() != 1) return;
 
   measurement::TPointDMatrix positions;

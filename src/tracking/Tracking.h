@@ -164,6 +164,12 @@ class TTracking : public videoview::IVideoTracker {
   // Counters for the status bar: of the current object, or of all objects.
   int ZoneCount(bool all = false) const;
   int ResultCount(bool all = false) const;
+  // What the runs so far gave, over every object: frames found with confidence, found but
+  // uncertain, lost (or unreadable).
+  struct TRunSummary {
+    int Found = 0, Uncertain = 0, Lost = 0;
+  };
+  TRunSummary Summary() const;
   int OutlineCount(bool all = false) const;
 
   // --- The video view -------------------------------------------------------------------------

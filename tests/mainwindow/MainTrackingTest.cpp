@@ -139,6 +139,14 @@ TEST_F(MainTrackingTest, PlayRunsTheTrackerAndPauseStopsIt) {
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(tracker.ResultCount(), 20);
   EXPECT_EQ(tracker.SequenceEnd(), 19);
+  // The end of the run is told, with what it found and how to keep it.
+  const TTracking::TRunSummary summary = tracker.Summary();
+  EXPECT_EQ(summary.Found + summary.Uncertain, 20);
+  EXPECT_EQ(summary.Lost, 0);
+  EXPECT_EQ(controller.ViewHint(), QStringLiteral("|Tracking ended: %1 frames found, %2 uncertain, 0 lost. Leave the "
+                                                  "tracking mode to keep the positions as marks.")
+                                       .arg(summary.Found)
+                                       .arg(summary.Uncertain));
   EXPECT_TRUE(State(ButtonTrackEffacerTrack).Enabled);
   Click(ButtonTrackEffacerTrack);
   EXPECT_EQ(tracker.ResultCount(), 0);
@@ -192,6 +200,7 @@ TEST_F(MainTrackingTest, ChangingModeDuringARunStopsItThenOffersTheMarks) {
   EXPECT_TRUE(State(ButtonModeRepereFixe).Down);
   EXPECT_FALSE(State(ButtonModeTracking).Down);
   EXPECT_EQ(boxes.Last().Buttons, (QStringList{QStringLiteral("Ignore"), QStringLiteral("Save")}));
+  EXPECT_EQ(boxes.Last().DefaultButton, 1) << "Enter keeps the run";
   EXPECT_GE(data.MarksCount(), 1);
   EXPECT_EQ(Box(EditMarque), QStringLiteral(" %1").arg(data.MarksCount()));
 }
