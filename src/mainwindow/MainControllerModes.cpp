@@ -242,7 +242,8 @@ void TMainController::RefreshNavigationBoxes() {
   }
   const int count = Video.ShownFrameCount();
   Boxes[EditImage - EditImage] = QStringLiteral(" %1/%2").arg(Video.ShownFrame() + 1).arg(count);
-  Boxes[EditZoom - EditImage] = QStringLiteral(" %1 %").arg(Video.Zoom().Factor);
+  // The true size on the screen: the fitted view already enlarges or shrinks the frame.
+  Boxes[EditZoom - EditImage] = QStringLiteral(" %1 %").arg(Video.Geometry().ScreenPercent());
   TrackPosition = Video.ShownFrame();
   TrackMaximum = std::max(0, count - 1);
 }

@@ -3,6 +3,7 @@
 #include "kit/MathUtils.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kolibra::videoview {
 
@@ -82,6 +83,10 @@ bool TViewGeometry::ScrollVertical(int position) {
 
 measurement::TFrameMapping TViewGeometry::Mapping() const {
   return measurement::TFrameMapping{FDisplayWidth, FDisplayHeight, ViewLeft(), ViewTop()};
+}
+
+int TViewGeometry::ScreenPercent() const {
+  return FWidth > 0 ? int(std::lround(100.0 * FDisplayWidth / FWidth)) : 0;
 }
 
 }  // namespace kolibra::videoview

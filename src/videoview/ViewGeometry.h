@@ -52,6 +52,9 @@ class TViewGeometry {
   double DisplayHeight() const { return FDisplayHeight; }
   double ViewLeft() const { return FWidth > 0 ? double(FSource.left()) / FWidth : 0.0; }
   double ViewTop() const { return FHeight > 0 ? double(FSource.top()) / FHeight : 0.0; }
+  // The frame's pixels on the screen, in percent: 171 when a 480-pixel frame fills 820 view
+  // pixels, whatever the zoom factor relative to the fitted view (0 before a frame size).
+  int ScreenPercent() const;
   int BitmapWidth() const { return FBitmapWidth; }
   int BitmapHeight() const { return FBitmapHeight; }
   const TScrollBarState &Horizontal() const { return FHorizontal; }

@@ -59,7 +59,8 @@ TEST_F(MainControllerTest, OpeningEnablesEverythingAndShowsTheBoxes) {
             QStringLiteral("|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer"));
   EXPECT_EQ(Box(EditImage), QStringLiteral(" 1/20"));
   EXPECT_EQ(Box(EditMarque), QStringLiteral(" 0"));
-  EXPECT_EQ(Box(EditZoom), QStringLiteral(" 100 %"));
+  // The 320 x 240 frame fills the 640 x 480 view: twice its size on the screen.
+  EXPECT_EQ(Box(EditZoom), QStringLiteral(" 200 %"));
   EXPECT_EQ(Box(EditAngle), QString()) << "no axes placed yet";
   EXPECT_EQ(view.Shows, 1);
   EXPECT_GE(view.Layouts, 1);

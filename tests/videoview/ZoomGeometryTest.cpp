@@ -131,5 +131,26 @@ TEST_F(GeometryTest, ScreenToFrameStaysOnTheFrameAndRoundTrips) {
     EXPECT_EQ(zoomed.FrameToScreen(zoomed.ScreenToFrame(p)), p);
 }
 
+// The zoom box tells the size on the screen: the fitted view enlarges a small frame before
+// any zoom (480 pixels shown on 820 are 171 %), and the zoom multiplies that.
+TEST(ZoomGeometry, TheScreenPercentIsTheFramesTrueEnlargement) {
+  struct TCase {
+    int FrameWidth, FrameHeight, ControlWidth, ControlHeight, Zoom, Expected;
+  };
+  const TCase cases[] = {
+      // At 200 % the scroll bars take 16 pixels: 804 view pixels show 240 frame pixels.
+      {480, 360, 820, 615, 100, 171}, {480, 360, 820, 615, 200, 335},
+      {640, 480, 640, 480, 100, 100}, {1920, 1080, 960, 540, 100, 50},
+  };
+  for (const TCase &c : cases) {
+    TViewGeometry geometry;
+    geometry.SetFrameSize(c.FrameWidth, c.FrameHeight);
+    geometry.SetControlSize(c.ControlWidth, c.ControlHeight);
+    geometry.Update(c.Zoom);
+    EXPECT_EQ(geometry.ScreenPercent(), c.Expected) << c.FrameWidth << " on " << c.ControlWidth << " at " << c.Zoom;
+  }
+  EXPECT_EQ(TViewGeometry().ScreenPercent(), 0);
+}
+
 }  // namespace
 }  // namespace kolibra::videoview

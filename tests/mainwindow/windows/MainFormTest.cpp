@@ -88,7 +88,8 @@ TEST_F(MainFormTest, OpeningLaysTheVideoOutAndFillsThePanel) {
   EXPECT_TRUE(view.width() == form->VideoArea()->width() || view.height() >= form->VideoArea()->height() - 2);
   EXPECT_EQ(Box(EditImage), QStringLiteral(" 1/30"));
   EXPECT_EQ(Box(EditMarque), QStringLiteral(" 0"));
-  EXPECT_EQ(Box(EditZoom), QStringLiteral(" 100 %"));
+  // The box tells the frame's true size on the screen: 640 pixels fitted to the view's width.
+  EXPECT_EQ(Box(EditZoom), QStringLiteral(" %1 %").arg(qRound(100.0 * view.width() / 640)));
   EXPECT_EQ(Track()->maximum(), 29);
   // The boxes stand at the panel's right edge, 8 pixels down, 14 less high than the panel.
   QWidget *angle = form->Control(EditAngle);
@@ -207,9 +208,13 @@ TEST_F(MainFormTest, ZoomPanAndBackToFullSize) {
   EXPECT_TRUE(Button(ButtonOutilZoom)->isChecked());
   EXPECT_FALSE(Button(ButtonOutilMarque)->isChecked());
   const QPoint centre(View()->width() / 2, View()->height() / 2);
+  const QString fitted = QStringLiteral(" %1 %").arg(qRound(100.0 * View()->width() / 640));
   ClickView(centre);
-  EXPECT_EQ(Box(EditZoom), QStringLiteral(" 200 %"));
+  EXPECT_EQ(View()->Model().Zoom().Factor, 200);
   EXPECT_TRUE(View()->HorzScrollBar()->isVisible());
+  // Twice the fitted size, on the view less its vertical scroll bar.
+  const int shown = View()->width() - View()->VertScrollBar()->width();
+  EXPECT_EQ(Box(EditZoom), QStringLiteral(" %1 %").arg(qRound(200.0 * shown / 640)));
 
   Press(ButtonOutilPan);
   EXPECT_EQ(boxes.Count(), 0) << "above 100 % the pan needs no warning";
@@ -227,7 +232,8 @@ TEST_F(MainFormTest, ZoomPanAndBackToFullSize) {
   EXPECT_GT(View()->Model().Geometry().Source().top(), top);
 
   QTest::mouseClick(form->Control(EditZoom), Qt::LeftButton);
-  EXPECT_EQ(Box(EditZoom), QStringLiteral(" 100 %"));
+  EXPECT_EQ(View()->Model().Zoom().Factor, 100);
+  EXPECT_EQ(Box(EditZoom), fitted);
   EXPECT_FALSE(View()->HorzScrollBar()->isVisible());
 }
 
