@@ -36,7 +36,7 @@ const TCliCommand Commands[] = {
     {"graph", RunGraph,
      "graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] [--quantity SYMBOL] [--model NAME] "
      "[--size WxH]"},
-    {"export", RunExport, "export WORK.klb OUT.txt|OUT.xlsx|OUT.ods"},
+    {"export", RunExport, "export WORK.klb OUT.txt|OUT.csv|OUT.xlsx|OUT.ods"},
     {"print", RunPrint,
      "print WORK.klb OUT.pdf [--view time|trajectory|vectors] [--template top|full] [--double] [--title TEXT]"},
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 
 namespace kolibra::exporting {
@@ -34,6 +35,38 @@ QString ForceExtension(const QString &fileName, const QString &extension) {
 
 bool WriteTextForm(const QString &fileName, const QStringList &lines) {
   return WriteFileAtomically(fileName, TextFormBytes(lines));
+}
+
+QString CsvField(const QString &text) {
+  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+      !text.contains(QLatin1Char('\r')))
+    return text;
+  return QLatin1Char('"') + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QByteArray CsvBytes(const TMatriceStr &matrix) {
+  static const QString LineEnd = QStringLiteral("\r\n");
+  QString text;
+  const auto row = [&matrix](size_t r) { return r < matrix.size() ? matrix[r] : TStringDynArray(); };
+  // Rows 1 and 2 of the matrix form: the symbols and their units.
+  const TStringDynArray symbols = row(1), units = row(2);
+  QStringList header;
+  for (size_t c = 0; c < symbols.size(); ++c) {
+    const QString unit = c < units.size() ? units[c].trimmed() : QString();
+    header << CsvField(unit.isEmpty() ? symbols[c] : symbols[c] + QStringLiteral(" (") + unit + QLatin1Char(')'));
+  }
+  text += header.join(QLatin1Char(',')) + LineEnd;
+  for (size_t r = WorkbookTextRows; r < matrix.size(); ++r) {
+    QStringList fields;
+    for (const QString &cell : matrix[r]) {
+      // The value the workbooks hold, written back in the one notation every reader takes.
+      const TWorkbookCell read = MatrixCell(cell, int(r));
+      fields << (read.Kind == TWorkbookCell::ckNumber ? QString::number(read.Value, 'g', QLocale::FloatingPointShortest)
+                                                      : QString());
+    }
+    text += fields.join(QLatin1Char(',')) + LineEnd;
+  }
+  return text.toUtf8();
 }
 
 bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &error) {
@@ -70,8 +103,13 @@ bool ExportToFile(const QString &fileName, const QStringList &textForm, const TM
     error = QCoreApplication::translate("Workbook", "The file cannot be written: %1").arg(fileName);
     return false;
   }
+  if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+    if (WriteFileAtomically(fileName, CsvBytes(matrix))) return true;
+    error = QCoreApplication::translate("Workbook", "The file cannot be written: %1").arg(fileName);
+    return false;
+  }
   if (WorkbookWriterFor(fileName) == nullptr) {
-    error = QCoreApplication::translate("Workbook", "The file name must end with .txt, .xlsx or .ods: %1")
+    error = QCoreApplication::translate("Workbook", "The file name must end with .txt, .csv, .xlsx or .ods: %1")
                 .arg(fileName);
     return false;
   }

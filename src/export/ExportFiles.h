@@ -27,12 +27,20 @@ QString ForceExtension(const QString &fileName, const QString &extension);
 // Writes the text form to fileName atomically; false, leaving any old file whole, on failure.
 bool WriteTextForm(const QString &fileName, const QStringList &lines);
 
+// The matrix form as comma-separated values (RFC 4180): one header row, each column's symbol
+// with its unit in brackets ("x1 (m)"), then one line per row of values, written with "." at
+// full precision whatever the user's region; empty cells stay empty, every line ends with
+// CR LF, the text is UTF-8. The rotation sentence has no place in such a table.
+QByteArray CsvBytes(const TMatriceStr &matrix);
+// One field, quoted when it holds a comma, a quote or a line end (its quotes doubled).
+QString CsvField(const QString &text);
+
 // Writes the workbook to fileName (".xlsx" or ".ods") so that it is replaced only once
 // complete; false with the reason on failure.
 bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &error);
 
 // The export of a table to a file by its extension: ".txt" gets the text form, ".xlsx" and
-// ".ods" the matrix form with the information sheet. False with the reason on failure or for
+// ".ods" the matrix form with the information sheet, ".csv" the matrix form's values. False with the reason on failure or for
 // another extension. An existing file is replaced (the caller asked for it by name).
 bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
                   const TExportInfo &info, QString &error);

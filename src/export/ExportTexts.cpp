@@ -32,6 +32,13 @@ QString FileCreationFailed() { return Tr("The file creation in the selected dire
 QString CheckAccessRights() { return Tr("Check your access rights to this directory."); }
 QString OverwriteQuestion() { return Tr("A file with the same name already exists. Overwrite ?"); }
 
+QString DatasheetFileTitle() { return Tr("Export the datasheet"); }
+QString DatasheetFileFilter() {
+  return Tr("Tab separated values (*.txt)|*.txt|Excel workbook (*.xlsx)|*.xlsx|"
+            "OpenDocument spreadsheet (*.ods)|*.ods|Comma separated values (*.csv)|*.csv");
+}
+QString DatasheetFileSaved() { return Tr("The datasheet has been saved:"); }
+
 QString WorkbookWritten() { return Tr("The workbook is written in this file:"); }
 QString NoSpreadsheetProgram() {
   return Tr("No program could be started to show it. Open it with your spreadsheet program, or install "

@@ -28,6 +28,11 @@ QString FileCreationFailed();
 QString CheckAccessRights();
 QString OverwriteQuestion();
 
+// The datasheet's file, in any of the formats the results window offers.
+QString DatasheetFileTitle();
+QString DatasheetFileFilter();
+QString DatasheetFileSaved();
+
 // The spreadsheets.
 QString ExcelFailed();
 // The line of an OpenOffice failure code (1 to 6; empty for any other).

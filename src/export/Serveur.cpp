@@ -67,7 +67,11 @@ bool TServeur::ExportToTextFile() {
   if (chosen.isEmpty()) return false;
   // The extension is forced after the dialog, which may have confirmed another name: the
   // question about an existing file is asked here, for the name actually written.
-  const QString fileName = ForceExtension(chosen, texts::TextFileExtension());
+  return WriteTextFile(ForceExtension(chosen, texts::TextFileExtension()));
+}
+
+bool TServeur::WriteTextFile(const QString &fileName) {
+  using namespace serveur_impl;
   if (QFileInfo::exists(fileName) && !ConfirmOverwrite(fileName)) return false;
   if (!WriteTextForm(fileName, ExportLines)) {
     ShowWarning({texts::FileCreationFailed(), QString(), texts::CheckAccessRights()});
@@ -75,6 +79,32 @@ bool TServeur::ExportToTextFile() {
   }
   Host.SetRecentFolder(QFileInfo(fileName).absolutePath());
   ShowInformation({texts::TextFileSaved(), QString(), texts::TextFileExtensionReport()});
+  return true;
+}
+
+bool TServeur::ExportDatasheet(const TMatriceStr &matrix, const TExportInfo &info) {
+  using namespace serveur_impl;
+  TSaveDialogRequest request;
+  request.Prefix = texts::DatasheetPrefix();
+  request.FilterIndex = 1;
+  request.Title = texts::DatasheetFileTitle();
+  request.Filter = texts::DatasheetFileFilter();
+  request.DefaultExtension = texts::TextFileExtension();
+  const QString chosen = Host.AskSaveFileName(request);
+  if (chosen.isEmpty()) return false;
+  const QString suffix = QFileInfo(chosen).suffix().toLower();
+  const bool offered = suffix == QLatin1String("txt") || suffix == QLatin1String("csv") ||
+                       suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods");
+  if (suffix == QLatin1String("txt") || !offered)
+    return WriteTextFile(ForceExtension(chosen, texts::TextFileExtension()));
+  if (QFileInfo::exists(chosen) && !ConfirmOverwrite(chosen)) return false;
+  QString error;
+  if (!ExportToFile(chosen, ExportLines, matrix, info, error)) {
+    ShowWarning({texts::FileCreationFailed(), QString(), texts::CheckAccessRights()});
+    return false;
+  }
+  Host.SetRecentFolder(QFileInfo(chosen).absolutePath());
+  ShowInformation({texts::DatasheetFileSaved(), QString(), QDir::toNativeSeparators(chosen)});
   return true;
 }
 

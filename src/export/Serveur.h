@@ -9,6 +9,8 @@
 // - the clipboard: the text form, UTF-8, every line ended by CR LF;
 // - a text file chosen in the save dialog: the same bytes, always with the extension
 //   ".txt", written atomically and never over an existing file without the user's yes;
+// - the datasheet's file: the same dialog offers the text form (".txt"), the workbooks
+//   (".xlsx", ".ods", as below but where the user says) and comma-separated values (".csv");
 // - Excel and OpenOffice: a new ".xlsx" or ".ods" workbook in the temporary folder under a
 //   name no file has yet, with the sheets "Kolibra" (the matrix form) and "Info", opened
 //   with the default program (the OpenOffice one with LibreOffice Calc when installed);
@@ -55,6 +57,11 @@ class TServeur {
   bool CopyToClipboard(bool report);
   // The text form to a ".txt" file the user names.
   bool ExportToTextFile();
+  // The datasheet to a file the user names, in the format of its extension (".txt" the text
+  // form, ".xlsx" and ".ods" the workbook, ".csv" the values); another extension, or none,
+  // becomes ".txt". The matrix form and the information come with the text form in
+  // ExportLines.
+  bool ExportDatasheet(const TMatriceStr &matrix, const TExportInfo &info);
   // A workbook in the temporary folder, shown by the desktop's program for it or LibreOffice
   // Calc (Calc first for OpenOffice). False when it could not be written; a written workbook
   // no program could show is reported with its path and what to install, and counts as done.
@@ -77,6 +84,8 @@ class TServeur {
   // The text form with the date line empty and, at the user's word, zeros in empty cells.
   void PrepareRegressiLines();
   void ReportRegressiNotFound();
+  // The text form to fileName, its extension already ".txt".
+  bool WriteTextFile(const QString &fileName);
   // Writes a workbook to a new file of the temporary folder, named in fileName.
   bool WriteWorkbook(const QString &extension, const TMatriceStr &matrix, const TExportInfo &info,
                      QString &fileName);

@@ -1,6 +1,6 @@
 #pragma once
 // kolibra-cli export: a work file's datasheet written to a file by its extension (".txt",
-// ".xlsx", ".ods"), loaded and computed by the program's own loader and written by the same
+// ".csv", ".xlsx", ".ods"), loaded and computed by the program's own loader and written by the same
 // function as the windows' exports. Numbers use "." whatever the user's region.
 
 #include <QString>

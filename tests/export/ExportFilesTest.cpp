@@ -35,9 +35,15 @@ TEST_F(ExportFilesTest, TheFormatFollowsTheExtension) {
   ASSERT_TRUE(ExportDatasheetToFile(grids.Active(), Info(), ods, error)) << error.toStdString();
   EXPECT_EQ(ReadOds(ods).size(), 2u);
 
-  EXPECT_FALSE(ExportDatasheetToFile(grids.Active(), Info(), dir.filePath(QStringLiteral("out.csv")), error));
-  EXPECT_TRUE(error.contains(QLatin1String("out.csv")));
-  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.csv"))));
+  const QString csv = dir.filePath(QStringLiteral("out.csv"));
+  ASSERT_TRUE(ExportDatasheetToFile(grids.Active(), Info(), csv, error)) << error.toStdString();
+  QFile values(csv);
+  ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+  EXPECT_EQ(values.readAll(), CsvBytes(grids.Active().Matrix()));
+
+  EXPECT_FALSE(ExportDatasheetToFile(grids.Active(), Info(), dir.filePath(QStringLiteral("out.pdf")), error));
+  EXPECT_TRUE(error.contains(QLatin1String("out.pdf")));
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf"))));
 }
 
 TEST_F(ExportFilesTest, AnExistingWorkbookIsReplacedWhole) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kolibra::exporting {
 
@@ -22,6 +23,12 @@ QString QtFileFilter(const QString &filter, QString *selected, int filterIndex) 
   }
   if (selected != nullptr) *selected = filters.value(filterIndex - 1);
   return filters.join(QStringLiteral(";;"));
+}
+
+QString FilterSuffix(const QString &qtFilter) {
+  static const QRegularExpression mask(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+  const QRegularExpressionMatch match = mask.match(qtFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 TExportWindowHost::TExportWindowHost(QWidget *parent, const settings::TOptions &options)
@@ -44,7 +51,12 @@ QString TExportWindowHost::AskSaveFileName(const TSaveDialogRequest &request) {
   QFileDialog dialog(Parent, request.Title, QDir(start.Folder).filePath(start.Proposed), filter);
   dialog.setObjectName(QStringLiteral("SaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(request.DefaultExtension);
+  // A name typed without an extension takes the one of the format chosen in the list.
+  dialog.setDefaultSuffix(FilterSuffix(selected).isEmpty() ? request.DefaultExtension : FilterSuffix(selected));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString &chosen) {
+    const QString suffix = FilterSuffix(chosen);
+    dialog.setDefaultSuffix(suffix.isEmpty() ? request.DefaultExtension : suffix);
+  });
   // The export asks about an existing file itself, for the name it finally writes.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!selected.isEmpty()) dialog.selectNameFilter(selected);

@@ -42,5 +42,8 @@ class TExportWindowHost : public IExportHost {
 // A filter "description|mask|description|mask..." as the file dialogs of Qt write it:
 // "description (mask);;description (mask)"; a description that shows its mask keeps it.
 QString QtFileFilter(const QString &filter, QString *selected = nullptr, int filterIndex = 1);
+// The extension of a Qt filter's first mask ("xlsx" for "Excel workbook (*.xlsx)"), empty
+// when it has none (a "*" mask).
+QString FilterSuffix(const QString &qtFilter);
 
 }  // namespace kolibra::exporting

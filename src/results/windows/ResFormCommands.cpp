@@ -43,7 +43,7 @@ void TResForm::ExportCommand() {
   if (FModel.View() == rvTableau) {
     if (Serveur == nullptr) return;
     LoadDatasheetLines();
-    Serveur->ExportToTextFile();
+    Serveur->ExportDatasheet(FModel.Sources().Grid->Matrix(), ExportInfo ? ExportInfo() : exporting::TExportInfo());
     return;
   }
   TGraphControl *control = CurrentGraphControl();
