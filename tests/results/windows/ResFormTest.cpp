@@ -213,7 +213,18 @@ TEST_F(ResForm, DatasheetExportsThroughTheServer) {
   window->CopyCommand();
   ASSERT_EQ(clipboard.Texts.size(), 1);
   EXPECT_TRUE(clipboard.Texts.front().contains(QStringLiteral("Grid rotation in the trigonometric direction")));
+  // File > Export offers every format in one dialog; the name's extension picks it.
   host.Answer = dir.filePath(QStringLiteral("sheet.csv"));
+  window->ExportCommand();
+  ASSERT_FALSE(host.Requests.empty());
+  EXPECT_TRUE(host.Requests.back().Filter.contains(QStringLiteral("(*.xlsx)|*.xlsx|")));
+  QFile csv(dir.filePath(QStringLiteral("sheet.csv")));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(csv.readLine().startsWith("t (s),")) << "the header row names the time first";
+  host.Answer = dir.filePath(QStringLiteral("sheet.ods"));
+  window->ExportCommand();
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sheet.ods"))));
+  host.Answer = dir.filePath(QStringLiteral("sheet.pdf"));
   window->ExportCommand();
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sheet.txt"))));
   window->CopyAndLaunch(ltExcel);
