@@ -178,6 +178,15 @@ void TMainForm::CreateResults() {
   FController->ResultsComputable = [this] { return FResults->Window->Model().Recalculate(); };
   FController->ShowResults = [this](int view) { FResults->Window->ShowView(view); };
   FController->ClearResults = [this] { FResults->Window->ResetResults(); };
+  if (FWork) {
+    FWork->CaptureResults = [this] { return results::CaptureResRecord(FResults->Window->Model()); };
+    FWork->RestoreResults = [this](const results::TResRecord &record) {
+      results::TResForm &window = *FResults->Window;
+      results::RestoreResRecord(window.Model(), record);
+      // An open results window shows the view the file kept.
+      if (window.isVisible() && record.View >= 0) window.ShowView(record.View);
+    };
+  }
   FController->OnFrameShown = [this](int frame) { FResults->Window->ShowVideoFrame(frame); };
   // Display > Results opens the datasheet, after the same checks as its button.
   FController->MenuHooks[MenuAffichageResultats] = [this] { FController->ResultButtonClicked(ButtonMenuTableau); };
@@ -191,6 +200,10 @@ void TMainForm::DestroyResults() {
     FController->ClearResults = nullptr;
     FController->OnFrameShown = nullptr;
     FController->MenuHooks.erase(MenuAffichageResultats);
+  }
+  if (FWork) {
+    FWork->CaptureResults = nullptr;
+    FWork->RestoreResults = nullptr;
   }
   // The document and the formulas outlive the calculators: they must stop reading them.
   if (FData) FData->SetResultsInvalidation(nullptr);

@@ -58,7 +58,10 @@ TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &obje
   Controller.VideoOpened = [this] {
     // A video opened on its own starts a new measurement, which no file holds yet; during a
     // load the loader settles the work itself.
-    if (!Loading) Settle(QString(), true);
+    if (!Loading) {
+      Results = results::TResRecord();
+      Settle(QString(), true);
+    }
   };
   Objects.Data.OnContentChange = [this](measurement::TData *) { ContentChanged(); };
 }
@@ -73,9 +76,12 @@ TWorkSession::~TWorkSession() {
   Controller.VideoOpened = nullptr;
 }
 
-QByteArray TWorkSession::Fingerprint() const {
-  return work::WorkFingerprint({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas});
+work::TWorkContext TWorkSession::Context() const {
+  if (CaptureResults) Results = CaptureResults();
+  return {Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas, &Results};
 }
+
+QByteArray TWorkSession::Fingerprint() const { return work::WorkFingerprint(Context()); }
 
 void TWorkSession::Settle(const QString &workFile, bool matchesFile) {
   WorkFile = workFile;
@@ -142,7 +148,7 @@ bool TWorkSession::Save() {
     if (answer != 1) return false;
   }
   Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
-  switch (work::SaveWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, fileName)) {
+  switch (work::SaveWork(Context(), fileName)) {
     case work::wsOpenFailed:
       FileBox(icWarning, {MainTr("Saving has failed.")}, fileName, {MainTr("Check that the drive is not write-protected.")},
               {MainTr("Ok")});
@@ -189,8 +195,9 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   // file never costs the work in hand.
   request.BeforeChange = [this] { return Controller.ConfirmChange(0); };
   Loading = true;
+  results::TResRecord read;
   const work::TWorkLoadResult result =
-      work::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas}, request);
+      work::LoadWork({Objects.Video, Objects.Data, Objects.Montage, Objects.Formulas, &read}, request);
   Loading = false;
   if (!result.Loaded) {
     if (!result.Cancelled && !result.ViewOpenFailed)
@@ -200,6 +207,9 @@ bool TWorkSession::OpenWork(const QString &fileName) {
     if (result.ViewOpenFailed) Settle(QString(), true);
     return false;
   }
+  // The results were reset with the new video: they take what the file kept of them.
+  Results = read;
+  if (RestoreResults) RestoreResults(read);
   Controller.SetRecentFolder(QFileInfo(workFile).absolutePath());
   if (!Options.CheckBox6FreezeMRU_Checked) Controller.RecentList().Add(workFile);
   Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());

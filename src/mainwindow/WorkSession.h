@@ -10,6 +10,7 @@
 // every change (ContentChanged); the comparison itself is deferred (UpdateModified), so a
 // drag does not rebuild the file at every move.
 
+#include "results/ResRecord.h"
 #include "work/WorkFile.h"
 
 #include <QByteArray>
@@ -84,6 +85,11 @@ class TWorkSession {
   // The caption: the work file (else the video) with "*" in front when modified.
   QString Caption() const;
 
+  // The results window's part of the work (its models, constructs, views, vector scales):
+  // taken from it before writing or comparing, given back to it once a file opened.
+  std::function<results::TResRecord()> CaptureResults;
+  std::function<void(const results::TResRecord &)> RestoreResults;
+
   // How a work file's video is tried before anything changes (tests replace the readers).
   std::function<work::TVideoProbe(const QString &video)> Probe;
 
@@ -92,6 +98,8 @@ class TWorkSession {
   void Settle(const QString &workFile, bool matchesFile);
   QString InitialFolder() const;
   QByteArray Fingerprint() const;
+  // The work's objects with the results as the window holds them now.
+  work::TWorkContext Context() const;
   QString LocateVideo(const QString &storedPath, const QString &workFile);
 
   TMainController &Controller;
@@ -103,6 +111,8 @@ class TWorkSession {
   QByteArray SavedPrint;
   bool IsModified = false;
   bool Loading = false;
+  // The last capture, or what the last file opened held.
+  mutable results::TResRecord Results;
 };
 
 }  // namespace kolibra::mainwindow

@@ -181,6 +181,7 @@ void TResModel::Reset() {
   FFormulesDrawn.clear();
   Highlighted = -1;
   AppliedGroups = ~0u;
+  SetPending({}, TResScales{});
 }
 
 bool TResModel::Recalculate(bool force) {
@@ -319,6 +320,7 @@ void TResModel::BuildView() {
     case rvFormule: BuildFormule(*graph); break;
     default: break;
   }
+  LayPending(*graph);
   ApplyHighlight(*graph);
   graph->Invalidate();
 }

@@ -28,6 +28,7 @@
 #include "kinematics/ResultFacades.h"
 #include "modelling/ModelFunction.h"
 #include "results/Graph.h"
+#include "results/ResRecord.h"
 
 #include <QImage>
 #include <QString>
@@ -238,6 +239,14 @@ class TResModel {
   QString UndoItemCaption(bool &enabled) const;
   static QString ViewCaption(int view);
 
+  // --- What a work file keeps (ResRecord.h) -------------------------------------------------
+
+  // Constructs and vector scales read from a work file, laid on their graph when it is next
+  // built (a Reset forgets them).
+  void SetPending(const std::vector<TResConstruct> &constructs, const TResScales &scales);
+  const std::vector<TResConstruct> &PendingConstructs() const { return FPendingConstructs; }
+  const TResScales &PendingScales() const { return FPendingScales; }
+
   // --- The link with the video --------------------------------------------------------------
 
   // The video frame of a sample (-1 when none), the sample of a point number, and the sample
@@ -264,6 +273,8 @@ class TResModel {
   bool DerivedExists(int object) const;
   void UpdateVideoPicture(TGraph &graph);
   bool TakeRescale(int slot, const QString &signature);
+  // The pending constructs and scales of the graph just built (ResRecord.cpp).
+  void LayPending(TGraph &graph);
 
   // The setting of the time view or of the formula view, as the current view says.
   bool &OfTempsOrFormule(bool &temps, bool &formule) { return FView == rvTemps ? temps : formule; }
@@ -289,6 +300,8 @@ class TResModel {
   TIntegerDynArray FFormulesDrawn;
   int Highlighted = -1;
   unsigned AppliedGroups = ~0u;  // the groups' states last given to the datasheet
+  std::vector<TResConstruct> FPendingConstructs;
+  TResScales FPendingScales{};
 };
 
 }  // namespace kolibra::results

@@ -111,6 +111,10 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   if (!results.Recalculate(true))
     return Fail(err, request.WorkFile, GraphTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
                                            kinematics::ResultMessage(work.Calc.LastResult()));
+  // What the file keeps of the results (the models, the choices, the constructs, the vector
+  // scales) is the window's as the user left it; the command line's options come on top.
+  results::RestoreResRecord(results, work.Results);
+  if (model == modelling::mtNone && request.Model.isEmpty()) model = results.ModelOf(view);
   kinematics::TMemory &m = results.Memory();
   switch (view) {
     case results::rvTemps:
@@ -121,7 +125,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
           return Fail(err, QString(), GraphTr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
                                           .arg(request.Quantity));
         m.TempsQuantity = quantity;
-      } else {
+      } else if (!work.Results.Present) {
         m.TempsQuantity = 1;  // y(t): what a throw, a fall or a spring shows first
       }
       results.SetViewModel(results::rvTemps, model);
@@ -153,7 +157,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
       break;
   }
   results.SetView(view);
-  if (model != modelling::mtNone && graph.ModelCount() == 0)
+  if (!request.Model.isEmpty() && graph.ModelCount() == 0)
     return Fail(err, QString(), GraphTr("A model is laid over one curve at a time."));
   return 0;
 }

@@ -2,7 +2,8 @@
 // THeadlessWork: a measurement without a window, for the commands of kolibra-cli that read
 // work files (results, resave, export, graph, print, write). It holds the same objects
 // the main window holds — the video view's model on a surface that draws nowhere, the
-// document, the montage, the formulas and the result facades — wired as the window wires
+// document, the montage, the formulas, the result facades and what the file keeps of the
+// results window — wired as the window wires
 // them, so that a work file loads and computes exactly as it does in the program.
 
 #include "editing/Montage.h"
@@ -11,6 +12,7 @@
 #include "formulas/ResultsSource.h"
 #include "kinematics/ResultFacades.h"
 #include "measurement/Data.h"
+#include "results/ResRecord.h"
 #include "settings/Options.h"
 #include "videoview/NullSurface.h"
 #include "videoview/VideoModel.h"
@@ -30,7 +32,7 @@ class THeadlessWork {
   THeadlessWork &operator=(const THeadlessWork &) = delete;
 
   TWorkLoadResult Load(const QString &fileName);
-  TWorkContext Context() { return {Video, Data, Montage, &Formulas}; }
+  TWorkContext Context() { return {Video, Data, Montage, &Formulas, &Results}; }
 
   videoview::TNullSurface Surface;
   settings::TOptions Options;
@@ -41,6 +43,9 @@ class THeadlessWork {
   kinematics::TResGrid Grid;
   formulas::TResultsSource FormulaResults;
   formulas::TFormules Formulas;
+  // The results as the file keeps them; resave writes them back as they were read, and the
+  // commands that build a view give them to their results (RestoreResRecord).
+  results::TResRecord Results;
 
  private:
   QString WrapperFolder;

@@ -3,6 +3,7 @@
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
 #include "measurement/Data.h"
+#include "results/ResRecord.h"
 #include "video/VideoSources.h"
 #include "videoview/VideoModel.h"
 
@@ -58,6 +59,7 @@ void WriteWork(const TWorkContext &work, TIniFile &ini) {
   work.Video.SaveState(ini);
   work.Montage.SaveState(ini);
   if (work.Formulas != nullptr) work.Formulas->SaveToWorkFile(ini);
+  if (work.Results != nullptr) results::WriteResRecord(*work.Results, ini);
 }
 
 TWorkSaveResult SaveWork(const TWorkContext &work, const QString &fileName) {
@@ -75,6 +77,7 @@ QByteArray WorkFingerprint(const TWorkContext &work) {
   for (const char *key : {"CurrentMarkOrderNumber_Grid", "CurrentMarkOrderNumber_Layer", "OrigineCurrentXCoordinate_Layer",
                           "OrigineCurrentYCoordinate_Layer", "LayerStage"})
     ini.DeleteKey(DataSection, QLatin1String(key));
+  for (const QString &key : results::ResRecordViewKeys()) ini.DeleteKey(QLatin1String(results::ResultsSection), key);
   return QCryptographicHash::hash(ini.ToText().toUtf8(), QCryptographicHash::Sha1);
 }
 
@@ -184,6 +187,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   if (work.Data.FramesNumberBetweenTwoMarks() > std::max(1, openedFrames - 1))
     work.Data.SetFramesNumberBetweenTwoMarks(std::max(1, openedFrames - 1));
   if (work.Formulas != nullptr) work.Formulas->LoadFromWorkFile(ini);
+  if (work.Results != nullptr) *work.Results = results::ReadResRecord(ini);
 
   // 5. The view as it was: the marking mode, then the frame (among the kept ones).
   const bool layer = ini.ReadBool(VideoSection, QStringLiteral("MarkingMode"), false);

@@ -5,7 +5,8 @@
 //
 // Writing builds the file in memory in the order [Main], the document (section "Data"),
 // the video view ("Video"), the montage ("Montage"), the formulas ("Formules", "Record"),
-// and puts it on disk at once (TKlb).
+// the results ("Results": models, constructs, views, vector scales), and puts it on disk at
+// once (TKlb).
 //
 // Reading parses and checks the whole file, finds and probes its video, and only then
 // touches the current work: it opens the video in the view (which starts a new
@@ -39,6 +40,9 @@ class TVideoModel;
 namespace kolibra::editing {
 class TMontage;
 }
+namespace kolibra::results {
+struct TResRecord;
+}
 
 namespace kolibra::work {
 
@@ -50,6 +54,10 @@ struct TWorkContext {
   measurement::TData &Data;
   TMontage &Montage;
   formulas::TFormules *Formulas = nullptr;
+  // What the file keeps of the results (section "Results"): written when Present, read back
+  // on opening (not Present for a file without the section). The window captures it from its
+  // results before writing and gives it back to them after opening.
+  results::TResRecord *Results = nullptr;
 };
 
 // Every section of the work, in the file's order.
@@ -63,7 +71,8 @@ enum TWorkSaveResult {
 TWorkSaveResult SaveWork(const TWorkContext &work, const QString &fileName);
 
 // A digest of what the user would lose: every section but the view's position (the frame
-// shown, the marking mode, the layer's place on that frame, the next object to point).
+// shown, the marking mode, the layer's place on that frame, the next object to point) and
+// how the results were last shown (their view, choices and vector scales).
 // Equal digests: nothing to save.
 QByteArray WorkFingerprint(const TWorkContext &work);
 

@@ -10,6 +10,8 @@
 #include "kit/SaveDialogRule.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/WorkSession.h"
+#include "modelling/ModelFunction.h"
+#include "results/ResModel.h"
 #include "support/FullDisk.h"
 
 #include <QDir>
@@ -250,6 +252,54 @@ TEST_F(WorkSessionTest, AWorkFileOpensThroughEveryWayIn) {
   dialogs.Answers.push_back(file);
   ASSERT_TRUE(session.OpenWorkCommand());
   EXPECT_EQ(controller.RecentList().Files(), QStringList{file});
+}
+
+// The results window's part of the work goes into the file with the marks and comes back to
+// the window when the file opens; looking at the results (their view, a scale) is no change
+// worth a question, a construct drawn is.
+TEST_F(WorkSessionTest, TheResultsPartTravelsWithTheFile) {
+  results::TResRecord shown;
+  shown.Present = true;
+  shown.View = results::rvReferentiel;
+  shown.ModelTemps = modelling::mtParabola;
+  shown.Scales[0][0] = 0.75;
+  shown.Constructs.push_back({0, results::gsReferentiel, results::obSegment, TColor::FromRgb(200, 30, 40),
+                              {TPointD(0.5, 1.0), TPointD(2.0, 1.5)}, 0, TPointD()});
+  session.CaptureResults = [&shown] { return shown; };
+  std::vector<results::TResRecord> restored;
+  session.RestoreResults = [&](const results::TResRecord &record) {
+    restored.push_back(record);
+    shown = record;
+  };
+  Open();
+  MarkSomething();
+  const QString file = Saved("work.klb");
+  // A new video resets the window's results.
+  controller.ClearResults = [&shown] {
+    shown = results::TResRecord();
+    shown.Present = true;
+  };
+  ASSERT_TRUE(controller.OpenVideo(File(QStringLiteral("other.mp4"))));
+  EXPECT_TRUE(shown.Constructs.empty());
+  ASSERT_TRUE(session.OpenWork(file));
+  ASSERT_EQ(restored.size(), 1u);
+  const results::TResRecord &back = restored[0];
+  EXPECT_EQ(back.View, results::rvReferentiel);
+  EXPECT_EQ(back.ModelTemps, modelling::mtParabola);
+  EXPECT_EQ(back.Scales[0][0], 0.75);
+  ASSERT_EQ(back.Constructs.size(), 1u);
+  EXPECT_EQ(back.Constructs[0].Colour, TColor::FromRgb(200, 30, 40));
+  EXPECT_EQ(back.Constructs[0].Points[1].X, 2.0);
+  EXPECT_FALSE(session.UpdateModified());
+  shown.View = results::rvTemps;
+  shown.Scales[0][0] = 1.5;
+  EXPECT_FALSE(session.UpdateModified());
+  shown.Constructs.push_back(shown.Constructs[0]);
+  EXPECT_TRUE(session.UpdateModified());
+  // The hooks reach into this test's locals.
+  controller.ClearResults = nullptr;
+  session.CaptureResults = nullptr;
+  session.RestoreResults = nullptr;
 }
 
 TEST_F(WorkSessionTest, AMovedVideoIsLookedForAndCancelChangesNothing) {
