@@ -9,6 +9,7 @@
 #include "results/GConstructs.h"
 #include "results/ResModel.h"
 #include "results/ResRecord.h"
+#include "work/GraphCli.h"
 #include "work/WorkCli.h"
 
 #include <QFile>
@@ -152,6 +153,49 @@ TEST_F(ResultsRecordTest, AReopenedWorkBringsBackModelsConstructsViewAndScales) 
   TResRecord again = CaptureResRecord(r.Model);
   again.View = rvReferentiel;
   ExpectRecord(again);
+}
+
+// kolibra-cli graph draws the view as the window would: y(t) with the file's parabola, the
+// trajectory with its segment, the vectors at the scale typed; its own options come on top.
+TEST_F(ResultsRecordTest, TheGraphCommandDrawsWhatTheFileKept) {
+  const auto request = [this](const char *output, const char *view) {
+    TGraphRequest r;
+    r.WorkFile = File("throw.klb");
+    r.Output = File(output);
+    r.View = QLatin1String(view);
+    return r;
+  };
+  QString errors;
+  QTextStream err(&errors);
+  {
+    TWorkGraph time;
+    ASSERT_EQ(time.Build(request("y.svg", "time"), err), 0) << errors.toStdString();
+    ASSERT_EQ(time.Graph().ModelCount(), 1);
+    EXPECT_EQ(time.Graph().Modele(0)->Kind, modelling::mtParabola);
+  }
+  {
+    TGraphRequest vy = request("vy.svg", "time");
+    vy.Quantity = QStringLiteral("vy");
+    vy.Model = QStringLiteral("affine");
+    TWorkGraph velocity;
+    ASSERT_EQ(velocity.Build(vy, err), 0) << errors.toStdString();
+    ASSERT_EQ(velocity.Graph().ModelCount(), 1);
+    EXPECT_EQ(velocity.Graph().Modele(0)->Kind, modelling::mtAffine);
+  }
+  {
+    TWorkGraph path;
+    ASSERT_EQ(path.Build(request("path.svg", "trajectory"), err), 0)
+        << errors.toStdString();
+    int segments = 0;
+    for (const auto &e : path.Graph().Elements()) segments += e->UserMade && e->ObjectType == obSegment ? 1 : 0;
+    EXPECT_EQ(segments, 1);
+  }
+  {
+    TWorkGraph vectors;
+    ASSERT_EQ(vectors.Build(request("v.svg", "vectors"), err), 0)
+        << errors.toStdString();
+    EXPECT_EQ(vectors.Graph().VectorScaleValue(), Scale);
+  }
 }
 
 TEST_F(ResultsRecordTest, ResaveCarriesTheSectionOver) {
