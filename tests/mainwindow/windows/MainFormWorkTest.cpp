@@ -9,6 +9,9 @@
 
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
+#include "kit/IniFile.h"
+#include "results/GElem.h"
+#include "results/ResModel.h"
 #include "results/windows/ResForm.h"
 #include "printing/windows/BoiteImprimer.h"
 #include "mainwindow/MainForm.h"
@@ -220,6 +223,52 @@ TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
   EXPECT_EQ(model.Sources().Grid->ColCount(), 13);
   EXPECT_EQ(model.Sources().Grid->Cell(2, 1), QStringLiteral("x"));
   form->ResultsWindow().hide();
+}
+
+// A work file brings back what it kept of the results window: the parabola on y(t), the
+// segment drawn on the trajectory, the view chosen; saving again keeps them.
+TEST_F(MainFormWorkTest, TheResultsWindowGetsBackWhatTheFileKept) {
+  editing::testing::THeadlessParabole work(dir.path());
+  ASSERT_TRUE(work.MarkTrajectory(video));
+  results::TResRecord &kept = work.Results;
+  kept.Present = true;
+  kept.View = results::rvReferentiel;
+  kept.ModelTemps = modelling::mtParabola;
+  kept.Choices[0].TempsQuantity = 1;
+  kept.Choices[0].TempsObjects = {0};
+  kept.Constructs.push_back({results::rmFixedAxes, results::gsReferentiel, results::obSegment,
+                             TColor::FromRgb(200, 30, 40), {TPointD(0.5, 1.0), TPointD(2.0, 1.5)}, 0, TPointD()});
+  const QString file = dir.filePath(QStringLiteral("kept.klb"));
+  ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
+  TMainFormSettings settings = Settings();
+  settings.StartFile = file;
+  settings.StartTimer = true;
+  Show(settings);
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  results::TResForm &window = form->ResultsWindow();
+  results::TResModel &model = window.Model();
+  EXPECT_EQ(model.View(), results::rvReferentiel);
+  window.ShowView(results::rvReferentiel);
+  ASSERT_NE(model.CurrentGraph(), nullptr);
+  std::vector<const results::TGElem *> drawn;
+  for (const auto &e : model.CurrentGraph()->Elements())
+    if (e->UserMade) drawn.push_back(e.get());
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0]->ObjectType, results::obSegment);
+  EXPECT_EQ(drawn[0]->Color, TColor::FromRgb(200, 30, 40));
+  window.ShowView(results::rvTemps);
+  ASSERT_EQ(model.CurrentGraph()->ModelCount(), 1);
+  EXPECT_EQ(model.CurrentGraph()->Modele(0)->Kind, modelling::mtParabola);
+  EXPECT_EQ(model.CurrentGraph()->Modele(0)->NomY, QStringLiteral("Y"));
+  window.hide();
+  // Saved again by the window: the section holds them still.
+  workDialogs.SaveAs = dir.filePath(QStringLiteral("again.klb"));
+  form->findChild<QAction *>(QStringLiteral("MenuFichierEnregistrer"))->trigger();
+  const results::TResRecord again = results::ReadResRecord(TIniFile(workDialogs.SaveAs));
+  EXPECT_EQ(again.ModelTemps, modelling::mtParabola);
+  EXPECT_EQ(again.View, results::rvTemps);
+  ASSERT_EQ(again.Constructs.size(), 1u);
+  EXPECT_EQ(again.Constructs[0].Points[1].X, 2.0);
 }
 
 // The results window's "Print" opens the print window with the graph shown, its PDF named
