@@ -9,7 +9,8 @@
 // v, ax, ay, a, O, R, w; x and y taken for X and Y), "v" or "a" (velocity or acceleration)
 // in the vectors view, a formula's name in the formulas view (all of them by default).
 // --model lays a model, named as kolibra-cli fit names them ("parabola", "sine"...), over the
-// single curve drawn.
+// single curve drawn. What the work file kept of the results window (its models, choices,
+// constructs and vector scales) is drawn as the window would; the options come on top.
 
 #include <QSize>
 #include <QString>
