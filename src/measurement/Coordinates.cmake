@@ -11,6 +11,6 @@ kolibra_logic_objects(kolibra_measurement_coordinates
   ${CMAKE_CURRENT_LIST_DIR}/Transparent.cpp ${CMAKE_CURRENT_LIST_DIR}/TransparentMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Transparent.h
   ${CMAKE_CURRENT_LIST_DIR}/Echelle.cpp ${CMAKE_CURRENT_LIST_DIR}/EchelleMouse.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Echelle.h
+  ${CMAKE_CURRENT_LIST_DIR}/Echelle.h ${CMAKE_CURRENT_LIST_DIR}/PressDrag.h
 )
 target_link_libraries(kolibra_measurement_coordinates PUBLIC kolibra_measurement_drawing kolibra_kit Qt6::Gui)

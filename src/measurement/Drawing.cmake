@@ -7,6 +7,7 @@ kolibra_logic_objects(kolibra_measurement_drawing
   ${CMAKE_CURRENT_LIST_DIR}/DrawText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GraphUtils.cpp ${CMAKE_CURRENT_LIST_DIR}/GraphUtils.h
   ${CMAKE_CURRENT_LIST_DIR}/HitTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Legibility.cpp ${CMAKE_CURRENT_LIST_DIR}/Legibility.h
   ${CMAKE_CURRENT_LIST_DIR}/Motifs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Polygons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RotateBitmap.cpp

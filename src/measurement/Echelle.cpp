@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kolibra::measurement {
@@ -200,7 +201,6 @@ TPoint TEchelle::Pixel2(int kind) const { return *Segment(kind).Pixel2; }
 void TEchelle::DrawSegment(QPainter *canvas, TPoint a, TPoint b) const {
   const TColor color = Host().ElementColor();
   const int size = Host().ElementSize();
-  DrawElementLine(canvas, a, b, color, size);
   // The ticks run across the segment (vertical for a point not yet stretched).
   double ux = b.X - a.X;
   double uy = b.Y - a.Y;
@@ -215,8 +215,11 @@ void TEchelle::DrawSegment(QPainter *canvas, TPoint a, TPoint b) const {
   const double half = ElementArrowLength(size) / 2.0;
   const int tx = RoundClamped(-uy * half);
   const int ty = RoundClamped(ux * half);
-  for (const TPoint &end : {a, b})
-    DrawElementLine(canvas, TPoint(end.X - tx, end.Y - ty), TPoint(end.X + tx, end.Y + ty), color, size);
+  const std::array<std::array<TPoint, 2>, 3> strokes = {{{a, b},
+                                                        {TPoint(a.X - tx, a.Y - ty), TPoint(a.X + tx, a.Y + ty)},
+                                                        {TPoint(b.X - tx, b.Y - ty), TPoint(b.X + tx, b.Y + ty)}}};
+  for (const auto &stroke : strokes) DrawElementOutline(canvas, stroke[0], stroke[1], color, size);
+  for (const auto &stroke : strokes) DrawElementLine(canvas, stroke[0], stroke[1], color, size);
 }
 
 void TEchelle::Draw(QPainter *canvas) const {

@@ -11,6 +11,7 @@
 #include "kit/Types.h"
 #include "measurement/HistObject.h"
 #include "measurement/MeasurementHost.h"
+#include "measurement/PressDrag.h"
 #include "measurement/ViewPort.h"
 
 #include <Qt>
@@ -114,6 +115,9 @@ class TEchelle : public THistObject {
   void SetLength(double &length, double value);
   // A point of the selected segment moved to a pixel; false when the move is refused.
   bool MoveEnd(int end, TPoint pixel);
+  // Places the second end of the selected segment at a pixel (a second click, or the release
+  // of a drag); false when refused.
+  bool PlaceSecondEnd(TPoint pixel);
   void DrawSegment(QPainter *canvas, TPoint a, TPoint b) const;
 
   IMeasurementHost &Host() const { return *HostLink; }
@@ -124,6 +128,7 @@ class TEchelle : public THistObject {
   TPoint Pixels[3][2];
   TPoint Rubber;             // the pointer while the second point is awaited
   bool HasRubber = false;
+  TPressDrag Placing;        // the press that placed the first end, until its release
   TPoint LastDragPoint;
   TPoint LastPointer;        // for the Enter key
 };

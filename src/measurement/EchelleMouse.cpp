@@ -1,5 +1,6 @@
-// The scale tools: placing the two ends of the selected segment, dragging an end or the
-// whole segment, and removing points with the right button.
+// The scale tools: placing the two ends of the selected segment (two clicks, or a press at
+// one end dragged to the other), dragging an end or the whole segment, and removing points
+// with the right button.
 
 #include "kit/MathUtils.h"
 #include "measurement/DrawHelpers.h"
@@ -15,6 +16,7 @@ void TEchelle::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint p
     if (*s.Count == 2) Host().Record(this, akErase);
     --*s.Count;
     DragState = -2;
+    Placing.Cancel();
     HasRubber = false;
     Host().InvalidateResults(TResultsScope::BothModes);
     View().Repaint();
@@ -28,28 +30,15 @@ void TEchelle::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint p
     *s.Pixel1 = View().FrameToScreen(*s.Point1);
     *s.Count = 1;
     HasRubber = false;
+    Placing.Start(pixel);
     Host().InvalidateResults(TResultsScope::BothModes);
     View().Repaint();
     Host().ScaleChanged();
     return;
   }
   if (*s.Count == 1) {
-    // A second point on the first one's pixel (or, for the separate scales, on its column
-    // or row) would give a segment of no length: it is ignored.
-    *s.Pixel1 = View().FrameToScreen(*s.Point1);
-    if ((ScaleKind == skGeneral && pixel == *s.Pixel1) || (ScaleKind == skHorizontal && pixel.X == s.Pixel1->X) ||
-        (ScaleKind == skVertical && pixel.Y == s.Pixel1->Y))
-      return;
-    TPointD point = View().ScreenToFrame(pixel);
-    if (ScaleKind == skHorizontal) point.Y = s.Point1->Y;
-    if (ScaleKind == skVertical) point.X = s.Point1->X;
-    *s.Point2 = point;
-    *s.Pixel2 = View().FrameToScreen(point);
-    *s.Count = 2;
-    HasRubber = false;
-    Host().InvalidateResults(TResultsScope::BothModes);
-    View().Repaint();
-    Host().ScaleChanged();
+    Placing.Cancel();
+    PlaceSecondEnd(pixel);
     return;
   }
   if (DragState != -2) return;
@@ -70,6 +59,27 @@ void TEchelle::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint p
       return;
   }
   LastDragPoint = pixel;
+}
+
+bool TEchelle::PlaceSecondEnd(TPoint pixel) {
+  const TSegment s = Segment(ScaleKind);
+  // A second point on the first one's pixel (or, for the separate scales, on its column
+  // or row) would give a segment of no length: it is ignored.
+  *s.Pixel1 = View().FrameToScreen(*s.Point1);
+  if ((ScaleKind == skGeneral && pixel == *s.Pixel1) || (ScaleKind == skHorizontal && pixel.X == s.Pixel1->X) ||
+      (ScaleKind == skVertical && pixel.Y == s.Pixel1->Y))
+    return false;
+  TPointD point = View().ScreenToFrame(pixel);
+  if (ScaleKind == skHorizontal) point.Y = s.Point1->Y;
+  if (ScaleKind == skVertical) point.X = s.Point1->X;
+  *s.Point2 = point;
+  *s.Pixel2 = View().FrameToScreen(point);
+  *s.Count = 2;
+  HasRubber = false;
+  Host().InvalidateResults(TResultsScope::BothModes);
+  View().Repaint();
+  Host().ScaleChanged();
+  return true;
 }
 
 bool TEchelle::MoveEnd(int end, TPoint pixel) {
@@ -143,9 +153,11 @@ void TEchelle::MouseMove(Qt::KeyboardModifiers, TPoint pixel) {
   }
 }
 
-void TEchelle::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, TPoint pixel) {
+void TEchelle::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint pixel) {
   LastPointer = pixel;
   DragState = -2;
+  // The first end was pressed and the mouse dragged away: the release is the second end.
+  if (button == Qt::LeftButton && Placing.Release(pixel) && *Segment(ScaleKind).Count == 1) PlaceSecondEnd(pixel);
 }
 
 bool TEchelle::KeyDown(int key, Qt::KeyboardModifiers modifiers) {

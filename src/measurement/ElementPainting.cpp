@@ -2,6 +2,7 @@
 
 #include "kit/MathUtils.h"
 #include "measurement/DrawHelpers.h"
+#include "measurement/Legibility.h"
 #include "measurement/MeasurementHost.h"
 
 #include <QFontMetrics>
@@ -40,6 +41,22 @@ void DrawElementLine(QPainter *canvas, TPoint a, TPoint b, TColor color, int ele
   canvas->restore();
 }
 
+void DrawElementOutline(QPainter *canvas, TPoint a, TPoint b, TColor color, int elementSize) {
+  if (canvas == nullptr) return;
+  canvas->save();
+  canvas->setRenderHint(QPainter::Antialiasing, false);
+  QPen pen = element_painting_impl::ElementPen(ContrastColor(color), elementSize);
+  pen.setWidth(ElementPenWidth(elementSize) + 2);
+  // A square cap so the outline also closes over the ends of a thin line.
+  if (elementSize == 0) pen.setCapStyle(Qt::SquareCap);
+  canvas->setPen(pen);
+  if (a == b)
+    canvas->drawPoint(a.ToQPoint());
+  else
+    canvas->drawLine(a.ToQPoint(), b.ToQPoint());
+  canvas->restore();
+}
+
 void DrawElementArrow(QPainter *canvas, TPoint tail, TPoint tip, TColor color, int elementSize) {
   if (canvas == nullptr) return;
   const std::array<TPoint, 3> head = ArrowHead(tail, tip, 50, ElementArrowLength(elementSize));
@@ -47,6 +64,9 @@ void DrawElementArrow(QPainter *canvas, TPoint tail, TPoint tip, TColor color, i
   for (const TPoint &p : head) polygon << p.ToQPoint();
   canvas->save();
   canvas->setRenderHint(QPainter::Antialiasing, false);
+  canvas->setPen(QPen(ContrastColor(color).ToQColor(), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  canvas->setBrush(Qt::NoBrush);
+  canvas->drawPolygon(polygon);
   canvas->setPen(QPen(color.ToQColor(), 1));
   canvas->setBrush(color.ToQColor());
   canvas->drawPolygon(polygon);
@@ -86,8 +106,15 @@ void DrawElementLabel(QPainter *canvas, TPoint tail, TPoint tip, TPointD side, c
   const double downY = runX;
   const double left = cx - runX * width / 2.0 - downX * height / 2.0;
   const double top = cy - runY * width / 2.0 - downY * height / 2.0;
-  TextOutRotated(canvas, RoundClamped(left), RoundClamped(top), text,
-                 RoundClamped(textAngle * 1800.0 / std::numbers::pi));
+  const int x = RoundClamped(left);
+  const int y = RoundClamped(top);
+  const int escapement = RoundClamped(textAngle * 1800.0 / std::numbers::pi);
+  canvas->setPen(ContrastColor(color).ToQColor());
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (dx != 0 || dy != 0) TextOutRotated(canvas, x + dx, y + dy, text, escapement);
+  canvas->setPen(color.ToQColor());
+  TextOutRotated(canvas, x, y, text, escapement);
   canvas->restore();
 }
 

@@ -41,6 +41,8 @@ class TIniFile;
 
 namespace kolibra::measurement {
 
+class TLabelRoom;
+
 class TRepere;
 class TTransparent;
 
@@ -219,8 +221,10 @@ class TPolyContainer : public THistObject {
   void DropContainer(const TContainer *container);
   // The name list for count objects: existing names kept, defaults appended, extra dropped.
   virtual void FitNames(int count);
-  // Draws one mark with its symbol and number.
-  void DrawMark(QPainter *canvas, const TMarque &mark) const;
+  // Draws one mark's symbol, ringed in the contrasting colour.
+  void DrawMarkSymbol(QPainter *canvas, const TMarque &mark) const;
+  // Writes one mark's number where it covers no number written before.
+  void DrawMarkNumber(QPainter *canvas, const TMarque &mark, TLabelRoom &numbers) const;
   // Whether a mark of object order is drawn at all.
   virtual bool IsObjectShown(int order) const;
 

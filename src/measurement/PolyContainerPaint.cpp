@@ -1,7 +1,10 @@
 // Drawing marks on the video: each mark's symbol in its object's colour and the rank of its
-// frame beside it, and the erase rectangle while it is being drawn.
+// frame beside it, and the erase rectangle while it is being drawn. Symbols and numbers are
+// ringed in a contrasting colour (a red mark on a red ball stays visible), and a number that
+// would cover one written before is left out (marks bunch up at the top of a throw).
 
 #include "measurement/GraphUtils.h"
+#include "measurement/Legibility.h"
 #include "measurement/PolyContainer.h"
 
 #include <QFontMetrics>
@@ -23,34 +26,56 @@ void TPolyContainer::Draw(QPainter *canvas) const {
                            QPoint(std::max(SelectionCorner1.X, SelectionCorner2.X), std::max(SelectionCorner1.Y, SelectionCorner2.Y))));
     canvas->restore();
   }
+  QRect visible;
+  if (canvas->device() != nullptr)
+    visible = canvas->combinedTransform().inverted().mapRect(QRect(0, 0, canvas->device()->width(), canvas->device()->height()));
+  TLabelRoom numbers(visible);
   const int first = MarksIsAllDrawn ? 0 : std::max(0, MarksCount() - MarksNumberToDraw);
+  // The symbols first, the numbers over them: a later mark's symbol never hides a number.
   for (int i = first; i < MarksCount(); ++i) {
     const TMarque &mark = *AllMarks[size_t(i)];
-    if (IsObjectShown(mark.MarkOrderNumber)) DrawMark(canvas, mark);
+    if (IsObjectShown(mark.MarkOrderNumber)) DrawMarkSymbol(canvas, mark);
+  }
+  if (MarksNumberPosition == 2) return;
+  for (int i = first; i < MarksCount(); ++i) {
+    const TMarque &mark = *AllMarks[size_t(i)];
+    if (IsObjectShown(mark.MarkOrderNumber) && mark.Container != nullptr) DrawMarkNumber(canvas, mark, numbers);
   }
 }
 
-void TPolyContainer::DrawMark(QPainter *canvas, const TMarque &mark) const {
+void TPolyContainer::DrawMarkSymbol(QPainter *canvas, const TMarque &mark) const {
+  const int size = std::clamp(Host().ElementSize(), 0, 2);
+  const TColor colour = Host().ObjectColor(mark.MarkOrderNumber);
+  const TColor outline = ContrastColor(colour);
+  const TPoint at = mark.Pixel();
+  TGraphUtils *utils = CreateGraphUtils();
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (dx != 0 || dy != 0) utils->DrawObjectMotif(canvas, TPoint(at.X + dx, at.Y + dy), outline, size, mark.MarkOrderNumber);
+  utils->DrawObjectMotif(canvas, at, colour, size, mark.MarkOrderNumber);
+}
+
+void TPolyContainer::DrawMarkNumber(QPainter *canvas, const TMarque &mark, TLabelRoom &numbers) const {
   const int size = std::clamp(Host().ElementSize(), 0, 2);
   const TColor colour = Host().ObjectColor(mark.MarkOrderNumber);
   const TPoint at = mark.Pixel();
-  CreateGraphUtils()->DrawObjectMotif(canvas, at, colour, size, mark.MarkOrderNumber);
-  if (MarksNumberPosition == 2 || mark.Container == nullptr) return;
 
   const int number = mark.Container->MarksContainerMarkNumber + (Host().MarkNumbersStartAtZero() ? 0 : 1);
   // The number sits clear of the symbol, whose size grows with the element size.
   static const int kNumberOffsets[3] = {0, 4, 7};
   const int f = kNumberOffsets[size];
-  canvas->save();
   QFont font = canvas->font();
   if (size == 1) font.setPointSize(12);
   if (size == 2) font.setPointSize(15);
-  canvas->setFont(font);
-  canvas->setPen(colour.ToQColor());
-  canvas->setBackgroundMode(Qt::TransparentMode);
+  const QString text = QString::number(number);
+  const QFontMetrics metrics(font);
   const int x = MarksNumberPosition == 0 ? at.X - f / 2 - 2 : at.X + f + 8;
   const int top = MarksNumberPosition == 0 ? at.Y + f + 4 : at.Y - f / 2 - 7;
-  canvas->drawText(QPoint(x, top + QFontMetrics(font).ascent()), QString::number(number));
+  // The room counts the ring around the digits.
+  if (!numbers.Reserve(QRect(x - 1, top - 1, metrics.horizontalAdvance(text) + 2, metrics.height() + 2))) return;
+  canvas->save();
+  canvas->setFont(font);
+  DrawOutlinedText(canvas, x, top, text, colour, ContrastColor(colour));
   canvas->restore();
 }
 

@@ -149,6 +149,8 @@ void TRepereFixe::Draw(QPainter *canvas) const {
   if (canvas == nullptr || !IsPlaced()) return;
   const TColor color = Host().ElementColor();
   const int size = Host().ElementSize();
+  DrawElementOutline(canvas, XStart, XEnd, color, size);
+  DrawElementOutline(canvas, YStart, YEnd, color, size);
   DrawElementLine(canvas, XStart, XEnd, color, size);
   DrawElementLine(canvas, YStart, YEnd, color, size);
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kolibra::measurement {
@@ -238,17 +239,18 @@ void TTransparent::Draw(QPainter *canvas) const {
   const TPoint centre = View().FrameToScreen(Centre());
   const int left = TopLeft.X, top = TopLeft.Y, right = BottomRight.X, bottom = BottomRight.Y;
 
-  DrawElementLine(canvas, TPoint(left, top), TPoint(right, top), color, size);
-  DrawElementLine(canvas, TPoint(right, top), TPoint(right, bottom), color, size);
-  DrawElementLine(canvas, TPoint(right, bottom), TPoint(left, bottom), color, size);
-  DrawElementLine(canvas, TPoint(left, bottom), TPoint(left, top), color, size);
-
   const TPoint xTail(DirectXAxisDirection ? left : right, centre.Y);
   const TPoint xTip(DirectXAxisDirection ? right : left, centre.Y);
   const TPoint yTail(centre.X, DirectYAxisDirection ? bottom : top);
   const TPoint yTip(centre.X, DirectYAxisDirection ? top : bottom);
-  DrawElementLine(canvas, xTail, xTip, color, size);
-  DrawElementLine(canvas, yTail, yTip, color, size);
+  const std::array<std::array<TPoint, 2>, 6> strokes = {{{TPoint(left, top), TPoint(right, top)},
+                                                        {TPoint(right, top), TPoint(right, bottom)},
+                                                        {TPoint(right, bottom), TPoint(left, bottom)},
+                                                        {TPoint(left, bottom), TPoint(left, top)},
+                                                        {xTail, xTip},
+                                                        {yTail, yTip}}};
+  for (const auto &stroke : strokes) DrawElementOutline(canvas, stroke[0], stroke[1], color, size);
+  for (const auto &stroke : strokes) DrawElementLine(canvas, stroke[0], stroke[1], color, size);
   DrawElementArrow(canvas, xTail, xTip, color, size);
   DrawElementArrow(canvas, yTail, yTip, color, size);
 

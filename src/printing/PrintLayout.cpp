@@ -51,7 +51,15 @@ void TPrintLayout::ApplyFullPage() {
   Container.LayoutHandles();
 }
 
-void TPrintLayout::SetOrientation(TOrientation orientation) { PageSetup.Orientation = orientation; }
+void TPrintLayout::SetOrientation(TOrientation orientation) {
+  if (orientation == PageSetup.Orientation) return;
+  const TGmValue oldWidth = PageSetup.PageWidth();
+  PageSetup.Orientation = orientation;
+  // The title is centred on the page: the picture moves with the page's middle, so a graph
+  // centred under it in portrait stays centred in landscape.
+  Container.PagePosition.X += (PageSetup.PageWidth() - oldWidth) / 2;
+  Container.LayoutHandles();
+}
 
 void TPrintLayout::SetTitle(const QString &title, const QString &fontName, int fontHeight) {
   PageSetup.Title = title;

@@ -69,7 +69,8 @@ class TPrintLayout {
 
   void ApplyTopCentered();
   void ApplyFullPage();
-  // Only the orientation: the picture keeps its place and scale.
+  // Only the orientation: the picture keeps its scale, its height on the page and its place
+  // across the page as seen from the page's middle (a centred picture stays centred).
   void SetOrientation(TOrientation orientation);
   void SetTitle(const QString &title, const QString &fontName, int fontHeight);
   // The "Double" check box: checked applies "Top centered" first; the footer and the

@@ -153,25 +153,6 @@ void TGraphCanvas::Symbol(int kind, TPoint centre, TColor colour, int size) {
   }
 }
 
-bool TGraphCanvas::ReserveLabel(const QRect &box) {
-  if (LabelRoom.empty()) {
-    LabelColumns = std::max(1, FPlot.width() / LabelCell + 1);
-    LabelRows = std::max(1, FPlot.height() / LabelCell + 1);
-    LabelRoom.assign(size_t(LabelColumns) * size_t(LabelRows), 0);
-  }
-  // The cells wholly inside the box: touching labels are not overlapping ones.
-  const int c0 = std::max(0, (box.left() - FPlot.left() + LabelCell - 1) / LabelCell);
-  const int c1 = std::min(LabelColumns - 1, (box.right() - FPlot.left()) / LabelCell - 1);
-  const int r0 = std::max(0, (box.top() - FPlot.top() + LabelCell - 1) / LabelCell);
-  const int r1 = std::min(LabelRows - 1, (box.bottom() - FPlot.top()) / LabelCell - 1);
-  for (int r = r0; r <= r1; ++r)
-    for (int c = c0; c <= c1; ++c)
-      if (LabelRoom[size_t(r) * size_t(LabelColumns) + size_t(c)] != 0) return false;
-  for (int r = r0; r <= r1; ++r)
-    for (int c = c0; c <= c1; ++c) LabelRoom[size_t(r) * size_t(LabelColumns) + size_t(c)] = 1;
-  return true;
-}
-
 void TGraphCanvas::Text(TPoint topLeft, const QString &text, TColor colour) {
   const QFontMetrics metrics(FPainter.font());
   const QRect box(topLeft.X, topLeft.Y, metrics.horizontalAdvance(text), metrics.height());

@@ -11,6 +11,7 @@
 
 #include "kit/Color.h"
 #include "kit/Types.h"
+#include "measurement/Legibility.h"
 
 #include <QPainterPath>
 #include <QPolygon>
@@ -62,17 +63,14 @@ class TGraphCanvas {
   // leaves the plot in a vector picture.
   void Text(TPoint topLeft, const QString &text, TColor colour);
 
-  // Claims the room of a label: false when it would overlap a label written before in this
-  // picture (numbers written over each other can be read by nobody, and a long series would
-  // spend most of its painting on them).
-  bool ReserveLabel(const QRect &box);
+  // Claims the room of a label in the plot: false when it would overlap a label written
+  // before in this picture.
+  bool ReserveLabel(const QRect &box) { return Labels.Reserve(box); }
 
  private:
-  static constexpr int LabelCell = 4;  // px, the resolution of the labels' room
-  std::vector<std::uint8_t> LabelRoom;
-  int LabelColumns = 0, LabelRows = 0;
   QPainter &FPainter;
   QRect FPlot;
+  measurement::TLabelRoom Labels{FPlot};
   QRectF FPlotF;
   bool FVector;
 };

@@ -147,6 +147,7 @@ void TStudio::AddPointAt(TPoint pixel) {
 
 void TStudio::Finish() {
   FDrawing = false;
+  FPress.Cancel();
   FHasLastPoint = false;
   TModele *current = Current();
   if (current == nullptr) return;
@@ -167,6 +168,7 @@ void TStudio::LeftDown(TPoint pixel, bool doubleClick) {
       DeleteCurrentIfClosed();
       AddPointAt(pixel);
       FRubberEnd = pixel;
+      FPress.Start(pixel);
     }
     return;
   }
@@ -176,6 +178,7 @@ void TStudio::LeftDown(TPoint pixel, bool doubleClick) {
   } else {
     FDrawing = true;
     AddPointAt(pixel);
+    FPress.Start(pixel);
   }
 }
 
@@ -188,6 +191,7 @@ void TStudio::RightDown() {
   Delete(target);
   FDrawing = false;
   FHasLastPoint = false;
+  FPress.Cancel();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -250,7 +254,17 @@ void TStudio::MouseMove(Qt::KeyboardModifiers, TPoint pixel) {
   View.SetViewCursor(over ? scSelGomme : scGomme);
 }
 
-void TStudio::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, TPoint) {
+void TStudio::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint pixel) {
+  if (FTool == stOutline) {
+    if (button != Qt::LeftButton || !FPress.Release(pixel) || !FDrawing) return;
+    AddPointAt(pixel);
+    if (FShape == osBrokenLine)
+      FRubberEnd = pixel;  // a dragged side: its far corner is where the button comes up
+    else
+      Finish();
+    Repaint();
+    return;
+  }
   if (FTool != stErase || !FSelecting) return;
   FSelecting = false;
   const QRect area = FSelection.normalized();

@@ -20,6 +20,7 @@
 
 #include "kit/Color.h"
 #include "kit/Types.h"
+#include "measurement/PressDrag.h"
 #include "studio/Modele.h"
 #include "studio/StudioHost.h"
 #include "videoview/VideoSubsystems.h"
@@ -151,6 +152,9 @@ class TStudio : public videoview::IVideoStudio {
   TPoint FLastPoint;
   bool FHasLastPoint = false;
   TPoint FRubberEnd;
+  // The press that started an outline (or added a corner), until its release: a drag ends
+  // the outline (or adds the corner where it is released) as a click would.
+  measurement::TPressDrag FPress;
   bool FSelecting = false;
   QRect FSelection;
 };

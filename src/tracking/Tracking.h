@@ -27,6 +27,7 @@
 // fixed-marks history.
 
 #include "kit/Types.h"
+#include "measurement/PressDrag.h"
 #include "tracking/TrackRun.h"
 #include "videoview/VideoSubsystems.h"
 
@@ -233,6 +234,9 @@ class TTracking : public videoview::IVideoTracker {
   int FShape = osCircle;
   TPoint FLastPoint{INT_MAX, INT_MAX};
   TPoint FRubberPoint;
+  // The press that started an outline (or added a corner), until its release: a drag ends
+  // the outline (or adds the corner where it is released) as a second click would.
+  measurement::TPressDrag FPress;
   TPoint FCircleCentreScreen;
   TPointD FCircleCentre;
   TPointD FCircleEdge;

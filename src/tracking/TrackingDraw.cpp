@@ -1,4 +1,5 @@
-// Drawing outlines and zones to ignore with the mouse and the keyboard.
+// Drawing outlines and zones to ignore with the mouse and the keyboard: by clicks, or by
+// pressing, dragging and releasing.
 
 #include "tracking/Tracking.h"
 
@@ -17,6 +18,7 @@ void TTracking::CancelDrawing() {
   FWorkVideo.clear();
   FLastPoint = TPoint(INT_MAX, INT_MAX);
   FCircleRadius = 0;
+  FPress.Cancel();
 }
 
 bool TTracking::AddWorkPoint(TPoint pixel) {
@@ -47,6 +49,7 @@ void TTracking::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint 
           CancelDrawing();
           FDrawState = dsOutline;
           AddWorkPoint(pixel);
+          FPress.Start(pixel);
         } else {
           AddWorkPoint(pixel);
           EndOutline();
@@ -56,6 +59,7 @@ void TTracking::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint 
         if (FDrawState != dsOutline) CancelDrawing();
         FDrawState = dsOutline;
         AddWorkPoint(pixel);
+        FPress.Start(pixel);
         UpdateRubber(pixel);
         break;
       default:
@@ -65,6 +69,7 @@ void TTracking::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint 
           FCircleCentreScreen = pixel;
           FCircleCentre = Video.ScreenToFrame(pixel);
           FCircleEdge = FCircleCentre;
+          FPress.Start(pixel);
         } else {
           FCircleRadius = RoundClamped(DistanceI(FCircleCentreScreen, pixel));
           FCircleEdge = Video.ScreenToFrame(pixel);
@@ -82,6 +87,7 @@ void TTracking::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint 
     if (FDrawState != dsZone) CancelDrawing();
     FDrawState = dsZone;
     AddWorkPoint(pixel);
+    FPress.Start(pixel);
     UpdateRubber(pixel);
   }
 }
@@ -119,7 +125,26 @@ void TTracking::MouseMove(Qt::KeyboardModifiers, TPoint pixel) {
   }
 }
 
-void TTracking::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, TPoint) {}
+void TTracking::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, TPoint pixel) {
+  if (button != Qt::LeftButton || !FPress.Release(pixel) || FTracking || !Video.IsOpen()) return;
+  if (FTool == ttOutline && FDrawState == dsOutline) {
+    if (FShape == osCircle) {
+      FCircleRadius = RoundClamped(DistanceI(FCircleCentreScreen, pixel));
+      FCircleEdge = Video.ScreenToFrame(pixel);
+      EndOutline();
+    } else if (FShape == osFree) {
+      AddWorkPoint(pixel);
+      EndOutline();
+    } else {
+      // A dragged side of the polygon: its far corner is where the button comes up.
+      AddWorkPoint(pixel);
+      UpdateRubber(pixel);
+    }
+  } else if (FTool == ttZone && FDrawState == dsZone) {
+    AddWorkPoint(pixel);
+    UpdateRubber(pixel);
+  }
+}
 
 bool TTracking::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
   if (FTracking || !Video.IsOpen()) return false;

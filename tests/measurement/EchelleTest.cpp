@@ -30,9 +30,9 @@ class EchelleTest : public ::testing::Test {
     Click(Qt::LeftButton, TPoint(480, 240));
     host.Records.clear();
   }
-  QImage Paint() const {
+  QImage Paint(Qt::GlobalColor background = Qt::black) const {
     QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(background);
     QPainter painter(&image);
     scale.Draw(&painter);
     painter.end();
@@ -101,6 +101,67 @@ TEST_F(EchelleTest, SeparateScalesStayHorizontalAndVertical) {
     EXPECT_EQ(rowHost.ActionKinds(), std::vector<int>{6});
     EXPECT_EQ(rowHost.ScaleChangedCount, 2);
   }
+}
+
+TEST_F(EchelleTest, PressDragReleasePlacesBothEnds) {
+  // As two clicks would: one record, the first end at the press, the second at the release.
+  scale.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(160, 240));
+  scale.MouseMove(Qt::NoModifier, TPoint(300, 250));
+  EXPECT_EQ(scale.ScalePointsNumber, 1) << "the rubber band follows while the button is down";
+  scale.MouseUp(Qt::LeftButton, Qt::NoModifier, TPoint(480, 240));
+  EXPECT_EQ(scale.ScalePointsNumber, 2);
+  EXPECT_DOUBLE_EQ(scale.ScalePoint1.X, 0.25);
+  EXPECT_DOUBLE_EQ(scale.ScalePoint2.X, 0.75);
+  EXPECT_DOUBLE_EQ(scale.ScalePoint2.Y, 0.5);
+  EXPECT_EQ(host.ActionKinds(), std::vector<int>{6});
+  EXPECT_EQ(host.ScaleChangedCount, 2);
+  // Nothing follows the pointer any more: no rubber band in the drawing.
+  scale.MouseMove(Qt::NoModifier, TPoint(300, 400));
+  EXPECT_EQ(Paint().pixel(300, 400), kBlack);
+}
+
+TEST_F(EchelleTest, AReleaseWithinAClicksJitterWaitsForTheSecondClick) {
+  const struct {
+    int Kind;
+    TPoint Release;
+    int Count;  // points after the release
+  } rows[] = {
+      {skGeneral, {103, 197}, 1},     // 3 px: a click that slipped
+      {skGeneral, {104, 200}, 2},     // 4 px: a drag
+      {skHorizontal, {100, 300}, 1},  // dragged along the column: no length across, refused
+      {skHorizontal, {400, 320}, 2},  // kept on the first end's row
+      {skVertical, {400, 200}, 1},
+  };
+  for (const auto &row : rows) {
+    FakeMeasurementHost rowHost;
+    TEchelle rowScale(rowHost, view);
+    rowScale.SetScaleKind(row.Kind);
+    rowScale.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(100, 200));
+    rowScale.MouseMove(Qt::NoModifier, row.Release);
+    rowScale.MouseUp(Qt::LeftButton, Qt::NoModifier, row.Release);
+    const int count = row.Kind == skGeneral      ? rowScale.ScalePointsNumber
+                      : row.Kind == skHorizontal ? rowScale.ScaleHorizPointsNumber
+                                                 : rowScale.ScaleVertPointsNumber;
+    EXPECT_EQ(count, row.Count) << row.Kind << " " << row.Release.X << "," << row.Release.Y;
+    if (row.Kind == skHorizontal && count == 2) {
+      EXPECT_DOUBLE_EQ(rowScale.ScaleHorizPoint2.Y, 200.0 / 480);
+    }
+    if (count == 1) {
+      // The second click still ends it.
+      rowScale.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(500, 400));
+      rowScale.MouseUp(Qt::LeftButton, Qt::NoModifier, TPoint(500, 400));
+      const int after = row.Kind == skGeneral      ? rowScale.ScalePointsNumber
+                        : row.Kind == skHorizontal ? rowScale.ScaleHorizPointsNumber
+                                                   : rowScale.ScaleVertPointsNumber;
+      EXPECT_EQ(after, 2) << row.Kind;
+    }
+    EXPECT_EQ(rowHost.ActionKinds(), std::vector<int>{6}) << row.Kind;
+  }
+  // A right click while the button is down drops the first end, and the release adds nothing.
+  scale.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(100, 200));
+  scale.MouseDown(Qt::RightButton, Qt::NoModifier, TPoint(100, 200));
+  scale.MouseUp(Qt::LeftButton, Qt::NoModifier, TPoint(300, 200));
+  EXPECT_EQ(scale.ScalePointsNumber, 0);
 }
 
 TEST_F(EchelleTest, DraggingAnEnd) {
@@ -242,6 +303,25 @@ TEST_F(EchelleTest, DrawnSegmentWithTicks) {
     EXPECT_EQ(image.pixel(320, y), kBlack) << y;
   }
   EXPECT_EQ(image.pixel(100, 240), kBlack);
+}
+
+TEST_F(EchelleTest, TheSegmentIsOutlinedInBlackOnALightPicture) {
+  const QRgb white = qRgb(255, 255, 255);
+  PlaceGeneral();
+  const QImage image = Paint(Qt::white);
+  const struct {
+    int X, Y;
+    QRgb Expected;
+  } pixels[] = {
+      {320, 240, kYellow}, {320, 239, kBlack}, {320, 241, kBlack}, {320, 238, white}, {320, 242, white},
+      // The tick's outline runs beside it, and stops at the segment, which is drawn over it.
+      {160, 236, kYellow}, {159, 236, kBlack}, {161, 236, kBlack}, {158, 236, white},
+      {161, 240, kYellow}, {479, 240, kYellow}, {481, 244, kBlack},
+      // Before the first end, the outline closes the segment.
+      {159, 240, kBlack}, {157, 240, white},
+  };
+  for (const auto &p : pixels)
+    EXPECT_EQ(image.pixel(p.X, p.Y), p.Expected) << p.X << "," << p.Y;
 }
 
 TEST_F(EchelleTest, TheRubberBandFollowsThePointer) {

@@ -10,6 +10,7 @@
 #include "measurement/support/FakeMarksHost.h"
 #include "measurement/support/FakeViewPort.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -402,6 +403,54 @@ TEST_F(MarksTest, MarksAreDrawnWithTheirSymbolAndTheirFramesNumber) {
   const QImage hidden = paint();
   EXPECT_EQ(hidden.pixel(100, 100), red);
   EXPECT_NE(hidden.pixel(300, 100), lime);
+}
+
+TEST_F(MarksTest, ANumberThatWouldCoverAnotherIsLeftOutAndSymbolsAreRinged) {
+  CreateGraphUtils();
+  // Three frames of one object, numbered on the right of the symbols (from x + 8, the top
+  // 7 px above the centre): the second mark 6 px below the first, so its number would run
+  // over the first's; the third far away.
+  marks.MarksNumberPosition = 1;
+  PointOn(marks, 1, 0, TPoint(100, 100));
+  PointOn(marks, 2, 0, TPoint(100, 106));
+  PointOn(marks, 3, 0, TPoint(300, 100));
+  QImage image(640, 480, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  const int ascent = QFontMetrics(painter.font()).ascent();
+  marks.Draw(&painter);
+  painter.end();
+  // Digits are smoothed into their ring: counted by their strongly red pixels.
+  const auto reds = [&image](QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QRgb p = image.pixel(x, y);
+        if (qRed(p) >= 200 && qGreen(p) <= 100 && qBlue(p) <= 100) ++n;
+      }
+    return n;
+  };
+  const auto drawn = [&image](QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.pixel(x, y) != qRgb(0, 0, 0)) ++n;
+    return n;
+  };
+  // "1" from (108, 93), "3" from (308, 93).
+  EXPECT_GT(reds(QRect(108, 93, 12, ascent)), 0);
+  EXPECT_GT(reds(QRect(308, 93, 12, ascent)), 0);
+  // "2" would be written from the row 99 down to its baseline at 99 + ascent: below the "1"
+  // and its ring, nothing is drawn.
+  EXPECT_EQ(drawn(QRect(106, 93 + ascent + 1, 20, 5)), 0);
+  // Red on black is ringed in white: the third symbol has white pixels around it, and its
+  // centre stays red.
+  EXPECT_EQ(image.pixel(300, 100), qRgb(255, 0, 0));
+  int white = 0;
+  for (int y = 94; y <= 106; ++y)
+    for (int x = 294; x <= 306; ++x)
+      if (image.pixel(x, y) == qRgb(255, 255, 255)) ++white;
+  EXPECT_GT(white, 0);
 }
 
 }  // namespace kolibra::measurement::marks_test

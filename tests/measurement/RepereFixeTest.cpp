@@ -35,9 +35,9 @@ class RepereFixeTest : public ::testing::Test {
     host.AxesChangedCount = 0;
     host.InvalidateActiveCount = 0;
   }
-  QImage Paint() const {
+  QImage Paint(Qt::GlobalColor background = Qt::black) const {
     QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(background);
     QPainter painter(&image);
     axes.Draw(&painter);
     painter.end();
@@ -276,6 +276,31 @@ TEST_F(RepereFixeTest, DrawnAxesArrowsAndLabels) {
   EXPECT_GT(CountYellow(image, 168, 10, 240, 80), 5);
   // Nothing far from the axes.
   EXPECT_EQ(CountYellow(image, 300, 100, 500, 300), 0);
+}
+
+TEST_F(RepereFixeTest, OnALightPictureTheAxesAreOutlinedInBlack) {
+  Place();
+  const QImage image = Paint(Qt::white);
+  const QRgb white = qRgb(255, 255, 255);
+  const struct {
+    int X, Y;
+    QRgb Expected;
+  } pixels[] = {
+      {300, 360, kYellow}, {300, 359, kBlack}, {300, 361, kBlack}, {300, 358, white}, {300, 362, white},
+      {160, 200, kYellow}, {159, 200, kBlack}, {161, 200, kBlack}, {158, 200, white},
+      // Where the axes cross, both lines lie over both outlines.
+      {160, 360, kYellow}, {160, 359, kYellow}, {161, 360, kYellow}, {161, 359, kBlack},
+      // The arrowheads are filled yellow and ringed in black: the upper side of the x arrow
+      // runs from (629, 355) to the tip (639, 360), so at x = 633 it is at y = 357.
+      {633, 358, kYellow}, {633, 356, kYellow}, {633, 355, kBlack}, {633, 352, white},
+  };
+  for (const auto &p : pixels) EXPECT_EQ(image.pixel(p.X, p.Y), p.Expected) << p.X << "," << p.Y;
+  // The labels too: "x" above the x axis has its black ring.
+  int ring = 0;
+  for (int y = 300; y <= 352; ++y)
+    for (int x = 560; x <= 630; ++x)
+      if (image.pixel(x, y) == kBlack) ++ring;
+  EXPECT_GT(ring, 5);
 }
 
 TEST_F(RepereFixeTest, ReversedAxesCarryTheirArrowsAtTheOtherEnd) {

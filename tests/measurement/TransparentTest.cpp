@@ -38,9 +38,9 @@ class TransparentTest : public ::testing::Test {
     layer.MouseMove(Qt::NoModifier, to);
     layer.MouseUp(Qt::LeftButton, Qt::NoModifier, to);
   }
-  QImage Paint() const {
+  QImage Paint(Qt::GlobalColor background = Qt::black) const {
     QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(background);
     QPainter painter(&image);
     layer.Draw(&painter);
     painter.end();
@@ -365,6 +365,16 @@ TEST_F(TransparentTest, DrawnOutlineAxesArrowsAndLabels) {
   EXPECT_EQ(image.pixel(250, 180), kBlack);
   EXPECT_GT(CountYellow(image, 440, 200, 478, 236), 5);  // "x"
   EXPECT_GT(CountYellow(image, 326, 125, 360, 160), 5);  // "y"
+
+  // On a light picture every line has a black edge on both sides; where the x axis meets the
+  // frame, the frame's line lies over the axis' outline.
+  const QImage light = Paint(Qt::white);
+  const struct {
+    int X, Y;
+    QRgb Expected;
+  } edges[] = {{300, 120, kYellow}, {300, 119, kBlack}, {300, 121, kBlack}, {300, 118, qRgb(255, 255, 255)},
+               {250, 240, kYellow}, {250, 239, kBlack}, {250, 241, kBlack}, {160, 239, kYellow}};
+  for (const auto &e : edges) EXPECT_EQ(light.pixel(e.X, e.Y), e.Expected) << e.X << "," << e.Y;
 
   layer.DirectXAxisDirection = false;
   const QImage reversed = Paint();

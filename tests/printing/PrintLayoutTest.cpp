@@ -87,6 +87,46 @@ TEST(PrintLayout, ANewPictureOfTheSameSizeKeepsTheUsersLayout) {
   EXPECT_EQ(layout.Zoom(), 100);  // 130 held to the track bar's range
 }
 
+TEST(PrintLayout, TurningThePageKeepsTheGraphUnderTheTitle) {
+  // The page's middle moves by (29700 - 21000) / 2 = 4350 across; the picture goes with it
+  // and keeps its scale and its height on the page.
+  struct TTurn {
+    const char *What;
+    bool FullPage;
+    TGmValue MoveRight;  // dragged by hand before turning
+    TOrientation To;
+    TGmValue X;
+    TGmValue Width;
+  } turns[] = {
+      {"top centered to landscape", false, 0, TOrientation::Landscape, 6350, 17000},  // (29700 - 17000) / 2
+      {"top centered, moved 1 cm", false, 1000, TOrientation::Landscape, 7350, 17000},
+      {"top centered, same side", false, 0, TOrientation::Portrait, 2000, 17000},
+      {"full page to portrait", true, 0, TOrientation::Portrait, 657, 19685},  // (21000 - 19685) / 2
+  };
+  for (const TTurn &t : turns) {
+    TPrintLayout layout;
+    ASSERT_TRUE(layout.SetGraphic(Graph(800, 600), QSize(1000, 700)));
+    if (t.FullPage) layout.ApplyFullPage();
+    if (t.MoveRight != 0) {
+      layout.MouseMove({10000, 10000});
+      layout.MouseDown({10000, 10000});
+      layout.MouseUp({10000 + t.MoveRight, 10000});
+    }
+    layout.SetOrientation(t.To);
+    EXPECT_EQ(layout.Setup().Orientation, t.To) << t.What;
+    EXPECT_EQ(layout.Graphic().PagePosition, (TGmPoint{t.X, 3736})) << t.What;
+    EXPECT_EQ(layout.Graphic().PrintWidth, t.Width) << t.What;
+    // The handles follow: the picture's frame is where the mouse finds it.
+    EXPECT_EQ(layout.MouseMove({t.X + t.Width / 2, 3736 + 2000}), TPageCursor::Move) << t.What;
+  }
+  // Back again: where it was.
+  TPrintLayout layout;
+  ASSERT_TRUE(layout.SetGraphic(Graph(800, 600), QSize(1000, 700)));
+  layout.SetOrientation(TOrientation::Landscape);
+  layout.SetOrientation(TOrientation::Portrait);
+  EXPECT_EQ(layout.Graphic().PagePosition, (TGmPoint{2000, 3736}));
+}
+
 TEST(PrintLayout, DoubleFollowsItsCheckBox) {
   TPrintLayout layout;
   ASSERT_TRUE(layout.SetGraphic(Graph(800, 600), QSize(1000, 700)));

@@ -27,6 +27,56 @@ TEST_F(StudioTest, CompletingOnFrame10WithAStepOf2MovesTo12) {
   EXPECT_EQ(outline.Picture.pixel(31, 31), PatternPixel(100, 100, 10));
 }
 
+TEST_F(StudioTest, OutlinesAreDrawnByDraggingAsByClicking) {
+  // A circle pressed at its centre and released on its rim, 30 pixels away.
+  ShowFrame(4);
+  studio.SetShape(osCircle);
+  Press(TPoint(100, 100));
+  Move(TPoint(115, 100));
+  Move(TPoint(130, 100));
+  Release(TPoint(130, 100));
+  ASSERT_EQ(studio.ClosedCount(), 1);
+  EXPECT_EQ(studio.Outlines().front()->Radius, 30);
+  EXPECT_EQ(view.EditedFrame, 5);
+  EXPECT_FALSE(studio.Drawing());
+
+  // Released within a click's jitter: the circle waits for the click on its rim.
+  Press(TPoint(300, 100));
+  Release(TPoint(302, 101));
+  EXPECT_TRUE(studio.Drawing());
+  Move(TPoint(320, 100));
+  Click(TPoint(320, 100));
+  ASSERT_EQ(studio.ClosedCount(), 2);
+  EXPECT_EQ(studio.Outlines().back()->Radius, 20);
+
+  // A free line: the path of the drag, closed where the button comes up.
+  ShowFrame(8);
+  studio.SetShape(osFree);
+  Press(TPoint(100, 100));
+  for (int x = 101; x <= 200; ++x) Move(TPoint(x, 100));
+  for (int y = 101; y <= 200; ++y) Move(TPoint(200, y));
+  Release(TPoint(200, 200));
+  ASSERT_EQ(studio.ClosedCount(), 3);
+  EXPECT_EQ(studio.Outlines().back()->RelPoints.size(), 201u);
+
+  // A broken line: a dragged side adds its far corner; the double click still ends it.
+  ShowFrame(12);
+  studio.SetShape(osBrokenLine);
+  Press(TPoint(100, 100));
+  Move(TPoint(150, 100));
+  Release(TPoint(200, 100));
+  Press(TPoint(200, 100));
+  Release(TPoint(200, 200));
+  studio.MouseDoubleClick(Qt::LeftButton, Qt::NoModifier, TPoint(200, 200));
+  Release(TPoint(200, 200));
+  ASSERT_EQ(studio.ClosedCount(), 4);
+  const TPointDynArray &points = studio.Outlines().back()->ScreenPoints;
+  ASSERT_GE(points.size(), 3u);
+  EXPECT_EQ(points[0], TPoint(100, 100));
+  EXPECT_EQ(points[1], TPoint(200, 100));
+  EXPECT_EQ(points[2], TPoint(200, 200));
+}
+
 TEST_F(StudioTest, DrawingOnAFrameWithACompletedOutlineReplacesIt) {
   ShowFrame(3);
   host.Step = 0;  // a step of 0 still moves on by one frame

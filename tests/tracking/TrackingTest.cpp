@@ -87,6 +87,54 @@ class TrackingTest : public ::testing::Test {
   int ends = 0;
 };
 
+TEST_F(TrackingTest, OutlinesAreDrawnByDraggingAsByClicking) {
+  Open();
+  const auto drag = [this](std::initializer_list<TPoint> path) {
+    const TPoint *p = path.begin();
+    video.MouseMove(Qt::NoModifier, *p);
+    video.MouseDown(Qt::LeftButton, Qt::NoModifier, *p);
+    for (++p; p != path.end(); ++p) video.MouseMove(Qt::NoModifier, *p);
+    video.MouseUp(Qt::LeftButton, Qt::NoModifier, *(path.end() - 1));
+  };
+  // A circle: pressed at the centre, released on the edge 24 view pixels to the right.
+  tracking.SetShape(osCircle);
+  tracking.SetTool(ttOutline);
+  drag({TPoint(200, 200), TPoint(210, 200), TPoint(224, 200)});
+  ASSERT_TRUE(tracking.Current().HasOutline);
+  EXPECT_EQ(tracking.DrawState(), dsIdle);
+  int right = 0;
+  for (const TPoint &p : tracking.Current().OutlineScreen) right = std::max(right, p.X);
+  EXPECT_EQ(right, 224);
+
+  // A release 2 pixels from the press is a click: the circle waits for its edge.
+  tracking.SetTool(ttOutline);
+  Click(TPoint(10, 10), Qt::RightButton);
+  ASSERT_FALSE(tracking.Current().HasOutline);
+  drag({TPoint(200, 200), TPoint(202, 201)});
+  EXPECT_FALSE(tracking.Current().HasOutline);
+  EXPECT_EQ(tracking.DrawState(), dsOutline);
+  Click(TPoint(230, 200));
+  EXPECT_TRUE(tracking.Current().HasOutline);
+
+  // A free outline: the path of the drag, ended where the button comes up.
+  tracking.SetShape(osFree);
+  drag({TPoint(100, 100), TPoint(140, 100), TPoint(140, 140), TPoint(100, 140)});
+  ASSERT_TRUE(tracking.Current().HasOutline);
+  EXPECT_EQ(tracking.Current().OutlineScreen.size(), 4u);
+  EXPECT_EQ(tracking.Current().OutlineScreen.back(), TPoint(100, 140));
+
+  // A polygon: each dragged side adds its far corner; Escape closes it.
+  tracking.SetShape(osPolygon);
+  Click(TPoint(10, 10), Qt::RightButton);
+  drag({TPoint(300, 100), TPoint(340, 100)});
+  drag({TPoint(340, 100), TPoint(320, 140)});
+  EXPECT_EQ(tracking.DrawState(), dsOutline);
+  EXPECT_TRUE(tracking.KeyDown(Qt::Key_Escape, Qt::NoModifier));
+  ASSERT_TRUE(tracking.Current().HasOutline);
+  const TPointDynArray corners{TPoint(300, 100), TPoint(340, 100), TPoint(320, 140)};
+  EXPECT_EQ(tracking.Current().OutlineScreen, corners);
+}
+
 TEST_F(TrackingTest, TheChecksSayWhatIsMissing) {
   EXPECT_FALSE(tracking.CheckStart());
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("First open a video file"));

@@ -122,8 +122,10 @@ bool TBoiteImprimer::eventFilter(QObject *watched, QEvent *event) {
   if (auto *widget = qobject_cast<QWidget *>(watched)) {
     if (event->type() == QEvent::Enter && !widget->statusTip().isEmpty())
       StatusBar->showMessage(widget->statusTip());
-    else if (event->type() == QEvent::Leave)
+    else if (event->type() == QEvent::Leave && SavedMessage.isEmpty())
       StatusBar->clearMessage();
+    else if (event->type() == QEvent::Leave)
+      StatusBar->showMessage(SavedMessage);
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -236,7 +238,18 @@ void TBoiteImprimer::CreateControls() {
   auto *printLayout = new QGridLayout(GroupBoxImpression);
   printLayout->addWidget(ButtonImprimer, 0, 0);
   printLayout->addWidget(ButtonPdf, 0, 1);
-  printLayout->addWidget(CheckBoxMiroir, 1, 0, 1, 2);
+  printLayout->addWidget(CheckBoxMiroir, 1, 0);
+  ButtonFermer = new QPushButton(tr("Close"), GroupBoxImpression);
+  ButtonFermer->setObjectName(QStringLiteral("ButtonFermer"));
+  SetHint(ButtonFermer, tr("|Close the print window"));
+  printLayout->addWidget(ButtonFermer, 1, 1);
+  // Shown once a PDF is written: saving opens nothing, so the window says where it went.
+  LabelPdfSaved = new QLabel(GroupBoxImpression);
+  LabelPdfSaved->setObjectName(QStringLiteral("LabelPdfSaved"));
+  LabelPdfSaved->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  LabelPdfSaved->setVisible(false);
+  printLayout->addWidget(LabelPdfSaved, 2, 0, 1, 2);
+  connect(ButtonFermer, &QPushButton::clicked, this, &QDialog::reject);
   connect(ButtonImprimer, &QPushButton::clicked, this, [this] { ButtonImprimerClick(); });
   connect(ButtonPdf, &QPushButton::clicked, this, [this] { SavePdfClick(); });
   connect(CheckBoxMiroir, &QCheckBox::toggled, this, [this](bool checked) { CheckBoxMiroirClick(checked); });

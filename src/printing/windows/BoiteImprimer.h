@@ -73,7 +73,8 @@ class TBoiteImprimer : public QDialog {
   // any printer installed, PDF output to the proposed file.
   void PreparePrinter(QPrinter &printer) const;
   // The page as a PDF under fileName (".pdf" added when missing), asking before replacing a
-  // file; false when cancelled or failed (the user was told why).
+  // file; false when cancelled or failed (the user was told why). The written file's path is
+  // then shown under the buttons and in the status bar.
   bool SavePdfAs(const QString &fileName);
   // The proposed PDF: the graph's name (else the title, else "Graph") in the folder of the
   // program's save rule, asked for the last folder used here.
@@ -108,6 +109,8 @@ class TBoiteImprimer : public QDialog {
   TPrintLayout PageLayout;
   QString GraphName;
   QString LastFolder;
+  // The status bar's message between hints: where the last PDF was written.
+  QString SavedMessage;
 
  public:
   // Components, named as their objects.
@@ -133,6 +136,8 @@ class TBoiteImprimer : public QDialog {
   QPushButton *ButtonImprimer = nullptr;
   QPushButton *ButtonPdf = nullptr;
   QCheckBox *CheckBoxMiroir = nullptr;
+  QPushButton *ButtonFermer = nullptr;
+  QLabel *LabelPdfSaved = nullptr;
   QStatusBar *StatusBar = nullptr;
 };
 

@@ -8,12 +8,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QStatusBar>
+
+#include <algorithm>
 
 namespace kolibra::printing {
 
@@ -113,7 +117,16 @@ bool TBoiteImprimer::SavePdfAs(const QString &fileName) {
     return false;
   }
   LastFolder = QFileInfo(name).absolutePath();
-  StatusBar->showMessage(tr("The page was saved as %1").arg(QDir::toNativeSeparators(name)), 5000);
+  const QString shown = QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
+  SavedMessage = tr("The page was saved as %1").arg(shown);
+  StatusBar->showMessage(SavedMessage);
+  // The group is narrow: the path loses its middle there, the hint holds it whole.
+  const int room = std::max(40, LabelPdfSaved->parentWidget()->contentsRect().width() - 20);
+  LabelPdfSaved->setText(tr("PDF saved:") + QLatin1Char('\n') +
+                         LabelPdfSaved->fontMetrics().elidedText(shown, Qt::ElideMiddle, room));
+  LabelPdfSaved->setToolTip(shown);
+  LabelPdfSaved->setVisible(true);
+  PlaceControls();
   return true;
 }
 

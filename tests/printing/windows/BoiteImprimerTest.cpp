@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFontComboBox>
 #include <QGroupBox>
@@ -173,11 +174,41 @@ TEST_F(BoiteImprimerTest, DoubleAndTheTemplatesSetTheButtons) {
   EXPECT_FALSE(window.Layout().Setup().FooterVisible);
   for (QWidget *widget : guarded) EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
 
-  // Landscape only turns the sheet: the picture keeps its place and scale.
+  // Landscape turns the sheet: the picture keeps its scale and stays centred under the title,
+  // (29700 - 21000) / 2 = 4350 further right.
   const TGmRect kept = window.Layout().Graphic().Frame();
   window.ButtonPaysage->click();
   EXPECT_EQ(window.Layout().Setup().Orientation, TOrientation::Landscape);
-  EXPECT_EQ(window.Layout().Graphic().Frame(), kept);
+  EXPECT_EQ(window.Layout().Graphic().Frame(), (TGmRect{kept.Left + 4350, kept.Top, kept.Right + 4350, kept.Bottom}));
+}
+
+TEST_F(BoiteImprimerTest, CloseAndTheSavedPdfsPath) {
+  EXPECT_EQ(Text("ButtonFermer"), QStringLiteral("Close"));
+  EXPECT_FALSE(window.LabelPdfSaved->isVisibleTo(&window)) << "nothing saved yet";
+
+  window.AskPdfFileName = [&](const QString &) { return dir.filePath(QStringLiteral("trajectory")); };
+  window.ButtonPdf->click();
+  const QString written = QDir::toNativeSeparators(dir.filePath(QStringLiteral("trajectory.pdf")));
+  ASSERT_TRUE(QFile::exists(written));
+  EXPECT_EQ(window.StatusBar->currentMessage(), QStringLiteral("The page was saved as ") + written);
+  EXPECT_TRUE(window.LabelPdfSaved->isVisibleTo(&window));
+  EXPECT_TRUE(window.LabelPdfSaved->text().startsWith(QStringLiteral("PDF saved:\n")));
+  EXPECT_EQ(window.LabelPdfSaved->toolTip(), written);
+  // The label fits its group: the path may lose its middle, never its end.
+  EXPECT_LE(window.LabelPdfSaved->geometry().right(), window.GroupBoxImpression->contentsRect().right());
+  EXPECT_TRUE(window.LabelPdfSaved->text().endsWith(QStringLiteral("trajectory.pdf")));
+  // A hint passes over the status bar; the path comes back when the pointer leaves.
+  QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+  QApplication::sendEvent(window.GroupBoxMiseEnPage, &enter);
+  EXPECT_EQ(window.StatusBar->currentMessage(), QStringLiteral("Select a template"));
+  QApplication::sendEvent(window.GroupBoxMiseEnPage, &leave);
+  EXPECT_EQ(window.StatusBar->currentMessage(), QStringLiteral("The page was saved as ") + written);
+
+  window.show();
+  ASSERT_TRUE(window.isVisible());
+  window.ButtonFermer->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Rejected);
 }
 
 TEST_F(BoiteImprimerTest, TheTitleAndItsHeight) {
