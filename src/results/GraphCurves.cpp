@@ -426,9 +426,10 @@ bool TGraph::FitVectorScale(TParamCom &param) {
   const double left = FAxeYFromLeft, top = FAxeXFromTop, right = left + PlotWidth(), bottom = top + PlotHeight();
   const double width = PlotWidth();
   double factor = param.Facteur;
-  // Half a pixel kept for the rounding of the tip.
+  // The arrow's head kept clear of the plot's edge.
+  constexpr double TipMargin = 6.0;
   const auto room = [&](double from, double to, double component) {
-    const double space = std::fabs(to - from) - 0.5;
+    const double space = std::fabs(to - from) - TipMargin;
     return space > 0.0 ? space / (std::fabs(component) * width) : 0.0;
   };
   for (const auto &e : FElements) {

@@ -212,14 +212,14 @@ TEST_F(VectorDefaultScale, TheLongestIsAnEighthOfTheDiagonal) {
   EXPECT_NEAR(PixelLength(Vector(1)), 36.443, 1.0);
 }
 
-// A vector pointing down from y = 0.5 (15 px above the plot's bottom edge at 320) would run
-// 36 px out at that scale: the scale gives way so its tip stays 0.5 px inside, 14.5 px for
-// 1 m/s (factor 14.5 / 500); the longest then measures 29 px.
+// A vector pointing down from y = 1 (30 px above the plot's bottom edge at 320) would run
+// 6 px out at that scale: the scale gives way so its tip stays 6 px inside (the arrow's
+// head clear of the edge), 24 px for 1 m/s (factor 24 / 500); the longest then measures 48 px.
 TEST_F(VectorDefaultScale, NoVectorLeavesThePlot) {
-  Lay({{5, 5}, {5, 0.5}}, {{2.0, 0.0}, {0.0, -1.0}});
-  ASSERT_EQ(Vector(1).PointPixel(0).Y, 305);
-  EXPECT_NEAR(graph.VectorParams()[0]->Facteur, 14.5 / 500.0, 1e-12);
-  EXPECT_NEAR(PixelLength(Vector(0)), 29.0, 1.0);
+  Lay({{5, 5}, {5, 1}}, {{2.0, 0.0}, {0.0, -1.0}});
+  ASSERT_EQ(Vector(1).PointPixel(0).Y, 290);
+  EXPECT_NEAR(graph.VectorParams()[0]->Facteur, 24.0 / 500.0, 1e-12);
+  EXPECT_NEAR(PixelLength(Vector(0)), 48.0, 1.0);
   const QRect plot = graph.PlotRect();
   for (int i = 0; i < 2; ++i) EXPECT_TRUE(plot.contains(Vector(i).Tip.ToQPoint())) << i;
   // A point on the very edge has no room; the scale then stops at a quarter of the default.
