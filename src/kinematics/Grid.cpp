@@ -154,7 +154,8 @@ QString TGrid::DataCell(int column, int sample, bool formatted) const {
   const int kind = ColumnKind(column);
   const double value =
       kind == qkTime ? Calcul->Time(sample) : Calcul->Value(rfAxes, ColumnObject(column), kind, sample);
-  return formatted ? ColumnCellText(value, ColumnScale(column), Columns[size_t(column)].Precision) : RealToText(value);
+  return formatted ? ColumnCellText(value, ColumnScale(column), Columns[size_t(column)].Precision)
+                   : RealToText(value);
 }
 
 double TGrid::ColumnScale(int column) const {
@@ -162,8 +163,9 @@ double TGrid::ColumnScale(int column) const {
   if (kind < 0) return 0.0;
   const int object = ColumnObject(column);
   TIntegerDynArray columns{column};
-  for (const auto &group : {std::initializer_list<int>{qkX, qkY}, std::initializer_list<int>{qkVx, qkVy, qkV},
-                            std::initializer_list<int>{qkAx, qkAy, qkA}})
+  for (const auto &group :
+       {std::initializer_list<int>{qkX, qkY}, std::initializer_list<int>{qkVx, qkVy, qkV},
+        std::initializer_list<int>{qkAx, qkAy, qkA}})
     if (std::find(group.begin(), group.end(), kind) != group.end()) {
       columns.clear();
       for (int k : group) columns.push_back(QuantityColumn(k, object));
@@ -187,7 +189,10 @@ QString ColumnCellText(double value, double scale, int precision) {
   QString text;
   if (scale >= 0.01 && scale <= 10000.0) {
     // The decimals of the column's largest value, for every row.
-    const int decimals = precision + (scale <= 10.0 ? 3 : scale <= 100.0 ? 2 : scale <= 1000.0 ? 1 : 0);
+    const int decimals = precision + (scale <= 10.0     ? 3
+                                      : scale <= 100.0  ? 2
+                                      : scale <= 1000.0 ? 1
+                                                        : 0);
     text = FixedNotation(value, precision + 4, decimals);
   } else {
     text = ScientificNotation(value, precision + 3, precision + 1 <= 4 ? precision + 1 : 0);

@@ -233,7 +233,8 @@ TDoubleDynArray TMdl::CurveParams() {
 // Texts and statistics
 // ---------------------------------------------------------------------------------------------
 
-QStringList TMdl::GetTexts(const QString &YName, const QString &TName, const QString &YUnit, const QString &TUnit) {
+QStringList TMdl::GetTexts(const QString &YName, const QString &TName, const QString &YUnit,
+                           const QString &TUnit) {
   const TDoubleDynArray values = GetParams();
   QString equation = EquationFormat();
   for (size_t i = 0; i < values.size(); ++i) equation = equation.arg(ParameterLetter(int(i)));

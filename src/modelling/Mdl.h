@@ -91,8 +91,8 @@ class TMdl {
 
   // The equation line and one line per parameter, each value followed by its unit when the
   // series' units are given (ParameterUnit); the statistics lines.
-  virtual QStringList GetTexts(const QString &YName, const QString &TName, const QString &YUnit = QString(),
-                               const QString &TUnit = QString());
+  virtual QStringList GetTexts(const QString &YName, const QString &TName,
+                               const QString &YUnit = QString(), const QString &TUnit = QString());
   QStringList GetStats();
   const TModelStats &Stats();
 

@@ -51,7 +51,8 @@ void AddFactor(TUnit &unit, QString factor, int sign) {
     }
   } else {
     qsizetype end = factor.size();
-    while (end > 0 && (Superscripts.contains(factor[end - 1]) || factor[end - 1] == QChar(0x207B))) --end;
+    while (end > 0 && (Superscripts.contains(factor[end - 1]) || factor[end - 1] == QChar(0x207B)))
+      --end;
     if (end > 0 && end < factor.size()) {
       const QString sup = factor.mid(end);
       int p = 0;
@@ -70,7 +71,8 @@ void AddUnit(TUnit &unit, const QString &text, int sign) {
   for (int i = 0; i < parts.size(); ++i) {
     QString part = parts[i];
     part.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
-    for (const QString &factor : part.split(QRegularExpression(QStringLiteral("[.·*]")), Qt::SkipEmptyParts))
+    for (const QString &factor :
+         part.split(QRegularExpression(QStringLiteral("[.·*]")), Qt::SkipEmptyParts))
       AddFactor(unit, factor, i == 0 ? sign : -sign);
   }
 }
@@ -108,8 +110,10 @@ namespace {
 
 QString UnitOfParameter(int type, int index, const QString &unitX, const QString &unitY) {
   const QString y = unitY.trimmed();
-  const auto perX = [&](int power) { return y.isEmpty() ? QString() : UnitQuotient(y, unitX, power); };
-  const QString rate = UnitQuotient(QString(), unitX, 1);   // s⁻¹
+  const auto perX = [&](int power) {
+    return y.isEmpty() ? QString() : UnitQuotient(y, unitX, power);
+  };
+  const QString rate = UnitQuotient(QString(), unitX, 1);                   // s⁻¹
   const QString pulsation = UnitQuotient(QStringLiteral("rad"), unitX, 1);  // rad/s
   switch (type) {
     case mtConstant:
@@ -126,21 +130,31 @@ QString UnitOfParameter(int type, int index, const QString &unitX, const QString
     case mtSineExpDamped:
       switch (index) {
         case 0:
-        case 1: return y;
-        case 2: return pulsation;
-        case 3: return QStringLiteral("rad");
-        case 4: return type == mtSineExpDamped ? rate : QString();
-        default: return QString();
+        case 1:
+          return y;
+        case 2:
+          return pulsation;
+        case 3:
+          return QStringLiteral("rad");
+        case 4:
+          return type == mtSineExpDamped ? rate : QString();
+        default:
+          return QString();
       }
     case mtSineLinDamped:
       // The equation of motion's values: y" + r.y + b.Sign(y') = c, then y(0) and y'(0).
       switch (index) {
-        case 0: return UnitQuotient(QString(), unitX, 2);
+        case 0:
+          return UnitQuotient(QString(), unitX, 2);
         case 1:
-        case 2: return perX(2);
-        case 3: return y;
-        case 4: return perX(1);
-        default: return QString();
+        case 2:
+          return perX(2);
+        case 3:
+          return y;
+        case 4:
+          return perX(1);
+        default:
+          return QString();
       }
     default:
       return QString();

@@ -26,7 +26,8 @@ TColor ModelColourFor(TColor points) {
   };
   // Far enough apart to tell a line from points at a glance.
   constexpr double Apart = 150.0;
-  for (const TColor candidate : {TColor::FromRgb(0, 150, 150), TColor::FromRgb(200, 0, 200), TColor::FromRgb(240, 120, 0)})
+  for (const TColor candidate :
+       {TColor::FromRgb(0, 150, 150), TColor::FromRgb(200, 0, 200), TColor::FromRgb(240, 120, 0)})
     if (distance(candidate) >= Apart) return candidate;
   return TColor::FromRgb(0, 0, 0);
 }

@@ -98,7 +98,8 @@ int TGraph::AddCurve(const TPointDDynArray &samples, int edgeCount, const TInteg
     auto param = std::make_unique<TParamCom>(kind.Unit, kind.Key, FLEchelleEnPixels, PlotWidth());
     double longest = 0.0;
     for (const TPointD &c : kind.Components) longest = std::max(longest, std::hypot(c.X, c.Y));
-    param->SizePending = !param->InitFromLongest(longest, DefaultVectorLength()) && PlotWidth() <= 0;
+    param->SizePending =
+        !param->InitFromLongest(longest, DefaultVectorLength()) && PlotWidth() <= 0;
     FVectorParams.push_back(std::move(param));
   }
 
@@ -423,7 +424,8 @@ bool TGraph::FitVectorScale(TParamCom &param) {
   // gives way, not the world (widening the world would shrink the path and not the vectors,
   // which are sized in pixels). A point on the very edge has no room at all: the scale does
   // not give way below a quarter for it.
-  const double left = FAxeYFromLeft, top = FAxeXFromTop, right = left + PlotWidth(), bottom = top + PlotHeight();
+  const double left = FAxeYFromLeft, top = FAxeXFromTop, right = left + PlotWidth(),
+               bottom = top + PlotHeight();
   const double width = PlotWidth();
   double factor = param.Facteur;
   // The arrow's head kept clear of the plot's edge.
@@ -439,9 +441,11 @@ bool TGraph::FitVectorScale(TParamCom &param) {
     const TPoint tail = v->PointPixel(0);
     if (tail.X < left || tail.X > right || tail.Y < top || tail.Y > bottom) continue;
     if (!IsNearZero(v->Composantes.X))
-      factor = std::min(factor, room(tail.X, v->Composantes.X > 0 ? right : left, v->Composantes.X));
+      factor =
+          std::min(factor, room(tail.X, v->Composantes.X > 0 ? right : left, v->Composantes.X));
     if (!IsNearZero(v->Composantes.Y))
-      factor = std::min(factor, room(tail.Y, v->Composantes.Y > 0 ? top : bottom, v->Composantes.Y));
+      factor =
+          std::min(factor, room(tail.Y, v->Composantes.Y > 0 ? top : bottom, v->Composantes.Y));
   }
   param.LimitFactor(std::max(factor, 0.25 * param.Facteur));
   UpdateVectorsOfKind(param.Id);

@@ -258,8 +258,8 @@ class TResModel {
   void ClearData(TGraph &graph);
   // The model laid over the view's only series, its parameters' units following from the
   // series' units.
-  void ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY,
-                  const QString &unitX, const QString &unitY);
+  void ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX,
+                  const QString &nomY, const QString &unitX, const QString &unitY);
   void ApplyHighlight(TGraph &graph) const;
   void CompleteLists();
   int EdgeCount(int order) const;

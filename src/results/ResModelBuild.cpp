@@ -82,8 +82,8 @@ int TResModel::EdgeCount(int order) const {
   return 0;
 }
 
-void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY,
-                           const QString &unitX, const QString &unitY) {
+void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX,
+                           const QString &nomY, const QString &unitX, const QString &unitY) {
   if (kind == modelling::mtNone || graph.CurveCount() != 1) {
     for (int c = 0; c < graph.CurveCount(); ++c) {
       graph.SetCurveProperty(c, ceModel, QVariant(int(modelling::mtNone)), cfData, 6);
@@ -144,8 +144,8 @@ void TResModel::BuildTemps(TGraph &graph) {
   graph.IsZoomY = FZoomYTemps;
   graph.IsOrigineVisible = false;
   graph.SetShowModeleur(FEquaTemps, FStatTemps);
-  ApplyModel(graph, m.TempsObjects.size() == 1 ? FModelTemps : modelling::mtNone, QStringLiteral("t"), QString::fromUtf8(q.Symbol),
-             QStringLiteral("s"), unit);
+  ApplyModel(graph, m.TempsObjects.size() == 1 ? FModelTemps : modelling::mtNone,
+             QStringLiteral("t"), QString::fromUtf8(q.Symbol), QStringLiteral("s"), unit);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -369,7 +369,8 @@ void TResModel::BuildFormule(TGraph &graph) {
   };
   const QString unitX = abscissa < 0 ? QStringLiteral("s") : unitOf(abscissa);
   const QString unitY = FFormulesDrawn.size() == 1 ? unitOf(FFormulesDrawn.front()) : QString();
-  ApplyModel(graph, FFormulesDrawn.size() == 1 ? FModelFormule : modelling::mtNone, nomX, nomY, unitX, unitY);
+  ApplyModel(graph, FFormulesDrawn.size() == 1 ? FModelFormule : modelling::mtNone, nomX, nomY,
+             unitX, unitY);
 }
 
 }  // namespace kolibra::results

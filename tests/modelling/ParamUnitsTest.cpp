@@ -49,12 +49,14 @@ TEST(ParamUnits, EachFamilyGivesItsParametersTheirUnits) {
       {mtParabola, 3, "s", "m", ""},
   };
   for (const Case &c : cases)
-    EXPECT_EQ(ParameterUnit(c.Type, c.Index, QString::fromUtf8(c.X), QString::fromUtf8(c.Y)), QString::fromUtf8(c.Unit))
+    EXPECT_EQ(ParameterUnit(c.Type, c.Index, QString::fromUtf8(c.X), QString::fromUtf8(c.Y)),
+              QString::fromUtf8(c.Unit))
         << c.Type << " " << c.Index << " " << c.X << " " << c.Y;
 }
 
 TEST(ParamUnits, QuotientsCombinePowers) {
-  EXPECT_EQ(UnitQuotient(QStringLiteral("kg.m/s²"), QStringLiteral("s"), 1), QStringLiteral("kg·m/s³"));
+  EXPECT_EQ(UnitQuotient(QStringLiteral("kg.m/s²"), QStringLiteral("s"), 1),
+            QStringLiteral("kg·m/s³"));
   EXPECT_EQ(UnitQuotient(QStringLiteral("m^2"), QStringLiteral("m"), 1), QStringLiteral("m"));
   EXPECT_EQ(UnitQuotient(QStringLiteral("m"), QStringLiteral("m/s"), 1), QStringLiteral("s"));
   EXPECT_EQ(UnitQuotient(QStringLiteral("J"), QStringLiteral("m/s"), 2), QStringLiteral("J·s²/m²"));

@@ -3,8 +3,8 @@
 // range, and left alone by zooms.
 #include "FakeGraphSurface.h"
 
-#include "modelling/MdlSinus.h"
 #include "kit/MathUtils.h"
+#include "modelling/MdlSinus.h"
 #include "results/GModele.h"
 #include "results/Graph.h"
 
@@ -90,13 +90,15 @@ TEST_F(TSineGraph, TheModelIsTwoPixelsWideInAColourApartFromThePoints) {
   // it over exactly the pen's width.
   const int crest = OnCurve((Pi / 2 - 0.5) / 2.5).X;
   EXPECT_EQ(columnCount(qRgb(0, 150, 150), crest), 2);
-  Graph.SetCurveProperty(Curve, cePoints, QVariant(qlonglong(TColor::FromRgb(0, 140, 140).Value)), cfData, 0);
+  Graph.SetCurveProperty(Curve, cePoints, QVariant(qlonglong(TColor::FromRgb(0, 140, 140).Value)),
+                         cfData, 0);
   EXPECT_EQ(columnCount(qRgb(0, 150, 150), crest), 0);
   EXPECT_EQ(columnCount(qRgb(200, 0, 200), crest), 2);
   // The table of choices: far from the points by at least 150 in RGB.
   EXPECT_EQ(ModelColourFor(TColor::FromRgb(255, 0, 0)), TColor::FromRgb(0, 150, 150));
   EXPECT_EQ(ModelColourFor(TColor::FromRgb(0, 150, 150)), TColor::FromRgb(200, 0, 200));
-  EXPECT_EQ(ModelColourFor(TColor::FromRgb(100, 75, 100)), TColor::FromRgb(200, 0, 200));  // 135 from teal
+  EXPECT_EQ(ModelColourFor(TColor::FromRgb(100, 75, 100)),
+            TColor::FromRgb(200, 0, 200));  // 135 from teal
   EXPECT_EQ(ModelColourFor(TColor::FromRgb(110, 60, 160)), TColor::FromRgb(240, 120, 0));
 }
 

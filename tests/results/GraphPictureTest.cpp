@@ -195,7 +195,9 @@ class VectorDefaultScale : public testing::Test {
     graph.SelectVectorParam(0);
     graph.InitVectorScale();
   }
-  TGVecteur &Vector(int i) { return *static_cast<TGVecteur *>(graph.Curve(curve)->Vectors[size_t(i)]); }
+  TGVecteur &Vector(int i) {
+    return *static_cast<TGVecteur *>(graph.Curve(curve)->Vectors[size_t(i)]);
+  }
   static double PixelLength(const TGVecteur &v) {
     const TPoint tail = v.PointPixel(0);
     return std::hypot(v.Tip.X - tail.X, v.Tip.Y - tail.Y);

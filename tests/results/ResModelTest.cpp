@@ -220,8 +220,9 @@ TEST_F(ResModel, AModelFitsOnlyOneCurve) {
   // Each with its unit, from y in metres against t in seconds.
   const QStringList lines = graph.Modele(0)->ModelText().split(QLatin1Char('\n'));
   ASSERT_GE(lines.size(), 4);
-  EXPECT_EQ(lines.mid(1, 3), (QStringList{QStringLiteral("r = 0.100 m"), QStringLiteral("b = 0.500 m/s"),
-                                          QStringLiteral("c = -4.905 m/s²")}));
+  EXPECT_EQ(lines.mid(1, 3),
+            (QStringList{QStringLiteral("r = 0.100 m"), QStringLiteral("b = 0.500 m/s"),
+                         QStringLiteral("c = -4.905 m/s²")}));
   EXPECT_TRUE(model.CanModifyModel(message));
   // A rebuild (another quantity and back) keeps the model.
   model.SetTempsQuantity(0);

@@ -62,7 +62,8 @@ TEST_F(GraphCliTest, TheParabolaFittedToYOfTReadsHalfOfG) {
   const QString units[] = {QStringLiteral("m"), QStringLiteral("m/s"), QStringLiteral("m/s²")};
   for (int i = 0; i < 3; ++i) {
     const QRegularExpressionMatch value =
-        QRegularExpression(QStringLiteral(">%1 = (-?[0-9.]+)  ± [0-9.E+-]+ %2<").arg(QLatin1String(names[i]), units[i]))
+        QRegularExpression(QStringLiteral(">%1 = (-?[0-9.]+)  ± [0-9.E+-]+ %2<")
+                               .arg(QLatin1String(names[i]), units[i]))
             .match(svg);
     ASSERT_TRUE(value.hasMatch()) << names[i];
     EXPECT_NEAR(value.captured(1).toDouble(), truth[i], 0.0006) << names[i];
