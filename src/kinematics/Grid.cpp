@@ -7,6 +7,8 @@
 #include "settings/Options.h"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <map>
 #include <utility>
 
@@ -152,7 +154,51 @@ QString TGrid::DataCell(int column, int sample, bool formatted) const {
   const int kind = ColumnKind(column);
   const double value =
       kind == qkTime ? Calcul->Time(sample) : Calcul->Value(rfAxes, ColumnObject(column), kind, sample);
-  return formatted ? FormatReal(Columns[size_t(column)].Precision, value) : RealToText(value);
+  return formatted ? ColumnCellText(value, ColumnScale(column), Columns[size_t(column)].Precision)
+                   : RealToText(value);
+}
+
+double TGrid::ColumnScale(int column) const {
+  const int kind = ColumnKind(column);
+  if (kind < 0) return 0.0;
+  const int object = ColumnObject(column);
+  TIntegerDynArray columns{column};
+  for (const auto &group :
+       {std::initializer_list<int>{qkX, qkY}, std::initializer_list<int>{qkVx, qkVy, qkV},
+        std::initializer_list<int>{qkAx, qkAy, qkA}})
+    if (std::find(group.begin(), group.end(), kind) != group.end()) {
+      columns.clear();
+      for (int k : group) columns.push_back(QuantityColumn(k, object));
+    }
+  double scale = 0.0;
+  for (int c : columns)
+    for (int m = 0; m < Calcul->SamplesCount(); ++m) {
+      if (c < 0 || IsEmptyCell(c, m)) continue;
+      const int k = ColumnKind(c);
+      const double value = k == qkTime ? Calcul->Time(m) : Calcul->Value(rfAxes, object, k, m);
+      if (std::isfinite(value)) scale = std::max(scale, std::fabs(value));
+    }
+  return scale;
+}
+
+QString ColumnCellText(double value, double scale, int precision) {
+  if (!std::isfinite(value)) return FormatReal(precision, value);
+  precision = std::clamp(precision, 0, GridMaxPrecision);
+  const double size = std::fabs(value);
+  if (size == 0.0 || size < 1e-9 * scale) return QStringLiteral("0");
+  QString text;
+  if (scale >= 0.01 && scale <= 10000.0) {
+    // The decimals of the column's largest value, for every row.
+    const int decimals = precision + (scale <= 10.0     ? 3
+                                      : scale <= 100.0  ? 2
+                                      : scale <= 1000.0 ? 1
+                                                        : 0);
+    text = FixedNotation(value, precision + 4, decimals);
+  } else {
+    text = ScientificNotation(value, precision + 3, precision + 1 <= 4 ? precision + 1 : 0);
+  }
+  text.replace(QLatin1Char('.'), DecimalSeparator());
+  return text;
 }
 
 TIntegerDynArray TGrid::VisibleColumns() const {

@@ -69,9 +69,15 @@ class TGrid {
   QString ColumnUnit(int column) const;
   QString ColumnName(int column) const;
   TColor ColumnColor(int column) const { return QuantityColor(ColumnKind(column)); }
-  // A value of the column at a sample: FormatReal with the column's precision when
-  // formatted, else the full-precision text of files; empty where the cell is empty.
+  // A value of the column at a sample: as the screen shows it when formatted (ColumnCellText
+  // against the column's scale, with its precision), else the full-precision text of files;
+  // empty where the cell is empty.
   QString DataCell(int column, int sample, bool formatted) const;
+  // The magnitude a column's values are read against: the largest of its non-empty cells,
+  // and for a component of a vector (x, y; vx, vy, v; ax, ay, a) the largest among the
+  // vector's columns, since a component of a vector is noise when it is tiny next to the
+  // vector itself. 0 when every cell is empty or zero.
+  double ColumnScale(int column) const;
   bool IsEmptyCell(int column, int sample) const;
 
   // The visible quantity columns in order, time first.
@@ -126,6 +132,13 @@ class TGrid {
   const measurement::TData *Data;
   const settings::TOptions *Options;
 };
+
+// A value as a datasheet column shows it, read against the column's scale (its largest
+// magnitude): below 1e-9 of the scale it is rounding noise and reads "0"; otherwise the
+// whole column keeps one notation, fixed when the scale is within 0.01 ... 10000 (with the
+// decimals FormatReal gives the scale, so every row has as many), scientific elsewhere.
+// Precision is FormatReal's offset. The exports never go through this: they keep every digit.
+QString ColumnCellText(double value, double scale, int precision);
 
 // "Grid rotation in the trigonometric direction %s %s %s" with its three blanks filled.
 QString RotationSentence(const QString &first, const QString &second, const QString &third);

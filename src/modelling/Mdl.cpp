@@ -4,6 +4,7 @@
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
 #include "measurement/DrawHelpers.h"
+#include "modelling/ParamUnits.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -22,6 +23,9 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double FarOff = 1e6;
 constexpr int MaxDepth = 10;
 constexpr double Flatness = 0.1;  // px: a chord closer than this to the curve is kept
+
+// " m/s" after a value; nothing for a parameter without a unit.
+QString UnitSuffix(const QString &unit) { return unit.isEmpty() ? unit : QLatin1Char(' ') + unit; }
 
 QString Tr(const char *text) { return QCoreApplication::translate("TMdl", text); }
 
@@ -229,7 +233,8 @@ TDoubleDynArray TMdl::CurveParams() {
 // Texts and statistics
 // ---------------------------------------------------------------------------------------------
 
-QStringList TMdl::GetTexts(const QString &YName, const QString &TName) {
+QStringList TMdl::GetTexts(const QString &YName, const QString &TName, const QString &YUnit,
+                           const QString &TUnit) {
   const TDoubleDynArray values = GetParams();
   QString equation = EquationFormat();
   for (size_t i = 0; i < values.size(); ++i) equation = equation.arg(ParameterLetter(int(i)));
@@ -237,7 +242,8 @@ QStringList TMdl::GetTexts(const QString &YName, const QString &TName) {
   ParamTexts.clear();
   ParamTexts << mdl_impl::Tr("Model") + QStringLiteral(": ") + YName + QStringLiteral(" = ") + equation;
   for (size_t i = 0; i < values.size(); ++i)
-    ParamTexts << ParameterLetter(int(i)) + QStringLiteral(" = ") + FormatReal(0, values[i]);
+    ParamTexts << ParameterLetter(int(i)) + QStringLiteral(" = ") + FormatReal(0, values[i]) +
+                      mdl_impl::UnitSuffix(ParameterUnit(FType, int(i), TUnit, YUnit));
   return ParamTexts;
 }
 

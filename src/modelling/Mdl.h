@@ -89,8 +89,10 @@ class TMdl {
   // panel shows the values of its equation of motion).
   virtual bool ParamsEditable() const { return true; }
 
-  // The equation line and one line per parameter; the statistics lines.
-  virtual QStringList GetTexts(const QString &YName, const QString &TName);
+  // The equation line and one line per parameter, each value followed by its unit when the
+  // series' units are given (ParameterUnit); the statistics lines.
+  virtual QStringList GetTexts(const QString &YName, const QString &TName,
+                               const QString &YUnit = QString(), const QString &TUnit = QString());
   QStringList GetStats();
   const TModelStats &Stats();
 

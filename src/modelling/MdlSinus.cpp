@@ -1,8 +1,9 @@
 #include "modelling/MdlSinus.h"
 
 #include "kit/MathUtils.h"
-#include "modelling/SineRanges.h"
+#include "modelling/ParamUnits.h"
 #include "modelling/PixelWalk.h"
+#include "modelling/SineRanges.h"
 
 #include <QCoreApplication>
 
@@ -165,7 +166,12 @@ TDoubleDynArray TMdlSinusAl::MotionValues() {
           b * (c * std::cos(d) + k * std::sin(d))};
 }
 
-QStringList TMdlSinusAl::GetTexts(const QString &YName, const QString &) {
+QStringList TMdlSinusAl::GetTexts(const QString &YName, const QString &, const QString &YUnit,
+                                  const QString &TUnit) {
+  const auto unit = [&](int i) {
+    const QString u = ParameterUnit(mtSineLinDamped, i, TUnit, YUnit);
+    return u.isEmpty() ? u : QLatin1Char(' ') + u;
+  };
   const TDoubleDynArray v = MotionValues();
   const QString r = ParameterLetter(0), b = ParameterLetter(1), c = ParameterLetter(2);
   ParamTexts.clear();
@@ -173,9 +179,10 @@ QStringList TMdlSinusAl::GetTexts(const QString &YName, const QString &) {
                     QStringLiteral("\" + ") + r + QStringLiteral(".") + YName + QStringLiteral(" + ") + b +
                     QStringLiteral(".Sign(") + YName + QStringLiteral("') = ") + c;
   for (int i = 0; i < 3; ++i)
-    ParamTexts << ParameterLetter(i) + QStringLiteral(" = ") + FormatReal(0, v[size_t(i)]);
-  ParamTexts << YName + QStringLiteral("(0) = ") + FormatReal(0, v[3]);
-  ParamTexts << YName + QStringLiteral("'(0) = ") + FormatReal(0, v[4]);
+    ParamTexts << ParameterLetter(i) + QStringLiteral(" = ") + FormatReal(0, v[size_t(i)]) +
+                      unit(i);
+  ParamTexts << YName + QStringLiteral("(0) = ") + FormatReal(0, v[3]) + unit(3);
+  ParamTexts << YName + QStringLiteral("'(0) = ") + FormatReal(0, v[4]) + unit(4);
   return ParamTexts;
 }
 

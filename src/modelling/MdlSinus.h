@@ -81,7 +81,8 @@ class TMdlSinusAl : public TMdlSinusPure {
   TDoubleDynArray GetParams() override { return MotionValues(); }
   void SetParamAt(int, double) override {}
   bool ParamsEditable() const override { return false; }
-  QStringList GetTexts(const QString &YName, const QString &TName) override;
+  QStringList GetTexts(const QString &YName, const QString &TName, const QString &YUnit = QString(),
+                       const QString &TUnit = QString()) override;
 
  protected:
   QString EquationFormat() const override;

@@ -90,6 +90,10 @@ void TCourbe::Apply(TGElem *e) const {
       m->SetVisible(ShowModel);
       m->NomX = NomX;
       m->NomY = NomY;
+      m->UnitX = UnitX;
+      m->UnitY = UnitY;
+      // The model's colour stands out from the points it is fitted to.
+      m->SetColor(ModelColourFor(PointColor));
       break;
     }
     default:

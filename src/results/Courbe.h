@@ -62,6 +62,7 @@ class TCourbe : public TGElem {
   std::uint8_t ModelKind = modelling::mtNone;  // modelling::TModelType
   QString NomX = QStringLiteral("t");
   QString NomY;
+  QString UnitX, UnitY;       // the series' units, which give the model's parameters theirs
   int VectorParamIndex = -1;  // the vector kind shown: index in the graph's VectorParams
   int ShownVectorKey = -1;    // and its key
 

@@ -5,6 +5,7 @@
 #include "modelling/MdlLineaire.h"
 #include "modelling/MdlParabole.h"
 #include "modelling/MdlSinus.h"
+#include "modelling/ParamUnits.h"
 #include "results/Axe.h"
 #include "results/GraphCanvas.h"
 
@@ -12,11 +13,24 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kolibra::results {
 
 using namespace modelling;
+
+TColor ModelColourFor(TColor points) {
+  const auto distance = [&](TColor c) {
+    return std::hypot(points.Red() - c.Red(), points.Green() - c.Green(), points.Blue() - c.Blue());
+  };
+  // Far enough apart to tell a line from points at a glance.
+  constexpr double Apart = 150.0;
+  for (const TColor candidate :
+       {TColor::FromRgb(0, 150, 150), TColor::FromRgb(200, 0, 200), TColor::FromRgb(240, 120, 0)})
+    if (distance(candidate) >= Apart) return candidate;
+  return TColor::FromRgb(0, 0, 0);
+}
 
 TGModele::TGModele() {
   ObjectType = obModele;
@@ -114,7 +128,7 @@ bool TGModele::HitTest(TPoint) { return false; }
 void TGModele::Draw(TGraphCanvas &canvas) {
   TMdl *model = Model();
   if (!Visible || model == nullptr) return;
-  model->Draw(&canvas.Painter(), LineWidth(), canvas.Vector());
+  model->Draw(&canvas.Painter(), std::max(ModelPenWidth, LineWidth()), canvas.Vector());
 }
 
 std::unique_ptr<TGElem> TGModele::Clone() const {
@@ -123,6 +137,8 @@ std::unique_ptr<TGElem> TGModele::Clone() const {
   copy->Assign(*this);
   copy->NomX = NomX;
   copy->NomY = NomY;
+  copy->UnitX = UnitX;
+  copy->UnitY = UnitY;
   copy->X = X;
   copy->Y = Y;
   copy->Kind = Kind;
@@ -139,7 +155,7 @@ int TGModele::ModelHit(TPoint point) const {
 QString TGModele::ModelText() const {
   TMdl *model = Model();
   if (model == nullptr) return QString();
-  QStringList lines = model->GetTexts(NomY, NomX);
+  QStringList lines = model->GetTexts(NomY, NomX, UnitY, UnitX);
   lines += model->GetStats();
   return lines.join(QLatin1Char('\n'));
 }
@@ -211,7 +227,7 @@ void TGModele::RefreshPanel(bool editable) {
     Panel.SetContent(QStringList{FitMessage(model->FitResult())}, {}, {}, false, {}, true, false, PanelExtra());
     return;
   }
-  const QStringList texts = model->GetTexts(NomY, NomX);
+  const QStringList texts = model->GetTexts(NomY, NomX, UnitY, UnitX);
   const TDoubleDynArray values = model->GetParams();
   // The standard errors belong to the fitted values; the motion values of the linearly
   // damped sine are derived from them and show none.
@@ -225,12 +241,21 @@ void TGModele::DrawLegend(TGraphCanvas &canvas) const {
   if (model == nullptr || !model->HasCurve() || !Visible || (!ShowEqua && !ShowStat)) return;
   QStringList lines;
   if (ShowEqua) {
-    lines += model->GetTexts(NomY, NomX);
-    // The fitted values with their standard errors.
+    lines += model->GetTexts(NomY, NomX, UnitY, UnitX);
+    // The fitted values with their standard errors, before the unit they share:
+    // "b = 4.542  ± 0.0017 m/s".
     const TDoubleDynArray &errors = model->StdErrors();
     if (model->ParamsEditable())
-      for (size_t i = 0; i < errors.size() && int(i) + 1 < lines.size(); ++i)
-        if (std::isfinite(errors[i])) lines[int(i) + 1] += QStringLiteral("  ± ") + GeneralFormat(errors[i], 2);
+      for (size_t i = 0; i < errors.size() && int(i) + 1 < lines.size(); ++i) {
+        if (!std::isfinite(errors[i])) continue;
+        QString &line = lines[int(i) + 1];
+        const QString unit = ParameterUnit(model->Type(), int(i), UnitX, UnitY);
+        const QString error = QStringLiteral("  ± ") + GeneralFormat(errors[i], 2);
+        if (!unit.isEmpty() && line.endsWith(QLatin1Char(' ') + unit))
+          line.insert(line.size() - unit.size() - 1, error);
+        else
+          line += error;
+      }
   }
   if (ShowStat) lines += model->GetStats();
   QPainter &painter = canvas.Painter();

@@ -17,6 +17,12 @@
 
 namespace kolibra::results {
 
+// The colour of a model curve over points of a colour: the house teal, unless the points are
+// near it (then magenta, or orange when the points are near that too).
+TColor ModelColourFor(TColor points);
+// A model curve is drawn at least this wide, thicker than the data's broken line.
+inline constexpr int ModelPenWidth = 2;
+
 class TGModele : public TGElem {
  public:
   TGModele();
@@ -24,6 +30,7 @@ class TGModele : public TGElem {
 
   QString NomX = QStringLiteral("t");
   QString NomY = QStringLiteral("t");
+  QString UnitX, UnitY;  // the series' units: the parameters' units follow from them
   TDoubleDynArray X, Y;  // the samples, edges left out
   int Kind = modelling::mtNone;  // modelling::TModelType
   bool ShowEqua = false;  // the graph's IsShowModeleurEqua

@@ -182,6 +182,14 @@ void TGraph::ApplyPlotRect() {
   for (auto &param : FVectorParams) param->SetLargeur(w);
   for (auto &e : FElements)
     if (e->ObjectType == obVecteur) static_cast<TGVecteur *>(e.get())->UpdateTip();
+  // Scales made before the plot had a size get theirs now.
+  if (w > 0)
+    for (auto &param : FVectorParams)
+      if (param->SizePending) {
+        FitVectorScale(*param);
+        if (FVectorParamIndex >= 0 && FVectorParams[size_t(FVectorParamIndex)].get() == param.get())
+          FVectorScaleValue = param->Valeur;
+      }
   for (TAxe *axe : {&FAxeX, &FAxeY}) {
     axe->FromLeft = FAxeYFromLeft;
     axe->FromRight = FAxeYFromRight;
@@ -212,6 +220,7 @@ void TGraph::DistributeAspect(TRectD &rect) const {
 void TGraph::SetWorld(const TRectD &rect, bool keepAspect) {
   FZoom.ZoomX = 1.0;
   FZoom.ZoomY = 1.0;
+  FMovedByHand = false;
   FKeepAspect = keepAspect;
   TRectD r = rect;
   if (keepAspect) DistributeAspect(r);

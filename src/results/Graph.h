@@ -149,6 +149,9 @@ class TGraph {
   void EnableBounds(int width, int height);
 
   const TRectD &WorldRect() const { return World; }
+  // Whether the user zoomed or panned since the last SetWorld: a rebuild then leaves the
+  // world as the user made it.
+  bool MovedByHand() const { return FMovedByHand; }
   bool KeepAspect() const { return FKeepAspect; }
   void SetWorld(const TRectD &rect, bool keepAspect);
   TPointD ScreenToWorld(int x, int y) const;
@@ -160,6 +163,7 @@ class TGraph {
   int AddCurve(const TPointDDynArray &samples, int edgeCount, const TIntegerDynArray &markNumbers,
                const std::vector<TVectorSeries> &vectors = {});
   // Element codes TCurveElement, flags TCurveFlags; attributes 0 colour, 1 NomX, 2 NomY,
+  // 7 UnitX, 8 UnitY (the model's series),
   // 4 LabelPlace, 6 MotifKind or ModelKind. False when the value does not convert.
   bool SetCurveProperty(int curve, int element, const QVariant &value, int flags, int attribute);
   void SetCurveVisible(int curve, int element, bool visible, int flags);
@@ -204,6 +208,8 @@ class TGraph {
   int VectorParamIndex() const { return FVectorParamIndex; }
   double VectorScaleValue() const { return FVectorScaleValue; }
   void SelectVectorParam(int index);
+  // The selected kind's scale sized from its vectors: the longest an eighth of the plot's
+  // diagonal, shorter if a vector shown would otherwise leave the plot.
   void InitVectorScale();
   bool SetVectorScale(double value);
 
@@ -267,6 +273,11 @@ class TGraph {
   void EndDrags(Qt::KeyboardModifiers modifiers, TPoint at);
   void ToolMove(Qt::KeyboardModifiers modifiers, TPoint at);
   void UpdateVectorsOfKind(int key);
+  // The longest vector's default length in pixels: an eighth of the plot's diagonal.
+  double DefaultVectorLength() const;
+  // Sizes a vector kind's scale from its vectors (see InitVectorScale); false, the scale
+  // kept, when every vector is zero or there is no plot yet.
+  bool FitVectorScale(TParamCom &param);
   unsigned ShiftOf(Qt::KeyboardModifiers modifiers) const;
 
   IGraphSurface *Surface = nullptr;
@@ -280,6 +291,7 @@ class TGraph {
 
   TRectD World{0.0, 100.0, 0.0, 100.0};
   bool FKeepAspect = false;
+  bool FMovedByHand = false;
   TAxe FAxeX{false}, FAxeY{true};
 
   std::vector<std::unique_ptr<TCourbe>> Curves;

@@ -98,7 +98,8 @@ int TGraph::AddCurve(const TPointDDynArray &samples, int edgeCount, const TInteg
     auto param = std::make_unique<TParamCom>(kind.Unit, kind.Key, FLEchelleEnPixels, PlotWidth());
     double longest = 0.0;
     for (const TPointD &c : kind.Components) longest = std::max(longest, std::hypot(c.X, c.Y));
-    param->InitFromLongest(longest);
+    param->SizePending =
+        !param->InitFromLongest(longest, DefaultVectorLength()) && PlotWidth() <= 0;
     FVectorParams.push_back(std::move(param));
   }
 
@@ -184,6 +185,8 @@ bool TGraph::SetCurveProperty(int curve, int element, const QVariant &value, int
     case ceModel:
       if (attribute == 1) c->NomX = value.toString();
       if (attribute == 2) c->NomY = value.toString();
+      if (attribute == 7) c->UnitX = value.toString();
+      if (attribute == 8) c->UnitY = value.toString();
       if (attribute == 6) c->ModelKind = std::uint8_t(number);
       break;
     case ceLabels:
@@ -227,8 +230,6 @@ bool TGraph::SetCurveProperty(int curve, int element, const QVariant &value, int
     }
   c->ApplyAll();
   if (element == ceModel && c->Modele != nullptr) {
-    c->Modele->NomX = c->NomX;
-    c->Modele->NomY = c->NomY;
     if (attribute == 6) c->Modele->SetKind(c->ModelKind);
     c->Modele->RefreshPanel(FTool == gtModifyModel);
   }
@@ -393,20 +394,62 @@ void TGraph::SelectVectorParam(int index) {
   Invalidate();
 }
 
+double TGraph::DefaultVectorLength() const { return std::hypot(PlotWidth(), PlotHeight()) / 8.0; }
+
 void TGraph::InitVectorScale() {
   if (FVectorParamIndex < 0 || FVectorParamIndex >= int(FVectorParams.size())) return;
   TParamCom &param = *FVectorParams[size_t(FVectorParamIndex)];
-  double longest = 0.0;
+  // Every vector zero (or no plot yet): the previous factor stays.
+  if (!FitVectorScale(param)) return;
+  FVectorScaleValue = param.Valeur;
+  Invalidate();
+}
+
+bool TGraph::FitVectorScale(TParamCom &param) {
+  // The longest of the vectors shown (of all of the kind when none is shown).
+  double longest = 0.0, longestShown = 0.0;
   for (const auto &e : FElements)
     if (e->ObjectType == obVecteur) {
       const auto *v = static_cast<const TGVecteur *>(e.get());
-      if (v->Kind == param.Id) longest = std::max(longest, v->Norme);
+      if (v->Kind != param.Id) continue;
+      longest = std::max(longest, v->Norme);
+      if (v->Visible) longestShown = std::max(longestShown, v->Norme);
     }
-  // Every vector zero (or no plot yet): the previous factor stays.
-  if (!param.InitFromLongest(longest)) return;
+  if (longestShown > 0.0) longest = longestShown;
+  param.SizePending = PlotWidth() <= 0;
+  // The longest an eighth of the plot's diagonal: long enough to read, short enough that
+  // neighbouring vectors along a path do not pile on each other.
+  if (!param.InitFromLongest(longest, DefaultVectorLength())) return false;
+  // Then shorter, if need be, so that no vector the graph shows leaves the plot: the scale
+  // gives way, not the world (widening the world would shrink the path and not the vectors,
+  // which are sized in pixels). A point on the very edge has no room at all: the scale does
+  // not give way below a quarter for it.
+  const double left = FAxeYFromLeft, top = FAxeXFromTop, right = left + PlotWidth(),
+               bottom = top + PlotHeight();
+  const double width = PlotWidth();
+  double factor = param.Facteur;
+  // The arrow's head kept clear of the plot's edge.
+  constexpr double TipMargin = 6.0;
+  const auto room = [&](double from, double to, double component) {
+    const double space = std::fabs(to - from) - TipMargin;
+    return space > 0.0 ? space / (std::fabs(component) * width) : 0.0;
+  };
+  for (const auto &e : FElements) {
+    if (e->ObjectType != obVecteur || e->UserMade || !e->Visible) continue;
+    const auto *v = static_cast<const TGVecteur *>(e.get());
+    if (v->Kind != param.Id || v->Points.empty()) continue;
+    const TPoint tail = v->PointPixel(0);
+    if (tail.X < left || tail.X > right || tail.Y < top || tail.Y > bottom) continue;
+    if (!IsNearZero(v->Composantes.X))
+      factor =
+          std::min(factor, room(tail.X, v->Composantes.X > 0 ? right : left, v->Composantes.X));
+    if (!IsNearZero(v->Composantes.Y))
+      factor =
+          std::min(factor, room(tail.Y, v->Composantes.Y > 0 ? top : bottom, v->Composantes.Y));
+  }
+  param.LimitFactor(std::max(factor, 0.25 * param.Facteur));
   UpdateVectorsOfKind(param.Id);
-  FVectorScaleValue = param.Valeur;
-  Invalidate();
+  return true;
 }
 
 bool TGraph::SetVectorScale(double value) {

@@ -93,6 +93,7 @@ void TGraph::ZoomBy(double newX, double newY, TPointD about) {
   ZoomAbout(rect.YMin, rect.YMax, about.Y, FZoom.ZoomY, newY);
   FZoom.ZoomX = newX;
   FZoom.ZoomY = newY;
+  FMovedByHand = true;
   ApplyWorld(rect);
   Invalidate();
 }
@@ -126,6 +127,7 @@ void TGraph::ZoomRectangle() {
   const double hy = 0.5 * (World.YMax - World.YMin) * FZoom.ZoomY / y;
   FZoom.ZoomX = x;
   FZoom.ZoomY = y;
+  FMovedByHand = true;
   ApplyWorld(TRectD{c.X - hx, c.X + hx, c.Y - hy, c.Y + hy});
   Invalidate();
 }
@@ -210,6 +212,7 @@ void TGraph::ToolMove(Qt::KeyboardModifiers modifiers, TPoint at) {
       if (FDragState == 3 && FWidth > 0 && FHeight > 0) {
         const int dx = at.X - LastMouse.X, dy = at.Y - LastMouse.Y;
         const double sx = (World.XMax - World.XMin) / FWidth, sy = (World.YMax - World.YMin) / FHeight;
+        FMovedByHand = FMovedByHand || dx != 0 || dy != 0;
         ApplyWorld(TRectD{World.XMin - dx * sx, World.XMax - dx * sx, World.YMin + dy * sy, World.YMax + dy * sy});
         Invalidate();
       }

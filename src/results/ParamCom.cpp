@@ -17,14 +17,22 @@ void TParamCom::UpdateValeur() {
   Valeur = IsNearZero(divisor) ? 0.0 : LongueurPx / divisor;
 }
 
-bool TParamCom::InitFromLongest(double m) {
+bool TParamCom::InitFromLongest(double m) { return InitFromLongest(m, 0.1 * LargeurPx); }
+
+bool TParamCom::InitFromLongest(double m, double lengthPx) {
   // All vectors zero, or no plot yet: dividing would give an infinite factor.
-  if (!std::isfinite(m) || IsNearZero(m) || LargeurPx <= 0) return false;
-  Facteur = 0.1 / m;
+  if (!std::isfinite(m) || IsNearZero(m) || LargeurPx <= 0 || !(lengthPx > 0.0)) return false;
+  Facteur = lengthPx / (m * LargeurPx);
   FacteurMax = 10.0 * Facteur;
   FacteurMin = 0.2 * Facteur;
   UpdateValeur();
   return true;
+}
+
+void TParamCom::LimitFactor(double factor) {
+  if (!(factor > 0.0) || factor >= Facteur) return;
+  Facteur = factor;
+  UpdateValeur();
 }
 
 bool TParamCom::SetValeur(double value) {

@@ -19,10 +19,17 @@ class TParamCom {
   double FacteurMax = 10.0;
   double FacteurMin = 0.2;
   double Valeur = 0.0;      // LongueurPx / (LargeurPx x Facteur)
+  // No plot to size the scale on yet: it is sized from the vectors once the plot has a width.
+  bool SizePending = false;
 
   // The factor that makes the longest vector (magnitude m) a tenth of the plot wide, with
   // its bounds. False, everything kept, when m or the plot width is zero (or m not finite).
   bool InitFromLongest(double m);
+  // The same with the longest vector lengthPx pixels long.
+  bool InitFromLongest(double m, double lengthPx);
+  // Shortens every vector so that none is longer than a factor allows (a factor above the
+  // current one changes nothing); the bounds stay those of the initial scale.
+  void LimitFactor(double factor);
   // The scale value typed by the user: accepted only when its factor lies within the bounds
   // (and the value is neither zero nor huge).
   bool SetValeur(double value);

@@ -336,10 +336,11 @@ void TResModel::RequestRescaleAll() {
     for (int &flags : row) flags |= 1;
 }
 
-bool TResModel::TakeRescale(int slot, const QString &signature) {
+bool TResModel::TakeRescale(int slot, const QString &signature, const TGraph *handGraph) {
   int &flags = RebuildFlags[size_t(Measurement())][size_t(slot)];
   QString &last = Signatures[size_t(Measurement())][size_t(slot)];
-  const bool rescale = (flags & 1) != 0 || last != signature;
+  const bool changed = last != signature && (handGraph == nullptr || !handGraph->MovedByHand());
+  const bool rescale = (flags & 1) != 0 || changed;
   flags &= ~1;
   last = signature;
   return rescale;

@@ -265,14 +265,19 @@ class TResModel {
   void BuildFormule(TGraph &graph);
   // Data elements and series out, constructs kept.
   void ClearData(TGraph &graph);
-  void ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY);
+  // The model laid over the view's only series, its parameters' units following from the
+  // series' units.
+  void ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX,
+                  const QString &nomY, const QString &unitX, const QString &unitY);
   void ApplyHighlight(TGraph &graph) const;
   void CompleteLists();
   int EdgeCount(int order) const;
   // Whether the derivatives of an object exist (a failed derivation stops at its object).
   bool DerivedExists(int object) const;
   void UpdateVideoPicture(TGraph &graph);
-  bool TakeRescale(int slot, const QString &signature);
+  // Whether to fit the world again: asked for, or the lists changed (unless the user zoomed
+  // or panned handGraph by hand).
+  bool TakeRescale(int slot, const QString &signature, const TGraph *handGraph = nullptr);
   // The pending constructs and scales of the graph just built (ResRecord.cpp).
   void LayPending(TGraph &graph);
 

@@ -40,19 +40,6 @@ void AtLeast(double &min, double &max, double length) {
   max = centre + 0.5 * length;
 }
 
-// The other component of a pair (x and y, vx and vy, ax and ay) shares the vertical scale.
-int Partner(int kind) {
-  switch (kind) {
-    case qkX: return qkY;
-    case qkY: return qkX;
-    case qkVx: return qkVy;
-    case qkVy: return qkVx;
-    case qkAx: return qkAy;
-    case qkAy: return qkAx;
-    default: return -1;
-  }
-}
-
 QString Signature(std::initializer_list<int> values, const TIntegerDynArray &list) {
   QString text;
   for (int v : values) text += QString::number(v) + QLatin1Char(';');
@@ -95,7 +82,8 @@ int TResModel::EdgeCount(int order) const {
   return 0;
 }
 
-void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX, const QString &nomY) {
+void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QString &nomX,
+                           const QString &nomY, const QString &unitX, const QString &unitY) {
   if (kind == modelling::mtNone || graph.CurveCount() != 1) {
     for (int c = 0; c < graph.CurveCount(); ++c) {
       graph.SetCurveProperty(c, ceModel, QVariant(int(modelling::mtNone)), cfData, 6);
@@ -105,6 +93,8 @@ void TResModel::ApplyModel(TGraph &graph, modelling::TModelType kind, const QStr
   }
   graph.SetCurveProperty(0, ceModel, QVariant(nomX), cfData, 1);
   graph.SetCurveProperty(0, ceModel, QVariant(nomY), cfData, 2);
+  graph.SetCurveProperty(0, ceModel, QVariant(unitX), cfData, 7);
+  graph.SetCurveProperty(0, ceModel, QVariant(unitY), cfData, 8);
   graph.SetCurveVisible(0, ceModel, true, cfData);
   graph.SetCurveProperty(0, ceModel, QVariant(int(kind)), cfData, 6);
 }
@@ -140,15 +130,10 @@ void TResModel::BuildTemps(TGraph &graph) {
     Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object), FPolylineTemps, 2);
     const int n = int(points.size());
     for (int i = edges; i < n - edges; ++i) Include(box, points[size_t(i)]);
-    // x(t) and y(t) share one vertical scale, and so do the other pairs.
-    if (const int partner = Partner(q.Kind); partner >= 0 && (!derived || DerivedExists(object))) {
-      TPointDDynArray other;
-      TIntegerDynArray otherNumbers;
-      calc.CurvePoints(rfAxes, object, qkTime, partner, other, otherNumbers);
-      for (int i = edges; i < int(other.size()) - edges; ++i) Include(box, other[size_t(i)]);
-    }
   }
-  if (TakeRescale(gsTemps, Signature({q.Kind}, m.TempsObjects)) && !IsEmpty(box))
+  // The axes fit the quantity shown alone (y(t) is not squeezed into the range of x(t)); a
+  // view the user zoomed or panned keeps what the user made of it until "Restore graph".
+  if (TakeRescale(gsTemps, Signature({q.Kind}, m.TempsObjects), &graph) && !IsEmpty(box))
     graph.SetWorld(FitWorldRect(box, false, q.IncludeZero, q.ForceMinZero, true, 0.05), false);
   const QString unit = QString::fromUtf8(q.Unit);
   graph.TitreAxeX = {QStringLiteral("t"), Tr("time") + QStringLiteral(" (s)")};
@@ -159,7 +144,8 @@ void TResModel::BuildTemps(TGraph &graph) {
   graph.IsZoomY = FZoomYTemps;
   graph.IsOrigineVisible = false;
   graph.SetShowModeleur(FEquaTemps, FStatTemps);
-  ApplyModel(graph, m.TempsObjects.size() == 1 ? FModelTemps : modelling::mtNone, QStringLiteral("t"), QString::fromUtf8(q.Symbol));
+  ApplyModel(graph, m.TempsObjects.size() == 1 ? FModelTemps : modelling::mtNone,
+             QStringLiteral("t"), QString::fromUtf8(q.Symbol), QStringLiteral("s"), unit);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -270,7 +256,7 @@ void TResModel::BuildVecteur(TGraph &graph) {
     AtLeast(box.YMin, box.YMax, 0.25 * std::fabs(field.Y));
     graph.SetWorld(FitWorldRect(box, false, false, false, false, 0.15), true);
   }
-  // Each kind's scale: the longest vector a tenth of the plot wide.
+  // Each kind's scale: the longest vector an eighth of the plot's diagonal, none leaving the plot.
   const int params = int(graph.VectorParams().size());
   if (rescale || (RebuildFlags[size_t(Measurement())][gsVecteur] & 2) != 0)
     for (int i = 0; i < params; ++i) {
@@ -376,7 +362,15 @@ void TResModel::BuildFormule(TGraph &graph) {
   graph.SetShowModeleur(FEquaFormule, FStatFormule);
   const QString nomX = abscissa < 0 ? QStringLiteral("t") : f.Formula(abscissa)->DisplayName();
   const QString nomY = FFormulesDrawn.size() == 1 ? f.Formula(FFormulesDrawn.front())->DisplayName() : QString();
-  ApplyModel(graph, FFormulesDrawn.size() == 1 ? FModelFormule : modelling::mtNone, nomX, nomY);
+  // A formula "no unit" is a pure number: its model's parameters have the units of t alone.
+  const auto unitOf = [&f](int index) {
+    const QString unit = f.FormulaUnit(index);
+    return unit == QLatin1String("no unit") ? QStringLiteral("1") : unit;
+  };
+  const QString unitX = abscissa < 0 ? QStringLiteral("s") : unitOf(abscissa);
+  const QString unitY = FFormulesDrawn.size() == 1 ? unitOf(FFormulesDrawn.front()) : QString();
+  ApplyModel(graph, FFormulesDrawn.size() == 1 ? FModelFormule : modelling::mtNone, nomX, nomY,
+             unitX, unitY);
 }
 
 }  // namespace kolibra::results

@@ -195,4 +195,46 @@ TEST_F(GridTest, TheMatrixForm) {
   EXPECT_DOUBLE_EQ(grids.LayerGrid().ExportedAxisAngle(), 0.0);
 }
 
+// What the screen shows of a value against its column's scale; the values are the ones a
+// thrown ball gives (ay about -9.8, ax zero up to rounding noise).
+TEST(ColumnCellText, NoiseReadsZeroAndAColumnKeepsOneNotation) {
+  struct Case {
+    double Value, Scale;
+    int Precision;
+    const char *Shown;
+  } const cases[] = {
+      {3.34e-15, 9.81, 0, "0"},     // noise on a zero acceleration
+      {6.25e-11, 9.81, 0, "0"},     // 6.25e-11 < 9.81e-9
+      {-1.2e-8, 9.81, 0, "0.000"},  // above the noise, rounded by the column's decimals
+      {0.0, 9.81, 0, "0"},
+      {-2.93e-3, 2.0, 0, "-0.003"},  // fixed like its column, not "-2.93E-3"
+      {1.5, 2.0, 0, "1.500"},
+      {1.5, 45.0, 0, "1.50"},  // the column's largest has two decimals
+      {45.678, 45.678, 0, "45.68"},
+      {1.23456, 2.0, 1, "1.2346"},      // one digit more asked
+      {0.001234, 0.005, 0, "1.23E-3"},  // a column below 0.01 is scientific throughout
+      {0.005, 0.005, 0, "5.00E-3"},
+      {50.0, 12345.0, 0, "5.00E+1"},  // and so is one above 10000
+      {2e-12, 3e-12, 0, "2.00E-12"},  // tiny, but not next to its column
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(ColumnCellText(c.Value, c.Scale, c.Precision), QString::fromLatin1(c.Shown))
+        << c.Value << " " << c.Scale;
+  const ScopedDecimalSeparator comma(QLatin1Char(','));
+  EXPECT_EQ(ColumnCellText(1.5, 2.0, 0), QStringLiteral("1,500"));
+}
+
+// A component is read against its vector: object 1 moves along x only, so its vy and ay
+// column is zeros next to a velocity of 0.25 m/s.
+TEST_F(GridTest, ComponentsAreReadAgainstTheirVector) {
+  MarkTwoObjects();
+  const int vy = Grid().QuantityColumn(qkVy, 0);
+  EXPECT_NEAR(Grid().ColumnScale(vy), 0.25, 1e-9);
+  EXPECT_NEAR(Grid().ColumnScale(Grid().QuantityColumn(qkX, 1)), 0.08,
+              1e-9);  // x2 up to 0.08, y2 0.05
+  EXPECT_NEAR(Grid().ColumnScale(0), 0.16, 1e-9);
+  for (int row = 4; row < 9; ++row)
+    EXPECT_EQ(Grid().Cell(Col(qkVy, 0), row), QStringLiteral("0")) << row;
+}
+
 }  // namespace kolibra::kinematics::grid_test

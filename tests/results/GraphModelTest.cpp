@@ -3,8 +3,9 @@
 // range, and left alone by zooms.
 #include "FakeGraphSurface.h"
 
-#include "modelling/MdlSinus.h"
 #include "kit/MathUtils.h"
+#include "modelling/MdlSinus.h"
+#include "results/GModele.h"
 #include "results/Graph.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,32 @@ TEST_F(TSineGraph, TheModelKindFitsTheSeriesAndDrawsIt) {
   const QImage &none = small.Picture();
   for (int y = 0; y < none.height(); ++y)
     for (int x = 0; x < none.width(); ++x) ASSERT_NE(none.pixel(x, y), teal);
+}
+
+// The curve is 2 px wide even with the smallest symbols (whose lines are 1 px), and its
+// colour keeps away from the points': teal points get a magenta model.
+TEST_F(TSineGraph, TheModelIsTwoPixelsWideInAColourApartFromThePoints) {
+  Graph.SetSymbolSize(0);
+  const auto columnCount = [&](QRgb colour, int x) {
+    const QImage &picture = Graph.Picture();
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) count += picture.pixel(x, y) == colour;
+    return count;
+  };
+  // At the crest (2.5 t + 0.5 = pi / 2, t = 0.428) the curve is level: one column crosses
+  // it over exactly the pen's width.
+  const int crest = OnCurve((Pi / 2 - 0.5) / 2.5).X;
+  EXPECT_EQ(columnCount(qRgb(0, 150, 150), crest), 2);
+  Graph.SetCurveProperty(Curve, cePoints, QVariant(qlonglong(TColor::FromRgb(0, 140, 140).Value)),
+                         cfData, 0);
+  EXPECT_EQ(columnCount(qRgb(0, 150, 150), crest), 0);
+  EXPECT_EQ(columnCount(qRgb(200, 0, 200), crest), 2);
+  // The table of choices: far from the points by at least 150 in RGB.
+  EXPECT_EQ(ModelColourFor(TColor::FromRgb(255, 0, 0)), TColor::FromRgb(0, 150, 150));
+  EXPECT_EQ(ModelColourFor(TColor::FromRgb(0, 150, 150)), TColor::FromRgb(200, 0, 200));
+  EXPECT_EQ(ModelColourFor(TColor::FromRgb(100, 75, 100)),
+            TColor::FromRgb(200, 0, 200));  // 135 from teal
+  EXPECT_EQ(ModelColourFor(TColor::FromRgb(110, 60, 160)), TColor::FromRgb(240, 120, 0));
 }
 
 TEST_F(TSineGraph, TheModifyToolDragsTheCrestAndThePanelNudgesValues) {

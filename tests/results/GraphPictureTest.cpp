@@ -162,9 +162,11 @@ TEST(VectorScale, LengthsFollowTheScaleAndItsBounds) {
   graph.SelectVectorParam(0);
   graph.InitVectorScale();
   const TParamCom &param = *graph.VectorParams()[0];
-  EXPECT_DOUBLE_EQ(param.Facteur, 0.1);  // the longest vector is a tenth of the plot wide
-  EXPECT_DOUBLE_EQ(graph.VectorScaleValue(), 63.0 / (500.0 * 0.1));
-  EXPECT_FALSE(graph.SetVectorScale(5.0 * graph.VectorScaleValue()));  // factor below 0.2 x
+  // The longest vector (1 m/s) an eighth of the 500 x 300 plot's diagonal: 72.887 px.
+  const double factor = std::sqrt(500.0 * 500.0 + 300.0 * 300.0) / 8.0 / 500.0;
+  EXPECT_NEAR(param.Facteur, factor, 1e-12);
+  EXPECT_NEAR(graph.VectorScaleValue(), 63.0 / (500.0 * factor), 1e-12);
+  EXPECT_FALSE(graph.SetVectorScale(6.0 * graph.VectorScaleValue()));  // factor below 0.2 x
   EXPECT_FALSE(graph.SetVectorScale(0.0));
   ASSERT_TRUE(graph.SetVectorScale(1.0));
   auto *vector = static_cast<TGVecteur *>(graph.Curve(c)->Vectors[0]);
@@ -175,6 +177,71 @@ TEST(VectorScale, LengthsFollowTheScaleAndItsBounds) {
   QString text;
   vector->Description(text);
   EXPECT_EQ(text, QStringLiteral("Vector norm : 1 m/s\nAngle with the horizontal axis : 90.0 ° (1.571 rad)"));
+}
+
+// A 500 x 300 plot over 0 ... 10 on both axes: 50 px a unit across, 30 px up.
+class VectorDefaultScale : public testing::Test {
+ protected:
+  VectorDefaultScale() {
+    graph.SetSize(595, 365);
+    graph.SetWorld(TRectD{0.0, 10.0, 0.0, 10.0}, false);
+  }
+  // One series of velocities; the scale sized as a rebuild does.
+  void Lay(const TPointDDynArray &tails, const TPointDDynArray &components) {
+    TVectorSeries velocity;
+    velocity.Unit = QStringLiteral("m/s");
+    velocity.Components = components;
+    curve = graph.AddCurve(tails, 0, {}, {velocity});
+    graph.SelectVectorParam(0);
+    graph.InitVectorScale();
+  }
+  TGVecteur &Vector(int i) {
+    return *static_cast<TGVecteur *>(graph.Curve(curve)->Vectors[size_t(i)]);
+  }
+  static double PixelLength(const TGVecteur &v) {
+    const TPoint tail = v.PointPixel(0);
+    return std::hypot(v.Tip.X - tail.X, v.Tip.Y - tail.Y);
+  }
+  TGraph graph;
+  int curve = -1;
+};
+
+// Room everywhere: the longest (2 m/s, at the centre) is an eighth of the diagonal,
+// sqrt(500² + 300²) / 8 = 72.887 px, the others in proportion.
+TEST_F(VectorDefaultScale, TheLongestIsAnEighthOfTheDiagonal) {
+  Lay({{5, 5}, {3, 4}}, {{2.0, 0.0}, {0.0, 1.0}});
+  EXPECT_NEAR(PixelLength(Vector(0)), 72.887, 1.0);
+  EXPECT_NEAR(PixelLength(Vector(1)), 36.443, 1.0);
+}
+
+// A vector pointing down from y = 1 (30 px above the plot's bottom edge at 320) would run
+// 6 px out at that scale: the scale gives way so its tip stays 6 px inside (the arrow's
+// head clear of the edge), 24 px for 1 m/s (factor 24 / 500); the longest then measures 48 px.
+TEST_F(VectorDefaultScale, NoVectorLeavesThePlot) {
+  Lay({{5, 5}, {5, 1}}, {{2.0, 0.0}, {0.0, -1.0}});
+  ASSERT_EQ(Vector(1).PointPixel(0).Y, 290);
+  EXPECT_NEAR(graph.VectorParams()[0]->Facteur, 24.0 / 500.0, 1e-12);
+  EXPECT_NEAR(PixelLength(Vector(0)), 48.0, 1.0);
+  const QRect plot = graph.PlotRect();
+  for (int i = 0; i < 2; ++i) EXPECT_TRUE(plot.contains(Vector(i).Tip.ToQPoint())) << i;
+  // A point on the very edge has no room; the scale then stops at a quarter of the default.
+  Lay({{5, 0}}, {{0.0, -2.0}});
+  EXPECT_NEAR(graph.VectorParams()[0]->Facteur, 0.25 * 72.887 / 1000.0, 1e-4);
+}
+
+// A graph built before it has a size (a window not shown yet) sizes its scale when it gets one.
+TEST(VectorScale, AScaleMadeWithoutAPlotIsSizedWithThePlot) {
+  TGraph graph;
+  graph.SetSize(0, 0);
+  TVectorSeries velocity;
+  velocity.Components = {{1.0, 0.0}};
+  const int c = graph.AddCurve({{5, 5}}, 0, {}, {velocity});
+  graph.SelectVectorParam(0);
+  graph.SetWorld(TRectD{0.0, 10.0, 0.0, 10.0}, false);
+  graph.SetSize(595, 365);
+  const auto &v = *static_cast<TGVecteur *>(graph.Curve(c)->Vectors[0]);
+  EXPECT_NEAR(v.Tip.X - v.PointPixel(0).X, 72.887, 1.0);
+  EXPECT_NEAR(graph.VectorScaleValue(), graph.VectorParams()[0]->Valeur, 1e-12);
 }
 
 // Every vector of the kind zero: the longest magnitude is 0 and the factor would be

@@ -79,7 +79,7 @@ TEST_F(ResModel, EveryViewOpensInBothMeasurements) {
     }
     EXPECT_FALSE(graph.Picture().isNull());
   }
-  // The vectors view has both kinds, the velocity shown, at a tenth of the plot for the longest.
+  // The vectors view has both kinds, the velocity shown.
   TGraph &vectors = Graph(gsVecteur);
   ASSERT_EQ(vectors.VectorParams().size(), 2u);
   EXPECT_EQ(vectors.VectorParams()[size_t(vectors.VectorParamIndex())]->Id, vkVelocity);
@@ -105,7 +105,7 @@ TEST_F(ResModel, EveryViewOpensInBothMeasurements) {
   EXPECT_EQ(int(Points(Graph(gsReferentiel)).size()), fixedPoints);
 }
 
-TEST_F(ResModel, ComponentsOfSeveralObjectsShareOneVerticalScale) {
+TEST_F(ResModel, SeveralObjectsShareOneVerticalScale) {
   MarkThrow();
   model.SetView(rvTemps);
   model.SetTempsQuantity(0);  // X
@@ -113,11 +113,10 @@ TEST_F(ResModel, ComponentsOfSeveralObjectsShareOneVerticalScale) {
   TGraph &graph = Graph(gsTemps);
   EXPECT_EQ(graph.CurveCount(), 2);
   double low = 1e9, high = -1e9;
-  for (int o = 0; o < 2; ++o)
-    for (int kind : {kinematics::qkX, kinematics::qkY}) {
-      low = std::min(low, calc.MinValue(kinematics::rfAxes, kind, o));
-      high = std::max(high, calc.MaxValue(kinematics::rfAxes, kind, o));
-    }
+  for (int o = 0; o < 2; ++o) {
+    low = std::min(low, calc.MinValue(kinematics::rfAxes, kinematics::qkX, o));
+    high = std::max(high, calc.MaxValue(kinematics::rfAxes, kinematics::qkX, o));
+  }
   const TRectD world = graph.WorldRect();
   EXPECT_NEAR(world.YMin, low - 0.05 * (high - low), 1e-12);
   EXPECT_NEAR(world.YMax, high + 0.05 * (high - low), 1e-12);
@@ -127,6 +126,40 @@ TEST_F(ResModel, ComponentsOfSeveralObjectsShareOneVerticalScale) {
   // One object: its name joins the description.
   model.SetTempsObjects({0});
   EXPECT_EQ(graph.TitreAxeY.at(1), QStringLiteral("Abscissa ") + data.SystemName(0) + QStringLiteral(" (m)"));
+}
+
+// The thrown ball: x = 0.05 k runs 0 ... 0.55 m, y peaks at 0.112152 m (k = 1) and ends at
+// -0.629608 m (k = 11); each quantity gets its own range with 5 % margins.
+TEST_F(ResModel, AnotherQuantityFitsTheAxisUnlessTheUserZoomed) {
+  MarkThrow();
+  model.SetView(rvTemps);
+  model.SetTempsObjects({0});
+  model.SetTempsQuantity(0);  // X
+  TGraph &graph = Graph(gsTemps);
+  EXPECT_NEAR(graph.WorldRect().YMin, -0.0275, 1e-3);
+  EXPECT_NEAR(graph.WorldRect().YMax, 0.5775, 1e-3);
+  model.SetTempsQuantity(1);  // Y: its own range, not the one of x
+  EXPECT_NEAR(graph.WorldRect().YMin, -0.629608 - 0.037088, 1e-3);
+  EXPECT_NEAR(graph.WorldRect().YMax, 0.112152 + 0.037088, 1e-3);
+  EXPECT_FALSE(graph.MovedByHand());
+
+  // Zoomed by hand, the view stays as the user made it when the quantity changes ...
+  graph.Wheel(120, Qt::NoModifier, TPoint(400, 300));
+  ASSERT_TRUE(graph.MovedByHand());
+  const TRectD zoomed = graph.WorldRect();
+  model.SetTempsQuantity(0);
+  EXPECT_EQ(graph.WorldRect().YMin, zoomed.YMin);
+  EXPECT_EQ(graph.WorldRect().YMax, zoomed.YMax);
+  // ... until "Restore graph", which fits it to the quantity shown.
+  model.Rescale(gsTemps);
+  EXPECT_FALSE(graph.MovedByHand());
+  EXPECT_NEAR(graph.WorldRect().YMax, 0.5775, 1e-3);
+  // Panning counts as a hand-made view too.
+  ASSERT_TRUE(graph.SetTool(gtPan));
+  graph.MouseDown(Qt::LeftButton, Qt::NoModifier, TPoint(400, 300));
+  graph.MouseMove(Qt::NoModifier, TPoint(400, 340));
+  graph.MouseUp(Qt::LeftButton, Qt::NoModifier, TPoint(400, 340));
+  EXPECT_TRUE(graph.MovedByHand());
 }
 
 TEST_F(ResModel, SpeedStartsAtZeroAndAnAngleShowsZero) {
@@ -184,6 +217,12 @@ TEST_F(ResModel, AModelFitsOnlyOneCurve) {
   EXPECT_NEAR(parabola->GetParam(0), 0.1, 1e-6);
   EXPECT_NEAR(parabola->GetParam(1), 0.5, 1e-6);
   EXPECT_NEAR(parabola->GetParam(2), -G / 2, 1e-5);
+  // Each with its unit, from y in metres against t in seconds.
+  const QStringList lines = graph.Modele(0)->ModelText().split(QLatin1Char('\n'));
+  ASSERT_GE(lines.size(), 4);
+  EXPECT_EQ(lines.mid(1, 3),
+            (QStringList{QStringLiteral("r = 0.100 m"), QStringLiteral("b = 0.500 m/s"),
+                         QStringLiteral("c = -4.905 m/s²")}));
   EXPECT_TRUE(model.CanModifyModel(message));
   // A rebuild (another quantity and back) keeps the model.
   model.SetTempsQuantity(0);

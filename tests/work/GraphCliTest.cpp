@@ -53,14 +53,18 @@ TEST_F(GraphCliTest, TheParabolaFittedToYOfTReadsHalfOfG) {
   ASSERT_TRUE(renderer.isValid());
   EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 1000, 700));
   const QString svg = Read(File("y.svg"));
-  // The legend: the model's equation, then each fitted value with its standard error. The
+  // The legend: the model's equation, then each fitted value with its standard error and
+  // its unit. The
   // ball left y = 0.25 m at 5 m/s, 65 degrees above the horizontal.
   EXPECT_TRUE(svg.contains(QStringLiteral(">Model: Y = r + b.t + c.t²<"))) << "no equation in the legend";
   const double truth[] = {0.25, 5.0 * std::sin(65.0 * M_PI / 180.0), -9.81 / 2};
   const char *names[] = {"r", "b", "c"};
+  const QString units[] = {QStringLiteral("m"), QStringLiteral("m/s"), QStringLiteral("m/s²")};
   for (int i = 0; i < 3; ++i) {
     const QRegularExpressionMatch value =
-        QRegularExpression(QStringLiteral(">%1 = (-?[0-9.]+)  ± ").arg(QLatin1String(names[i]))).match(svg);
+        QRegularExpression(QStringLiteral(">%1 = (-?[0-9.]+)  ± [0-9.E+-]+ %2<")
+                               .arg(QLatin1String(names[i]), units[i]))
+            .match(svg);
     ASSERT_TRUE(value.hasMatch()) << names[i];
     EXPECT_NEAR(value.captured(1).toDouble(), truth[i], 0.0006) << names[i];
   }
