@@ -2,6 +2,7 @@
 
 #include "mainwindow/MainTexts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QTextImageFormat>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace kolibra::mainwindow {
@@ -64,26 +66,31 @@ void THelpWindow::ShowPage(const QUrl &page) {
 
 void THelpWindow::FitPictures() {
   QTextDocument &document = *FBrowser->document();
-  const int available = FBrowser->viewport()->width() - 2 * int(document.documentMargin()) -
-                        FBrowser->verticalScrollBar()->sizeHint().width();
-  if (available < 100) return;
+  QAbstractTextDocumentLayout *layout = document.documentLayout();
+  const int width = FBrowser->viewport()->width() - FBrowser->verticalScrollBar()->sizeHint().width();
   // Collected first: changing a format splits the fragments being walked.
   struct TPicture {
     int Position, Length;
     QTextImageFormat Format;
+    double Available;
   };
   std::vector<TPicture> pictures;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    // The page is centred: what is indented on the left is kept free on the right too.
+    const double indent = layout->blockBoundingRect(block).x() + block.blockFormat().leftMargin();
+    const double available = width - 2.0 * std::max(indent, document.documentMargin());
     for (auto it = block.begin(); !it.atEnd(); ++it)
       if (const QTextFragment fragment = it.fragment(); fragment.charFormat().isImageFormat())
-        pictures.push_back({fragment.position(), fragment.length(), fragment.charFormat().toImageFormat()});
+        pictures.push_back({fragment.position(), fragment.length(), fragment.charFormat().toImageFormat(), available});
+  }
   for (TPicture &picture : pictures) {
+    if (picture.Available < 100) continue;
     const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(picture.Format.name()));
     QSize size = resource.value<QImage>().size();
     if (size.isEmpty()) size = resource.value<QPixmap>().size();
-    if (size.isEmpty() || size.width() <= available) continue;
-    picture.Format.setWidth(available);
-    picture.Format.setHeight(double(available) * size.height() / size.width());
+    if (size.isEmpty() || size.width() <= picture.Available) continue;
+    picture.Format.setWidth(picture.Available);
+    picture.Format.setHeight(picture.Available * size.height() / size.width());
     QTextCursor cursor(&document);
     cursor.setPosition(picture.Position);
     cursor.setPosition(picture.Position + picture.Length, QTextCursor::KeepAnchor);

@@ -70,6 +70,8 @@ TEST(HelpWindow, ShowsTheInstalledPageWithItsPictures) {
     EXPECT_LE(width, window.Browser().viewport()->width());
     EXPECT_NEAR(width / height, double(onDisk.width()) / onDisk.height(), 0.01);
   }
+  // Nothing runs off to the side.
+  EXPECT_LE(document.size().width(), window.Browser().viewport()->width());
   // Laid out with the pictures: far taller than the text alone in the window.
   EXPECT_GT(document.size().height(), 5.0 * window.Browser().viewport()->height());
 }
