@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace kolibra::mainwindow {
 
@@ -24,20 +25,61 @@ QString FindHelpFile(const QString &programFolder) {
   return QString();
 }
 
-bool OpenHelp(const QString &programFolder, const THelpOpener &opener) {
+QString ExpectedHelpFile(const QString &programFolder) {
+  return QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("Help/Help_en.html")));
+}
+
+THelpWay ChooseHelpWay(bool pageFound, bool desktopHasHtmlHandler) {
+  if (!pageFound) return THelpWay::Missing;
+  return desktopHasHtmlHandler ? THelpWay::Desktop : THelpWay::OwnWindow;
+}
+
+bool HelpLinkStaysInside(const QUrl &resolvedLink) {
+  if (!resolvedLink.isLocalFile()) return false;
+  const QString suffix = QFileInfo(resolvedLink.toLocalFile()).suffix().toLower();
+  return suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+}
+
+bool DesktopHasHtmlHandler() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+  return true;
+#else
+  // QDesktopServices hands the page to xdg-open and reports success even when xdg-open
+  // then finds no program: ask the same database first.
+  QProcess query;
+  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                           QStringLiteral("text/html")});
+  if (!query.waitForFinished(3000)) {
+    query.kill();
+    query.waitForFinished(1000);
+    return false;
+  }
+  return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+         !QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().isEmpty();
+#endif
+}
+
+bool OpenHelp(const QString &programFolder, const THelpOpener &desktop, const THelpOpener &ownWindow,
+              const THandlerProbe &probe) {
   const QString page = FindHelpFile(programFolder);
   const QUrl url = QUrl::fromLocalFile(page);
-  const bool opened =
-      !page.isEmpty() && (opener ? opener(url) : QDesktopServices::openUrl(url));
-  if (!opened) {
+  const auto warn = [](const QString &reason) {
     TMessageBox(icWarning)
         .AddLine(MainTr("Unable to launch help. "))
         .AddEmptyLine()
-        .AddLine(MainTr("Check that the « Help » directory exists with « Kolibra.exe »."))
+        .AddLine(reason)
         .AddButton(MainTr("Ok"))
         .Execute();
-  }
-  return opened;
+    return false;
+  };
+  // The desktop is asked only when there is a page to show.
+  const bool handler = !page.isEmpty() && (probe ? probe() : DesktopHasHtmlHandler());
+  const THelpWay way = ChooseHelpWay(!page.isEmpty(), handler);
+  if (way == THelpWay::Missing)
+    return warn(MainTr("The help page « %1 » is missing.").arg(ExpectedHelpFile(programFolder)));
+  if (way == THelpWay::Desktop && (desktop ? desktop(url) : QDesktopServices::openUrl(url))) return true;
+  if (ownWindow && ownWindow(url)) return true;
+  return warn(MainTr("No program could show the page « %1 ».").arg(QDir::toNativeSeparators(page)));
 }
 
 }  // namespace kolibra::mainwindow

@@ -132,7 +132,11 @@ class TMainController {
   void TrackBarChanged(int position);
   // FormKeyDown: true when a subsystem used the key (the window consumes every key anyway).
   bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Undo: the active tool's history (Ctrl+Z). UndoLast and Redo: the Edit menu's, the latest
+  // action of the mode whatever the tool, and what the latest undo took back.
   void Undo();
+  void UndoLast();
+  void Redo();
   void AskFrameInterval();
   void SetLoupeVisible(bool visible);
 
@@ -237,6 +241,8 @@ class TMainController {
   void ReportUnreadableVideo(const QString &fileName, const QString &reason);
   void Wire();
   void Refresh(unsigned what);
+  // The boxes, the cursor and the view after an undo or a redo.
+  void AfterUndo();
   // Stops a long loop that can stop; true when none runs afterwards.
   bool WaitUntilIdle();
   // Reactions to the view and the document.

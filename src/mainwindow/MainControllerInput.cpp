@@ -124,7 +124,14 @@ void TMainController::EditAngleClicked() {
 
 bool TMainController::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
   if (!VideoOpen()) return false;
-  if (key == Qt::Key_Z && modifiers.testFlag(Qt::ControlModifier)) {
+  // Ctrl+Shift+Z and Ctrl+Y redo: the Edit menu's keys, when its item did not take them.
+  const bool control = modifiers.testFlag(Qt::ControlModifier);
+  if (control && (key == Qt::Key_Y || (key == Qt::Key_Z && modifiers.testFlag(Qt::ShiftModifier)))) {
+    if (!Data.IsMeasuring()) return false;
+    Redo();
+    return true;
+  }
+  if (key == Qt::Key_Z && control) {
     if (!Data.IsMeasuring()) return false;
     Undo();
     return true;
@@ -143,6 +150,22 @@ bool TMainController::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TMainController::Undo() {
   if (!Data.IsMeasuring()) return;
   Data.Undo();
+  AfterUndo();
+}
+
+void TMainController::UndoLast() {
+  if (!Data.IsMeasuring()) return;
+  Data.UndoLast();
+  AfterUndo();
+}
+
+void TMainController::Redo() {
+  if (!Data.IsMeasuring()) return;
+  Data.Redo();
+  AfterUndo();
+}
+
+void TMainController::AfterUndo() {
   RefreshBoxes();
   Video.UpdateCursor();
   Video.Invalidate();

@@ -49,11 +49,22 @@ TMenuStates TMainController::MenuStates() {
   // items that are otherwise always there (Options, Calculator).
   show(MenuAffichage, true, MeasurementMenusEnabled());
   show(MenuMesures, true, MeasurementMenusEnabled());
+  show(MenuEdition, true, MeasurementMenusEnabled());
 
   // File.
   show(MenuFichierRecents, true, !RecentFiles.Files().isEmpty());
   show(MenuFichierEnregistrer, mode != vmCapture && mode != vmStudio, open);
   show(MenuFichierProprietes, mode != vmCapture, open);
+
+  // Edit: whatever the tool, the latest action of the mode's histories.
+  const bool canUndo = marking && open && Data.CanUndoLast();
+  const bool canRedo = marking && open && Data.CanRedo();
+  const QString undoSubject = canUndo ? Data.UndoLastSubject() : QString();
+  const QString redoSubject = canRedo ? Data.RedoSubject() : QString();
+  s.EditUndoCaption = undoSubject.isEmpty() ? MainTr("Undo") : MainTr("Undo %1").arg(undoSubject);
+  s.EditRedoCaption = redoSubject.isEmpty() ? MainTr("Redo") : MainTr("Redo %1").arg(redoSubject);
+  show(MenuEditionAnnuler, true, canUndo);
+  show(MenuEditionRetablir, true, canRedo);
 
   // Display.
   const QString undo = marking ? Data.UndoCaption() : QString();
@@ -149,6 +160,12 @@ void TMainController::MenuCommand(TMenuItem item) {
       return;
     case MenuAffichageAnnuler:
       Undo();
+      return;
+    case MenuEditionAnnuler:
+      UndoLast();
+      return;
+    case MenuEditionRetablir:
+      Redo();
       return;
     case MenuAffichageLoupe:
       SetLoupeVisible(!Video.Loupe().Visible);

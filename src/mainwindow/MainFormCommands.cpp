@@ -5,6 +5,7 @@
 
 #include "formulas/windows/Calculatrice.h"
 #include "mainwindow/HelpCommand.h"
+#include "mainwindow/HelpWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "mainwindow/OptionsPageIcons.h"
@@ -31,6 +32,7 @@ struct TMainForm::TCommands {
   std::array<QAction *, PopupItemCount> PopupActions{};
   settings::TBoiteOptions BoiteOptions;
   std::unique_ptr<formulas::TCalculatrice> Calculatrice;
+  std::unique_ptr<THelpWindow> Help;  // made the first time the desktop cannot show the page
 };
 
 void TMainForm::CreateCommandMenus() {
@@ -68,6 +70,10 @@ void TMainForm::CreateCommandMenus() {
   c.Actions[MenuFichierEnregistrer]->setShortcut(QKeySequence::Save);
   c.Actions[MenuFichierQuitter]->setShortcut(QKeySequence::Quit);
   c.Actions[MenuAideKolibra]->setShortcut(QKeySequence::HelpContents);
+  // Ctrl+Z stays the active tool's undo (the key reaches the controller); the Edit menu's
+  // undo goes back through every tool's actions, so it has no key of its own.
+  c.Actions[MenuEditionRetablir]->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   FMenuRecent = c.Menus[MenuFichierRecents];
   RebuildRecentMenu();
 
@@ -104,6 +110,8 @@ void TMainForm::UpdateMenus() {
     if (action->isCheckable()) action->setChecked(state.Checked);
   }
   c.Actions[MenuAffichageAnnuler]->setText(states.UndoCaption);
+  c.Actions[MenuEditionAnnuler]->setText(states.EditUndoCaption);
+  c.Actions[MenuEditionRetablir]->setText(states.EditRedoCaption);
 }
 
 void TMainForm::MenuClicked(TMenuItem item) {
@@ -182,6 +190,16 @@ void TMainForm::ShowOptions() {
 
 void TMainForm::ShowCalculator() { FCommands->Calculatrice->Execute(); }
 
-void TMainForm::ShowHelp() { OpenHelp(QCoreApplication::applicationDirPath()); }
+void TMainForm::ShowHelp() {
+  OpenHelp(QCoreApplication::applicationDirPath(), THelpOpener(), [this](const QUrl &page) {
+    std::unique_ptr<THelpWindow> &window = FCommands->Help;
+    if (!window) {
+      window = std::make_unique<THelpWindow>();
+      window->setFont(font());
+    }
+    window->ShowPage(page);
+    return true;
+  });
+}
 
 }  // namespace kolibra::mainwindow

@@ -12,7 +12,6 @@
 #include "formulas/windows/Clavier.h"
 #include "kinematics/ResultFacades.h"
 #include "kit/SaveDialogRule.h"
-#include "mainwindow/HelpCommand.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -21,7 +20,6 @@
 #include "settings/Options.h"
 #include "videoview/windows/Video.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -119,7 +117,8 @@ void TMainForm::CreateResults() {
     video.Invalidate();
   };
   window.OnFrameInterval = [this] { FController->AskFrameInterval(); };
-  window.OnHelp = [] { OpenHelp(QCoreApplication::applicationDirPath()); };
+  // The same help as the main window, in its own window when the desktop has no browser.
+  window.OnHelp = [this] { ShowHelp(); };
   window.OnAbout = [this] { FController->ShowWelcome(); };
   window.OnTypeFormula = [this] {
     TMainResults &results = *FResults;

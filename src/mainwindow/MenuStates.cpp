@@ -22,6 +22,10 @@ std::vector<TMenuItemInfo> BuildTable() {
       {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", TR("Print..."), mkCommand},
       {MenuFichierQuitter, MenuFichier, "MenuFichierQuitter", TR("Quit"), mkCommand, true},
 
+      {MenuEdition, MenuEdition, "MenuEdition", TR("Edit"), mkMenu},
+      {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler", "", mkCommand},
+      {MenuEditionRetablir, MenuEdition, "MenuEditionRetablir", "", mkCommand},
+
       {MenuAffichage, MenuAffichage, "MenuAffichage", TR("Display"), mkMenu},
       {MenuAffichageAnnuler, MenuAffichage, "MenuAffichageAnnuler", "", mkCommand},
       {MenuAffichageLoupe, MenuAffichage, "MenuAffichageLoupe", TR("Magnifying glass"), mkCheck, true},

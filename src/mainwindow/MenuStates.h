@@ -18,8 +18,9 @@
 namespace kolibra::mainwindow {
 
 enum TMenuItem : int {
-  // The four menus of the menu bar.
+  // The five menus of the menu bar.
   MenuFichier,
+  MenuEdition,
   MenuAffichage,
   MenuMesures,
   MenuAide,
@@ -32,6 +33,9 @@ enum TMenuItem : int {
   MenuFichierEnregistrerVideo,  // hook: the video writing dialog
   MenuFichierImprimer,          // hook: the print window
   MenuFichierQuitter,
+  // Edit: the latest action of the mode, whatever the tool.
+  MenuEditionAnnuler,
+  MenuEditionRetablir,
   // Display.
   MenuAffichageAnnuler,
   MenuAffichageLoupe,
@@ -133,6 +137,9 @@ struct TMenuStates {
   std::array<TMenuItemState, MenuItemCount> Items{};
   // The undo item's caption: the document's undo caption, or "Cancel", and the shortcut.
   QString UndoCaption;
+  // The Edit menu's: "Undo Set Mark", "Redo Set Mark", or the bare word.
+  QString EditUndoCaption;
+  QString EditRedoCaption;
 
   TMenuItemState &operator[](TMenuItem item) { return Items[size_t(item)]; }
   const TMenuItemState &operator[](TMenuItem item) const { return Items[size_t(item)]; }

@@ -110,6 +110,70 @@ void TData::Undo() {
 
 QString TData::UndoCaption() { return CurrentHistory().UndoCaption(); }
 
+std::vector<THistorique *> TData::ModeHistories() const {
+  if (!IsMeasuring()) return {};
+  // The axes history is written only in fixed-axes measurement; the layer takes the axes
+  // tool's actions in layer measurement.
+  if (Mode == TMeasurementMode::Layer) return {LayerHist.get(), ScaleHist.get()};
+  return {FixedHistory.get(), ScaleHist.get(), AxesHist.get()};
+}
+
+THistorique *TData::LatestUndoHistory() {
+  THistorique *latest = nullptr;
+  quint64 stamp = 0;
+  for (THistorique *history : ModeHistories())
+    if (const quint64 s = history->LastUndoStamp(); s > stamp) {
+      stamp = s;
+      latest = history;
+    }
+  return latest;
+}
+
+THistorique *TData::LatestRedoHistory() {
+  THistorique *latest = nullptr;
+  quint64 stamp = 0;
+  for (THistorique *history : ModeHistories())
+    if (const quint64 s = history->LastRedoStamp(); s > stamp) {
+      stamp = s;
+      latest = history;
+    }
+  return latest;
+}
+
+bool TData::CanUndoLast() { return LatestUndoHistory() != nullptr; }
+
+QString TData::UndoLastSubject() {
+  THistorique *history = LatestUndoHistory();
+  return history != nullptr ? history->UndoSubject() : QString();
+}
+
+void TData::UndoLast() {
+  THistorique *history = LatestUndoHistory();
+  if (history == nullptr) return;
+  EndDrags();
+  ++UndoDepth;
+  history->Undo();
+  --UndoDepth;
+  View().Invalidate();
+}
+
+bool TData::CanRedo() { return LatestRedoHistory() != nullptr; }
+
+QString TData::RedoSubject() {
+  THistorique *history = LatestRedoHistory();
+  return history != nullptr ? history->RedoSubject() : QString();
+}
+
+void TData::Redo() {
+  THistorique *history = LatestRedoHistory();
+  if (history == nullptr) return;
+  EndDrags();
+  ++UndoDepth;
+  history->Redo();
+  --UndoDepth;
+  View().Invalidate();
+}
+
 void TData::ClearHistories() {
   FixedHistory->Clear();
   LayerHist->Clear();
@@ -247,7 +311,12 @@ THistObject *TData::FindObject(int objectId) const {
 
 void TData::Record(THistObject *object, int actionKind) {
   if (UndoDepth > 0) return;
-  CurrentHistory().Record(object, actionKind);
+  THistorique &current = CurrentHistory();
+  // A new action ends every redo, not only its own history's: the Edit menu's redo walks
+  // back through all of them.
+  for (THistorique *history : {FixedHistory.get(), LayerHist.get(), ScaleHist.get(), AxesHist.get()})
+    if (history != &current) history->ClearRedo();
+  current.Record(object, actionKind);
 }
 
 void TData::BeginGroup() { CurrentHistory().BeginGroup(); }

@@ -119,8 +119,19 @@ class TData : public IMarksHost, public IHistoryOwner {
   // --- Undo ---------------------------------------------------------------------------------
 
   THistorique &CurrentHistory();
+  // The active tool's history (the Ctrl+Z key and the Display menu).
   void Undo();
   QString UndoCaption();
+  // The latest action in any history of the mode (fixed marks, scale and axes, or layer and
+  // scale), whatever the tool: the Edit menu. The subject is "Set Mark", empty when the
+  // action mixes kinds.
+  bool CanUndoLast();
+  QString UndoLastSubject();
+  void UndoLast();
+  // What the latest undo of the mode took back; a new action forgets it.
+  bool CanRedo();
+  QString RedoSubject();
+  void Redo();
   THistorique &FixedMarksHistory() { return *FixedHistory; }
   THistorique &LayerHistory() { return *LayerHist; }
   THistorique &ScaleHistory() { return *ScaleHist; }
@@ -313,6 +324,10 @@ class TData : public IMarksHost, public IHistoryOwner {
   void PutBackOrigin(std::unique_ptr<THistObject> copy, int actionKind);
   void AfterOriginUndo();
   void ClearHistories();
+  // The histories an action of the current mode goes to.
+  std::vector<THistorique *> ModeHistories() const;
+  THistorique *LatestUndoHistory();
+  THistorique *LatestRedoHistory();
 
   IViewPort *ViewLink;
   const settings::TOptions *Options;
@@ -338,7 +353,7 @@ class TData : public IMarksHost, public IHistoryOwner {
   std::vector<TColor> Colors;
   std::vector<bool> Visibilities;
   TPoint LastPointer;  // for the Enter key
-  int UndoDepth = 0;   // nothing is recorded while an undo runs
+  int UndoDepth = 0;   // nothing is recorded while an undo or a redo runs
 };
 
 }  // namespace kolibra::measurement

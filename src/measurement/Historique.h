@@ -17,10 +17,18 @@
 // At most MaxEntries entries are kept: when a new entry would exceed it, whole groups are
 // dropped from the oldest end, never part of one, so every undo restores a complete step.
 // Only the group being recorded may grow past the limit, for the same reason.
+//
+// Redo: undoing a group keeps its inverse (for a change of state the live state just before
+// it was restored, for an addition the object it removes, for a removal the object it puts
+// back), so Redo can apply that inverse, which in turn gives the undo side its entry back.
+// The undone groups are kept until a new action is recorded or the history is cleared.
+// Every group carries a stamp from one counter shared by all histories, so the document can
+// tell which history holds the latest action (or the latest undone one).
 
 #include "measurement/HistObject.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <deque>
 #include <memory>
 
@@ -62,26 +70,52 @@ class THistorique {
   // "Cancel", then the action word when the whole last group shares one action, then the
   // object word when it also shares one kind of object; empty when there is nothing to undo.
   QString UndoCaption();
-  // Undoes the last group.
+  // The action and object words of the caption without "Cancel" ("Set Mark"); empty when
+  // the last group mixes actions or there is nothing to undo.
+  QString UndoSubject();
+  bool CanUndo();
+  // Undoes the last group and keeps what Redo needs to apply it again.
   void Undo();
-  // Empties the history and closes any group.
+  // The same words for the group Redo would apply again.
+  QString RedoSubject() const;
+  bool CanRedo() const { return !RedoEntries.empty(); }
+  // Applies again the last undone group; it becomes the last group to undo.
+  void Redo();
+  // Forgets what was undone: a new action makes it meaningless.
+  void ClearRedo() { RedoEntries.clear(); }
+  // The stamps of the last group to undo and to redo; 0 when there is none.
+  quint64 LastUndoStamp();
+  quint64 LastRedoStamp() const { return RedoEntries.empty() ? 0 : RedoEntries.back().Stamp; }
+  // Empties the history (the undone groups too) and closes any group.
   void Clear();
 
   int Count() const { return int(Entries.size()); }
-  const THistObject &Entry(int index) const { return *Entries[size_t(index)]; }
+  const THistObject &Entry(int index) const { return *Entries[size_t(index)].Copy; }
+  int RedoCount() const { return int(RedoEntries.size()); }
   int GroupCounter() const { return GroupCount; }
   bool IsGrouping() const { return Grouping; }
 
   bool SuspendRecording = false;
 
  private:
+  struct TEntry {
+    std::unique_ptr<THistObject> Copy;
+    quint64 Stamp = 0;
+  };
+  // Takes the last group of from back, newest entry first, and pushes the inverse of each
+  // onto to as one group of its own, stamped now.
+  void Revert(std::deque<TEntry> &from, std::deque<TEntry> &to, bool toUndoSide);
+  static QString Subject(const std::deque<TEntry> &entries, bool &mixedActions);
+
   // Drops the oldest group unless it is the one being recorded; false when nothing was
   // dropped.
   bool DropOldestGroup();
 
   IHistoryOwner &Owner;
-  std::deque<std::unique_ptr<THistObject>> Entries;
+  std::deque<TEntry> Entries;
+  std::deque<TEntry> RedoEntries;  // the last undone group at the back
   int GroupCount = 0;
+  int RedoGroupCount = 0;
   int NestingDepth = 0;
   bool Grouping = false;
 };
@@ -91,6 +125,13 @@ class THistorique {
 inline bool IsAdditionAction(int actionKind) { return actionKind >= akTrackerSet && actionKind <= akDropLayer; }
 inline bool IsRemovalAction(int actionKind) {
   return actionKind >= akDeleteMark && actionKind <= akDeleteLastOrigin;
+}
+// Each addition has its removal, eleven codes further (a tracked mark and a deleted mark, a
+// pointed mark and the last mark removed, ...): what undoes one redoes the other.
+inline int InverseAction(int actionKind) {
+  if (IsAdditionAction(actionKind)) return actionKind + (akDeleteMark - akTrackerSet);
+  if (IsRemovalAction(actionKind)) return actionKind - (akDeleteMark - akTrackerSet);
+  return actionKind;
 }
 
 }  // namespace kolibra::measurement

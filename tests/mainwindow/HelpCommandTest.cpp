@@ -1,5 +1,6 @@
 // The help command: the first existing page of the "Help" folder beside the program, in the
-// documented order, and the warning when there is none or it cannot be opened.
+// documented order; which way it is shown (the desktop, Kolibra's own window, or the warning
+// that names the missing file); and which links of the help window stay in it.
 
 #include "kit/MessageBox.h"
 #include "mainwindow/HelpCommand.h"
@@ -10,6 +11,19 @@
 #include <QTemporaryDir>
 
 namespace kolibra::mainwindow::help_command_test {
+
+// A program folder with these pages in its "Help" folder.
+struct TProgram {
+  explicit TProgram(const QStringList &pages) {
+    QDir(Folder.path()).mkdir(QStringLiteral("Help"));
+    for (const QString &name : pages) {
+      QFile page(Folder.filePath(QStringLiteral("Help/") + name));
+      EXPECT_TRUE(page.open(QIODevice::WriteOnly));
+    }
+  }
+  QString Page(const char *name) const { return Folder.filePath(QStringLiteral("Help/") + QLatin1String(name)); }
+  QTemporaryDir Folder;
+};
 
 TEST(HelpCommand, OpensTheFirstExistingPageInOrder) {
   const struct {
@@ -26,43 +40,114 @@ TEST(HelpCommand, OpensTheFirstExistingPageInOrder) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.Present.join(QLatin1Char(' ')).toStdString());
-    QTemporaryDir program;
-    QDir(program.path()).mkdir(QStringLiteral("Help"));
-    for (const QString &name : c.Present) {
-      QFile page(program.filePath(QStringLiteral("Help/") + name));
-      ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    }
+    TProgram program(c.Present);
     TScriptedMessageBox boxes;
     QUrl opened;
-    const bool result = OpenHelp(program.path(), [&](const QUrl &url) {
-      opened = url;
-      return true;
-    });
+    const bool result = OpenHelp(
+        program.Folder.path(),
+        [&](const QUrl &url) {
+          opened = url;
+          return true;
+        },
+        THelpOpener(), [] { return true; });
     if (c.Opened == nullptr) {
       EXPECT_FALSE(result);
       EXPECT_TRUE(opened.isEmpty());
       ASSERT_EQ(boxes.Count(), 1);
       EXPECT_EQ(boxes.Last().Icon, icWarning);
-      EXPECT_EQ(boxes.Last().Text(),
-                QStringLiteral("Unable to launch help. \n\nCheck that the « Help » directory "
-                               "exists with « Kolibra.exe »."));
+      // The file that is missing, and no program of another system.
+      EXPECT_EQ(boxes.Last().Text(), QStringLiteral("Unable to launch help. \n\nThe help page « ") +
+                                         QDir::toNativeSeparators(program.Page("Help_en.html")) +
+                                         QStringLiteral(" » is missing."));
     } else {
       EXPECT_TRUE(result);
       EXPECT_EQ(boxes.Count(), 0);
-      EXPECT_EQ(opened, QUrl::fromLocalFile(program.filePath(QStringLiteral("Help/") +
-                                                             QLatin1String(c.Opened))));
+      EXPECT_EQ(opened, QUrl::fromLocalFile(program.Page(c.Opened)));
     }
   }
 }
 
-TEST(HelpCommand, APageThatCannotBeOpenedIsWarnedAbout) {
-  QTemporaryDir program;
-  QDir(program.path()).mkpath(QStringLiteral("Help"));
-  QFile page(program.filePath(QStringLiteral("Help/Help_en.html")));
-  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-  TScriptedMessageBox boxes;
-  EXPECT_FALSE(OpenHelp(program.path(), [](const QUrl &) { return false; }));
-  EXPECT_EQ(boxes.Count(), 1);
+TEST(HelpCommand, ChoosesTheWayTheHelpIsShown) {
+  const struct {
+    bool PageFound, Handler;
+    THelpWay Way;
+  } rows[] = {
+      {true, true, THelpWay::Desktop},
+      {true, false, THelpWay::OwnWindow},
+      {false, true, THelpWay::Missing},
+      {false, false, THelpWay::Missing},
+  };
+  for (const auto &r : rows) {
+    SCOPED_TRACE(testing::Message() << r.PageFound << r.Handler);
+    EXPECT_EQ(ChooseHelpWay(r.PageFound, r.Handler), r.Way);
+  }
+}
+
+// The machine without a browser: the desktop is never asked, or fails; the own window shows
+// the page and nothing is warned about. With neither, the warning names the page.
+TEST(HelpCommand, WithoutABrowserTheOwnWindowShowsThePage) {
+  const struct {
+    bool Handler, DesktopOpens, WindowGiven;
+    int DesktopCalls, WindowCalls;
+    bool Result;
+  } rows[] = {
+      {true, true, true, 1, 0, true},    // the browser shows it
+      {false, true, true, 0, 1, true},   // no handler: the desktop is not even asked
+      {true, false, true, 1, 1, true},   // the desktop refuses: the own window
+      {true, false, false, 1, 0, false}, // nothing can show it: the warning
+  };
+  for (const auto &r : rows) {
+    SCOPED_TRACE(testing::Message() << r.Handler << r.DesktopOpens << r.WindowGiven);
+    TProgram program({QStringLiteral("Help_en.html")});
+    TScriptedMessageBox boxes;
+    int desktopCalls = 0;
+    int windowCalls = 0;
+    QUrl shown;
+    const THelpOpener window = [&](const QUrl &url) {
+      ++windowCalls;
+      shown = url;
+      return true;
+    };
+    const bool result = OpenHelp(
+        program.Folder.path(),
+        [&](const QUrl &) {
+          ++desktopCalls;
+          return r.DesktopOpens;
+        },
+        r.WindowGiven ? window : THelpOpener(), [&] { return r.Handler; });
+    EXPECT_EQ(result, r.Result);
+    EXPECT_EQ(desktopCalls, r.DesktopCalls);
+    EXPECT_EQ(windowCalls, r.WindowCalls);
+    if (r.WindowCalls > 0) {
+      EXPECT_EQ(shown, QUrl::fromLocalFile(program.Page("Help_en.html")));
+    }
+    ASSERT_EQ(boxes.Count(), r.Result ? 0 : 1);
+    if (!r.Result) {
+      EXPECT_EQ(boxes.Last().Text(), QStringLiteral("Unable to launch help. \n\nNo program could show the page « ") +
+                                         QDir::toNativeSeparators(program.Page("Help_en.html")) +
+                                         QStringLiteral(" »."));
+    }
+  }
+}
+
+TEST(HelpCommand, OnlyLocalPagesStayInTheHelpWindow) {
+  const struct {
+    const char *Link;
+    bool Inside;
+  } rows[] = {
+      {"file:///opt/kolibra/Help/Help_en.html", true},
+      {"file:///opt/kolibra/Help/Help_en.html#mark", true},
+      {"file:///opt/kolibra/Help/other.HTM", true},
+      {"file:///opt/kolibra/Help/images/marking.png", false},  // a picture opens in the viewer
+      {"file:///home/teacher/Parabole.klb", false},
+      {"https://www.libreoffice.org/", false},
+      {"https://example.org/page.html", false},  // web pages go to the desktop
+      {"mailto:teacher@example.org", false},
+  };
+  for (const auto &r : rows) {
+    SCOPED_TRACE(r.Link);
+    EXPECT_EQ(HelpLinkStaysInside(QUrl(QLatin1String(r.Link))), r.Inside);
+  }
 }
 
 }  // namespace kolibra::mainwindow::help_command_test

@@ -72,7 +72,8 @@ TEST_F(MainMenusTest, EachModeOffersItsItems) {
   // their menu); the items missing from a row are hidden in that mode.
   const std::set<TMenuItem> always = {MenuFichierOuvrir,    MenuFichierOuvrirTravail, MenuFichierRecents,
                                       MenuFichierQuitter,   MenuAffichageOptions,     MenuMesuresCalculatrice,
-                                      MenuAideKolibra,      MenuAideApropos,          MenuAffichageAllerNumero};
+                                      MenuAideKolibra,      MenuAideApropos,          MenuAffichageAllerNumero,
+                                      MenuEditionAnnuler,   MenuEditionRetablir};
   const struct {
     TControl ModeButton;
     std::set<TMenuItem> Shown;
@@ -152,6 +153,55 @@ TEST_F(MainMenusTest, TheUndoItemReadsTheDocumentsCaption) {
   controller.MenuCommand(MenuAffichageAnnuler);
   EXPECT_EQ(data.MarksCount(), 0);
   EXPECT_EQ(controller.MenuStates().UndoCaption, QStringLiteral("Cancel  (Ctrl Z)"));
+}
+
+// The Edit menu takes back the latest action whatever the tool, and names it; Ctrl+Z keeps
+// to the tool's history; the redo keys apply again what the latest undo took back.
+TEST_F(MainMenusTest, TheEditMenuUndoesTheLatestActionAndRedoesIt) {
+  EXPECT_EQ(controller.MenuStates().EditUndoCaption, QStringLiteral("Undo"));
+  EXPECT_FALSE(controller.MenuStates()[MenuEditionAnnuler].Enabled);
+  EXPECT_FALSE(controller.MenuStates()[MenuEditionRetablir].Enabled);
+  ClickView(TPoint(200, 200));
+  Click(ButtonOutilOrigine);
+  ClickView(TPoint(160, 360));
+  Click(ButtonOutilMarque);
+  ASSERT_TRUE(data.AxesPlaced());
+  ASSERT_EQ(data.MarksCount(), 1);
+  TMenuStates states = controller.MenuStates();
+  EXPECT_EQ(states.EditUndoCaption, QStringLiteral("Undo Choose Grid"));
+  EXPECT_EQ(states.UndoCaption, QStringLiteral("Cancel Set Mark  (Ctrl Z)"));  // the tool's own
+
+  controller.MenuCommand(MenuEditionAnnuler);
+  EXPECT_FALSE(data.AxesPlaced());
+  EXPECT_EQ(data.MarksCount(), 1);
+  states = controller.MenuStates();
+  EXPECT_EQ(states.EditUndoCaption, QStringLiteral("Undo Set Mark"));
+  EXPECT_EQ(states.EditRedoCaption, QStringLiteral("Redo Choose Grid"));
+  EXPECT_TRUE(states[MenuEditionRetablir].Enabled);
+
+  const struct {
+    int Key;
+    Qt::KeyboardModifiers Modifiers;
+    bool Axes;
+    int Marks;
+  } keys[] = {
+      {Qt::Key_Y, Qt::ControlModifier, true, 1},                       // redo
+      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, true, 1},   // nothing left to redo
+      {Qt::Key_Z, Qt::ControlModifier, true, 0},                       // the pointing tool's mark
+      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, true, 1},   // back
+  };
+  for (const auto &k : keys) {
+    SCOPED_TRACE(::testing::Message() << k.Key << " " << int(k.Modifiers));
+    EXPECT_TRUE(controller.KeyDown(k.Key, k.Modifiers));
+    EXPECT_EQ(data.AxesPlaced(), k.Axes);
+    EXPECT_EQ(data.MarksCount(), k.Marks);
+  }
+  // A new mark: nothing to redo any more.
+  controller.MenuCommand(MenuEditionAnnuler);
+  ASSERT_TRUE(controller.MenuStates()[MenuEditionRetablir].Enabled);
+  ClickView(TPoint(240, 220));
+  EXPECT_FALSE(controller.MenuStates()[MenuEditionRetablir].Enabled);
+  EXPECT_EQ(controller.MenuStates().EditRedoCaption, QStringLiteral("Redo"));
 }
 
 TEST_F(MainMenusTest, ItemsThatNeedThePointerToolOrMarksWaitForThem) {

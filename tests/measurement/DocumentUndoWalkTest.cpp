@@ -1,6 +1,8 @@
 // The undo walk: one step of every action kind, done as the video view would do it, with
 // the state recorded before each step; then undone back to the start, checking the undo
-// command's caption before each undo and the state after it.
+// command's caption before each undo and the state after it. The redo walk does the same
+// through the Edit menu's commands, whatever the tool: back to the start, forward to the end,
+// back again, and a new action ends what could be redone.
 
 #include "measurement/support/DocumentFixture.h"
 
@@ -10,6 +12,8 @@
 namespace kolibra::measurement::undo_walk_test {
 
 using testing::DocumentFixture;
+
+using M = TMeasurementMode;
 
 struct TStep {
   const char *Name;
@@ -36,7 +40,6 @@ class UndoWalkTest : public DocumentFixture {
   }
 
   std::vector<TStep> Steps() {
-    using M = TMeasurementMode;
     return {
         // The scale.
         {"first scale segment", M::FixedAxes, dtScale, [this] { Click(TPoint(160, 240)); Click(TPoint(480, 240)); },
@@ -130,6 +133,78 @@ TEST_F(UndoWalkTest, EveryActionUndoesBackToTheStateBeforeIt) {
   EXPECT_EQ(data.FixedMarksHistory().Count() + data.LayerHistory().Count() + data.ScaleHistory().Count() +
                 data.AxesHistory().Count(),
             0);
+}
+
+// The caption's words without "Cancel", as the Edit menu names the action.
+QString Subject(const char *caption) {
+  QString subject = QString::fromUtf8(caption);
+  subject.remove(QRegularExpression(QStringLiteral("^Cancel ?")));
+  return subject;
+}
+
+TEST_F(UndoWalkTest, TheLatestActionIsUndoneAndRedoneWhateverTheTool) {
+  const std::vector<TStep> steps = Steps();
+  std::vector<QString> before;
+  std::vector<QString> after;
+  for (const TStep &step : steps) {
+    Enter(step);
+    before.push_back(State());
+    step.Act();
+    after.push_back(State());
+  }
+  // The pointing tool stays chosen: the scale's and the axes' actions are undone all the same.
+  const auto enterMode = [this](const TStep &step) {
+    data.SetMeasurementMode(step.Mode);
+    data.SetActiveTool(dtPointing);
+  };
+  const auto undoAll = [&] {
+    for (size_t i = steps.size(); i-- > 0;) {
+      const TStep &step = steps[i];
+      SCOPED_TRACE(step.Name);
+      enterMode(step);
+      ASSERT_TRUE(data.CanUndoLast());
+      ASSERT_EQ(data.UndoLastSubject(), Subject(step.Caption));
+      data.UndoLast();
+      ASSERT_EQ(State(), before[i]);
+      ASSERT_TRUE(data.CanRedo());
+      ASSERT_EQ(data.RedoSubject(), Subject(step.Caption));
+    }
+    for (M mode : {M::FixedAxes, M::Layer}) {
+      data.SetMeasurementMode(mode);
+      EXPECT_FALSE(data.CanUndoLast());
+    }
+  };
+  ASSERT_NO_FATAL_FAILURE(undoAll());
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const TStep &step = steps[i];
+    SCOPED_TRACE(step.Name);
+    enterMode(step);
+    ASSERT_EQ(data.RedoSubject(), Subject(step.Caption));
+    data.Redo();
+    ASSERT_EQ(State(), after[i]);
+    ASSERT_EQ(data.UndoLastSubject(), Subject(step.Caption));
+  }
+  // (Checked in the last step's mode only: a change of mode moves the shown layer.)
+  EXPECT_FALSE(data.CanRedo());
+  // What was redone undoes again, step by step.
+  ASSERT_NO_FATAL_FAILURE(undoAll());
+
+  // Forward three steps, back one: a new action (in another history) ends the redo.
+  for (size_t i = 0; i < 3; ++i) {
+    enterMode(steps[i]);
+    data.Redo();
+  }
+  data.UndoLast();
+  ASSERT_EQ(State(), before[2]);
+  ASSERT_TRUE(data.CanRedo());
+  data.SetMeasurementMode(M::FixedAxes);
+  data.SetActiveTool(dtAxes);
+  Click(TPoint(160, 360));
+  EXPECT_FALSE(data.CanRedo());
+  const QString placed = State();
+  data.Redo();
+  EXPECT_EQ(State(), placed);
+  EXPECT_EQ(data.UndoLastSubject(), QStringLiteral("Choose Grid"));
 }
 
 }  // namespace kolibra::measurement::undo_walk_test

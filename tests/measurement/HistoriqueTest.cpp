@@ -256,4 +256,71 @@ TEST_F(HistoriqueTest, ClearFreesEveryCopyAndResetsTheGroups) {
   EXPECT_TRUE(owner.Applied.empty());
 }
 
+// The live probes as (identity, value), in identity order.
+std::vector<std::pair<int, int>> LiveState(const FakeOwner &owner) {
+  std::vector<std::pair<int, int>> state;
+  for (const auto &probe : owner.Live) state.emplace_back(probe->ObjectId, probe->Value);
+  std::sort(state.begin(), state.end());
+  return state;
+}
+
+// A change of state, an addition and a removal, one group mixing two: undone to the start,
+// redone to the end, each state checked against the one recorded; a new action ends the redo.
+TEST_F(HistoriqueTest, RedoAppliesAgainWhatWasUndoneUntilANewAction) {
+  TProbe *a = owner.Add(okMarqueRep, 0);
+  std::vector<std::vector<std::pair<int, int>>> states{LiveState(owner)};
+  history.Record(a, akMove);
+  a->Value = 1;
+  states.push_back(LiveState(owner));
+  history.BeginGroup();
+  history.Record(a, akMove);
+  a->Value = 2;
+  TProbe *b = owner.Add(okMarqueRep, 7);
+  history.Record(b, akSetMark);
+  history.EndGroup();
+  states.push_back(LiveState(owner));
+  history.Record(b, akMove);
+  b->Value = 8;
+  states.push_back(LiveState(owner));
+  history.Record(b, akDeleteMark);
+  owner.Remove(b);
+  states.push_back(LiveState(owner));
+  history.Record(owner.Add(okMarqueRep, 5), akTrackerSet);
+  states.push_back(LiveState(owner));
+  const std::vector<QString> subjects{"Move Mark", "", "Move Mark", "Delete Mark", "Set Mark"};
+
+  for (int step = int(subjects.size()); step-- > 0;) {
+    SCOPED_TRACE(step);
+    ASSERT_EQ(history.UndoSubject(), subjects[size_t(step)]);
+    history.Undo();
+    ASSERT_EQ(LiveState(owner), states[size_t(step)]);
+    ASSERT_EQ(history.RedoSubject(), subjects[size_t(step)]);
+  }
+  EXPECT_FALSE(history.CanUndo());
+  quint64 stamp = 0;
+  for (size_t step = 0; step < subjects.size(); ++step) {
+    SCOPED_TRACE(step);
+    ASSERT_TRUE(history.CanRedo());
+    history.Redo();
+    ASSERT_EQ(LiveState(owner), states[step + 1]);
+    ASSERT_EQ(history.UndoSubject(), subjects[step]);
+    // Every step redone is the newest action of all.
+    ASSERT_GT(history.LastUndoStamp(), stamp);
+    stamp = history.LastUndoStamp();
+  }
+  EXPECT_FALSE(history.CanRedo());
+
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(history.RedoCount(), 2);  // the removal's mark back, the tracked mark
+  history.Record(a, akMove);
+  a->Value = 9;
+  EXPECT_FALSE(history.CanRedo());
+  EXPECT_EQ(history.LastRedoStamp(), 0u);
+  history.Undo();
+  EXPECT_EQ(LiveState(owner), states[3]);
+  history.Clear();
+  EXPECT_FALSE(history.CanRedo());
+}
+
 }  // namespace kolibra::measurement::historique_test

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 
@@ -83,6 +84,31 @@ TEST_F(MainFormCommandsTest, MenusShowTheStateOfTheModeWhenTheyOpen) {
   EXPECT_TRUE(Item(MenuAffichageDessinerToutes)->isChecked());
   EXPECT_FALSE(Item(MenuAffichageDessinerAutres)->isChecked());
   EXPECT_TRUE(form->Data().MarksIsAllDrawn());
+}
+
+TEST_F(MainFormCommandsTest, TheEditMenuNamesWhatItUndoesAndRedoes) {
+  ASSERT_NO_FATAL_FAILURE(OpenVideo());
+  QStringList titles;
+  for (QAction *menu : form->menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles, QStringList({"File", "Edit", "Display", "Measurements", "Help"}));
+  ClickView(form->Video().rect().center());
+  ASSERT_EQ(form->Data().MarksCount(), 1);
+  Open(MenuEdition);
+  EXPECT_EQ(Item(MenuEditionAnnuler)->text(), QStringLiteral("Undo Set Mark"));
+  EXPECT_FALSE(Item(MenuEditionRetablir)->isEnabled());
+  Item(MenuEditionAnnuler)->trigger();
+  EXPECT_EQ(form->Data().MarksCount(), 0);
+  Open(MenuEdition);
+  EXPECT_EQ(Item(MenuEditionRetablir)->text(), QStringLiteral("Redo Set Mark"));
+  EXPECT_EQ(Item(MenuEditionRetablir)->shortcuts(),
+            QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
+  // The key redoes, whether the item or the window takes it.
+  QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(form->Data().MarksCount(), 1);
+  QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(form->Data().MarksCount(), 0);
+  QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form->Data().MarksCount(), 1);
 }
 
 TEST_F(MainFormCommandsTest, TheSpaceBarOverTheVideoShowsThePopUpMenu) {
