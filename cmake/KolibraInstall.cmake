@@ -18,7 +18,7 @@
 configure_file(${PROJECT_SOURCE_DIR}/resources/help/Help_en.html
   ${CMAKE_BINARY_DIR}/app/Help/Help_en.html COPYONLY)
 # The pictures the page shows, taken from the program itself.
-set(KOLIBRA_HELP_IMAGES marking.png tracking.png datasheet.png parabola-fit.png print.png)
+set(KOLIBRA_HELP_IMAGES marking.png tracking.png datasheet.png vectors.png parabola-fit.png print.png)
 list(TRANSFORM KOLIBRA_HELP_IMAGES PREPEND ${PROJECT_SOURCE_DIR}/resources/help/images/)
 foreach(image IN LISTS KOLIBRA_HELP_IMAGES)
   get_filename_component(image_name ${image} NAME)

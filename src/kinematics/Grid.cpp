@@ -184,10 +184,14 @@ double TGrid::ColumnScale(int column) const {
 QString ColumnCellText(double value, double scale, int precision) {
   if (!std::isfinite(value)) return FormatReal(precision, value);
   precision = std::clamp(precision, 0, GridMaxPrecision);
-  const double size = std::fabs(value);
-  if (size == 0.0 || size < 1e-9 * scale) return QStringLiteral("0");
+  double size = std::fabs(value);
+  // Rounding noise is a zero; a zero is written in its column's notation ("0.000" among
+  // three-decimal values), or "0" in a column of zeros or of scientific values.
+  if (size < 1e-9 * scale) value = size = 0.0;
+  const bool fixed = scale >= 0.01 && scale <= 10000.0;
+  if (size == 0.0 && !fixed) return QStringLiteral("0");
   QString text;
-  if (scale >= 0.01 && scale <= 10000.0) {
+  if (fixed) {
     // The decimals of the column's largest value, for every row.
     const int decimals = precision + (scale <= 10.0     ? 3
                                       : scale <= 100.0  ? 2

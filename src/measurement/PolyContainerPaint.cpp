@@ -71,8 +71,12 @@ void TPolyContainer::DrawMarkNumber(QPainter *canvas, const TMarque &mark, TLabe
   const QFontMetrics metrics(font);
   const int x = MarksNumberPosition == 0 ? at.X - f / 2 - 2 : at.X + f + 8;
   const int top = MarksNumberPosition == 0 ? at.Y + f + 4 : at.Y - f / 2 - 7;
-  // The room counts the ring around the digits.
-  if (!numbers.Reserve(QRect(x - 1, top - 1, metrics.horizontalAdvance(text) + 2, metrics.height() + 2))) return;
+  // The room counts the ring around the digits, and on the video, where numbers follow each
+  // other closely along a path, a gap of a few pixels beside them: "2223" is not two numbers.
+  const int gap = 3;
+  if (!numbers.Reserve(
+          QRect(x - 1 - gap, top - 1, metrics.horizontalAdvance(text) + 2 + 2 * gap, metrics.height() + 2)))
+    return;
   canvas->save();
   canvas->setFont(font);
   DrawOutlinedText(canvas, x, top, text, colour, ContrastColor(colour));

@@ -203,10 +203,12 @@ TEST(ColumnCellText, NoiseReadsZeroAndAColumnKeepsOneNotation) {
     int Precision;
     const char *Shown;
   } const cases[] = {
-      {3.34e-15, 9.81, 0, "0"},     // noise on a zero acceleration
-      {6.25e-11, 9.81, 0, "0"},     // 6.25e-11 < 9.81e-9
-      {-1.2e-8, 9.81, 0, "0.000"},  // above the noise, rounded by the column's decimals
-      {0.0, 9.81, 0, "0"},
+      {3.34e-15, 9.81, 0, "0.000"},   // noise on a zero acceleration, in its column's notation
+      {-6.25e-11, 9.81, 0, "0.000"},  // 6.25e-11 < 9.81e-9, and no "-0.000"
+      {-1.2e-8, 9.81, 0, "0.000"},    // above the noise, rounded by the column's decimals
+      {0.0, 9.81, 0, "0.000"},
+      {0.0, 0.0, 0, "0"},             // a column of zeros
+      {1e-20, 0.005, 0, "0"},         // a zero among scientific values
       {-2.93e-3, 2.0, 0, "-0.003"},  // fixed like its column, not "-2.93E-3"
       {1.5, 2.0, 0, "1.500"},
       {1.5, 45.0, 0, "1.50"},  // the column's largest has two decimals
@@ -234,7 +236,7 @@ TEST_F(GridTest, ComponentsAreReadAgainstTheirVector) {
               1e-9);  // x2 up to 0.08, y2 0.05
   EXPECT_NEAR(Grid().ColumnScale(0), 0.16, 1e-9);
   for (int row = 4; row < 9; ++row)
-    EXPECT_EQ(Grid().Cell(Col(qkVy, 0), row), QStringLiteral("0")) << row;
+    EXPECT_EQ(Grid().Cell(Col(qkVy, 0), row), QStringLiteral("0.000")) << row;
 }
 
 }  // namespace kolibra::kinematics::grid_test
