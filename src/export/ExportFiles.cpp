@@ -96,6 +96,11 @@ bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &e
   return true;
 }
 
+bool IsDatasheetFileName(const QString &fileName) {
+  return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+         fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) || WorkbookWriterFor(fileName) != nullptr;
+}
+
 bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
                   const TExportInfo &info, QString &error) {
   if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
@@ -108,7 +113,7 @@ bool ExportToFile(const QString &fileName, const QStringList &textForm, const TM
     error = QCoreApplication::translate("Workbook", "The file cannot be written: %1").arg(fileName);
     return false;
   }
-  if (WorkbookWriterFor(fileName) == nullptr) {
+  if (!IsDatasheetFileName(fileName)) {
     error = QCoreApplication::translate("Workbook", "The file name must end with .txt, .csv, .xlsx or .ods: %1")
                 .arg(fileName);
     return false;

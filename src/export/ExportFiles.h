@@ -42,6 +42,8 @@ bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &e
 // The export of a table to a file by its extension: ".txt" gets the text form, ".xlsx" and
 // ".ods" the matrix form with the information sheet, ".csv" the matrix form's values. False with the reason on failure or for
 // another extension. An existing file is replaced (the caller asked for it by name).
+// Whether ExportToFile writes a file of that name (".txt", ".csv", ".xlsx", ".ods", any case).
+bool IsDatasheetFileName(const QString &fileName);
 bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
                   const TExportInfo &info, QString &error);
 

@@ -26,6 +26,17 @@ bool ConfirmOverwrite(const QString &fileName) {
   return box.Execute() == 1;
 }
 
+// The save dialog of the datasheet's exports: its prefix, the text form offered first.
+TSaveDialogRequest DatasheetRequest(const QString &title, const QString &filter) {
+  TSaveDialogRequest request;
+  request.Prefix = texts::DatasheetPrefix();
+  request.FilterIndex = 1;
+  request.Title = title;
+  request.Filter = filter;
+  request.DefaultExtension = texts::TextFileExtension();
+  return request;
+}
+
 }  // namespace serveur_impl
 
 TServeur::TServeur(IExportHost &host, IDesktop &desktop, IClipboard &clipboard, const QString &optionsFileName,
@@ -56,14 +67,8 @@ bool TServeur::CopyToClipboard(bool report) {
 }
 
 bool TServeur::ExportToTextFile() {
-  using namespace serveur_impl;
-  TSaveDialogRequest request;
-  request.Prefix = texts::DatasheetPrefix();
-  request.FilterIndex = 1;
-  request.Title = texts::TextFileTitle();
-  request.Filter = texts::TextFileFilter();
-  request.DefaultExtension = texts::TextFileExtension();
-  const QString chosen = Host.AskSaveFileName(request);
+  using serveur_impl::DatasheetRequest;
+  const QString chosen = Host.AskSaveFileName(DatasheetRequest(texts::TextFileTitle(), texts::TextFileFilter()));
   if (chosen.isEmpty()) return false;
   // The extension is forced after the dialog, which may have confirmed another name: the
   // question about an existing file is asked here, for the name actually written.
@@ -84,18 +89,11 @@ bool TServeur::WriteTextFile(const QString &fileName) {
 
 bool TServeur::ExportDatasheet(const TMatriceStr &matrix, const TExportInfo &info) {
   using namespace serveur_impl;
-  TSaveDialogRequest request;
-  request.Prefix = texts::DatasheetPrefix();
-  request.FilterIndex = 1;
-  request.Title = texts::DatasheetFileTitle();
-  request.Filter = texts::DatasheetFileFilter();
-  request.DefaultExtension = texts::TextFileExtension();
-  const QString chosen = Host.AskSaveFileName(request);
+  const QString chosen =
+      Host.AskSaveFileName(DatasheetRequest(texts::DatasheetFileTitle(), texts::DatasheetFileFilter()));
   if (chosen.isEmpty()) return false;
-  const QString suffix = QFileInfo(chosen).suffix().toLower();
-  const bool offered = suffix == QLatin1String("txt") || suffix == QLatin1String("csv") ||
-                       suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods");
-  if (suffix == QLatin1String("txt") || !offered)
+  // The text form for ".txt" and for any name no other format writes.
+  if (chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) || !IsDatasheetFileName(chosen))
     return WriteTextFile(ForceExtension(chosen, texts::TextFileExtension()));
   if (QFileInfo::exists(chosen) && !ConfirmOverwrite(chosen)) return false;
   QString error;

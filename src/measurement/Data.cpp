@@ -147,15 +147,16 @@ QString TData::UndoLastSubject() {
   return history != nullptr ? history->UndoSubject() : QString();
 }
 
-void TData::UndoLast() {
-  THistorique *history = LatestUndoHistory();
+void TData::StepHistory(THistorique *history, void (THistorique::*step)()) {
   if (history == nullptr) return;
   EndDrags();
   ++UndoDepth;
-  history->Undo();
+  (history->*step)();
   --UndoDepth;
   View().Invalidate();
 }
+
+void TData::UndoLast() { StepHistory(LatestUndoHistory(), &THistorique::Undo); }
 
 bool TData::CanRedo() { return LatestRedoHistory() != nullptr; }
 
@@ -164,15 +165,7 @@ QString TData::RedoSubject() {
   return history != nullptr ? history->RedoSubject() : QString();
 }
 
-void TData::Redo() {
-  THistorique *history = LatestRedoHistory();
-  if (history == nullptr) return;
-  EndDrags();
-  ++UndoDepth;
-  history->Redo();
-  --UndoDepth;
-  View().Invalidate();
-}
+void TData::Redo() { StepHistory(LatestRedoHistory(), &THistorique::Redo); }
 
 void TData::ClearHistories() {
   FixedHistory->Clear();

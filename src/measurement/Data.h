@@ -328,6 +328,8 @@ class TData : public IMarksHost, public IHistoryOwner {
   std::vector<THistorique *> ModeHistories() const;
   THistorique *LatestUndoHistory();
   THistorique *LatestRedoHistory();
+  // One undo or redo of history, as the Edit menu does it (nothing without a history).
+  void StepHistory(THistorique *history, void (THistorique::*step)());
 
   IViewPort *ViewLink;
   const settings::TOptions *Options;

@@ -59,6 +59,14 @@ class MainFormWorkTest : public ::testing::Test {
     settings.WorkDialogs = &workDialogs;
     return settings;
   }
+  // The window started on a work file of the marked throw, once its 48 marks are in.
+  bool ShowMarkedWork(const QString &file) {
+    TMainFormSettings settings = Settings();
+    settings.StartFile = file;
+    settings.StartTimer = true;
+    Show(settings);
+    return kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; });
+  }
   void Show(const TMainFormSettings &settings) {
     form = std::make_unique<TMainForm>(settings);
     form->resize(1024, 768);
@@ -93,11 +101,7 @@ class MainFormWorkTest : public ::testing::Test {
 
 TEST_F(MainFormWorkTest, AWorkFileOnTheCommandLineOpensWithItsMarksDrawn) {
   const QString file = MarkedThrow();
-  TMainFormSettings settings = Settings();
-  settings.StartFile = file;
-  settings.StartTimer = true;
-  Show(settings);
-  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  ASSERT_TRUE(ShowMarkedWork(file));
   EXPECT_EQ(form->windowTitle(), QDir::toNativeSeparators(file));
   EXPECT_EQ(qobject_cast<QLineEdit *>(form->Control(EditMarque))->text(), QStringLiteral(" 48"));
   EXPECT_EQ(Model().CurrentFrame(), 0);
@@ -198,11 +202,7 @@ TEST_F(MainFormWorkTest, TheResultsComputeTheWorkFilesFormulas) {
             nullptr);
   const QString file = dir.filePath(QStringLiteral("formulas.klb"));
   ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
-  TMainFormSettings settings = Settings();
-  settings.StartFile = file;
-  settings.StartTimer = true;
-  Show(settings);
-  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  ASSERT_TRUE(ShowMarkedWork(file));
   results::TResModel &model = form->ResultsWindow().Model();
   formulas::TFormules *formules = model.Formules();
   ASSERT_EQ(formules->FormulaCount(), 1);
@@ -240,11 +240,7 @@ TEST_F(MainFormWorkTest, TheResultsWindowGetsBackWhatTheFileKept) {
                              TColor::FromRgb(200, 30, 40), {TPointD(0.5, 1.0), TPointD(2.0, 1.5)}, 0, TPointD()});
   const QString file = dir.filePath(QStringLiteral("kept.klb"));
   ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
-  TMainFormSettings settings = Settings();
-  settings.StartFile = file;
-  settings.StartTimer = true;
-  Show(settings);
-  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  ASSERT_TRUE(ShowMarkedWork(file));
   results::TResForm &window = form->ResultsWindow();
   results::TResModel &model = window.Model();
   EXPECT_EQ(model.View(), results::rvReferentiel);
@@ -278,11 +274,7 @@ TEST_F(MainFormWorkTest, PrintHandsTheGraphToThePrintWindow) {
   ASSERT_TRUE(work.MarkTrajectory(video));
   const QString file = dir.filePath(QStringLiteral("print.klb"));
   ASSERT_EQ(work::SaveWork(work.Context(), file), work::wsOk);
-  TMainFormSettings settings = Settings();
-  settings.StartFile = file;
-  settings.StartTimer = true;
-  Show(settings);
-  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  ASSERT_TRUE(ShowMarkedWork(file));
   results::TResForm &window = form->ResultsWindow();
   window.ShowView(results::rvTemps);
   QAction *print = window.Action(QStringLiteral("MenuFichierImprimer"));
