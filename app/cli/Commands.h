@@ -31,6 +31,7 @@ QCommandLineOption FrameworkOption();
 bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFramework> &Forced, QTextStream &Err);
 
 int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunTimes(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunEval(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);

@@ -1,4 +1,4 @@
-// kolibra-cli info and frame: argument parsing only; the work is the video subsystem's.
+// kolibra-cli info, times and frame: argument parsing only; the work is the video subsystem's.
 #include "Commands.h"
 #include "video/VideoCli.h"
 
@@ -49,6 +49,22 @@ int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   }
   video::TVideoSources sources;
   return video::VideoInfo(sources, args[0], forced, Out, Err);
+}
+
+int RunTimes(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  QCommandLineParser parser;
+  parser.addOption(FrameworkOption());
+  std::optional<video::TFramework> forced;
+  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err))
+    return 1;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 1) {
+    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli times VIDEO [--framework vfw|ds|ffmpeg]")
+        << Qt::endl;
+    return 1;
+  }
+  video::TVideoSources sources;
+  return video::VideoTimes(sources, args[0], forced, Out, Err);
 }
 
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {

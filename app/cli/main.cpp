@@ -16,6 +16,7 @@ using namespace kolibra::cli;
 // One line a command. Keep the table in the order of the help text.
 const TCliCommand Commands[] = {
     {"info", RunInfo, "info FILE [--framework vfw|ds|ffmpeg]"},
+    {"times", RunTimes, "times VIDEO [--framework vfw|ds|ffmpeg]"},
     {"frame", RunFrame, "frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]"},
     {"eval", RunEval, "eval EXPRESSION [--radian]"},
     {"fit", RunFit, "fit MODEL DATA.tsv [--from T1] [--to T2]"},

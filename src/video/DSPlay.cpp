@@ -26,6 +26,31 @@ namespace kolibra::video {
 
 namespace dsplay {
 
+// The orientation the stream's tags ask for ("image-orientation"), as they reached the sink.
+TOrientation StreamOrientation(GstElement *Sink) {
+  TOrientation orientation;
+  GstPad *pad = gst_element_get_static_pad(Sink, "sink");
+  if (!pad) return orientation;
+  for (guint i = 0;; ++i) {
+    GstEvent *event = gst_pad_get_sticky_event(pad, GST_EVENT_TAG, i);
+    if (!event) break;
+    GstTagList *tags = nullptr;
+    gst_event_parse_tag(event, &tags);
+    gchar *text = nullptr;
+    if (tags && gst_tag_list_get_string(tags, GST_TAG_IMAGE_ORIENTATION, &text) && text) {
+      orientation = OrientationOfTag(QString::fromUtf8(text));
+      g_free(text);
+    }
+    gst_event_unref(event);
+  }
+  gst_object_unref(pad);
+  return orientation;
+}
+
+}  // namespace dsplay
+
+namespace dsplay {
+
 // A file that neither plays nor fails within this time is given up.
 constexpr std::chrono::seconds PrerollTimeout(20);
 constexpr GstClockTime PullTimeout = 10 * GST_SECOND;
@@ -423,6 +448,7 @@ void TDSPlay::Open() {
   FBitmapPosition = 0;
   FPosition = 0;
   FStreamTime = 0.0;
+  SetStreamOrientation(dsplay::StreamOrientation(d.Sink));
   FOpened = true;
   d.DrainBus();
   if (OnOpen) OnOpen(this);

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <algorithm>
+#include <cmath>
 
 namespace kolibra::video {
 
@@ -28,6 +30,10 @@ struct TFFMpegPlay::TEntryPoints {
   TFFOpenError FFOpenError = nullptr;
   TFFVariableRate FFVariableRate = nullptr;
   TFFExactFrameCount FFExactFrameCount = nullptr;
+  TFFRotation FFRotation = nullptr;
+  TFFMirrored FFMirrored = nullptr;
+  TFFCaptureRate FFCaptureRate = nullptr;
+  TFFFrameTimes FFFrameTimes = nullptr;
 };
 
 namespace ffmpegplay {
@@ -79,6 +85,10 @@ bool TFFMpegPlay::LoadWrapper() {
   FLibrary.Resolve("FFOpenError", e.FFOpenError);
   FLibrary.Resolve("FFVariableRate", e.FFVariableRate);
   FLibrary.Resolve("FFExactFrameCount", e.FFExactFrameCount);
+  FLibrary.Resolve("FFRotation", e.FFRotation);
+  FLibrary.Resolve("FFMirrored", e.FFMirrored);
+  FLibrary.Resolve("FFCaptureRate", e.FFCaptureRate);
+  FLibrary.Resolve("FFFrameTimes", e.FFFrameTimes);
   return true;
 }
 
@@ -141,6 +151,13 @@ void TFFMpegPlay::Open() {
   if (FFrameCount <= 0) throw EFileOpen("no frame");
   FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
   FVariableRate = e.FFVariableRate && e.FFVariableRate();
+  const double captureRate = e.FFCaptureRate ? e.FFCaptureRate() : 0.0;
+  FCaptureRate = std::isfinite(captureRate) && captureRate > 0.0 ? captureRate : 0.0;
+  TOrientation orientation;
+  const int rotation = e.FFRotation ? e.FFRotation() : 0;
+  if (rotation == 90 || rotation == 180 || rotation == 270) orientation.Rotation = rotation;
+  orientation.Mirrored = e.FFMirrored && e.FFMirrored();
+  SetStreamOrientation(orientation);
   FOpened = true;
   if (OnOpen) OnOpen(this);
 }
@@ -192,6 +209,16 @@ void TFFMpegPlay::SetPosition(int Index) {
   if (e.FFrPosition) FPosition = qBound(0, static_cast<int>(e.FFrPosition()), FFrameCount - 1);
 }
 
+std::vector<double> TFFMpegPlay::FrameTimes() {
+  std::vector<double> times;
+  if (!FLibrary.IsLoaded() || !FOpened || !FEntry->FFFrameTimes || !Claim()) return times;
+  const int32_t count = FEntry->FFFrameTimes(nullptr, 0);
+  if (count <= 0) return times;
+  times.resize(size_t(count));
+  times.resize(size_t(std::clamp(FEntry->FFFrameTimes(times.data(), count), 0, count)));
+  return times;
+}
+
 int TFFMpegPlay::ExactFrameCount() {
   if (!FLibrary.IsLoaded() || !FOpened || !Claim()) return FFrameCount;
   const TEntryPoints &e = *FEntry;
@@ -219,7 +246,8 @@ const QImage *TFFMpegPlay::FetchFrame() {
 // The view at 100 % and every grab ask for the whole frame at its size: the wrapper paints
 // it straight into the picture, saving a copy of every frame.
 bool TFFMpegPlay::DrawFrame(QImage &Bitmap, const QRect &Source) {
-  const bool whole = Source == QRect(0, 0, FFrameWidth, FFrameHeight) && Bitmap.size() == Source.size() &&
+  const bool whole = Orientation().IsIdentity() && Source == QRect(0, 0, FFrameWidth, FFrameHeight) &&
+                     Bitmap.size() == Source.size() &&
                      Bitmap.format() == QImage::Format_RGB888 && DrawMode == SrcCopy;
   if (!whole || FBitmapPosition == FPosition) return TVideoPlay::DrawFrame(Bitmap, Source);
   if (!FLibrary.IsLoaded() || !FOpened || !FEntry->FFDraw || !Claim()) return false;

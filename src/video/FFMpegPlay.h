@@ -42,6 +42,7 @@ class TFFMpegPlay : public TVideoPlay {
   void SetPosition(int Index) override;
   double Duration() const override { return FDuration; }
   int ExactFrameCount() override;
+  std::vector<double> FrameTimes() override;
 
   // True when the wrapper is loaded, loading it now if it was not.
   bool LoadWrapper();

@@ -43,7 +43,23 @@ int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFr
       << "rate: " << videocli::Number(r.FrameRate()) << '\n'
       << "interval: " << videocli::Number(r.FrameInterval()) << '\n'
       << "duration: " << videocli::Number(r.Duration()) << '\n'
-      << "variable_rate: " << (r.VariableRate() ? "yes" : "no") << Qt::endl;
+      << "variable_rate: " << (r.VariableRate() ? "yes" : "no") << '\n'
+      << "rotation: " << r.StreamOrientation().Rotation << '\n';
+  if (r.CaptureRate() > 0.0) Out << "capture_rate: " << videocli::Number(r.CaptureRate()) << '\n';
+  if (r.StreamOrientation().Mirrored) Out << "mirrored: yes\n";
+  Out.flush();
+  return 0;
+}
+
+int VideoTimes(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
+               QTextStream &Err) {
+  if (!videocli::OpenOrExplain(Sources, FileName, Forced, Err)) return 1;
+  TVideoPlay &r = *Sources.Active();
+  const int count = r.ExactFrameCount();
+  const std::vector<double> stamps = VideoTimeStamps(r);
+  for (int i = 0; i < count; ++i)
+    Out << i << '\t' << QString::number(FrameTime(stamps, i, r.FrameInterval()), 'f', 6) << '\n';
+  Out.flush();
   return 0;
 }
 

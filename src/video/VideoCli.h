@@ -12,10 +12,19 @@
 
 namespace kolibra::video {
 
-// Prints "key: value" lines: framework, frames, width, height, rate, interval, duration,
-// variable_rate. Numbers are written with a point, whatever the locale.
+// Prints "key: value" lines: framework, frames, width, height (as shown, upright), rate,
+// interval, duration, variable_rate, rotation (degrees counter-clockwise the stored pictures
+// are turned by, as the stream's "rotate" tag and ffprobe say; 0 when none), capture_rate when the file says at what rate it was filmed, and
+// "mirrored: yes" when the pictures are also flipped. Numbers are written with a point, whatever the
+// locale.
 int VideoInfo(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
               QTextStream &Err);
+
+// Prints one line per frame, "INDEX<TAB>T", T in seconds from frame 0 with 6 decimals: the
+// video's time stamps where its frame durations vary, else index x interval (the times a new
+// measurement of the video takes).
+int VideoTimes(TVideoSources &Sources, const QString &FileName, std::optional<TFramework> Forced, QTextStream &Out,
+               QTextStream &Err);
 
 // Writes frame Index (0-based) of FileName to Png, and prints "frame: N" with the index
 // written. An index outside the video is refused (status 1) with the valid range.

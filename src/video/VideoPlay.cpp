@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTransform>
+#include <utility>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -52,6 +55,40 @@ QString FrameworkName(TFramework Framework) {
   return QString();
 }
 
+QImage Upright(const QImage &Picture, TOrientation Orientation) {
+  if (Orientation.IsIdentity() || Picture.isNull()) return Picture;
+  // Qt turns clockwise on the screen, y growing downward.
+  QImage turned =
+      Orientation.Rotation == 0 ? Picture : Picture.transformed(QTransform().rotate(360 - Orientation.Rotation));
+  if (Orientation.Mirrored) turned.mirror(true, false);
+  return turned;
+}
+
+TOrientation OrientationOfTag(const QString &Tag) {
+  // GStreamer names the clockwise turn that shows the picture right: "rotate-N" turns N
+  // degrees clockwise, "flip-rotate-N" flips left to right first. A flip followed by a turn
+  // is the opposite turn followed by the flip.
+  static const QRegularExpression pattern(QStringLiteral("^(flip-)?rotate-(0|90|180|270)$"));
+  const QRegularExpressionMatch match = pattern.match(Tag.trimmed());
+  if (!match.hasMatch()) return {};
+  const int degrees = match.captured(2).toInt();
+  const bool flipped = !match.captured(1).isEmpty();
+  return TOrientation{flipped ? degrees : (360 - degrees) % 360, flipped};
+}
+
+std::vector<double> VideoTimeStamps(TVideoPlay &Reader) {
+  if (!Reader.Opened() || !Reader.VariableRate()) return {};
+  std::vector<double> stamps = Reader.FrameTimes();
+  // A table that does not say when each frame comes is no better than the interval.
+  for (size_t i = 1; i < stamps.size(); ++i)
+    if (!(stamps[i] > stamps[i - 1])) return {};
+  return stamps;
+}
+
+double FrameTime(const std::vector<double> &Stamps, int Index, double Interval) {
+  return Index >= 0 && size_t(Index) < Stamps.size() ? Stamps[size_t(Index)] : Index * Interval;
+}
+
 bool StretchFrame(const QImage &Frame, const QRect &Source, QImage &Destination, uint32_t Mode) {
   if (Frame.isNull() || Destination.isNull() || Source.width() <= 0 || Source.height() <= 0) return false;
   const QImage frame = Frame.format() == QImage::Format_RGB888 ? Frame : Frame.convertToFormat(QImage::Format_RGB888);
@@ -93,8 +130,34 @@ bool TVideoPlay::Draw(QImage &Bitmap, const QRect &Source) {
 }
 
 bool TVideoPlay::DrawFrame(QImage &Bitmap, const QRect &Source) {
-  const QImage *frame = FetchFrame();
+  const QImage *frame = UprightFrame();
   return frame && StretchFrame(*frame, Source, Bitmap, DrawMode);
+}
+
+const QImage *TVideoPlay::UprightFrame() {
+  const QImage *stored = FetchFrame();
+  const TOrientation orientation = Orientation();
+  if (!stored || orientation.IsIdentity()) return stored;
+  if (FUprightPosition != FPosition || FUpright.isNull()) {
+    FUpright = Upright(*stored, orientation);
+    FUprightPosition = FPosition;
+  }
+  return &FUpright;
+}
+
+void TVideoPlay::SetStreamOrientation(TOrientation Orientation) {
+  FStreamOrientation = Orientation;
+  FOrientationIgnored = false;
+  FUprightPosition = -1;
+  if (Orientation.SwapsSides()) std::swap(FFrameWidth, FFrameHeight);
+}
+
+void TVideoPlay::SetOrientationIgnored(bool Ignored) {
+  if (Ignored == FOrientationIgnored) return;
+  FOrientationIgnored = Ignored;
+  FUprightPosition = -1;
+  FUpright = QImage();
+  if (FStreamOrientation.SwapsSides()) std::swap(FFrameWidth, FFrameHeight);
 }
 
 bool TVideoPlay::SetRate(double Rate) {
@@ -128,6 +191,11 @@ void TVideoPlay::ResetFields() {
   FOpened = false;
   FFrameCount = 0;
   FVariableRate = false;
+  FCaptureRate = 0.0;
+  FStreamOrientation = TOrientation();
+  FOrientationIgnored = false;
+  FUprightPosition = -1;
+  FUpright = QImage();
 }
 
 }  // namespace kolibra::video

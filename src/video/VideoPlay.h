@@ -14,8 +14,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace kolibra::video {
+
+class TVideoPlay;
 
 enum TFramework { fwVfw = 0, fwDS = 1, fwFFMpeg = 2 };
 
@@ -33,6 +36,33 @@ enum TOpenFailure {
   ofFramework,  // the framework itself is missing or unusable
   ofFile        // something about the file
 };
+
+// How a stream's pictures are turned to stand upright: rotated counter-clockwise by Rotation
+// degrees (0, 90, 180 or 270; the sense of the stream's display matrix, of its "rotate" tag
+// and of ffprobe), then, when Mirrored, flipped left to right. Phones store portrait video as
+// landscape pictures with such a display instruction.
+struct TOrientation {
+  int Rotation = 0;
+  bool Mirrored = false;
+
+  bool IsIdentity() const { return Rotation == 0 && !Mirrored; }
+  // Width and height trade places.
+  bool SwapsSides() const { return Rotation == 90 || Rotation == 270; }
+  bool operator==(const TOrientation &) const = default;
+};
+
+// Picture turned upright as Orientation says (a copy; Picture itself when nothing is to do).
+QImage Upright(const QImage &Picture, TOrientation Orientation);
+// The orientation of a GStreamer "image-orientation" tag ("rotate-90", "flip-rotate-0", ...);
+// none for an empty or unknown text.
+TOrientation OrientationOfTag(const QString &Tag);
+
+// The times Kolibra gives the frames of an open video. Where the frame durations vary, the
+// video's own time stamps (seconds from frame 0, one per frame), else empty: a regular
+// interval tells every time.
+std::vector<double> VideoTimeStamps(TVideoPlay &Reader);
+// The time of every frame from frame 0: its stamp when Stamps covers it, else Index x Interval.
+double FrameTime(const std::vector<double> &Stamps, int Index, double Interval);
 
 // Stretches Source (frame pixels; parts outside the frame read as black) onto the whole of
 // Destination, nearest pixel, with the raster operation Mode. False when Destination is
@@ -53,6 +83,10 @@ class TVideoPlay {
   virtual void SetPosition(int Index) = 0;
   // Seconds the file lasts.
   virtual double Duration() const { return FFrameCount * FFrameInterval; }
+  // The presentation time of every frame, in seconds from the first frame's, as the file
+  // stamps them; empty when the reader knows only a regular rate. Waits for the frame table
+  // of a long file.
+  virtual std::vector<double> FrameTimes() { return {}; }
   // The frame count for certain. A reader that counts the frames of a long file in the
   // background starts with the count its container announces and corrects it as it goes
   // (FrameCount follows after each SetPosition); this waits until the count is known.
@@ -75,6 +109,17 @@ class TVideoPlay {
   bool Drawing() const { return FDrawing; }
   // The frame durations of the file vary; FrameInterval is then their mean.
   bool VariableRate() const { return FVariableRate; }
+  // The rate the video was filmed at, when the file says it (slow motion stored at a
+  // playback rate); 0 when it does not.
+  double CaptureRate() const { return FCaptureRate; }
+
+  // What the stream says of its pictures' orientation, and whether the user chose to show
+  // them as stored instead. FrameWidth, FrameHeight and every picture drawn follow
+  // Orientation(); a new file is shown upright until told otherwise.
+  const TOrientation &StreamOrientation() const { return FStreamOrientation; }
+  bool OrientationIgnored() const { return FOrientationIgnored; }
+  TOrientation Orientation() const { return FOrientationIgnored ? TOrientation() : FStreamOrientation; }
+  void SetOrientationIgnored(bool Ignored);
   const QString &ErrorText() const { return FErrorText; }
   TOpenFailure ErrorKind() const { return FErrorKind; }
 
@@ -86,8 +131,13 @@ class TVideoPlay {
  protected:
   TVideoPlay() = default;
 
-  // The current frame at full size as a 24-bit picture, or null when it cannot be had.
+  // The current frame at full size as a 24-bit picture, as stored (not yet upright), or null
+  // when it cannot be had.
   virtual const QImage *FetchFrame() = 0;
+  // The current frame upright: FetchFrame's picture, turned when the orientation says so.
+  const QImage *UprightFrame();
+  // Called by a reader at open, once FrameWidth and FrameHeight hold the stored size.
+  void SetStreamOrientation(TOrientation Orientation);
   // Draw once the busy guard is set: the frame stretched onto Bitmap. A reader that can
   // paint a whole frame straight into a picture of its size overrides this.
   virtual bool DrawFrame(QImage &Bitmap, const QRect &Source);
@@ -110,8 +160,15 @@ class TVideoPlay {
   uint16_t FTimerDelay = 0;
   bool FDrawing = false;
   bool FVariableRate = false;
+  double FCaptureRate = 0.0;
   QString FErrorText;
   TOpenFailure FErrorKind = ofNone;
+
+ private:
+  TOrientation FStreamOrientation;
+  bool FOrientationIgnored = false;
+  QImage FUpright;
+  int FUprightPosition = -1;  // the frame FUpright holds, -1 when none
 };
 
 }  // namespace kolibra::video

@@ -43,18 +43,18 @@ TEST(CliTest, InfoPrintsOneKeyValueLineEach) {
   } cases[] = {
       {"h264_bframes.mp4", nullptr,
        "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.6\n"
-       "variable_rate: no\n"},
+       "variable_rate: no\nrotation: 0\n"},
       {"variable.mkv", "ffmpeg",
        "framework: ffmpeg\nframes: 40\nwidth: 64\nheight: 48\nrate: 16.81034483\ninterval: 0.05948717949\n"
-       "duration: 2.36\nvariable_rate: yes\n"},
+       "duration: 2.36\nvariable_rate: yes\nrotation: 0\n"},
       // GStreamer reads it by time at the nominal 25 per second of its header.
       {"variable.mkv", "ds",
        "framework: ds\nframes: 59\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 2.36\n"
-       "variable_rate: no\n"},
+       "variable_rate: no\nrotation: 0\n"},
       // Four dropped frames kept as empty slots: 34 frames, where FFmpeg counts 30 pictures.
       {"mjpeg_gaps.avi", nullptr,
        "framework: vfw\nframes: 34\nwidth: 64\nheight: 48\nrate: 25\ninterval: 0.04\nduration: 1.36\n"
-       "variable_rate: no\n"},
+       "variable_rate: no\nrotation: 0\n"},
   };
   for (const auto &c : cases) {
     QStringList args = {QStringLiteral("info"), Fixture(QString::fromUtf8(c.Clip))};
@@ -107,10 +107,10 @@ TEST(CliTest, InfoReadsBothSampleVideos) {
   } cases[] = {
       {"Cylindre.avi",
        "framework: vfw\nframes: 50\nwidth: 480\nheight: 240\nrate: 25\ninterval: 0.04\nduration: 2\n"
-       "variable_rate: no\n"},
+       "variable_rate: no\nrotation: 0\n"},
       {"Parabole.avi",
        "framework: vfw\nframes: 48\nwidth: 480\nheight: 360\nrate: 50\ninterval: 0.02\nduration: 0.96\n"
-       "variable_rate: no\n"},
+       "variable_rate: no\nrotation: 0\n"},
   };
   for (const auto &c : cases) {
     const TRun run =

@@ -76,6 +76,32 @@ clip vp9_ms.webm 320x240 30 60 -c:v libvpx-vp9 -deadline realtime -cpu-used 8 -b
 clip vp8_ms.webm 320x240 30 60 -c:v libvpx -deadline realtime -cpu-used 8 -b:v 1M
 clip h264_ms.mp4 320x240 30 60 -c:v libx264 -preset veryfast -g 15 -bf 2 -pix_fmt yuv420p -video_track_timescale 1000
 clip theora.ogv 320x240 30 60 -c:v libtheora -q:v 7 -g 15
+# Phone videos as they come. Portrait video stored as landscape pictures with a display
+# matrix (the "rotate" tag sets it), in MP4 and QuickTime; the pictures ffmpeg shows for
+# them, turned upright, are the reference.
+clip phone_plain.mp4 64x48 25 12 -c:v libx264 -preset veryfast -g 6 -pix_fmt yuv420p
+for degrees in 90 180 270; do
+  ffmpeg -nostdin -v error -y -i phone_plain.mp4 -c copy -metadata:s:v:0 rotate=$degrees phone_rot$degrees.mp4
+done
+ffmpeg -nostdin -v error -y -i phone_plain.mp4 -c copy -metadata:s:v:0 rotate=90 phone_rot90.mov
+# Time stamps as phones write them: a half-second pause after frame 20, and an interval that
+# wanders by a few milliseconds. ffprobe's list of each frame's time is the reference.
+clip phone_pause.mp4 64x48 25 40 -vf "$counter,settb=1/1000,setpts='PTS+if(gte(N\,20)\,0.5/TB\,0)'" -fps_mode vfr -enc_time_base 1:1000 \
+  -c:v libx264 -preset veryfast -g 12 -pix_fmt yuv420p
+clip phone_jitter.mp4 64x48 25 40 -vf "$counter,settb=1/1000,setpts='(N*40+mod(N*7\,5)*3)/1000/TB'" -fps_mode vfr -enc_time_base 1:1000 \
+  -c:v libx264 -preset veryfast -g 12 -bf 2 -pix_fmt yuv420p
+for name in phone_pause.mp4 phone_jitter.mp4; do
+  ffprobe -v error -select_streams v:0 -show_entries frame=best_effort_timestamp_time -of csv=p=0 "$name" |
+    grep -E '^[0-9]' | cut -d, -f1 >"$name.times"
+done
+# Slow motion filmed at 240 frames per second and stored at 30, as Android tags it.
+clip phone_slowmo.mp4 64x48 30 10 -c:v libx264 -preset veryfast -pix_fmt yuv420p \
+  -metadata com.android.capture.fps=240.000000 -movflags use_metadata_tags
+# A red square crossing a white field at 100 pixels per second of real time, filmed by a
+# phone that stops stamping for half a second after frame 20: the square moves on meanwhile.
+ffmpeg -nostdin -v error -y -f lavfi -i color=c=white:s=480x96:r=25 -f lavfi -i color=c=red:s=16x16:r=25 \
+  -filter_complex "[0]settb=1/1000,setpts='PTS+if(gte(N\,20)\,0.5/TB\,0)'[field];[field][1]overlay=x='20+100*t':y=40" \
+  -frames:v 40 -fps_mode vfr -enc_time_base 1:1000 -c:v libx264 -preset veryfast -qp 0 -pix_fmt yuv444p phone_square_pause.mp4
 if [[ -n "$shared" && -d "$shared" ]]; then
   for video in "$shared"/*.avi; do
     ffmpeg -nostdin -v error -y -i "$video" -map 0:v:0 -fps_mode passthrough -pix_fmt rgb24 -f framemd5 \

@@ -104,6 +104,26 @@ KLBVFF_EXPORT bool FFVariableRate(void) {
   return KlbVffGuard(false, [](auto &s) { return s.IsOpen() && s.VariableRate(); });
 }
 
+KLBVFF_EXPORT int32_t FFRotation(void) {
+  return KlbVffGuard(0, [](auto &s) { return s.IsOpen() ? s.Rotation() : 0; });
+}
+
+KLBVFF_EXPORT bool FFMirrored(void) {
+  return KlbVffGuard(false, [](auto &s) { return s.IsOpen() && s.Mirrored(); });
+}
+
+KLBVFF_EXPORT double FFCaptureRate(void) {
+  return KlbVffGuard(0.0, [](auto &s) { return s.IsOpen() ? s.CaptureRate() : 0.0; });
+}
+
+KLBVFF_EXPORT int32_t FFFrameTimes(double *Times, int32_t Capacity) {
+  return KlbVffGuard(0, [&](auto &s) {
+    const std::vector<double> times = s.FrameTimes();
+    for (int32_t i = 0; Times && i < Capacity && size_t(i) < times.size(); ++i) Times[i] = times[size_t(i)];
+    return static_cast<int32_t>(times.size());
+  });
+}
+
 KLBVFF_EXPORT void FFDraw(KlbVffBitmap *Bitmap) {
   if (!Bitmap) return;
   KlbVffGuard(0, [&](auto &s) {

@@ -14,7 +14,7 @@
 extern "C" {
 
 // The wrapper's own version; readers refuse anything below 510.
-#define KLBVFF_VERSION 520
+#define KLBVFF_VERSION 530
 
 // The picture FFDraw paints into: 24 bits per pixel in red, green, blue byte order (the
 // layout of QImage::Format_RGB888), Height rows of BytesPerLine bytes, top row first.
@@ -47,5 +47,15 @@ typedef bool (*TFFVariableRate)(void);
 // wrapper builds its frame table in the background (long files); this one waits for the
 // table and answers the exact count. FFFrameCount answers it too once the table is ready.
 typedef int32_t (*TFFExactFrameCount)(void);
+// Since 530, optional too. How the pictures are turned to stand upright (the stream's
+// display matrix): degrees counter-clockwise (0, 90, 180 or 270, as ffprobe says), then
+// flipped left to right when FFMirrored; FFDraw paints them as stored. The rate the video was filmed at when the file
+// says it (slow motion), else 0. The presentation times of the frames in seconds from the
+// first frame's: copies at most Capacity of them into Times and answers how many the file
+// has (0 when its pictures carry no usable times); waits for the frame table.
+typedef int32_t (*TFFRotation)(void);
+typedef bool (*TFFMirrored)(void);
+typedef double (*TFFCaptureRate)(void);
+typedef int32_t (*TFFFrameTimes)(double *Times, int32_t Capacity);
 
 }  // extern "C"

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -218,6 +220,15 @@ bool TVffSession::Open(const std::string &FileName) {
   }
 
   FRate = vffsession::NominalRate(stream);
+  size_t matrixSize = 0;
+  const uint8_t *matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, &matrixSize);
+  if (matrix && matrixSize >= 9 * sizeof(int32_t)) {
+    int32_t values[9];
+    std::memcpy(values, matrix, sizeof values);
+    OrientationOfMatrix(values, FRotation, FMirrored);
+  }
+  FCaptureRate = CaptureRateOf(stream->metadata);
+  if (!(FCaptureRate > 0.0)) FCaptureRate = CaptureRateOf(FFormat->metadata);
   if (!FTimed) {
     // Constant-rate files keep their exact nominal rate (30000/1001 stays that); files whose
     // frame durations vary, or whose header disagrees with the timestamps, get the mean.
@@ -320,6 +331,9 @@ void TVffSession::Close() {
   FStream = -1;
   FWidth = FHeight = 0;
   FRate = FDuration = 0.0;
+  FRotation = 0;
+  FMirrored = false;
+  FCaptureRate = 0.0;
   FPosition = 0;
   FRunActive = false;
   FDrained = FDrainSent = false;
@@ -640,6 +654,56 @@ std::string TVffSession::Comment(const std::string &FileName) {
   if (const AVDictionaryEntry *e = av_dict_get(format->metadata, "comment", nullptr, 0)) comment = e->value;
   avformat_close_input(&format);
   return comment;
+}
+
+}  // namespace kolibra::video::vff
+
+namespace kolibra::video::vff {
+
+bool TVffSession::OrientationOfMatrix(const int32_t Matrix[9], int &Rotation, bool &Mirrored) {
+  // The matrix takes a stored pixel (p, q) to the shown one: x = a p + c q, y = b p + d q.
+  // Only signed permutations keep the pixel grid: one of a, b and one of c, d is zero.
+  const auto unit = [](int32_t v) { return v > 0 ? 1 : v < 0 ? -1 : 0; };
+  const int a = unit(Matrix[0]), b = unit(Matrix[1]), c = unit(Matrix[3]), d = unit(Matrix[4]);
+  const bool straight = a != 0 && d != 0 && b == 0 && c == 0;
+  const bool crossed = b != 0 && c != 0 && a == 0 && d == 0;
+  if (!straight && !crossed) return false;
+  // A turn counter-clockwise by r on screen (y down) has a = d = cos r, b = -sin r,
+  // c = sin r; a flip left to right after it negates a and c. The determinant tells a flip.
+  Mirrored = a * d - b * c < 0;
+  const int cosR = Mirrored ? -a : a;
+  const int sinR = -b;
+  Rotation = cosR == 1 ? 0 : cosR == -1 ? 180 : sinR == 1 ? 90 : 270;
+  return true;
+}
+
+double TVffSession::CaptureRateOf(const AVDictionary *Metadata) {
+  static const char *const keys[] = {"com.android.capture.fps", "com.apple.quicktime.capture.fps",
+                                     "com.apple.quicktime.camera.capture-fps", "capture_fps"};
+  for (const char *key : keys) {
+    const AVDictionaryEntry *entry = av_dict_get(Metadata, key, nullptr, 0);
+    if (!entry || !entry->value) continue;
+    // The value is written with a point ("240.000000") whatever the locale: read it so.
+    const char *text = entry->value;
+    while (*text == ' ') ++text;
+    double rate = 0.0;
+    const auto [end, error] = std::from_chars(text, text + std::strlen(text), rate);
+    if (error == std::errc() && end != text && std::isfinite(rate) && rate > 0.0 && rate < 100000.0) return rate;
+  }
+  return 0.0;
+}
+
+std::vector<double> TVffSession::FrameTimes() {
+  std::vector<double> times;
+  if (!IsOpen()) return times;
+  WaitForTable();
+  const std::vector<int64_t> &pts = FIndex.FramePts();
+  if (!FIndex.PtsUsable() || pts.empty()) return times;
+  const double tb = av_q2d(FFormat->streams[FStream]->time_base);
+  const size_t count = std::min(pts.size(), size_t(std::max(0, FIndex.FrameCount())));
+  times.reserve(count);
+  for (size_t i = 0; i < count; ++i) times.push_back(double(pts[i] - pts.front()) * tb);
+  return times;
 }
 
 }  // namespace kolibra::video::vff

@@ -26,6 +26,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -56,6 +57,15 @@ class TVffSession {
   void Poll();
   int Position() const { return FPosition; }
   bool VariableRate() const { return FIndex.VariableRate(); }
+  // How the pictures are turned to stand upright, from the stream's display matrix: degrees
+  // counter-clockwise (0, 90, 180, 270), then a flip left to right when Mirrored.
+  int Rotation() const { return FRotation; }
+  bool Mirrored() const { return FMirrored; }
+  // The rate the video was filmed at, from the container's metadata; 0 when not said.
+  double CaptureRate() const { return FCaptureRate; }
+  // The presentation time of every frame in seconds from the first frame's (waiting for the
+  // table of a long file); empty when the pictures carry no usable times.
+  std::vector<double> FrameTimes();
   const std::string &OpenError() const { return FOpenError; }
   const std::string &SeekError() const { return FSeekError; }
 
@@ -77,6 +87,14 @@ class TVffSession {
 
   // The "comment" tag of a file, read without disturbing the open file.
   static std::string Comment(const std::string &FileName);
+
+  // The turn a display matrix (nine 32-bit values, 16.16 fixed point but for the third
+  // column) asks for, as Rotation and Mirrored; false, leaving them, for a matrix that is
+  // not a quarter turn or a flip (a free angle or a scale).
+  static bool OrientationOfMatrix(const int32_t Matrix[9], int &Rotation, bool &Mirrored);
+  // The capture rate a metadata dictionary states (Android's "com.android.capture.fps",
+  // QuickTime's capture frame rate), 0 when none.
+  static double CaptureRateOf(const AVDictionary *Metadata);
 
  private:
   enum TSeekMethod { smTimestamp, smByte, smReopen, smCount };
@@ -126,6 +144,9 @@ class TVffSession {
   int FHeight = 0;
   double FRate = 0.0;
   double FDuration = 0.0;
+  int FRotation = 0;
+  bool FMirrored = false;
+  double FCaptureRate = 0.0;
   int FPosition = 0;
   int FKeptOnTheWay = 0;  // how many pictures before the target a run keeps in the cache
   bool FTailSuspect = false;
