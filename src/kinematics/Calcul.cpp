@@ -91,6 +91,8 @@ int TCalcul::Compute() {
   DirectX = system.DirectXAxisDirection;
   DirectY = system.DirectYAxisDirection;
   Interval = Data->FrameInterval();
+  Stamped = series.Stamped;
+  DerivationUnit = Stamped ? 1.0 : Interval;
 
   Objects = int(series.FrameIndex.size());
   const int samples = int(series.Times.size());
@@ -122,7 +124,9 @@ int TCalcul::Compute() {
       Y[rfAxes][io][ik] = axes.Y;
       DefinedRank[io][ik] = int(compact.Samples.size());
       compact.Samples.push_back(k);
-      compact.Frames.push_back(double(frame));
+      // On the video's stamps the abscissas are the times themselves; otherwise frame numbers,
+      // so that a change of interval only rescales the derivatives.
+      compact.Frames.push_back(Stamped ? TimesArray[ik] : double(frame));
       compact.RawX.push_back(RawX[io][ik]);
       compact.RawY.push_back(RawY[io][ik]);
       compact.X.push_back(axes.X);
@@ -192,8 +196,8 @@ int TCalcul::DeriveMotion(int object, int flags) {
   const bool smoothVelocity = (flags & sfVelocity) != 0;
   const bool smoothAcceleration = (flags & sfAcceleration) != 0;
 
-  TDeriv dx(s.Frames, s.RawX, Interval);
-  TDeriv dy(s.Frames, s.RawY, Interval);
+  TDeriv dx(s.Frames, s.RawX, DerivationUnit);
+  TDeriv dy(s.Frames, s.RawY, DerivationUnit);
   const int velocityX = dx.Derive(smoothVelocity);
   const int velocityY = dy.Derive(smoothVelocity);
   int result = FirstFailure(velocityX, velocityY);
@@ -202,8 +206,8 @@ int TCalcul::DeriveMotion(int object, int flags) {
   // One derivation gives both derivatives when both are smoothed alike.
   const TDoubleDynArray *accelerationX = &dx.Acceleration;
   const TDoubleDynArray *accelerationY = &dy.Acceleration;
-  TDeriv ax(s.Frames, s.RawX, Interval);
-  TDeriv ay(s.Frames, s.RawY, Interval);
+  TDeriv ax(s.Frames, s.RawX, DerivationUnit);
+  TDeriv ay(s.Frames, s.RawY, DerivationUnit);
   if (smoothAcceleration != smoothVelocity) {
     const int accelX = ax.Derive(smoothAcceleration);
     const int accelY = ay.Derive(smoothAcceleration);
@@ -254,7 +258,7 @@ int TCalcul::DerivePolar(int object, int flags) {
   Expand(s, angle, O[io]);
   Expand(s, radius, R[io]);
 
-  TDeriv dangle(s.Frames, angle, Interval);
+  TDeriv dangle(s.Frames, angle, DerivationUnit);
   const int result = dangle.Derive((flags & sfVelocity) != 0);
   if (result == krOk) Expand(s, dangle.Velocity, W[io]);
   return result;

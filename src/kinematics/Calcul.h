@@ -124,7 +124,7 @@ class TCalcul {
   // One object's defined samples, in sample order.
   struct TObjectSeries {
     TIntegerDynArray Samples;  // where they sit among all samples
-    TDoubleDynArray Frames;    // frame numbers, the abscissas of every derivative
+    TDoubleDynArray Frames;    // the abscissas of every derivative: frame numbers, or times on stamps
     TDoubleDynArray RawX;      // frame-relative displacement from the origin
     TDoubleDynArray RawY;      // the same, upward
     TDoubleDynArray X;         // axes frame
@@ -177,6 +177,8 @@ class TCalcul {
   bool DirectX = true;
   bool DirectY = true;
   double Interval = 0.0;
+  bool Stamped = false;          // times are the video's stamps
+  double DerivationUnit = 0.0;   // seconds per unit of the derivatives' abscissas
 
   TDoubleDynArray TimesArray;
   TMatriceI FrameIndexMatrix;

@@ -4,6 +4,7 @@
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 
+#include "kit/Locale.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainControllerTracking.h"
@@ -257,7 +258,7 @@ void TMainController::ReportUnreadableVideo(const QString &fileName, const QStri
   box.AddButton(MainTr("Ok")).Execute();
 }
 
-bool TMainController::LoadVideo(const QString &fileName) {
+bool TMainController::LoadVideo(const QString &fileName, bool proposeTimeBase) {
   if (!QFileInfo(fileName).isFile()) {
     ReportMissingVideo(fileName);
     return false;
@@ -273,7 +274,15 @@ bool TMainController::LoadVideo(const QString &fileName) {
   if (CapturePart) CapturePart->VideoOpened();
   if (VideoOpened) VideoOpened();
   EnableControls(true);
-  if (Video.VariableRate()) {
+  if (Data.UsesVideoTimes()) {
+    TMessageBox(icInformation)
+        .AddLine(MainTr("The frames of this video do not all last the same time."))
+        .AddLine(MainTr("Each frame's time is the one the video gives it (its time stamp);"))
+        .AddLine(MainTr("the command « Time between two frames » of the « Measurements » menu can set a regular "
+                        "interval instead."))
+        .AddButton(MainTr("Ok"))
+        .Execute();
+  } else if (Video.VariableRate()) {
     TMessageBox(icInformation)
         .AddLine(MainTr("The frames of this video do not all last the same time."))
         .AddLine(MainTr("Times are computed from the mean interval between two frames,"))
@@ -281,7 +290,32 @@ bool TMainController::LoadVideo(const QString &fileName) {
         .AddButton(MainTr("Ok"))
         .Execute();
   }
+  if (proposeTimeBase) ProposeCaptureInterval();
   return true;
+}
+
+void TMainController::SetOrientationIgnored(bool ignored) {
+  if (!VideoOpen() || ignored == Video.OrientationIgnored()) return;
+  if (!ConfirmChange(0)) return;
+  Video.SetOrientationIgnored(ignored);
+  const double interval = Data.FrameInterval();
+  AfterOpening();
+  Data.SetFrameInterval(interval);
+}
+
+void TMainController::ProposeCaptureInterval() {
+  const double stored = Video.FrameInterval() > 0.0 ? 1.0 / Video.FrameInterval() : 0.0;
+  const double capture = Video.CaptureRate();
+  if (!measurement::IsSlowMotion(capture, stored)) return;
+  const QString interval = GeneralFormat(1.0 / capture, 4);
+  const int answer = TMessageBox(icConfirmation)
+                         .AddLine(measurement::SlowMotionLine(capture, stored))
+                         .AddLine(MainTr("Its true interval between two frames is T = %1 s.").arg(interval))
+                         .AddButton(MainTr("Use T = %1 s").arg(interval))
+                         .AddButton(MainTr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
+                         .SetDefaultButton(0)
+                         .Execute();
+  if (answer == 0) Data.SetFrameInterval(1.0 / capture);
 }
 
 void TMainController::AfterOpening() {

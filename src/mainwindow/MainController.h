@@ -22,6 +22,7 @@
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/MenuStates.h"
 #include "measurement/MRUFiles.h"
+#include "measurement/TimeBase.h"
 #include "settings/ValueEntry.h"
 
 #include <QString>
@@ -86,7 +87,8 @@ class IMainDialogs {
   virtual settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                           settings::TTypeSaisieLongueur lengthKind) = 0;
   // The time-interval dialog; true with the interval typed.
-  virtual bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) = 0;
+  // The time-interval dialog: true with the user's choice in choice on Ok.
+  virtual bool AskFrameInterval(measurement::TTimeBaseChoice &choice) = 0;
 };
 
 struct TControlState {
@@ -120,8 +122,14 @@ class TMainController {
   // --- Operations of the window --------------------------------------------------------
 
   bool OpenVideo(const QString &fileName);
-  // OpenVideo after the confirmation: the checks, the open and its messages.
-  bool LoadVideo(const QString &fileName);
+  // OpenVideo after the confirmation: the checks, the open and its messages. A slow-motion
+  // video's true interval is proposed unless a work file brings its own time base.
+  bool LoadVideo(const QString &fileName, bool proposeTimeBase = true);
+  // Asks whether a slow-motion video's frames take the interval of its capture rate.
+  void ProposeCaptureInterval();
+  // Shows the video's pictures as stored (ignored) or upright. The marks lie on the pictures
+  // as they stand: a change starts a new measurement, once the user agrees to leave the work.
+  void SetOrientationIgnored(bool ignored);
   // Reason 0: before opening another video; 1: before closing. False: the user cancelled.
   bool ConfirmChange(int reason);
   void EnableControls(bool flag);

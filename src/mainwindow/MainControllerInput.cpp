@@ -174,8 +174,15 @@ void TMainController::AfterUndo() {
 
 void TMainController::AskFrameInterval() {
   if (!VideoOpen() || !Data.IsMeasuring()) return;
-  double interval = Data.FrameInterval();
-  if (Dialogs.AskFrameInterval(Video.FrameInterval(), Data.FrameInterval(), interval)) Data.SetFrameInterval(interval);
+  measurement::TTimeBaseChoice choice;
+  choice.DefaultDuration = Video.FrameInterval();
+  choice.FrameInterval = Data.FrameInterval();
+  choice.HasStamps = Data.HasVideoTimes();
+  choice.UseStamps = Data.UsesVideoTimes();
+  choice.CaptureRate = Video.CaptureRate();
+  if (!Dialogs.AskFrameInterval(choice)) return;
+  Data.SetFrameInterval(choice.FrameInterval);
+  Data.SetUseVideoTimes(choice.UseStamps);
 }
 
 void TMainController::SetLoupeVisible(bool visible) {

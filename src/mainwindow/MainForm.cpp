@@ -203,9 +203,7 @@ settings::TValueResult TMainForm::AskValue(settings::TTypeSaisie kind, const set
   return FBoiteValeur.Execute(kind, context, lengthKind);
 }
 
-bool TMainForm::AskFrameInterval(double defaultDuration, double frameInterval, double &result) {
-  return FBoiteTemps.Execute(defaultDuration, frameInterval, result);
-}
+bool TMainForm::AskFrameInterval(measurement::TTimeBaseChoice &choice) { return FBoiteTemps.Execute(choice); }
 
 // ---------------------------------------------------------------------------------------------
 // Keyboard, wheel, drops and the events of the children

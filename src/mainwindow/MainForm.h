@@ -161,7 +161,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   // --- IMainDialogs ---------------------------------------------------------------------
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                   settings::TTypeSaisieLongueur lengthKind) override;
-  bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override;
+  bool AskFrameInterval(measurement::TTimeBaseChoice &choice) override;
 
   // --- IWorkDialogs ---------------------------------------------------------------------
   QString AskSaveFileName(const QString &folder, const QString &proposed) override;

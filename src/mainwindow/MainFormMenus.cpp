@@ -48,7 +48,12 @@ void TMainForm::ShowVideoProperties() {
   properties.FrameHeight = video.FrameHeight();
   properties.FrameCount = video.ShownFrameCount();
   properties.FrameDuration = video.FrameInterval();
-  FBoiteProprietes.Execute(properties);
+  properties.Rotation = video.StreamOrientation().Rotation;
+  properties.Mirrored = video.StreamOrientation().Mirrored;
+  properties.RotationIgnored = video.OrientationIgnored();
+  properties.CaptureRate = video.CaptureRate();
+  properties.VariableRate = video.VariableRate();
+  if (FBoiteProprietes.Execute(properties)) FController->SetOrientationIgnored(properties.RotationIgnored);
 }
 
 }  // namespace kolibra::mainwindow

@@ -189,7 +189,7 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   request.FileName = workFile;
   request.WrapperFolder = WrapperFolder;
   request.Probe = Probe;
-  request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video); };
+  request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video, false); };
   request.LocateVideo = [this, workFile](const QString &stored) { return LocateVideo(stored, workFile); };
   // The save question comes once the file and its video are known to open: a damaged work
   // file never costs the work in hand.

@@ -45,6 +45,7 @@ void TData::NewMeasurement() {
   EndDrags();
   Tool = dtPointing;
   Interval = 0.0;
+  UseStamps = !Stamps.empty();
   // The histories go first: their copies refer to containers about to be emptied.
   ClearHistories();
   FixedAxes->ResetToDefaults();
@@ -279,6 +280,18 @@ void TData::ClearAll() {
 void TData::SetFrameInterval(double seconds) {
   if (IsNearZero(seconds - Interval)) return;
   Interval = seconds;
+  InvalidateCalculators(TCalculatorSet::Both);
+}
+
+void TData::SetVideoTimes(TDoubleDynArray stamps) {
+  Stamps = std::move(stamps);
+  UseStamps = !Stamps.empty();
+  InvalidateCalculators(TCalculatorSet::Both);
+}
+
+void TData::SetUseVideoTimes(bool use) {
+  if (use == UseStamps) return;
+  UseStamps = use;
   InvalidateCalculators(TCalculatorSet::Both);
 }
 

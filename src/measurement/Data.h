@@ -254,6 +254,15 @@ class TData : public IMarksHost, public IHistoryOwner {
   double FrameInterval() const { return Interval; }
   // Changes only by more than IsNearZero; then both calculators are stale.
   void SetFrameInterval(double seconds);
+  // The time stamps of the open video's frames (seconds from frame 0), given when its frame
+  // durations vary; empty otherwise. A new video's times follow them; the user may choose
+  // the regular interval instead, and the work file keeps the choice.
+  void SetVideoTimes(TDoubleDynArray stamps);
+  const TDoubleDynArray &VideoTimes() const { return Stamps; }
+  bool HasVideoTimes() const { return !Stamps.empty(); }
+  // Times are the video's stamps rather than whole numbers of intervals.
+  bool UsesVideoTimes() const { return UseStamps && !Stamps.empty(); }
+  void SetUseVideoTimes(bool use);
   int FramesNumberBetweenTwoMarks() const override { return FramesStep; }
   void SetFramesNumberBetweenTwoMarks(int frames) {
     FramesStep = frames;
@@ -350,6 +359,8 @@ class TData : public IMarksHost, public IHistoryOwner {
   int Tool = dtPointing;
   int FramesStep = 1;
   double Interval = 0.0;
+  TDoubleDynArray Stamps;
+  bool UseStamps = false;
   int ElemSize = 0;
   TColor ElemColor = colors::clYellow;
   std::vector<TColor> Colors;

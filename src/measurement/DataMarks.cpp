@@ -32,7 +32,7 @@ TMarkSeries TData::ExtractSeries() const { return ExtractSeries(IsLayerMeasureme
 TMarkSeries TData::ExtractSeries(bool layer) const {
   const TPolyContainer &collection = layer ? static_cast<const TPolyContainer &>(*LayerCollection)
                                            : static_cast<const TPolyContainer &>(*FixedCollection);
-  return collection.ExtractSeries(Interval, TimeShifts);
+  return collection.ExtractSeries(Interval, TimeShifts, UsesVideoTimes() ? &Stamps : nullptr);
 }
 
 TDoubleDynArray TData::MarkedFrameTimes() const { return ExtractSeries().Times; }

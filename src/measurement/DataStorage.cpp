@@ -22,6 +22,8 @@ const QString kLayer = QStringLiteral("Layer");
 void TData::SaveToIni(TIniFile &ini, const QString &section) const {
   using namespace data_storage_impl;
   ini.WriteFloat(section, QStringLiteral("RequiredDuration"), Interval);
+  // Readers that do not know this key keep to the interval above.
+  if (HasVideoTimes()) ini.WriteBool(section, QStringLiteral("VideoTimeStamps"), UseStamps);
   ini.WriteInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), FramesStep);
   ini.WriteInteger(section, QStringLiteral("MarkColorsNumber"), int(Colors.size()));
   for (size_t i = 0; i < Colors.size(); ++i)
@@ -48,6 +50,8 @@ void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
   // dialog would refuse: a zero or absurd interval would make every time and speed wrong.
   const double interval = ini.ReadFloat(section, QStringLiteral("RequiredDuration"), Interval);
   if (std::isfinite(interval) && interval > MinFrameInterval && interval < MaxFrameInterval) Interval = interval;
+  // A file written before times could follow the stamps measured with the interval.
+  UseStamps = ini.ReadBool(section, QStringLiteral("VideoTimeStamps"), false);
   FramesStep = std::max(1, ini.ReadInteger(section, QStringLiteral("FramesNumberBetweenTwoMarks"), 1));
   const int colourCount = std::max(1, ini.ReadCount(section, QStringLiteral("MarkColorsNumber"), MaxObjectsCount));
   Colors.clear();

@@ -212,7 +212,8 @@ bool TPolyContainer::HoldsMark(const TMarque *mark) const {
   return std::find(AllMarks.begin(), AllMarks.end(), mark) != AllMarks.end();
 }
 
-TMarkSeries TPolyContainer::ExtractSeries(double frameInterval, const IFrameTimeShift *shifts) const {
+TMarkSeries TPolyContainer::ExtractSeries(double frameInterval, const IFrameTimeShift *shifts,
+                                          const TDoubleDynArray *stamps) const {
   std::vector<const TContainer *> kept;
   TIntegerDynArray n;
   for (const auto &container : Containers) {
@@ -229,13 +230,26 @@ TMarkSeries TPolyContainer::ExtractSeries(double frameInterval, const IFrameTime
   series.Y.assign(size_t(objects), TDoubleDynArray(samples, 0.0));
   if (samples == 0) return series;
 
+  // A frame the stamps do not reach (a count still growing) falls back to the interval.
+  bool stamped = stamps != nullptr && !stamps->empty();
+  for (size_t k = 0; stamped && k < samples; ++k) {
+    const int frame = kept[k]->MarksContainerFrameNumber;
+    stamped = frame >= 0 && size_t(frame) < stamps->size();
+  }
+  const auto stampOf = [&](size_t source) {
+    const int frame = kept[source]->MarksContainerFrameNumber;
+    return (*stamps)[size_t(frame)] + (n[source] - frame) * frameInterval;
+  };
+  series.Stamped = stamped;
+
   const int nmin = MinOfI(n);
   TIntegerDynArray order;
   SortIndices(n, order);
+  const double origin = stamped ? stampOf(size_t(order[0])) : 0.0;
   for (size_t k = 0; k < samples; ++k) {
     const size_t source = size_t(order[k]);
     const int relative = n[source] - nmin;
-    series.Times[k] = relative * frameInterval;
+    series.Times[k] = stamped ? stampOf(source) - origin : relative * frameInterval;
     for (int object = 0; object < objects; ++object) {
       const TMarque *mark = kept[source]->FindMark(object);
       if (mark == nullptr) continue;

@@ -52,6 +52,7 @@ using TPointDMatrix = std::vector<TPointDDynArray>;
 // The sampled series of a collection, as the kinematics calculators read them.
 struct TMarkSeries {
   TDoubleDynArray Times;  // seconds from the first marked frame, one per sample
+  bool Stamped = false;   // Times are the video's time stamps, not a whole number of intervals
   TMatriceI FrameIndex;   // [object][sample]: frames from the first marked one; -1 without a mark
   TMatriceD X;            // [object][sample]: relative position, frame-relative units
   TMatriceD Y;            // the same, growing upward; 0 without a mark
@@ -183,8 +184,11 @@ class TPolyContainer : public THistObject {
 
   // t = (n - nmin) * frameInterval for every frame holding a mark, n being the frame index
   // plus its time shift, in ascending n; the positions of each object relative to the
-  // system's origin, y upward, with FrameIndex -1 where an object has no mark.
-  TMarkSeries ExtractSeries(double frameInterval, const IFrameTimeShift *shifts) const;
+  // system's origin, y upward, with FrameIndex -1 where an object has no mark. With the
+  // video's time stamps (one per frame, seconds from frame 0), a frame's time is its stamp
+  // plus its time shift in intervals instead, counted from the first sample's.
+  TMarkSeries ExtractSeries(double frameInterval, const IFrameTimeShift *shifts,
+                            const TDoubleDynArray *stamps = nullptr) const;
 
   // Ranks the containers by frame (an empty one, while it is being filled, last).
   void Renumber();

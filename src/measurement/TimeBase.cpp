@@ -38,16 +38,50 @@ TTimeBaseDialogModel::TTimeBaseDialogModel(double defaultDuration, double frameI
       DefaultChecked(IsNearZero(defaultDuration - frameInterval)),
       Text(GeneralFormat(DefaultChecked ? defaultDuration : frameInterval, 10)) {}
 
+bool IsSlowMotion(double captureRate, double storedRate) {
+  return captureRate > 0.0 && storedRate > 0.0 && std::fabs(captureRate - storedRate) > 0.01 * storedRate;
+}
+
+QString SlowMotionLine(double captureRate, double storedRate) {
+  return time_base_impl::Tr("This video was recorded at %1 frames/s, stored at %2.")
+      .arg(GeneralFormat(captureRate, 4), GeneralFormat(storedRate, 4));
+}
+
+TTimeBaseDialogModel::TTimeBaseDialogModel(const TTimeBaseChoice &choice)
+    : TTimeBaseDialogModel(IsSlowMotion(choice.CaptureRate, choice.DefaultDuration > 0.0 ? 1.0 / choice.DefaultDuration
+                                                                                           : 0.0)
+                               ? 1.0 / choice.CaptureRate
+                               : choice.DefaultDuration,
+                           choice.FrameInterval) {
+  Stamps = choice.HasStamps;
+  StampsChecked = Stamps && choice.UseStamps;
+  if (StampsChecked) DefaultChecked = false;
+  if (!IsNearZero(Default - choice.DefaultDuration)) {
+    Stored = choice.DefaultDuration;
+    Capture = choice.CaptureRate;
+  }
+}
+
+QString TTimeBaseDialogModel::StampsRadioCaption() const { return time_base_impl::Tr("Use the video's time stamps"); }
+
+void TTimeBaseDialogModel::ChooseStamps() {
+  StampsChecked = true;
+  DefaultChecked = false;
+}
+
 QString TTimeBaseDialogModel::DefaultCaption() { return time_base_impl::Tr("Interval between 2 frames"); }
 
 QStringList TTimeBaseDialogModel::InfoLines() const {
   using time_base_impl::Tr;
   const QString d = GeneralFormat(Default, 3);
   const int rate = IsNearZero(Default) ? 0 : RoundClamped(1.0 / Default);
-  return {Tr("The video file was captured with a frame rate of"),
-          QString::number(rate) + QLatin1Char(' ') + Tr("images / second."),
-          Tr("The interval between 2 successive images is then"),
-          Tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + Tr("s") + QLatin1Char('.')};
+  QStringList lines = {Tr("The video file was captured with a frame rate of"),
+                       QString::number(rate) + QLatin1Char(' ') + Tr("images / second."),
+                       Tr("The interval between 2 successive images is then"),
+                       Tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + Tr("s") + QLatin1Char('.')};
+  if (Stored > 0.0) lines << SlowMotionLine(Capture, 1.0 / Stored);
+  if (Stamps) lines << Tr("The frames of this video do not all last the same time.");
+  return lines;
 }
 
 QString TTimeBaseDialogModel::GroupCaption() const { return time_base_impl::Tr("Duration represented by T"); }
@@ -62,6 +96,7 @@ QString TTimeBaseDialogModel::UnitCaption() const { return time_base_impl::Tr("s
 
 void TTimeBaseDialogModel::ChooseDefault() {
   DefaultChecked = true;
+  StampsChecked = false;
   Current = Default;
   if (OnApplyDefault) OnApplyDefault(Default);
   Text = GeneralFormat(Default, 10);
@@ -69,12 +104,14 @@ void TTimeBaseDialogModel::ChooseDefault() {
 
 void TTimeBaseDialogModel::ChooseOther() {
   DefaultChecked = false;
+  StampsChecked = false;
   Text = GeneralFormat(Current, 10);
 }
 
 void TTimeBaseDialogModel::TextEdited(const QString &text) {
   Text = text;
   DefaultChecked = false;
+  StampsChecked = false;
 }
 
 bool TTimeBaseDialogModel::FilterKey(QChar &key) {

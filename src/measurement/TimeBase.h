@@ -20,10 +20,28 @@ bool IsValidFrameInterval(double seconds);
 // anything else, including an empty text and values that are not finite.
 bool ParseTypedReal(const QString &text, double &value);
 
+// What the time-interval dialog starts from, and what the user chose.
+struct TTimeBaseChoice {
+  double DefaultDuration = 0.0;  // the frame duration the video reports
+  double FrameInterval = 0.0;    // the document's; the chosen one after Ok
+  bool HasStamps = false;        // the frame durations vary: times may follow the stamps
+  bool UseStamps = false;        // the document's choice; the chosen one after Ok
+  double CaptureRate = 0.0;      // frames per second when filmed, if the file says (slow motion)
+};
+
+// The capture rate differs from the stored one by more than rounding: slow motion (or a
+// time lapse), whose true interval is 1 / CaptureRate.
+bool IsSlowMotion(double captureRate, double storedRate);
+// "This video was recorded at 240 frames/s, stored at 30."
+QString SlowMotionLine(double captureRate, double storedRate);
+
 class TTimeBaseDialogModel {
  public:
   // defaultDuration: the frame duration the video reports; frameInterval: the document's.
   TTimeBaseDialogModel(double defaultDuration, double frameInterval);
+  // The same with the video's stamps and capture rate: a slow-motion video proposes its true
+  // interval as the default; a video with stamps offers them first.
+  explicit TTimeBaseDialogModel(const TTimeBaseChoice &choice);
 
   static constexpr int EditMaxLength = 16;
 
@@ -33,6 +51,12 @@ class TTimeBaseDialogModel {
   QStringList InfoLines() const;
   QString GroupCaption() const;
   QString DefaultRadioCaption() const;
+  // "Use the video's time stamps", offered only when the video has them.
+  QString StampsRadioCaption() const;
+  bool HasStamps() const { return Stamps; }
+  bool IsStampsChecked() const { return StampsChecked; }
+  // The stamps radio button: times follow the video's stamps once Ok is pressed.
+  void ChooseStamps();
   QString OtherRadioCaption() const;
   QString UnitCaption() const;
 
@@ -66,6 +90,10 @@ class TTimeBaseDialogModel {
   double Current;
   bool DefaultChecked;
   QString Text;
+  bool Stamps = false;
+  bool StampsChecked = false;
+  double Stored = 0.0;   // the interval the file stores, when it is not the default
+  double Capture = 0.0;  // the capture rate, for slow motion
 };
 
 }  // namespace kolibra::measurement

@@ -33,7 +33,7 @@ std::vector<TPropertiesLine> TPropertiesModel::Lines(const TVideoProperties &vid
   // "%.3g": three significant digits in the general format.
   const QString rate = GeneralFormat(video.FrameRate, 3);
   const QString length = GeneralFormat(video.FrameDuration * video.FrameCount, 3);
-  return {
+  std::vector<TPropertiesLine> lines = {
       {Tr("Information on the video file"), true, true},
       {},
       {video.FileName, false, false, colors::clBlue},
@@ -44,6 +44,20 @@ std::vector<TPropertiesLine> TPropertiesModel::Lines(const TVideoProperties &vid
       {dash + Fill(Tr("Total number of images: %d"), "%d", QString::number(video.FrameCount))},
       {dash + Fill(Tr("Video length: %.3g s"), "%.3g", length)},
   };
+  if (HasOrientation(video)) {
+    QString turn = Fill(Tr("Rotation: %d°"), "%d", QString::number(video.Rotation));
+    if (video.Mirrored) turn += Tr(", mirrored");
+    if (video.RotationIgnored) turn += Tr(" (ignored)");
+    lines.push_back({dash + turn});
+  }
+  if (video.CaptureRate > 0.0)
+    lines.push_back({dash + Fill(Tr("Recorded at %.4g frames/s"), "%.4g", GeneralFormat(video.CaptureRate, 4))});
+  if (video.VariableRate) lines.push_back({dash + Tr("Frame durations vary")});
+  return lines;
+}
+
+QString TPropertiesModel::IgnoreRotationCaption() {
+  return video_properties_impl::Tr("Show the pictures as stored (ignore the rotation)");
 }
 
 }  // namespace kolibra::settings

@@ -18,8 +18,12 @@ TPointDDynArray ToFractions(const TPointDDynArray &pixels, int width, int height
   return fractions;
 }
 
-void WriteSample(QTextStream &out, const TTrackSample &sample, int from, double interval) {
-  out << sample.Frame << ',' << QString::number((sample.Frame - from) * interval, 'g', 10) << ',';
+// t counts from the first frame tracked, as a measurement counts from its first mark: on the
+// video's stamps where its frame durations vary.
+void WriteSample(QTextStream &out, const TTrackSample &sample, int from, const std::vector<double> &stamps,
+                 double interval) {
+  const double t = video::FrameTime(stamps, sample.Frame, interval) - video::FrameTime(stamps, from, interval);
+  out << sample.Frame << ',' << QString::number(t, 'g', 10) << ',';
   if (sample.Status == fsFound)
     out << QString::number(sample.Pixel.X, 'f', 2) << ',' << QString::number(sample.Pixel.Y, 'f', 2);
   else
@@ -75,8 +79,9 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
   }
   out << "frame,t,x_px,y_px,status,similarity\n";
   const double interval = reader.FrameInterval();
-  track_cli::WriteSample(out, run.Last(), request.From, interval);
-  while (run.Next()) track_cli::WriteSample(out, run.Last(), request.From, interval);
+  const std::vector<double> stamps = video::VideoTimeStamps(reader);
+  track_cli::WriteSample(out, run.Last(), request.From, stamps, interval);
+  while (run.Next()) track_cli::WriteSample(out, run.Last(), request.From, stamps, interval);
   out.flush();
   return 0;
 }

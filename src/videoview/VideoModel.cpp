@@ -85,11 +85,15 @@ bool TVideoModel::Open(const QString &fileName) {
       if (reader != nullptr && reader->Opened()) reader->Close();
     }
     FReader = nullptr;
+    if (FDocument != nullptr) FDocument->SetVideoTimes({});
     SyncDocumentMode();
     return false;
   }
   FReader = FSources->Active();
-  if (FDocument != nullptr) FDocument->SetFrameInterval(FReader->FrameInterval());
+  if (FDocument != nullptr) {
+    FDocument->SetFrameInterval(FReader->FrameInterval());
+    FDocument->SetVideoTimes(video::VideoTimeStamps(*FReader));
+  }
   if (FMontage != nullptr) FMontage->VideoOpened(FReader->FrameCount());
   if (FWriter != nullptr) FWriter->Reset();
   FGeometry.SetFrameSize(FReader->FrameWidth(), FReader->FrameHeight());
@@ -138,11 +142,27 @@ int TVideoModel::FrameCount() const { return IsOpen() ? FReader->FrameCount() : 
 int TVideoModel::FrameWidth() const { return IsOpen() ? FReader->FrameWidth() : 0; }
 int TVideoModel::FrameHeight() const { return IsOpen() ? FReader->FrameHeight() : 0; }
 double TVideoModel::FrameInterval() const { return IsOpen() ? FReader->FrameInterval() : 0.0; }
+double TVideoModel::CaptureRate() const { return IsOpen() ? FReader->CaptureRate() : 0.0; }
 double TVideoModel::FrameRate() const { return IsOpen() ? FReader->FrameRate() : 0.0; }
 int TVideoModel::CurrentFrame() const { return IsOpen() ? FReader->Position() : 0; }
 QString TVideoModel::VideoFileName() const { return FReader != nullptr ? FReader->FileName() : QString(); }
 bool TVideoModel::ReaderBusy() const { return FReader != nullptr && FReader->Drawing(); }
 bool TVideoModel::VariableRate() const { return IsOpen() && FReader->VariableRate(); }
+
+video::TOrientation TVideoModel::StreamOrientation() const {
+  return IsOpen() ? FReader->StreamOrientation() : video::TOrientation();
+}
+
+bool TVideoModel::OrientationIgnored() const { return IsOpen() && FReader->OrientationIgnored(); }
+
+void TVideoModel::SetOrientationIgnored(bool ignored) {
+  if (!IsOpen() || ignored == FReader->OrientationIgnored()) return;
+  FReader->SetOrientationIgnored(ignored);
+  FGeometry.SetFrameSize(FReader->FrameWidth(), FReader->FrameHeight());
+  UpdateGeometry();
+  ViewChanged();
+  Invalidate();
+}
 
 int TVideoModel::TimerDelay() const {
   // Above 2,000 frames per second the reader's rounded delay is 0 ms, which no timer runs.
@@ -244,6 +264,7 @@ void TVideoModel::SaveState(TIniFile &ini) const {
   const QString section = QStringLiteral("Video");
   ini.WriteInteger(section, QStringLiteral("ImageNumber"), CurrentFrame());
   ini.WriteBool(section, QStringLiteral("MarkingMode"), FMode == vmTransparent);
+  if (OrientationIgnored()) ini.WriteBool(section, QStringLiteral("IgnoreRotation"), true);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -78,12 +78,20 @@ class TVideoModel : public measurement::IViewPort {
   int FrameCount() const;
   int FrameWidth() const;
   int FrameHeight() const;
+  // The rate the video was filmed at when the file says it, else 0.
+  double CaptureRate() const;
   double FrameInterval() const;
   double FrameRate() const;
   int CurrentFrame() const;
   QString VideoFileName() const;
   bool ReaderBusy() const;
   bool VariableRate() const;
+  // What the video's stream says of its pictures' orientation, and whether the user chose to
+  // see them as stored. Changing the choice changes the frame size at once: marks placed
+  // before no longer lie on what they marked.
+  video::TOrientation StreamOrientation() const;
+  bool OrientationIgnored() const;
+  void SetOrientationIgnored(bool ignored);
   // The playback period in milliseconds: the reader's, but never 0.
   int TimerDelay() const;
 

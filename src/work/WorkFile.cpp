@@ -180,6 +180,8 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   const bool mismatch = montageRead == editing::mrMismatch || (montageRead == editing::mrOk && openedFrames != frames);
   if (montageRead == editing::mrOk && !mismatch) work.Montage.SetState(montage);
 
+  // The marks lie on the pictures as they were shown: stored, or upright.
+  work.Video.SetOrientationIgnored(ini.ReadBool(VideoSection, QStringLiteral("IgnoreRotation"), false));
   work.Data.LoadFromIni(ini);
   const TMontage &kept = work.Montage;
   const int removed = work.Data.KeepFramesOnly(

@@ -3,6 +3,9 @@
 
 #include "kinematics/support/CalculFixture.h"
 
+#include "kit/IniFile.h"
+
+#include <QTemporaryDir>
 #include <cmath>
 #include <numbers>
 
@@ -244,6 +247,64 @@ TEST_F(CalculTwoObjectsTest, RelativeTrajectoryOnTheFramesBothAreMarked) {
   ASSERT_EQ(points.size(), 1u);
   EXPECT_EQ(points[0].X, 0.0);
   EXPECT_EQ(points[0].Y, 0.0);
+}
+
+// A phone's clip whose time stamps pause for half a second after frame 19 while the object
+// goes on moving: x = 0.3 t, y = 0.5 t - 4.9 t^2 in real time, marked on frames 10 ... 29.
+class CalculStampsTest : public CalculFixture {
+ protected:
+  static double Stamp(int frame) { return frame * T + (frame >= 20 ? 0.5 : 0.0); }
+  static TPointD Position(double t) { return TPointD(0.3 * t, 0.5 * t - 4.9 * t * t); }
+
+  void MeasureAcrossThePause() {
+    Calibrate();
+    TDoubleDynArray stamps;
+    for (int frame = 0; frame < 40; ++frame) stamps.push_back(Stamp(frame));
+    data.SetVideoTimes(stamps);
+    PlaceMarks(1, 20, [](int, int k) { return Position(Stamp(10 + k) - Stamp(10)); });
+  }
+};
+
+TEST_F(CalculStampsTest, TimesAreTheStampsAndVelocityHoldsAcrossThePause) {
+  MeasureAcrossThePause();
+  ASSERT_TRUE(data.UsesVideoTimes());
+  ASSERT_TRUE(ComputeAll(0)) << calc.LastResult();
+  ASSERT_EQ(calc.SamplesCount(), 20);
+  for (int k = 0; k < 20; ++k) {
+    const double t = Stamp(10 + k) - Stamp(10);
+    SCOPED_TRACE(::testing::Message() << "sample " << k);
+    EXPECT_NEAR(calc.Time(k), t, 1e-12);
+    EXPECT_EQ(calc.FrameIndex(0, k), k);
+    // Three-point derivatives are exact on a parabola, evenly spaced or not.
+    EXPECT_NEAR(calc.Value(rfAxes, 0, qkVx, k), 0.3, 1e-8);
+    EXPECT_NEAR(calc.Value(rfAxes, 0, qkVy, k), 0.5 - 9.8 * t, 1e-7);
+    EXPECT_NEAR(calc.Value(rfAxes, 0, qkAy, k), -9.8, 1e-5);
+  }
+}
+
+TEST_F(CalculStampsTest, TheRegularIntervalRemainsAChoiceTheWorkFileKeeps) {
+  MeasureAcrossThePause();
+  data.SetUseVideoTimes(false);
+  ASSERT_TRUE(ComputeAll(0)) << calc.LastResult();
+  // Every time after the pause comes half a second early, as a mean interval would make it.
+  EXPECT_NEAR(calc.Time(10), 10 * T, 1e-12);
+  EXPECT_GT(calc.Value(rfAxes, 0, qkVx, 10), 1.0);
+
+  QTemporaryDir dir;
+  TIniFile ini(dir.filePath(QStringLiteral("work.klb")));
+  data.SaveToIni(ini);
+  EXPECT_FALSE(ini.ReadBool(QStringLiteral("Data"), QStringLiteral("VideoTimeStamps"), true));
+  data.SetUseVideoTimes(true);
+  data.LoadFromIni(ini);
+  EXPECT_FALSE(data.UsesVideoTimes());
+  // A file written before the key existed measured with the interval: it still does.
+  ini.DeleteKey(QStringLiteral("Data"), QStringLiteral("VideoTimeStamps"));
+  data.SetUseVideoTimes(true);
+  data.LoadFromIni(ini);
+  EXPECT_FALSE(data.UsesVideoTimes());
+  ini.WriteBool(QStringLiteral("Data"), QStringLiteral("VideoTimeStamps"), true);
+  data.LoadFromIni(ini);
+  EXPECT_TRUE(data.UsesVideoTimes());
 }
 
 }  // namespace kolibra::kinematics::calcul_test

@@ -39,6 +39,51 @@ TEST(TimeBase, DialogTextsForA25FramesPerSecondVideo) {
   EXPECT_EQ(ntsc.EditText(), QStringLiteral("0.5"));
 }
 
+// Filmed at 240 frames per second, stored at 30: the true interval is proposed, the user
+// takes it with the first radio button.
+TEST(TimeBase, SlowMotionProposesTheIntervalOfItsCaptureRate) {
+  ScopedDecimalSeparator point(QLatin1Char('.'));
+  TTimeBaseChoice choice;
+  choice.DefaultDuration = 1.0 / 30.0;
+  choice.FrameInterval = 1.0 / 30.0;
+  choice.CaptureRate = 240.0;
+  TTimeBaseDialogModel model(choice);
+  EXPECT_EQ(model.InfoLines()[1], QStringLiteral("240 images / second."));
+  EXPECT_EQ(model.InfoLines().last(), QStringLiteral("This video was recorded at 240 frames/s, stored at 30."));
+  EXPECT_EQ(model.DefaultRadioCaption(), QStringLiteral("Use the default value T = 0.00417 s"));
+  EXPECT_FALSE(model.IsDefaultChecked());
+  EXPECT_FALSE(model.HasStamps());
+  double applied = 0.0;
+  model.OnApplyDefault = [&applied](double seconds) { applied = seconds; };
+  model.ChooseDefault();
+  EXPECT_DOUBLE_EQ(applied, 1.0 / 240.0);
+
+  // A capture rate equal to the stored one is no slow motion.
+  EXPECT_FALSE(IsSlowMotion(30.0, 30.0));
+  EXPECT_FALSE(IsSlowMotion(29.97, 30.0));
+  EXPECT_TRUE(IsSlowMotion(120.0, 30.0));
+  EXPECT_FALSE(IsSlowMotion(0.0, 30.0));
+}
+
+TEST(TimeBase, AVideoWithStampsOffersThemFirst) {
+  TTimeBaseChoice choice;
+  choice.DefaultDuration = 0.0595;
+  choice.FrameInterval = 0.0595;
+  choice.HasStamps = true;
+  choice.UseStamps = true;
+  TTimeBaseDialogModel model(choice);
+  EXPECT_EQ(model.StampsRadioCaption(), QStringLiteral("Use the video's time stamps"));
+  EXPECT_TRUE(model.IsStampsChecked());
+  EXPECT_FALSE(model.IsDefaultChecked());
+  EXPECT_EQ(model.InfoLines().last(), QStringLiteral("The frames of this video do not all last the same time."));
+  model.TextEdited(QStringLiteral("0.05"));
+  EXPECT_FALSE(model.IsStampsChecked()) << "typing an interval chooses the interval";
+  model.ChooseStamps();
+  EXPECT_TRUE(model.IsStampsChecked());
+  model.ChooseDefault();
+  EXPECT_FALSE(model.IsStampsChecked());
+}
+
 TEST(TimeBase, RadioButtonsApplyTheDefaultOrOfferTheCurrentInterval) {
   ScopedDecimalSeparator point(QLatin1Char('.'));
   TTimeBaseDialogModel model(0.04, 0.1);

@@ -51,8 +51,17 @@ class TKeyFilter : public QObject {
 TBoiteTemps::TBoiteTemps() : Caption(TTimeBaseDialogModel::DefaultCaption()) {}
 
 bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &result) {
+  TTimeBaseChoice choice;
+  choice.DefaultDuration = defaultDuration;
+  choice.FrameInterval = frameInterval;
+  if (!Execute(choice)) return false;
+  result = choice.FrameInterval;
+  return true;
+}
+
+bool TBoiteTemps::Execute(TTimeBaseChoice &choice) {
   using boite_temps_impl::Tr;
-  TTimeBaseDialogModel model(defaultDuration, frameInterval);
+  TTimeBaseDialogModel model(choice);
   model.OnApplyDefault = OnApplyDefault;
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -64,6 +73,9 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
 
   auto *group = new QGroupBox(model.GroupCaption(), &form);
   group->setObjectName(QStringLiteral("GroupBoxDuree"));
+  auto *useStamps = new QRadioButton(model.StampsRadioCaption(), group);
+  useStamps->setObjectName(QStringLiteral("RadioButtonHorodatage"));
+  useStamps->setVisible(model.HasStamps());
   auto *useDefault = new QRadioButton(model.DefaultRadioCaption(), group);
   useDefault->setObjectName(QStringLiteral("RadioButtonDefaut"));
   auto *useOther = new QRadioButton(model.OtherRadioCaption(), group);
@@ -77,14 +89,15 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
   calculator->setObjectName(QStringLiteral("ButtonCalculatrice"));
   calculator->setText(QStringLiteral("..."));
   calculator->setEnabled(static_cast<bool>(OnCalculator));
-  (model.IsDefaultChecked() ? useDefault : useOther)->setChecked(true);
+  (model.IsStampsChecked() ? useStamps : model.IsDefaultChecked() ? useDefault : useOther)->setChecked(true);
 
   auto *groupLayout = new QGridLayout(group);
-  groupLayout->addWidget(useDefault, 0, 0, 1, 4);
-  groupLayout->addWidget(useOther, 1, 0);
-  groupLayout->addWidget(edit, 1, 1);
-  groupLayout->addWidget(unit, 1, 2);
-  groupLayout->addWidget(calculator, 1, 3);
+  if (model.HasStamps()) groupLayout->addWidget(useStamps, 0, 0, 1, 4);
+  groupLayout->addWidget(useDefault, 1, 0, 1, 4);
+  groupLayout->addWidget(useOther, 2, 0);
+  groupLayout->addWidget(edit, 2, 1);
+  groupLayout->addWidget(unit, 2, 2);
+  groupLayout->addWidget(calculator, 2, 3);
 
   auto *ok = new QPushButton(Tr("Ok"), &form);
   ok->setObjectName(QStringLiteral("ButtonOk"));
@@ -110,6 +123,7 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
     model.TextEdited(edit->text());
     useOther->setChecked(true);
   };
+  QObject::connect(useStamps, &QRadioButton::clicked, &form, [&model] { model.ChooseStamps(); });
   QObject::connect(useDefault, &QRadioButton::clicked, &form, [&model, showText] {
     model.ChooseDefault();
     showText();
@@ -126,7 +140,13 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
     if (OnCalculator) OnCalculator();
   });
   double accepted = 0.0;
-  QObject::connect(ok, &QPushButton::clicked, &form, [&form, &accepted, edit] {
+  QObject::connect(ok, &QPushButton::clicked, &form, [&form, &accepted, &model, edit] {
+    // On the stamps the interval stays the document's: it is only their mean.
+    if (model.IsStampsChecked()) {
+      accepted = model.FrameInterval();
+      form.accept();
+      return;
+    }
     if (TTimeBaseDialogModel::ValidateText(edit->text(), accepted)) {
       form.accept();
       return;
@@ -138,7 +158,8 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
 
   dialogs::CentreOnScreen(form);
   if (form.exec() != QDialog::Accepted) return false;
-  result = accepted;
+  choice.FrameInterval = accepted;
+  choice.UseStamps = model.IsStampsChecked();
   return true;
 }
 

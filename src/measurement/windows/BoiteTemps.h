@@ -4,6 +4,7 @@
 // radio button is checked, what the edit accepts, what Ok refuses) are the model's.
 
 #include "kit/Color.h"
+#include "measurement/TimeBase.h"
 
 #include <QFont>
 #include <QString>
@@ -19,6 +20,9 @@ class TBoiteTemps {
   // document's interval is frameInterval. True, with the typed interval in result, when
   // the user closes it with Ok on a valid value; false on Cancel.
   bool Execute(double defaultDuration, double frameInterval, double &result);
+  // The same for a video that may have time stamps and a capture rate: on Ok, choice holds
+  // the interval and whether times follow the stamps.
+  bool Execute(TTimeBaseChoice &choice);
 
   QString Caption;
   QFont Font;

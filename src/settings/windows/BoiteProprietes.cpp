@@ -1,6 +1,7 @@
 #include "settings/windows/BoiteProprietes.h"
 
 #include "dialogs/DialogLook.h"
+#include <QCheckBox>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,13 +14,15 @@ namespace kolibra::settings {
 
 TBoiteProprietes::TBoiteProprietes() : Caption(TPropertiesModel::DefaultCaption()) {}
 
-bool TBoiteProprietes::Execute(const TVideoProperties &video) {
+bool TBoiteProprietes::Execute(TVideoProperties &video) {
   if (!TPropertiesModel::CanShow(video)) return false;
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   dialogs::ApplyDialogLook(form, QStringLiteral("FormBoiteProprietes"), Caption, Font, BackGroundColor);
-  form.setFixedSize(TPropertiesModel::FormSize);
+  const bool turned = TPropertiesModel::HasOrientation(video);
+  constexpr int CheckBoxHeight = 28;
+  form.setFixedSize(TPropertiesModel::FormSize + QSize(0, turned ? CheckBoxHeight : 0));
 
   auto *text = new QTextEdit(&form);
   text->setObjectName(QStringLiteral("RichEditInformation"));
@@ -27,7 +30,15 @@ bool TBoiteProprietes::Execute(const TVideoProperties &video) {
   QPalette textPalette = text->palette();
   textPalette.setColor(QPalette::Base, colors::clInfoBk.ToQColor(textPalette));
   text->setPalette(textPalette);
-  text->setGeometry(TPropertiesModel::TextRect(form.size()));
+  text->setGeometry(TPropertiesModel::TextRect(TPropertiesModel::FormSize));
+  QCheckBox *ignore = nullptr;
+  if (turned) {
+    ignore = new QCheckBox(TPropertiesModel::IgnoreRotationCaption(), &form);
+    ignore->setObjectName(QStringLiteral("CheckBoxIgnoreRotation"));
+    ignore->setChecked(video.RotationIgnored);
+    const QRect below = TPropertiesModel::TextRect(TPropertiesModel::FormSize);
+    ignore->setGeometry(below.left(), below.bottom() + 6, below.width(), CheckBoxHeight - 6);
+  }
 
   QTextCursor cursor(text->document());
   bool first = true;
@@ -50,6 +61,7 @@ bool TBoiteProprietes::Execute(const TVideoProperties &video) {
   if (const QScreen *screen = QGuiApplication::primaryScreen())
     form.move(screen->availableGeometry().center() - form.rect().center());
   form.exec();
+  if (ignore) video.RotationIgnored = ignore->isChecked();
   return true;
 }
 

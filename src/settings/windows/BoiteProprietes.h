@@ -15,8 +15,9 @@ class TBoiteProprietes {
   TBoiteProprietes();
 
   // Shows the information on the video until the user closes the window. Shows nothing and
-  // returns false when the video has no frame duration (none is open).
-  bool Execute(const TVideoProperties &video);
+  // returns false when the video has no frame duration (none is open). A video whose
+  // pictures are turned gets a check box: video.RotationIgnored holds it on return.
+  bool Execute(TVideoProperties &video);
 
   QString Caption;
   QFont Font;

@@ -51,10 +51,10 @@ class TScriptedDialogs : public IMainDialogs {
     Values.pop_front();
     return result;
   }
-  bool AskFrameInterval(double defaultDuration, double frameInterval, double &result) override {
-    IntervalAsked = {defaultDuration, frameInterval};
+  bool AskFrameInterval(measurement::TTimeBaseChoice &choice) override {
+    IntervalAsked = {choice.DefaultDuration, choice.FrameInterval};
     if (Interval <= 0.0) return false;
-    result = Interval;
+    choice.FrameInterval = Interval;
     return true;
   }
   void Answer(const QVariant &value) { Values.push_back({true, value}); }

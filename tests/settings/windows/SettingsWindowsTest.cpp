@@ -9,6 +9,7 @@
 #include "settings/windows/BoiteValeur.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,7 +245,38 @@ TEST(BoiteProprietes, ShowsTheVideoUntilEscape) {
                                  "- Image width in pixels: 320\n- Image height in pixels: 240\n"
                                  "- Total number of images: 250\n- Video length: 10 s"));
 
-  EXPECT_FALSE(dialog.Execute(TVideoProperties{}));
+  TVideoProperties none;
+  EXPECT_FALSE(dialog.Execute(none));
+}
+
+TEST(BoiteProprietes, APortraitPhoneVideoOffersToShowItsPicturesAsStored) {
+  ScopedDecimalSeparator point(QLatin1Char('.'));
+  TBoiteProprietes dialog;
+  TVideoProperties video;
+  video.FileName = QStringLiteral("/tmp/phone.mp4");
+  video.FrameRate = 30.0;
+  video.FrameWidth = 360;
+  video.FrameHeight = 640;
+  video.FrameCount = 90;
+  video.FrameDuration = 1.0 / 30.0;
+  video.Rotation = 90;
+  video.CaptureRate = 240.0;
+  video.VariableRate = true;
+  QString text;
+  bool offered = false;
+  WhenShown([&](QDialog *form) {
+    text = Child<QTextEdit>(form, "RichEditInformation")->toPlainText();
+    auto *ignore = form->findChild<QCheckBox *>(QStringLiteral("CheckBoxIgnoreRotation"));
+    offered = ignore != nullptr && ignore->isVisible() && !ignore->isChecked();
+    if (ignore) ignore->setChecked(true);
+    QTest::keyClick(form, Qt::Key_Escape);
+  });
+  EXPECT_TRUE(dialog.Execute(video));
+  EXPECT_TRUE(offered);
+  EXPECT_TRUE(video.RotationIgnored);
+  EXPECT_TRUE(text.endsWith(QStringLiteral("- Video length: 3 s\n- Rotation: 90°\n- Recorded at 240 frames/s\n"
+                                           "- Frame durations vary")))
+      << text.toStdString();
 }
 
 }  // namespace kolibra::settings::settings_windows_test
