@@ -107,7 +107,8 @@ class TVideoPlay {
   double FrameRate() const { return FFrameRate; }
   uint16_t TimerDelay() const { return FTimerDelay; }
   bool Drawing() const { return FDrawing; }
-  // The frame durations of the file vary; FrameInterval is then their mean.
+  // The frame durations of the file differ; FrameInterval is then the usual one or, where
+  // they vary widely, their mean, and FrameTimes tells when each frame comes.
   bool VariableRate() const { return FVariableRate; }
   // The rate the video was filmed at, when the file says it (slow motion stored at a
   // playback rate); 0 when it does not.

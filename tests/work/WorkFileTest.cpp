@@ -11,6 +11,7 @@
 #include "kit/MessageBox.h"
 
 #include <QFileInfo>
+#include <QProcess>
 
 #include <cmath>
 
@@ -111,6 +112,55 @@ TEST_F(WorkFileTest, EveryKeyReadsBackAsWritten) {
   const TIniFile written(file);
   EXPECT_EQ(written.ReadInteger(QStringLiteral("Main"), QStringLiteral("Version"), 0), 351000);
   EXPECT_EQ(written.Sections(), (QStringList{"Main", "Data", "Video", "Montage", "Formules", "Record"}));
+}
+
+// A phone's clip of the throw: stored on its side with a display matrix, and stamped with a
+// half-second pause after frame 10. The work file keeps both choices the user can make on
+// it, and a file that made none gets the defaults back: upright, on the stamps.
+TEST_F(WorkFileTest, APhoneVideosRotationAndTimeChoicesReadBack) {
+  const QString phone = File("phone.mp4");
+  const auto run = [](const QStringList &arguments) {
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
+    EXPECT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0)
+        << ffmpeg.readAllStandardError().toStdString();
+  };
+  run({"-i", video, "-frames:v", "20", "-vf", "settb=1/1000,setpts='PTS+if(gte(N\\,10)\\,0.5/TB\\,0)'",
+       "-fps_mode", "vfr", "-enc_time_base", "1:1000", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p",
+       File("stamped.mp4")});
+  // The display matrix is written when the stream is copied, as a phone's muxer writes it.
+  run({"-i", File("stamped.mp4"), "-c", "copy", "-metadata:s:v:0", "rotate=90", phone});
+
+  const auto save = [&](bool ignoreRotation, bool stamps, const char *name) {
+    THeadlessParabole work(dir.path());
+    EXPECT_TRUE(work.Video.Open(phone));
+    EXPECT_EQ(work.Video.FrameWidth(), 360);
+    EXPECT_EQ(work.Video.FrameHeight(), 480);
+    EXPECT_TRUE(work.Data.UsesVideoTimes());
+    work.Video.SetOrientationIgnored(ignoreRotation);
+    work.Data.SetUseVideoTimes(stamps);
+    for (int frame : {0, 15}) {
+      work.Video.SetFrame(frame);
+      work.Data.FixedMarks().PointMark(TPointD(0.5, 0.5));
+    }
+    EXPECT_EQ(SaveWork(work.Context(), File(name)), wsOk);
+  };
+  save(true, false, "choices.klb");
+  save(false, true, "defaults.klb");
+
+  THeadlessParabole chosen(dir.path());
+  ASSERT_TRUE(chosen.Load(File("choices.klb")).Loaded);
+  EXPECT_TRUE(chosen.Video.OrientationIgnored());
+  EXPECT_EQ(chosen.Video.FrameWidth(), 480);
+  EXPECT_FALSE(chosen.Data.UsesVideoTimes());
+  EXPECT_NEAR(chosen.Data.MarkedFrameTimes().back(), 15 * chosen.Data.FrameInterval(), 1e-12);
+
+  THeadlessParabole defaults(dir.path());
+  ASSERT_TRUE(defaults.Load(File("defaults.klb")).Loaded);
+  EXPECT_FALSE(defaults.Video.OrientationIgnored());
+  EXPECT_EQ(defaults.Video.FrameWidth(), 360);
+  EXPECT_TRUE(defaults.Data.UsesVideoTimes());
+  EXPECT_NEAR(defaults.Data.MarkedFrameTimes().back(), 15 * 0.02 + 0.5, 1e-6);
 }
 
 TEST_F(WorkFileTest, AMovedVideoIsFoundBesideTheWorkFile) {

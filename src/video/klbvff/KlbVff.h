@@ -40,7 +40,8 @@ typedef void (*TFFDraw)(KlbVffBitmap *Bitmap);
 typedef const char *(*TFFCommentaire)(const char *FileName);
 typedef void (*TFFClose)(void);
 // Beyond the classic table, optional for readers: why the last FFwFileName failed, and
-// whether the frame durations of the open file vary (the rate is then their mean).
+// whether the frame durations of the open file differ (the rate is then the usual one, or
+// their mean where they vary widely).
 typedef const char *(*TFFOpenError)(void);
 typedef bool (*TFFVariableRate)(void);
 // Also optional: FFFrameCount may be an estimate from the container's duration while the

@@ -192,6 +192,7 @@ void TVffIndex::Classify() {
 void TVffIndex::Time(const AVRational &TimeBase) {
   FMeanInterval = 0.0;
   FVariableRate = false;
+  FUneven = false;
   FDuration = 0.0;
 
   // Without a presentation time on every picture (MPEG program streams, AVI with B-frames)
@@ -233,6 +234,9 @@ void TVffIndex::Time(const AVRational &TimeBase) {
     }
   }
   FVariableRate = irregular > 0 || (dropped > 1 && dropped * 20 > static_cast<int>(deltas.size()));
+  // A gap of whole frames leaves the rate as it is but not the times: every frame after it
+  // comes later than its index says.
+  FUneven = FVariableRate || dropped > 0;
   const double span = static_cast<double>(stamps.back() - stamps.front());
   FMeanInterval = FVariableRate ? span / static_cast<double>(stamps.size() - 1) * tb : median * tb;
   const double last = lastDuration > 0 ? static_cast<double>(lastDuration) * tb : FMeanInterval;

@@ -82,6 +82,9 @@ class TVffIndex {
   // one, or the mean over the whole file when the rate varies.
   double MeanInterval() const { return FMeanInterval; }
   bool VariableRate() const { return FVariableRate; }
+  // Some frames last longer than the usual interval, by a fraction or by whole frames: the
+  // times of the frames are not whole numbers of the interval.
+  bool Uneven() const { return FUneven; }
   double Duration() const { return FDuration; }
 
   // Called when a decode meets the end of the stream before the table's end (a truncated
@@ -105,6 +108,7 @@ class TVffIndex {
   int FFrameCount = 0;
   double FMeanInterval = 0.0;
   bool FVariableRate = false;
+  bool FUneven = false;
   double FDuration = 0.0;
 };
 

@@ -56,7 +56,9 @@ class TVffSession {
   // Takes the scanner's table over when it is ready; every entry point calls this first.
   void Poll();
   int Position() const { return FPosition; }
-  bool VariableRate() const { return FIndex.VariableRate(); }
+  // The frame durations differ: the rate is the usual one or, where they vary widely, their
+  // mean; each frame's time is then its stamp (FrameTimes).
+  bool VariableRate() const { return FIndex.Uneven(); }
   // How the pictures are turned to stand upright, from the stream's display matrix: degrees
   // counter-clockwise (0, 90, 180, 270), then a flip left to right when Mirrored.
   int Rotation() const { return FRotation; }
