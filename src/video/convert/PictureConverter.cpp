@@ -40,6 +40,7 @@ TPictureColours ColoursOf(int Format, int ColourSpace, int ColourRange) {
   return colours;
 }
 
+TPictureConverter::TPictureConverter() = default;
 TPictureConverter::~TPictureConverter() { Reset(); }
 
 void TPictureConverter::Reset() {

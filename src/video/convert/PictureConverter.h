@@ -38,7 +38,7 @@ class THdrConverter;
 // from picture to picture while the kind of picture stays the same.
 class TPictureConverter {
  public:
-  TPictureConverter() = default;
+  TPictureConverter();
   ~TPictureConverter();
   TPictureConverter(const TPictureConverter &) = delete;
   TPictureConverter &operator=(const TPictureConverter &) = delete;
