@@ -211,24 +211,17 @@ struct TColourSteps {
   const float *Gain;
 };
 
-inline float LinearOf(const TColourSteps &S, float Signal) {
-  float at = Signal * float(LinearSteps) + 0.5f;
-  at = std::clamp(at, 0.0f, float(S.LinearLast));
-  return S.ToLinear[int(at)];
-}
-
-// Both lookups bound the value first (a NaN to the lowest), without branches.
-inline uint8_t ScreenOf(const TColourSteps &S, float Light) {
+// Where a value is in the tables looked up by a float's top bits. The value is bounded first
+// (a NaN to the lowest), without branches.
+inline int32_t ScreenPlace(float Light) {
   const float bounded = std::min(std::max(std::bit_cast<float>(ScreenLowest), Light), 1.0f);
-  const uint32_t at = (std::bit_cast<uint32_t>(bounded) >> ScreenShift) - ScreenBase;
-  return S.ToScreen[std::min(at, ScreenCount)];
+  return int32_t(std::bit_cast<uint32_t>(bounded) >> ScreenShift) - int32_t(ScreenBase);
 }
 
-inline float GainOf(const TColourSteps &S, float Signal) {
+inline int32_t GainPlace(float Signal) {
   const float bounded =
       std::min(std::max(std::bit_cast<float>(GainLowest), Signal), std::bit_cast<float>(GainHighest));
-  const uint32_t at = (std::bit_cast<uint32_t>(bounded) >> ScreenShift) - GainBase;
-  return S.Gain[std::min(at, GainCount - 1)];
+  return std::min(int32_t(std::bit_cast<uint32_t>(bounded) >> ScreenShift) - int32_t(GainBase), int32_t(GainCount) - 1);
 }
 
 // The rows a conversion works in, one set per thread.
@@ -236,6 +229,7 @@ struct TRowWork {
   std::vector<float> U, V;           // chroma of the row at chroma width
   std::vector<float> Cb, Cr;         // at full width
   std::vector<float> R, G, B, Peak;  // R'G'B', then linear light, and its brightest component
+  std::vector<int32_t> RIndex, GIndex, BIndex;  // R'G'B' as places in the linear light table
 };
 
 // Converts rows First to Last - 1. Each step runs along a whole row, so that the arithmetic
@@ -246,10 +240,16 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
   const size_t width = size_t(L.Width), chromaWidth = size_t(L.ChromaWidth);
   for (std::vector<float> *row : {&W.U, &W.V}) row->resize(chromaWidth);
   for (std::vector<float> *row : {&W.Cb, &W.Cr, &W.R, &W.G, &W.B, &W.Peak}) row->resize(width);
+  for (std::vector<int32_t> *row : {&W.RIndex, &W.GIndex, &W.BIndex}) row->resize(width);
   float *__restrict u = W.U.data(), *__restrict v = W.V.data();
   float *__restrict cb = W.Cb.data(), *__restrict cr = W.Cr.data();
   float *__restrict r = W.R.data(), *__restrict g = W.G.data(), *__restrict b = W.B.data();
   float *__restrict peak = W.Peak.data();
+  int32_t *__restrict ri = W.RIndex.data(), *__restrict gi = W.GIndex.data(), *__restrict bi = W.BIndex.data();
+  const float *__restrict toLinear = S.ToLinear, *__restrict gain = S.Gain;
+  const uint8_t *__restrict toScreen = S.ToScreen;
+  const bool halfSited = L.Log2SubW == 1 && Columns.size() > 1 && Columns[0].Weight == 0.0f &&
+                         Columns[0].First == 0 && Columns[1].Weight == 0.5f && L.ChromaWidth > 1;
   const float cOffset = S.COffset, cScale = S.CScale, yOffset = S.YOffset, yScale = S.YScale;
   const float crToR = S.CrToR, cbToG = S.CbToG, crToG = S.CrToG, cbToB = S.CbToB;
   const float m00 = S.Gamut[0][0], m01 = S.Gamut[0][1], m02 = S.Gamut[0][2];
@@ -268,10 +268,24 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
       u[x] = (float(u0[x]) * w0 + float(u1[x]) * w1 - cOffset) * cScale;
       v[x] = (float(v0[x]) * w0 + float(v1[x]) * w1 - cOffset) * cScale;
     }
-    for (size_t x = 0; x < width; ++x) {
-      const TTap &col = Columns[x];
-      cb[x] = u[col.First] + (u[col.Second] - u[col.First]) * col.Weight;
-      cr[x] = v[col.First] + (v[col.Second] - v[col.First]) * col.Weight;
+    if (halfSited) {
+      // The usual 4:2:0 and 4:2:2: even columns on a chroma sample, odd ones halfway.
+      for (size_t x = 0; x + 1 < chromaWidth; ++x) {
+        cb[2 * x] = u[x];
+        cb[2 * x + 1] = 0.5f * (u[x] + u[x + 1]);
+        cr[2 * x] = v[x];
+        cr[2 * x + 1] = 0.5f * (v[x] + v[x + 1]);
+      }
+      for (size_t x = 2 * (chromaWidth - 1); x < width; ++x) {
+        cb[x] = u[chromaWidth - 1];
+        cr[x] = v[chromaWidth - 1];
+      }
+    } else {
+      for (size_t x = 0; x < width; ++x) {
+        const TTap &col = Columns[x];
+        cb[x] = u[col.First] + (u[col.Second] - u[col.First]) * col.Weight;
+        cr[x] = v[col.First] + (v[col.Second] - v[col.First]) * col.Weight;
+      }
     }
     const TSample *luma = sampleRow(0, y);
     for (size_t x = 0; x < width; ++x) {
@@ -280,10 +294,17 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
       g[x] = yn + cbToG * cb[x] + crToG * cr[x];
       b[x] = yn + cbToB * cb[x];
     }
+    // Table places first (along the row, several at a time), then the lookups.
+    const float linearLast = float(S.LinearLast);
     for (size_t x = 0; x < width; ++x) {
-      r[x] = LinearOf(S, r[x]);
-      g[x] = LinearOf(S, g[x]);
-      b[x] = LinearOf(S, b[x]);
+      ri[x] = int32_t(std::min(std::max(r[x] * float(LinearSteps) + 0.5f, 0.0f), linearLast));
+      gi[x] = int32_t(std::min(std::max(g[x] * float(LinearSteps) + 0.5f, 0.0f), linearLast));
+      bi[x] = int32_t(std::min(std::max(b[x] * float(LinearSteps) + 0.5f, 0.0f), linearLast));
+    }
+    for (size_t x = 0; x < width; ++x) {
+      r[x] = toLinear[ri[x]];
+      g[x] = toLinear[gi[x]];
+      b[x] = toLinear[bi[x]];
     }
     if (S.ToBt709) {
       for (size_t x = 0; x < width; ++x) {
@@ -294,13 +315,18 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
       }
     }
     // The brightest component sets the gain of all three, so that the hue stays.
-    for (size_t x = 0; x < width; ++x) peak[x] = std::max(std::max(r[x], g[x]), b[x]);
-    uint8_t *out = Bits + std::ptrdiff_t(y) * BytesPerLine;
+    for (size_t x = 0; x < width; ++x) ri[x] = GainPlace(std::max(std::max(r[x], g[x]), b[x]));
+    for (size_t x = 0; x < width; ++x) peak[x] = gain[ri[x]];
     for (size_t x = 0; x < width; ++x) {
-      const float gain = GainOf(S, peak[x]);
-      out[3 * x] = ScreenOf(S, r[x] * gain);
-      out[3 * x + 1] = ScreenOf(S, g[x] * gain);
-      out[3 * x + 2] = ScreenOf(S, b[x] * gain);
+      ri[x] = ScreenPlace(r[x] * peak[x]);
+      gi[x] = ScreenPlace(g[x] * peak[x]);
+      bi[x] = ScreenPlace(b[x] * peak[x]);
+    }
+    uint8_t *__restrict out = Bits + std::ptrdiff_t(y) * BytesPerLine;
+    for (size_t x = 0; x < width; ++x) {
+      out[3 * x] = toScreen[ri[x]];
+      out[3 * x + 1] = toScreen[gi[x]];
+      out[3 * x + 2] = toScreen[bi[x]];
     }
   }
 }
