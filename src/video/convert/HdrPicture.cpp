@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <system_error>
 #include <thread>
 
 extern "C" {
@@ -165,7 +166,8 @@ std::vector<TTap> Taps(int LumaCount, int ChromaCount, int Log2Sub, double Site)
     const double at = (i - Site) / double(1 << Log2Sub);
     const int first = int(std::floor(at));
     const float weight = float(at - first);
-    taps[size_t(i)] = {std::clamp(first, 0, ChromaCount - 1), std::clamp(first + 1, 0, ChromaCount - 1), weight};
+    taps[size_t(i)] = {std::clamp(first, 0, ChromaCount - 1),
+                       std::clamp(first + 1, 0, ChromaCount - 1), weight};
   }
   return taps;
 }
@@ -174,8 +176,8 @@ std::vector<TTap> Taps(int LumaCount, int ChromaCount, int Log2Sub, double Site)
 // machine's order, chroma subsampled by at most 2.
 bool ReadsDirectly(const AVPixFmtDescriptor *Desc) {
   if (!Desc || Desc->nb_components < 3) return false;
-  if (Desc->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_FLOAT | AV_PIX_FMT_FLAG_BITSTREAM | AV_PIX_FMT_FLAG_PAL |
-                     AV_PIX_FMT_FLAG_HWACCEL))
+  if (Desc->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_FLOAT | AV_PIX_FMT_FLAG_BITSTREAM |
+                     AV_PIX_FMT_FLAG_PAL | AV_PIX_FMT_FLAG_HWACCEL))
     return false;
   if (!(Desc->flags & AV_PIX_FMT_FLAG_PLANAR)) return false;
   if constexpr (std::endian::native == std::endian::little) {
@@ -219,9 +221,10 @@ inline int32_t ScreenPlace(float Light) {
 }
 
 inline int32_t GainPlace(float Signal) {
-  const float bounded =
-      std::min(std::max(std::bit_cast<float>(GainLowest), Signal), std::bit_cast<float>(GainHighest));
-  return std::min(int32_t(std::bit_cast<uint32_t>(bounded) >> ScreenShift) - int32_t(GainBase), int32_t(GainCount) - 1);
+  const float bounded = std::min(std::max(std::bit_cast<float>(GainLowest), Signal),
+                                 std::bit_cast<float>(GainHighest));
+  return std::min(int32_t(std::bit_cast<uint32_t>(bounded) >> ScreenShift) - int32_t(GainBase),
+                  int32_t(GainCount) - 1);
 }
 
 // The rows a conversion works in, one set per thread.
@@ -235,8 +238,9 @@ struct TRowWork {
 // Converts rows First to Last - 1. Each step runs along a whole row, so that the arithmetic
 // ones run four or eight pixels at a time; the table lookups stay one at a time.
 template <typename TSample>
-void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &Columns, const std::vector<TTap> &Rows,
-             TRowWork &W, uint8_t *Bits, int64_t BytesPerLine, int First, int Last) {
+void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &Columns,
+             const std::vector<TTap> &Rows, TRowWork &W, uint8_t *Bits, int64_t BytesPerLine,
+             int First, int Last) {
   const size_t width = size_t(L.Width), chromaWidth = size_t(L.ChromaWidth);
   for (std::vector<float> *row : {&W.U, &W.V}) row->resize(chromaWidth);
   for (std::vector<float> *row : {&W.Cb, &W.Cr, &W.R, &W.G, &W.B, &W.Peak}) row->resize(width);
@@ -245,7 +249,8 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
   float *__restrict cb = W.Cb.data(), *__restrict cr = W.Cr.data();
   float *__restrict r = W.R.data(), *__restrict g = W.G.data(), *__restrict b = W.B.data();
   float *__restrict peak = W.Peak.data();
-  int32_t *__restrict ri = W.RIndex.data(), *__restrict gi = W.GIndex.data(), *__restrict bi = W.BIndex.data();
+  int32_t *__restrict ri = W.RIndex.data(), *__restrict gi = W.GIndex.data(),
+                      *__restrict bi = W.BIndex.data();
   const float *__restrict toLinear = S.ToLinear, *__restrict gain = S.Gain;
   const uint8_t *__restrict toScreen = S.ToScreen;
   const bool halfSited = L.Log2SubW == 1 && Columns.size() > 1 && Columns[0].Weight == 0.0f &&
@@ -256,7 +261,8 @@ void Convert(const TLayout &L, const TColourSteps &S, const std::vector<TTap> &C
   const float m10 = S.Gamut[1][0], m11 = S.Gamut[1][1], m12 = S.Gamut[1][2];
   const float m20 = S.Gamut[2][0], m21 = S.Gamut[2][1], m22 = S.Gamut[2][2];
   auto sampleRow = [&](int Plane, int Row) {
-    return reinterpret_cast<const TSample *>(L.Planes[Plane] + std::ptrdiff_t(Row) * L.Strides[Plane]);
+    return reinterpret_cast<const TSample *>(L.Planes[Plane] +
+                                             std::ptrdiff_t(Row) * L.Strides[Plane]);
   };
   for (int y = First; y < Last; ++y) {
     // The chroma of this row, upsampled vertically, then across.
@@ -341,11 +347,13 @@ double HdrPeakOf(const AVFrame &Picture) {
   // Units of FFmpeg's reference white, 100 cd/m2.
   constexpr double referenceWhite = 100.0;
   double peak = 0.0;
-  if (const AVFrameSideData *sd = av_frame_get_side_data(&Picture, AV_FRAME_DATA_CONTENT_LIGHT_LEVEL)) {
+  if (const AVFrameSideData *sd =
+          av_frame_get_side_data(&Picture, AV_FRAME_DATA_CONTENT_LIGHT_LEVEL)) {
     peak = reinterpret_cast<const AVContentLightMetadata *>(sd->data)->MaxCLL / referenceWhite;
   }
   if (peak <= 0.0) {
-    if (const AVFrameSideData *sd = av_frame_get_side_data(&Picture, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA)) {
+    if (const AVFrameSideData *sd =
+            av_frame_get_side_data(&Picture, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA)) {
       const auto *mastering = reinterpret_cast<const AVMasteringDisplayMetadata *>(sd->data);
       if (mastering->has_luminance) peak = av_q2d(mastering->max_luminance) / referenceWhite;
     }
@@ -386,7 +394,8 @@ void THdrConverter::MakeTables(const TKind &Kind) {
   const float hablePeak = hdr::Hable(float(Kind.Peak));
   FGain.resize(hdr::GainCount);
   for (uint32_t i = 0; i < hdr::GainCount; ++i) {
-    const uint32_t bits = ((i + hdr::GainBase) << hdr::ScreenShift) | (uint32_t(1) << (hdr::ScreenShift - 1));
+    const uint32_t bits =
+        ((i + hdr::GainBase) << hdr::ScreenShift) | (uint32_t(1) << (hdr::ScreenShift - 1));
     const float signal = std::max(std::bit_cast<float>(bits), 1e-6f);
     FGain[i] = hdr::Hable(signal) / hablePeak / signal;
   }
@@ -396,7 +405,8 @@ void THdrConverter::MakeTables(const TKind &Kind) {
     FToScreen[hdr::ScreenCount] = 255;
     for (uint32_t i = 0; i < hdr::ScreenCount; ++i) {
       // The middle of the floats sharing this entry.
-      const uint32_t bits = ((i + hdr::ScreenBase) << hdr::ScreenShift) | (uint32_t(1) << (hdr::ScreenShift - 1));
+      const uint32_t bits =
+          ((i + hdr::ScreenBase) << hdr::ScreenShift) | (uint32_t(1) << (hdr::ScreenShift - 1));
       const double light = std::bit_cast<float>(bits);
       FToScreen[i] = uint8_t(std::clamp(std::lround(255.0 * std::pow(light, 1.0 / 2.4)), 0L, 255L));
     }
@@ -404,20 +414,23 @@ void THdrConverter::MakeTables(const TKind &Kind) {
 }
 
 bool THdrConverter::ToPlanar16(const AVFrame &Picture) {
-  const TPictureColours colours = ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
+  const TPictureColours colours =
+      ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
   const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(colours.Format));
-  if (!desc || (desc->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_HWACCEL | AV_PIX_FMT_FLAG_PAL)) ||
+  if (!desc ||
+      (desc->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_HWACCEL | AV_PIX_FMT_FLAG_PAL)) ||
       desc->nb_components < 3)
     return false;
-  FPlanar = sws_getCachedContext(FPlanar, Picture.width, Picture.height, static_cast<AVPixelFormat>(colours.Format),
-                                 Picture.width, Picture.height, AV_PIX_FMT_YUV444P16, SWS_POINT, nullptr, nullptr,
-                                 nullptr);
+  FPlanar = sws_getCachedContext(
+      FPlanar, Picture.width, Picture.height, static_cast<AVPixelFormat>(colours.Format),
+      Picture.width, Picture.height, AV_PIX_FMT_YUV444P16, SWS_POINT, nullptr, nullptr, nullptr);
   if (!FPlanar) return false;
   // Only the layout changes: the same matrix and range on both sides.
   const int range = colours.FullRange ? 1 : 0;
-  sws_setColorspaceDetails(FPlanar, sws_getCoefficients(colours.Matrix), range, sws_getCoefficients(colours.Matrix),
-                           range, 0, 1 << 16, 1 << 16);
-  if (!FPlanarPicture || FPlanarPicture->width != Picture.width || FPlanarPicture->height != Picture.height) {
+  sws_setColorspaceDetails(FPlanar, sws_getCoefficients(colours.Matrix), range,
+                           sws_getCoefficients(colours.Matrix), range, 0, 1 << 16, 1 << 16);
+  if (!FPlanarPicture || FPlanarPicture->width != Picture.width ||
+      FPlanarPicture->height != Picture.height) {
     av_frame_free(&FPlanarPicture);
     FPlanarPicture = av_frame_alloc();
     if (!FPlanarPicture) return false;
@@ -437,8 +450,11 @@ bool THdrConverter::ToPlanar16(const AVFrame &Picture) {
 }
 
 bool THdrConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine) {
-  if (!Bits || Picture.width <= 0 || Picture.height <= 0 || BytesPerLine < int64_t(Picture.width) * 3) return false;
-  const TPictureColours colours = ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
+  if (!Bits || Picture.width <= 0 || Picture.height <= 0 ||
+      BytesPerLine < int64_t(Picture.width) * 3)
+    return false;
+  const TPictureColours colours =
+      ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
   const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(Picture.format));
   const AVFrame *source = &Picture;
   bool fullRange = colours.FullRange;
@@ -493,23 +509,35 @@ bool THdrConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPe
   steps.Gain = FGain.data();
 
   const auto [siteX, siteY] = hdr::ChromaSite(Picture.chroma_location);
-  const std::vector<hdr::TTap> columns = hdr::Taps(layout.Width, layout.ChromaWidth, layout.Log2SubW, siteX);
-  const std::vector<hdr::TTap> rows = hdr::Taps(layout.Height, layout.ChromaHeight, layout.Log2SubH, siteY);
+  const std::vector<hdr::TTap> columns =
+      hdr::Taps(layout.Width, layout.ChromaWidth, layout.Log2SubW, siteX);
+  const std::vector<hdr::TTap> rows =
+      hdr::Taps(layout.Height, layout.ChromaHeight, layout.Log2SubH, siteY);
   // Large pictures (a phone's 4K) are cut into bands converted side by side.
   const int64_t pixels = int64_t(layout.Width) * layout.Height;
-  const int bands = int(std::clamp<int64_t>(std::min<int64_t>(pixels / hdr::PixelsPerBand, layout.Height), 1,
-                                            std::max(1u, std::min(std::thread::hardware_concurrency(), 4u))));
+  const int bands =
+      int(std::clamp<int64_t>(std::min<int64_t>(pixels / hdr::PixelsPerBand, layout.Height), 1,
+                              std::max(1u, std::min(std::thread::hardware_concurrency(), 4u))));
   FWork.resize(size_t(bands));
   auto convertBand = [&](int Band) {
-    const int first = int(int64_t(layout.Height) * Band / bands), last = int(int64_t(layout.Height) * (Band + 1) / bands);
+    const int first = int(int64_t(layout.Height) * Band / bands),
+              last = int(int64_t(layout.Height) * (Band + 1) / bands);
     if (layout.Depth > 8) {
-      hdr::Convert<uint16_t>(layout, steps, columns, rows, FWork[size_t(Band)], Bits, BytesPerLine, first, last);
+      hdr::Convert<uint16_t>(layout, steps, columns, rows, FWork[size_t(Band)], Bits, BytesPerLine,
+                             first, last);
     } else {
-      hdr::Convert<uint8_t>(layout, steps, columns, rows, FWork[size_t(Band)], Bits, BytesPerLine, first, last);
+      hdr::Convert<uint8_t>(layout, steps, columns, rows, FWork[size_t(Band)], Bits, BytesPerLine,
+                            first, last);
     }
   };
   std::vector<std::thread> helpers;
-  for (int band = 1; band < bands; ++band) helpers.emplace_back(convertBand, band);
+  int band = 1;
+  try {
+    for (; band < bands; ++band) helpers.emplace_back(convertBand, band);
+  } catch (const std::system_error &) {
+    // No thread to be had: this one converts the bands left.
+  }
+  for (; band < bands; ++band) convertBand(band);
   convertBand(0);
   for (std::thread &helper : helpers) helper.join();
   return true;

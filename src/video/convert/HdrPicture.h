@@ -58,7 +58,7 @@ class THdrConverter {
   bool ToPlanar16(const AVFrame &Picture);
 
   TKind FKind;
-  std::vector<float> FToLinear;   // R'G'B' in steps of 1/LinearSteps to linear light
+  std::vector<float> FToLinear;    // R'G'B' in steps of 1/LinearSteps to linear light
   std::vector<uint8_t> FToScreen;  // linear light (by its float's top bits) to 8-bit BT.709
   std::vector<float> FGain;        // the brightest component (by its float's top bits) to the
                                    // tone curve's gain for all three

@@ -53,14 +53,17 @@ void TPictureConverter::Reset() {
   FHdrPicture = {};
 }
 
-bool TPictureConverter::HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height) {
+bool TPictureConverter::HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine,
+                                 int Width, int Height) {
   if (!FHdr) FHdr = std::make_unique<THdrConverter>();
-  if (Width == Picture.width && Height == Picture.height) return FHdr->ToRgb(Picture, Bits, BytesPerLine);
+  if (Width == Picture.width && Height == Picture.height)
+    return FHdr->ToRgb(Picture, Bits, BytesPerLine);
   const int64_t pictureLine = int64_t(Picture.width) * 3;
   FHdrPicture.resize(size_t(pictureLine) * size_t(Picture.height));
   if (!FHdr->ToRgb(Picture, FHdrPicture.data(), pictureLine)) return false;
-  FHdrScaler = sws_getCachedContext(FHdrScaler, Picture.width, Picture.height, AV_PIX_FMT_RGB24, Width, Height,
-                                    AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+  FHdrScaler = sws_getCachedContext(FHdrScaler, Picture.width, Picture.height, AV_PIX_FMT_RGB24,
+                                    Width, Height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr,
+                                    nullptr);
   if (!FHdrScaler) return false;
   const uint8_t *src[4] = {FHdrPicture.data(), nullptr, nullptr, nullptr};
   const int srcStride[4] = {int(pictureLine), 0, 0, 0};
