@@ -10,6 +10,7 @@
 #include "video/DSPlay.h"
 #include "video/FFMpegPlay.h"
 #include "video/VfwPlay.h"
+#include "video/convert/PictureConverter.h"
 
 #include <QDir>
 #include <QImage>
@@ -273,6 +274,39 @@ BENCHMARK(BM_PreviousFrame)->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillis
 BENCHMARK(BM_PreviousFrame)->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(39);
 BENCHMARK(BM_RandomAccess)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Args({1, 2})->Args({2, 0})->Args({2, 1})
     ->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// A phone's 4K HDR picture (10-bit 4:2:0, BT.2020) converted for the screen: tone-mapped from
+// HLG (0) or PQ (1), and for scale the same picture taken as plain BT.709 (2), matrix and range
+// only. Arguments: kind.
+void BM_Convert4kPicture(benchmark::State &State) {
+  const int kind = static_cast<int>(State.range(0));
+  AVFrame *picture = av_frame_alloc();
+  picture->format = AV_PIX_FMT_YUV420P10;
+  picture->width = 3840;
+  picture->height = 2160;
+  av_frame_get_buffer(picture, 0);
+  // Smooth colours across the whole range, as a sky and a lit floor are.
+  for (int p = 0; p < 3; ++p) {
+    const int w = p ? picture->width / 2 : picture->width, h = p ? picture->height / 2 : picture->height;
+    for (int y = 0; y < h; ++y) {
+      auto *row = reinterpret_cast<uint16_t *>(picture->data[p] + std::ptrdiff_t(y) * picture->linesize[p]);
+      for (int x = 0; x < w; ++x) row[x] = uint16_t(p ? 320 + (x + 2 * y) % 384 : 64 + (x + y) * 876 / (w + h));
+    }
+  }
+  picture->color_range = AVCOL_RANGE_MPEG;
+  picture->colorspace = kind == 2 ? AVCOL_SPC_BT709 : AVCOL_SPC_BT2020_NCL;
+  picture->color_primaries = kind == 2 ? AVCOL_PRI_BT709 : AVCOL_PRI_BT2020;
+  picture->color_trc = kind == 0 ? AVCOL_TRC_ARIB_STD_B67 : kind == 1 ? AVCOL_TRC_SMPTE2084 : AVCOL_TRC_BT709;
+  std::vector<uint8_t> rgb(size_t(picture->width) * size_t(picture->height) * 3);
+  kolibra::video::TPictureConverter converter;
+  for (auto _ : State) {
+    converter.ToRgb(*picture, rgb.data(), int64_t(picture->width) * 3, picture->width, picture->height);
+    benchmark::DoNotOptimize(rgb.data());
+  }
+  av_frame_free(&picture);
+  State.SetLabel(kind == 0 ? "HLG tone-mapped" : kind == 1 ? "PQ tone-mapped" : "plain BT.709");
+}
+BENCHMARK(BM_Convert4kPicture)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "video/convert/PictureConverter.h"
 
+#include "video/convert/HdrPicture.h"
+
 #include <cstring>
 #include <utility>
 
@@ -38,11 +40,36 @@ TPictureColours ColoursOf(int Format, int ColourSpace, int ColourRange) {
   return colours;
 }
 
+TPictureConverter::TPictureConverter() = default;
 TPictureConverter::~TPictureConverter() { Reset(); }
 
 void TPictureConverter::Reset() {
   sws_freeContext(FScaler);
   FScaler = FScalerSet = nullptr;
+  sws_freeContext(FHdrScaler);
+  FHdrScaler = nullptr;
+  // The tone curves stay, ready for the next clip of the same kind.
+  if (FHdr) FHdr->Reset();
+  FHdrPicture = {};
+}
+
+bool TPictureConverter::HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine,
+                                 int Width, int Height) {
+  if (!FHdr) FHdr = std::make_unique<THdrConverter>();
+  if (Width == Picture.width && Height == Picture.height)
+    return FHdr->ToRgb(Picture, Bits, BytesPerLine);
+  const int64_t pictureLine = int64_t(Picture.width) * 3;
+  FHdrPicture.resize(size_t(pictureLine) * size_t(Picture.height));
+  if (!FHdr->ToRgb(Picture, FHdrPicture.data(), pictureLine)) return false;
+  FHdrScaler = sws_getCachedContext(FHdrScaler, Picture.width, Picture.height, AV_PIX_FMT_RGB24,
+                                    Width, Height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr,
+                                    nullptr);
+  if (!FHdrScaler) return false;
+  const uint8_t *src[4] = {FHdrPicture.data(), nullptr, nullptr, nullptr};
+  const int srcStride[4] = {int(pictureLine), 0, 0, 0};
+  uint8_t *dst[4] = {Bits, nullptr, nullptr, nullptr};
+  const int dstStride[4] = {int(BytesPerLine), 0, 0, 0};
+  return sws_scale(FHdrScaler, src, srcStride, 0, Picture.height, dst, dstStride) > 0;
 }
 
 bool TPictureConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height) {
@@ -50,6 +77,8 @@ bool TPictureConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t Byt
       Picture.height <= 0) {
     return false;
   }
+  // HDR pictures in a layout the tone mapping does not read (RGB ones) go the plain way.
+  if (IsHdrPicture(Picture) && HdrToRgb(Picture, Bits, BytesPerLine, Width, Height)) return true;
   const TPictureColours colours = ColoursOf(Picture.format, Picture.colorspace, Picture.color_range);
   const AVPixelFormat format = static_cast<AVPixelFormat>(colours.Format);
   if (format == AV_PIX_FMT_RGB24 && Width == Picture.width && Height == Picture.height) {

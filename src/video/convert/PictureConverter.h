@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 struct AVFrame;
 struct SwsContext;
@@ -30,25 +32,34 @@ struct TPictureColours {
 // AVColorSpace) and ColourRange (an AVColorRange). RGB sources count as full range.
 TPictureColours ColoursOf(int Format, int ColourSpace, int ColourRange);
 
+class THdrConverter;
+
 // One converter per reader or capture thread: it keeps libswscale's context, and its tables,
 // from picture to picture while the kind of picture stays the same.
 class TPictureConverter {
  public:
-  TPictureConverter() = default;
+  TPictureConverter();
   ~TPictureConverter();
   TPictureConverter(const TPictureConverter &) = delete;
   TPictureConverter &operator=(const TPictureConverter &) = delete;
 
   // Paints Picture, scaled to Width x Height, into rows of 24-bit RGB BytesPerLine apart.
+  // HDR pictures (PQ or HLG) are tone-mapped to BT.709 first (see HdrPicture.h).
   // False when the picture's format cannot be converted.
   bool ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height);
   // Lets the context go (a file closed).
   void Reset();
 
  private:
+  bool HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height);
+
   SwsContext *FScaler = nullptr;
   SwsContext *FScalerSet = nullptr;  // the context whose colour details were last set,
   std::array<int, 7> FScalerKind{};  // for these sizes, format, matrix and range
+  // HDR pictures: tone-mapped at their own size, then scaled when asked for another one.
+  std::unique_ptr<THdrConverter> FHdr;
+  SwsContext *FHdrScaler = nullptr;
+  std::vector<uint8_t> FHdrPicture;
 };
 
 }  // namespace kolibra::video
