@@ -296,7 +296,9 @@ bool TMainController::LoadVideo(const QString &fileName, bool proposeTimeBase) {
 
 void TMainController::SetOrientationIgnored(bool ignored) {
   if (!VideoOpen() || ignored == Video.OrientationIgnored()) return;
-  if (!ConfirmChange(0)) return;
+  // Only marks lie on the pictures: without any, nothing is lost.
+  const bool marked = Data.FixedMarks().MarksCount() + Data.LayerMarks().MarksCount() > 0;
+  if (marked && !ConfirmChange(0)) return;
   Video.SetOrientationIgnored(ignored);
   const double interval = Data.FrameInterval();
   AfterOpening();
@@ -315,7 +317,10 @@ void TMainController::ProposeCaptureInterval() {
                          .AddButton(MainTr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
                          .SetDefaultButton(0)
                          .Execute();
-  if (answer == 0) Data.SetFrameInterval(1.0 / capture);
+  if (answer != 0) return;
+  // Filmed at a steady high rate: the stamps, written at the playback rate, would undo it.
+  Data.SetFrameInterval(1.0 / capture);
+  Data.SetUseVideoTimes(false);
 }
 
 void TMainController::AfterOpening() {
