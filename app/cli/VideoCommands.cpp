@@ -35,7 +35,14 @@ bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFrame
   return false;
 }
 
-int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+namespace {
+
+using TVideoCommand = int (*)(video::TVideoSources &, const QString &, std::optional<video::TFramework>, QTextStream &,
+                              QTextStream &);
+
+// A command on one video, with the framework option: info and times.
+int RunOnOneVideo(const QStringList &Arguments, const QString &Usage, TVideoCommand Command, QTextStream &Out,
+                  QTextStream &Err) {
   QCommandLineParser parser;
   parser.addOption(FrameworkOption());
   std::optional<video::TFramework> forced;
@@ -43,28 +50,25 @@ int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 1) {
-    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli info FILE [--framework vfw|ds|ffmpeg]")
-        << Qt::endl;
+    Err << Usage << Qt::endl;
     return 1;
   }
   video::TVideoSources sources;
-  return video::VideoInfo(sources, args[0], forced, Out, Err);
+  return Command(sources, args[0], forced, Out, Err);
+}
+
+}  // namespace
+
+int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  return RunOnOneVideo(
+      Arguments, QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli info FILE [--framework vfw|ds|ffmpeg]"),
+      video::VideoInfo, Out, Err);
 }
 
 int RunTimes(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
-  QCommandLineParser parser;
-  parser.addOption(FrameworkOption());
-  std::optional<video::TFramework> forced;
-  if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err))
-    return 1;
-  const QStringList args = parser.positionalArguments();
-  if (args.size() != 1) {
-    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli times VIDEO [--framework vfw|ds|ffmpeg]")
-        << Qt::endl;
-    return 1;
-  }
-  video::TVideoSources sources;
-  return video::VideoTimes(sources, args[0], forced, Out, Err);
+  return RunOnOneVideo(
+      Arguments, QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli times VIDEO [--framework vfw|ds|ffmpeg]"),
+      video::VideoTimes, Out, Err);
 }
 
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
