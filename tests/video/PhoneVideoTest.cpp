@@ -177,6 +177,25 @@ TEST(PhoneVideoTest, TimesAreTheStreamsTimeStamps) {
   EXPECT_EQ(run.Out.count(QLatin1Char('\n')), 12);
 }
 
+// The classroom clip balle1-vp9.avi keeps five dropped frames as empty slots 1 to 5: the AVI
+// reader shows them (slot k at k intervals), FFmpeg decodes the 295 pictures only. Each
+// picture's time must be its slot's, not its rank's: five intervals later from frame 1 on.
+TEST(PhoneVideoTest, DroppedFramesKeepTheTimesOfTheirSlots) {
+  const QString path = testing::SharedVideo(QStringLiteral("balle1-vp9.avi"));
+  if (path.isEmpty()) GTEST_SKIP() << "the shared videos are not beside the repository";
+  TFFMpegPlay reader(RealKlbDll());
+  ASSERT_TRUE(reader.OpenFile(path)) << reader.ErrorText().toStdString();
+  ASSERT_EQ(reader.ExactFrameCount(), 295);
+  const std::vector<double> stamps = VideoTimeStamps(reader);
+  ASSERT_EQ(stamps.size(), 295u);
+  const double interval = 417.0 / 78125.0;
+  for (int i = 0; i < 295; ++i) {
+    const int slot = i == 0 ? 0 : i + 5;
+    EXPECT_NEAR(stamps[size_t(i)], slot * interval, 1e-6) << "frame " << i;
+    EXPECT_NEAR(FrameTime(stamps, i, reader.FrameInterval()), slot * interval, 1e-6) << "frame " << i;
+  }
+}
+
 TEST(PhoneVideoTest, TimesRefuseWhatIsNoVideo) {
   const kolibra::testing::TProgramRun missing = RunCli({QStringLiteral("times"), QStringLiteral("/nonexistent.mp4")});
   EXPECT_EQ(missing.Status, 1);
