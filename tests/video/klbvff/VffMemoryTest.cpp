@@ -35,11 +35,11 @@ TEST(VffMemoryTest, PlansByPictureSizeAndProcessors) {
   EXPECT_EQ(plan.CacheBytes, 256 * MiB);
   EXPECT_EQ(plan.CacheMinEntries, 8u);
 
-  // 4K at 8 bits on 16 processors: 192 MiB / (2 x 12441600) = 8.09, so 8 threads; the
-  // decoder's (8 + 16) pictures leave 512 MiB - 298598400 bytes for the cache; 64 MiB keeps 5.
+  // 4K at 8 bits on 16 processors: 256 MiB / (2 x 12441600) = 10.8, so 10 threads; the
+  // decoder's (8 + 20) pictures leave 512 MiB - 348364800 bytes for the cache; 64 MiB keeps 5.
   plan = TVffMemory::Plan(12441600, 16);
-  EXPECT_EQ(plan.DecoderThreads, 8);
-  EXPECT_EQ(plan.CacheBytes, size_t(536870912 - 298598400));
+  EXPECT_EQ(plan.DecoderThreads, 10);
+  EXPECT_EQ(plan.CacheBytes, size_t(536870912 - 348364800));
   EXPECT_EQ(plan.CacheMinEntries, 5u);
 
   // The same on 2 processors: FFmpeg's 3 threads fit; (8 + 6) pictures leave more than 256 MB.
@@ -47,11 +47,11 @@ TEST(VffMemoryTest, PlansByPictureSizeAndProcessors) {
   EXPECT_EQ(plan.DecoderThreads, 0);
   EXPECT_EQ(plan.CacheBytes, 256 * MiB);
 
-  // 4K at 10 bits on 16 processors: 4 threads, (8 + 8) x 24883200 bytes for the decoder, two
+  // 4K at 10 bits on 16 processors: 5 threads, (8 + 10) x 24883200 bytes for the decoder, two
   // pictures at least.
   plan = TVffMemory::Plan(24883200, 16);
-  EXPECT_EQ(plan.DecoderThreads, 4);
-  EXPECT_EQ(plan.CacheBytes, size_t(536870912 - 398131200));
+  EXPECT_EQ(plan.DecoderThreads, 5);
+  EXPECT_EQ(plan.CacheBytes, size_t(536870912 - 447897600));
   EXPECT_EQ(plan.CacheMinEntries, 2u);
 
   // 8K at 8 bits: never fewer than two threads; the decoder alone passes 512 MiB, so the cache
