@@ -1,5 +1,7 @@
 #include "VffFrameCache.h"
 
+#include <algorithm>
+
 extern "C" {
 #include <libavutil/imgutils.h>
 }
@@ -28,15 +30,34 @@ void TVffFrameCache::Put(int Index, const AVFrame *Frame) {
     av_frame_free(&copy);
     return;
   }
-  int bytes = av_image_get_buffer_size(static_cast<AVPixelFormat>(Frame->format), Frame->width, Frame->height, 1);
   TEntry entry;
   entry.Frame = copy;
-  entry.Bytes = bytes > 0 ? static_cast<size_t>(bytes) : 0;
+  entry.Bytes = BytesOf(*Frame);
   FUse.push_front(Index);
   entry.Use = FUse.begin();
   FBytes += entry.Bytes;
   FEntries.emplace(Index, entry);
-  while (FEntries.size() > MinEntries && FBytes > FBudget) EvictOne();
+  Trim();
+}
+
+void TVffFrameCache::SetBudget(size_t BudgetBytes, size_t MinimumEntries) {
+  FBudget = BudgetBytes;
+  FMinEntries = std::max<size_t>(MinimumEntries, 1);
+  Trim();
+}
+
+size_t TVffFrameCache::BytesOf(const AVFrame &Frame) {
+  size_t held = 0;
+  for (const AVBufferRef *buffer : Frame.buf) {
+    if (buffer) held += buffer->size;
+  }
+  for (int i = 0; i < Frame.nb_extended_buf; ++i) held += Frame.extended_buf[i]->size;
+  const int needed = av_image_get_buffer_size(static_cast<AVPixelFormat>(Frame.format), Frame.width, Frame.height, 1);
+  return std::max(held, needed > 0 ? static_cast<size_t>(needed) : size_t(0));
+}
+
+void TVffFrameCache::Trim() {
+  while (FEntries.size() > FMinEntries && FBytes > FBudget) EvictOne();
 }
 
 void TVffFrameCache::EvictOne() {

@@ -200,6 +200,9 @@ bool TVffSession::Open(const std::string &FileName) {
     Close();
     return false;
   }
+  // Cache and decoder threads sized to the pictures, before the first is decoded.
+  FMemory = TVffMemory::Plan(TVffMemory::PictureBytes(stream->codecpar->format, FWidth, FHeight), TVffMemory::Cpus());
+  FCache.SetBudget(FMemory.CacheBytes, FMemory.CacheMinEntries);
   // The scan and every later read skip the other streams at the demuxer.
   for (unsigned i = 0; i < FFormat->nb_streams; ++i) {
     if (static_cast<int>(i) != FStream) FFormat->streams[i]->discard = AVDISCARD_ALL;
@@ -282,7 +285,7 @@ bool TVffSession::Scanned(std::string &Error) {
   // Where every picture is a keyframe (MJPEG, uncompressed) any frame costs one decode:
   // a large cache would only keep the decoder from reusing warm buffers.
   const bool intraOnly = static_cast<int>(FIndex.Keys().size()) >= FIndex.FrameCount();
-  FCache.SetBudget(intraOnly ? 0 : TVffFrameCache::DefaultBudget);
+  FCache.SetBudget(intraOnly ? 0 : FMemory.CacheBytes, FMemory.CacheMinEntries);
   return true;
 }
 
@@ -295,7 +298,7 @@ bool TVffSession::OpenDecoder(std::string &Error) {
     return false;
   }
   FDecoder->pkt_timebase = stream->time_base;
-  FDecoder->thread_count = 0;  // as many as the machine has
+  FDecoder->thread_count = FMemory.DecoderThreads;  // 0: as many as the machine has
   FDecoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
   // After a jump to an open-GOP keyframe the H.264 decoder, waiting for its recovery point,
   // loses the last picture of the file. Shown in full, pictures before the keyframe are

@@ -20,6 +20,7 @@
 
 #include "VffFrameCache.h"
 #include "VffIndex.h"
+#include "VffMemory.h"
 #include "VffScanner.h"
 #include "video/convert/PictureConverter.h"
 #include "video/klbvff/KlbVff.h"
@@ -133,6 +134,7 @@ class TVffSession {
   int FStream = -1;
   TVffIndex FIndex;
   TVffFrameCache FCache;
+  TVffMemoryPlan FMemory;  // cache budget and decoder threads for this file's picture size
   TPictureConverter FConverter;
   AVFrame *FFrame = nullptr;       // receives the decoder's pictures
   AVFrame *FCurrent = nullptr;     // the picture at FPosition

@@ -270,7 +270,7 @@ void TVffSession::Adopt(TVffIndex &&Index) {
     return;
   }
   const bool intraOnly = static_cast<int>(FIndex.Keys().size()) >= FIndex.FrameCount();
-  FCache.SetBudget(intraOnly ? 0 : TVffFrameCache::DefaultBudget);
+  FCache.SetBudget(intraOnly ? 0 : FMemory.CacheBytes, FMemory.CacheMinEntries);
   if (!agrees) {
     // The pictures kept were named by their times: under the count they are others.
     FCache.Clear();
