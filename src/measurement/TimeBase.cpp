@@ -47,12 +47,19 @@ QString SlowMotionLine(double captureRate, double storedRate) {
       .arg(GeneralFormat(captureRate, 4), GeneralFormat(storedRate, 4));
 }
 
+namespace time_base_impl {
+
+// What a frame of the video really lasts: the interval of its capture rate for slow motion,
+// else the one the file stores.
+double TrueDuration(const TTimeBaseChoice &choice) {
+  const double stored = choice.DefaultDuration > 0.0 ? 1.0 / choice.DefaultDuration : 0.0;
+  return IsSlowMotion(choice.CaptureRate, stored) ? 1.0 / choice.CaptureRate : choice.DefaultDuration;
+}
+
+}  // namespace time_base_impl
+
 TTimeBaseDialogModel::TTimeBaseDialogModel(const TTimeBaseChoice &choice)
-    : TTimeBaseDialogModel(IsSlowMotion(choice.CaptureRate, choice.DefaultDuration > 0.0 ? 1.0 / choice.DefaultDuration
-                                                                                           : 0.0)
-                               ? 1.0 / choice.CaptureRate
-                               : choice.DefaultDuration,
-                           choice.FrameInterval) {
+    : TTimeBaseDialogModel(time_base_impl::TrueDuration(choice), choice.FrameInterval) {
   Stamps = choice.HasStamps;
   StampsChecked = Stamps && choice.UseStamps;
   if (StampsChecked) DefaultChecked = false;
