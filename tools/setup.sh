@@ -14,6 +14,8 @@ packages=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly
+  # image processing for the tracker
+  libopencv-dev
   # spreadsheets
   libxlsxwriter-dev libminizip-dev
   # desktop integration and the Debian package

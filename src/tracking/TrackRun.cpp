@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 
 namespace kolibra::tracking {
 
@@ -11,6 +12,16 @@ int TReaderFrames::FrameCount() const { return Reader.Opened() ? Reader.FrameCou
 
 void TReaderFrames::GoTo(int frame) {
   if (Reader.Position() != frame) Reader.SetPosition(frame);
+}
+
+double TReaderFrames::Time(int frame) {
+  if (!StampsRead) {
+    Stamps = video::VideoTimeStamps(Reader);
+    StampsRead = true;
+  }
+  const double interval = Reader.FrameInterval();
+  if (Stamps.empty() || !(interval > 0.0)) return frame;
+  return video::FrameTime(Stamps, frame, interval) / interval;
 }
 
 bool TReaderFrames::Grab(QImage &picture) {
@@ -41,6 +52,8 @@ QString FrameStatusToken(TFrameStatus status) {
       return QStringLiteral("lost");
     case fsUnreadable:
       return QStringLiteral("unreadable");
+    case fsUncertain:
+      return QStringLiteral("uncertain");
     default:
       return QString();
   }
@@ -50,22 +63,34 @@ TTargetError TTrackRun::Start(const TTrackSetup &setup) {
   Setup = setup;
   Setup.Step = std::max(1, Setup.Step);
   Started = false;
-  FLast = TTrackSample();
-  Velocity = TPointD();
+  Objects.clear();
+  FLast.assign(1 + Setup.Others.size(), TTrackSample());
   Frames.GoTo(Setup.StartFrame);
-  if (!Frames.Grab(Bitmap)) return teUnreadable;
-  Tracker.SetRadius(Setup.Radius);
-  Tracker.SetZones(Setup.Zones, Bitmap.width(), Bitmap.height());
-  TPointD centre;
-  const TTargetError error = Tracker.InitTarget(Bitmap, Setup.Outline, centre);
-  if (error != teNone) return error;
-  Tracker.SetBins(TMeanShift::DefaultBins);
-  Tracker.BuildTarget();
-  Centre = centre;
-  FLast = TTrackSample{Setup.StartFrame, fsFound, FromCorner(centre), Tracker.Similarity(centre, Bitmap)};
+  if (!GrabFrame()) return teUnreadable;
+  const double time = Frames.Time(Setup.StartFrame);
+  for (size_t i = 0; i < FLast.size(); ++i) {
+    TObjectTrack &object = Objects.emplace_back();
+    TPointD centre;
+    const bool own = i > 0 && i - 1 < Setup.OtherZones.size();
+    const TTargetError error = object.Start(Bitmap, i == 0 ? Setup.Outline : Setup.Others[i - 1],
+                                            own ? Setup.OtherZones[i - 1] : Setup.Zones, Setup.Radius, time, centre);
+    if (error != teNone) return error;
+    FLast[i] = TTrackSample{Setup.StartFrame, fsFound, FromCorner(centre), 1.0};
+  }
   FNextFrame = Setup.StartFrame + Setup.Step;
   Started = true;
   return teNone;
+}
+
+void TTrackRun::SetRadius(int radius) {
+  for (TObjectTrack &object : Objects) object.SetRadius(radius);
+}
+
+bool TTrackRun::GrabFrame() {
+  if (!Frames.Grab(Bitmap)) return false;
+  // The trackers read 24-bit pixels.
+  if (Bitmap.format() != QImage::Format_RGB888) Bitmap.convertTo(QImage::Format_RGB888);
+  return !Bitmap.isNull();
 }
 
 bool TTrackRun::Next() {
@@ -73,24 +98,36 @@ bool TTrackRun::Next() {
   const int frame = FNextFrame;
   FNextFrame += Setup.Step;
   Frames.GoTo(frame);
-  if (!Frames.Grab(Bitmap)) {
-    FLast = TTrackSample{frame, fsUnreadable, FromCorner(Centre), 0.0};
-    Velocity = TPointD();
+  const double time = Frames.Time(frame);
+  if (!GrabFrame()) {
+    for (size_t i = 0; i < Objects.size(); ++i) {
+      Objects[i].Skip(time);
+      FLast[i] = TTrackSample{frame, fsUnreadable, FLast[i].Pixel, 0.0};
+    }
     return true;
   }
-  const TPointD start(std::clamp(Centre.X + Velocity.X, 0.0, double(Bitmap.width() - 1)),
-                      std::clamp(Centre.Y + Velocity.Y, 0.0, double(Bitmap.height() - 1)));
-  const TSearchResult found = Tracker.Search(start, Bitmap, SearchIterations);
-  if (!found.Found || found.Similarity < LostSimilarity) {
-    FLast = TTrackSample{frame, fsLost, FromCorner(Centre), found.Similarity};
-    Velocity = TPointD();
-    return true;
+  for (size_t i = 0; i < Objects.size(); ++i) {
+    const TObjectResult found = Objects[i].Track(Bitmap, time);
+    TFrameStatus status = fsLost;
+    if (found.Verdict == TObjectVerdict::Found) status = fsFound;
+    if (found.Verdict == TObjectVerdict::Uncertain) status = fsUncertain;
+    FLast[i] = TTrackSample{frame, status, FromCorner(found.Position), found.Match};
   }
-  FLast = TTrackSample{frame, fsFound, FromCorner(found.Position), found.Similarity};
-  // A doubtful position is a poor guide to where the target goes next.
-  Velocity = FLast.Uncertain() ? TPointD() : TPointD(found.Position.X - Centre.X, found.Position.Y - Centre.Y);
-  Centre = found.Position;
+  SeparateObjects();
   return true;
+}
+
+void TTrackRun::SeparateObjects() {
+  for (size_t i = 0; i < FLast.size(); ++i)
+    for (size_t j = i + 1; j < FLast.size(); ++j) {
+      TTrackSample &a = FLast[i];
+      TTrackSample &b = FLast[j];
+      if (!a.Located() || !b.Located()) continue;
+      const double apart = std::min(Objects[i].Size(), Objects[j].Size()) / 2.0;
+      if (std::hypot(a.Pixel.X - b.Pixel.X, a.Pixel.Y - b.Pixel.Y) > apart) continue;
+      TTrackSample &weaker = a.Similarity < b.Similarity ? a : b;
+      if (weaker.Status == fsFound) weaker.Status = fsUncertain;
+    }
 }
 
 QString TargetErrorText(TTargetError error) {

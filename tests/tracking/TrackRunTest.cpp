@@ -121,7 +121,7 @@ std::vector<TPointD> ParaboleTruth() {
   return truth;
 }
 
-TEST(TrackRunTest, TheBallOfParaboleIsTrackedWithinAPixel) {
+TEST(TrackRunTest, TheBallOfParaboleIsTrackedToAFractionOfAPixel) {
   const std::vector<TPointD> truth = ParaboleTruth();
   ASSERT_EQ(truth.size(), 48u);
   video::TVideoSources sources(QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
@@ -148,15 +148,16 @@ TEST(TrackRunTest, TheBallOfParaboleIsTrackedWithinAPixel) {
     while (run.Next()) {
       const TTrackSample &s = run.Last();
       ASSERT_EQ(s.Status, fsFound) << "radius " << radius << " frame " << s.Frame;
-      EXPECT_GE(s.Similarity, UncertainSimilarity) << "radius " << radius << " frame " << s.Frame;
+      EXPECT_GE(s.Similarity, 0.8) << "radius " << radius << " frame " << s.Frame;
       const double error = std::hypot(s.Pixel.X - truth[size_t(s.Frame)].X, s.Pixel.Y - truth[size_t(s.Frame)].Y);
       sumSquares += error * error;
       worst = std::max(worst, error);
       ++count;
     }
     ASSERT_EQ(count, 47);
-    EXPECT_LE(std::sqrt(sumSquares / count), 1.0) << "radius " << radius;
-    EXPECT_LE(worst, 2.0) << "radius " << radius;
+    // The picture's peak is refined between pixels.
+    EXPECT_LE(std::sqrt(sumSquares / count), 0.3) << "radius " << radius;
+    EXPECT_LE(worst, 1.0) << "radius " << radius;
   }
 }
 
