@@ -32,7 +32,7 @@ int TTrackObject::ResultCount() const {
 
 bool TTrackObject::Uncertain(int frame) const {
   return frame >= 0 && size_t(frame) < TrackFrame.size() && TrackFrame[size_t(frame)] >= 0 &&
-         Similarity[size_t(frame)] < UncertainSimilarity;
+         FrameStatus[size_t(frame)] == fsUncertain;
 }
 
 TTracking::TTracking(videoview::TVideoModel &video, measurement::TData &data, const settings::TOptions &options)
@@ -286,7 +286,9 @@ TTracking::TRunSummary TTracking::Summary() const {
   for (const TTrackObject &object : FObjects)
     for (size_t f = 0; f < object.FrameStatus.size(); ++f) {
       if (object.FrameStatus[f] == fsFound)
-        ++(object.Uncertain(int(f)) ? summary.Uncertain : summary.Found);
+        ++summary.Found;
+      else if (object.FrameStatus[f] == fsUncertain)
+        ++summary.Uncertain;
       else if (object.FrameStatus[f] == fsLost || object.FrameStatus[f] == fsUnreadable)
         ++summary.Lost;
     }

@@ -146,7 +146,8 @@ class TTracking : public videoview::IVideoTracker {
   // Before a run: a video, an outline, a start frame before the last one (the user is told
   // otherwise); a sequence end out of range becomes the last frame.
   bool CheckStart();
-  // Starts the sequence of the current object; while one runs, stops it.
+  // Starts the sequence of the current object, with every object outlined on the same
+  // frame; while one runs, stops it.
   void Run();
   bool Tracking() const { return FTracking; }
 
@@ -211,7 +212,9 @@ class TTracking : public videoview::IVideoTracker {
   void UpdateRubber(TPoint pixel);
   // The run.
   void Tick();
-  void Record(const TTrackSample &sample);
+  // The samples of the last frame run, into the tables of their objects.
+  void RecordAll();
+  void Record(TTrackObject &object, const TTrackSample &sample);
   void EndRun();
   void Fire(const TNotifyEvent &event) { if (event) event(this); }
   TPoint Screen(TPointD position) const;
@@ -248,6 +251,7 @@ class TTracking : public videoview::IVideoTracker {
 
   std::unique_ptr<TViewFrames> FFrames;
   std::unique_ptr<TTrackRun> FRun;
+  std::vector<int> FRunObjects;  // the objects of the run, in the run's order
   QTimer FTimer;
   QElapsedTimer FSinceRepaint;
 };

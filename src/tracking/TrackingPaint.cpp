@@ -117,17 +117,22 @@ void TTracking::Paint(QPainter *canvas) {
     measurement::DrawCircle(canvas, centre, SearchCircleRadius());
   }
 
-  // Each frame with a result as a small square; an uncertain one hollow, to be checked.
-  canvas->setPen(QPen(colour, 1));
-  for (size_t f = 0; f < object.TrackFrame.size(); ++f) {
-    if (object.TrackFrame[f] < 0) continue;
-    const TPoint p = object.TrackPosScreen[f];
-    const QRect square(p.X - 4, p.Y - 4, 9, 9);
-    if (object.Uncertain(int(f))) {
-      canvas->setBrush(Qt::NoBrush);
-      canvas->drawRect(square.adjusted(0, 0, -1, -1));
-    } else {
-      canvas->fillRect(square, colour);
+  // Each frame with a result as a small square, for every object in its colour; an
+  // uncertain one hollow, to be checked.
+  for (int i = 0; i < ObjectCount(); ++i) {
+    const TTrackObject &each = FObjects[size_t(i)];
+    const QColor its = Data.ObjectColor(i).ToQColor();
+    canvas->setPen(QPen(its, 1));
+    for (size_t f = 0; f < each.TrackFrame.size(); ++f) {
+      if (each.TrackFrame[f] < 0) continue;
+      const TPoint p = each.TrackPosScreen[f];
+      const QRect square(p.X - 4, p.Y - 4, 9, 9);
+      if (each.Uncertain(int(f))) {
+        canvas->setBrush(Qt::NoBrush);
+        canvas->drawRect(square.adjusted(0, 0, -1, -1));
+      } else {
+        canvas->fillRect(square, its);
+      }
     }
   }
   canvas->restore();

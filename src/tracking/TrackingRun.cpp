@@ -37,9 +37,18 @@ void TTracking::Run() {
   const int before = Video.CurrentFrame();
   if (!FFrames) FFrames = std::make_unique<TViewFrames>(Video);
   FRun = std::make_unique<TTrackRun>(*FFrames);
+  // Every object outlined on the same frame as this one runs along with it.
   TTrackSetup setup;
   setup.Outline = object.Outline;
   for (const TPointDDynArray &zone : object.Zones) setup.Zones.push_back(zone);
+  FRunObjects.assign(1, FCurrentObject);
+  for (int i = 0; i < ObjectCount(); ++i) {
+    const TTrackObject &other = FObjects[size_t(i)];
+    if (i == FCurrentObject || !other.HasOutline || other.StartFrame != object.StartFrame) continue;
+    setup.Others.push_back(other.Outline);
+    setup.OtherZones.emplace_back(other.Zones.begin(), other.Zones.end());
+    FRunObjects.push_back(i);
+  }
   setup.StartFrame = object.StartFrame;
   setup.EndFrame = std::min(FSequenceEnd, LastFrame());
   setup.Step = std::max(1, Data.FramesNumberBetweenTwoMarks());
@@ -55,7 +64,7 @@ void TTracking::Run() {
     return;
   }
   for (TTrackObject &each : FObjects) FitTables(each);
-  Record(FRun->Last());
+  RecordAll();
   FSinceRepaint.start();
   FTimer.start();
 }
@@ -65,7 +74,7 @@ void TTracking::Tick() {
     FTimer.stop();
     return;
   }
-  if (FRun->Next()) Record(FRun->Last());
+  if (FRun->Next()) RecordAll();
   if (FRun->Finished()) {
     EndRun();
     return;
@@ -89,8 +98,12 @@ void TTracking::EndRun() {
   Fire(OnTrackEnd);
 }
 
-void TTracking::Record(const TTrackSample &sample) {
-  TTrackObject &object = Cur();
+void TTracking::RecordAll() {
+  const std::vector<TTrackSample> &samples = FRun->LastAll();
+  for (size_t i = 0; i < samples.size() && i < FRunObjects.size(); ++i) Record(FObjects[size_t(FRunObjects[i])], samples[i]);
+}
+
+void TTracking::Record(TTrackObject &object, const TTrackSample &sample) {
   const int frame = sample.Frame;
   if (frame < 0 || size_t(frame) >= object.TrackFrame.size()) return;
   const size_t f = size_t(frame);
@@ -100,7 +113,8 @@ void TTracking::Record(const TTrackSample &sample) {
   const int height = std::max(1, Video.FrameHeight());
   const TPointD position(sample.Pixel.X / width, sample.Pixel.Y / height);
   object.SearchCentre = position;
-  if (sample.Status != fsFound) {
+  // An uncertain position is kept, to be checked before the marks are placed.
+  if (!sample.Located()) {
     object.TrackFrame[f] = -1;
     return;
   }

@@ -49,7 +49,11 @@ class TrackingTest : public ::testing::Test {
     video.SetDocument(nullptr);
   }
 
-  QImage Draw(int frame) const { return Scene(W, H, {SquareAt(frame)}); }
+  QImage Draw(int frame) const {
+    if (!Standing) return Scene(W, H, {SquareAt(frame)});
+    return Scene(W, H, {SquareAt(frame), TSquare{TPointD(60, 60), 16, Red}});
+  }
+  bool Standing = false;  // a red square standing at (60, 60) too
   void Open() {
     ASSERT_TRUE(video.Open(dir.filePath(QStringLiteral("scene.avi"))));
     ASSERT_TRUE(video.SetMode(videoview::vmTracking));
@@ -339,6 +343,33 @@ TEST_F(TrackingTest, UncertainFramesAreListedBeforeKeeping) {
   const int asked = boxes.Count();
   tracking.Commit();
   EXPECT_EQ(boxes.Count(), asked);
+}
+
+TEST_F(TrackingTest, OneRunFollowsEveryObjectOutlinedOnTheSameFrame) {
+  Standing = true;
+  Open();
+  data.SetObjectsCount(3);
+  tracking.ObjectsChanged();
+  DrawCircle(DrawnCentre(SquareAt(0)), 12);
+  tracking.SetObject(1);
+  DrawCircle(TPointD(60, 60), 12);
+  // The third object is outlined on another frame: it waits for a run of its own.
+  video.GoToVideoFrame(2);
+  tracking.SetObject(2);
+  DrawCircle(DrawnCentre(SquareAt(2)), 12);
+  video.GoToVideoFrame(0);
+  tracking.SetObject(0);
+  tracking.SetSequenceEnd(5);
+  tracking.Run();
+  ASSERT_TRUE(RunToEnd());
+  EXPECT_EQ(tracking.Object(0).ResultCount(), 6);
+  EXPECT_EQ(tracking.Object(1).ResultCount(), 6);
+  EXPECT_EQ(tracking.Object(2).ResultCount(), 0);
+  for (int f = 0; f <= 5; ++f) {
+    EXPECT_NEAR(tracking.Object(0).TrackPos[size_t(f)].X * W, CornerCentre(SquareAt(f)).X, 1.0) << f;
+    EXPECT_NEAR(tracking.Object(1).TrackPos[size_t(f)].X * W, 60.5, 1.0) << f;
+    EXPECT_NEAR(tracking.Object(1).TrackPos[size_t(f)].Y * H, 60.5, 1.0) << f;
+  }
 }
 
 TEST_F(TrackingTest, TablesFollowTheObjectsAndTheEraseCommands) {
