@@ -47,16 +47,31 @@ bool ParseWhole(const QCommandLineParser &Parser, const QString &Name, int Low, 
   return true;
 }
 
+// "circle" or "polygon" for each outline option, in the order they were given (as --name
+// VALUE, --name=VALUE, or with a single dash).
+QStringList OutlineOrder(const QStringList &Arguments) {
+  QStringList order;
+  for (const QString &argument : Arguments) {
+    if (!argument.startsWith(QLatin1Char('-'))) continue;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    name = name.section(QLatin1Char('='), 0, 0);
+    if (name == QLatin1String("circle") || name == QLatin1String("polygon")) order << name;
+  }
+  return order;
+}
+
 }  // namespace track_commands
 
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   using namespace track_commands;
-  const QString usage = Tr("Usage: kolibra-cli track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] "
+  const QString usage = Tr("Usage: kolibra-cli track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...)... [--from F] "
                            "[--to L] [--step K] [--radius R] [--ignore POLYGON]... [--framework vfw|ds|ffmpeg]");
   QCommandLineParser parser;
   parser.addOption(FrameworkOption());
-  parser.addOption({QStringLiteral("circle"), Tr("The target: a circle in frame pixels."), QStringLiteral("X,Y,R")});
-  parser.addOption({QStringLiteral("polygon"), Tr("The target: a polygon in frame pixels."), QStringLiteral("POLYGON")});
+  parser.addOption({QStringLiteral("circle"), Tr("An object to follow: a circle in frame pixels (may be repeated)."),
+                    QStringLiteral("X,Y,R")});
+  parser.addOption({QStringLiteral("polygon"), Tr("An object to follow: a polygon in frame pixels (may be repeated)."),
+                    QStringLiteral("POLYGON")});
   parser.addOption({QStringLiteral("from"), Tr("The frame the outline is on (0 by default)."), QStringLiteral("F")});
   parser.addOption({QStringLiteral("to"), Tr("The last frame to track (the video's last by default)."),
                     QStringLiteral("L")});
@@ -69,8 +84,9 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   std::optional<video::TFramework> forced;
   if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err)) return 1;
   const QStringList args = parser.positionalArguments();
-  const bool circle = parser.isSet(QStringLiteral("circle"));
-  if (args.size() != 1 || circle == parser.isSet(QStringLiteral("polygon"))) {
+  const QStringList circles = parser.values(QStringLiteral("circle"));
+  const QStringList polygons = parser.values(QStringLiteral("polygon"));
+  if (args.size() != 1 || circles.size() + polygons.size() == 0) {
     Err << usage << Qt::endl;
     return 1;
   }
@@ -78,22 +94,32 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   tracking::TTrackRequest request;
   request.FileName = args[0];
   request.Forced = forced;
-  if (circle) {
-    const QStringList parts = parser.value(QStringLiteral("circle")).split(QLatin1Char(','));
-    bool okR = false;
-    const double radius = parts.size() == 3 ? parts[2].trimmed().toDouble(&okR) : 0.0;
-    if (!okR || !(radius >= 1.0 && radius < 1e6) ||
-        !ParsePoint(parts[0] + QLatin1Char(',') + parts[1], request.CircleCentre)) {
-      Err << Tr("--circle must be X,Y,R in frame pixels with R at least 1: %1").arg(parser.value(QStringLiteral("circle")))
-          << Qt::endl;
-      return 1;
+  // The objects are numbered in the order their outlines stand on the command line.
+  int nextCircle = 0, nextPolygon = 0;
+  for (const QString &argument : OutlineOrder(Arguments)) {
+    tracking::TTrackOutline object;
+    if (argument == QLatin1String("circle")) {
+      if (nextCircle >= circles.size()) continue;
+      const QString text = circles[nextCircle++];
+      const QStringList parts = text.split(QLatin1Char(','));
+      bool okR = false;
+      const double radius = parts.size() == 3 ? parts[2].trimmed().toDouble(&okR) : 0.0;
+      if (!okR || !(radius >= 1.0 && radius < 1e6) ||
+          !ParsePoint(parts[0] + QLatin1Char(',') + parts[1], object.CircleCentre)) {
+        Err << Tr("--circle must be X,Y,R in frame pixels with R at least 1: %1").arg(text) << Qt::endl;
+        return 1;
+      }
+      object.CircleRadius = radius;
+    } else {
+      if (nextPolygon >= polygons.size()) continue;
+      const QString text = polygons[nextPolygon++];
+      if (!ParsePolygon(text, object.Polygon)) {
+        Err << Tr("--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(text)
+            << Qt::endl;
+        return 1;
+      }
     }
-    request.CircleRadius = radius;
-  } else if (!ParsePolygon(parser.value(QStringLiteral("polygon")), request.Polygon)) {
-    Err << Tr("--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1")
-               .arg(parser.value(QStringLiteral("polygon")))
-        << Qt::endl;
-    return 1;
+    request.Objects.push_back(object);
   }
   for (const QString &zone : parser.values(QStringLiteral("ignore"))) {
     TPointDDynArray polygon;

@@ -30,7 +30,7 @@ const TCliCommand Commands[] = {
     {"stills", RunStills, "stills SRC BASE"},
     {"assemble", RunAssemble, "assemble OUT.avi --rate R IMAGES... [--framework vfw|ds|ffmpeg] [--codec NAME] [--quality P]"},
     {"track", RunTrack,
-     "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...) [--from F] [--to L] [--step K] [--radius R] "
+     "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...)... [--from F] [--to L] [--step K] [--radius R] "
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
     {"results", RunResults, "results WORK.klb [--layer]"},
     {"resave", RunResave, "resave IN.klb OUT.klb"},

@@ -24,7 +24,7 @@ void WriteSample(QTextStream &out, const TTrackSample &sample, int from, const s
                  double interval) {
   const double t = video::FrameTime(stamps, sample.Frame, interval) - video::FrameTime(stamps, from, interval);
   out << sample.Frame << ',' << QString::number(t, 'g', 10) << ',';
-  if (sample.Status == fsFound)
+  if (sample.Located())
     out << QString::number(sample.Pixel.X, 'f', 2) << ',' << QString::number(sample.Pixel.Y, 'f', 2);
   else
     out << ',';
@@ -57,12 +57,19 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
   TTrackSetup setup;
   const int width = reader.FrameWidth();
   const int height = reader.FrameHeight();
-  if (request.CircleRadius > 0.0) {
-    TPointDDynArray ring;
-    for (const TPoint &p : CircleOutline(request.CircleCentre, request.CircleRadius)) ring.emplace_back(p);
-    setup.Outline = track_cli::ToFractions(ring, width, height);
-  } else {
-    setup.Outline = track_cli::ToFractions(request.Polygon, width, height);
+  for (const TTrackOutline &object : request.Objects) {
+    TPointDDynArray outline;
+    if (object.CircleRadius > 0.0) {
+      TPointDDynArray ring;
+      for (const TPoint &p : CircleOutline(object.CircleCentre, object.CircleRadius)) ring.emplace_back(p);
+      outline = track_cli::ToFractions(ring, width, height);
+    } else {
+      outline = track_cli::ToFractions(object.Polygon, width, height);
+    }
+    if (setup.Outline.empty())
+      setup.Outline = std::move(outline);
+    else
+      setup.Others.push_back(std::move(outline));
   }
   for (const TPointDDynArray &zone : request.Ignore) setup.Zones.push_back(track_cli::ToFractions(zone, width, height));
   setup.StartFrame = request.From;
@@ -77,11 +84,19 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
     err << request.FileName << ": " << TargetErrorText(error) << Qt::endl;
     return error == teUnreadable ? 1 : 2;
   }
-  out << "frame,t,x_px,y_px,status,similarity\n";
+  const bool several = run.ObjectCount() > 1;
+  out << (several ? "object," : "") << "frame,t,x_px,y_px,status,similarity\n";
   const double interval = reader.FrameInterval();
   const std::vector<double> stamps = video::VideoTimeStamps(reader);
-  track_cli::WriteSample(out, run.Last(), request.From, stamps, interval);
-  while (run.Next()) track_cli::WriteSample(out, run.Last(), request.From, stamps, interval);
+  auto write = [&] {
+    const std::vector<TTrackSample> &samples = run.LastAll();
+    for (size_t i = 0; i < samples.size(); ++i) {
+      if (several) out << i + 1 << ',';
+      track_cli::WriteSample(out, samples[i], request.From, stamps, interval);
+    }
+  };
+  write();
+  while (run.Next()) write();
   out.flush();
   return 0;
 }
