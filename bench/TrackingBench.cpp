@@ -1,7 +1,9 @@
 // Automatic tracking: frames tracked per second, decoding included, at 640 x 480 and
-// 1280 x 720 with search radii of 40 and 100, beside the reader's own next frame (decode and
-// grab alone) on the same clips; the document placing 30,000 tracked marks at once, and
-// undoing a few thousand.
+// 1280 x 720 with search radii of 40 and 100, with one object and with three, beside the
+// reader's own next frame (decode and grab alone) on the same clips; how many frames of each
+// rendered scene of the tests are within max(2 px, 5 % of the object's size) of the truth,
+// and the RMS error on the sample "Parabole"; the document placing 30,000 tracked marks at
+// once, and undoing a few thousand.
 //
 // The clips (300 frames of MJPEG, a red square going round over ffmpeg's colourful test
 // picture) are made by ffmpeg at start. For the one-core figure run under "taskset -c 0".
@@ -13,10 +15,13 @@
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
 #include "tracking/TrackRun.h"
+#include "tracking/support/RenderedScenes.h"
 #include "video/FFMpegPlay.h"
 #include "videoview/VideoModel.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTextStream>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,10 +38,21 @@ using namespace kolibra;
 
 constexpr int FrameCount = 300;
 
-// Where the square's centre is on frame n of a width x height clip (index pixels).
+// Where the square's centre is on frame n of a width x height clip (index pixels); ffmpeg's
+// overlay counts the frames from 1.
 TPointD SquareCentre(int n, int width, int height) {
-  return TPointD(width / 2.0 + width / 3.0 * std::sin(n / 25.0) + 11.5,
-                 height / 2.0 + height / 4.0 * std::cos(n / 19.0) + 11.5);
+  return TPointD(width / 2.0 + width / 3.0 * std::sin((n + 1) / 25.0) + 11.5,
+                 height / 2.0 + height / 4.0 * std::cos((n + 1) / 19.0) + 11.5);
+}
+
+// A circle of radius r round centre, as fractions of the frame.
+TPointDDynArray Circle(TPointD centre, double r, int width, int height) {
+  TPointDDynArray outline;
+  for (int k = 0; k < 36; ++k) {
+    const double a = k * M_PI / 18.0;
+    outline.emplace_back((centre.X + r * std::cos(a)) / width, (centre.Y + r * std::sin(a)) / height);
+  }
+  return outline;
 }
 
 // KOLIBRA_BENCH_CLIPS names a folder that keeps the clips between runs (for profiling).
@@ -107,11 +123,10 @@ void TrackFrames(benchmark::State &state) {
   const int width = reader.FrameWidth();
   const int height = reader.FrameHeight();
   tracking::TTrackSetup setup;
-  const TPointD start = SquareCentre(0, width, height);
-  for (int k = 0; k < 36; ++k) {
-    const double a = k * M_PI / 18.0;
-    setup.Outline.emplace_back((start.X + 18 * std::cos(a)) / width, (start.Y + 18 * std::sin(a)) / height);
-  }
+  setup.Outline = Circle(SquareCentre(0, width, height), 18, width, height);
+  // Two more objects: patches of the test picture itself, still.
+  for (int k = 1; k < int(state.range(2)); ++k)
+    setup.Others.push_back(Circle(TPointD(width * k / 4.0, height * 0.8), 18, width, height));
   setup.EndFrame = FrameCount - 1;
   setup.Radius = int(state.range(1));
   tracking::TReaderFrames frames(reader);
@@ -130,6 +145,61 @@ void TrackFrames(benchmark::State &state) {
   }
   state.SetItemsProcessed(state.iterations());
   state.counters["lost"] = lost;
+}
+
+// Each rendered scene of the tests tracked once: the share of frames within tolerance
+// (goal 0.95), frames "found" more than three tolerances off (goal 0), the statuses and the
+// RMS error. The time is the scene's drawing and tracking together.
+void SceneAccuracy(benchmark::State &state) {
+  const std::vector<tracking::scenes::TRenderedScene> all = tracking::scenes::AllScenes();
+  const tracking::scenes::TRenderedScene &scene = all[size_t(state.range(0))];
+  tracking::scenes::TSceneScore score;
+  for (auto _ : state) score = tracking::scenes::ScoreScene(scene);
+  state.SetLabel(scene.Name.toStdString());
+  state.counters["within"] = score.Share();
+  state.counters["found_far_off"] = score.FoundFarOff;
+  state.counters["found"] = score.Found;
+  state.counters["uncertain"] = score.Uncertain;
+  state.counters["lost"] = score.Lost;
+  state.counters["rms_px"] = score.Rms;
+}
+
+// The ball of the sample "Parabole" against the positions its generator wrote (goal: RMS at
+// most 0.3 px).
+void ParaboleAccuracy(benchmark::State &state) {
+  QFile file(QStringLiteral(KOLIBRA_BENCH_SAMPLES_DIR "/Parabole.csv"));
+  std::vector<TPointD> truth;
+  if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QTextStream in(&file);
+    in.readLine();
+    while (!in.atEnd()) {
+      const QStringList fields = in.readLine().split(QLatin1Char(','));
+      if (fields.size() == 6) truth.emplace_back(fields[4].toDouble(), fields[5].toDouble());
+    }
+  }
+  video::TFFMpegPlay reader(QStringLiteral(KOLIBRA_BENCH_KLBDLL_DIR));
+  if (truth.empty() || !reader.OpenFile(QStringLiteral(KOLIBRA_BENCH_SAMPLES_DIR "/Parabole.avi"))) {
+    state.SkipWithError("the sample cannot be read");
+    return;
+  }
+  double rms = 0.0;
+  for (auto _ : state) {
+    tracking::TTrackSetup setup;
+    setup.Outline = Circle(truth[0], 13.0, reader.FrameWidth(), reader.FrameHeight());
+    setup.EndFrame = int(truth.size()) - 1;
+    tracking::TReaderFrames frames(reader);
+    tracking::TTrackRun run(frames);
+    run.Start(setup);
+    double squares = 0.0;
+    int count = 0;
+    while (run.Next()) {
+      const TPointD &t = truth[size_t(run.Last().Frame)];
+      squares += std::pow(run.Last().Pixel.X - t.X, 2) + std::pow(run.Last().Pixel.Y - t.Y, 2);
+      ++count;
+    }
+    rms = std::sqrt(squares / std::max(1, count));
+  }
+  state.counters["rms_px"] = rms;
 }
 
 // count positions of one object on frames 0 to count - 1.
@@ -185,13 +255,17 @@ BENCHMARK(UndoTrackedMarks)->Arg(1000)->Arg(3000)->Iterations(1)->Unit(benchmark
 
 BENCHMARK(ReaderNextFrame)->ArgName("clip")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(TrackFrames)
-    ->ArgNames({"clip", "radius"})
-    ->Args({0, 40})
-    ->Args({0, 100})
-    ->Args({1, 40})
-    ->Args({1, 100})
+    ->ArgNames({"clip", "radius", "objects"})
+    ->Args({0, 40, 1})
+    ->Args({0, 100, 1})
+    ->Args({0, 40, 3})
+    ->Args({1, 40, 1})
+    ->Args({1, 100, 1})
+    ->Args({1, 40, 3})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(SceneAccuracy)->ArgName("scene")->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ParaboleAccuracy)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlaceTrackedMarks)->Arg(30000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
