@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 
 namespace kolibra::tracking {
@@ -34,6 +35,8 @@ constexpr double ShapeAllowance = 2.0;
 // How fast the picture learns the object's new look, on confident frames.
 constexpr double LearnRate = 0.1;
 constexpr double LearnMatch = 0.7;
+// How fast the estimates of how far each stage strays from the motion follow.
+constexpr double SpreadRate = 0.2;
 // Peaks of the correlation weighed per frame.
 constexpr int Candidates = 5;
 // A picture flatter than this (standard deviation of its levels) cannot be matched by its
@@ -62,17 +65,25 @@ double ParabolaOffset(double l, double c, double r) {
   return std::clamp(0.5 * (l - r) / curvature, -0.5, 0.5);
 }
 
+// Colours in 16 levels a channel, for telling the object from what surrounds it.
+constexpr int ColourBins = 4096;
+int ColourBin(const cv::Mat &image, int x, int y) {
+  const cv::Vec3b &p = image.at<cv::Vec3b>(y, x);
+  return (p[0] >> 4) * 256 + (p[1] >> 4) * 16 + (p[2] >> 4);
+}
+
+// The least share of the pixels inside an outline a colour of the object holds.
+constexpr double MinColourShare = 0.015;
+
 // The object inside an outline drawn round it: the pixels whose colour is clearly more
 // frequent inside the outline than in a ring of background round its box. Gives their
 // centre and the half sides of the box that holds them (with a little background, which
 // gives the picture its edges); false when too few pixels stand out.
 bool ObjectInside(const cv::Mat &image, const QRect &box, const TMatriceI &mask, TPointD &centre, int &halfWidth,
                   int &halfHeight) {
-  auto bin = [&](int x, int y) {
-    const cv::Vec3b &p = image.at<cv::Vec3b>(y, x);
-    return (p[0] >> 4) * 256 + (p[1] >> 4) * 16 + (p[2] >> 4);
-  };
-  std::vector<int> inside(4096, 0), ring(4096, 0);
+  auto bin = [&](int x, int y) { return ColourBin(image, x, y); };
+
+  std::vector<int> inside(ColourBins, 0), ring(ColourBins, 0);
   int insideCount = 0, ringCount = 0;
   for (int row = 0; row < box.height() && size_t(row) < mask.size(); ++row)
     for (int col = 0; col < box.width() && size_t(col) < mask[size_t(row)].size(); ++col)
@@ -97,7 +108,12 @@ bool ObjectInside(const cv::Mat &image, const QRect &box, const TMatriceI &mask,
       if (mask[size_t(row)][size_t(col)] == 0) continue;
       const int x = box.x() + col, y = box.y() + row;
       const size_t b = size_t(bin(x, y));
-      if (double(inside[b]) / insideCount <= 2.0 * double(ring[b]) / ringCount) continue;
+      // A colour of the object is frequent inside and rare round it; a colour held by only a
+      // few pixels is the fringe that compression (chroma subsampling) leaves round edges,
+      // often on one side only.
+      if (double(inside[b]) / insideCount <= 2.0 * double(ring[b]) / ringCount ||
+          inside[b] < std::max(3.0, MinColourShare * insideCount))
+        continue;
       sx += x;
       sy += y;
       ++count;
@@ -125,6 +141,10 @@ struct TObjectTrack::TState {
   cv::Mat Result;
   cv::Mat Work;
   cv::Mat Window;     // the search window, smoothed
+  // How far the picture's peak and the colours' position have strayed from the prediction
+  // lately (mean squares, pixels squared).
+  double PickSpread = 1.0, ColourSpread = 1.0;
+  TPointD Bias;       // the picture's peak on its own first frame, off its centre
   int Tw = 0, Th = 0;
   double Sigma = 1.0;
   int Radius = 40;
@@ -135,6 +155,8 @@ struct TObjectTrack::TState {
 
   void Predict(double time);
   void Correct(TPointD p, double sigma);
+  // At p, its motion unknown: at most Radius pixels a frame, acceleration as on a first frame.
+  void Restart(TPointD p);
   TPointD Predicted() const { return TPointD(Kalman.statePre.at<double>(0), Kalman.statePre.at<double>(1)); }
   TObjectResult ByColour(const QImage &frame, TPointD predicted);
 };
@@ -164,6 +186,12 @@ void TObjectTrack::TState::Correct(TPointD p, double sigma) {
   Kalman.measurementNoiseCov = cv::Mat::eye(2, 2, CV_64F) * (sigma * sigma);
   const cv::Mat measured = (cv::Mat_<double>(2, 1) << p.X, p.Y);
   Kalman.correct(measured);
+}
+
+void TObjectTrack::TState::Restart(TPointD p) {
+  Kalman.statePost = (cv::Mat_<double>(6, 1) << p.X, p.Y, 0.0, 0.0, 0.0, 0.0);
+  const double r = Radius, a = StartAccelerationSigma;
+  Kalman.errorCovPost = cv::Mat::diag((cv::Mat_<double>(6, 1) << 1.0, 1.0, r * r, r * r, a * a, a * a));
 }
 
 TObjectResult TObjectTrack::TState::ByColour(const QImage &frame, TPointD predicted) {
@@ -215,6 +243,7 @@ TTargetError TObjectTrack::Start(const QImage &frame, const TPointDDynArray &out
   const cv::Mat image = Wrap(frame);
   TPointD own;
   int halfWidth = 0, halfHeight = 0;
+  s.PickSpread = s.ColourSpread = 1.0;
   if (ObjectInside(image, box, s.Colour.TargetMask(), own, halfWidth, halfHeight) &&
       std::hypot(own.X - centre.X, own.Y - centre.Y) < std::max(box.width(), box.height()) / 4.0) {
     centre = own;
@@ -236,6 +265,22 @@ TTargetError TObjectTrack::Start(const QImage &frame, const TPointDDynArray &out
   cv::getRectSubPix(s.Window, cv::Size(s.Tw, s.Th), cv::Point2f(float(centre.X - around.x), float(centre.Y - around.y)),
                     s.TemplateF, CV_32F);
   s.TemplateF.convertTo(s.Template, CV_8U);
+  s.Bias = TPointD();
+  {
+    // Where the picture's peak falls on its own frame: at its centre, give or take the
+    // lean that background at one side gives the peak.
+    cv::Mat self;
+    const cv::Point at(int(std::lround(centre.X)) - around.x - (s.Tw - 1) / 2 - 1,
+                       int(std::lround(centre.Y)) - around.y - (s.Th - 1) / 2 - 1);
+    const cv::Rect patch(at.x, at.y, s.Tw + 2, s.Th + 2);
+    if ((patch & cv::Rect(0, 0, s.Window.cols, s.Window.rows)) == patch) {
+      cv::matchTemplate(s.Window(patch), s.Template, self, cv::TM_CCOEFF_NORMED);
+      const double dx = ParabolaOffset(self.at<float>(1, 0), self.at<float>(1, 1), self.at<float>(1, 2));
+      const double dy = ParabolaOffset(self.at<float>(0, 1), self.at<float>(1, 1), self.at<float>(2, 1));
+      // Measured from the whole pixel the window was cut round.
+      s.Bias = TPointD(std::lround(centre.X) + dx - centre.X, std::lround(centre.Y) + dy - centre.Y);
+    }
+  }
   cv::Scalar mean, deviation;
   cv::meanStdDev(s.Template, mean, deviation);
   s.Flat = std::max({deviation[0], deviation[1], deviation[2]}) < FlatPicture;
@@ -245,10 +290,7 @@ TTargetError TObjectTrack::Start(const QImage &frame, const TPointDDynArray &out
   k.measurementMatrix = cv::Mat::zeros(2, 6, CV_64F);
   k.measurementMatrix.at<double>(0, 0) = 1.0;
   k.measurementMatrix.at<double>(1, 1) = 1.0;
-  k.statePost = (cv::Mat_<double>(6, 1) << centre.X, centre.Y, 0.0, 0.0, 0.0, 0.0);
-  const double r = s.Radius;
-  const double a = StartAccelerationSigma;
-  k.errorCovPost = cv::Mat::diag((cv::Mat_<double>(6, 1) << 1.0, 1.0, r * r, r * r, a * a, a * a));
+  s.Restart(centre);
   s.LastTime = time;
   s.LostRun = 0;
   return teNone;
@@ -324,8 +366,10 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
     c.Position = TPointD(roi.x + peak.x + ox + dx, roi.y + peak.y + oy + dy);
     const double ex = c.Position.X - raw.X, ey = c.Position.Y - raw.Y;
     c.Distance2 = (d * ex * ex - 2.0 * b * ex * ey + a * ey * ey) / det;
-    // A look-alike far from where the object should be loses to the object near it.
-    c.Score = c.Match - 0.01 * c.Distance2;
+    // A look-alike far from where the object should be loses to the object near it; beyond
+    // a few deviations the picture decides, so an object thrown all at once is not given up
+    // for something duller by the prediction.
+    c.Score = c.Match - 0.01 * std::min(c.Distance2, 30.0);
     return c;
   };
 
@@ -380,18 +424,25 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
   const bool colourAgrees =
       result.Colour >= ColourLost ||
       (colour.Found && std::hypot(colour.Position.X - c.Position.X, colour.Position.Y - c.Position.Y) <= reach);
-  // Colours that settle on the same spot confirm the picture, and place a see-through or
-  // textured object better than its picture does: the weaker the picture's match, the more
-  // the colours' position counts.
+  // Colours that settle on the same spot confirm the picture.
   const bool coloursConfirm =
       colour.Found && result.Colour >= ColourConfirm &&
       std::hypot(colour.Position.X - c.Position.X, colour.Position.Y - c.Position.Y) <= reach / 2.0;
-  TPointD position = c.Position;
+  // The picture's peak sits a little off the object where the picture holds background
+  // at one side: as much as on its own first frame.
+  const TPointD pick(c.Position.X - s.Bias.X, c.Position.Y - s.Bias.Y);
+  TPointD position = pick;
   const bool coloursNear = colour.Found && colour.Similarity >= ColourLost &&
-                           std::hypot(colour.Position.X - c.Position.X, colour.Position.Y - c.Position.Y) <= reach;
-  if (coloursConfirm || coloursNear) {
-    const double w = std::clamp((c.Match - 0.6) / 0.3, 0.0, 1.0);
-    position = TPointD(w * c.Position.X + (1.0 - w) * colour.Position.X, w * c.Position.Y + (1.0 - w) * colour.Position.Y);
+                           std::hypot(colour.Position.X - pick.X, colour.Position.Y - pick.Y) <= reach;
+  if (coloursNear) {
+    // Both stages place the object: each weighs as it has lately kept to the motion. A
+    // see-through or textured object is placed better by its colours, a large one in front
+    // of a changing background by its picture.
+    auto strayed = [&](TPointD p) { return (p.X - raw.X) * (p.X - raw.X) + (p.Y - raw.Y) * (p.Y - raw.Y); };
+    s.PickSpread += SpreadRate * (strayed(pick) - s.PickSpread);
+    s.ColourSpread += SpreadRate * (strayed(colour.Position) - s.ColourSpread);
+    const double wp = 1.0 / (s.PickSpread + 0.05), wc = 1.0 / (s.ColourSpread + 0.05);
+    position = TPointD((wp * pick.X + wc * colour.Position.X) / (wp + wc), (wp * pick.Y + wc * colour.Position.Y) / (wp + wc));
   }
   const bool onCourse = c.Distance2 <= Gate * Gate;
   // Far beyond the motion's reach, a match is something else that looks like the object.
@@ -410,6 +461,16 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
     result.Verdict = TObjectVerdict::Found;
   } else if (nearCourse) {
     result.Verdict = TObjectVerdict::Uncertain;
+  } else if (c.Match >= ResumeMatch && colourAgrees &&
+             std::hypot(position.X - raw.X, position.Y - raw.Y) <= s.Radius) {
+    // The object itself, plainly, within the radius the user allows, but not where the
+    // motion so far leads: thrown, kicked, let go. Doubtful here, and its motion is learnt
+    // afresh from this frame on.
+    result.Verdict = TObjectVerdict::Uncertain;
+    result.Position = position;
+    s.Restart(position);
+    s.LostRun = 0;
+    return result;
   } else {
     ++s.LostRun;
     return result;

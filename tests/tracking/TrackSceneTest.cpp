@@ -21,12 +21,7 @@ TEST(TrackSceneTest, EveryRenderedSceneIsFollowedWithinItsTolerance) {
     std::vector<TTrackSample> samples;
     const TSceneScore score = ScoreScene(scene, &samples);
     ASSERT_EQ(score.Frames, scene.Frames - 1);
-    // The goal is 95 % of the frames; the see-through ball and the tiny object that leaves
-    // the hand fall short so far (the benchmark tells by how much), and must not fall back.
-    const double floor = scene.Name.startsWith(QLatin1String("translucent")) ? 0.85
-                         : scene.Name.startsWith(QLatin1String("tiny"))      ? 0.65
-                                                                             : 0.95;
-    EXPECT_GE(score.Share(), floor) << "found " << score.Found << ", uncertain " << score.Uncertain << ", lost "
+    EXPECT_GE(score.Share(), 0.95) << "found " << score.Found << ", uncertain " << score.Uncertain << ", lost "
                                     << score.Lost << ", rms " << score.Rms;
     // Never "found" on something else.
     EXPECT_EQ(score.FoundFarOff, 0);
