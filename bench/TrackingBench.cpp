@@ -15,6 +15,7 @@
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
 #include "tracking/TrackRun.h"
+#include "tracking/support/ClassroomClips.h"
 #include "tracking/support/RenderedScenes.h"
 #include "video/FFMpegPlay.h"
 #include "videoview/VideoModel.h"
@@ -164,6 +165,25 @@ void SceneAccuracy(benchmark::State &state) {
   state.counters["rms_px"] = score.Rms;
 }
 
+// The classroom clips marked for the tests: the share of marked frames within tolerance,
+// frames "found" more than three tolerances off, and the worst error.
+void ClassroomAccuracy(benchmark::State &state) {
+  const tracking::classroom::TClassroomClip clip =
+      state.range(0) == 0 ? tracking::classroom::PuckOnAirTable() : tracking::classroom::ThrownRedBall();
+  tracking::classroom::TClipScore score;
+  for (auto _ : state)
+    score = tracking::classroom::ScoreClip(clip, QStringLiteral(KOLIBRA_BENCH_SHARED_VIDEOS),
+                                           QStringLiteral(KOLIBRA_BENCH_MARKS_DIR), QStringLiteral(KOLIBRA_BENCH_KLBDLL_DIR));
+  if (!score.Ran) {
+    state.SkipWithError("the clip or its marks cannot be read");
+    return;
+  }
+  state.SetLabel(clip.Video.toStdString());
+  state.counters["within"] = score.Share();
+  state.counters["found_far_off"] = score.FoundFarOff;
+  state.counters["worst_px"] = score.Worst;
+}
+
 // The ball of the sample "Parabole" against the positions its generator wrote (goal: RMS at
 // most 0.3 px).
 void ParaboleAccuracy(benchmark::State &state) {
@@ -265,6 +285,7 @@ BENCHMARK(TrackFrames)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(SceneAccuracy)->ArgName("scene")->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClassroomAccuracy)->ArgName("clip")->DenseRange(0, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(ParaboleAccuracy)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlaceTrackedMarks)->Arg(30000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
