@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <cmath>
 
 namespace kolibra::tracking {
@@ -82,7 +81,6 @@ constexpr double MinColourShare = 0.015;
 bool ObjectInside(const cv::Mat &image, const QRect &box, const TMatriceI &mask, TPointD &centre, int &halfWidth,
                   int &halfHeight) {
   auto bin = [&](int x, int y) { return ColourBin(image, x, y); };
-
   std::vector<int> inside(ColourBins, 0), ring(ColourBins, 0);
   int insideCount = 0, ringCount = 0;
   for (int row = 0; row < box.height() && size_t(row) < mask.size(); ++row)
@@ -348,6 +346,11 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
   const double allowance = ShapeAllowance * ShapeAllowance + MeasureSigma * MeasureSigma;
   const double a = p.at<double>(0, 0) + allowance, b = p.at<double>(0, 1), d = p.at<double>(1, 1) + allowance;
   const double det = std::max(1e-12, a * d - b * b);
+  // How far q is from the prediction, in deviations, squared.
+  auto distance2 = [&](TPointD q) {
+    const double ex = q.X - raw.X, ey = q.Y - raw.Y;
+    return (d * ex * ex - 2.0 * b * ex * ey + a * ey * ey) / det;
+  };
 
   struct TCandidate {
     TPointD Position;
@@ -364,8 +367,7 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
     if (peak.y > 0 && peak.y + 1 < map.rows)
       dy = ParabolaOffset(map.at<float>(peak.y - 1, peak.x), c.Match, map.at<float>(peak.y + 1, peak.x));
     c.Position = TPointD(roi.x + peak.x + ox + dx, roi.y + peak.y + oy + dy);
-    const double ex = c.Position.X - raw.X, ey = c.Position.Y - raw.Y;
-    c.Distance2 = (d * ex * ex - 2.0 * b * ex * ey + a * ey * ey) / det;
+    c.Distance2 = distance2(c.Position);
     // A look-alike far from where the object should be loses to the object near it; beyond
     // a few deviations the picture decides, so an object thrown all at once is not given up
     // for something duller by the prediction.
@@ -404,8 +406,7 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
     // The picture no longer matches (a new background round the object, a new look), but
     // the object's colours are where the motion leads: doubtful, not lost.
     if (s.LostRun == 0 && colour.Found && colour.Similarity >= ColourConfirm) {
-      const double ex = colour.Position.X - raw.X, ey = colour.Position.Y - raw.Y;
-      if ((d * ex * ex - 2.0 * b * ex * ey + a * ey * ey) / det <= Gate * Gate) {
+      if (distance2(colour.Position) <= Gate * Gate) {
         result.Verdict = TObjectVerdict::Uncertain;
         result.Position = colour.Position;
         result.Colour = colour.Similarity;
