@@ -46,15 +46,7 @@ TPointD SquareCentre(int n, int width, int height) {
                  height / 2.0 + height / 4.0 * std::cos((n + 1) / 19.0) + 11.5);
 }
 
-// A circle of radius r round centre, as fractions of the frame.
-TPointDDynArray Circle(TPointD centre, double r, int width, int height) {
-  TPointDDynArray outline;
-  for (int k = 0; k < 36; ++k) {
-    const double a = k * M_PI / 18.0;
-    outline.emplace_back((centre.X + r * std::cos(a)) / width, (centre.Y + r * std::sin(a)) / height);
-  }
-  return outline;
-}
+using tracking::testing::CircleOutlineFractions;
 
 // KOLIBRA_BENCH_CLIPS names a folder that keeps the clips between runs (for profiling).
 struct TTrackingBenchFixture {
@@ -124,10 +116,10 @@ void TrackFrames(benchmark::State &state) {
   const int width = reader.FrameWidth();
   const int height = reader.FrameHeight();
   tracking::TTrackSetup setup;
-  setup.Outline = Circle(SquareCentre(0, width, height), 18, width, height);
+  setup.Outline = CircleOutlineFractions(SquareCentre(0, width, height), 18, width, height);
   // Two more objects: patches of the test picture itself, still.
   for (int k = 1; k < int(state.range(2)); ++k)
-    setup.Others.push_back(Circle(TPointD(width * k / 4.0, height * 0.8), 18, width, height));
+    setup.Others.push_back(CircleOutlineFractions(TPointD(width * k / 4.0, height * 0.8), 18, width, height));
   setup.EndFrame = FrameCount - 1;
   setup.Radius = int(state.range(1));
   tracking::TReaderFrames frames(reader);
@@ -205,7 +197,7 @@ void ParaboleAccuracy(benchmark::State &state) {
   double rms = 0.0;
   for (auto _ : state) {
     tracking::TTrackSetup setup;
-    setup.Outline = Circle(truth[0], 13.0, reader.FrameWidth(), reader.FrameHeight());
+    setup.Outline = CircleOutlineFractions(truth[0], 13.0, reader.FrameWidth(), reader.FrameHeight());
     setup.EndFrame = int(truth.size()) - 1;
     tracking::TReaderFrames frames(reader);
     tracking::TTrackRun run(frames);

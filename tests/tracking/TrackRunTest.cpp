@@ -134,10 +134,7 @@ TEST(TrackRunTest, TheBallOfParaboleIsTrackedToAFractionOfAPixel) {
   for (int radius : {40, 100}) {
     // A circle of 13 pixels round the ball (radius 9) on the first frame, as drawn by hand.
     TTrackSetup setup;
-    for (int k = 0; k < 36; ++k) {
-      const double a = k * M_PI / 18.0;
-      setup.Outline.emplace_back((truth[0].X + 13.0 * std::cos(a)) / w, (truth[0].Y + 13.0 * std::sin(a)) / h);
-    }
+    setup.Outline = CircleOutlineFractions(truth[0], 13.0, w, h);
     setup.EndFrame = 47;
     setup.Radius = radius;
     TReaderFrames frames(reader);

@@ -46,11 +46,7 @@ TEST(TrackSceneTest, OneRunFollowsSeveralObjectsWithoutSwappingThem) {
     return detail::To24(image);
   };
   auto circle = [](TPointD centre, double r) {
-    TPointDDynArray outline;
-    for (int k = 0; k < 36; ++k)
-      outline.emplace_back((centre.X + 0.5 + r * std::cos(k * M_PI / 18)) / 640.0,
-                           (centre.Y + 0.5 + r * std::sin(k * M_PI / 18)) / 480.0);
-    return outline;
+    return testing::CircleOutlineFractions(TPointD(centre.X + 0.5, centre.Y + 0.5), r, 640, 480);
   };
   TRenderedFrames frames(scene);
   TTrackRun run(frames);
@@ -99,9 +95,7 @@ TEST(TrackSceneTest, AHiddenObjectIsLostThenTakenBackOnItsPath) {
   TRenderedFrames frames(scene);
   TTrackRun run(frames);
   TTrackSetup setup;
-  for (int k = 0; k < 36; ++k)
-    setup.Outline.emplace_back((80.5 + 14.0 * std::cos(k * M_PI / 18)) / 640.0,
-                               (240.5 + 14.0 * std::sin(k * M_PI / 18)) / 480.0);
+  setup.Outline = testing::CircleOutlineFractions(TPointD(80.5, 240.5), 14.0, 640, 480);
   setup.EndFrame = scene.Frames - 1;
   ASSERT_EQ(run.Start(setup), teNone);
   int lostBehind = 0, foundAfter = 0;

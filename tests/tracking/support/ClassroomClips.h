@@ -6,6 +6,7 @@
 
 #include "kit/Types.h"
 #include "tracking/TrackRun.h"
+#include "tracking/support/Scenes.h"
 #include "video/VideoSources.h"
 
 #include <QDir>
@@ -66,11 +67,7 @@ inline TClipScore ScoreClip(const TClassroomClip &clip, const QString &videos, c
   const int first = marks.begin()->first;
   const TPointD start = marks.begin()->second;
   TTrackSetup setup;
-  for (int k = 0; k < 36; ++k) {
-    const double a = k * M_PI / 18.0;
-    setup.Outline.emplace_back((start.X + clip.OutlineRadius * std::cos(a)) / w,
-                               (start.Y + clip.OutlineRadius * std::sin(a)) / h);
-  }
+  setup.Outline = testing::CircleOutlineFractions(start, clip.OutlineRadius, w, h);
   setup.StartFrame = first;
   setup.EndFrame = clip.Last;
   TReaderFrames frames(reader);

@@ -10,6 +10,7 @@
 
 #include "kit/Types.h"
 #include "tracking/TrackRun.h"
+#include "tracking/support/Scenes.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -343,14 +344,8 @@ struct TSceneScore {
 
 // The circle a user draws round the object on the first frame, as fractions of the frame.
 inline TPointDDynArray StartOutline(const TRenderedScene &scene) {
-  TPointDDynArray outline;
   const TPointD c = scene.Truth(0);
-  for (int k = 0; k < 36; ++k) {
-    const double a = k * M_PI / 18.0;
-    outline.emplace_back((c.X + 0.5 + scene.OutlineRadius * std::cos(a)) / scene.Width,
-                         (c.Y + 0.5 + scene.OutlineRadius * std::sin(a)) / scene.Height);
-  }
-  return outline;
+  return testing::CircleOutlineFractions(TPointD(c.X + 0.5, c.Y + 0.5), scene.OutlineRadius, scene.Width, scene.Height);
 }
 
 // A scene's frames, drawn as the run asks for them.

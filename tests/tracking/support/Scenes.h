@@ -68,6 +68,17 @@ inline TPointDDynArray RectOutline(double left, double top, double right, double
           {left / width, bottom / height}};
 }
 
+// A circle of radius r round centre (frame pixels from the corner) as the mouse draws
+// one, as fractions of a width x height frame, for outlines.
+inline TPointDDynArray CircleOutlineFractions(TPointD centre, double r, int width, int height) {
+  TPointDDynArray outline;
+  for (int k = 0; k < 36; ++k) {
+    const double a = k * M_PI / 18.0;
+    outline.emplace_back((centre.X + r * std::cos(a)) / width, (centre.Y + r * std::sin(a)) / height);
+  }
+  return outline;
+}
+
 // Frames made on demand, some of which may be unreadable.
 class TSceneFrames : public ITrackFrames {
  public:
