@@ -305,19 +305,29 @@ void TTracking::Commit() {
   box.AddLine(Tr("An automatic tracking has been done."))
       .AddLine(Tr("Do you want to keep the data ?"))
       .AddLine(Tr("The new marks will replace any already present ones"));
-  // The frames to look at before keeping them, numbered from 1 as the window shows them.
+  // The frames to look at before keeping them, numbered from 1 as the window shows them: the
+  // uncertain ones, and those where the object was lost (no mark will be placed there).
+  auto numbers = [](const TIntegerDynArray &frames) {
+    QStringList list;
+    for (size_t k = 0; k < frames.size() && k < 20; ++k) list << QString::number(frames[k]);
+    if (frames.size() > 20) list << QStringLiteral("...");
+    return list.join(QStringLiteral(", "));
+  };
   for (int i = 0; i < ObjectCount(); ++i) {
-    TIntegerDynArray uncertain;
+    TIntegerDynArray uncertain, lost;
     const TTrackObject &object = FObjects[size_t(i)];
-    for (size_t f = 0; f < object.TrackFrame.size(); ++f)
+    for (size_t f = 0; f < object.TrackFrame.size(); ++f) {
       if (object.Uncertain(int(f))) uncertain.push_back(int(f) + 1);
-    if (uncertain.empty()) continue;
-    QStringList numbers;
-    for (size_t k = 0; k < uncertain.size() && k < 20; ++k) numbers << QString::number(uncertain[k]);
-    if (uncertain.size() > 20) numbers << QStringLiteral("...");
-    box.AddEmptyLine().AddLine(
-        Tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers.join(QStringLiteral(", "))),
-        msNormal, colors::clRed);
+      if (object.FrameStatus[f] == fsLost || object.FrameStatus[f] == fsUnreadable) lost.push_back(int(f) + 1);
+    }
+    if (!uncertain.empty())
+      box.AddEmptyLine().AddLine(
+          Tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers(uncertain)), msNormal,
+          colors::clRed);
+    if (!lost.empty())
+      box.AddEmptyLine().AddLine(
+          Tr("Lost positions %1, no mark there (frames): %2").arg(Data.SystemName(i), numbers(lost)), msNormal,
+          colors::clRed);
   }
   // Enter keeps the run: throwing away minutes of tracking takes a deliberate click.
   box.AddButton(Tr("Ignore")).AddButton(Tr("Save")).SetDefaultButton(1);

@@ -339,10 +339,33 @@ TEST_F(TrackingTest, UncertainFramesAreListedBeforeKeeping) {
   tracking.Commit();
   EXPECT_TRUE(boxes.Last().Text().endsWith(QStringLiteral("Uncertain positions of point n°1, to check (frames): 5, 6")))
       << boxes.Last().Text().toStdString();
+  EXPECT_FALSE(boxes.Last().Text().contains(QStringLiteral("lost"))) << boxes.Last().Text().toStdString();
   // Offered once: a second commit asks nothing.
   const int asked = boxes.Count();
   tracking.Commit();
   EXPECT_EQ(boxes.Count(), asked);
+}
+
+TEST_F(TrackingTest, LostFramesAreListedBeforeKeeping) {
+  // On frames 4 to 6 the square is hidden.
+  reader->DrawScene = [](int f) {
+    QImage image = Scene(W, H, {SquareAt(f)});
+    if (f >= 4 && f <= 6) {
+      const TPointD c = DrawnCentre(SquareAt(f));
+      QPainter(&image).fillRect(int(c.X) - 12, int(c.Y) - 12, 24, 24, Grey);
+    }
+    return image;
+  };
+  Open();
+  DrawCircle(DrawnCentre(SquareAt(0)), 12);
+  tracking.SetSequenceEnd(9);
+  tracking.Run();
+  ASSERT_TRUE(RunToEnd());
+  EXPECT_EQ(tracking.Summary().Lost, 3);
+  boxes.Answer(0);
+  tracking.Commit();
+  EXPECT_TRUE(boxes.Last().Text().endsWith(QStringLiteral("Lost positions of point n°1, no mark there (frames): 5, 6, 7")))
+      << boxes.Last().Text().toStdString();
 }
 
 TEST_F(TrackingTest, OneRunFollowsEveryObjectOutlinedOnTheSameFrame) {
