@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <optional>
 
+#include "kit/Types.h"
 #include "video/VideoSources.h"
 
 namespace kolibra::cli {
@@ -30,6 +31,11 @@ QCommandLineOption FrameworkOption();
 // Reads the framework option: false (with the reason on Err) when its value is unknown.
 bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFramework> &Forced, QTextStream &Err);
 
+// "X,Y" with finite real coordinates, "." as the decimal point.
+bool ParsePoint(const QString &Text, TPointD &Point);
+// "X1,Y1;X2,Y2;..." with at least least points.
+bool ParsePoints(const QString &Text, TPointDDynArray &Points, int least = 3);
+
 int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunTimes(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
@@ -44,6 +50,7 @@ int RunAssemble(const QStringList &Arguments, QTextStream &Out, QTextStream &Err
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);

@@ -9,11 +9,6 @@
 
 namespace kolibra::cli {
 
-namespace track_commands {
-
-QString Tr(const char *Text) { return QCoreApplication::translate("kolibra-cli", Text); }
-
-// "X,Y" with finite real coordinates, "." as the decimal point.
 bool ParsePoint(const QString &Text, TPointD &Point) {
   const QStringList parts = Text.split(QLatin1Char(','));
   if (parts.size() != 2) return false;
@@ -22,16 +17,19 @@ bool ParsePoint(const QString &Text, TPointD &Point) {
   return okX && okY && std::isfinite(Point.X) && std::isfinite(Point.Y);
 }
 
-// "X1,Y1;X2,Y2;..." with at least three points.
-bool ParsePolygon(const QString &Text, TPointDDynArray &Polygon) {
+bool ParsePoints(const QString &Text, TPointDDynArray &Polygon, int least) {
   Polygon.clear();
   for (const QString &part : Text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
     TPointD point;
     if (!ParsePoint(part, point)) return false;
     Polygon.push_back(point);
   }
-  return Polygon.size() >= 3;
+  return int(Polygon.size()) >= least;
 }
+
+namespace track_commands {
+
+QString Tr(const char *Text) { return QCoreApplication::translate("kolibra-cli", Text); }
 
 bool ParseWhole(const QCommandLineParser &Parser, const QString &Name, int Low, int High, int &Value,
                 QTextStream &Err) {
@@ -113,7 +111,7 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     } else {
       if (nextPolygon >= polygons.size()) continue;
       const QString text = polygons[nextPolygon++];
-      if (!ParsePolygon(text, object.Polygon)) {
+      if (!ParsePoints(text, object.Polygon)) {
         Err << Tr("--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(text)
             << Qt::endl;
         return 1;
@@ -123,7 +121,7 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   }
   for (const QString &zone : parser.values(QStringLiteral("ignore"))) {
     TPointDDynArray polygon;
-    if (!ParsePolygon(zone, polygon)) {
+    if (!ParsePoints(zone, polygon)) {
       Err << Tr("--ignore must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(zone) << Qt::endl;
       return 1;
     }

@@ -1,9 +1,12 @@
-// kolibra-cli results and resave: argument parsing only; the work is the video editing
+// kolibra-cli results, resave and calibrate: argument parsing only; the work is the work
 // subsystem's, which loads work files with the program's own loader.
 #include "Commands.h"
 #include "work/WorkCli.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kolibra::cli {
 
@@ -32,6 +35,83 @@ int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
     return 1;
   }
   return work::WorkResave(args[0], args[1], Err);
+}
+
+int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  auto tr = [](const char *text) { return QCoreApplication::translate("kolibra-cli", text); };
+  const QString usage = tr("Usage: kolibra-cli calibrate WORK.klb OUT.klb --plane X1,Y1;X2,Y2;X3,Y3;X4,Y4 --size W,H "
+                           "[--lens K1[,K2]] [--focal F] [--centre CX,CY] [--straight X,Y;X,Y;...]...");
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("plane"),
+                    tr("The corners of a rectangle in the plane of the motion, in picture pixels, in the order "
+                       "(0,0), (W,0), (W,H), (0,H)."),
+                    QStringLiteral("CORNERS")});
+  parser.addOption({QStringLiteral("size"), tr("The rectangle's width and height in metres."), QStringLiteral("W,H")});
+  parser.addOption({QStringLiteral("lens"), tr("The lens's radial coefficients."), QStringLiteral("K1[,K2]")});
+  parser.addOption({QStringLiteral("focal"), tr("The focal length in pixels (the picture's width by default)."),
+                    QStringLiteral("F")});
+  parser.addOption({QStringLiteral("centre"), tr("The lens's centre in pixels (the picture's centre by default)."),
+                    QStringLiteral("CX,CY")});
+  parser.addOption({QStringLiteral("straight"), tr("A line straight in reality, to fit the lens from (may be repeated)."),
+                    QStringLiteral("POINTS")});
+  if (!ParseArguments(parser, Arguments, Err)) return 1;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 2 || !parser.isSet(QStringLiteral("plane")) || !parser.isSet(QStringLiteral("size"))) {
+    Err << usage << Qt::endl;
+    return 1;
+  }
+  work::TCalibrationRequest request;
+  TPointDDynArray corners;
+  if (!ParsePoints(parser.value(QStringLiteral("plane")), corners, 4) || corners.size() != 4) {
+    Err << tr("--plane must be four corners X1,Y1;X2,Y2;X3,Y3;X4,Y4 in picture pixels: %1")
+               .arg(parser.value(QStringLiteral("plane")))
+        << Qt::endl;
+    return 1;
+  }
+  std::copy(corners.begin(), corners.end(), request.Corners.begin());
+  TPointD size;
+  if (!ParsePoint(parser.value(QStringLiteral("size")), size)) {
+    Err << tr("--size must be W,H in metres: %1").arg(parser.value(QStringLiteral("size"))) << Qt::endl;
+    return 1;
+  }
+  request.Width = size.X;
+  request.Height = size.Y;
+  if (parser.isSet(QStringLiteral("lens"))) {
+    const QStringList parts = parser.value(QStringLiteral("lens")).split(QLatin1Char(','));
+    bool ok1 = false, ok2 = parts.size() < 2;
+    request.K1 = parts[0].trimmed().toDouble(&ok1);
+    if (parts.size() == 2) request.K2 = parts[1].trimmed().toDouble(&ok2);
+    if (parts.size() > 2 || !ok1 || !ok2 || !std::isfinite(request.K1) || !std::isfinite(request.K2)) {
+      Err << tr("--lens must be K1 or K1,K2: %1").arg(parser.value(QStringLiteral("lens"))) << Qt::endl;
+      return 1;
+    }
+    request.HasLens = true;
+  }
+  if (parser.isSet(QStringLiteral("focal"))) {
+    bool ok = false;
+    request.Focal = parser.value(QStringLiteral("focal")).toDouble(&ok);
+    if (!ok || !(request.Focal > 0.0) || !std::isfinite(request.Focal)) {
+      Err << tr("--focal must be a length in pixels above zero: %1").arg(parser.value(QStringLiteral("focal")))
+          << Qt::endl;
+      return 1;
+    }
+  }
+  if (parser.isSet(QStringLiteral("centre"))) {
+    if (!ParsePoint(parser.value(QStringLiteral("centre")), request.Centre)) {
+      Err << tr("--centre must be CX,CY in picture pixels: %1").arg(parser.value(QStringLiteral("centre"))) << Qt::endl;
+      return 1;
+    }
+    request.HasCentre = true;
+  }
+  for (const QString &line : parser.values(QStringLiteral("straight"))) {
+    TPointDDynArray points;
+    if (!ParsePoints(line, points, 3)) {
+      Err << tr("--straight must be at least three points X,Y;X,Y;X,Y in picture pixels: %1").arg(line) << Qt::endl;
+      return 1;
+    }
+    request.Straight.push_back(points);
+  }
+  return work::WorkCalibrate(args[0], args[1], request, Out, Err);
 }
 
 }  // namespace kolibra::cli

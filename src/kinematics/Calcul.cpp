@@ -64,6 +64,33 @@ void TCalcul::ClearDerivatives() {
   V = A = O = R = W = calcul_impl::ZeroMatrix(Objects, samples);
 }
 
+namespace calcul_impl {
+
+// The fixed axes' marks (relative to origin, y upward, fractions of the frame) through the
+// calibration: with a plane, into plane metres; with a lens alone, straightened and back
+// into fractions relative to the straightened origin.
+void ThroughCalibration(const measurement::TPlaneCalibration &plane, TPointD origin, int width, int height,
+                        measurement::TMarkSeries &series) {
+  const double w = width, h = height;
+  const TPointD straightOrigin = plane.Undistort(TPointD(origin.X * w, origin.Y * h));
+  for (size_t o = 0; o < series.FrameIndex.size(); ++o)
+    for (size_t k = 0; k < series.FrameIndex[o].size(); ++k) {
+      if (series.FrameIndex[o][k] < 0) continue;
+      const TPointD seen((series.X[o][k] + origin.X) * w, (origin.Y - series.Y[o][k]) * h);
+      if (plane.HasPlane()) {
+        const TPointD metres = plane.ToPlane(seen);
+        series.X[o][k] = metres.X;
+        series.Y[o][k] = metres.Y;
+      } else {
+        const TPointD straight = plane.Undistort(seen);
+        series.X[o][k] = (straight.X - straightOrigin.X) / w;
+        series.Y[o][k] = -(straight.Y - straightOrigin.Y) / h;
+      }
+    }
+}
+
+}  // namespace calcul_impl
+
 TPointD TCalcul::ToAxes(double u, double v) const {
   double x = u * CosTheta + v * SinTheta;
   double y = v * CosTheta - u * SinTheta;
@@ -79,17 +106,24 @@ int TCalcul::Compute() {
   if (!VideoOpen()) return ComputeResult = Finish(krNoVideo);
 
   measurement::TMarkSeries series = Data->ExtractSeries(Layer);
-  const TPointD factors = Data->ScaleFactors();
+  // A plane calibration measures the fixed axes' marks in the plane itself: its metres and its
+  // axes, no scale. A lens alone straightens the marks before the scale applies.
+  const measurement::TPlaneCalibration plane = Data->PlaneForPicture();
+  const bool inPlane = !Layer && plane.HasPlane();
+  const TPointD factors = inPlane ? TPointD(1.0, 1.0) : Data->ScaleFactors();
   if (!(factors.X > 0.0) || !(factors.Y > 0.0)) return ComputeResult = Finish(krNoScale);
 
   const measurement::TRepere &system = System();
   Sx = factors.X;
   Sy = factors.Y;
-  Theta = system.AxisAngle();
+  Theta = inPlane ? 0.0 : system.AxisAngle();
   CosTheta = std::cos(Theta);
   SinTheta = std::sin(Theta);
-  DirectX = system.DirectXAxisDirection;
-  DirectY = system.DirectYAxisDirection;
+  DirectX = inPlane || system.DirectXAxisDirection;
+  DirectY = inPlane || system.DirectYAxisDirection;
+  if (!Layer && (plane.HasPlane() || plane.HasLens()))
+    calcul_impl::ThroughCalibration(plane, system.OrigineCurrent, Data->View().NativeFrameWidth(),
+                                    Data->View().NativeFrameHeight(), series);
   Interval = Data->FrameInterval();
   Stamped = series.Stamped;
   DerivationUnit = Stamped ? 1.0 : Interval;

@@ -51,6 +51,7 @@ void TData::NewMeasurement() {
   FixedAxes->ResetToDefaults();
   LayerSystem->ResetToDefaults();
   ScaleObject->ResetToDefaults();
+  FPlane = TPlaneCalibration();
   FixedCollection->ResetSettings();
   LayerCollection->ResetSettings();
   Colors.assign(1, data_impl::PaletteColor(0));
@@ -59,6 +60,19 @@ void TData::NewMeasurement() {
   LayerCollection->Clear();
   ViewChanged();
   InvalidateCalculators(TCalculatorSet::Both);
+  View().Invalidate();
+}
+
+TPlaneCalibration TData::PlaneForPicture() const {
+  TPlaneCalibration plane = FPlane;
+  plane.SetPictureSize(View().NativeFrameWidth(), View().NativeFrameHeight());
+  return plane;
+}
+
+void TData::SetPlane(const TPlaneCalibration &plane) {
+  FPlane = plane;
+  InvalidateCalculators(TCalculatorSet::Both);
+  Fire(OnAxesChange);
   View().Invalidate();
 }
 

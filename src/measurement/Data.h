@@ -36,6 +36,7 @@
 #include "measurement/FrameTimeShift.h"
 #include "measurement/Historique.h"
 #include "measurement/MarksHost.h"
+#include "measurement/PlaneCalibration.h"
 #include "measurement/PolyContainer.h"
 #include "measurement/RepereFixe.h"
 #include "measurement/ResultsInvalidation.h"
@@ -224,6 +225,12 @@ class TData : public IMarksHost, public IHistoryOwner {
   TRepere &ActiveSystem() const;
 
   TPointD ScaleFactors() const { return ScaleObject->ScaleFactors(); }
+  // The plane and lens calibration (none by default). With a plane, measurements on the
+  // fixed axes are computed in plane metres and need no scale.
+  const TPlaneCalibration &Plane() const { return FPlane; }
+  // The calibration with the picture's size filled in, as the calculators use it.
+  TPlaneCalibration PlaneForPicture() const;
+  void SetPlane(const TPlaneCalibration &plane);
   bool IsScaleReady() const { return ScaleObject->IsReady(); }
   void SetScaleLength(double value) { ScaleObject->SetScaleLength(value); }
   void SetScaleHorizLength(double value) { ScaleObject->SetScaleHorizLength(value); }
@@ -348,6 +355,7 @@ class TData : public IMarksHost, public IHistoryOwner {
   std::unique_ptr<TRepereFixe> FixedAxes;
   std::unique_ptr<TTransparent> LayerSystem;
   std::unique_ptr<TEchelle> ScaleObject;
+  TPlaneCalibration FPlane;
   std::unique_ptr<TPolyMarqueImgRep> FixedCollection;
   std::unique_ptr<TPolyMarqueImgTsp> LayerCollection;
   std::unique_ptr<THistorique> FixedHistory;

@@ -16,6 +16,8 @@ namespace data_storage_impl {
 
 const QString kGrid = QStringLiteral("Grid");
 const QString kLayer = QStringLiteral("Layer");
+// The plane and lens calibration: a section of its own, which readers of the scale ignore.
+const QString kPlane = QStringLiteral("Plane");
 
 }  // namespace data_storage_impl
 
@@ -37,6 +39,7 @@ void TData::SaveToIni(TIniFile &ini, const QString &section) const {
   FixedAxes->SaveToIni(ini, section, kGrid);
   LayerSystem->SaveToIni(ini, section, kLayer);
   ScaleObject->SaveToIni(ini, section, QString());
+  FPlane.SaveToIni(ini, kPlane);
   FixedCollection->SaveToIni(ini, section, kGrid);
   LayerCollection->SaveToIni(ini, section, kLayer);
 }
@@ -69,6 +72,7 @@ void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
   FixedAxes->LoadFromIni(ini, section, kGrid);
   LayerSystem->LoadFromIni(ini, section, kLayer);
   ScaleObject->LoadFromIni(ini, section, QString());
+  FPlane.LoadFromIni(ini, kPlane);
   FixedCollection->LoadFromIni(ini, section, kGrid);
   LayerCollection->LoadFromIni(ini, section, kLayer);
   ClearHistories();

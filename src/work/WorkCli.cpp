@@ -1,6 +1,7 @@
 #include "work/WorkCli.h"
 
 #include "work/HeadlessWork.h"
+#include "measurement/PlaneCalibration.h"
 #include "kinematics/ResultMessages.h"
 #include "kit/Locale.h"
 
@@ -66,6 +67,59 @@ int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStre
 int WorkResave(const QString &workFile, const QString &output, QTextStream &err) {
   THeadlessWork work;
   if (!LoadOrExplain(work, workFile, err)) return 1;
+  switch (SaveWork(work.Context(), output)) {
+    case wsOk:
+      return 0;
+    case wsOpenFailed:
+      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
+      return 1;
+    case wsWriteFailed:
+      Explain(err, output, {CliTr("File saving has failed.")});
+      return 1;
+  }
+  return 1;
+}
+
+int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
+                  QTextStream &out, QTextStream &err) {
+  const ScopedDecimalSeparator point(QLatin1Char('.'));
+  if (request.HasLens && !request.Straight.empty()) {
+    Explain(err, workFile, {CliTr("Give the lens either as coefficients or as straight lines, not both.")});
+    return 1;
+  }
+  const QString refusal = measurement::TPlaneCalibration::Refusal(request.Corners, request.Width, request.Height);
+  if (!refusal.isEmpty()) {
+    Explain(err, workFile, {refusal});
+    return 1;
+  }
+  THeadlessWork work;
+  if (!LoadOrExplain(work, workFile, err)) return 1;
+  const int width = work.Video.NativeFrameWidth(), height = work.Video.NativeFrameHeight();
+  measurement::TLens lens;
+  lens.Focal = request.Focal;
+  lens.HasCentre = request.HasCentre;
+  lens.Centre = request.Centre;
+  if (request.HasLens) {
+    lens.K1 = request.K1;
+    lens.K2 = request.K2;
+  } else if (!request.Straight.empty()) {
+    QString why;
+    if (!measurement::FitLens(request.Straight, width, height, lens, &why)) {
+      Explain(err, workFile, {why});
+      return 1;
+    }
+    out << "k1\t" << QString::number(lens.K1, 'g', 10) << "\nk2\t" << QString::number(lens.K2, 'g', 10) << '\n';
+    out.flush();
+  }
+  measurement::TPlaneCalibration plane;
+  plane.SetPictureSize(width, height);
+  plane.SetLens(lens);
+  QString why;
+  if (!plane.SetPlane(request.Corners, request.Width, request.Height, &why)) {
+    Explain(err, workFile, {why});
+    return 1;
+  }
+  work.Data.SetPlane(plane);
   switch (SaveWork(work.Context(), output)) {
     case wsOk:
       return 0;

@@ -4,7 +4,12 @@
 // video cannot be read (or the results cannot be computed, or the copy cannot be written).
 // Warnings about a loaded file go to err too, with status 0.
 
+#include "kit/Types.h"
+
 #include <QString>
+
+#include <array>
+#include <vector>
 
 class QTextStream;
 
@@ -25,5 +30,25 @@ int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStre
 
 // Loads a work file and saves it again to output through the program's own writers.
 int WorkResave(const QString &workFile, const QString &output, QTextStream &err);
+
+// A plane and lens calibration as the command line gives it: the rectangle's corners in
+// picture pixels as seen (plane (0, 0), (W, 0), (W, H), (0, H)), its size in metres; the
+// lens either as coefficients or as lines straight in reality to fit them from.
+struct TCalibrationRequest {
+  std::array<TPointD, 4> Corners{};
+  double Width = 0.0, Height = 0.0;
+  bool HasLens = false;
+  double K1 = 0.0, K2 = 0.0;
+  double Focal = 0.0;  // 0: the picture's width
+  bool HasCentre = false;
+  TPointD Centre;
+  std::vector<TPointDDynArray> Straight;
+};
+
+// Loads a work file, gives it the calibration and saves the copy to output. Coefficients
+// fitted from straight lines are printed on out as "k1<TAB>value" and "k2<TAB>value". Bad
+// input: status 1 with the reason on err, nothing written.
+int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
+                  QTextStream &out, QTextStream &err);
 
 }  // namespace kolibra::work

@@ -6,4 +6,6 @@ kolibra_test(measurement_coordinates_tests
     ${CMAKE_CURRENT_LIST_DIR}/CoordinatesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RepereFixeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TransparentTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EchelleTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/EchelleTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/TiltedCamera.h
+    ${CMAKE_CURRENT_LIST_DIR}/PlaneCalibrationTest.cpp)

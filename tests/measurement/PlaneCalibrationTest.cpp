@@ -1,0 +1,182 @@
+// The plane and lens calibration against the renderer's own numbers: a board seen by a
+// camera turned 35 degrees about the vertical and 10 about the horizontal, through a lens
+// with k1 = -0.25, and both; the fit of the lens from lines straight in reality; what is
+// refused; the work file's section.
+
+#include "measurement/PlaneCalibration.h"
+#include "measurement/support/TiltedCamera.h"
+
+#include "kit/IniFile.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kolibra::measurement::testing {
+namespace {
+
+TPlaneCalibration::TCorners BoardCorners(const TTiltedCamera &camera) {
+  const double w = TTiltedCamera::BoardWidth, h = TTiltedCamera::BoardHeight;
+  return {camera.Seen(0, 0), camera.Seen(w, 0), camera.Seen(w, h), camera.Seen(0, h)};
+}
+
+TPlaneCalibration Calibrated(const TTiltedCamera &camera) {
+  TPlaneCalibration plane;
+  plane.SetPictureSize(camera.Width, camera.Height);
+  TLens lens;
+  lens.K1 = camera.K1;
+  lens.K2 = camera.K2;
+  plane.SetLens(lens);
+  EXPECT_TRUE(plane.SetPlane(BoardCorners(camera), TTiltedCamera::BoardWidth, TTiltedCamera::BoardHeight));
+  return plane;
+}
+
+struct TView {
+  const char *Name;
+  double Yaw, Pitch, K1;
+};
+const TView Views[] = {{"turned", 35, 10, 0.0}, {"wide lens", 0, 0, -0.25}, {"both", 35, 10, -0.25}};
+
+TEST(PlaneCalibrationTest, EveryPointOfThePlaneComesBackInMetres) {
+  for (const TView &view : Views) {
+    SCOPED_TRACE(view.Name);
+    TTiltedCamera camera;
+    camera.YawDegrees = view.Yaw;
+    camera.PitchDegrees = view.Pitch;
+    camera.K1 = view.K1;
+    const TPlaneCalibration plane = Calibrated(camera);
+    for (double x = -0.2; x <= 1.8; x += 0.1)
+      for (double y = -0.2; y <= 1.1; y += 0.1) {
+        const TPointD seen = camera.Seen(x, y);
+        const TPointD metres = plane.ToPlane(seen);
+        EXPECT_NEAR(metres.X, x, 1e-6) << x << "," << y;
+        EXPECT_NEAR(metres.Y, y, 1e-6) << x << "," << y;
+        const TPointD back = plane.ToPicture(TPointD(x, y));
+        EXPECT_NEAR(back.X, seen.X, 1e-6);
+        EXPECT_NEAR(back.Y, seen.Y, 1e-6);
+      }
+  }
+}
+
+TEST(PlaneCalibrationTest, TheLensIsUndoneToTheRenderersPerfectPicture) {
+  TTiltedCamera camera;
+  camera.K1 = -0.25;
+  camera.K2 = 0.05;
+  TPlaneCalibration plane;
+  plane.SetPictureSize(camera.Width, camera.Height);
+  plane.SetLens({camera.K1, camera.K2});
+  for (double u = 0.5; u < 1280; u += 127.3)
+    for (double v = 0.5; v < 720; v += 71.9) {
+      const TPointD perfect(u, v);
+      const TPointD seen = camera.Lens(perfect);
+      const TPointD undone = plane.Undistort(seen);
+      EXPECT_NEAR(undone.X, u, 1e-6);
+      EXPECT_NEAR(undone.Y, v, 1e-6);
+      EXPECT_NEAR(plane.Distort(perfect).X, seen.X, 1e-9);
+    }
+}
+
+TEST(PlaneCalibrationTest, TheLensIsFittedFromLinesStraightInReality) {
+  TTiltedCamera camera;
+  camera.K1 = -0.25;
+  // The board's edges and two lines of its grid, seven clicks each.
+  std::vector<TPointDDynArray> lines;
+  auto trace = [&](TPointD from, TPointD to) {
+    TPointDDynArray line;
+    for (int k = 0; k <= 6; ++k)
+      line.push_back(camera.Seen(from.X + (to.X - from.X) * k / 6.0, from.Y + (to.Y - from.Y) * k / 6.0));
+    lines.push_back(line);
+  };
+  trace({0, 0}, {1.6, 0});
+  trace({0, 0.9}, {1.6, 0.9});
+  trace({0, 0}, {0, 0.9});
+  trace({1.6, 0}, {1.6, 0.9});
+  TLens lens;
+  QString why;
+  // The board keeps to the picture's middle: K1 alone is fitted.
+  ASSERT_TRUE(FitLens(lines, camera.Width, camera.Height, lens, &why)) << why.toStdString();
+  EXPECT_NEAR(lens.K1, -0.25, 0.0025);
+  EXPECT_EQ(lens.K2, 0.0);
+
+  // Lines reaching the picture's corners (a door frame, the edge of a table) tell K2 too.
+  camera.K2 = 0.06;
+  std::vector<TPointDDynArray> far;
+  for (const auto &[from, to] : std::vector<std::pair<TPointD, TPointD>>{
+           {{20, 30}, {1260, 60}}, {{30, 700}, {1250, 690}}, {{15, 20}, {40, 710}}, {{1265, 25}, {1230, 705}}}) {
+    TPointDDynArray line;
+    for (int k = 0; k <= 8; ++k)
+      line.push_back(camera.Lens(TPointD(from.X + (to.X - from.X) * k / 8.0, from.Y + (to.Y - from.Y) * k / 8.0)));
+    far.push_back(line);
+  }
+  TLens both;
+  ASSERT_TRUE(FitLens(far, camera.Width, camera.Height, both, &why)) << why.toStdString();
+  EXPECT_NEAR(both.K1, -0.25, 0.005);
+  EXPECT_NEAR(both.K2, 0.06, 0.01);
+
+  // One line gives k1 alone.
+  TLens single;
+  ASSERT_TRUE(FitLens({lines[1]}, camera.Width, camera.Height, single));
+  EXPECT_NEAR(single.K1, -0.25, 0.01);
+  EXPECT_EQ(single.K2, 0.0);
+
+  EXPECT_FALSE(FitLens({}, 1280, 720, lens, &why));
+  EXPECT_FALSE(FitLens({{TPointD(1, 1), TPointD(5, 5)}}, 1280, 720, lens, &why));
+  EXPECT_FALSE(why.isEmpty());
+}
+
+TEST(PlaneCalibrationTest, CornersThatMakeNoRectangleAreRefused) {
+  const TPlaneCalibration::TCorners good = {TPointD(100, 600), TPointD(900, 620), TPointD(880, 150), TPointD(120, 170)};
+  EXPECT_TRUE(TPlaneCalibration::Refusal(good, 1.6, 0.9).isEmpty());
+  // Either way round.
+  EXPECT_TRUE(TPlaneCalibration::Refusal({good[3], good[2], good[1], good[0]}, 1.6, 0.9).isEmpty());
+  const TPlaneCalibration::TCorners crossed = {good[0], good[2], good[1], good[3]};
+  EXPECT_FALSE(TPlaneCalibration::Refusal(crossed, 1.6, 0.9).isEmpty());
+  const TPlaneCalibration::TCorners twice = {good[0], good[0], good[2], good[3]};
+  EXPECT_FALSE(TPlaneCalibration::Refusal(twice, 1.6, 0.9).isEmpty());
+  EXPECT_FALSE(TPlaneCalibration::Refusal(good, 0.0, 0.9).isEmpty());
+  EXPECT_FALSE(TPlaneCalibration::Refusal(good, 1.6, -1).isEmpty());
+  TPlaneCalibration plane;
+  QString why;
+  EXPECT_FALSE(plane.SetPlane(crossed, 1.6, 0.9, &why));
+  EXPECT_FALSE(plane.HasPlane());
+  EXPECT_FALSE(why.isEmpty());
+}
+
+TEST(PlaneCalibrationTest, TheWorkFileKeepsItInASectionOfItsOwn) {
+  QTemporaryDir dir;
+  TTiltedCamera camera;
+  camera.YawDegrees = 35;
+  camera.K1 = -0.25;
+  TPlaneCalibration plane = Calibrated(camera);
+  TLens lens = plane.LensModel();
+  lens.Focal = 1200;
+  lens.HasCentre = true;
+  lens.Centre = TPointD(641.5, 358.25);
+  plane.SetLens(lens);
+  TIniFile ini(dir.filePath(QStringLiteral("work.klb")));
+  ini.WriteString(QStringLiteral("Data"), QStringLiteral("RequiredDuration"), QStringLiteral("0.02"));
+  plane.SaveToIni(ini, QStringLiteral("Plane"));
+  EXPECT_EQ(ini.Sections(), (QStringList{QStringLiteral("Data"), QStringLiteral("Plane")}));
+  TPlaneCalibration read;
+  read.LoadFromIni(ini, QStringLiteral("Plane"));
+  read.SetPictureSize(camera.Width, camera.Height);
+  ASSERT_TRUE(read.HasPlane());
+  EXPECT_NEAR(read.LensModel().K1, -0.25, 1e-12);
+  EXPECT_NEAR(read.Focal(), 1200, 1e-12);
+  EXPECT_NEAR(read.Centre().X, 641.5, 1e-12);
+  EXPECT_NEAR(read.Width(), TTiltedCamera::BoardWidth, 1e-12);
+  for (const TPointD seen : {TPointD(100, 100), TPointD(700, 500)}) {
+    EXPECT_NEAR(read.ToPlane(seen).X, plane.ToPlane(seen).X, 1e-9);
+    EXPECT_NEAR(read.ToPlane(seen).Y, plane.ToPlane(seen).Y, 1e-9);
+  }
+  // Nothing there: no calibration; a broken section: none either.
+  TPlaneCalibration none;
+  none.LoadFromIni(ini, QStringLiteral("Elsewhere"));
+  EXPECT_FALSE(none.HasPlane());
+  EXPECT_FALSE(none.HasLens());
+  ini.WriteFloat(QStringLiteral("Plane"), QStringLiteral("Width"), 0.0);
+  read.LoadFromIni(ini, QStringLiteral("Plane"));
+  EXPECT_FALSE(read.HasPlane());
+}
+
+}  // namespace
+}  // namespace kolibra::measurement::testing
