@@ -168,6 +168,7 @@ bool TData::EnterKey(Qt::KeyboardModifiers modifiers) {
 void TData::Paint(QPainter *canvas) const {
   if (canvas == nullptr) return;
   ScaleObject->Draw(canvas);
+  if (!IsLayerMeasurement() && FPlane.HasPlane()) PaintPlane(canvas);
   if (IsLayerMeasurement()) {
     LayerSystem->Draw(canvas);
     LayerCollection->Draw(canvas);
@@ -175,6 +176,33 @@ void TData::Paint(QPainter *canvas) const {
     FixedAxes->Draw(canvas);
     FixedCollection->Draw(canvas);
   }
+}
+
+void TData::PaintPlane(QPainter *canvas) const {
+  // The plane in perspective, as the picture shows it: whether it fits the board the user
+  // measured on is seen at once.
+  const int w = View().NativeFrameWidth(), h = View().NativeFrameHeight();
+  if (w <= 0 || h <= 0) return;
+  const TPlaneDrawing drawing = DrawPlane(PlaneForPicture());
+  auto screen = [&](const TPointDDynArray &points) {
+    QPolygon polygon;
+    for (const TPointD &p : points) polygon << View().FrameToScreen(TPointD(p.X / w, p.Y / h)).ToQPoint();
+    return polygon;
+  };
+  canvas->save();
+  canvas->setRenderHint(QPainter::Antialiasing, true);
+  canvas->setBrush(Qt::NoBrush);
+  QColor grid = ElemColor.ToQColor();
+  grid.setAlpha(110);
+  canvas->setPen(QPen(grid, 1));
+  for (const TPointDDynArray &line : drawing.Grid) canvas->drawPolyline(screen(line));
+  canvas->setPen(QPen(ElemColor.ToQColor(), 2));
+  canvas->drawPolyline(screen(drawing.Rectangle));
+  canvas->setPen(QPen(QColor(220, 40, 40), 3));
+  canvas->drawPolyline(screen(drawing.XAxis));
+  canvas->setPen(QPen(QColor(40, 160, 40), 3));
+  canvas->drawPolyline(screen(drawing.YAxis));
+  canvas->restore();
 }
 
 void TData::ViewChanged() {

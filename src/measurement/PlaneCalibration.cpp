@@ -206,6 +206,44 @@ bool TPlaneCalibration::operator==(const TPlaneCalibration &other) const {
   return FWidth == other.FWidth && FHeight == other.FHeight;
 }
 
+double PlaneGridStep(double width, double height) {
+  const double longer = std::max(width, height);
+  const double steps[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0};
+  // Ten centimetres whenever it is fine enough and not too fine.
+  if (longer / 0.1 <= 20.0 && longer / 0.1 >= 2.0) return 0.1;
+  for (double step : steps)
+    if (longer / step <= 20.0) return step;
+  return std::pow(10.0, std::ceil(std::log10(longer / 20.0)));
+}
+
+TPlaneDrawing DrawPlane(const TPlaneCalibration &plane, int pointsPerLine) {
+  TPlaneDrawing drawing;
+  if (!plane.HasPlane()) return drawing;
+  const double w = plane.Width(), h = plane.Height();
+  const int n = std::max(2, pointsPerLine);
+  auto line = [&](TPointD from, TPointD to) {
+    TPointDDynArray points;
+    for (int k = 0; k < n; ++k) {
+      const double f = double(k) / (n - 1);
+      points.push_back(plane.ToPicture(TPointD(from.X + (to.X - from.X) * f, from.Y + (to.Y - from.Y) * f)));
+    }
+    return points;
+  };
+  for (const auto &[from, to] : {std::pair{TPointD(0, 0), TPointD(w, 0)}, std::pair{TPointD(w, 0), TPointD(w, h)},
+                                 std::pair{TPointD(w, h), TPointD(0, h)}, std::pair{TPointD(0, h), TPointD(0, 0)}}) {
+    TPointDDynArray edge = line(from, to);
+    if (!drawing.Rectangle.empty()) edge.erase(edge.begin());
+    drawing.Rectangle.insert(drawing.Rectangle.end(), edge.begin(), edge.end());
+  }
+  drawing.XAxis = line(TPointD(0, 0), TPointD(w, 0));
+  drawing.YAxis = line(TPointD(0, 0), TPointD(0, h));
+  drawing.Step = PlaneGridStep(w, h);
+  // Inside lines only: the rectangle draws its own edges.
+  for (int i = 1; i * drawing.Step < w - 1e-9; ++i) drawing.Grid.push_back(line(TPointD(i * drawing.Step, 0), TPointD(i * drawing.Step, h)));
+  for (int j = 1; j * drawing.Step < h - 1e-9; ++j) drawing.Grid.push_back(line(TPointD(0, j * drawing.Step), TPointD(w, j * drawing.Step)));
+  return drawing;
+}
+
 namespace plane_calibration {
 
 // How far the undistorted points of each line are from the straight line that fits them

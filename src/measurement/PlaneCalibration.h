@@ -91,6 +91,21 @@ class TPlaneCalibration {
   std::array<double, 9> FromPlaneH{}; // plane -> picture (undistorted)
 };
 
+// What is drawn over the picture to show a plane calibration, in picture pixels as seen:
+// the rectangle, the plane's axes (from the origin along the first and the last edge, as
+// long as the rectangle's sides) and a grid of the plane every Step metres inside it. Each
+// line is a polyline of many points, so that it bends with the lens as the picture does.
+struct TPlaneDrawing {
+  double Step = 0.1;
+  TPointDDynArray Rectangle;  // closed
+  TPointDDynArray XAxis, YAxis;
+  std::vector<TPointDDynArray> Grid;
+};
+// Step: 10 cm when that makes at most 20 cells along the longer side, else the next round
+// step (0.2, 0.5, 1, 2, 5 ... metres) that does; 1 cm, 2 cm or 5 cm for a small rectangle.
+double PlaneGridStep(double width, double height);
+TPlaneDrawing DrawPlane(const TPlaneCalibration &plane, int pointsPerLine = 24);
+
 // Fits the lens's K1 (and K2 when there are at least two lines and eight points, reaching
 // out to the picture's outer parts) from lines
 // that are straight in reality, traced on the picture (points as seen, at least three per

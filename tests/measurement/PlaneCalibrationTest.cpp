@@ -123,6 +123,36 @@ TEST(PlaneCalibrationTest, TheLensIsFittedFromLinesStraightInReality) {
   EXPECT_FALSE(why.isEmpty());
 }
 
+TEST(PlaneCalibrationTest, TheGridIsDrawnWhereThePictureShowsThePlane) {
+  TTiltedCamera camera;
+  camera.YawDegrees = 35;
+  camera.PitchDegrees = 10;
+  camera.K1 = -0.25;
+  const TPlaneDrawing drawing = DrawPlane(Calibrated(camera), 9);
+  EXPECT_DOUBLE_EQ(drawing.Step, 0.1);
+  // 15 inside lines across 1.6 m, 8 across 0.9 m.
+  ASSERT_EQ(drawing.Grid.size(), 15u + 8u);
+  for (size_t i = 0; i < drawing.Grid.size(); ++i) {
+    const bool across = i < 15;
+    for (size_t k = 0; k < drawing.Grid[i].size(); ++k) {
+      const double f = double(k) / 8.0;
+      const TPointD truth = across ? camera.Seen(0.1 * double(i + 1), 0.9 * f) : camera.Seen(1.6 * f, 0.1 * double(i - 14));
+      EXPECT_NEAR(drawing.Grid[i][k].X, truth.X, 1e-6) << i << " " << k;
+      EXPECT_NEAR(drawing.Grid[i][k].Y, truth.Y, 1e-6) << i << " " << k;
+    }
+  }
+  EXPECT_NEAR(drawing.XAxis.back().X, camera.Seen(1.6, 0).X, 1e-6);
+  EXPECT_NEAR(drawing.YAxis.back().Y, camera.Seen(0, 0.9).Y, 1e-6);
+  EXPECT_EQ(drawing.Rectangle.size(), 4u * 8u + 1u);
+  EXPECT_NEAR(drawing.Rectangle.front().X, drawing.Rectangle.back().X, 1e-9);
+  // Round steps for other sizes.
+  EXPECT_DOUBLE_EQ(PlaneGridStep(10.0, 3.0), 0.5);
+  EXPECT_DOUBLE_EQ(PlaneGridStep(0.15, 0.1), 0.01);
+  EXPECT_DOUBLE_EQ(PlaneGridStep(2.0, 1.0), 0.1);
+  EXPECT_DOUBLE_EQ(PlaneGridStep(3.0, 1.0), 0.2);
+  EXPECT_TRUE(DrawPlane(TPlaneCalibration()).Grid.empty());
+}
+
 TEST(PlaneCalibrationTest, CornersThatMakeNoRectangleAreRefused) {
   const TPlaneCalibration::TCorners good = {TPointD(100, 600), TPointD(900, 620), TPointD(880, 150), TPointD(120, 170)};
   EXPECT_TRUE(TPlaneCalibration::Refusal(good, 1.6, 0.9).isEmpty());
