@@ -33,6 +33,21 @@ bool LoadOrExplain(THeadlessWork &work, const QString &file, QTextStream &err) {
   return true;
 }
 
+// Saves the work to output: 0, or 1 with the reason on err.
+int SaveOrExplain(THeadlessWork &work, const QString &output, QTextStream &err) {
+  switch (SaveWork(work.Context(), output)) {
+    case wsOk:
+      return 0;
+    case wsOpenFailed:
+      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
+      return 1;
+    case wsWriteFailed:
+      Explain(err, output, {CliTr("File saving has failed.")});
+      return 1;
+  }
+  return 1;
+}
+
 }  // namespace work_cli_impl
 
 using namespace work_cli_impl;
@@ -67,17 +82,7 @@ int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStre
 int WorkResave(const QString &workFile, const QString &output, QTextStream &err) {
   THeadlessWork work;
   if (!LoadOrExplain(work, workFile, err)) return 1;
-  switch (SaveWork(work.Context(), output)) {
-    case wsOk:
-      return 0;
-    case wsOpenFailed:
-      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
-      return 1;
-    case wsWriteFailed:
-      Explain(err, output, {CliTr("File saving has failed.")});
-      return 1;
-  }
-  return 1;
+  return SaveOrExplain(work, output, err);
 }
 
 int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
@@ -120,17 +125,7 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
     return 1;
   }
   work.Data.SetPlane(plane);
-  switch (SaveWork(work.Context(), output)) {
-    case wsOk:
-      return 0;
-    case wsOpenFailed:
-      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
-      return 1;
-    case wsWriteFailed:
-      Explain(err, output, {CliTr("File saving has failed.")});
-      return 1;
-  }
-  return 1;
+  return SaveOrExplain(work, output, err);
 }
 
 }  // namespace kolibra::work

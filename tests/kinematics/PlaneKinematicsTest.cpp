@@ -17,6 +17,20 @@ using measurement::testing::ThrownBall;
 constexpr double T = 0.02;
 constexpr int Samples = 36;
 
+// The three views: turned, through the wide lens, both; g within 0.5 % and 1 %.
+struct TView {
+  const char *Name;
+  double Yaw, Pitch, K1, GravityTolerance;
+  TTiltedCamera Camera() const {
+    TTiltedCamera camera;
+    camera.YawDegrees = Yaw;
+    camera.PitchDegrees = Pitch;
+    camera.K1 = K1;
+    return camera;
+  }
+};
+const TView Views[] = {{"turned", 35, 10, 0.0, 0.005}, {"wide lens", 0, 0, -0.25, 0.01}, {"both", 35, 10, -0.25, 0.01}};
+
 class PlaneKinematics : public testing::CalculFixture {
  protected:
   PlaneKinematics() {
@@ -61,17 +75,10 @@ class PlaneKinematics : public testing::CalculFixture {
 };
 
 TEST_F(PlaneKinematics, PositionsAndGravityComeBackInThePlane) {
-  struct {
-    const char *Name;
-    double Yaw, Pitch, K1, GravityTolerance;
-  } views[] = {{"turned", 35, 10, 0.0, 0.005}, {"wide lens", 0, 0, -0.25, 0.01}, {"both", 35, 10, -0.25, 0.01}};
-  for (const auto &v : views) {
+  for (const TView &v : Views) {
     SCOPED_TRACE(v.Name);
     data.NewMeasurement();
-    TTiltedCamera camera;
-    camera.YawDegrees = v.Yaw;
-    camera.PitchDegrees = v.Pitch;
-    camera.K1 = v.K1;
+    const TTiltedCamera camera = v.Camera();
     CalibratePlane(camera, v.K1 != 0.0);
     MarkTheThrow(camera);
     ASSERT_TRUE(ComputeAll(0)) << calc.LastResult();
@@ -86,17 +93,10 @@ TEST_F(PlaneKinematics, PositionsAndGravityComeBackInThePlane) {
 }
 
 TEST_F(PlaneKinematics, OneScaleAlongTheBoardIsFarOffWhereThePlaneIsNot) {
-  struct {
-    const char *Name;
-    double Yaw, Pitch, K1;
-  } views[] = {{"turned", 35, 10, 0.0}, {"wide lens", 0, 0, -0.25}, {"both", 35, 10, -0.25}};
-  for (const auto &v : views) {
+  for (const TView &v : Views) {
     SCOPED_TRACE(v.Name);
     data.NewMeasurement();
-    TTiltedCamera camera;
-    camera.YawDegrees = v.Yaw;
-    camera.PitchDegrees = v.Pitch;
-    camera.K1 = v.K1;
+    const TTiltedCamera camera = v.Camera();
     MarkTheThrow(camera);
     // The scale along the board's bottom edge, as a user would click it (whole pixels).
     const TPointD a = camera.Seen(0, 0), b = camera.Seen(TTiltedCamera::BoardWidth, 0);
