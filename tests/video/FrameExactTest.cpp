@@ -45,6 +45,7 @@ const TClip GeneratedClips[] = {
     {"mpeg4_bframes.avi", 64, 48, 25.0, false}, {"h264_bframes.avi", 64, 48, 25.0, false},
     // FFmpeg counts the pictures only: 30 over the 33 intervals of the slots, a varying rate.
     {"mjpeg_gaps.avi", 64, 48, 29.0 / 1.32, true},
+    {"h264_width300.mp4", 300, 64, 25.0, false},
 };
 
 // The classroom videos: the header of balle1-vp9.avi announces 300 frames, 295 decode. The

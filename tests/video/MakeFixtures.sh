@@ -28,6 +28,10 @@ make mpeg4_bframes.mp4 40 -c:v mpeg4 -bf 2 -g 12 -q:v 4
 make mjpeg.avi 30 -c:v mjpeg -q:v 4 -pix_fmt yuvj420p
 make mpeg2.mpg 40 -c:v mpeg2video -bf 2 -g 12 -q:v 4
 make wmv2.wmv 40 -c:v wmv2 -g 12 -q:v 4
+# A width whose rows the colour conversion's vector code overruns (300 = 8 x 37 + 4).
+source=(-f lavfi -i "testsrc2=size=300x64:rate=25")
+make h264_width300.mp4 12 -c:v libx264 -preset veryfast -pix_fmt yuv420p
+source=(-f lavfi -i "testsrc2=size=64x48:rate=25")
 make hevc.mp4 40 -c:v libx265 -tag:v hvc1 -pix_fmt yuv420p \
   -x265-params keyint=12:min-keyint=12:bframes=3:open-gop=1:scenecut=0:log-level=error
 make vp9.webm 40 -c:v libvpx-vp9 -g 12 -auto-alt-ref 1 -lag-in-frames 8 -deadline good -cpu-used 8 -b:v 300k

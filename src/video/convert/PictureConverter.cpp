@@ -67,9 +67,20 @@ bool TPictureConverter::HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t 
   if (!FHdrScaler) return false;
   const uint8_t *src[4] = {FHdrPicture.data(), nullptr, nullptr, nullptr};
   const int srcStride[4] = {int(pictureLine), 0, 0, 0};
-  uint8_t *dst[4] = {Bits, nullptr, nullptr, nullptr};
-  const int dstStride[4] = {int(BytesPerLine), 0, 0, 0};
-  return sws_scale(FHdrScaler, src, srcStride, 0, Picture.height, dst, dstStride) > 0;
+  return Scale(FHdrScaler, src, srcStride, Picture.height, Bits, BytesPerLine, Width, Height);
+}
+
+bool TPictureConverter::Scale(SwsContext *Scaler, const uint8_t *const Source[4], const int SourceStride[4],
+                              int SourceHeight, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height) {
+  const size_t row = size_t(Width) * 3;
+  // Rows aligned and padded, and a spare row below the last.
+  const size_t stride = (row + 63) / 64 * 64 + 64;
+  FPadded.resize(stride * size_t(Height + 1));
+  uint8_t *dst[4] = {FPadded.data(), nullptr, nullptr, nullptr};
+  const int dstStride[4] = {int(stride), 0, 0, 0};
+  if (sws_scale(Scaler, Source, SourceStride, 0, SourceHeight, dst, dstStride) <= 0) return false;
+  for (int y = 0; y < Height; ++y) std::memcpy(Bits + y * BytesPerLine, FPadded.data() + size_t(y) * stride, row);
+  return true;
 }
 
 bool TPictureConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height) {
@@ -106,9 +117,7 @@ bool TPictureConverter::ToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t Byt
     FScalerSet = FScaler;
     FScalerKind = kind;
   }
-  uint8_t *dst[4] = {Bits, nullptr, nullptr, nullptr};
-  const int dstStride[4] = {int(BytesPerLine), 0, 0, 0};
-  return sws_scale(FScaler, Picture.data, Picture.linesize, 0, Picture.height, dst, dstStride) > 0;
+  return Scale(FScaler, Picture.data, Picture.linesize, Picture.height, Bits, BytesPerLine, Width, Height);
 }
 
 }  // namespace kolibra::video

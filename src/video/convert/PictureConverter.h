@@ -52,6 +52,11 @@ class TPictureConverter {
 
  private:
   bool HdrToRgb(const AVFrame &Picture, uint8_t *Bits, int64_t BytesPerLine, int Width, int Height);
+  // sws_scale into Bits through a buffer of our own: its vector code writes whole blocks of
+  // pixels and overruns a row's end (and the last row's) for some widths, which a picture
+  // allocated to the byte does not survive.
+  bool Scale(SwsContext *Scaler, const uint8_t *const Source[4], const int SourceStride[4], int SourceHeight,
+             uint8_t *Bits, int64_t BytesPerLine, int Width, int Height);
 
   SwsContext *FScaler = nullptr;
   SwsContext *FScalerSet = nullptr;  // the context whose colour details were last set,
@@ -60,6 +65,7 @@ class TPictureConverter {
   std::unique_ptr<THdrConverter> FHdr;
   SwsContext *FHdrScaler = nullptr;
   std::vector<uint8_t> FHdrPicture;
+  std::vector<uint8_t> FPadded;  // Scale's buffer
 };
 
 }  // namespace kolibra::video
