@@ -152,8 +152,6 @@ class TData : public IMarksHost, public IHistoryOwner {
   bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
   // The scale, then the axes or the layer, then the marks of the active collection.
   void Paint(QPainter *canvas) const;
-  // The plane calibration's rectangle, axes and grid, bent as the picture bends them.
-  void PaintPlane(QPainter *canvas) const;
   // Zoom, pan or resize: every cached pixel is recomputed.
   void ViewChanged();
   // Another frame is shown: the layer takes the position recorded for it.
@@ -330,6 +328,8 @@ class TData : public IMarksHost, public IHistoryOwner {
   IViewPort &View() const { return *ViewLink; }
 
  private:
+  // The plane calibration's rectangle, axes and grid, bent as the picture bends them.
+  void PaintPlane(QPainter *canvas) const;
   void Fire(const TNotifyEvent &event) { if (event) event(this); }
   void InvalidateCalculators(TCalculatorSet which);
   // The next colour of the palette after (or, backwards, before) colour.

@@ -194,18 +194,6 @@ void TPlaneCalibration::LoadFromIni(const TIniFile &ini, const QString &section)
   SetPlane(corners, ini.ReadFloat(section, QStringLiteral("Width"), 0.0), ini.ReadFloat(section, QStringLiteral("Height"), 0.0));
 }
 
-bool TPlaneCalibration::operator==(const TPlaneCalibration &other) const {
-  auto same = [](TPointD a, TPointD b) { return a.X == b.X && a.Y == b.Y; };
-  if (PlaneSet != other.PlaneSet || Lens.K1 != other.Lens.K1 || Lens.K2 != other.Lens.K2 ||
-      Lens.Focal != other.Lens.Focal || Lens.HasCentre != other.Lens.HasCentre ||
-      (Lens.HasCentre && !same(Lens.Centre, other.Lens.Centre)))
-    return false;
-  if (!PlaneSet) return true;
-  for (size_t i = 0; i < 4; ++i)
-    if (!same(FCorners[i], other.FCorners[i])) return false;
-  return FWidth == other.FWidth && FHeight == other.FHeight;
-}
-
 double PlaneGridStep(double width, double height) {
   const double longer = std::max(width, height);
   const double steps[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0};

@@ -77,8 +77,6 @@ class TPlaneCalibration {
   // out as a whole.
   void LoadFromIni(const TIniFile &ini, const QString &section);
 
-  bool operator==(const TPlaneCalibration &other) const;
-
  private:
   void ComputeHomography();
 

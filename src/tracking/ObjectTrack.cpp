@@ -196,9 +196,7 @@ TObjectResult TObjectTrack::TState::ByColour(const QImage &frame, TPointD predic
   // The old way, for a picture without shape: colours alone.
   TObjectResult result;
   const TSearchResult found = Colour.Search(predicted, frame, ColourIterations);
-  result.Colour = found.Similarity;
   result.Match = found.Similarity;
-  result.SearchHalf = Colour.SearchSize() / 2;
   if (!found.Found || found.Similarity < ColourLost) {
     result.Position = predicted;
     ++LostRun;
@@ -315,7 +313,6 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
   // In steps of 8 pixels, so the buffers keep their size from frame to frame.
   half = std::min({std::ceil(half / 8.0) * 8.0, 4.0 * s.Radius, limit});
   TObjectResult result;
-  result.SearchHalf = half;
   result.Position = predicted;
 
   const int cx = int(std::lround(predicted.X));
@@ -409,7 +406,6 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
       if (distance2(colour.Position) <= Gate * Gate) {
         result.Verdict = TObjectVerdict::Uncertain;
         result.Position = colour.Position;
-        result.Colour = colour.Similarity;
         s.Correct(colour.Position, std::max(2.0, std::max(s.Tw, s.Th) / 4.0));
         return result;
       }
@@ -420,14 +416,14 @@ TObjectResult TObjectTrack::Track(const QImage &frame, double time) {
 
   const TCandidate c = *chosen;
   result.Match = std::clamp(c.Match, 0.0, 1.0);
-  result.Colour = s.Colour.Similarity(c.Position, frame);
+  const double colourHere = s.Colour.Similarity(c.Position, frame);
   const double reach = std::max(s.Tw, s.Th) / 2.0;
   const bool colourAgrees =
-      result.Colour >= ColourLost ||
+      colourHere >= ColourLost ||
       (colour.Found && std::hypot(colour.Position.X - c.Position.X, colour.Position.Y - c.Position.Y) <= reach);
   // Colours that settle on the same spot confirm the picture.
   const bool coloursConfirm =
-      colour.Found && result.Colour >= ColourConfirm &&
+      colour.Found && colourHere >= ColourConfirm &&
       std::hypot(colour.Position.X - c.Position.X, colour.Position.Y - c.Position.Y) <= reach / 2.0;
   // The picture's peak sits a little off the object where the picture holds background
   // at one side: as much as on its own first frame.

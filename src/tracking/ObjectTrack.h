@@ -39,8 +39,6 @@ struct TObjectResult {
   TObjectVerdict Verdict = TObjectVerdict::Lost;
   TPointD Position;        // frame pixels (index); for a lost frame, the prediction
   double Match = 0.0;      // normalised correlation of the picture, 0 ... 1
-  double Colour = 0.0;     // colour similarity at the position, 0 ... 1
-  double SearchHalf = 0.0; // half the side of the window searched (pixels)
 };
 
 class TObjectTrack {

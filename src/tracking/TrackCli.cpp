@@ -87,7 +87,7 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
   const bool several = run.ObjectCount() > 1;
   out << (several ? "object," : "") << "frame,t,x_px,y_px,status,similarity\n";
   const double interval = reader.FrameInterval();
-  const std::vector<double> stamps = video::VideoTimeStamps(reader);
+  const std::vector<double> &stamps = frames.TimeStamps();
   auto write = [&] {
     const std::vector<TTrackSample> &samples = run.LastAll();
     for (size_t i = 0; i < samples.size(); ++i) {

@@ -14,14 +14,19 @@ void TReaderFrames::GoTo(int frame) {
   if (Reader.Position() != frame) Reader.SetPosition(frame);
 }
 
-double TReaderFrames::Time(int frame) {
+const std::vector<double> &TReaderFrames::TimeStamps() {
   if (!StampsRead) {
     Stamps = video::VideoTimeStamps(Reader);
     StampsRead = true;
   }
+  return Stamps;
+}
+
+double TReaderFrames::Time(int frame) {
+  const std::vector<double> &stamps = TimeStamps();
   const double interval = Reader.FrameInterval();
-  if (Stamps.empty() || !(interval > 0.0)) return frame;
-  return video::FrameTime(Stamps, frame, interval) / interval;
+  if (stamps.empty() || !(interval > 0.0)) return frame;
+  return video::FrameTime(stamps, frame, interval) / interval;
 }
 
 bool TReaderFrames::Grab(QImage &picture) {

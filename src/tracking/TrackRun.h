@@ -56,6 +56,8 @@ class TReaderFrames : public ITrackFrames {
   void GoTo(int frame) override;
   bool Grab(QImage &picture) override;
   double Time(int frame) override;
+  // The video's time stamps, read once for the whole run.
+  const std::vector<double> &TimeStamps();
 
  private:
   video::TVideoPlay &Reader;

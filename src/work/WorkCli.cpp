@@ -87,7 +87,6 @@ int WorkResave(const QString &workFile, const QString &output, QTextStream &err)
 
 int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
                   QTextStream &out, QTextStream &err) {
-  const ScopedDecimalSeparator point(QLatin1Char('.'));
   if (request.HasLens && !request.Straight.empty()) {
     Explain(err, workFile, {CliTr("Give the lens either as coefficients or as straight lines, not both.")});
     return 1;

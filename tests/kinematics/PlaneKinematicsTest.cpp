@@ -56,9 +56,8 @@ class PlaneKinematics : public testing::CalculFixture {
   void CalibratePlane(const TTiltedCamera &camera, bool lens) {
     measurement::TPlaneCalibration plane;
     plane.SetPictureSize(camera.Width, camera.Height);
-    if (lens) plane.SetLens({camera.K1, camera.K2});
-    const double w = TTiltedCamera::BoardWidth, h = TTiltedCamera::BoardHeight;
-    ASSERT_TRUE(plane.SetPlane({camera.Seen(0, 0), camera.Seen(w, 0), camera.Seen(w, h), camera.Seen(0, h)}, w, h));
+    if (lens) plane.SetLens(camera.LensModel());
+    ASSERT_TRUE(plane.SetPlane(camera.BoardCorners(), TTiltedCamera::BoardWidth, TTiltedCamera::BoardHeight));
     data.SetPlane(plane);
   }
 

@@ -14,19 +14,11 @@
 namespace kolibra::measurement::testing {
 namespace {
 
-TPlaneCalibration::TCorners BoardCorners(const TTiltedCamera &camera) {
-  const double w = TTiltedCamera::BoardWidth, h = TTiltedCamera::BoardHeight;
-  return {camera.Seen(0, 0), camera.Seen(w, 0), camera.Seen(w, h), camera.Seen(0, h)};
-}
-
 TPlaneCalibration Calibrated(const TTiltedCamera &camera) {
   TPlaneCalibration plane;
   plane.SetPictureSize(camera.Width, camera.Height);
-  TLens lens;
-  lens.K1 = camera.K1;
-  lens.K2 = camera.K2;
-  plane.SetLens(lens);
-  EXPECT_TRUE(plane.SetPlane(BoardCorners(camera), TTiltedCamera::BoardWidth, TTiltedCamera::BoardHeight));
+  plane.SetLens(camera.LensModel());
+  EXPECT_TRUE(plane.SetPlane(camera.BoardCorners(), TTiltedCamera::BoardWidth, TTiltedCamera::BoardHeight));
   return plane;
 }
 
@@ -63,7 +55,7 @@ TEST(PlaneCalibrationTest, TheLensIsUndoneToTheRenderersPerfectPicture) {
   camera.K2 = 0.05;
   TPlaneCalibration plane;
   plane.SetPictureSize(camera.Width, camera.Height);
-  plane.SetLens({camera.K1, camera.K2});
+  plane.SetLens(camera.LensModel());
   for (double u = 0.5; u < 1280; u += 127.3)
     for (double v = 0.5; v < 720; v += 71.9) {
       const TPointD perfect(u, v);

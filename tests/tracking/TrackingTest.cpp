@@ -54,6 +54,25 @@ class TrackingTest : public ::testing::Test {
     return Scene(W, H, {SquareAt(frame), TSquare{TPointD(60, 60), 16, Red}});
   }
   bool Standing = false;  // a red square standing at (60, 60) too
+
+  // A run from frame 0 to 9 round the square, grey over it (cover, about its centre) on
+  // frames first to last.
+  bool RunCovered(int first, int last, QRect cover) {
+    reader->DrawScene = [=](int f) {
+      QImage image = Scene(W, H, {SquareAt(f)});
+      if (f >= first && f <= last) {
+        const TPointD c = DrawnCentre(SquareAt(f));
+        QPainter(&image).fillRect(cover.translated(int(c.X), int(c.Y)), Grey);
+      }
+      return image;
+    };
+    Open();
+    if (HasFatalFailure()) return false;
+    DrawCircle(DrawnCentre(SquareAt(0)), 12);
+    tracking.SetSequenceEnd(9);
+    tracking.Run();
+    return RunToEnd();
+  }
   void Open() {
     ASSERT_TRUE(video.Open(dir.filePath(QStringLiteral("scene.avi"))));
     ASSERT_TRUE(video.SetMode(videoview::vmTracking));
@@ -321,19 +340,7 @@ TEST_F(TrackingTest, LeavingTheModeOffersToKeepThePositionsAsMarks) {
 
 TEST_F(TrackingTest, UncertainFramesAreListedBeforeKeeping) {
   // On frames 4 and 5 the square is mostly covered by grey.
-  reader->DrawScene = [](int f) {
-    QImage image = Scene(W, H, {SquareAt(f)});
-    if (f == 4 || f == 5) {
-      const TPointD c = DrawnCentre(SquareAt(f));
-      QPainter(&image).fillRect(int(c.X) - 8, int(c.Y) - 8, 16, 12, Grey);
-    }
-    return image;
-  };
-  Open();
-  DrawCircle(DrawnCentre(SquareAt(0)), 12);
-  tracking.SetSequenceEnd(9);
-  tracking.Run();
-  ASSERT_TRUE(RunToEnd());
+  ASSERT_TRUE(RunCovered(4, 5, QRect(-8, -8, 16, 12)));
   EXPECT_EQ(tracking.UncertainFrames(), (TIntegerDynArray{4, 5}));
   boxes.Answer(0);
   tracking.Commit();
@@ -348,19 +355,7 @@ TEST_F(TrackingTest, UncertainFramesAreListedBeforeKeeping) {
 
 TEST_F(TrackingTest, LostFramesAreListedBeforeKeeping) {
   // On frames 4 to 6 the square is hidden.
-  reader->DrawScene = [](int f) {
-    QImage image = Scene(W, H, {SquareAt(f)});
-    if (f >= 4 && f <= 6) {
-      const TPointD c = DrawnCentre(SquareAt(f));
-      QPainter(&image).fillRect(int(c.X) - 12, int(c.Y) - 12, 24, 24, Grey);
-    }
-    return image;
-  };
-  Open();
-  DrawCircle(DrawnCentre(SquareAt(0)), 12);
-  tracking.SetSequenceEnd(9);
-  tracking.Run();
-  ASSERT_TRUE(RunToEnd());
+  ASSERT_TRUE(RunCovered(4, 6, QRect(-12, -12, 24, 24)));
   EXPECT_EQ(tracking.Summary().Lost, 3);
   boxes.Answer(0);
   tracking.Commit();

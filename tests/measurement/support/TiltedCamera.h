@@ -6,6 +6,7 @@
 // exactly, and the ball thrown in that plane the tests measure.
 
 #include "kit/Types.h"
+#include "measurement/PlaneCalibration.h"
 
 #include <cmath>
 #include <numbers>
@@ -49,6 +50,18 @@ struct TTiltedCamera {
 
   // What the picture shows of the plane point (x, y).
   TPointD Seen(double x, double y) const { return Lens(Pinhole(x, y)); }
+
+  // The board's corners as seen, in the calibration's order: (0, 0), (W, 0), (W, H), (0, H).
+  TPlaneCalibration::TCorners BoardCorners() const {
+    return {Seen(0, 0), Seen(BoardWidth, 0), Seen(BoardWidth, BoardHeight), Seen(0, BoardHeight)};
+  }
+  // The lens as Kolibra describes it (centre and focal length left at their defaults).
+  TLens LensModel() const {
+    TLens lens;
+    lens.K1 = K1;
+    lens.K2 = K2;
+    return lens;
+  }
 };
 
 // The ball thrown in the board's plane, at time t (seconds): metres.

@@ -137,8 +137,10 @@ inline TRenderedScene BlurredCar() {
   s.Frames = 17;
   s.Size = 44.0;
   s.OutlineRadius = 26.0;
-  s.Truth = [](int n) { return TPointD(60.0 + 65.0 * n + 0.3 * n * n, 200.0); };
-  s.Draw = [truth = s.Truth](int n) {
+  // Where the car is at time t (in frames), also between frames, during the exposure.
+  auto car = [](double t) { return TPointD(60.0 + 65.0 * t + 0.3 * t * t, 200.0); };
+  s.Truth = [car](int n) { return car(n); };
+  s.Draw = [car](int n) {
     const QImage floor = [] {
       QImage f = detail::Canvas(1280, 360, QColor(150, 140, 120));
       QPainter p(&f);
@@ -151,7 +153,7 @@ inline TRenderedScene BlurredCar() {
     std::vector<double> sum(size_t(1280 * 360 * 3), 0.0);
     for (int k = 0; k < moments; ++k) {
       const double t = n + (k - (moments - 1) / 2.0) / (moments - 1) / 3.0;
-      const TPointD c(60.0 + 65.0 * t + 0.3 * t * t, 200.0);
+      const TPointD c = car(t);
       QImage shot = floor;
       QPainter painter(&shot);
       painter.setRenderHint(QPainter::Antialiasing);
@@ -181,7 +183,6 @@ inline TRenderedScene BlurredCar() {
         line[x] = qRgb(int(px[0] / moments + 0.5), int(px[1] / moments + 0.5), int(px[2] / moments + 0.5));
       }
     }
-    (void)truth;
     detail::AddNoise(image, 2.0, 200 + unsigned(n));
     return detail::To24(image);
   };
