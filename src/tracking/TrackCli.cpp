@@ -94,6 +94,9 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
       if (several) out << i + 1 << ',';
       track_cli::WriteSample(out, samples[i], request.From, stamps, interval);
     }
+    // Frame by frame: a script reading along sees the run advance, and a run stopped
+    // halfway keeps every line written so far.
+    out.flush();
   };
   write();
   while (run.Next()) write();
