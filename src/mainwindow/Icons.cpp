@@ -300,6 +300,36 @@ void Draw(TSketch &s, TControl c) {
     case ButtonOutilEchelleVert:
       Ruler(s, true);
       return;
+    case ButtonOutilPlan: {
+      // A board seen at an angle, its grid in perspective, the first corner marked.
+      QPolygonF board;
+      board << QPointF(3, 9) << QPointF(29, 4) << QPointF(29, 29) << QPointF(3, 24);
+      s.Pen(Ink, 1.5);
+      s.Polygon(board, Sheet);
+      s.Pen(Ink, 0.8);
+      for (int i = 1; i < 3; ++i) {
+        const double t = i / 3.0;
+        s.Line(3 + 26 * t, 9 - 5 * t, 3 + 26 * t, 24 + 5 * t);
+        s.Line(3, 9 + 15 * t, 29, 4 + 25 * t);
+      }
+      s.Pen(Ink, 1.2);
+      s.Dot(3, 24, 2.8, Alert);
+      return;
+    }
+    case ButtonOutilLentille: {
+      // A line the lens bends, and the straight line it really is.
+      s.Pen(Measure, 2.0);
+      s.Line(4, 26, 28, 6);
+      s.Pen(Ink, 2.0);
+      QPainterPath bent;
+      bent.moveTo(4, 26);
+      bent.quadTo(10, 10, 28, 6);
+      s.P.drawPath(bent);
+      s.Dot(4, 26, 2.2, Object);
+      s.Dot(16, 16, 2.2, Object);
+      s.Dot(28, 6, 2.2, Object);
+      return;
+    }
     case ButtonOutilOrigine:
       Axes(s, 7, 25, 22, 20);
       s.Pen(Alert, 1.5);

@@ -39,6 +39,8 @@ TMainController::~TMainController() {
   Video.OnMessage = nullptr;
   Data.OnAxesChange = Data.OnColorsChange = Data.OnScaleChange = Data.OnScaleKindChange = nullptr;
   Data.OnMarksChange = Data.OnSystemsChange = Data.OnToolChange = Data.OnVisibilityChange = nullptr;
+  Data.OnPlaneCornersPlaced = nullptr;
+  Data.OnPlaneRefusal = nullptr;
   Options.OnChange = nullptr;
 }
 
@@ -81,6 +83,11 @@ void TMainController::Wire() {
     Refresh(rfControls);
   };
   Data.OnToolChange = [this](measurement::TData *) { DocumentToolChanged(); };
+  Data.OnPlaneCornersPlaced = [this](measurement::TData *) { AskPlaneSize(); };
+  Data.OnPlaneRefusal = [this](measurement::TData *, const QString &why) {
+    ViewHintText = QLatin1Char('|') + why;
+    Refresh(rfViewHint);
+  };
   Options.OnChange = [this](settings::TOptions *) { OptionsChanged(); };
 }
 

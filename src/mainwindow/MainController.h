@@ -89,6 +89,9 @@ class IMainDialogs {
   // The time-interval dialog; true with the interval typed.
   // The time-interval dialog: true with the user's choice in choice on Ok.
   virtual bool AskFrameInterval(measurement::TTimeBaseChoice &choice) = 0;
+  // The width and height in metres of the plane's rectangle (given: the present ones, or 0);
+  // true with both above zero on Ok.
+  virtual bool AskPlaneSize(double &width, double &height) = 0;
 };
 
 struct TControlState {
@@ -286,6 +289,8 @@ class TMainController {
   void DeleteItem(TMenuItem item);
   // Asks the length of the scale of a kind (TScaleKind) and sets it.
   void AskScaleLength(int kind);
+  // The size of the plane tool's rectangle, for four clicked corners or the rectangle in place.
+  void AskPlaneSize();
   bool VideoOpen() const;
   // MainControllerMontage.cpp
   void MontageToolClicked(TControl control);

@@ -97,6 +97,7 @@ TMenuStates TMainController::MenuStates() {
   show(MenuAffichageEffacerCalque, layer);
   show(MenuAffichageEffacerGrille, fixed);
   show(MenuAffichageEffacerEchelle, marking);
+  show(MenuAffichageEffacerPlan, fixed, Data.Plane().HasPlane() || Data.Plane().HasLens());
   show(MenuAffichageEffacerTout, marking || studio || tracking);
 
   // Measurements.
@@ -118,6 +119,7 @@ TMenuStates TMainController::MenuStates() {
   show(MenuMesuresValeurEchelle, marking && !separate, open && scale.ScalePointsNumber == 2);
   show(MenuMesuresValeurEchelleHoriz, marking && separate, open && scale.ScaleHorizPointsNumber == 2);
   show(MenuMesuresValeurEchelleVert, marking && separate, open && scale.ScaleVertPointsNumber == 2);
+  show(MenuMesuresDimensionsPlan, fixed, open && Data.Plane().HasPlane());
   show(MenuMesuresAngleRotation, fixed, open && Data.AxesPlaced());
   show(MenuMesuresInverserAxeX, marking, open && Data.AxesPlaced(), !Data.DirectXAxisDirection());
   show(MenuMesuresInverserAxeY, marking, open && Data.AxesPlaced(), !Data.DirectYAxisDirection());
@@ -269,6 +271,9 @@ void TMainController::MenuCommand(TMenuItem item) {
     case MenuMesuresValeurEchelleVert:
       AskScaleLength(measurement::skVertical);
       return;
+    case MenuMesuresDimensionsPlan:
+      AskPlaneSize();
+      return;
     case MenuMesuresAngleRotation:
       EditAngleClicked();
       return;
@@ -312,6 +317,9 @@ void TMainController::DeleteItem(TMenuItem item) {
     case MenuAffichageEffacerEchelle:
       Data.EraseScale();
       break;
+    case MenuAffichageEffacerPlan:
+      Data.ErasePlane();
+      break;
     case MenuAffichageEffacerTout:
       if (tracker)
         tracker->EraseAll();
@@ -328,6 +336,31 @@ void TMainController::DeleteItem(TMenuItem item) {
   if (TrackingPart) TrackingPart->AfterPaint();
   if (StudioPart) StudioPart->AfterPaint();
   Refresh(rfBoxes);
+}
+
+void TMainController::AskPlaneSize() {
+  measurement::TPlaneTool &editor = Data.PlaneEditor();
+  const TPointDDynArray &clicked = editor.PendingCorners();
+  if (clicked.size() == 4) {
+    // Corners that make no plane whatever the size are clicked again, without asking.
+    const QString why = measurement::TPlaneCalibration::Refusal({clicked[0], clicked[1], clicked[2], clicked[3]}, 1.0, 1.0);
+    if (!why.isEmpty()) {
+      editor.CancelInput();
+      TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+      return;
+    }
+  }
+  double width = Data.Plane().HasPlane() ? Data.Plane().Width() : 0.0;
+  double height = Data.Plane().HasPlane() ? Data.Plane().Height() : 0.0;
+  while (Dialogs.AskPlaneSize(width, height)) {
+    QString why;
+    if (Data.PlacePlaneRectangle(width, height, &why)) {
+      Refresh(rfControls);
+      return;
+    }
+    TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+  }
+  editor.CancelInput();
 }
 
 void TMainController::AskScaleLength(int kind) {

@@ -46,6 +46,8 @@ void TMainController::ApplyVisibility() {
         return mode != vmCapture;
       case ButtonOutilMarque:
       case ButtonOutilOrigine:
+      case ButtonOutilPlan:
+      case ButtonOutilLentille:
         return mode == vmRepereFixe;
       case ButtonOutilTsp:
         return mode == vmTransparent;
@@ -145,6 +147,10 @@ TControl TMainController::DocumentToolButton() const {
       return Data.ScaleKind() == measurement::skHorizontal ? ButtonOutilEchelleHoriz
              : Data.ScaleKind() == measurement::skVertical ? ButtonOutilEchelleVert
                                                            : ButtonOutilEchelle;
+    case measurement::dtPlane:
+      return ButtonOutilPlan;
+    case measurement::dtLens:
+      return ButtonOutilLentille;
     case measurement::dtPointing:
       return ButtonOutilMarque;
     case measurement::dtMove:
@@ -164,6 +170,10 @@ QString TMainController::DocumentToolHint() const {
   switch (Data.ActiveTool()) {
     case measurement::dtScale:
       return MainTr("|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+    case measurement::dtPlane:
+      return MainTr("|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), (0, H); drag a corner to adjust; right-click (or Esc) = cancel");
+    case measurement::dtLens:
+      return MainTr("|Left-click = a point of a line straight in reality; right-click (or Enter) = end the line; Esc = cancel");
     case measurement::dtPointing:
       return MainTr("|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
     case measurement::dtMove:
@@ -325,6 +335,12 @@ void TMainController::ToolButtonClicked(TControl control) {
       Data.SetScaleKind(control == ButtonOutilEchelleHoriz ? measurement::skHorizontal : measurement::skVertical);
       Data.SetActiveTool(measurement::dtScale);
       Video.Invalidate();
+      break;
+    case ButtonOutilPlan:
+      Data.SetActiveTool(measurement::dtPlane);
+      break;
+    case ButtonOutilLentille:
+      Data.SetActiveTool(measurement::dtLens);
       break;
     case ButtonOutilMarque:
       Data.SetActiveTool(measurement::dtPointing);

@@ -27,6 +27,8 @@ const std::array<TEntry, ControlCount> Entries = {{
     {"ButtonOutilEchelle", QT_TRANSLATE_NOOP("TMainForm", "Define scale|Calibrate image dimensions using the distance between 2 points.")},
     {"ButtonOutilEchelleHoriz", QT_TRANSLATE_NOOP("TMainForm", "Define horizontal scale|Calibrate image dimensions using the distance between 2 points.")},
     {"ButtonOutilEchelleVert", QT_TRANSLATE_NOOP("TMainForm", "Define vertical scale|Calibrate image dimensions using the distance between 2 points.")},
+    {"ButtonOutilPlan", QT_TRANSLATE_NOOP("TMainForm", "Calibrate a plane seen at an angle|Click the four corners of a rectangle of known size lying in the plane of the motion, then type its width and height")},
+    {"ButtonOutilLentille", QT_TRANSLATE_NOOP("TMainForm", "Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board's edge): a few clicks along each, right-click to end it")},
     {"ButtonOutilOrigine", QT_TRANSLATE_NOOP("TMainForm", "Choose, move or rotate a reference frame|Define the origin of a cartesian reference frame. Coordinates depend on this choice.")},
     {"ButtonOutilMarque", QT_TRANSLATE_NOOP("TMainForm", "Set marks on the trajectory|Plot the successive positions of a projectile. The video moves forward automatically.")},
     {"ButtonOutilTsp", QT_TRANSLATE_NOOP("TMainForm", "Use a layer|Use a layer to illustrate the notion of reference frame")},

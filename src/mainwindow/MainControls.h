@@ -21,6 +21,8 @@ enum TControl : int {
   ButtonOutilEchelle,
   ButtonOutilEchelleHoriz,
   ButtonOutilEchelleVert,
+  ButtonOutilPlan,
+  ButtonOutilLentille,
   ButtonOutilOrigine,
   ButtonOutilMarque,
   ButtonOutilTsp,

@@ -21,7 +21,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -204,6 +209,39 @@ settings::TValueResult TMainForm::AskValue(settings::TTypeSaisie kind, const set
 }
 
 bool TMainForm::AskFrameInterval(measurement::TTimeBaseChoice &choice) { return FBoiteTemps.Execute(choice); }
+
+bool TMainForm::AskPlaneSize(double &width, double &height) {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("BoitePlan"));
+  dialog.setWindowTitle(MainTr("Size of the plane's rectangle"));
+  auto *layout = new QFormLayout(&dialog);
+  auto *explanation = new QLabel(
+      MainTr("The width runs from the first corner clicked to the second, the height from the first to the fourth."), &dialog);
+  explanation->setWordWrap(true);
+  layout->addRow(explanation);
+  const auto field = [&](const QString &name, double value) {
+    auto *box = new QDoubleSpinBox(&dialog);
+    box->setObjectName(name);
+    box->setDecimals(3);
+    box->setRange(0.001, 10000.0);
+    box->setSuffix(QStringLiteral(" m"));
+    box->setValue(value > 0.0 ? value : 1.0);
+    return box;
+  };
+  QDoubleSpinBox *widthBox = field(QStringLiteral("EditLargeur"), width);
+  QDoubleSpinBox *heightBox = field(QStringLiteral("EditHauteur"), height);
+  layout->addRow(MainTr("Width"), widthBox);
+  layout->addRow(MainTr("Height"), heightBox);
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addRow(buttons);
+  widthBox->selectAll();
+  if (dialog.exec() != QDialog::Accepted) return false;
+  width = widthBox->value();
+  height = heightBox->value();
+  return true;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Keyboard, wheel, drops and the events of the children

@@ -162,6 +162,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   settings::TValueResult AskValue(settings::TTypeSaisie kind, const settings::TValueContext &context,
                                   settings::TTypeSaisieLongueur lengthKind) override;
   bool AskFrameInterval(measurement::TTimeBaseChoice &choice) override;
+  bool AskPlaneSize(double &width, double &height) override;
 
   // --- IWorkDialogs ---------------------------------------------------------------------
   QString AskSaveFileName(const QString &folder, const QString &proposed) override;

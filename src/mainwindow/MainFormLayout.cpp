@@ -77,7 +77,7 @@ void TMainForm::CreateBars() {
   for (int i = ButtonOutilZoom; i <= ButtonTrackSuivi; ++i) {
     CreateButton(TControl(i), FToolBar, QSize(32, 32));
     // The view's two tools, then the document's, then each subsystem's group.
-    if (i == ButtonOutilPan || i == ButtonOutilEchelleVert) FToolBar->addSeparator();
+    if (i == ButtonOutilPan || i == ButtonOutilLentille) FToolBar->addSeparator();
   }
 
   FResultBar = MakeBar(this, QStringLiteral("ToolBarResultats"), Qt::RightToolBarArea, QSize(32, 32));

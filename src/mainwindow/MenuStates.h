@@ -64,6 +64,7 @@ enum TMenuItem : int {
   MenuAffichageEffacerCalque,
   MenuAffichageEffacerGrille,
   MenuAffichageEffacerEchelle,
+  MenuAffichageEffacerPlan,
   MenuAffichageEffacerTout,
   MenuAffichageResultats,  // hook: the results window
   MenuAffichageOptions,
@@ -90,6 +91,7 @@ enum TMenuItem : int {
   MenuMesuresValeurEchelle,
   MenuMesuresValeurEchelleHoriz,
   MenuMesuresValeurEchelleVert,
+  MenuMesuresDimensionsPlan,
   MenuMesuresAngleRotation,
   MenuMesuresInverserAxeX,
   MenuMesuresInverserAxeY,

@@ -14,6 +14,7 @@ kolibra_logic_objects(kolibra_measurement_coordinates
   ${CMAKE_CURRENT_LIST_DIR}/Echelle.cpp ${CMAKE_CURRENT_LIST_DIR}/EchelleMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Echelle.h ${CMAKE_CURRENT_LIST_DIR}/PressDrag.h
   ${CMAKE_CURRENT_LIST_DIR}/PlaneCalibration.cpp ${CMAKE_CURRENT_LIST_DIR}/PlaneCalibration.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlaneTool.cpp ${CMAKE_CURRENT_LIST_DIR}/PlaneTool.h
 )
 target_link_libraries(kolibra_measurement_coordinates PUBLIC kolibra_measurement_drawing kolibra_kit Qt6::Gui)
 # The plane and the lens: homography, undistortion and the fit of straight lines (kept private).

@@ -23,6 +23,12 @@ TData::TData(IViewPort &view, const settings::TOptions &options) : ViewLink(&vie
   FixedAxes = std::make_unique<TRepereFixe>(*this, view);
   LayerSystem = std::make_unique<TTransparent>(*this, view);
   ScaleObject = std::make_unique<TEchelle>(*this, view);
+  PlaneObject = std::make_unique<TPlaneTool>(*this, view);
+  PlaneObject->OnCornersPlaced = [this] { Fire(OnPlaneCornersPlaced); };
+  PlaneObject->OnRefusal = [this](const QString &why) {
+    if (OnPlaneRefusal) OnPlaneRefusal(this, why);
+  };
+  PlaneObject->OnChanged = [this] { Fire(OnAxesChange); };
   FixedCollection = std::make_unique<TPolyMarqueImgRep>(*this, view, *FixedAxes);
   LayerCollection = std::make_unique<TPolyMarqueImgTsp>(*this, view, *LayerSystem);
   FixedHistory = std::make_unique<THistorique>(*this);
@@ -51,7 +57,7 @@ void TData::NewMeasurement() {
   FixedAxes->ResetToDefaults();
   LayerSystem->ResetToDefaults();
   ScaleObject->ResetToDefaults();
-  FPlane = TPlaneCalibration();
+  PlaneObject->Reset(TPlaneCalibration());
   FixedCollection->ResetSettings();
   LayerCollection->ResetSettings();
   Colors.assign(1, data_impl::PaletteColor(0));
@@ -64,17 +70,23 @@ void TData::NewMeasurement() {
 }
 
 TPlaneCalibration TData::PlaneForPicture() const {
-  TPlaneCalibration plane = FPlane;
+  TPlaneCalibration plane = PlaneObject->Calibration();
   plane.SetPictureSize(View().NativeFrameWidth(), View().NativeFrameHeight());
   return plane;
 }
 
 void TData::SetPlane(const TPlaneCalibration &plane) {
-  FPlane = plane;
+  PlaneObject->Reset(plane);
   InvalidateCalculators(TCalculatorSet::Both);
   Fire(OnAxesChange);
   View().Invalidate();
 }
+
+bool TData::PlacePlaneRectangle(double width, double height, QString *why) {
+  return IsMeasuring() && PlaneObject->PlaceRectangle(width, height, why);
+}
+
+void TData::ErasePlane() { PlaneObject->Erase(); }
 
 void TData::ApplyOptions() {
   ScaleObject->ApplySeparateScales(SeparateScales());
@@ -89,6 +101,7 @@ void TData::EndDrags() {
   FixedAxes->EndDrag();
   LayerSystem->EndDrag();
   ScaleObject->EndDrag();
+  PlaneObject->EndDrag();
   FixedCollection->EndDrag();
   LayerCollection->EndDrag();
 }
@@ -108,7 +121,8 @@ void TData::SetMeasurementMode(TMeasurementMode mode) {
 // ---------------------------------------------------------------------------------------------
 
 THistorique &TData::CurrentHistory() {
-  if (IsMeasuring() && Tool == dtScale) return *ScaleHist;
+  // The plane and the lens are calibrations as the scale is: they share its history.
+  if (IsMeasuring() && (Tool == dtScale || PlaneToolActive())) return *ScaleHist;
   if (Mode == TMeasurementMode::FixedAxes && Tool == dtAxes) return *AxesHist;
   if (Mode == TMeasurementMode::Layer) return *LayerHist;
   return *FixedHistory;
@@ -317,6 +331,7 @@ THistObject *TData::FindObject(int objectId) const {
   if (FixedAxes->ObjectId == objectId) return FixedAxes.get();
   if (LayerSystem->ObjectId == objectId) return LayerSystem.get();
   if (ScaleObject->ObjectId == objectId) return ScaleObject.get();
+  if (PlaneObject->ObjectId == objectId) return PlaneObject.get();
   if (FixedCollection->ObjectId == objectId) return FixedCollection.get();
   if (LayerCollection->ObjectId == objectId) return LayerCollection.get();
   if (TMarque *mark = FixedCollection->FindMarkById(objectId)) return mark;

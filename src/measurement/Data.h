@@ -37,6 +37,7 @@
 #include "measurement/Historique.h"
 #include "measurement/MarksHost.h"
 #include "measurement/PlaneCalibration.h"
+#include "measurement/PlaneTool.h"
 #include "measurement/PolyContainer.h"
 #include "measurement/RepereFixe.h"
 #include "measurement/ResultsInvalidation.h"
@@ -76,6 +77,8 @@ enum TDataTool : int {
   dtAxes = 4,
   dtErase = 5,
   dtLayer = 6,
+  dtPlane = 7,  // the four corners of a rectangle in the plane of the motion
+  dtLens = 8,   // lines straight in reality, for the lens
 };
 
 // Cursors of the pointing tools, from the program's cursor table.
@@ -227,10 +230,17 @@ class TData : public IMarksHost, public IHistoryOwner {
   TPointD ScaleFactors() const { return ScaleObject->ScaleFactors(); }
   // The plane and lens calibration (none by default). With a plane, measurements on the
   // fixed axes are computed in plane metres and need no scale.
-  const TPlaneCalibration &Plane() const { return FPlane; }
+  const TPlaneCalibration &Plane() const { return PlaneObject->Calibration(); }
   // The calibration with the picture's size filled in, as the calculators use it.
   TPlaneCalibration PlaneForPicture() const;
+  // A calibration from elsewhere (the command line): not undoable.
   void SetPlane(const TPlaneCalibration &plane);
+  // The plane and lens tools' object: corners being placed, lines traced, drags.
+  TPlaneTool &PlaneEditor() const { return *PlaneObject; }
+  // The rectangle whose corners were clicked gets its size, as one undoable step.
+  bool PlacePlaneRectangle(double width, double height, QString *why = nullptr);
+  // The plane, the lens and the traced lines go, as one undoable step.
+  void ErasePlane();
   bool IsScaleReady() const { return ScaleObject->IsReady(); }
   void SetScaleLength(double value) { ScaleObject->SetScaleLength(value); }
   void SetScaleHorizLength(double value) { ScaleObject->SetScaleHorizLength(value); }
@@ -297,6 +307,10 @@ class TData : public IMarksHost, public IHistoryOwner {
   TNotifyEvent OnSystemsChange;
   TNotifyEvent OnToolChange;
   TNotifyEvent OnVisibilityChange;
+  // The plane tool's fourth corner is placed: the window asks for the rectangle's size.
+  TNotifyEvent OnPlaneCornersPlaced;
+  // The lens tool's lines could not give a lens yet, with the reason.
+  std::function<void(TData *, const QString &)> OnPlaneRefusal;
   // Anything a work file records may have changed (the marks, the coordinate system, the
   // time base, the objects' names, colours and visibilities, the drawing settings): the main
   // window compares the work with what was last saved.
@@ -330,6 +344,8 @@ class TData : public IMarksHost, public IHistoryOwner {
  private:
   // The plane calibration's rectangle, axes and grid, bent as the picture bends them.
   void PaintPlane(QPainter *canvas) const;
+  bool PlaneToolActive() const { return Tool == dtPlane || Tool == dtLens; }
+  TPlaneEditing PlaneEditing() const { return Tool == dtLens ? TPlaneEditing::Lines : TPlaneEditing::Rectangle; }
   void Fire(const TNotifyEvent &event) { if (event) event(this); }
   void InvalidateCalculators(TCalculatorSet which);
   // The next colour of the palette after (or, backwards, before) colour.
@@ -357,7 +373,7 @@ class TData : public IMarksHost, public IHistoryOwner {
   std::unique_ptr<TRepereFixe> FixedAxes;
   std::unique_ptr<TTransparent> LayerSystem;
   std::unique_ptr<TEchelle> ScaleObject;
-  TPlaneCalibration FPlane;
+  std::unique_ptr<TPlaneTool> PlaneObject;
   std::unique_ptr<TPolyMarqueImgRep> FixedCollection;
   std::unique_ptr<TPolyMarqueImgTsp> LayerCollection;
   std::unique_ptr<THistorique> FixedHistory;

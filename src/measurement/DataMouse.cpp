@@ -9,6 +9,7 @@ namespace kolibra::measurement {
 
 void TData::SetActiveTool(int tool) {
   EndDrags();
+  if (tool != Tool) PlaneObject->CancelInput();
   Tool = tool;
   if (tool == dtLayer) {
     LayerSystem->ComputeRestOrigin();
@@ -21,6 +22,10 @@ void TData::SetActiveTool(int tool) {
 void TData::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint pixel) {
   LastPointer = pixel;
   if (!IsMeasuring() || ActiveCollection().IsDraggingMark()) return;
+  if (PlaneToolActive()) {
+    PlaneObject->MouseDown(PlaneEditing(), button, pixel);
+    return;
+  }
   if (Mode == TMeasurementMode::FixedAxes) {
     switch (Tool) {
       case dtScale:
@@ -67,6 +72,10 @@ void TData::MouseMove(Qt::KeyboardModifiers modifiers, TPoint pixel) {
     case dtScale:
       ScaleObject->MouseMove(modifiers, pixel);
       break;
+    case dtPlane:
+    case dtLens:
+      PlaneObject->MouseMove(PlaneEditing(), pixel);
+      break;
     case dtMove:
     case dtErase:
       ActiveCollection().MouseMove(Tool, modifiers, pixel);
@@ -88,6 +97,10 @@ void TData::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPo
   switch (Tool) {
     case dtScale:
       ScaleObject->MouseUp(button, modifiers, pixel);
+      break;
+    case dtPlane:
+    case dtLens:
+      PlaneObject->MouseUp(PlaneEditing(), button, pixel);
       break;
     case dtMove:
     case dtErase:
@@ -121,6 +134,7 @@ bool TData::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     SetObjectColor(object, CycleColor(Colors[size_t(object)], control));
     return true;
   }
+  if (PlaneToolActive() && PlaneObject->KeyDown(PlaneEditing(), key)) return true;
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -168,7 +182,8 @@ bool TData::EnterKey(Qt::KeyboardModifiers modifiers) {
 void TData::Paint(QPainter *canvas) const {
   if (canvas == nullptr) return;
   ScaleObject->Draw(canvas);
-  if (!IsLayerMeasurement() && FPlane.HasPlane()) PaintPlane(canvas);
+  if (Plane().HasPlane()) PaintPlane(canvas);
+  if (IsMeasuring() && PlaneToolActive()) PlaneObject->Draw(canvas, PlaneEditing());
   if (IsLayerMeasurement()) {
     LayerSystem->Draw(canvas);
     LayerCollection->Draw(canvas);
@@ -223,6 +238,9 @@ int TData::CursorCode() const {
   switch (Tool) {
     case dtScale:
       return dcScale;
+    case dtPlane:
+    case dtLens:
+      return PlaneObject->CursorCode(PlaneEditing());
     case dtPointing: {
       const TPolyContainer &collection = ActiveCollection();
       if (collection.MarksNumberPerFrame <= 1) return dcMarque;

@@ -39,7 +39,7 @@ void TData::SaveToIni(TIniFile &ini, const QString &section) const {
   FixedAxes->SaveToIni(ini, section, kGrid);
   LayerSystem->SaveToIni(ini, section, kLayer);
   ScaleObject->SaveToIni(ini, section, QString());
-  FPlane.SaveToIni(ini, kPlane);
+  PlaneObject->Calibration().SaveToIni(ini, kPlane);
   FixedCollection->SaveToIni(ini, section, kGrid);
   LayerCollection->SaveToIni(ini, section, kLayer);
 }
@@ -72,7 +72,9 @@ void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
   FixedAxes->LoadFromIni(ini, section, kGrid);
   LayerSystem->LoadFromIni(ini, section, kLayer);
   ScaleObject->LoadFromIni(ini, section, QString());
-  FPlane.LoadFromIni(ini, kPlane);
+  TPlaneCalibration plane;
+  plane.LoadFromIni(ini, kPlane);
+  PlaneObject->Reset(plane);
   FixedCollection->LoadFromIni(ini, section, kGrid);
   LayerCollection->LoadFromIni(ini, section, kLayer);
   ClearHistories();

@@ -33,6 +33,10 @@ void TData::ApplyUndo(THistObject &object, int actionKind) {
       InvalidateCalculators(TCalculatorSet::FixedAxes);
       Fire(OnAxesChange);
       break;
+    case okPlane:
+      InvalidateCalculators(TCalculatorSet::Both);
+      Fire(OnAxesChange);
+      break;
     case okTransparent:
       LayerSystem->ComputeRectangle();
       RecomputeLayerMarkPixels();

@@ -60,6 +60,8 @@ QString ObjectKindWord(int objectKind) {
       return QCoreApplication::translate("THistorique", "Layer");
     case okRepereFixe:
       return QCoreApplication::translate("THistorique", "Grid");
+    case okPlane:
+      return QCoreApplication::translate("THistorique", "Plane");
     default:
       return QString();
   }

@@ -25,6 +25,7 @@ enum TObjectKind : int {
   okPolyMarqueImgTsp = 6,  // the layer mark collection
   okRepereFixe = 7,        // the fixed axes
   okTransparent = 8,       // the layer
+  okPlane = 9,             // the plane and lens calibration
 };
 
 // Why a copy was recorded. 2 to 5 add an object, 13 to 16 remove one; the others change

@@ -22,7 +22,7 @@ class TSuspendScope {
 };
 
 bool IsMeasurementObject(const THistObject *object) {
-  return object != nullptr && object->ObjectKind >= okEchelle && object->ObjectKind <= okTransparent;
+  return object != nullptr && object->ObjectKind >= okEchelle && object->ObjectKind <= okPlane;
 }
 
 // One counter for every history: the document compares stamps across its histories.

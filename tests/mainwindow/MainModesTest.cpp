@@ -144,6 +144,43 @@ TEST_F(MainModesTest, ACompletedScaleAsksItsLengthAndNavigationWaitsForTheSecond
   EXPECT_TRUE(data.IsScaleReady());
 }
 
+TEST_F(MainModesTest, ThePlaneToolAsksTheRectanglesSizeAfterItsFourthCorner) {
+  EXPECT_TRUE(State(ButtonOutilPlan).Visible);
+  Click(ButtonOutilPlan);
+  EXPECT_TRUE(State(ButtonOutilPlan).Down);
+  EXPECT_TRUE(controller.ViewHint().contains(QStringLiteral("(0, 0), (W, 0), (W, H), (0, H)")));
+  dialogs.PlaneSizes.push_back({1.6, 0.9});
+  const TPoint corners[] = {TPoint(100, 400), TPoint(520, 360), TPoint(540, 120), TPoint(90, 60)};
+  for (int i = 0; i < 3; ++i) ClickView(corners[i]);
+  EXPECT_EQ(dialogs.PlaneSizeAsked, 0);
+  ClickView(corners[3]);
+  EXPECT_EQ(dialogs.PlaneSizeAsked, 1);
+  ASSERT_TRUE(data.Plane().HasPlane());
+  EXPECT_DOUBLE_EQ(data.Plane().Width(), 1.6);
+  EXPECT_TRUE(controller.MenuStates()[MenuAffichageEffacerPlan].Enabled);
+  // The size typed again from the menu keeps the corners.
+  dialogs.PlaneSizes.push_back({3.2, 1.8});
+  controller.MenuCommand(MenuMesuresDimensionsPlan);
+  EXPECT_DOUBLE_EQ(data.Plane().Height(), 1.8);
+  controller.MenuCommand(MenuAffichageEffacerPlan);
+  EXPECT_FALSE(data.Plane().HasPlane());
+
+  // A size refused in the dialog leaves no plane and no corners waiting.
+  for (const TPoint &corner : corners) ClickView(corner);
+  EXPECT_FALSE(data.Plane().HasPlane());
+  EXPECT_TRUE(data.PlaneEditor().PendingCorners().empty());
+  // Corners clicked crossed are refused at once, without asking a size.
+  const int asked = dialogs.PlaneSizeAsked;
+  for (int i : {0, 2, 1, 3}) ClickView(corners[i]);
+  EXPECT_EQ(dialogs.PlaneSizeAsked, asked);
+  EXPECT_EQ(boxes.Count(), 1);
+  EXPECT_FALSE(data.Plane().HasPlane());
+  // The layer's measurements are not in the plane: its tools are not offered there.
+  Click(ButtonModeTransparent);
+  EXPECT_FALSE(State(ButtonOutilPlan).Visible);
+  EXPECT_FALSE(State(ButtonOutilLentille).Visible);
+}
+
 TEST_F(MainModesTest, AnUnansweredLengthChangesNothing) {
   Click(ButtonOutilEchelle);
   dialogs.Refuse();

@@ -15,6 +15,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <deque>
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -57,6 +60,13 @@ class TScriptedDialogs : public IMainDialogs {
     choice.FrameInterval = Interval;
     return true;
   }
+  bool AskPlaneSize(double &width, double &height) override {
+    ++PlaneSizeAsked;
+    if (PlaneSizes.empty()) return false;
+    std::tie(width, height) = PlaneSizes.front();
+    PlaneSizes.pop_front();
+    return true;
+  }
   void Answer(const QVariant &value) { Values.push_back({true, value}); }
   void Refuse() { Values.push_back({}); }
 
@@ -64,6 +74,8 @@ class TScriptedDialogs : public IMainDialogs {
   std::vector<TAskedValue> Asked;
   std::pair<double, double> IntervalAsked{0.0, 0.0};
   double Interval = 0.0;
+  std::deque<std::pair<double, double>> PlaneSizes;
+  int PlaneSizeAsked = 0;
 };
 
 class ControllerFixture : public ::testing::Test {
