@@ -18,6 +18,6 @@ kolibra_logic_objects(kolibra_measurement_coordinates
 )
 target_link_libraries(kolibra_measurement_coordinates PUBLIC kolibra_measurement_drawing kolibra_kit Qt6::Gui)
 # The plane and the lens: homography, undistortion and the fit of straight lines (kept private).
-find_package(OpenCV REQUIRED COMPONENTS core calib3d)
+find_package(OpenCV REQUIRED COMPONENTS core imgproc calib3d)
 target_link_libraries(kolibra_measurement_coordinates PRIVATE ${OpenCV_LIBS})
 target_include_directories(kolibra_measurement_coordinates SYSTEM PRIVATE ${OpenCV_INCLUDE_DIRS})

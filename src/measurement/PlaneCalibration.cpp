@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <opencv2/calib3d.hpp>
 #include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -333,6 +334,68 @@ bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, T
   solver->run(param);
   const double k1 = param.at<double>(0), k2 = withK2 ? param.at<double>(1) : 0.0;
   if (!std::isfinite(k1) || !std::isfinite(k2)) return refuse(Tr("The lines do not tell how the lens bends them."));
+  lens.K1 = k1;
+  lens.K2 = k2;
+  return true;
+}
+
+bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, int rows, TLens &lens, QString *why,
+                             int *found) {
+  auto refuse = [&](const QString &reason) {
+    if (why != nullptr) *why = reason;
+    return false;
+  };
+  if (found != nullptr) *found = 0;
+  if (columns < 3 || rows < 3 || columns > 60 || rows > 60)
+    return refuse(Tr("A checkerboard needs from 3 to 60 inner corners each way."));
+  const cv::Size pattern(columns, rows);
+  std::vector<cv::Point3f> board;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c) board.emplace_back(float(c), float(r), 0.0f);
+  std::vector<std::vector<cv::Point3f>> objectPoints;
+  std::vector<std::vector<cv::Point2f>> imagePoints;
+  cv::Size size;
+  for (const QImage &picture : pictures) {
+    if (picture.isNull()) continue;
+    if (size.width == 0) size = cv::Size(picture.width(), picture.height());
+    if (picture.width() != size.width || picture.height() != size.height) continue;
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const cv::Mat view(grey.height(), grey.width(), CV_8UC1, const_cast<uchar *>(grey.constBits()),
+                       size_t(grey.bytesPerLine()));
+    std::vector<cv::Point2f> corners;
+    if (!cv::findChessboardCorners(view, pattern, corners,
+                                   cv::CALIB_CB_ADAPTIVE_THRESH | cv::CALIB_CB_NORMALIZE_IMAGE | cv::CALIB_CB_FAST_CHECK))
+      continue;
+    cv::cornerSubPix(view, corners, cv::Size(5, 5), cv::Size(-1, -1),
+                     cv::TermCriteria(cv::TermCriteria::EPS + cv::TermCriteria::COUNT, 40, 0.01));
+    // The corners' centres are OpenCV's pixel indexes; Kolibra's pixels count from the
+    // frame's corner, the centre of the first being (0.5, 0.5).
+    for (cv::Point2f &p : corners) p += cv::Point2f(0.5f, 0.5f);
+    imagePoints.push_back(std::move(corners));
+    objectPoints.push_back(board);
+  }
+  if (found != nullptr) *found = int(imagePoints.size());
+  if (imagePoints.empty())
+    return refuse(Tr("The checkerboard (%1 x %2 inner corners) was found in none of the frames.").arg(columns).arg(rows));
+  // The centre stays the picture's, the pixels square, no tangential distortion: what a
+  // classroom camera's few views can tell.
+  cv::Mat camera = (cv::Mat_<double>(3, 3) << size.width, 0, size.width / 2.0, 0, size.width, size.height / 2.0, 0, 0, 1);
+  cv::Mat distortion = cv::Mat::zeros(5, 1, CV_64F);
+  std::vector<cv::Mat> rotations, translations;
+  const int flags = cv::CALIB_USE_INTRINSIC_GUESS | cv::CALIB_FIX_PRINCIPAL_POINT | cv::CALIB_FIX_ASPECT_RATIO |
+                    cv::CALIB_ZERO_TANGENT_DIST | cv::CALIB_FIX_K3;
+  double error = 0.0;
+  try {
+    error = cv::calibrateCamera(objectPoints, imagePoints, size, camera, distortion, rotations, translations, flags);
+  } catch (const cv::Exception &) {
+    return refuse(Tr("The checkerboard's views could not give a lens."));
+  }
+  const double focal = camera.at<double>(0, 0);
+  const double k1 = distortion.at<double>(0), k2 = distortion.at<double>(1);
+  if (!std::isfinite(error) || !(focal > 0.0) || !std::isfinite(k1) || !std::isfinite(k2))
+    return refuse(Tr("The checkerboard's views could not give a lens."));
+  lens = TLens();
+  lens.Focal = focal;
   lens.K1 = k1;
   lens.K2 = k2;
   return true;

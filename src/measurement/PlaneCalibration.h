@@ -21,6 +21,7 @@
 
 #include "kit/Types.h"
 
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -110,5 +111,12 @@ TPlaneDrawing DrawPlane(const TPlaneCalibration &plane, int pointsPerLine = 24);
 // line), for a picture of width x height with the given focal length and centre (0 and
 // HasCentre false: the defaults). False with the reason when the lines cannot tell.
 bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, TLens &lens, QString *why = nullptr);
+
+// Fits the lens (K1, K2 and the focal length they are taken on; the centre stays the
+// picture's) from pictures of a printed checkerboard of columns x rows inner corners, held
+// at a few different angles. Pictures where the whole board is not found are passed over;
+// found tells how many served. False with the reason when none did or the fit failed.
+bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, int rows, TLens &lens,
+                             QString *why = nullptr, int *found = nullptr);
 
 }  // namespace kolibra::measurement

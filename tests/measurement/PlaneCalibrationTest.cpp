@@ -115,6 +115,43 @@ TEST(PlaneCalibrationTest, TheLensIsFittedFromLinesStraightInReality) {
   EXPECT_FALSE(why.isEmpty());
 }
 
+TEST(PlaneCalibrationTest, TheLensIsFittedFromACheckerboardHeldAtSeveralAngles) {
+  TTiltedCamera camera;
+  camera.K1 = -0.25;
+  camera.K2 = 0.05;
+  std::vector<QImage> pictures;
+  for (const auto &[yaw, pitch] : std::vector<std::pair<double, double>>{{0, 0}, {30, 5}, {-25, 10}, {15, -15}}) {
+    camera.YawDegrees = yaw;
+    camera.PitchDegrees = pitch;
+    pictures.push_back(camera.Checkerboard(9, 6, 0.14));
+  }
+  // A picture without the board is passed over.
+  pictures.insert(pictures.begin() + 1, QImage(camera.Width, camera.Height, QImage::Format_RGB888));
+  pictures[1].fill(Qt::gray);
+  TLens lens;
+  QString why;
+  int found = 0;
+  ASSERT_TRUE(FitLensFromCheckerboard(pictures, 9, 6, lens, &why, &found)) << why.toStdString();
+  EXPECT_EQ(found, 4);
+  TPlaneCalibration plane;
+  plane.SetPictureSize(camera.Width, camera.Height);
+  plane.SetLens(lens);
+  // Wherever the picture reaches, what it shows goes back to the perfect camera's point.
+  double worst = 0.0;
+  for (double x = 60; x <= 1220; x += 80)
+    for (double y = 40; y <= 680; y += 80) {
+      const TPointD perfect(x, y);
+      const TPointD back = plane.Undistort(camera.Lens(perfect));
+      worst = std::max(worst, std::hypot(back.X - x, back.Y - y));
+    }
+  EXPECT_LT(worst, 0.5);
+
+  EXPECT_FALSE(FitLensFromCheckerboard({pictures[1]}, 9, 6, lens, &why, &found));
+  EXPECT_EQ(found, 0);
+  EXPECT_FALSE(why.isEmpty());
+  EXPECT_FALSE(FitLensFromCheckerboard(pictures, 2, 6, lens, &why));
+}
+
 TEST(PlaneCalibrationTest, TheGridIsDrawnWhereThePictureShowsThePlane) {
   TTiltedCamera camera;
   camera.YawDegrees = 35;

@@ -8,6 +8,10 @@
 #include "kit/Types.h"
 #include "measurement/PlaneCalibration.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+
 #include <cmath>
 #include <numbers>
 
@@ -55,6 +59,38 @@ struct TTiltedCamera {
   TPlaneCalibration::TCorners BoardCorners() const {
     return {Seen(0, 0), Seen(BoardWidth, 0), Seen(BoardWidth, BoardHeight), Seen(0, BoardHeight)};
   }
+  // The picture of a printed checkerboard of columns x rows inner corners with squares of
+  // side square (metres), centred on the board, white around it; its edges bend with the
+  // lens as the camera shows them.
+  QImage Checkerboard(int columns, int rows, double square) const {
+    QImage picture(Width, Height, QImage::Format_RGB888);
+    picture.fill(QColor(235, 235, 235));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 20, 20));
+    const double x0 = BoardWidth / 2.0 - (columns + 1) * square / 2.0;
+    const double y0 = BoardHeight / 2.0 - (rows + 1) * square / 2.0;
+    constexpr int steps = 8;
+    for (int i = 0; i <= columns; ++i)
+      for (int j = 0; j <= rows; ++j) {
+        if ((i + j) % 2 != 0) continue;
+        const double left = x0 + i * square, bottom = y0 + j * square;
+        const double xs[4] = {left, left + square, left + square, left};
+        const double ys[4] = {bottom, bottom, bottom + square, bottom + square};
+        QPolygonF outline;
+        for (int side = 0; side < 4; ++side)
+          for (int k = 0; k < steps; ++k) {
+            const double t = double(k) / steps;
+            const int next = (side + 1) % 4;
+            const TPointD p = Seen(xs[side] + (xs[next] - xs[side]) * t, ys[side] + (ys[next] - ys[side]) * t);
+            outline << QPointF(p.X, p.Y);
+          }
+        painter.drawPolygon(outline);
+      }
+    return picture;
+  }
+
   // The lens as Kolibra describes it (centre and focal length left at their defaults).
   TLens LensModel() const {
     TLens lens;
