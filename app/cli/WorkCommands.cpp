@@ -4,6 +4,7 @@
 #include "work/WorkCli.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,8 @@ int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
 int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   auto tr = [](const char *text) { return QCoreApplication::translate("kolibra-cli", text); };
   const QString usage = tr("Usage: kolibra-cli calibrate WORK.klb OUT.klb --plane X1,Y1;X2,Y2;X3,Y3;X4,Y4 --size W,H "
-                           "[--lens K1[,K2]] [--focal F] [--centre CX,CY] [--straight X,Y;X,Y;...]...");
+                           "[--lens K1[,K2]] [--focal F] [--centre CX,CY] [--straight X,Y;X,Y;...]... "
+                           "[--checkerboard COLSxROWS]");
   QCommandLineParser parser;
   parser.addOption({QStringLiteral("plane"),
                     tr("The corners of a rectangle in the plane of the motion, in picture pixels, in the order "
@@ -54,6 +56,9 @@ int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Er
                     QStringLiteral("CX,CY")});
   parser.addOption({QStringLiteral("straight"), tr("A line straight in reality, to fit the lens from (may be repeated)."),
                     QStringLiteral("POINTS")});
+  parser.addOption({QStringLiteral("checkerboard"),
+                    tr("A printed checkerboard filmed in the video, by its inner corners, to fit the lens from."),
+                    QStringLiteral("COLSxROWS")});
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2 || !parser.isSet(QStringLiteral("plane")) || !parser.isSet(QStringLiteral("size"))) {
@@ -110,6 +115,18 @@ int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Er
       return 1;
     }
     request.Straight.push_back(points);
+  }
+  if (parser.isSet(QStringLiteral("checkerboard"))) {
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2})\\s*[xX]\\s*(\\d{1,2})\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(parser.value(QStringLiteral("checkerboard")));
+    if (!match.hasMatch() || match.captured(1).toInt() < 3 || match.captured(2).toInt() < 3) {
+      Err << tr("--checkerboard must be the board's inner corners COLSxROWS, at least 3x3: %1")
+                 .arg(parser.value(QStringLiteral("checkerboard")))
+          << Qt::endl;
+      return 1;
+    }
+    request.BoardColumns = match.captured(1).toInt();
+    request.BoardRows = match.captured(2).toInt();
   }
   return work::WorkCalibrate(args[0], args[1], request, Out, Err);
 }

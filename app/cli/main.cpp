@@ -36,7 +36,7 @@ const TCliCommand Commands[] = {
     {"resave", RunResave, "resave IN.klb OUT.klb"},
     {"calibrate", RunCalibrate,
      "calibrate WORK.klb OUT.klb --plane X1,Y1;X2,Y2;X3,Y3;X4,Y4 --size W,H [--lens K1[,K2]] [--focal F] "
-     "[--centre CX,CY] [--straight X,Y;X,Y;...]..."},
+     "[--centre CX,CY] [--straight X,Y;X,Y;...]... [--checkerboard COLSxROWS]"},
     {"graph", RunGraph,
      "graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] [--quantity SYMBOL] [--model NAME] "
      "[--size WxH]"},

@@ -1,5 +1,7 @@
 #include "work/WorkCli.h"
 
+#include "work/LensFromVideo.h"
+
 #include "work/HeadlessWork.h"
 #include "measurement/PlaneCalibration.h"
 #include "kinematics/ResultMessages.h"
@@ -87,8 +89,14 @@ int WorkResave(const QString &workFile, const QString &output, QTextStream &err)
 
 int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
                   QTextStream &out, QTextStream &err) {
-  if (request.HasLens && !request.Straight.empty()) {
-    Explain(err, workFile, {CliTr("Give the lens either as coefficients or as straight lines, not both.")});
+  const bool board = request.BoardColumns > 0 || request.BoardRows > 0;
+  if (int(request.HasLens) + int(!request.Straight.empty()) + int(board) > 1) {
+    Explain(err, workFile, {CliTr("Give the lens one way only: as coefficients, as straight lines or as a checkerboard.")});
+    return 1;
+  }
+  if (board && (request.Focal > 0.0 || request.HasCentre)) {
+    Explain(err, workFile, {CliTr("A checkerboard finds the focal length itself and keeps the picture's centre: "
+                                  "leave out --focal and --centre.")});
     return 1;
   }
   const QString refusal = measurement::TPlaneCalibration::Refusal(request.Corners, request.Width, request.Height);
@@ -113,6 +121,16 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
       return 1;
     }
     out << "k1\t" << QString::number(lens.K1, 'g', 10) << "\nk2\t" << QString::number(lens.K2, 'g', 10) << '\n';
+    out.flush();
+  } else if (board) {
+    QString why;
+    if (work.Video.Reader() == nullptr ||
+        !LensFromCheckerboard(*work.Video.Reader(), request.BoardColumns, request.BoardRows, lens, &why)) {
+      Explain(err, workFile, {why.isEmpty() ? CliTr("The work's video cannot be read.") : why});
+      return 1;
+    }
+    out << "k1\t" << QString::number(lens.K1, 'g', 10) << "\nk2\t" << QString::number(lens.K2, 'g', 10)
+        << "\nfocal\t" << QString::number(lens.Focal, 'g', 10) << '\n';
     out.flush();
   }
   measurement::TPlaneCalibration plane;

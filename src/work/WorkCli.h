@@ -43,10 +43,13 @@ struct TCalibrationRequest {
   bool HasCentre = false;
   TPointD Centre;
   std::vector<TPointDDynArray> Straight;
+  // Inner corners of a printed checkerboard filmed in the video; 0: none.
+  int BoardColumns = 0, BoardRows = 0;
 };
 
 // Loads a work file, gives it the calibration and saves the copy to output. Coefficients
-// fitted from straight lines are printed on out as "k1<TAB>value" and "k2<TAB>value". Bad
+// fitted from straight lines are printed on out as "k1<TAB>value" and "k2<TAB>value"; from a
+// checkerboard, "focal<TAB>value" follows them (the focal length they are taken on). Bad
 // input: status 1 with the reason on err, nothing written.
 int WorkCalibrate(const QString &workFile, const QString &output, const TCalibrationRequest &request,
                   QTextStream &out, QTextStream &err);
