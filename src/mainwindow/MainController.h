@@ -92,6 +92,9 @@ class IMainDialogs {
   // The width and height in metres of the plane's rectangle (given: the present ones, or 0);
   // true with both above zero on Ok.
   virtual bool AskPlaneSize(double &width, double &height) = 0;
+  // The inner corners of a printed checkerboard, across and down (given: the last ones);
+  // true on Ok.
+  virtual bool AskCheckerboard(int &columns, int &rows) = 0;
 };
 
 struct TControlState {
@@ -291,6 +294,8 @@ class TMainController {
   void AskScaleLength(int kind);
   // The size of the plane tool's rectangle, for four clicked corners or the rectangle in place.
   void AskPlaneSize();
+  // The lens from a checkerboard filmed in the video.
+  void LensFromCheckerboard();
   bool VideoOpen() const;
   // MainControllerMontage.cpp
   void MontageToolClicked(TControl control);

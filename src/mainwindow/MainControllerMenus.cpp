@@ -7,6 +7,7 @@
 // studio mode and on the tracker in tracking mode; "all" clears the document, the studio's
 // outlines or the tracker's data as the mode has them.
 
+#include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerStudio.h"
@@ -17,6 +18,7 @@
 #include "settings/Options.h"
 #include "studio/Studio.h"
 #include "tracking/Tracking.h"
+#include "work/LensFromVideo.h"
 #include "videoview/VideoModel.h"
 
 namespace kolibra::mainwindow {
@@ -120,6 +122,7 @@ TMenuStates TMainController::MenuStates() {
   show(MenuMesuresValeurEchelleHoriz, marking && separate, open && scale.ScaleHorizPointsNumber == 2);
   show(MenuMesuresValeurEchelleVert, marking && separate, open && scale.ScaleVertPointsNumber == 2);
   show(MenuMesuresDimensionsPlan, fixed, open && Data.Plane().HasPlane());
+  show(MenuMesuresLentilleDamier, fixed, idle);
   show(MenuMesuresAngleRotation, fixed, open && Data.AxesPlaced());
   show(MenuMesuresInverserAxeX, marking, open && Data.AxesPlaced(), !Data.DirectXAxisDirection());
   show(MenuMesuresInverserAxeY, marking, open && Data.AxesPlaced(), !Data.DirectYAxisDirection());
@@ -274,6 +277,9 @@ void TMainController::MenuCommand(TMenuItem item) {
     case MenuMesuresDimensionsPlan:
       AskPlaneSize();
       return;
+    case MenuMesuresLentilleDamier:
+      LensFromCheckerboard();
+      return;
     case MenuMesuresAngleRotation:
       EditAngleClicked();
       return;
@@ -361,6 +367,28 @@ void TMainController::AskPlaneSize() {
     TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
   }
   editor.CancelInput();
+}
+
+void TMainController::LensFromCheckerboard() {
+  if (!VideoOpen() || Video.Reader() == nullptr) return;
+  int columns = 9, rows = 6;
+  if (!Dialogs.AskCheckerboard(columns, rows)) return;
+  measurement::TLens lens;
+  QString why;
+  int found = 0;
+  const bool fitted = work::LensFromCheckerboard(*Video.Reader(), columns, rows, lens, &why, &found);
+  Video.Invalidate();
+  if (!fitted) {
+    TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+    return;
+  }
+  Data.PlaneEditor().SetLens(lens);
+  ViewHintText = MainTr("|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal length %4 pixels")
+                     .arg(found)
+                     .arg(FormatReal(0, lens.K1))
+                     .arg(FormatReal(0, lens.K2))
+                     .arg(FormatReal(0, lens.Focal));
+  Refresh(rfControls | rfViewHint);
 }
 
 void TMainController::AskScaleLength(int kind) {

@@ -36,6 +36,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTime>
@@ -209,6 +210,37 @@ settings::TValueResult TMainForm::AskValue(settings::TTypeSaisie kind, const set
 }
 
 bool TMainForm::AskFrameInterval(measurement::TTimeBaseChoice &choice) { return FBoiteTemps.Execute(choice); }
+
+bool TMainForm::AskCheckerboard(int &columns, int &rows) {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("BoiteDamier"));
+  dialog.setWindowTitle(MainTr("Lens from a checkerboard"));
+  auto *layout = new QFormLayout(&dialog);
+  auto *explanation = new QLabel(MainTr("Film a printed checkerboard held at a few different angles, filling much of the "
+                                        "picture. Count its inner corners, where four squares meet."),
+                                 &dialog);
+  explanation->setWordWrap(true);
+  layout->addRow(explanation);
+  const auto field = [&](const QString &name, int value) {
+    auto *box = new QSpinBox(&dialog);
+    box->setObjectName(name);
+    box->setRange(3, 60);
+    box->setValue(value);
+    return box;
+  };
+  QSpinBox *across = field(QStringLiteral("EditColonnes"), columns);
+  QSpinBox *down = field(QStringLiteral("EditLignes"), rows);
+  layout->addRow(MainTr("Inner corners across"), across);
+  layout->addRow(MainTr("Inner corners down"), down);
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  columns = across->value();
+  rows = down->value();
+  return true;
+}
 
 bool TMainForm::AskPlaneSize(double &width, double &height) {
   QDialog dialog(this);

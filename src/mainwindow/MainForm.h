@@ -163,6 +163,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
                                   settings::TTypeSaisieLongueur lengthKind) override;
   bool AskFrameInterval(measurement::TTimeBaseChoice &choice) override;
   bool AskPlaneSize(double &width, double &height) override;
+  bool AskCheckerboard(int &columns, int &rows) override;
 
   // --- IWorkDialogs ---------------------------------------------------------------------
   QString AskSaveFileName(const QString &folder, const QString &proposed) override;

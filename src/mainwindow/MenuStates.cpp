@@ -101,6 +101,8 @@ std::vector<TMenuItemInfo> BuildTable() {
        mkCommand},
       {MenuMesuresDimensionsPlan, MenuMesures, "MenuMesuresDimensionsPlan", TR("Size of the plane's rectangle"),
        mkCommand},
+      {MenuMesuresLentilleDamier, MenuMesures, "MenuMesuresLentilleDamier", TR("Lens from a checkerboard..."),
+       mkCommand},
       {MenuMesuresAngleRotation, MenuMesures, "MenuMesuresAngleRotation", TR("Grid rotation angle"), mkCommand},
       {MenuMesuresInverserAxeX, MenuMesures, "MenuMesuresInverserAxeX", TR("Reverse Ox axis"), mkCheck},
       {MenuMesuresInverserAxeY, MenuMesures, "MenuMesuresInverserAxeY", TR("Reverse Oy axis"), mkCheck},

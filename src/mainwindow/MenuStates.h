@@ -92,6 +92,7 @@ enum TMenuItem : int {
   MenuMesuresValeurEchelleHoriz,
   MenuMesuresValeurEchelleVert,
   MenuMesuresDimensionsPlan,
+  MenuMesuresLentilleDamier,
   MenuMesuresAngleRotation,
   MenuMesuresInverserAxeX,
   MenuMesuresInverserAxeY,

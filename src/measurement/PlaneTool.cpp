@@ -101,6 +101,15 @@ bool TPlaneTool::PlaceRectangle(double width, double height, QString *why) {
   return true;
 }
 
+void TPlaneTool::SetLens(const TLens &lens) {
+  CancelInput();
+  Host.Record(this, akModify);
+  FLines.clear();
+  FCalibration.SetPictureSize(View.NativeFrameWidth(), View.NativeFrameHeight());
+  FCalibration.SetLens(lens);
+  Changed();
+}
+
 void TPlaneTool::Erase() {
   CancelInput();
   if (!FCalibration.HasPlane() && !FCalibration.HasLens() && FLines.empty()) return;

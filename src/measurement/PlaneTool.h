@@ -51,6 +51,8 @@ class TPlaneTool : public THistObject {
   // rectangle in place), as one undoable step; false with the reason (clicked corners then
   // wait for another size or a cancel).
   bool PlaceRectangle(double width, double height, QString *why = nullptr);
+  // A lens found otherwise (a checkerboard), as one undoable step; the traced lines go.
+  void SetLens(const TLens &lens);
   // The plane, the lens and the traced lines go, as one undoable step.
   void Erase();
   // The corners being clicked and the line being traced go; a drag ends.

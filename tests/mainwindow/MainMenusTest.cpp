@@ -84,7 +84,7 @@ TEST_F(MainMenusTest, EachModeOffersItsItems) {
         MenuAffichageTaille, MenuAffichageNumeroter, MenuAffichageDessiner, MenuAffichageDessinerObjets,
         MenuAffichageEffacer, MenuAffichageEffacerMarques, MenuAffichageEffacerGrille, MenuAffichageEffacerEchelle,
         MenuAffichageEffacerPlan, MenuAffichageEffacerTout, MenuMesuresTemps, MenuMesuresNbMarqueParImage,
-        MenuMesuresNbImagesEntreMarques, MenuMesuresValeurEchelle, MenuMesuresDimensionsPlan, MenuMesuresAngleRotation,
+        MenuMesuresNbImagesEntreMarques, MenuMesuresValeurEchelle, MenuMesuresDimensionsPlan, MenuMesuresLentilleDamier, MenuMesuresAngleRotation,
         MenuMesuresInverserAxeX, MenuMesuresInverserAxeY}},
       {ButtonModeTransparent,
        {MenuFichierEnregistrer, MenuFichierProprietes, MenuAffichageAnnuler, MenuAffichageLoupe,

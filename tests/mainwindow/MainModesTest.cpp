@@ -175,6 +175,10 @@ TEST_F(MainModesTest, ThePlaneToolAsksTheRectanglesSizeAfterItsFourthCorner) {
   EXPECT_EQ(dialogs.PlaneSizeAsked, asked);
   EXPECT_EQ(boxes.Count(), 1);
   EXPECT_FALSE(data.Plane().HasPlane());
+  // The lens from a checkerboard: nothing changes when the user cancels.
+  controller.MenuCommand(MenuMesuresLentilleDamier);
+  EXPECT_EQ(dialogs.CheckerboardAsked, 1);
+  EXPECT_FALSE(data.Plane().HasLens());
   // The layer's measurements are not in the plane: its tools are not offered there.
   Click(ButtonModeTransparent);
   EXPECT_FALSE(State(ButtonOutilPlan).Visible);

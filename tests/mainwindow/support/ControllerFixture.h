@@ -67,6 +67,10 @@ class TScriptedDialogs : public IMainDialogs {
     PlaneSizes.pop_front();
     return true;
   }
+  bool AskCheckerboard(int &columns, int &rows) override {
+    ++CheckerboardAsked;
+    return false;
+  }
   void Answer(const QVariant &value) { Values.push_back({true, value}); }
   void Refuse() { Values.push_back({}); }
 
@@ -76,6 +80,7 @@ class TScriptedDialogs : public IMainDialogs {
   double Interval = 0.0;
   std::deque<std::pair<double, double>> PlaneSizes;
   int PlaneSizeAsked = 0;
+  int CheckerboardAsked = 0;
 };
 
 class ControllerFixture : public ::testing::Test {
