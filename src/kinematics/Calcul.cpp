@@ -66,27 +66,32 @@ void TCalcul::ClearDerivatives() {
 
 namespace calcul_impl {
 
-// The fixed axes' marks (relative to origin, y upward, fractions of the frame) through the
-// calibration: with a plane, into plane metres; with a lens alone, straightened and back
-// into fractions relative to the straightened origin.
-void ThroughCalibration(const measurement::TPlaneCalibration &plane, TPointD origin, int width, int height,
+// The marks (relative to their sample's origin, y upward, fractions of the frame) through
+// the calibration: with a plane, into plane metres, from the plane's own origin for the fixed
+// axes and from the layer's origin (carried into the plane) for the layer; with a lens alone,
+// straightened and back into fractions relative to the straightened origin.
+void ThroughCalibration(const measurement::TPlaneCalibration &plane, bool layer, int width, int height,
                         measurement::TMarkSeries &series) {
   const double w = width, h = height;
-  const TPointD straightOrigin = plane.Undistort(TPointD(origin.X * w, origin.Y * h));
-  for (size_t o = 0; o < series.FrameIndex.size(); ++o)
-    for (size_t k = 0; k < series.FrameIndex[o].size(); ++k) {
+  for (size_t k = 0; k < series.Origins.size(); ++k) {
+    const TPointD origin = series.Origins[k];
+    const TPointD originSeen(origin.X * w, origin.Y * h);
+    const TPointD straightOrigin = plane.Undistort(originSeen);
+    const TPointD originMetres = plane.HasPlane() && layer ? plane.ToPlane(originSeen) : TPointD();
+    for (size_t o = 0; o < series.FrameIndex.size(); ++o) {
       if (series.FrameIndex[o][k] < 0) continue;
       const TPointD seen((series.X[o][k] + origin.X) * w, (origin.Y - series.Y[o][k]) * h);
       if (plane.HasPlane()) {
         const TPointD metres = plane.ToPlane(seen);
-        series.X[o][k] = metres.X;
-        series.Y[o][k] = metres.Y;
+        series.X[o][k] = metres.X - originMetres.X;
+        series.Y[o][k] = metres.Y - originMetres.Y;
       } else {
         const TPointD straight = plane.Undistort(seen);
         series.X[o][k] = (straight.X - straightOrigin.X) / w;
         series.Y[o][k] = -(straight.Y - straightOrigin.Y) / h;
       }
     }
+  }
 }
 
 }  // namespace calcul_impl
@@ -106,10 +111,11 @@ int TCalcul::Compute() {
   if (!VideoOpen()) return ComputeResult = Finish(krNoVideo);
 
   measurement::TMarkSeries series = Data->ExtractSeries(Layer);
-  // A plane calibration measures the fixed axes' marks in the plane itself: its metres and its
-  // axes, no scale. A lens alone straightens the marks before the scale applies.
+  // A plane calibration measures the marks in the plane itself: its metres and its axes, no
+  // scale; the layer is carried in the plane. A lens alone straightens the marks before the
+  // scale applies.
   const measurement::TPlaneCalibration plane = Data->PlaneForPicture();
-  const bool inPlane = !Layer && plane.HasPlane();
+  const bool inPlane = plane.HasPlane();
   const TPointD factors = inPlane ? TPointD(1.0, 1.0) : Data->ScaleFactors();
   if (!(factors.X > 0.0) || !(factors.Y > 0.0)) return ComputeResult = Finish(krNoScale);
 
@@ -121,9 +127,9 @@ int TCalcul::Compute() {
   SinTheta = std::sin(Theta);
   DirectX = inPlane || system.DirectXAxisDirection;
   DirectY = inPlane || system.DirectYAxisDirection;
-  if (!Layer && (plane.HasPlane() || plane.HasLens()))
-    calcul_impl::ThroughCalibration(plane, system.OrigineCurrent, Data->View().NativeFrameWidth(),
-                                    Data->View().NativeFrameHeight(), series);
+  if (plane.HasPlane() || plane.HasLens())
+    calcul_impl::ThroughCalibration(plane, Layer, Data->View().NativeFrameWidth(), Data->View().NativeFrameHeight(),
+                                    series);
   Interval = Data->FrameInterval();
   Stamped = series.Stamped;
   DerivationUnit = Stamped ? 1.0 : Interval;

@@ -99,7 +99,7 @@ TMenuStates TMainController::MenuStates() {
   show(MenuAffichageEffacerCalque, layer);
   show(MenuAffichageEffacerGrille, fixed);
   show(MenuAffichageEffacerEchelle, marking);
-  show(MenuAffichageEffacerPlan, fixed, Data.Plane().HasPlane() || Data.Plane().HasLens());
+  show(MenuAffichageEffacerPlan, marking, Data.Plane().HasPlane() || Data.Plane().HasLens());
   show(MenuAffichageEffacerTout, marking || studio || tracking);
 
   // Measurements.
@@ -121,8 +121,8 @@ TMenuStates TMainController::MenuStates() {
   show(MenuMesuresValeurEchelle, marking && !separate, open && scale.ScalePointsNumber == 2);
   show(MenuMesuresValeurEchelleHoriz, marking && separate, open && scale.ScaleHorizPointsNumber == 2);
   show(MenuMesuresValeurEchelleVert, marking && separate, open && scale.ScaleVertPointsNumber == 2);
-  show(MenuMesuresDimensionsPlan, fixed, open && Data.Plane().HasPlane());
-  show(MenuMesuresLentilleDamier, fixed, idle);
+  show(MenuMesuresDimensionsPlan, marking, open && Data.Plane().HasPlane());
+  show(MenuMesuresLentilleDamier, marking, idle);
   show(MenuMesuresAngleRotation, fixed, open && Data.AxesPlaced());
   show(MenuMesuresInverserAxeX, marking, open && Data.AxesPlaced(), !Data.DirectXAxisDirection());
   show(MenuMesuresInverserAxeY, marking, open && Data.AxesPlaced(), !Data.DirectYAxisDirection());

@@ -46,9 +46,10 @@ void TMainController::ApplyVisibility() {
         return mode != vmCapture;
       case ButtonOutilMarque:
       case ButtonOutilOrigine:
+        return mode == vmRepereFixe;
       case ButtonOutilPlan:
       case ButtonOutilLentille:
-        return mode == vmRepereFixe;
+        return marking;
       case ButtonOutilTsp:
         return mode == vmTransparent;
       case ButtonOutilDeplacer:

@@ -228,6 +228,7 @@ TMarkSeries TPolyContainer::ExtractSeries(double frameInterval, const IFrameTime
   series.FrameIndex.assign(size_t(objects), TIntegerDynArray(samples, -1));
   series.X.assign(size_t(objects), TDoubleDynArray(samples, 0.0));
   series.Y.assign(size_t(objects), TDoubleDynArray(samples, 0.0));
+  series.Origins.assign(samples, System().OrigineCurrent);
   if (samples == 0) return series;
 
   // A frame the stamps do not reach (a count still growing) falls back to the interval.
@@ -250,6 +251,10 @@ TMarkSeries TPolyContainer::ExtractSeries(double frameInterval, const IFrameTime
     const size_t source = size_t(order[k]);
     const int relative = n[source] - nmin;
     series.Times[k] = stamped ? stampOf(source) - origin : relative * frameInterval;
+    // A layer mark is kept relative to the layer where it lay on its own frame.
+    if (ObjectKind == okPolyMarqueImgTsp)
+      if (const TOrigine *frameOrigin = System().FindOriginByImage(kept[source]->MarksContainerFrameNumber))
+        series.Origins[k] = frameOrigin->Position;
     for (int object = 0; object < objects; ++object) {
       const TMarque *mark = kept[source]->FindMark(object);
       if (mark == nullptr) continue;

@@ -56,6 +56,8 @@ struct TMarkSeries {
   TMatriceI FrameIndex;   // [object][sample]: frames from the first marked one; -1 without a mark
   TMatriceD X;            // [object][sample]: relative position, frame-relative units
   TMatriceD Y;            // the same, growing upward; 0 without a mark
+  TPointDDynArray Origins; // [sample]: the origin the positions are taken from on that sample's
+                           // frame (frame-relative, y down): the layer's on its frame, else the axes'
 };
 
 // The tools of the document that act on a collection.

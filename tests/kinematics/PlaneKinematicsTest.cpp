@@ -111,4 +111,41 @@ TEST_F(PlaneKinematics, OneScaleAlongTheBoardIsFarOffWhereThePlaneIsNot) {
   }
 }
 
+TEST_F(PlaneKinematics, TheLayerIsCarriedInThePlane) {
+  // A trolley runs along the board at 0.8 m/s; a ball on it moves 0.5 m/s along it and
+  // 0.3 m/s up. The user drags the layer onto the trolley on each frame, then points the ball:
+  // in the layer's frame of reference the ball keeps its own motion, in plane metres.
+  const TTiltedCamera camera = Views[2].Camera();
+  view.Mapping = measurement::TFrameMapping{1280.0, 720.0, 0.0, 0.0};
+  CalibratePlane(camera, true);
+  data.SetFrameInterval(T);
+  data.SetMeasurementMode(measurement::TMeasurementMode::Layer);
+  data.SetActiveTool(measurement::dtLayer);
+  const auto pixel = [](TPointD p) { return TPoint(int(std::lround(p.X)), int(std::lround(p.Y))); };
+  constexpr int frames = 20;
+  for (int k = 0; k < frames; ++k) {
+    const double t = k * T;
+    const TPointD trolley(0.3 + 0.8 * t, 0.2), ball(trolley.X + 0.1 + 0.5 * t, trolley.Y + 0.3 * t);
+    const TPointD origin = data.Layer().OrigineCurrent;
+    Drag(pixel(TPointD(origin.X * camera.Width, origin.Y * camera.Height)),
+         pixel(camera.Seen(trolley.X, trolley.Y)));
+    Click(pixel(camera.Seen(ball.X, ball.Y)));
+  }
+  ASSERT_EQ(data.LayerMarks().MarksCount(), frames);
+  ASSERT_TRUE(ComputeAll(0)) << calc.LastResult();
+  double vx = 0.0, vy = 0.0;
+  for (int k = 0; k < frames; ++k) {
+    const double t = k * T;
+    // Each end clicked to the nearest pixel: a few millimetres on the board at most.
+    EXPECT_NEAR(calc.Value(rfAxes, 0, qkX, k), 0.1 + 0.5 * t, 0.004) << k;
+    EXPECT_NEAR(calc.Value(rfAxes, 0, qkY, k), 0.3 * t, 0.004) << k;
+  }
+  for (int k = 2; k < frames - 2; ++k) {
+    vx += calc.Value(rfAxes, 0, qkVx, k) / (frames - 4);
+    vy += calc.Value(rfAxes, 0, qkVy, k) / (frames - 4);
+  }
+  EXPECT_NEAR(vx, 0.5, 0.02);
+  EXPECT_NEAR(vy, 0.3, 0.02);
+}
+
 }  // namespace kolibra::kinematics::plane_test

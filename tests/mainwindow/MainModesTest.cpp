@@ -179,10 +179,10 @@ TEST_F(MainModesTest, ThePlaneToolAsksTheRectanglesSizeAfterItsFourthCorner) {
   controller.MenuCommand(MenuMesuresLentilleDamier);
   EXPECT_EQ(dialogs.CheckerboardAsked, 1);
   EXPECT_FALSE(data.Plane().HasLens());
-  // The layer's measurements are not in the plane: its tools are not offered there.
+  // The layer is carried in the plane: its mode offers the tools too.
   Click(ButtonModeTransparent);
-  EXPECT_FALSE(State(ButtonOutilPlan).Visible);
-  EXPECT_FALSE(State(ButtonOutilLentille).Visible);
+  EXPECT_TRUE(State(ButtonOutilPlan).Visible);
+  EXPECT_TRUE(State(ButtonOutilLentille).Visible);
 }
 
 TEST_F(MainModesTest, AnUnansweredLengthChangesNothing) {
