@@ -211,65 +211,71 @@ settings::TValueResult TMainForm::AskValue(settings::TTypeSaisie kind, const set
 
 bool TMainForm::AskFrameInterval(measurement::TTimeBaseChoice &choice) { return FBoiteTemps.Execute(choice); }
 
-bool TMainForm::AskCheckerboard(int &columns, int &rows) {
-  QDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("BoiteDamier"));
-  dialog.setWindowTitle(MainTr("Lens from a checkerboard"));
-  auto *layout = new QFormLayout(&dialog);
-  auto *explanation = new QLabel(MainTr("Film a printed checkerboard held at a few different angles, filling much of the "
-                                        "picture. Count its inner corners, where four squares meet."),
-                                 &dialog);
-  explanation->setWordWrap(true);
-  layout->addRow(explanation);
-  const auto field = [&](const QString &name, int value) {
-    auto *box = new QSpinBox(&dialog);
+namespace main_form_impl {
+
+// A small dialog asking two numbers: an explanation above them, Ok and Cancel below.
+class TTwoNumbersDialog {
+ public:
+  TTwoNumbersDialog(QWidget *parent, const QString &name, const QString &title, const QString &explanation)
+      : Dialog(parent), Layout(new QFormLayout(&Dialog)) {
+    Dialog.setObjectName(name);
+    Dialog.setWindowTitle(title);
+    auto *text = new QLabel(explanation, &Dialog);
+    text->setWordWrap(true);
+    Layout->addRow(text);
+  }
+  template <typename TBox>
+  TBox *Add(const QString &name, const QString &label) {
+    auto *box = new TBox(&Dialog);
     box->setObjectName(name);
-    box->setRange(3, 60);
-    box->setValue(value);
+    Layout->addRow(label, box);
     return box;
-  };
-  QSpinBox *across = field(QStringLiteral("EditColonnes"), columns);
-  QSpinBox *down = field(QStringLiteral("EditLignes"), rows);
-  layout->addRow(MainTr("Inner corners across"), across);
-  layout->addRow(MainTr("Inner corners down"), down);
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addRow(buttons);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  }
+  bool Execute() {
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &Dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &Dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &Dialog, &QDialog::reject);
+    Layout->addRow(buttons);
+    return Dialog.exec() == QDialog::Accepted;
+  }
+
+ private:
+  QDialog Dialog;
+  QFormLayout *Layout;
+};
+
+}  // namespace main_form_impl
+
+bool TMainForm::AskCheckerboard(int &columns, int &rows) {
+  main_form_impl::TTwoNumbersDialog dialog(this, QStringLiteral("BoiteDamier"), MainTr("Lens from a checkerboard"),
+                                           MainTr("Film a printed checkerboard held at a few different angles, filling "
+                                                  "much of the picture. Count its inner corners, where four squares meet."));
+  auto *across = dialog.Add<QSpinBox>(QStringLiteral("EditColonnes"), MainTr("Inner corners across"));
+  auto *down = dialog.Add<QSpinBox>(QStringLiteral("EditLignes"), MainTr("Inner corners down"));
+  for (QSpinBox *box : {across, down}) box->setRange(3, 60);
+  across->setValue(columns);
+  down->setValue(rows);
+  if (!dialog.Execute()) return false;
   columns = across->value();
   rows = down->value();
   return true;
 }
 
 bool TMainForm::AskPlaneSize(double &width, double &height) {
-  QDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("BoitePlan"));
-  dialog.setWindowTitle(MainTr("Size of the plane's rectangle"));
-  auto *layout = new QFormLayout(&dialog);
-  auto *explanation = new QLabel(
-      MainTr("The width runs from the first corner clicked to the second, the height from the first to the fourth."), &dialog);
-  explanation->setWordWrap(true);
-  layout->addRow(explanation);
-  const auto field = [&](const QString &name, double value) {
-    auto *box = new QDoubleSpinBox(&dialog);
-    box->setObjectName(name);
+  main_form_impl::TTwoNumbersDialog dialog(
+      this, QStringLiteral("BoitePlan"), MainTr("Size of the plane's rectangle"),
+      MainTr("The width runs from the first corner clicked to the second, the height from the first to the fourth."));
+  auto *widthBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditLargeur"), MainTr("Width"));
+  auto *heightBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditHauteur"), MainTr("Height"));
+  for (QDoubleSpinBox *box : {widthBox, heightBox}) {
     box->setDecimals(3);
     box->setRange(0.001, 10000.0);
     box->setSuffix(QStringLiteral(" m"));
-    box->setValue(value > 0.0 ? value : 1.0);
-    return box;
-  };
-  QDoubleSpinBox *widthBox = field(QStringLiteral("EditLargeur"), width);
-  QDoubleSpinBox *heightBox = field(QStringLiteral("EditHauteur"), height);
-  layout->addRow(MainTr("Width"), widthBox);
-  layout->addRow(MainTr("Height"), heightBox);
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addRow(buttons);
+  }
+  widthBox->setValue(width > 0.0 ? width : 1.0);
+  heightBox->setValue(height > 0.0 ? height : 1.0);
   widthBox->selectAll();
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!dialog.Execute()) return false;
   width = widthBox->value();
   height = heightBox->value();
   return true;
