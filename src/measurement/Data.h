@@ -36,6 +36,7 @@
 #include "measurement/FrameTimeShift.h"
 #include "measurement/Historique.h"
 #include "measurement/MarksHost.h"
+#include "measurement/Masses.h"
 #include "measurement/PlaneCalibration.h"
 #include "measurement/PlaneTool.h"
 #include "measurement/PolyContainer.h"
@@ -193,6 +194,13 @@ class TData : public IMarksHost, public IHistoryOwner {
   QString SystemName(int index) const { return ActiveCollection().SystemName(index); }
   void SetSystemName(int index, const QString &name);
   bool HasDefaultNames() const { return ActiveCollection().HasDefaultNames(); }
+  // The objects' masses in kilograms (Masses.h), of the active collection unless layer is
+  // given. A change tells the calculators and the content listeners; like a name, it is not
+  // an undoable step.
+  const TMasses &Masses() const { return ObjectMasses; }
+  double ObjectMass(int index) const { return ObjectMasses.Mass(IsLayerMeasurement(), index); }
+  void SetObjectMass(int index, double kilograms) { SetObjectMass(IsLayerMeasurement(), index, kilograms); }
+  void SetObjectMass(bool layer, int index, double kilograms);
 
   // The tracker's positions and frames, [object][sample], as fixed-axes marks.
   void PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames);
@@ -374,6 +382,7 @@ class TData : public IMarksHost, public IHistoryOwner {
   std::unique_ptr<TTransparent> LayerSystem;
   std::unique_ptr<TEchelle> ScaleObject;
   std::unique_ptr<TPlaneTool> PlaneObject;
+  TMasses ObjectMasses;
   std::unique_ptr<TPolyMarqueImgRep> FixedCollection;
   std::unique_ptr<TPolyMarqueImgTsp> LayerCollection;
   std::unique_ptr<THistorique> FixedHistory;

@@ -81,6 +81,12 @@ void TData::SetSystemName(int index, const QString &name) {
   Fire(OnContentChange);
 }
 
+void TData::SetObjectMass(bool layer, int index, double kilograms) {
+  if (!ObjectMasses.Set(layer, index, kilograms)) return;
+  InvalidateCalculators(layer ? TCalculatorSet::Layer : TCalculatorSet::FixedAxes);
+  Fire(OnContentChange);
+}
+
 void TData::PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames) {
   FixedCollection->PlaceTrackedMarks(positions, frames);
 }

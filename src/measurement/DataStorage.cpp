@@ -42,6 +42,7 @@ void TData::SaveToIni(TIniFile &ini, const QString &section) const {
   PlaneObject->Calibration().SaveToIni(ini, kPlane);
   FixedCollection->SaveToIni(ini, section, kGrid);
   LayerCollection->SaveToIni(ini, section, kLayer);
+  ObjectMasses.SaveToIni(ini);
 }
 
 void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
@@ -77,6 +78,7 @@ void TData::LoadFromIni(const TIniFile &ini, const QString &section) {
   PlaneObject->Reset(plane);
   FixedCollection->LoadFromIni(ini, section, kGrid);
   LayerCollection->LoadFromIni(ini, section, kLayer);
+  ObjectMasses.LoadFromIni(ini);
   ClearHistories();
   ViewChanged();
   InvalidateCalculators(TCalculatorSet::Both);

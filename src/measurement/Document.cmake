@@ -7,6 +7,7 @@ kolibra_logic_objects(kolibra_measurement_document
   ${CMAKE_CURRENT_LIST_DIR}/DataMouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataStorage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataUndo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Masses.cpp ${CMAKE_CURRENT_LIST_DIR}/Masses.h
   ${CMAKE_CURRENT_LIST_DIR}/NomCouleurModel.cpp ${CMAKE_CURRENT_LIST_DIR}/NomCouleurModel.h
   ${CMAKE_CURRENT_LIST_DIR}/TimeBase.cpp ${CMAKE_CURRENT_LIST_DIR}/TimeBase.h
 )

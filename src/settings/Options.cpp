@@ -3,6 +3,7 @@
 #include "kit/IniFile.h"
 
 #include <QDir>
+#include <cmath>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -61,6 +62,7 @@ TOptions::TOptions(const QString &fileName) : Name(fileName) { Load(); }
 
 void TOptions::SetDefaults() {
   optionsfile::applyDefaults(*this);
+  Gravity_Value = DefaultGravity;
   PasswordEnabled = false;
 }
 
@@ -81,6 +83,8 @@ void TOptions::Load() {
     }
   }
   PasswordEnabled = !Password.isEmpty();
+  const double gravity = ini.ReadFloat(section, QLatin1String(GravityKey), DefaultGravity);
+  Gravity_Value = std::isfinite(gravity) && gravity > 0.0 && gravity < 100.0 ? gravity : DefaultGravity;
 }
 
 bool TOptions::Save() const {
@@ -89,6 +93,7 @@ bool TOptions::Save() const {
   const QString section = QLatin1String(OptionsSectionName);
   // Our keys are rewritten in table order; keys we do not know stay where they were.
   for (const TOptionKey &key : OptionKeys()) ini.DeleteKey(section, QLatin1String(key.Key));
+  ini.DeleteKey(section, QLatin1String(GravityKey));
   for (const TOptionKey &key : OptionKeys()) {
     const QString name = QLatin1String(key.Key);
     if (auto field = std::get_if<bool TOptions::*>(&key.Field))
@@ -100,6 +105,7 @@ bool TOptions::Save() const {
     else if (auto field = std::get_if<QString TOptions::*>(&key.Field))
       ini.WriteString(section, name, this->*(*field));
   }
+  ini.WriteFloat(section, QLatin1String(GravityKey), Gravity_Value);
   return ini.UpdateFile();
 }
 

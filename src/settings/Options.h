@@ -38,6 +38,9 @@ QString TemporaryFolder();
 
 // The section of the options file that belongs to TOptions.
 inline constexpr const char *OptionsSectionName = "Options";
+// The acceleration of gravity until the user sets another (m/s²), and its key.
+inline constexpr double DefaultGravity = 9.81;
+inline constexpr const char *GravityKey = "Gravity_Value";
 
 class TOptions {
  public:
@@ -194,6 +197,10 @@ class TOptions {
   int PenSize4Graph_Value{};
   std::uint8_t Numerotation_Value{};  // 0 below the mark, 1 on its right, 2 none
   std::uint8_t NumerotationTsp_Value{};
+
+  // The acceleration of gravity in m/s², for the potential energy of weight; kept as key
+  // "Gravity_Value", read back only when 0 < g < 100.
+  double Gravity_Value = DefaultGravity;
 
   QString Password;  // the hash of the password (PasswordHash.h); empty = no lock
   QString DefaultDirectory;

@@ -9,4 +9,5 @@ kolibra_test(measurement_document_tests
     ${CMAKE_CURRENT_LIST_DIR}/DocumentDriveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TimeBaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TrackedMarksTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PlaneToolTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/PlaneToolTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MassesTest.cpp)

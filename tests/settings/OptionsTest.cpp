@@ -154,7 +154,8 @@ TEST_F(OptionsTest, SavingTheDefaultsWritesEveryKeyInFileOrder) {
            << "Numerotation_Value=0"
            << "NumerotationTsp_Value=0"
            << "Password="
-           << "DefaultDirectory=";
+           << "DefaultDirectory="
+           << "Gravity_Value=9.81";
   EXPECT_EQ(readText(FileName()), expected.join('\n') + '\n');
   EXPECT_EQ(CheckBoxDefaults.size(), 53u);
   EXPECT_EQ(toolKeys().size(), 47);  // 43 tools with a key of their own + the 4 without
@@ -229,7 +230,7 @@ TEST_F(OptionsTest, SaveKeepsTheOtherSectionsAndUnknownKeys) {
       text.startsWith("[MainForm]\nDirectory=/home/prof/tp\n\n[Options]\nLaterVersionKey=kept\n"
                       "CheckBox3ConfirmationQuit_Checked=1\n"));
   EXPECT_TRUE(
-      text.endsWith("DefaultDirectory=\n\n"
+      text.endsWith("DefaultDirectory=\nGravity_Value=9.81\n\n"
                     "[RecentFiles]\nFile1=/home/prof/tp/chute.klb\n"
                     "File2=/home/prof/tp/pendule.klb\n\n"
                     "[Capture]\nFramework=0\nDevice=Webcam\n"));
@@ -443,4 +444,20 @@ TEST(OptionKeys, TheCalculationKeysAreTheEightThatMakeResultsStale) {
                          "CheckBox9Speed_Checked", "CheckBox30HideEdgeV_Checked",
                          "CheckBox31HideEdgeA_Checked", "CheckBox36StartByZero_Checked",
                          "CheckBox41HorizAndVertScale_Checked", "CheckBox54SmoothSpeed_Checked"}));
+}
+
+// g is a real, read back only when it is a plausible acceleration of gravity.
+TEST_F(OptionsTest, GravityIsReadBackWhenPlausible) {
+  EXPECT_DOUBLE_EQ(TOptions().Gravity_Value, 9.81);
+  const std::pair<const char *, double> cases[] = {
+      {"1.62", 1.62}, {"9.80665", 9.80665}, {"0", 9.81}, {"-9.81", 9.81}, {"1000", 9.81}, {"fast", 9.81}, {"nan", 9.81},
+  };
+  for (const auto &[text, expected] : cases) {
+    writeText(FileName(), QStringLiteral("[Options]\nGravity_Value=%1\n").arg(QLatin1String(text)));
+    EXPECT_DOUBLE_EQ(TOptions().Gravity_Value, expected) << text;
+  }
+  TOptions moon;
+  moon.Gravity_Value = 1.62;
+  ASSERT_TRUE(moon.Save());
+  EXPECT_DOUBLE_EQ(TOptions().Gravity_Value, 1.62);
 }
