@@ -30,6 +30,7 @@ struct TPresetBase {
 constexpr TPresetBase PresetBases[] = {
     {"x", 1},  {"y", 2}, {"vx", 3}, {"vy", 4}, {"v", 5},  {"ax", 6},
     {"ay", 7}, {"a", 8}, {"O", 11}, {"R", 12}, {"w", 13},
+    {"px", 14}, {"py", 15}, {"p", 16}, {"Ek", 17}, {"Ep", 18}, {"Em", 19},
 };
 
 bool SameName(const QString &a, const QString &b) {
@@ -141,19 +142,41 @@ int TFormules::ObjectsCount() const { return Results ? std::max(Results->Objects
 bool TFormules::PresetKindShown(int kind) const {
   if (kind >= 3 && kind <= 5) return ShowVelocityFlag;
   if (kind >= 6 && kind <= 8) return ShowAccelerationFlag;
-  if (kind >= 11) return ShowPolarFlag;
+  if (kind >= 11 && kind <= 13) return ShowPolarFlag;
+  // Momentum and energies but Ep rest on the velocity.
+  if (kind >= 14) return kind == 18 || ShowVelocityFlag;
   return true;
 }
 
 bool TFormules::MatchPreset(const QString &name, int &kind, int &object) const {
+  // The ready momentum and energies came after many teachers had typed their own "Ep" or "p":
+  // a formula or constant of the user's keeps its name, and hides the ready quantity.
+  bool ownName = false;
+  for (const auto *list : {&FormulaList, &ConstantList})
+    for (const auto &rec : *list)
+      if (!rec->Name.isEmpty() && SameName(rec->Name, name)) ownName = true;
   for (const formules_core::TPresetBase &base : formules_core::PresetBases) {
     if (!PresetKindShown(base.Kind)) continue;
+    if (base.Kind >= 14 && ownName) continue;
     const QString baseName = QString::fromLatin1(base.Name);
     if (!name.startsWith(baseName, Qt::CaseInsensitive)) continue;
     const QString suffix = name.mid(baseName.size());
     if (suffix.isEmpty()) {
       kind = base.Kind;
       object = 0;
+      return true;
+    }
+    // The pseudo-objects: base + "G" for the centre of mass, base + "tot" for the totals.
+    const int centre = Results ? Results->CentreOfMass() : -1;
+    const int totals = Results ? Results->Totals() : -1;
+    if (centre >= 0 && SameName(suffix, QStringLiteral("G"))) {
+      kind = base.Kind;
+      object = centre;
+      return true;
+    }
+    if (totals >= 0 && base.Kind >= 14 && SameName(suffix, QStringLiteral("tot"))) {
+      kind = base.Kind;
+      object = totals;
       return true;
     }
     // Object k is named base + k, as written by QString::number: no sign, no leading zero.
@@ -318,7 +341,7 @@ void TFormules::UpdateUsage(TRec &rec) {
     int kind = 0;
     int object = 0;
     if (MatchPreset(name, kind, object)) {
-      velocity = velocity || (kind >= 3 && kind <= 5);
+      velocity = velocity || (kind >= 3 && kind <= 5) || (kind >= 14 && kind != 18);
       acceleration = acceleration || (kind >= 6 && kind <= 8);
       continue;
     }

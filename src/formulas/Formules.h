@@ -184,7 +184,8 @@ class TFormules {
   };
   TLookup Lookup(const QString &name, int index, bool isAbsolute, bool hasIndex) const;
   const TRec *MatchConstant(const QString &name, int index, bool isAbsolute, bool hasIndex) const;
-  // Kind and 0-based object of a preset quantity present now; false for other names.
+  // Kind and 0-based object of a preset quantity present now; false for other names, and for
+  // a ready momentum or energy whose name one of the user's formulas or constants holds.
   bool MatchPreset(const QString &name, int &kind, int &object) const;
   bool PresetKindShown(int kind) const;
   int RowsCount() const;

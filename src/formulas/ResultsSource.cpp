@@ -25,8 +25,13 @@ bool TResultsSource::DerivedValueExists(int object) const {
   // no derivatives.
   const kinematics::TCalcul &active = Calc.Active();
   if (active.LastResult() == kinematics::krOk) return true;
-  return active.FailedObject() >= 0 && object < active.FailedObject();
+  // The pseudo-objects rest on every object.
+  return active.FailedObject() >= 0 && object < active.FailedObject() && object < active.ObjectsCount();
 }
+
+int TResultsSource::CentreOfMass() const { return Calc.Active().CentreOfMass(); }
+
+int TResultsSource::Totals() const { return Calc.Active().Totals(); }
 
 bool TResultsSource::Value(int kind, int object, int row, double &value) const {
   if (row < 0 || row >= RowsCount()) return false;
@@ -34,8 +39,8 @@ bool TResultsSource::Value(int kind, int object, int row, double &value) const {
     value = Calc.Time(row);
     return true;
   }
-  if (!kinematics::IsQuantityKind(kind) || !Calc.HasMark(object, row)) return false;
-  if (kind >= kinematics::qkVx && !DerivedValueExists(object)) return false;
+  if (!Calc.Active().IsDefined(kinematics::rfAxes, object, kind, row)) return false;
+  if (kind >= kinematics::qkVx && kind != kinematics::qkEp && !DerivedValueExists(object)) return false;
   value = Calc.Value(kinematics::rfAxes, object, kind, row);
   return true;
 }

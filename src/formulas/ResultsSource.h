@@ -26,6 +26,8 @@ class TResultsSource : public IFormulaResults {
   int RowsCount() const override;
   int ObjectsCount() const override;
   bool Value(int kind, int object, int row, double &value) const override;
+  int CentreOfMass() const override;
+  int Totals() const override;
   double AxesAngle() const override;
 
   int SmoothingFlags = 0;  // kinematics::TSmoothingFlags

@@ -40,6 +40,9 @@ int TCalcul::Finish(int result, int object) {
 
 void TCalcul::Clear() {
   Objects = 0;
+  PseudoObjects = 0;
+  Masses.clear();
+  AxesPointUp = false;
   Sx = Sy = 0.0;
   TimesArray.clear();
   FrameIndexMatrix.clear();
@@ -58,10 +61,12 @@ void TCalcul::Clear() {
 
 void TCalcul::ClearDerivatives() {
   const int samples = SamplesCount();
+  const int rows = RowsCount();
   for (int f = 0; f < 2; ++f) {
-    Vx[f] = Vy[f] = Ax[f] = Ay[f] = calcul_impl::ZeroMatrix(Objects, samples);
+    Vx[f] = Vy[f] = Ax[f] = Ay[f] = calcul_impl::ZeroMatrix(rows, samples);
+    Px[f] = Py[f] = Ep[f] = Em[f] = calcul_impl::ZeroMatrix(rows, samples);
   }
-  V = A = O = R = W = calcul_impl::ZeroMatrix(Objects, samples);
+  V = A = O = R = W = P = Ek = calcul_impl::ZeroMatrix(rows, samples);
 }
 
 namespace calcul_impl {
@@ -174,6 +179,7 @@ int TCalcul::Compute() {
     }
     DefinedCount[io] = int(compact.Samples.size());
   }
+  ComputeMassesAndCentre();
   ClearDerivatives();
 
   Stale = false;
@@ -202,6 +208,7 @@ int TCalcul::ComputeDerivatives(int flags) {
       failed = o;
     }
   }
+  ComputeDynamics();
   return Finish(first, failed);
 }
 

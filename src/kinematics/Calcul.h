@@ -25,6 +25,17 @@
 //
 // Results are codes of ResultCodes.h; the first failure wins and names its object
 // (FailedObject).
+//
+// Dynamics: Compute reads each object's mass (the document's, for this mode) and g (the
+// options'). For an object with a mass, ComputeDerivatives also gives the momentum
+// (px, py, p) and the energies (Ek, Ep = m g y, Em = Ek + Ep) in both frames, from the
+// velocities as they were smoothed. Ep (and so Em) is defined in the camera frame, whose
+// vertical points up, and in the axes frame only when its y axis points straight up.
+// When two objects or more have masses, two pseudo-objects follow the real ones in every
+// matrix: the centre of mass (index CentreOfMass(): positions, velocities, accelerations,
+// momentum and energies of a point of the total mass) and the totals (index Totals(): the
+// sums of the objects' momentum and energies). Both are marked only on the samples where
+// every object with a mass is; ObjectsCount stays the number of real objects.
 
 #include "kinematics/Quantities.h"
 #include "kinematics/ResultCodes.h"
@@ -76,6 +87,23 @@ class TCalcul {
   // --- What the last computation found --------------------------------------------------
 
   int ObjectsCount() const { return Objects; }
+  // The real objects and the pseudo-objects: every object index Value and HasMark take.
+  int RowsCount() const { return Objects + PseudoObjects; }
+  // The pseudo-objects' indexes; -1 when fewer than two objects have masses.
+  int CentreOfMass() const { return PseudoObjects > 0 ? Objects : -1; }
+  int Totals() const { return PseudoObjects > 0 ? Objects + 1 : -1; }
+  bool IsPseudoObject(int object) const { return PseudoObjects > 0 && object >= Objects && object < RowsCount(); }
+  // The mass the last Compute read (the total mass for the pseudo-objects); 0 without one.
+  double Mass(int object) const;
+  bool HasMass(int object) const { return Mass(object) > 0.0; }
+  int MassiveObjectsCount() const;
+  double Gravity() const { return G; }
+  // Whether Ep and Em are defined in frame: always in the camera's, in the axes' only when
+  // their y axis points up.
+  bool PotentialEnergyDefined(int frame) const { return frame == rfCamera || AxesPointUp; }
+  // Whether a value exists: the object is marked there, has a mass for a dynamic kind, and
+  // its potential energy is defined in frame for Ep and Em. The time always exists.
+  bool IsDefined(int frame, int object, int kind, int sample) const;
   int SamplesCount() const { return int(TimesArray.size()); }
   TPointD ScaleFactors() const { return TPointD(Sx, Sy); }
   // The axis angle and the frame interval the last Compute used.
@@ -151,11 +179,15 @@ class TCalcul {
   TFrameComponents Components(const TDoubleDynArray &rawX, const TDoubleDynArray &rawY) const;
   // Writes a compact series of one object back into its row of a matrix.
   void Expand(const TObjectSeries &series, const TDoubleDynArray &values, TDoubleDynArray &row) const;
+  // Masses, the pseudo-objects' rows and positions, after the real objects' positions.
+  void ComputeMassesAndCentre();
+  // Momentum and energies of every object with a mass, then the pseudo-objects'.
+  void ComputeDynamics();
   const TMatriceD *Stored(int frame, int kind) const;
   TMatriceD *Stored(int frame, int kind) {
     return const_cast<TMatriceD *>(static_cast<const TCalcul *>(this)->Stored(frame, kind));
   }
-  bool ValidObject(int object) const { return object >= 0 && object < Objects; }
+  bool ValidObject(int object) const { return object >= 0 && object < RowsCount(); }
   bool ValidSample(int sample) const { return sample >= 0 && sample < SamplesCount(); }
 
   const measurement::TData *Data;
@@ -169,6 +201,10 @@ class TCalcul {
   int FailedObjectIndex = -1;
 
   int Objects = 0;
+  int PseudoObjects = 0;         // 2 with a centre of mass, else 0
+  TDoubleDynArray Masses;        // [object] kg, 0 without a mass; totals for the pseudo-objects
+  double G = 0.0;
+  bool AxesPointUp = false;
   double Sx = 0.0;
   double Sy = 0.0;
   double Theta = 0.0;
@@ -189,6 +225,8 @@ class TCalcul {
   TMatriceD X[2], Y[2];          // indexed by ReferenceFrame
   TMatriceD Vx[2], Vy[2], Ax[2], Ay[2];
   TMatriceD V, A, O, R, W;
+  TMatriceD Px[2], Py[2], Ep[2], Em[2];
+  TMatriceD P, Ek;
   std::vector<TObjectSeries> Series;
 };
 

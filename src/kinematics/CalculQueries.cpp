@@ -43,6 +43,18 @@ const TMatriceD *TCalcul::Stored(int frame, int kind) const {
       return &R;
     case qkOmega:
       return &W;
+    case qkPx:
+      return &Px[f];
+    case qkPy:
+      return &Py[f];
+    case qkP:
+      return &P;
+    case qkEk:
+      return &Ek;
+    case qkEp:
+      return &Ep[f];
+    case qkEm:
+      return &Em[f];
     default:
       return nullptr;
   }
@@ -70,6 +82,12 @@ bool TCalcul::HasMark(int object, int sample) const {
 
 bool TCalcul::IsEdge(int object, int sample, int edgeCount) const {
   if (!HasMark(object, sample)) return true;
+  // A pseudo-object's value rests on every object with a mass: an edge of one is its edge.
+  if (IsPseudoObject(object)) {
+    for (int o = 0; o < Objects; ++o)
+      if (HasMass(o) && IsEdge(o, sample, edgeCount)) return true;
+    return false;
+  }
   const int rank = DefinedRank[size_t(object)][size_t(sample)];
   const int count = DefinedCount[size_t(object)];
   return rank < edgeCount || rank >= count - edgeCount;
@@ -86,9 +104,9 @@ TIntegerDynArray TCalcul::FrameIndexRow(int object) const {
 }
 
 TMatriceD TCalcul::Matrix(int frame, int kind) const {
-  if (kind == qkTime) return TMatriceD(size_t(Objects), TimesArray);
+  if (kind == qkTime) return TMatriceD(size_t(RowsCount()), TimesArray);
   if (const TMatriceD *matrix = Stored(frame, kind)) return *matrix;
-  return TMatriceD(size_t(Objects), TDoubleDynArray(TimesArray.size(), 0.0));
+  return TMatriceD(size_t(RowsCount()), TDoubleDynArray(TimesArray.size(), 0.0));
 }
 
 double TCalcul::MaxValue(int frame, int kind, int object) const {

@@ -16,53 +16,18 @@ namespace kolibra::kinematics {
 
 namespace grid_impl {
 
-constexpr int ColumnsPerObject = 11;
-constexpr int CoordinateKinds[] = {qkX, qkY};
-constexpr int VelocityKinds[] = {qkVx, qkVy, qkV};
-constexpr int AccelerationKinds[] = {qkAx, qkAy, qkA};
-constexpr int PolarKinds[] = {qkAngle, qkRadius, qkOmega};
+// The groups of kinds, in the datasheet's order; within a group, object by object.
+constexpr int Groups[][3] = {
+    {qkX, qkY, -1},     {qkVx, qkVy, qkV},   {qkAx, qkAy, qkA},
+    {qkAngle, qkRadius, qkOmega}, {qkPx, qkPy, qkP}, {qkEk, qkEp, qkEm},
+};
 
-// Where each group of kinds starts among the quantity columns, for n objects.
-int CoordinatesStart() { return 1; }
-int VelocityStart(int n) { return 1 + 2 * n; }
-int AccelerationStart(int n) { return 1 + 5 * n; }
-int PolarStart(int n) { return 1 + 8 * n; }
-
-int ObjectsOfColumnCount(int columns) { return columns > 1 ? (columns - 1) / ColumnsPerObject : 0; }
-
-// Kind and object of quantity column c among 1 + 11 n.
-std::pair<int, int> KindAndObject(int c, int n) {
-  if (c == 0) return {qkTime, -1};
-  if (c < 0 || c >= 1 + ColumnsPerObject * n) return {-1, -1};
-  if (c < VelocityStart(n)) {
-    const int i = c - CoordinatesStart();
-    return {CoordinateKinds[i % 2], i / 2};
-  }
-  if (c < AccelerationStart(n)) {
-    const int i = c - VelocityStart(n);
-    return {VelocityKinds[i % 3], i / 3};
-  }
-  if (c < PolarStart(n)) {
-    const int i = c - AccelerationStart(n);
-    return {AccelerationKinds[i % 3], i / 3};
-  }
-  const int i = c - PolarStart(n);
-  return {PolarKinds[i % 3], i / 3};
-}
-
-int ColumnOf(int kind, int object, int n) {
-  if (kind == qkTime) return 0;
-  if (object < 0 || object >= n) return -1;
-  const auto find = [](const int *kinds, int count, int k) {
-    for (int i = 0; i < count; ++i)
-      if (kinds[i] == k) return i;
-    return -1;
-  };
-  if (const int i = find(CoordinateKinds, 2, kind); i >= 0) return CoordinatesStart() + 2 * object + i;
-  if (const int i = find(VelocityKinds, 3, kind); i >= 0) return VelocityStart(n) + 3 * object + i;
-  if (const int i = find(AccelerationKinds, 3, kind); i >= 0) return AccelerationStart(n) + 3 * object + i;
-  if (const int i = find(PolarKinds, 3, kind); i >= 0) return PolarStart(n) + 3 * object + i;
-  return -1;
+// Whether object (a real object or a pseudo-object of calcul) has a column of kind.
+bool HasColumn(const TCalcul &calcul, int kind, int object) {
+  const bool polar = kind == qkAngle || kind == qkRadius || kind == qkOmega;
+  if (object == calcul.Totals()) return IsDynamicKind(kind);
+  if (object == calcul.CentreOfMass()) return !polar;
+  return !IsDynamicKind(kind) || calcul.HasMass(object);
 }
 
 }  // namespace grid_impl
@@ -72,28 +37,33 @@ TGrid::TGrid(const TCalcul &calcul, const measurement::TData &data, const settin
   Rebuild();
 }
 
-int TGrid::ObjectsCount() const { return grid_impl::ObjectsOfColumnCount(int(Columns.size())); }
-
 void TGrid::Rebuild() {
-  const int n = std::max(0, Calcul->ObjectsCount());
-  const int count = 1 + grid_impl::ColumnsPerObject * n;
-  if (int(Columns.size()) == count) return;
+  std::vector<std::pair<int, int>> layout{{qkTime, -1}};
+  const int rows = std::max(0, Calcul->RowsCount());
+  for (const auto &group : grid_impl::Groups)
+    for (int object = 0; object < rows; ++object)
+      for (int kind : group)
+        if (kind >= 0 && grid_impl::HasColumn(*Calcul, kind, object)) layout.emplace_back(kind, object);
+  const int objects = std::max(0, Calcul->ObjectsCount());
+  if (layout == Layout && objects == LayoutObjects && Columns.size() == Layout.size()) return;
 
   // The same object's column when it existed, else the first object's of the same kind,
   // so that hiding the velocities survives adding an object.
-  const int oldN = ObjectsCount();
   std::map<std::pair<int, int>, TColumn> old;
-  for (int c = 0; c < int(Columns.size()); ++c) old[grid_impl::KindAndObject(c, oldN)] = Columns[size_t(c)];
-  TColumnDynArray columns(static_cast<size_t>(count));
-  for (int c = 0; c < count; ++c) {
-    const auto [kind, object] = grid_impl::KindAndObject(c, n);
-    if (auto same = old.find({kind, object}); same != old.end())
-      columns[size_t(c)] = same->second;
-    else if (auto first = old.find({kind, 0}); first != old.end())
-      columns[size_t(c)] = first->second;
+  for (size_t c = 0; c < Columns.size() && c < Layout.size(); ++c) old[Layout[c]] = Columns[c];
+  TColumnDynArray columns(layout.size());
+  for (size_t c = 0; c < layout.size(); ++c) {
+    if (auto same = old.find(layout[c]); same != old.end())
+      columns[c] = same->second;
+    else if (auto first = old.find({layout[c].first, 0}); first != old.end())
+      columns[c] = first->second;
   }
   columns[0].Visible = true;
   Columns = std::move(columns);
+  Layout = std::move(layout);
+  LayoutObjects = objects;
+  CentreObject = Calcul->CentreOfMass();
+  TotalsObject = Calcul->Totals();
 }
 
 const TColumn *TGrid::ColumnAt(int column) const {
@@ -101,36 +71,51 @@ const TColumn *TGrid::ColumnAt(int column) const {
 }
 
 int TGrid::ColumnKind(int column) const {
-  if (ColumnAt(column) == nullptr) return -1;
-  return grid_impl::KindAndObject(column, ObjectsCount()).first;
+  if (ColumnAt(column) == nullptr || size_t(column) >= Layout.size()) return -1;
+  return Layout[size_t(column)].first;
 }
 
 int TGrid::ColumnObject(int column) const {
-  if (ColumnAt(column) == nullptr) return -1;
-  return grid_impl::KindAndObject(column, ObjectsCount()).second;
+  if (ColumnAt(column) == nullptr || size_t(column) >= Layout.size()) return -1;
+  return Layout[size_t(column)].second;
 }
 
 int TGrid::QuantityColumn(int kind, int object) const {
-  const int c = grid_impl::ColumnOf(kind, object, ObjectsCount());
-  return ColumnAt(c) != nullptr ? c : -1;
+  if (kind == qkTime) return Layout.empty() ? -1 : 0;
+  for (size_t c = 0; c < Layout.size() && c < Columns.size(); ++c)
+    if (Layout[c] == std::pair<int, int>(kind, object)) return int(c);
+  return -1;
+}
+
+QString TGrid::ObjectSuffix(int object) const {
+  return ObjectSymbolSuffix(object, LayoutObjects, CentreObject, TotalsObject);
 }
 
 QString TGrid::ColumnSymbol(int column) const {
   const int kind = ColumnKind(column);
   QString symbol = QuantitySymbol(kind);
-  if (kind != qkTime && ObjectsCount() > 1) symbol += QString::number(ColumnObject(column) + 1);
+  if (kind != qkTime) symbol += ObjectSuffix(ColumnObject(column));
   return symbol;
 }
 
 QString TGrid::ColumnUnit(int column) const { return QuantityUnit(ColumnKind(column)); }
 
-QString TGrid::ColumnName(int column) const {
+QString TGrid::ColumnObjectName(int column) const {
   const int kind = ColumnKind(column);
-  if (kind == qkTime || kind < 0) return QuantityName(kind);
+  if (kind == qkTime || kind < 0) return QString();
+  const int object = ColumnObject(column);
+  if (object == CentreObject) return CentreOfMassName();
+  if (object == TotalsObject) return TotalsName();
   const measurement::TPolyContainer &collection =
       Calcul->IsLayer() ? static_cast<const measurement::TPolyContainer &>(Data->LayerMarks())
                         : static_cast<const measurement::TPolyContainer &>(Data->FixedMarks());
-  return QuantityName(kind) + QLatin1Char(' ') + collection.SystemName(ColumnObject(column));
+  return collection.SystemName(object);
+}
+
+QString TGrid::ColumnName(int column) const {
+  const int kind = ColumnKind(column);
+  if (kind == qkTime || kind < 0) return QuantityName(kind);
+  return QuantityName(kind) + QLatin1Char(' ') + ColumnObjectName(column);
 }
 
 bool TGrid::IsEmptyCell(int column, int sample) const {
@@ -138,7 +123,7 @@ bool TGrid::IsEmptyCell(int column, int sample) const {
   if (kind < 0 || sample < 0 || sample >= Calcul->SamplesCount()) return true;
   if (kind == qkTime) return false;
   const int object = ColumnObject(column);
-  if (!Calcul->HasMark(object, sample)) return true;
+  if (!Calcul->IsDefined(rfAxes, object, kind, sample)) return true;
   switch (DerivativeOrder(kind)) {
     case 1:
       return Options->CheckBox30HideEdgeV_Checked && Calcul->IsEdge(object, sample, 1);
@@ -165,7 +150,7 @@ double TGrid::ColumnScale(int column) const {
   TIntegerDynArray columns{column};
   for (const auto &group :
        {std::initializer_list<int>{qkX, qkY}, std::initializer_list<int>{qkVx, qkVy, qkV},
-        std::initializer_list<int>{qkAx, qkAy, qkA}})
+        std::initializer_list<int>{qkAx, qkAy, qkA}, std::initializer_list<int>{qkPx, qkPy, qkP}})
     if (std::find(group.begin(), group.end(), kind) != group.end()) {
       columns.clear();
       for (int k : group) columns.push_back(QuantityColumn(k, object));

@@ -3,10 +3,13 @@
 // that mode's calculator. The results window shows it cell by cell; the export takes its
 // text form (lines of tab-separated cells) or its matrix form (a cell per column).
 //
-// Quantity columns: 1 + 11 N for N objects, in the order t; x1, y1, x2, y2 ...; vx1, vy1,
-// v1, vx2 ...; ax1, ay1, a1, ...; O1, R1, w1, .... Each has a visibility and a precision
-// offset (given to FormatReal); the time column is always visible. Rebuild sizes the
-// columns to the calculator's objects; the settings of a kind survive a change of the
+// Quantity columns: 1 + 11 N for N objects without mass, in the order t; x1, y1, x2, y2 ...;
+// vx1, vy1, v1, vx2 ...; ax1, ay1, a1, ...; O1, R1, w1, .... Objects with a mass add, in two
+// more groups, px, py, p and Ek, Ep, Em; the centre of mass (suffix "G") has every column
+// but the polar ones, each in its group after the objects, and the totals (suffix "tot")
+// the momentum and energy columns. Each column has a visibility and a precision offset
+// (given to FormatReal); the time column is always visible. Rebuild lays the columns out
+// for the calculator's objects and masses; the settings of a kind survive a change of the
 // number of objects.
 //
 // Grid geometry: column 0 holds the point numbers, row 0 is the results window's control
@@ -24,6 +27,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 namespace kolibra::measurement {
@@ -63,11 +67,14 @@ class TGrid {
   int ColumnObject(int column) const;
   // The column of a kind and object; -1 when there is none.
   int QuantityColumn(int kind, int object) const;
-  // The kind's symbol followed by the object number (1-based) when there are several
-  // objects; its unit; its name followed by " " and the object's name.
+  // The kind's symbol followed by the object's suffix (ObjectSymbolSuffix); its unit; its name
+  // followed by " " and the object's name.
   QString ColumnSymbol(int column) const;
   QString ColumnUnit(int column) const;
   QString ColumnName(int column) const;
+  // The name of the column's object ("centre of mass" and "total" for the pseudo-objects);
+  // empty for the time.
+  QString ColumnObjectName(int column) const;
   TColor ColumnColor(int column) const { return QuantityColor(ColumnKind(column)); }
   // A value of the column at a sample: as the screen shows it when formatted (ColumnCellText
   // against the column's scale, with its precision), else the full-precision text of files;
@@ -125,8 +132,14 @@ class TGrid {
   TColumnDynArray Columns;
 
  private:
-  int ObjectsCount() const;
   const TColumn *ColumnAt(int column) const;
+  QString ObjectSuffix(int object) const;
+
+  // (kind, object) of each column, as the last Rebuild laid them out.
+  std::vector<std::pair<int, int>> Layout;
+  int LayoutObjects = 0;
+  int CentreObject = -1;
+  int TotalsObject = -1;
 
   const TCalcul *Calcul;
   const measurement::TData *Data;

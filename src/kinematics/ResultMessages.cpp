@@ -1,5 +1,6 @@
 #include "kinematics/ResultMessages.h"
 
+#include "kinematics/Calcul.h"
 #include "kinematics/ResultCodes.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,13 @@ QString ResultMessage(int code) {
     return QCoreApplication::translate(result_messages_impl::TranslationContext, text);
   return QCoreApplication::translate(result_messages_impl::TranslationContext, "Calculation error %1.")
       .arg(code);
+}
+
+QString DynamicsNote(const TCalcul &calcul) {
+  if (calcul.MassiveObjectsCount() == 0 || calcul.PotentialEnergyDefined(rfAxes)) return QString();
+  return QCoreApplication::translate(result_messages_impl::TranslationContext,
+                                     "The y axis does not point up: the potential energy Ep and the mechanical "
+                                     "energy Em are left undefined.");
 }
 
 }  // namespace kolibra::kinematics

@@ -12,4 +12,10 @@ namespace kolibra::kinematics {
 // with the number in it.
 QString ResultMessage(int code);
 
+class TCalcul;
+
+// What the status line says of the dynamics when it is not complete: empty, or the reason
+// the potential and mechanical energies are undefined (the y axis does not point up).
+QString DynamicsNote(const TCalcul &calcul);
+
 }  // namespace kolibra::kinematics

@@ -44,8 +44,8 @@ TIntegerDynArray ValidObjects(const TIntegerDynArray &list, int count) {
 
 }  // namespace res_model_impl
 
-const std::array<TTimeQuantity, 11> &TimeQuantities() {
-  static const std::array<TTimeQuantity, 11> table{{
+const std::array<TTimeQuantity, TimeQuantityCount> &TimeQuantities() {
+  static const std::array<TTimeQuantity, TimeQuantityCount> table{{
       {"X", QT_TRANSLATE_NOOP("TResForm", "Abscissa"), "m", qkX, 0, false, false},
       {"Y", QT_TRANSLATE_NOOP("TResForm", "Ordinates"), "m", qkY, 0, false, false},
       {"vx", QT_TRANSLATE_NOOP("TResForm", "x-component of velocity"), "m/s", qkVx, 1, false, false},
@@ -57,6 +57,12 @@ const std::array<TTimeQuantity, 11> &TimeQuantities() {
       {"O", QT_TRANSLATE_NOOP("TResForm", "Angular coordinate"), "rad", qkAngle, 0, true, false},
       {"R", QT_TRANSLATE_NOOP("TResForm", "Radial coordinate"), "m", qkRadius, 0, false, true},
       {"w", QT_TRANSLATE_NOOP("TResForm", "Angular velocity value"), "rad/s", qkOmega, 0, true, false},
+      {"px", QT_TRANSLATE_NOOP("TResForm", "x-component of momentum"), "kg·m/s", qkPx, 1, false, false},
+      {"py", QT_TRANSLATE_NOOP("TResForm", "y-component of momentum"), "kg·m/s", qkPy, 1, false, false},
+      {"p", QT_TRANSLATE_NOOP("TResForm", "Value of momentum"), "kg·m/s", qkP, 1, false, true},
+      {"Ek", QT_TRANSLATE_NOOP("TResForm", "Kinetic energy"), "J", qkEk, 1, false, true},
+      {"Ep", QT_TRANSLATE_NOOP("TResForm", "Potential energy of weight"), "J", qkEp, 0, true, false},
+      {"Em", QT_TRANSLATE_NOOP("TResForm", "Mechanical energy"), "J", qkEm, 1, true, false},
   }};
   return table;
 }
@@ -219,13 +225,23 @@ bool TResModel::Recalculate(bool force) {
   return true;
 }
 
-int TResModel::ObjectsCount() const { return Links.Calc != nullptr ? Links.Calc->ObjectsCount() : 0; }
+int TResModel::ObjectsCount() const {
+  if (Links.Calc == nullptr) return 0;
+  // The centre of mass, when there is one, follows the objects and is chosen like them.
+  return Links.Calc->ObjectsCount() + (Links.Calc->Active().CentreOfMass() >= 0 ? 1 : 0);
+}
+
+bool TResModel::IsCentreOfMass(int object) const {
+  return Links.Calc != nullptr && object >= 0 && object == Links.Calc->Active().CentreOfMass();
+}
 
 QString TResModel::ObjectName(int object) const {
+  if (IsCentreOfMass(object)) return CentreOfMassName();
   return Links.Data != nullptr ? Links.Data->SystemName(object) : QString();
 }
 
 TColor TResModel::ObjectColour(int object) const {
+  if (IsCentreOfMass(object)) return colors::clBlack;
   return Links.Data != nullptr ? Links.Data->ObjectColor(object) : measurement::CreateGraphUtils()->ObjectColor(object);
 }
 
@@ -243,6 +259,8 @@ TIntegerDynArray TResModel::OfferedQuantities() const {
     const bool polar = kind == qkAngle || kind == qkRadius || kind == qkOmega;
     if (polar ? !FShowPolar : (DerivativeOrder(kind) == 1 && !FShowVelocity) || (DerivativeOrder(kind) == 2 && !FShowAcceleration))
       continue;
+    // Momentum and energies once an object has a mass.
+    if (IsDynamicKind(kind) && Links.Calc->Active().MassiveObjectsCount() == 0) continue;
     offered.push_back(i);
   }
   return offered;

@@ -90,7 +90,8 @@ struct TTimeQuantity {
   bool IncludeZero;  // the y axis shows 0
   bool ForceMinZero; // the y axis starts at 0
 };
-const std::array<TTimeQuantity, 11> &TimeQuantities();
+inline constexpr int TimeQuantityCount = 17;  // the kinematic 11, then momentum and energies
+const std::array<TTimeQuantity, TimeQuantityCount> &TimeQuantities();
 
 // The checks of the vectors view's drawing list, in its order.
 enum TVectorDraw : int { vdDataSegments, vdUserSegments, vdDataSplines, vdUserSplines, vdDataVectors, vdUserVectors };
@@ -184,7 +185,9 @@ class TResModel {
 
   // --- Lists of the views -------------------------------------------------------------------
 
+  // The objects, then the centre of mass when two objects or more have masses.
   int ObjectsCount() const;
+  bool IsCentreOfMass(int object) const;
   QString ObjectName(int object) const;
   TColor ObjectColour(int object) const;
   // Time view: the quantity indexes offered (edges of what is computed).
@@ -235,6 +238,8 @@ class TResModel {
   // The coordinate read-out of a world point: panel 1 and panel 2.
   QString ReadOutX(TPointD world) const;
   QString ReadOutY(TPointD world) const;
+  // Why part of the dynamics is undefined (kinematics::DynamicsNote); empty when nothing is.
+  QString DynamicsNote() const;
   // The Edit menu's undo item: caption and whether it is enabled.
   QString UndoItemCaption(bool &enabled) const;
   static QString ViewCaption(int view);

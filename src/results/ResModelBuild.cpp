@@ -115,7 +115,7 @@ void TResModel::ApplyHighlight(TGraph &graph) const {
 void TResModel::BuildTemps(TGraph &graph) {
   using namespace res_build_impl;
   const TMemory &m = Memory();
-  const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(m.TempsQuantity, 0, 10))];
+  const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(m.TempsQuantity, 0, TimeQuantityCount - 1))];
   const TResCalc &calc = *Links.Calc;
   const int edges = EdgeCount(q.Order);
   const bool derived = q.Order > 0 || q.Kind == qkAngle || q.Kind == qkRadius || q.Kind == qkOmega;
@@ -125,7 +125,10 @@ void TResModel::BuildTemps(TGraph &graph) {
     TPointDDynArray points;
     TIntegerDynArray numbers;
     // Where the derivation stopped there are no values, only zeros: nothing is drawn.
-    if (!derived || DerivedExists(object)) calc.CurvePoints(rfAxes, object, qkTime, q.Kind, points, numbers);
+    // An object without a mass has no momentum nor energy; without axes pointing up, no Ep.
+    const bool defined = !IsDynamicKind(q.Kind) || (calc.Active().HasMass(object) &&
+                                                    ((q.Kind != qkEp && q.Kind != qkEm) || calc.Active().PotentialEnergyDefined(rfAxes)));
+    if (defined && (!derived || DerivedExists(object))) calc.CurvePoints(rfAxes, object, qkTime, q.Kind, points, numbers);
     const int curve = graph.AddCurve(points, edges, numbers);
     Style(graph, curve, ObjectColour(object), measurement::CreateGraphUtils()->ObjectMotifKind(object), FPolylineTemps, 2);
     const int n = int(points.size());

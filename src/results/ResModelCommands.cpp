@@ -1,9 +1,11 @@
 // The results window's commands (models, vector scale, the Display menu's settings), its texts
 // (read-out, undo item, captions) and the link between samples and video frames.
+#include "kinematics/ResultMessages.h"
 #include "kit/MathUtils.h"
 #include "measurement/Data.h"
 #include "results/ConstructEditor.h"
 #include "results/ResModel.h"
+
 
 #include <QCoreApplication>
 
@@ -219,12 +221,16 @@ QString TResModel::ReadOutX(TPointD world) const {
   }
 }
 
+QString TResModel::DynamicsNote() const {
+  return Links.Calc != nullptr ? kinematics::DynamicsNote(Links.Calc->Active()) : QString();
+}
+
 QString TResModel::ReadOutY(TPointD world) const {
   const QString value = FormatReal(0, world.Y);
   switch (FView) {
     case rvReferentiel: return QStringLiteral("Y = ") + value + QStringLiteral(" m");
     case rvTemps: {
-      const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(Memory().TempsQuantity, 0, 10))];
+      const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(Memory().TempsQuantity, 0, TimeQuantityCount - 1))];
       return QString::fromUtf8(q.Symbol) + QStringLiteral(" = ") + value + QLatin1Char(' ') + QString::fromUtf8(q.Unit);
     }
     case rvVecteur: return res_commands_impl::Tr("Ordinates") + QStringLiteral(" = ") + value + QStringLiteral(" m");

@@ -152,3 +152,40 @@ TEST_F(FormulesOverMeasurement, AnglesOfTheAxesAndThePolarAngleFollowTheUnit) {
 }
 
 }  // namespace kolibra::formulas::measurement_test
+
+namespace kolibra::formulas::measurement_test {
+
+// The ready momentum and energies by their symbols, with the objects' suffixes and those of
+// the centre of mass ("G") and the totals ("tot"); a user's own "Ep" keeps its meaning.
+TEST_F(FormulesOverMeasurement, ReadyEnergiesAndMomentumAreNamedByTheirSymbols) {
+  Calibrate();
+  // Two balls thrown alike, 0.2 kg and 0.6 kg, the second 0.1 m higher.
+  PlaceMarks(2, 7, [](int o, int k) {
+    const double t = 0.04 * k;
+    return TPointD(0.5 * t, 0.3 * t - 4.9 * t * t + 0.1 * o);
+  });
+  data.SetObjectMass(0, 0.2);
+  data.SetObjectMass(1, 0.6);
+  ASSERT_EQ(NewFormula(QStringLiteral("balance = Em1 - Ek1 - Ep1")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("ek = Ek2 / (0.5 * 0.6 * v2^2)")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("share = pxG / pxtot")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("lift = EpG - Ep1 - Ep2")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("height = yG")), 0);
+  for (int row = 1; row < 6; ++row) {
+    SCOPED_TRACE(row);
+    ASSERT_TRUE(Has(0, row) && Has(1, row) && Has(2, row) && Has(3, row));
+    EXPECT_NEAR(At(0, row), 0.0, 1e-12);
+    EXPECT_NEAR(At(1, row), 1.0, 1e-12);
+    EXPECT_NEAR(At(2, row), 1.0, 1e-12);
+    EXPECT_NEAR(At(3, row), 0.0, 1e-12);
+    EXPECT_NEAR(At(4, row), calc.Value(rfAxes, 0, qkY, row) + 0.075, 1e-12);
+  }
+  EXPECT_TRUE(formules.UsesVelocity(0));
+  // A constant the teacher named Ep before the ready one existed.
+  ASSERT_EQ(NewConstant(QStringLiteral("Ep"), QStringLiteral("2")), 0);
+  ASSERT_EQ(NewFormula(QStringLiteral("twice = Ep * 2")), 0);
+  ASSERT_TRUE(Has(5, 3));
+  EXPECT_DOUBLE_EQ(At(5, 3), 4.0);
+}
+
+}  // namespace kolibra::formulas::measurement_test

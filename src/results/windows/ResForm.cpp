@@ -509,6 +509,7 @@ void TResForm::RefreshStatusPanels() {
     FStatus[1]->clear();
     FStatus[2]->clear();
   }
+  if (const QString note = FModel.DynamicsNote(); !note.isEmpty()) FStatus[0]->setText(note);
 }
 
 void TResForm::SetHint(const QString &hint) {
