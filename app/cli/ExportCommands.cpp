@@ -13,7 +13,7 @@ int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) {
-    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli export WORK.klb OUT.txt|OUT.csv|OUT.xlsx|OUT.ods")
+    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli export WORK.klb OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods")
         << Qt::endl;
     return 1;
   }

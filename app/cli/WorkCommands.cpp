@@ -12,18 +12,44 @@
 namespace kolibra::cli {
 
 int RunResults(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  auto tr = [](const char *text) { return QCoreApplication::translate("kolibra-cli", text); };
   QCommandLineParser parser;
-  const QCommandLineOption layer(
-      QStringLiteral("layer"),
-      QCoreApplication::translate("kolibra-cli", "The results of the measurement on the layer."));
+  const QCommandLineOption layer(QStringLiteral("layer"), tr("The results of the measurement on the layer."));
+  const QCommandLineOption format(QStringLiteral("format"),
+                                  tr("tsv (the datasheet's text form, by default), csv or json."),
+                                  QStringLiteral("FORMAT"), QStringLiteral("tsv"));
+  const QCommandLineOption mass(QStringLiteral("mass"),
+                                tr("The mass of an object in kilograms, for this run (may be repeated)."),
+                                QStringLiteral("NAME=KG"));
   parser.addOption(layer);
+  parser.addOption(format);
+  parser.addOption(mass);
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 1) {
-    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli results WORK.klb [--layer]") << Qt::endl;
+    Err << tr("Usage: kolibra-cli results WORK.klb [--layer] [--format tsv|csv|json] [--mass NAME=KG]...")
+        << Qt::endl;
     return 1;
   }
-  return work::WorkResults(args[0], parser.isSet(layer), Out, Err);
+  work::TResultsFormat chosen = work::TResultsFormat::Tsv;
+  if (!work::ParseResultsFormat(parser.value(format), chosen)) {
+    Err << tr("--format must be tsv, csv or json: %1").arg(parser.value(format)) << Qt::endl;
+    return 1;
+  }
+  work::TMassOverrides masses;
+  for (const QString &given : parser.values(mass)) {
+    const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
+    double kilograms = 0.0;
+    // The mass is a number with "." whatever the region, above zero.
+    bool ok = equals > 0;
+    if (ok) kilograms = given.mid(equals + 1).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(kilograms) || !(kilograms > 0.0)) {
+      Err << tr("--mass must be NAME=KG with a mass above zero in kilograms: %1").arg(given) << Qt::endl;
+      return 1;
+    }
+    masses.push_back({given.left(equals), kilograms});
+  }
+  return work::WorkResults(args[0], parser.isSet(layer), chosen, masses, Out, Err);
 }
 
 int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {

@@ -32,7 +32,7 @@ const TCliCommand Commands[] = {
     {"track", RunTrack,
      "track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...)... [--from F] [--to L] [--step K] [--radius R] "
      "[--ignore POLYGON]... [--framework vfw|ds|ffmpeg]"},
-    {"results", RunResults, "results WORK.klb [--layer]"},
+    {"results", RunResults, "results WORK.klb [--layer] [--format tsv|csv|json] [--mass NAME=KG]..."},
     {"resave", RunResave, "resave IN.klb OUT.klb"},
     {"calibrate", RunCalibrate,
      "calibrate WORK.klb OUT.klb --plane X1,Y1;X2,Y2;X3,Y3;X4,Y4 --size W,H [--lens K1[,K2]] [--focal F] "
@@ -40,7 +40,7 @@ const TCliCommand Commands[] = {
     {"graph", RunGraph,
      "graph WORK.klb OUT.svg|OUT.png [--view time|trajectory|vectors|formulas] [--quantity SYMBOL] [--model NAME] "
      "[--size WxH]"},
-    {"export", RunExport, "export WORK.klb OUT.txt|OUT.csv|OUT.xlsx|OUT.ods"},
+    {"export", RunExport, "export WORK.klb OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods"},
     {"print", RunPrint,
      "print WORK.klb OUT.pdf [--view time|trajectory|vectors] [--template top|full] [--double] [--title TEXT]"},
 };

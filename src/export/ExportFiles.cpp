@@ -1,5 +1,6 @@
 #include "export/ExportFiles.h"
 
+#include "export/DataFiles.h"
 #include "export/WorkbookWriters.h"
 #include "kinematics/Grid.h"
 #include "kit/AtomicFile.h"
@@ -53,7 +54,7 @@ QByteArray CsvBytes(const TMatriceStr &matrix) {
   QStringList header;
   for (size_t c = 0; c < symbols.size(); ++c) {
     const QString unit = c < units.size() ? units[c].trimmed() : QString();
-    header << CsvField(unit.isEmpty() ? symbols[c] : symbols[c] + QStringLiteral(" (") + unit + QLatin1Char(')'));
+    header << CsvField(unit.isEmpty() ? symbols[c] : symbols[c] + QStringLiteral(" [") + unit + QLatin1Char(']'));
   }
   text += header.join(QLatin1Char(',')) + LineEnd;
   for (size_t r = WorkbookTextRows; r < matrix.size(); ++r) {
@@ -96,9 +97,22 @@ bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &e
   return true;
 }
 
+namespace export_files_impl {
+
+// The files made of the matrix form alone, by extension.
+QByteArray (*DataWriterFor(const QString &fileName))(const TMatriceStr &, const TExportInfo &) {
+  if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+    return [](const TMatriceStr &matrix, const TExportInfo &) { return CsvBytes(matrix); };
+  if (fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) return JsonBytes;
+  if (fileName.endsWith(QLatin1String(".ipynb"), Qt::CaseInsensitive)) return NotebookBytes;
+  return nullptr;
+}
+
+}  // namespace export_files_impl
+
 bool IsDatasheetFileName(const QString &fileName) {
   return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
-         fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) || WorkbookWriterFor(fileName) != nullptr;
+         export_files_impl::DataWriterFor(fileName) != nullptr || WorkbookWriterFor(fileName) != nullptr;
 }
 
 bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
@@ -108,13 +122,14 @@ bool ExportToFile(const QString &fileName, const QStringList &textForm, const TM
     error = QCoreApplication::translate("Workbook", "The file cannot be written: %1").arg(fileName);
     return false;
   }
-  if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-    if (WriteFileAtomically(fileName, CsvBytes(matrix))) return true;
+  if (const auto writer = export_files_impl::DataWriterFor(fileName)) {
+    if (WriteFileAtomically(fileName, writer(matrix, info))) return true;
     error = QCoreApplication::translate("Workbook", "The file cannot be written: %1").arg(fileName);
     return false;
   }
   if (!IsDatasheetFileName(fileName)) {
-    error = QCoreApplication::translate("Workbook", "The file name must end with .txt, .csv, .xlsx or .ods: %1")
+    error = QCoreApplication::translate(
+                "Workbook", "The file name must end with .txt, .csv, .json, .ipynb, .xlsx or .ods: %1")
                 .arg(fileName);
     return false;
   }
@@ -125,7 +140,9 @@ bool ExportDatasheetToFile(const kinematics::TGrid &grid, const TExportInfo &inf
                            QString &error) {
   QStringList lines;
   grid.FillText(lines, QDir::toNativeSeparators(QCoreApplication::applicationFilePath()), info.Date);
-  return ExportToFile(fileName, lines, grid.Matrix(), info, error);
+  TExportInfo described = info;
+  DescribeColumns(grid, described);
+  return ExportToFile(fileName, lines, grid.Matrix(), described, error);
 }
 
 }  // namespace kolibra::exporting

@@ -28,7 +28,7 @@ QString ForceExtension(const QString &fileName, const QString &extension);
 bool WriteTextForm(const QString &fileName, const QStringList &lines);
 
 // The matrix form as comma-separated values (RFC 4180): one header row, each column's symbol
-// with its unit in brackets ("x1 (m)"), then one line per row of values, written with "." at
+// with its unit in brackets ("x1 [m]"), then one line per row of values, written with "." at
 // full precision whatever the user's region; empty cells stay empty, every line ends with
 // CR LF, the text is UTF-8. The rotation sentence has no place in such a table.
 QByteArray CsvBytes(const TMatriceStr &matrix);
@@ -40,9 +40,11 @@ QString CsvField(const QString &text);
 bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &error);
 
 // The export of a table to a file by its extension: ".txt" gets the text form, ".xlsx" and
-// ".ods" the matrix form with the information sheet, ".csv" the matrix form's values. False with the reason on failure or for
-// another extension. An existing file is replaced (the caller asked for it by name).
-// Whether ExportToFile writes a file of that name (".txt", ".csv", ".xlsx", ".ods", any case).
+// ".ods" the matrix form with the information sheet, ".csv" the matrix form's values,
+// ".json" and ".ipynb" the data files of DataFiles.h. False with the reason on failure or
+// for another extension. An existing file is replaced (the caller asked for it by name).
+// Whether ExportToFile writes a file of that name (".txt", ".csv", ".json", ".ipynb",
+// ".xlsx", ".ods", any case).
 bool IsDatasheetFileName(const QString &fileName);
 bool ExportToFile(const QString &fileName, const QStringList &textForm, const TMatriceStr &matrix,
                   const TExportInfo &info, QString &error);

@@ -35,7 +35,8 @@ QString OverwriteQuestion() { return Tr("A file with the same name already exist
 QString DatasheetFileTitle() { return Tr("Export the datasheet"); }
 QString DatasheetFileFilter() {
   return Tr("Tab separated values (*.txt)|*.txt|Excel workbook (*.xlsx)|*.xlsx|"
-            "OpenDocument spreadsheet (*.ods)|*.ods|Comma separated values (*.csv)|*.csv");
+            "OpenDocument spreadsheet (*.ods)|*.ods|Comma separated values (*.csv)|*.csv|"
+            "JSON data (*.json)|*.json|Jupyter notebook (*.ipynb)|*.ipynb");
 }
 QString DatasheetFileSaved() { return Tr("The datasheet has been saved:"); }
 

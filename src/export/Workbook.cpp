@@ -69,6 +69,7 @@ TExportInfo ExportInfoOf(const measurement::TData &data, const measurement::IVie
   info.ScaleY = factors.Y > 0.0 && height > 0 ? factors.Y / height : 0.0;
   info.AxisAngle = data.XAxisAngle();
   info.Date = now;
+  for (int o = 0; o < data.ObjectsCount(); ++o) info.Objects.push_back({data.SystemName(o), data.ObjectMass(o)});
   return info;
 }
 

@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -59,6 +60,15 @@ struct TExportInfo {
   double ScaleY = 0.0;
   double AxisAngle = 0.0;  // radians, 0 in layer measurement
   QDateTime Date;
+  // What the data files (".json", ".ipynb") tell beside the table: the measured objects with
+  // their masses in kilograms (0 without one), and the object of each exported column (empty
+  // for the time, or when the table's columns belong to no object).
+  struct TObject {
+    QString Name;
+    double Mass = 0.0;
+  };
+  std::vector<TObject> Objects;
+  QStringList ColumnObjects;
 };
 
 // The information of the document's active measurement.

@@ -3,6 +3,8 @@
 #include "work/LensFromVideo.h"
 
 #include "work/HeadlessWork.h"
+#include "export/DataFiles.h"
+#include "export/ExportFiles.h"
 #include "measurement/PlaneCalibration.h"
 #include "kinematics/ResultMessages.h"
 #include "kit/Locale.h"
@@ -54,9 +56,31 @@ int SaveOrExplain(THeadlessWork &work, const QString &output, QTextStream &err) 
 
 using namespace work_cli_impl;
 
-bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err) {
+namespace work_cli_impl {
+
+// The object a command line names: by its name first, else by its number from 1; -1.
+int ObjectNamed(const measurement::TData &data, const QString &name) {
+  for (int o = 0; o < data.ObjectsCount(); ++o)
+    if (data.SystemName(o) == name) return o;
+  bool ok = false;
+  const int number = name.toInt(&ok);
+  return ok && number >= 1 && number <= data.ObjectsCount() ? number - 1 : -1;
+}
+
+}  // namespace work_cli_impl
+
+bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err,
+                     const TMassOverrides &masses) {
   if (!LoadOrExplain(work, workFile, err)) return false;
   work.Video.SetMode(layer ? videoview::vmTransparent : videoview::vmRepereFixe);
+  for (const TMassOverride &mass : masses) {
+    const int object = ObjectNamed(work.Data, mass.Object);
+    if (object < 0) {
+      Explain(err, workFile, {CliTr("No object is named %1.").arg(mass.Object)});
+      return false;
+    }
+    work.Data.SetObjectMass(object, mass.Kilograms);
+  }
   const int flags = work.FormulaResults.SmoothingFlags;
   if (!work.Calc.ComputeDerivatives(kinematics::rsActive, flags)) {
     Explain(err, workFile, {CliTr("The calculation unit has detected an error."),
@@ -65,18 +89,53 @@ bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, Q
   }
   work.Grid.Rebuild(kinematics::rsActive);
   using namespace kinematics;
-  work.Grid.SetKindsVisible(QuantityBit(qkTime) | qsCoordinates | qsVelocity | qsAcceleration | qsPolar, true);
+  work.Grid.SetKindsVisible(QuantityBit(qkTime) | qsCoordinates | qsVelocity | qsAcceleration | qsPolar | qsDynamics,
+                            true);
   return true;
 }
 
 int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err) {
+  return WorkResults(workFile, layer, TResultsFormat::Tsv, {}, out, err);
+}
+
+bool ParseResultsFormat(const QString &text, TResultsFormat &format) {
+  const QString name = text.trimmed().toLower();
+  if (name == QLatin1String("tsv"))
+    format = TResultsFormat::Tsv;
+  else if (name == QLatin1String("csv"))
+    format = TResultsFormat::Csv;
+  else if (name == QLatin1String("json"))
+    format = TResultsFormat::Json;
+  else
+    return false;
+  return true;
+}
+
+int WorkResults(const QString &workFile, bool layer, TResultsFormat format, const TMassOverrides &masses,
+                QTextStream &out, QTextStream &err) {
   // Scripts read the numbers: "." whatever the user's region.
   const ScopedDecimalSeparator point(QLatin1Char('.'));
   THeadlessWork work;
-  if (!LoadWorkResults(work, workFile, layer, err)) return 1;
-  QStringList lines;
-  work.Grid.FillText(lines, QCoreApplication::applicationFilePath());
-  for (const QString &line : lines) out << line << '\n';
+  if (!LoadWorkResults(work, workFile, layer, err, masses)) return 1;
+  const kinematics::TGrid &grid = work.Grid.Active();
+  if (const QString note = kinematics::DynamicsNote(work.Calc.Active()); !note.isEmpty()) Explain(err, workFile, {note});
+  switch (format) {
+    case TResultsFormat::Tsv: {
+      QStringList lines;
+      grid.FillText(lines, QCoreApplication::applicationFilePath());
+      for (const QString &line : lines) out << line << '\n';
+      break;
+    }
+    case TResultsFormat::Csv:
+      out << QString::fromUtf8(exporting::CsvBytes(grid.Matrix()));
+      break;
+    case TResultsFormat::Json: {
+      exporting::TExportInfo info = exporting::ExportInfoOf(work.Data, work.Video, work.Video.VideoFileName());
+      exporting::DescribeColumns(grid, info);
+      out << QString::fromUtf8(exporting::JsonBytes(grid.Matrix(), info));
+      break;
+    }
+  }
   out.flush();
   return 0;
 }

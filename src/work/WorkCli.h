@@ -17,16 +17,35 @@ namespace kolibra::work {
 
 class THeadlessWork;
 
-// Loads workFile into work and computes its datasheet as the results command shows it (every
-// quantity column); false with the reason on err. Commands that write the results elsewhere
-// (export) start from here.
-bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err);
+// Masses given on the command line for one run: an object's name (or, when no object has
+// that name, its number from 1) and its mass in kilograms.
+struct TMassOverride {
+  QString Object;
+  double Kilograms = 0.0;
+};
+using TMassOverrides = std::vector<TMassOverride>;
+
+// Loads workFile into work, gives the objects the masses of masses, and computes its
+// datasheet as the results command shows it (every quantity column); false with the reason
+// on err (an unknown object among them). Commands that write the results elsewhere (export)
+// start from here.
+bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, QTextStream &err,
+                     const TMassOverrides &masses = {});
 
 // The datasheet's text form of the work's results, every quantity column shown, values at
 // full precision with "." as the decimal point: the program's path, the date and time, the
 // rotation sentence, the symbols, units and names, then one line per sample, tab-separated.
 // layer: the results of the layer measurement rather than of the fixed axes.
 int WorkResults(const QString &workFile, bool layer, QTextStream &out, QTextStream &err);
+
+// The forms the results command prints: the datasheet's text form (tab-separated, the
+// default), comma-separated values (a header of symbols with their units in brackets, then
+// the values; ExportFiles.h, CsvBytes) or JSON (DataFiles.h, JsonBytes).
+enum class TResultsFormat { Tsv, Csv, Json };
+// "tsv", "csv" or "json" (any case); false for anything else.
+bool ParseResultsFormat(const QString &text, TResultsFormat &format);
+int WorkResults(const QString &workFile, bool layer, TResultsFormat format, const TMassOverrides &masses,
+                QTextStream &out, QTextStream &err);
 
 // Loads a work file and saves it again to output through the program's own writers.
 int WorkResave(const QString &workFile, const QString &output, QTextStream &err);

@@ -164,11 +164,12 @@ TEST_F(DatasheetFileTest, EveryFormatOfTheDialogHoldsTheDatasheetsValues) {
     ExpectValues(c.Read(dir.filePath(QLatin1String(c.Name))), HandValues());
     EXPECT_EQ(host.RecentFolder, QFileInfo(dir.path()).absoluteFilePath());
   }
-  // One dialog offers the four formats, the text form first.
+  // One dialog offers the formats, the text form first.
   ASSERT_EQ(host.Requests.size(), 4u);
   EXPECT_EQ(host.Requests[0].Filter, QStringLiteral("Tab separated values (*.txt)|*.txt|Excel workbook (*.xlsx)|*.xlsx|"
                                                     "OpenDocument spreadsheet (*.ods)|*.ods|"
-                                                    "Comma separated values (*.csv)|*.csv"));
+                                                    "Comma separated values (*.csv)|*.csv|"
+                                                    "JSON data (*.json)|*.json|Jupyter notebook (*.ipynb)|*.ipynb"));
   EXPECT_EQ(host.Requests[0].DefaultExtension, QStringLiteral("txt"));
   // A workbook's report names the file written.
   EXPECT_EQ(boxes.Last().Text(), QStringLiteral("The datasheet has been saved:\n\n") +
@@ -204,7 +205,7 @@ TEST_F(DatasheetFileTest, CommaSeparatedValuesUsePointsWhateverTheRegion) {
   grids.SetKindsVisible(qsVelocity | qsAcceleration | qsPolar, false);
   ASSERT_TRUE(Export(QStringLiteral("region.csv")));
   const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("region.csv")));
-  EXPECT_TRUE(bytes.startsWith("t (s),x1 (m),y1 (m),x2 (m),y2 (m)\r\n0,0,0,0,0.05\r\n0.04,0.01,0,0.02,0.05\r\n"
+  EXPECT_TRUE(bytes.startsWith("t [s],x1 [m],y1 [m],x2 [m],y2 [m]\r\n0,0,0,0,0.05\r\n0.04,0.01,0,0.02,0.05\r\n"
                                "0.08,0.02,0,,\r\n"))
       << bytes.toStdString();
   EXPECT_TRUE(bytes.endsWith("0.2,0.05,0,,\r\n")) << bytes.toStdString();
@@ -225,7 +226,7 @@ TEST(CsvField, QuotesWhatWouldBreakTheRecord) {
   const TMatriceStr matrix{{QString()}, {QStringLiteral("a,b"), QStringLiteral("ax")},
                            {QString(), QString::fromUtf8("m/s\xC2\xB2")}, {QString(), QString()},
                            {QStringLiteral("1.5"), QStringLiteral("#Number!")}};
-  EXPECT_EQ(CsvBytes(matrix), QByteArray("\"a,b\",ax (m/s\xC2\xB2)\r\n1.5,\r\n"));
+  EXPECT_EQ(CsvBytes(matrix), QByteArray("\"a,b\",ax [m/s\xC2\xB2]\r\n1.5,\r\n"));
 }
 
 }  // namespace datasheet_file_test

@@ -100,8 +100,8 @@ TEST_F(ExportCliTest, BadInputIsRefusedWithAReason) {
     const char *Err;
   };
   const TCase cases[] = {
-      {{QStringLiteral("export"), File("throw.klb")}, "Usage: kolibra-cli export WORK.klb OUT.txt|OUT.csv|OUT.xlsx|OUT.ods"},
-      {{QStringLiteral("export"), File("throw.klb"), File("out.pdf")}, "must end with .txt, .csv, .xlsx or .ods"},
+      {{QStringLiteral("export"), File("throw.klb")}, "Usage: kolibra-cli export WORK.klb OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods"},
+      {{QStringLiteral("export"), File("throw.klb"), File("out.pdf")}, "must end with .txt, .csv, .json, .ipynb, .xlsx or .ods"},
       {{QStringLiteral("export"), File("none.klb"), File("out.txt")}, "Unable to open this work file."},
       {{QStringLiteral("export"), File("throw.klb"), File("no/such/folder/out.ods")}, "out.ods"},
   };

@@ -95,7 +95,7 @@ TEST_F(WorkCliTest, BadInputIsRefusedWithAReason) {
     const char *Err;
   };
   const Case cases[] = {
-      {{QStringLiteral("results")}, "Usage: kolibra-cli results WORK.klb [--layer]"},
+      {{QStringLiteral("results")}, "Usage: kolibra-cli results WORK.klb [--layer] [--format tsv|csv|json] [--mass NAME=KG]..."},
       {{QStringLiteral("results"), File("none.klb")}, "Unable to open this work file."},
       {{QStringLiteral("results"), File("throw.klb")}, "Unable to open this video file. Check that it has not been moved."},
       {{QStringLiteral("results"), File("throw.klb"), QStringLiteral("--frame")}, "Unknown option 'frame'."},

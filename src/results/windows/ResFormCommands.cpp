@@ -1,5 +1,6 @@
 // The commands that send the results out: copy, export, print, copy and launch. A graph view
 // sends its picture; the datasheet sends its lines through the export server.
+#include "export/DataFiles.h"
 #include "export/Workbook.h"
 #include "export/windows/ExportWindowHost.h"
 #include "kinematics/ResultFacades.h"
@@ -43,7 +44,9 @@ void TResForm::ExportCommand() {
   if (FModel.View() == rvTableau) {
     if (Serveur == nullptr) return;
     LoadDatasheetLines();
-    Serveur->ExportDatasheet(FModel.Sources().Grid->Matrix(), ExportInfo ? ExportInfo() : exporting::TExportInfo());
+    exporting::TExportInfo info = ExportInfo ? ExportInfo() : exporting::TExportInfo();
+    exporting::DescribeColumns(FModel.Sources().Grid->Active(), info);
+    Serveur->ExportDatasheet(FModel.Sources().Grid->Matrix(), info);
     return;
   }
   TGraphControl *control = CurrentGraphControl();

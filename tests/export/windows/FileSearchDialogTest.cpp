@@ -94,7 +94,8 @@ TEST(ExportWindowHost, TheChosenFormatGivesItsExtension) {
     EXPECT_EQ(suffix, QLatin1String(c.Suffix)) << c.Filter;
     EXPECT_EQ(offered, (QStringList{QStringLiteral("Tab separated values (*.txt)"), QStringLiteral("Excel workbook (*.xlsx)"),
                                     QStringLiteral("OpenDocument spreadsheet (*.ods)"),
-                                    QStringLiteral("Comma separated values (*.csv)")}));
+                                    QStringLiteral("Comma separated values (*.csv)"), QStringLiteral("JSON data (*.json)"),
+                                    QStringLiteral("Jupyter notebook (*.ipynb)")}));
   }
   EXPECT_EQ(FilterSuffix(QStringLiteral("All (*)")), QString());
 }

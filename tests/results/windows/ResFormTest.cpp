@@ -220,7 +220,7 @@ TEST_F(ResForm, DatasheetExportsThroughTheServer) {
   EXPECT_TRUE(host.Requests.back().Filter.contains(QStringLiteral("(*.xlsx)|*.xlsx|")));
   QFile csv(dir.filePath(QStringLiteral("sheet.csv")));
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(csv.readLine().startsWith("t (s),")) << "the header row names the time first";
+  EXPECT_TRUE(csv.readLine().startsWith("t [s],")) << "the header row names the time first";
   host.Answer = dir.filePath(QStringLiteral("sheet.ods"));
   window->ExportCommand();
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("sheet.ods"))));
