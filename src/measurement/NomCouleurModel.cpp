@@ -19,7 +19,11 @@ TNomCouleurModel::TNomCouleurModel(TData &data, bool layerMarking) : Data(&data)
 void TNomCouleurModel::Build() {
   Objects = Data->ObjectsCount();
   Names.clear();
-  for (int i = 0; i < Objects; ++i) Names << Data->SystemName(i);
+  Masses.clear();
+  for (int i = 0; i < Objects; ++i) {
+    Names << Data->SystemName(i);
+    Masses << MassText(Data->ObjectMass(i));
+  }
   if (Layer) {
     Names << Tr("The middle of the layer follows the positions") << Data->SystemName(1);
   } else {
@@ -34,8 +38,9 @@ TNomCouleurCell TNomCouleurModel::Content(int col, int row) const {
   if (row == 0) {
     if (col == 2) return ncEye;
     if (col == 3) return ncArrow;
-    return col == 4 ? ncText : ncEmpty;
+    return col == 4 || col == MassCol ? ncText : ncEmpty;
   }
+  if (col == MassCol) return IsObjectRow(row) ? ncText : ncEmpty;
   switch (col) {
     case 0:
       return IsObjectRow(row) ? ncText : ncEmpty;
@@ -54,8 +59,11 @@ QString TNomCouleurModel::NameHeading() {
   return Tr("the mark") + QLatin1Char(' ') + Tr("locates the positions") + QStringLiteral(" ...");
 }
 
+QString TNomCouleurModel::MassHeading() { return Tr("mass (kg)"); }
+
 QString TNomCouleurModel::Cell(int col, int row) const {
-  if (row == 0) return col == 4 ? NameHeading() : QString();
+  if (row == 0) return col == 4 ? NameHeading() : col == MassCol ? MassHeading() : QString();
+  if (col == MassCol) return IsObjectRow(row) ? Masses.value(row - 1) : QString();
   if (col == 0) return IsObjectRow(row) ? QString::number(row) : QString();
   if (col == 4 && row >= 1 && row <= LastRow()) return Names.value(row - 1);
   return QString();
@@ -66,12 +74,17 @@ TColor TNomCouleurModel::SwatchColor(int row) const { return ColourOf(row); }
 bool TNomCouleurModel::ObjectVisible(int row) const { return Data->ObjectVisible(ObjectOf(row)); }
 
 bool TNomCouleurModel::CanEdit(int col, int row) const {
+  if (col == MassCol) return IsObjectRow(row);
   if (col != 4 || row < 1 || row > LastRow() || row == Objects + 1) return false;
   return row != LastRow() || Layer;
 }
 
 void TNomCouleurModel::SetCell(int col, int row, const QString &text) {
-  if (CanEdit(col, row)) Names[row - 1] = text;
+  if (!CanEdit(col, row)) return;
+  if (col == MassCol)
+    Masses[row - 1] = text;
+  else
+    Names[row - 1] = text;
 }
 
 QString TNomCouleurModel::Hint(int col, int row) const {
@@ -81,6 +94,8 @@ QString TNomCouleurModel::Hint(int col, int row) const {
     if (col == 1 && row <= LastRow()) return Tr("|Use the numeric keypad from the main window");
     if (col == 2 && row <= Objects) return Tr("|Uncheck to hide all object marks");
   }
+  if (col == MassCol && IsObjectRow(row))
+    return Tr("|The mass in kilograms gives the object its momentum and energies; empty for none");
   if (col == 4 && row >= 1) return IsObjectRow(row) ? EditingHint() : results;
   return results;
 }
@@ -115,6 +130,10 @@ void TNomCouleurModel::ToggleVisibility(int row) {
 
 void TNomCouleurModel::Close() {
   for (int i = 0; i < Objects; ++i) Data->SetSystemName(i, Names.value(i).trimmed());
+  for (int i = 0; i < Objects; ++i) {
+    double kilograms = 0.0;
+    if (ParseMassText(Masses.value(i), kilograms)) Data->SetObjectMass(i, kilograms);
+  }
   if (Layer) Data->SetSystemName(1, Names.value(LastRow() - 1).trimmed());
 }
 

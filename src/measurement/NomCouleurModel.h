@@ -5,8 +5,10 @@
 // to N the objects (object i on row i + 1), row N + 1 an empty heading row and row N + 2
 // the axes-and-scale colour (fixed-axes marking) or the layer origin's name (layer
 // marking). Columns: 0 the number, 1 the colour swatch, 2 the visibility box, 3 the
-// symbol, 4 the name. Only names can be edited; colours and visibilities go to the
-// document at the click, names when the dialog closes (Close).
+// symbol, 4 the name, 5 the object's mass in kilograms (empty for none). Only names and
+// masses can be edited; colours and visibilities go to the document at the click, names and
+// masses when the dialog closes (Close). A mass that is not a number above zero is refused
+// there: the object keeps the mass it had.
 
 #include "kit/Color.h"
 
@@ -38,7 +40,8 @@ class TNomCouleurModel {
 
   int ObjectsCount() const { return Objects; }
   int RowCount() const { return Objects + 3; }
-  static constexpr int ColCount = 5;
+  static constexpr int ColCount = 6;
+  static constexpr int MassCol = 5;
   bool LayerMarking() const { return Layer; }
 
   // Heading style: row 0, column 0 and the row between the objects and the last row.
@@ -47,9 +50,11 @@ class TNomCouleurModel {
   QString Cell(int col, int row) const;
   // The heading of the name column, drawn in red.
   static QString NameHeading();
+  // The heading of the mass column: "mass (kg)".
+  static QString MassHeading();
   TColor SwatchColor(int row) const;
   bool ObjectVisible(int row) const;
-  // Column 4 of the object rows and, on a layer, of the last row.
+  // Column 4 of the object rows and, on a layer, of the last row; column 5 of the object rows.
   bool CanEdit(int col, int row) const;
   // The typed text of an editable cell (kept until Close).
   void SetCell(int col, int row, const QString &text);
@@ -88,6 +93,7 @@ class TNomCouleurModel {
   bool Layer;
   int Objects = 0;
   QStringList Names;  // column 4 of rows 1 .. N + 2 (index row - 1)
+  QStringList Masses; // column 5 of rows 1 .. N (index row - 1)
 };
 
 }  // namespace kolibra::measurement

@@ -110,3 +110,33 @@ TEST_F(NomCouleurModelTest, HintsAndCursorsByCell) {
 }
 
 }  // namespace kolibra::measurement::nom_couleur_test
+
+namespace kolibra::measurement::nom_couleur_test {
+
+// The mass column: typed beside the name, given to the document when the dialog closes; a
+// mass that is no number above zero leaves the object's mass as it was, an empty cell
+// takes it away.
+TEST_F(NomCouleurModelTest, MassesAreTypedBesideTheNames) {
+  data.SetObjectsCount(3);
+  data.SetObjectMass(2, 0.5);
+  TNomCouleurModel model(data, false);
+  EXPECT_EQ(model.Cell(TNomCouleurModel::MassCol, 0), QStringLiteral("mass (kg)"));
+  EXPECT_EQ(model.Cell(TNomCouleurModel::MassCol, 1), QString()) << "empty by default";
+  EXPECT_EQ(model.Cell(TNomCouleurModel::MassCol, 3), QStringLiteral("0.5"));
+  EXPECT_TRUE(model.CanEdit(TNomCouleurModel::MassCol, 1));
+  EXPECT_FALSE(model.CanEdit(TNomCouleurModel::MassCol, 5)) << "the axes' row has no mass";
+  EXPECT_EQ(model.Content(TNomCouleurModel::MassCol, 1), ncText);
+  EXPECT_EQ(model.Content(TNomCouleurModel::MassCol, 5), ncEmpty);
+  int changes = 0;
+  data.OnContentChange = [&changes](TData *) { ++changes; };
+  model.SetCell(TNomCouleurModel::MassCol, 1, QStringLiteral(" 0,25 "));
+  model.SetCell(TNomCouleurModel::MassCol, 2, QStringLiteral("heavy"));
+  model.SetCell(TNomCouleurModel::MassCol, 3, QString());
+  model.Close();
+  EXPECT_DOUBLE_EQ(data.ObjectMass(0), 0.25);
+  EXPECT_DOUBLE_EQ(data.ObjectMass(1), 0.0);
+  EXPECT_DOUBLE_EQ(data.ObjectMass(2), 0.0);
+  EXPECT_GE(changes, 2);
+}
+
+}  // namespace kolibra::measurement::nom_couleur_test

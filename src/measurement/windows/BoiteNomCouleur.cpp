@@ -212,7 +212,8 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
   grid->setItemDelegate(new TCellPainter(model, grid));
   const int widths[] = {25, 40, 28, 25};
   for (int c = 0; c < 4; ++c) grid->setColumnWidth(c, widths[c]);
-  grid->horizontalHeader()->setStretchLastSection(true);
+  grid->setColumnWidth(TNomCouleurModel::MassCol, 80);
+  grid->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
   for (int row = 0; row < model.RowCount(); ++row) {
     for (int col = 0; col < TNomCouleurModel::ColCount; ++col) {
       auto *item = new QTableWidgetItem(model.Cell(col, row));
@@ -249,7 +250,8 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
 
   QObject::connect(grid, &QTableWidget::itemChanged, &form, [&model, status](QTableWidgetItem *item) {
     model.SetCell(item->column(), item->row(), item->text());
-    status->showMessage(LongHint(TNomCouleurModel::EditingHint()));
+    status->showMessage(LongHint(item->column() == TNomCouleurModel::MassCol ? model.Hint(item->column(), item->row())
+                                                                             : TNomCouleurModel::EditingHint()));
   });
   QObject::connect(grid, &QTableWidget::cellEntered, &form, [&model, grid, status](int row, int col) {
     status->showMessage(LongHint(model.Hint(col, row)));
