@@ -323,3 +323,44 @@ TEST_F(ResModel, SamplesAndVideoFramesPointAtEachOther) {
 }
 
 }  // namespace kolibra::results::res_model_test
+
+namespace kolibra::results::res_model_test {
+
+// With masses, the time view offers the momentum and energies, and every view the centre of
+// mass like an object: its curve at the weighted mean, its name, a colour of its own.
+TEST_F(ResModel, MassesBringEnergiesAndTheCentreOfMassToTheGraphs) {
+  MarkThrow();
+  const auto offeredSymbols = [this] {
+    QStringList symbols;
+    for (int i : model.OfferedQuantities()) symbols << QString::fromUtf8(TimeQuantities()[size_t(i)].Symbol);
+    return symbols;
+  };
+  EXPECT_FALSE(offeredSymbols().contains(QStringLiteral("Ek"))) << "no mass, no energy";
+  EXPECT_EQ(model.ObjectsCount(), 2);
+  data.SetObjectMass(0, 0.3);
+  data.SetObjectMass(1, 0.1);
+  ASSERT_TRUE(model.Recalculate());
+  EXPECT_TRUE(offeredSymbols().contains(QStringLiteral("Em")));
+  ASSERT_EQ(model.ObjectsCount(), 3);
+  EXPECT_TRUE(model.IsCentreOfMass(2));
+  EXPECT_EQ(model.ObjectName(2), QStringLiteral("centre of mass"));
+  EXPECT_EQ(model.ObjectColour(2), colors::clBlack);
+
+  model.SetView(rvTemps);
+  model.SetTempsQuantity(1);  // Y
+  model.SetTempsObjects({2});
+  TGraph &graph = Graph(gsTemps);
+  ASSERT_EQ(graph.CurveCount(), 1);
+  const std::vector<const TGPoint *> points = Points(graph);
+  ASSERT_EQ(points.size(), 12u);
+  for (int k = 0; k < 12; ++k) {
+    const double t = 0.04 * k;
+    const double y0 = 0.1 + 0.5 * t - 0.5 * G * t * t;
+    EXPECT_NEAR(points[size_t(k)]->Position.Y, (0.3 * y0 + 0.1 * 0.05) / 0.4, 1e-9) << k;
+  }
+  // The trajectory view draws it with the objects.
+  model.SetView(rvReferentiel);
+  EXPECT_EQ(Graph(gsReferentiel).CurveCount(), 3);
+}
+
+}  // namespace kolibra::results::res_model_test
