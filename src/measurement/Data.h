@@ -201,6 +201,9 @@ class TData : public IMarksHost, public IHistoryOwner {
   double ObjectMass(int index) const { return ObjectMasses.Mass(IsLayerMeasurement(), index); }
   void SetObjectMass(int index, double kilograms) { SetObjectMass(IsLayerMeasurement(), index, kilograms); }
   void SetObjectMass(bool layer, int index, double kilograms);
+  // Whether the video shows the centre of mass of the objects with a mass.
+  bool CentreOfMassShown() const { return ObjectMasses.ShowCentre; }
+  void SetCentreOfMassShown(bool shown);
 
   // The tracker's positions and frames, [object][sample], as fixed-axes marks.
   void PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames);

@@ -87,6 +87,13 @@ void TData::SetObjectMass(bool layer, int index, double kilograms) {
   Fire(OnContentChange);
 }
 
+void TData::SetCentreOfMassShown(bool shown) {
+  if (ObjectMasses.ShowCentre == shown) return;
+  ObjectMasses.ShowCentre = shown;
+  Fire(OnContentChange);
+  View().Invalidate();
+}
+
 void TData::PlaceTrackedMarks(const TPointDMatrix &positions, const TMatriceI &frames) {
   FixedCollection->PlaceTrackedMarks(positions, frames);
 }

@@ -191,6 +191,7 @@ void TData::Paint(QPainter *canvas) const {
     FixedAxes->Draw(canvas);
     FixedCollection->Draw(canvas);
   }
+  if (CentreOfMassShown()) ActiveCollection().DrawCentreOfMass(canvas, ObjectMasses.List(IsLayerMeasurement(), ObjectsCount()));
 }
 
 void TData::PaintPlane(QPainter *canvas) const {

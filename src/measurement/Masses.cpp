@@ -47,6 +47,12 @@ bool TMasses::Set(bool layer, int object, double kilograms) {
 
 bool TMasses::IsEmpty() const { return Fixed.empty() && Layer.empty(); }
 
+namespace masses_impl {
+
+const QString ShowCentreKey = QStringLiteral("ShowCentreOfMass");
+
+}  // namespace masses_impl
+
 void TMasses::SaveToIni(TIniFile &ini) const {
   const QString section = SectionName();
   ini.EraseSection(section);
@@ -55,12 +61,14 @@ void TMasses::SaveToIni(TIniFile &ini) const {
     for (size_t o = 0; o < list.size(); ++o)
       if (list[o] > 0.0) ini.WriteString(section, IndexedKey(masses_impl::KeyPrefix(layer), int(o)), MassText(list[o]));
   }
+  if (ShowCentre) ini.WriteBool(section, masses_impl::ShowCentreKey, true);
 }
 
 void TMasses::LoadFromIni(const TIniFile &ini) {
   Fixed.clear();
   Layer.clear();
   const QString section = SectionName();
+  ShowCentre = ini.ReadBool(section, masses_impl::ShowCentreKey, false);
   if (!ini.SectionExists(section)) return;
   for (const QString &key : ini.Keys(section)) {
     for (const bool layer : {false, true}) {

@@ -5,7 +5,8 @@
 //
 // Invariant: a stored mass is finite and above zero; anything else reads as no mass.
 // The work file keeps the masses in a section of their own ("Masses", keys "Grid_i" and
-// "Layer_i" for object i), which readers of the document's own keys never look at.
+// "Layer_i" for object i, and "ShowCentreOfMass"), which readers of the document's own keys
+// never look at.
 
 #include <QString>
 
@@ -28,6 +29,9 @@ class TMasses {
   // whether something changed.
   bool Set(bool layer, int object, double kilograms);
   bool IsEmpty() const;
+
+  // Whether the video shows the centre of mass (key "ShowCentreOfMass" of the section).
+  bool ShowCentre = false;
 
   static QString SectionName() { return QStringLiteral("Masses"); }
   void SaveToIni(TIniFile &ini) const;

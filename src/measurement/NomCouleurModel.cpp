@@ -20,6 +20,7 @@ void TNomCouleurModel::Build() {
   Objects = Data->ObjectsCount();
   Names.clear();
   Masses.clear();
+  ShowCentre = Data->CentreOfMassShown();
   for (int i = 0; i < Objects; ++i) {
     Names << Data->SystemName(i);
     Masses << MassText(Data->ObjectMass(i));
@@ -60,6 +61,8 @@ QString TNomCouleurModel::NameHeading() {
 }
 
 QString TNomCouleurModel::MassHeading() { return Tr("mass (kg)"); }
+
+QString TNomCouleurModel::CentreCaption() { return Tr("Show the centre of mass on the video"); }
 
 QString TNomCouleurModel::Cell(int col, int row) const {
   if (row == 0) return col == 4 ? NameHeading() : col == MassCol ? MassHeading() : QString();
@@ -134,6 +137,7 @@ void TNomCouleurModel::Close() {
     double kilograms = 0.0;
     if (ParseMassText(Masses.value(i), kilograms)) Data->SetObjectMass(i, kilograms);
   }
+  Data->SetCentreOfMassShown(ShowCentre);
   if (Layer) Data->SetSystemName(1, Names.value(LastRow() - 1).trimmed());
 }
 

@@ -75,6 +75,12 @@ class TNomCouleurModel {
   bool ClickTogglesVisibility(int col, int row) const;
   void ToggleVisibility(int row);
 
+  // The check box under the grid: whether the video shows the centre of mass; it goes to the
+  // document with the names.
+  bool CentreShown() const { return ShowCentre; }
+  void SetCentreShown(bool shown) { ShowCentre = shown; }
+  static QString CentreCaption();
+
   // FormClose: the trimmed names go to the document, on a layer also the origin's.
   void Close();
 
@@ -94,6 +100,7 @@ class TNomCouleurModel {
   int Objects = 0;
   QStringList Names;  // column 4 of rows 1 .. N + 2 (index row - 1)
   QStringList Masses; // column 5 of rows 1 .. N (index row - 1)
+  bool ShowCentre = false;
 };
 
 }  // namespace kolibra::measurement

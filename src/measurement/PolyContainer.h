@@ -201,6 +201,10 @@ class TPolyContainer : public THistObject {
 
   // The erase rectangle being drawn, then the marks (all, or the last MarksNumberToDraw).
   void Draw(QPainter *canvas) const;
+  // The centre of mass of the objects with a mass (masses[object] in kilograms, 0 without),
+  // as a ringed cross in a circle on every drawn frame where each of them has a mark; nothing
+  // with fewer than two such objects.
+  void DrawCentreOfMass(QPainter *canvas, const std::vector<double> &masses) const;
 
   IMarksHost &Host() const { return *HostLink; }
   IViewPort &View() const { return *ViewLink; }

@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace kolibra::measurement {
 
@@ -41,6 +43,49 @@ void TPolyContainer::Draw(QPainter *canvas) const {
     const TMarque &mark = *AllMarks[size_t(i)];
     if (IsObjectShown(mark.MarkOrderNumber) && mark.Container != nullptr) DrawMarkNumber(canvas, mark, numbers);
   }
+}
+
+void TPolyContainer::DrawCentreOfMass(QPainter *canvas, const std::vector<double> &masses) const {
+  if (canvas == nullptr) return;
+  const auto massOf = [&masses](int object) {
+    return object >= 0 && object < int(masses.size()) && masses[size_t(object)] > 0.0 ? masses[size_t(object)] : 0.0;
+  };
+  int massive = 0;
+  for (int o = 0; o < MarksNumberPerFrame; ++o)
+    if (massOf(o) > 0.0) ++massive;
+  if (massive < 2) return;
+  // A weighted mean of pixels is the pixel of the weighted mean: the scale and the axes are
+  // affine.
+  struct TSum {
+    double X = 0.0, Y = 0.0, Mass = 0.0;
+    int Count = 0;
+  };
+  std::map<int, TSum> frames;
+  const int first = MarksIsAllDrawn ? 0 : std::max(0, MarksCount() - MarksNumberToDraw);
+  for (int i = first; i < MarksCount(); ++i) {
+    const TMarque &mark = *AllMarks[size_t(i)];
+    const double m = massOf(mark.MarkOrderNumber);
+    if (m <= 0.0) continue;
+    TSum &sum = frames[mark.FrameIndex];
+    sum.X += m * mark.Pixel().X;
+    sum.Y += m * mark.Pixel().Y;
+    sum.Mass += m;
+    ++sum.Count;
+  }
+  canvas->save();
+  canvas->setBrush(Qt::NoBrush);
+  for (const auto &[frame, sum] : frames) {
+    if (sum.Count != massive) continue;
+    const QPointF at(sum.X / sum.Mass, sum.Y / sum.Mass);
+    // Black on a white ring: it reads on any picture and is no object's symbol.
+    for (const auto &[colour, width] : {std::pair{Qt::white, 4}, std::pair{Qt::black, 2}}) {
+      canvas->setPen(QPen(colour, width));
+      canvas->drawEllipse(at, 6.0, 6.0);
+      canvas->drawLine(at - QPointF(8.0, 0.0), at + QPointF(8.0, 0.0));
+      canvas->drawLine(at - QPointF(0.0, 8.0), at + QPointF(0.0, 8.0));
+    }
+  }
+  canvas->restore();
 }
 
 void TPolyContainer::DrawMarkSymbol(QPainter *canvas, const TMarque &mark) const {

@@ -3,7 +3,13 @@
 
 #include "kit/IniFile.h"
 #include "measurement/Masses.h"
+#include "measurement/Marque.h"
 #include "measurement/support/DocumentFixture.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
 
 namespace kolibra::measurement::masses_test {
 
@@ -79,6 +85,47 @@ TEST_F(DocumentMassesTest, TheDocumentSavesAndLoadsItsMasses) {
   data.SetObjectMass(1, 0.0);
   data.LoadFromIni(ini, QStringLiteral("Data"));
   EXPECT_DOUBLE_EQ(data.ObjectMass(1), 0.75);
+}
+
+}  // namespace kolibra::measurement::masses_test
+
+namespace kolibra::measurement::masses_test {
+
+// When asked, the video shows the centre of mass at the weighted mean of the marks of the
+// objects with a mass, on the frames where each of them is marked.
+TEST_F(DocumentMassesTest, TheVideoShowsTheCentreOfMassWhenAsked) {
+  data.SetObjectsCount(3);
+  data.PlaceTrackedMarks({{{0.25, 0.3}, {0.25, 0.6}}, {{0.75, 0.3}}, {{0.5, 0.9}}}, {{10, 11}, {10, -1}, {10}});
+  data.SetObjectMass(0, 0.3);
+  data.SetObjectMass(1, 0.1);
+  const auto paint = [this] {
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(qRgb(128, 128, 128));
+    QPainter painter(&image);
+    data.Paint(&painter);
+    return image;
+  };
+  TPoint first, second, lone;
+  for (int i = 0; i < data.FixedMarks().MarksCount(); ++i) {
+    const TMarque &mark = *data.FixedMarks().Mark(i);
+    if (mark.FrameIndex == 10 && mark.MarkOrderNumber == 0) first = mark.Pixel();
+    if (mark.FrameIndex == 10 && mark.MarkOrderNumber == 1) second = mark.Pixel();
+    if (mark.FrameIndex == 11) lone = mark.Pixel();
+  }
+  const QPoint centre(int(std::lround(0.75 * first.X + 0.25 * second.X)), int(std::lround(0.75 * first.Y + 0.25 * second.Y)));
+  const QPoint missing(lone.X + (second.X - first.X) / 4, lone.Y);  // where frame 11's centre would be
+  EXPECT_EQ(paint().pixel(centre), qRgb(128, 128, 128)) << "not asked";
+  data.SetCentreOfMassShown(true);
+  const QImage shown = paint();
+  EXPECT_EQ(shown.pixel(centre), qRgb(0, 0, 0));
+  EXPECT_EQ(shown.pixel(centre + QPoint(6, 0)), qRgb(0, 0, 0)) << "on its ring";
+  EXPECT_EQ(shown.pixel(missing), qRgb(128, 128, 128)) << "object 2 has no mark on frame 11";
+  // The wish is kept with the masses.
+  TIniFile ini = TIniFile::FromText(QStringLiteral("work.klb"), QString());
+  data.SaveToIni(ini, QStringLiteral("Data"));
+  data.SetCentreOfMassShown(false);
+  data.LoadFromIni(ini, QStringLiteral("Data"));
+  EXPECT_TRUE(data.CentreOfMassShown());
 }
 
 }  // namespace kolibra::measurement::masses_test

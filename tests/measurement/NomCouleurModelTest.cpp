@@ -132,7 +132,10 @@ TEST_F(NomCouleurModelTest, MassesAreTypedBesideTheNames) {
   model.SetCell(TNomCouleurModel::MassCol, 1, QStringLiteral(" 0,25 "));
   model.SetCell(TNomCouleurModel::MassCol, 2, QStringLiteral("heavy"));
   model.SetCell(TNomCouleurModel::MassCol, 3, QString());
+  EXPECT_FALSE(model.CentreShown());
+  model.SetCentreShown(true);
   model.Close();
+  EXPECT_TRUE(data.CentreOfMassShown());
   EXPECT_DOUBLE_EQ(data.ObjectMass(0), 0.25);
   EXPECT_DOUBLE_EQ(data.ObjectMass(1), 0.0);
   EXPECT_DOUBLE_EQ(data.ObjectMass(2), 0.0);

@@ -8,6 +8,7 @@
 #include "measurement/NomCouleurModel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
 #include <QGuiApplication>
@@ -229,6 +230,11 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
   if (const QScreen *screen = QGuiApplication::primaryScreen()) third = screen->availableGeometry().height() / 3;
   grid->setFixedHeight(std::min(third, rowsHeight));
 
+  auto *centre = new QCheckBox(TNomCouleurModel::CentreCaption(), &form);
+  centre->setObjectName(QStringLiteral("CheckBoxCentre"));
+  centre->setChecked(model.CentreShown());
+  QObject::connect(centre, &QCheckBox::toggled, &form, [&model](bool on) { model.SetCentreShown(on); });
+
   auto *picture = new TExamplePicture(&form);
   picture->setObjectName(QStringLiteral("Image"));
   auto *ok = new QPushButton(QCoreApplication::translate("TBoiteNomCouleur", "Ok"), &form);
@@ -242,6 +248,7 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(grid);
+  layout->addWidget(centre);
   layout->addWidget(picture);
   layout->addSpacing(7);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
