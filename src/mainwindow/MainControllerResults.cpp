@@ -42,7 +42,9 @@ bool TMainController::ResultButtonClicked(TControl control) {
   using namespace main_results_impl;
   if (ControlGroup(control) != cgResult || !VideoOpen()) return false;
   const int mode = Video.Mode();
-  if (!Data.IsScaleReady()) {
+  // A plane calibration gives the lengths, the origin and the axes by itself.
+  const bool inPlane = Data.Plane().HasPlane();
+  if (!Data.IsScaleReady() && !inPlane) {
     TMessageBox(icCustom)
         .AddLine(MainTr("First calibrate an object of know dimension on the screen."))
         .AddLine(MainTr("Use the Scale button."))
@@ -63,7 +65,7 @@ bool TMainController::ResultButtonClicked(TControl control) {
           .Execute();
       return false;
     }
-    if (!Data.AxesPlaced()) {
+    if (!Data.AxesPlaced() && !inPlane) {
       TMessageBox(icCustom)
           .AddLine(MainTr("First set the origin of the axes."))
           .AddLine(MainTr("Use the graph basis button."))

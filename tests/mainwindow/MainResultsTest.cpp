@@ -50,6 +50,17 @@ TEST_F(MainResults, WithoutAScaleTheUserIsSentToTheScaleButton) {
   EXPECT_TRUE(Shown.empty());
 }
 
+TEST_F(MainResults, APlaneCalibrationStandsForTheScaleAndTheAxes) {
+  measurement::TPlaneCalibration plane;
+  plane.SetPictureSize(320, 240);
+  ASSERT_TRUE(plane.SetPlane({TPointD(0, 240), TPointD(320, 240), TPointD(320, 0), TPointD(0, 0)}, 1.6, 1.2));
+  data.SetPlane(plane);
+  Mark(6);
+  boxes.Answer(2);  // the default names: "Ignore"
+  EXPECT_TRUE(controller.ResultButtonClicked(ButtonMenuTableau));
+  EXPECT_EQ(Shown.size(), 1u) << Lines(0).join(QLatin1Char('|')).toStdString();
+}
+
 TEST_F(MainResults, TwoObjectsWithTwoMarksEachAreTold) {
   Calibrate();
   data.SetObjectsCount(2);
