@@ -53,6 +53,7 @@ int RunResave(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunGraph(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
+int RunRecover(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err);
 
 }  // namespace kolibra::cli

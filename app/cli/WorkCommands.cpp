@@ -1,6 +1,7 @@
-// kolibra-cli results, resave and calibrate: argument parsing only; the work is the work
+// kolibra-cli results, resave, calibrate and recover: argument parsing only; the work is the work
 // subsystem's, which loads work files with the program's own loader.
 #include "Commands.h"
+#include "work/Recovery.h"
 #include "work/WorkCli.h"
 
 #include <QCoreApplication>
@@ -155,6 +156,20 @@ int RunCalibrate(const QStringList &Arguments, QTextStream &Out, QTextStream &Er
     request.BoardRows = match.captured(2).toInt();
   }
   return work::WorkCalibrate(args[0], args[1], request, Out, Err);
+}
+
+int RunRecover(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
+  QCommandLineParser parser;
+  const QCommandLineOption list(
+      QStringLiteral("list"),
+      QCoreApplication::translate("kolibra-cli", "One line per recovery file: path, video, saved_at, marks, state."));
+  parser.addOption(list);
+  if (!ParseArguments(parser, Arguments, Err)) return 1;
+  if (!parser.isSet(list) || !parser.positionalArguments().isEmpty()) {
+    Err << QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli recover --list") << Qt::endl;
+    return 1;
+  }
+  return work::RecoverList(work::RecoveryFolder(), Out, Err);
 }
 
 }  // namespace kolibra::cli

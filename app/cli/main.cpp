@@ -43,6 +43,7 @@ const TCliCommand Commands[] = {
     {"export", RunExport, "export WORK.klb OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods"},
     {"print", RunPrint,
      "print WORK.klb OUT.pdf [--view time|trajectory|vectors] [--template top|full] [--double] [--title TEXT]"},
+    {"recover", RunRecover, "recover --list"},
 };
 
 void PrintUsage(QTextStream &Stream) {

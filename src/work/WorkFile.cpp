@@ -70,9 +70,13 @@ TWorkSaveResult SaveWork(const TWorkContext &work, const QString &fileName) {
 }
 
 QByteArray WorkFingerprint(const TWorkContext &work) {
-  using namespace work_file_impl;
   TIniFile ini = TIniFile::FromText(QString(), QString());
   WriteWork(work, ini);
+  return WorkFingerprint(std::move(ini));
+}
+
+QByteArray WorkFingerprint(TIniFile ini) {
+  using namespace work_file_impl;
   ini.EraseSection(VideoSection);
   for (const char *key : {"CurrentMarkOrderNumber_Grid", "CurrentMarkOrderNumber_Layer", "OrigineCurrentXCoordinate_Layer",
                           "OrigineCurrentYCoordinate_Layer", "LayerStage"})
@@ -132,7 +136,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   };
   TVideoProbe found;
   QString video;
-  for (const QString &candidate : VideoCandidates(stored, request.FileName)) {
+  for (const QString &candidate : VideoCandidates(stored, request.BesideFile.isEmpty() ? request.FileName : request.BesideFile)) {
     found = probe(candidate);
     if (found.Opened) {
       video = candidate;

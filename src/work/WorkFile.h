@@ -75,6 +75,8 @@ TWorkSaveResult SaveWork(const TWorkContext &work, const QString &fileName);
 // how the results were last shown (their view, choices and vector scales).
 // Equal digests: nothing to save.
 QByteArray WorkFingerprint(const TWorkContext &work);
+// The same of a work already written by WriteWork.
+QByteArray WorkFingerprint(TIniFile written);
 
 // A video tried before anything changes.
 struct TVideoProbe {
@@ -87,6 +89,9 @@ TVideoProbe ProbeVideo(const QString &file, const QString &wrapperFolder);
 
 struct TWorkLoadRequest {
   QString FileName;
+  // The video is also looked for beside this file (by default FileName): a recovery file
+  // looks beside the work file it was made from.
+  QString BesideFile;
   // Opens the video in the view; the window's own opening, which resets the measurement.
   // Without it the view opens the file itself.
   std::function<bool(const QString &video)> OpenVideo;

@@ -1,0 +1,60 @@
+#pragma once
+// TRecoveryWriter: puts one process's recovery file on disk from a thread of its own, so the
+// window never waits for the disk. The window serialises the work (it is small) and hands
+// over the bytes; the thread writes them atomically (a temporary copy beside the file, then
+// a rename), so a kill at any moment leaves either the previous file or the new one whole.
+//
+// Jobs are the latest wish only: a write or a removal handed over while another waits
+// replaces it, and jobs run in the order they were handed over, so a removal after a write
+// is never undone by it. The destructor finishes the job in hand and the one waiting.
+
+#include <QByteArray>
+#include <QString>
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace kolibra::work {
+
+class TRecoveryWriter {
+ public:
+  explicit TRecoveryWriter(const QString &fileName);
+  ~TRecoveryWriter();
+  TRecoveryWriter(const TRecoveryWriter &) = delete;
+  TRecoveryWriter &operator=(const TRecoveryWriter &) = delete;
+
+  const QString &FileName() const { return Name; }
+  // Writes bytes as the whole file (its folder is made when missing).
+  void Write(QByteArray bytes);
+  // Removes the file.
+  void Remove();
+  // Blocks until every job handed over has run.
+  void Wait();
+
+  // Called on the writer's thread after each job: whether it succeeded, and the system's
+  // words when it did not. Set before the first job.
+  std::function<void(bool ok, const QString &reason)> OnDone;
+  // Called on the writer's thread halfway through writing the temporary copy (tests stop
+  // the program there).
+  void SetMidway(std::function<void()> midway);
+
+ private:
+  enum TJob { jNone, jWrite, jRemove };
+  void Run();
+  bool WriteNow(const QByteArray &bytes, const std::function<void()> &midway, QString &reason);
+
+  const QString Name;
+  std::mutex Lock;
+  std::condition_variable Wake;
+  std::condition_variable Idle;
+  TJob Pending = jNone;
+  QByteArray PendingBytes;
+  std::function<void()> Midway;
+  bool Busy = false;
+  bool Stopping = false;
+  std::thread Thread;
+};
+
+}  // namespace kolibra::work
