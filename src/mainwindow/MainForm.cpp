@@ -30,6 +30,7 @@
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -61,6 +62,10 @@ TMainForm::TMainForm(const TMainFormSettings &settings, QWidget *parent) : QMain
   FProgressBar->hide();
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->addPermanentWidget(FProgressBar);
+  FRecoveryProblem = new QLabel(this);
+  FRecoveryProblem->setObjectName(QStringLiteral("RecoveryProblem"));
+  FRecoveryProblem->hide();
+  statusBar()->addPermanentWidget(FRecoveryProblem);
 
   measurement::CreateGraphUtils();
   FVideoArea = new QWidget(this);
@@ -141,6 +146,10 @@ void TMainForm::showEvent(QShowEvent *event) {
 
 void TMainForm::TimerTimer() {
   FStartTimer.stop();
+  // Work a crash left behind comes before a sample video.
+  if (FSettings.OfferRecovery &&
+      FWork->OfferRecovery(FSettings.RecoveryDialog != nullptr ? *FSettings.RecoveryDialog : *this))
+    return;
   FController->OpenStartVideo(FSettings.StartFile, QTime::currentTime().second());
 }
 

@@ -94,9 +94,19 @@ struct TMainFormSettings {
   // the window's own dialogs.
   IWorkDialogs *WorkDialogs = nullptr;
   editing::IMontageDialogs *MontageDialogs = nullptr;
+  // Where the recovery files are (empty: the per-user folder); whether the start-up timer
+  // offers those of processes no longer running first, and who asks (null: the window's
+  // dialog).
+  QString RecoveryFolder;
+  bool OfferRecovery = true;
+  IRecoveryDialog *RecoveryDialog = nullptr;
 };
 
-class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialogs, public IWorkDialogs {
+class TMainForm : public QMainWindow,
+                  public IMainWindowView,
+                  public IMainDialogs,
+                  public IWorkDialogs,
+                  public IRecoveryDialog {
   Q_OBJECT
 
  public:
@@ -169,6 +179,11 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QString AskSaveFileName(const QString &folder, const QString &proposed) override;
   QString AskWorkFileName(const QString &folder) override;
   QString AskVideoFileName(const QString &folder) override;
+
+  // --- IRecoveryDialog ------------------------------------------------------------------
+  TRecoveryChoice AskRecovery(const std::vector<work::TRecoveryEntry> &entries) override;
+  // Why the recovery file cannot be written, shown in the status bar until it can again.
+  QLabel *RecoveryProblem() const { return FRecoveryProblem; }
 
  protected:
   void showEvent(QShowEvent *event) override;
@@ -257,6 +272,7 @@ class TMainForm : public QMainWindow, public IMainWindowView, public IMainDialog
   QWidget *FPanel = nullptr;
   QWidget *FVideoArea = nullptr;
   QProgressBar *FProgressBar = nullptr;
+  QLabel *FRecoveryProblem = nullptr;
   QSlider *FTrackBar = nullptr;
   std::array<QWidget *, ControlCount> FControls{};
   std::array<QAction *, ControlCount> FActions{};

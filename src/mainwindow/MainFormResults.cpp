@@ -162,7 +162,11 @@ void TMainForm::CreateResults() {
     results.Serveur->ExportToExcel(results.FormulasWindow->FormulasGrid().Matrix(),
                                    exporting::ExportInfoOf(*FData, video, video.VideoFileName()));
   };
-  r.Formules.OnResultsChanged = [this] { FResults->RecalcTimer.start(); };
+  r.Formules.OnResultsChanged = [this] {
+    FResults->RecalcTimer.start();
+    // The formulas are part of the work file.
+    if (FWork) FWork->ContentChanged();
+  };
 
   QObject::connect(&r.RecalcTimer, &QTimer::timeout, this, [this] {
     TMainResults &results = *FResults;

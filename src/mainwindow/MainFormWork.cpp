@@ -1,6 +1,7 @@
 // The window's work files, video editing and object names: the montage and the formulas it
 // owns for the work file, the work session, the File menu's "Recent files", the file dialogs
-// of the work files, and the recent-files list kept in the options file across runs.
+// of the work files, the recovery file and its start-up dialog, and the recent-files list kept
+// in the options file across runs.
 
 #include "editing/Montage.h"
 #include "editing/windows/BoiteInstant.h"
@@ -8,11 +9,13 @@
 #include "kit/IniFile.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
+#include "mainwindow/RecoveryDialog.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/windows/Video.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
@@ -41,6 +44,12 @@ void TMainForm::CreateWork() {
   FModifiedTimer.setInterval(150);
   connect(&FModifiedTimer, &QTimer::timeout, this, [this] { FWork->UpdateModified(); });
   FWork->OnPendingCheck = [this] { FModifiedTimer.start(); };
+  FWork->EnableRecovery(FSettings.RecoveryFolder.isEmpty() ? work::RecoveryFolder() : FSettings.RecoveryFolder);
+  FWork->Recovery()->OnProblem = [this](const QString &reason) {
+    FRecoveryProblem->setText(reason.isEmpty() ? QString()
+                                               : MainTr("The work cannot be kept for recovery after a crash: %1").arg(reason));
+    FRecoveryProblem->setVisible(!reason.isEmpty());
+  };
   FBoiteNomCouleur.Font = font();
   FController->ShowObjectNames = [this] { ShowObjectNames(); };
   FController->RecentList().OnChange = [this] { RebuildRecentMenu(); };
@@ -121,6 +130,10 @@ QString TMainForm::AskWorkFileName(const QString &folder) {
 
 QString TMainForm::AskVideoFileName(const QString &folder) {
   return QFileDialog::getOpenFileName(this, MainTr("Open video..."), folder, VideoFileFilter());
+}
+
+TRecoveryChoice TMainForm::AskRecovery(const std::vector<work::TRecoveryEntry> &entries) {
+  return ShowRecoveryDialog(this, entries);
 }
 
 }  // namespace kolibra::mainwindow

@@ -2,6 +2,7 @@
 
 #include "editing/Montage.h"
 #include "work/WorkFile.h"
+#include "kit/IniFile.h"
 #include "kit/MessageBox.h"
 #include "kit/SaveDialogRule.h"
 #include "mainwindow/FileNames.h"
@@ -12,6 +13,7 @@
 #include "videoview/VideoModel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -67,6 +69,12 @@ TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &obje
 }
 
 TWorkSession::~TWorkSession() {
+  // A clean end: the work was saved, or the user chose to leave it.
+  if (RecoveryFile) {
+    RecoveryFile->Snapshot = nullptr;
+    RecoveryFile->Discard();
+    RecoveryFile.reset();
+  }
   Objects.Data.OnContentChange = nullptr;
   Controller.SaveWork = nullptr;
   Controller.HasUnsavedWork = nullptr;
@@ -83,17 +91,24 @@ work::TWorkContext TWorkSession::Context() const {
 
 QByteArray TWorkSession::Fingerprint() const { return work::WorkFingerprint(Context()); }
 
-void TWorkSession::Settle(const QString &workFile, bool matchesFile) {
+void TWorkSession::Settle(const QString &workFile, bool matchesFile, bool keepRecovery) {
   WorkFile = workFile;
   // A file that does not hold the work as it is now (a moved video, dropped marks) still
   // needs saving.
   SavedPrint = matchesFile ? Fingerprint() : QByteArray();
   IsModified = !matchesFile;
   Controller.RefreshCaption();
+  if (RecoveryFile && !keepRecovery) {
+    if (matchesFile)
+      RecoveryFile->Discard();
+    else
+      RecoveryFile->Changed();
+  }
 }
 
 void TWorkSession::ContentChanged() {
   if (Loading) return;
+  if (RecoveryFile) RecoveryFile->Changed();
   if (OnPendingCheck)
     OnPendingCheck();
   else
@@ -183,14 +198,15 @@ QString TWorkSession::LocateVideo(const QString &storedPath, const QString &work
   return Dialogs.AskVideoFileName(QFileInfo(workFile).absolutePath());
 }
 
-bool TWorkSession::OpenWork(const QString &fileName) {
-  const QString workFile = QFileInfo(fileName).absoluteFilePath();
+work::TWorkLoadResult TWorkSession::Load(const QString &fileName, const QString &shownName,
+                                         const QString &besideFile) {
   work::TWorkLoadRequest request;
-  request.FileName = workFile;
+  request.FileName = fileName;
+  request.BesideFile = besideFile;
   request.WrapperFolder = WrapperFolder;
   request.Probe = Probe;
   request.OpenVideo = [this](const QString &video) { return Controller.LoadVideo(video, false); };
-  request.LocateVideo = [this, workFile](const QString &stored) { return LocateVideo(stored, workFile); };
+  request.LocateVideo = [this, besideFile](const QString &stored) { return LocateVideo(stored, besideFile); };
   // The save question comes once the file and its video are known to open: a damaged work
   // file never costs the work in hand.
   request.BeforeChange = [this] { return Controller.ConfirmChange(0); };
@@ -201,21 +217,99 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   Loading = false;
   if (!result.Loaded) {
     if (!result.Cancelled && !result.ViewOpenFailed)
-      FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Error, {MainTr("Ok")});
-    if (!QFileInfo::exists(workFile)) Controller.RecentList().Remove(workFile);
+      FileBox(icWarning, {}, shownName, QStringList{QString()} + result.Error, {MainTr("Ok")});
     // A view that failed to open has dropped the old work: the window shows no video now.
-    if (result.ViewOpenFailed) Settle(QString(), true);
-    return false;
+    if (result.ViewOpenFailed) Settle(QString(), true, true);
+    return result;
   }
   // The results were reset with the new video: they take what the file kept of them.
   Results = read;
   if (RestoreResults) RestoreResults(read);
+  return result;
+}
+
+bool TWorkSession::OpenWork(const QString &fileName) {
+  const QString workFile = QFileInfo(fileName).absoluteFilePath();
+  const work::TWorkLoadResult result = Load(workFile, workFile, workFile);
+  if (!result.Loaded) {
+    if (!QFileInfo::exists(workFile)) Controller.RecentList().Remove(workFile);
+    return false;
+  }
   Controller.SetRecentFolder(QFileInfo(workFile).absolutePath());
   if (!Options.CheckBox6FreezeMRU_Checked) Controller.RecentList().Add(workFile);
   Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
     FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Recovery
+// ---------------------------------------------------------------------------------------------
+
+void TWorkSession::EnableRecovery(const QString &folder) {
+  RecoveryFile = std::make_unique<TWorkRecovery>(folder);
+  RecoveryFile->Snapshot = [this] { return RecoverySnapshot(); };
+}
+
+TRecoverySnapshot TWorkSession::RecoverySnapshot() const {
+  TRecoverySnapshot snapshot;
+  if (Loading) {
+    snapshot.Later = true;
+    return snapshot;
+  }
+  if (!Objects.Video.IsOpen()) return snapshot;
+  TIniFile ini = TIniFile::FromText(QString(), QString());
+  work::WriteWork(Context(), ini);
+  // Nothing to lose: the file holds it all.
+  if (!SavedPrint.isEmpty() && work::WorkFingerprint(ini) == SavedPrint) return snapshot;
+  snapshot.Work = std::move(ini);
+  snapshot.WorkFile = WorkFile;
+  snapshot.Marks = Objects.Data.FixedMarks().MarksCount() + Objects.Data.LayerMarks().MarksCount();
+  return snapshot;
+}
+
+bool TWorkSession::OfferRecovery(IRecoveryDialog &dialog) {
+  if (!RecoveryFile) return false;
+  work::RemoveStaleRecoveryCopies(RecoveryFile->Folder());
+  for (;;) {
+    std::vector<work::TRecoveryEntry> entries = work::ListRecoveryFiles(RecoveryFile->Folder());
+    std::erase_if(entries, [](const work::TRecoveryEntry &entry) { return entry.State == work::rsRunning; });
+    if (entries.empty()) return false;
+    const TRecoveryChoice choice = dialog.AskRecovery(entries);
+    if (choice.Answer == raLater || choice.Index < 0 || size_t(choice.Index) >= entries.size()) return false;
+    const work::TRecoveryEntry &entry = entries[size_t(choice.Index)];
+    if (choice.Answer == raDiscard)
+      work::DiscardRecoveryFile(entry.Path);
+    else if (entry.State == work::rsOrphan && RestoreRecovery(entry))
+      return true;
+  }
+}
+
+bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
+  if (!RecoveryFile) return false;
+  const QString own = RecoveryFile->FileName();
+  // The file becomes this process's before anything is read: another Kolibra starting now
+  // finds it running, and nobody else restores it twice.
+  if (!work::ClaimRecoveryFile(entry.Path, own)) {
+    FileBox(icWarning, {}, entry.Path, {QString(), MainTr("Another Kolibra has taken or removed this recovery file.")},
+            {MainTr("Ok")});
+    return false;
+  }
+  const QString besideFile = entry.WorkFile.isEmpty() ? entry.Path : entry.WorkFile;
+  const work::TWorkLoadResult result = Load(own, entry.Path, besideFile);
+  if (!result.Loaded) {
+    // Given back under its own name, for a later start.
+    QFile::rename(own, entry.Path);
+    return false;
+  }
+  // Unsaved work from its original file: the caption shows it modified, Save proposes it.
+  RecoveryFile->Adopted();
+  Settle(entry.WorkFile, false, true);
+  Controller.EnableControls(true);
+  if (!result.Warnings.isEmpty())
+    FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
   return true;
 }
 

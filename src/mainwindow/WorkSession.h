@@ -9,13 +9,21 @@
 // mode) differs from what was last opened or saved. The document and the montage report
 // every change (ContentChanged); the comparison itself is deferred (UpdateModified), so a
 // drag does not rebuild the file at every move.
+//
+// With recovery on (EnableRecovery), a modified work is also kept in this process's
+// recovery file (TWorkRecovery), which goes whenever the work is safe again: saved, replaced
+// by other work or a new video, or left on a clean end (the session's destruction: a crash
+// never gets there). At start, OfferRecovery offers the files of processes that are gone;
+// a restored work is unsaved work from its original work file.
 
+#include "mainwindow/WorkRecovery.h"
 #include "results/ResRecord.h"
 #include "work/WorkFile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace kolibra::measurement {
 class TData;
@@ -93,9 +101,27 @@ class TWorkSession {
   // How a work file's video is tried before anything changes (tests replace the readers).
   std::function<work::TVideoProbe(const QString &video)> Probe;
 
+  // --- Recovery -----------------------------------------------------------------------------
+
+  // Keeps the modified work in this process's recovery file in folder.
+  void EnableRecovery(const QString &folder);
+  TWorkRecovery *Recovery() const { return RecoveryFile.get(); }
+  // The recovery files of processes no longer running, offered until the user restores one
+  // (true), says "Later" or none is left. Damaged files can only be discarded.
+  bool OfferRecovery(IRecoveryDialog &dialog);
+  // Takes an orphan recovery file and opens it as unsaved work from its original work file;
+  // on failure the file is given back as it was.
+  bool RestoreRecovery(const work::TRecoveryEntry &entry);
+
  private:
-  // The work now is what the file holds (a save, a load, a new video).
-  void Settle(const QString &workFile, bool matchesFile);
+  // The work now is what the file holds (a save, a load, a new video); a work that matches
+  // it has nothing to recover (unless keepRecovery: the view dropped the work on a failed
+  // open, and its recovery file is all that is left of it).
+  void Settle(const QString &workFile, bool matchesFile, bool keepRecovery = false);
+  // Loads fileName through the one loader, telling the user why it failed (about shownName);
+  // besideFile: where else its video may be.
+  work::TWorkLoadResult Load(const QString &fileName, const QString &shownName, const QString &besideFile);
+  TRecoverySnapshot RecoverySnapshot() const;
   QString InitialFolder() const;
   QByteArray Fingerprint() const;
   // The work's objects with the results as the window holds them now.
@@ -113,6 +139,7 @@ class TWorkSession {
   bool Loading = false;
   // The last capture, or what the last file opened held.
   mutable results::TResRecord Results;
+  std::unique_ptr<TWorkRecovery> RecoveryFile;
 };
 
 }  // namespace kolibra::mainwindow

@@ -4,6 +4,7 @@
 // work files through every way in, a video that moved, the recent files.
 
 #include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/support/ScriptedWorkDialogs.h"
 
 #include "editing/Montage.h"
 #include "kit/IniFile.h"
@@ -17,35 +18,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <deque>
-
 namespace kolibra::mainwindow::testing {
 namespace {
-
-class TScriptedWorkDialogs : public IWorkDialogs {
- public:
-  QString AskSaveFileName(const QString &folder, const QString &proposed) override {
-    SaveAsked.push_back({folder, proposed});
-    return Next();
-  }
-  QString AskWorkFileName(const QString &folder) override {
-    OpenFolder = folder;
-    return Next();
-  }
-  QString AskVideoFileName(const QString &folder) override {
-    VideoFolder = folder;
-    return Next();
-  }
-  QString Next() {
-    if (Answers.empty()) return QString();
-    const QString answer = Answers.front();
-    Answers.pop_front();
-    return answer;
-  }
-  std::deque<QString> Answers;
-  std::vector<std::pair<QString, QString>> SaveAsked;
-  QString OpenFolder, VideoFolder;
-};
 
 class WorkSessionTest : public ControllerFixture {
  protected:

@@ -3,13 +3,16 @@
 //
 //   dialog_screens options PAGE [SUBPAGE] [--grab FILE.png]
 //   dialog_screens calculator [--grab FILE.png]
+//   dialog_screens recovery [--grab FILE.png]
 //
 // PAGE and SUBPAGE are tab indexes from 0. With --grab the window saves its own picture
 // and the harness ends; without it the window stays until the harness is killed. The
-// options are read from and written to KOLIBRA_CONFIG_DIR (use a temporary folder).
+// options are read from and written to KOLIBRA_CONFIG_DIR (use a temporary folder); the
+// recovery files are those of XDG_STATE_HOME.
 
 #include "formulas/windows/Calculatrice.h"
 #include "mainwindow/OptionsPageIcons.h"
+#include "mainwindow/RecoveryDialog.h"
 #include "settings/windows/BoiteOptions.h"
 
 #include <QApplication>
@@ -47,6 +50,14 @@ int main(int argc, char *argv[]) {
     QTest::keyClicks(calculator.Memo(), QStringLiteral("/4"));
     save(&calculator);
     return app.exec();
+  }
+
+  if (args.value(0) == QLatin1String("recovery")) {
+    QTimer::singleShot(100, [&] {
+      if (auto *form = qobject_cast<QDialog *>(QApplication::activeModalWidget())) save(form);
+    });
+    kolibra::mainwindow::ShowRecoveryDialog(nullptr, kolibra::work::ListRecoveryFiles(kolibra::work::RecoveryFolder()));
+    return 0;
   }
 
   const int page = args.value(1).toInt();

@@ -1,6 +1,7 @@
 // The real main window offscreen with work files of the sample "Parabole": a work file
 // named on the command line opens with its marks drawn, the names and colours dialog, the
-// video-editing mode, and the recent files across a restart.
+// video-editing mode, the recent files across a restart, and the recovery files (offered
+// before a sample at start, a failure to write them shown in the status bar).
 
 #include "editing/ParaboleWork.h"
 #include "mainwindow/support/ControllerFixture.h"
@@ -9,6 +10,7 @@
 
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
+#include "kit/AtomicFile.h"
 #include "kit/IniFile.h"
 #include "results/GElem.h"
 #include "results/ResModel.h"
@@ -18,8 +20,10 @@
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/windows/Video.h"
+#include "work/Recovery.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -294,6 +298,67 @@ TEST_F(MainFormWorkTest, PrintHandsTheGraphToThePrintWindow) {
   EXPECT_EQ(printed, shown);
   EXPECT_TRUE(proposed.endsWith(QStringLiteral("/Parabole.pdf"))) << proposed.toStdString();
   window.hide();
+}
+
+class TRestoreFirst : public IRecoveryDialog {
+ public:
+  TRecoveryChoice AskRecovery(const std::vector<work::TRecoveryEntry> &entries) override {
+    Offered = entries;
+    return {raRestore, 0};
+  }
+  std::vector<work::TRecoveryEntry> Offered;
+};
+
+TEST_F(MainFormWorkTest, TheStartRestoresWorkACrashLeftBeforeOpeningASample) {
+  // The throw marked by a process that has ended, from a work file that was never saved.
+  editing::testing::THeadlessParabole work(dir.path());
+  ASSERT_TRUE(work.MarkTrajectory(video));
+  const QString folder = dir.filePath(QStringLiteral("recovery"));
+  QDir().mkpath(folder);
+  const work::TProcessIdentity ended{9000001, 1};
+  const QString orphan = work::RecoveryFileName(folder, ended);
+  const QString original = dir.filePath(QStringLiteral("throw.klb"));
+  ASSERT_TRUE(WriteFileAtomically(
+      orphan, work::RecoveryText(work.Context(), {ended, original, QDateTime::currentDateTimeUtc(), 0})));
+
+  TRestoreFirst dialog;
+  TMainFormSettings settings = Settings();
+  settings.StartTimer = true;
+  settings.RecoveryFolder = folder;
+  settings.RecoveryDialog = &dialog;
+  Show(settings);
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
+  ASSERT_EQ(dialog.Offered.size(), 1u);
+  EXPECT_EQ(dialog.Offered[0].Marks, 48);
+  EXPECT_EQ(Model().VideoFileName(), video) << "no sample was opened";
+  EXPECT_EQ(form->windowTitle(), QLatin1Char('*') + QDir::toNativeSeparators(original));
+  EXPECT_FALSE(QFileInfo::exists(orphan));
+  EXPECT_TRUE(QFileInfo::exists(form->Work().Recovery()->FileName()));
+}
+
+TEST_F(MainFormWorkTest, ARecoveryFileThatCannotBeWrittenIsShownInTheStatusBar) {
+  // A file stands where the recovery folder would be.
+  ASSERT_TRUE(WriteFileAtomically(dir.filePath(QStringLiteral("state")), "a file"));
+  TMainFormSettings settings = Settings();
+  settings.RecoveryFolder = dir.filePath(QStringLiteral("state/recovery"));
+  Show(settings);
+  ASSERT_TRUE(form->OpenVideo(video));
+  QLabel *problem = form->RecoveryProblem();
+  EXPECT_FALSE(problem->isVisible());
+  form->Data().FixedMarks().PointMark(TPointD(0.5, 0.5));
+  TWorkRecovery &recovery = *form->Work().Recovery();
+  recovery.Check();
+  recovery.Wait();
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return problem->isVisible(); }));
+  EXPECT_TRUE(problem->text().startsWith(QStringLiteral("The work cannot be kept for recovery after a crash: ")))
+      << problem->text().toStdString();
+  // Once the folder can be made, the next write clears it.
+  QFile::remove(dir.filePath(QStringLiteral("state")));
+  Model().SetFrame(1);
+  form->Data().FixedMarks().PointMark(TPointD(0.4, 0.5));
+  recovery.Check();
+  recovery.Wait();
+  ASSERT_TRUE(kolibra::testing::WaitFor([&] { return !problem->isVisible(); }));
 }
 
 }  // namespace
