@@ -300,11 +300,14 @@ TEST_F(MainFormWorkTest, PrintHandsTheGraphToThePrintWindow) {
   window.hide();
 }
 
+// Restores the first file that can be.
 class TRestoreFirst : public IRecoveryDialog {
  public:
   TRecoveryChoice AskRecovery(const std::vector<work::TRecoveryEntry> &entries) override {
     Offered = entries;
-    return {raRestore, 0};
+    for (size_t i = 0; i < entries.size(); ++i)
+      if (entries[i].State == work::rsOrphan) return {raRestore, int(i)};
+    return {};
   }
   std::vector<work::TRecoveryEntry> Offered;
 };
@@ -318,8 +321,16 @@ TEST_F(MainFormWorkTest, TheStartRestoresWorkACrashLeftBeforeOpeningASample) {
   const work::TProcessIdentity ended{9000001, 1};
   const QString orphan = work::RecoveryFileName(folder, ended);
   const QString original = dir.filePath(QStringLiteral("throw.klb"));
-  ASSERT_TRUE(WriteFileAtomically(
-      orphan, work::RecoveryText(work.Context(), {ended, original, QDateTime::currentDateTimeUtc(), 0})));
+  const QByteArray text = work::RecoveryText(work.Context(), {ended, original, QDateTime::currentDateTimeUtc(), 0});
+  ASSERT_TRUE(WriteFileAtomically(orphan, text));
+  // Beside it, a truncated, an empty and a huge file: listed as damaged, never in the way.
+  ASSERT_TRUE(WriteFileAtomically(QDir(folder).filePath(QStringLiteral("9000002-1.klb")), text.left(text.size() / 3)));
+  ASSERT_TRUE(WriteFileAtomically(QDir(folder).filePath(QStringLiteral("9000003-1.klb")), QByteArray()));
+  {
+    QFile huge(QDir(folder).filePath(QStringLiteral("9000004-1.klb")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(1) << 30));
+  }
 
   TRestoreFirst dialog;
   TMainFormSettings settings = Settings();
@@ -328,8 +339,15 @@ TEST_F(MainFormWorkTest, TheStartRestoresWorkACrashLeftBeforeOpeningASample) {
   settings.RecoveryDialog = &dialog;
   Show(settings);
   ASSERT_TRUE(kolibra::testing::WaitFor([&] { return Model().IsOpen() && form->Data().MarksCount() == 48; }));
-  ASSERT_EQ(dialog.Offered.size(), 1u);
-  EXPECT_EQ(dialog.Offered[0].Marks, 48);
+  ASSERT_EQ(dialog.Offered.size(), 4u);
+  int damaged = 0;
+  for (const work::TRecoveryEntry &entry : dialog.Offered) {
+    if (entry.Path == orphan)
+      EXPECT_EQ(entry.Marks, 48);
+    else
+      damaged += entry.State == work::rsDamaged ? 1 : 0;
+  }
+  EXPECT_EQ(damaged, 3);
   EXPECT_EQ(Model().VideoFileName(), video) << "no sample was opened";
   EXPECT_EQ(form->windowTitle(), QLatin1Char('*') + QDir::toNativeSeparators(original));
   EXPECT_FALSE(QFileInfo::exists(orphan));
