@@ -1,6 +1,5 @@
 #include "mainwindow/WorkRecovery.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <algorithm>
 
@@ -30,7 +29,7 @@ TWorkRecovery::TWorkRecovery(const QString &folder)
   DueTimer.setSingleShot(true);
   QObject::connect(&DueTimer, &QTimer::timeout, &Context, [this] { Check(); });
   SlowCheck.setInterval(int(TRecoverySchedule::LongestMs));
-  QObject::connect(&SlowCheck, &QTimer::timeout, &Context, [this] { Check(); });
+  QObject::connect(&SlowCheck, &QTimer::timeout, &Context, [this] { CheckQuietChanges(); });
   SlowCheck.start();
 }
 
@@ -53,8 +52,14 @@ void TWorkRecovery::Reschedule() {
   DueTimer.start(int(std::max<qint64>(0, Schedule.DueAt() - Clock.elapsed())));
 }
 
+void TWorkRecovery::CheckQuietChanges() {
+  if (Schedule.Pending() || !QuietPrint) return;
+  if (QuietPrint() != LastQuietPrint) Check();
+}
+
 void TWorkRecovery::Check() {
   if (!Snapshot) return;
+  if (QuietPrint) LastQuietPrint = QuietPrint();
   TRecoverySnapshot snapshot = Snapshot();
   if (snapshot.Later) {
     // Tried again after a pause.
@@ -65,38 +70,40 @@ void TWorkRecovery::Check() {
   Schedule.Written();
   Reschedule();
   if (!snapshot.Work) {
-    if (OnDisk) Discard();
+    Discard();
     return;
   }
-  const QByteArray print =
-      QCryptographicHash::hash(snapshot.Work->ToText().toUtf8(), QCryptographicHash::Sha1);
-  if (OnDisk && print == WrittenPrint) return;
-  const work::TRecoveryInfo info{Process, snapshot.WorkFile, QDateTime::currentDateTimeUtc(),
-                                 snapshot.Marks};
-  Writer.Write(work::RecoveryText(*snapshot.Work, info));
-  WrittenPrint = print;
-  OnDisk = true;
+  // What costs in proportion to the marks (the text, its fingerprint) is done off the
+  // window's thread.
+  const work::TRecoveryInfo info{Process, snapshot.WorkFile, QDateTime::currentDateTimeUtc(), snapshot.Marks};
+  Writer.Submit([written = WrittenPrint, ini = std::move(*snapshot.Work), saved = snapshot.SavedPrint,
+                 info](work::TRecoveryWriter &writer, QString &reason) mutable {
+    const QByteArray print = work::WorkFingerprint(ini);
+    if (!saved.isEmpty() && print == saved) {
+      written->clear();
+      return writer.RemoveNow(reason);
+    }
+    if (print == *written) return true;
+    // A failed write leaves the older file (if any), and the next check tries again.
+    written->clear();
+    if (!writer.WriteNow(work::RecoveryText(ini, info), reason)) return false;
+    *written = print;
+    return true;
+  });
 }
 
 void TWorkRecovery::Discard() {
   Schedule.Written();
   Reschedule();
-  Writer.Remove();
-  WrittenPrint.clear();
-  OnDisk = false;
-}
-
-void TWorkRecovery::Adopted() {
-  WrittenPrint.clear();
-  OnDisk = true;
-  Changed();
+  Writer.Submit([written = WrittenPrint](work::TRecoveryWriter &writer, QString &reason) {
+    written->clear();
+    return writer.RemoveNow(reason);
+  });
 }
 
 void TWorkRecovery::Done(bool ok, const QString &reason) {
   if (ok == !Failing) return;
   Failing = !ok;
-  // A failed write leaves the file as it was, but the next change must try again.
-  if (Failing) WrittenPrint.clear();
   if (OnProblem) OnProblem(ok ? QString() : reason);
 }
 

@@ -3,10 +3,12 @@
 // costs seconds of work. The work session tells it of every change (Changed); it writes once
 // the user has paused for IdleMs, and at least every LongestMs while the changes go on.
 // A slow check every LongestMs also catches what changes without telling (the results
-// window's models and constructs). Each write starts from a snapshot the session takes on
-// the GUI thread (the work written to an INI in memory, a small thing) and goes to disk on
-// the writer's thread; only a work that differs from what was last written is written
-// again, and a work with nothing to lose (saved, or no video) has no recovery file.
+// window's models and constructs): it compares a small digest of that part only
+// (QuietPrint), so an idle window with thousands of marks does not serialise them. Each write starts from a snapshot the session takes on
+// the GUI thread (the work written to an INI in memory); the writer's thread compares it with
+// the saved work and with what it wrote last, turns it into the file's text and puts it on
+// disk. Only a work that differs from what was last written is written again, and a work
+// with nothing to lose (saved, or no video) has no recovery file.
 //
 // A failure to write is told once (OnProblem) until a write succeeds again, which is told
 // with an empty reason.
@@ -20,6 +22,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kolibra::mainwindow {
@@ -45,8 +48,11 @@ class TRecoverySchedule {
 struct TRecoverySnapshot {
   // The work is changing hands (a file is loading): nothing to do now.
   bool Later = false;
-  // The work written by WriteWork; none when nothing would be lost.
+  // The work written by WriteWork; none without a video.
   std::optional<TIniFile> Work;
+  // WorkFingerprint of the saved work (empty: never saved): a work that matches it has
+  // nothing to lose.
+  QByteArray SavedPrint;
   QString WorkFile;
   int Marks = 0;
 };
@@ -79,17 +85,19 @@ class TWorkRecovery {
 
   // The work changed: a write is scheduled.
   void Changed();
-  // Takes a snapshot and writes it if the work differs from what was written last (or
-  // removes the file when nothing would be lost).
+  // Takes a snapshot and hands it to the writer, which writes it if the work differs from
+  // what was written last (or removes the file when nothing would be lost).
   void Check();
   // The work is safe elsewhere (saved, replaced, closed): the file goes.
   void Discard();
-  // The file now holds what another process wrote (a restored file): the next check writes.
-  void Adopted();
+  // The slow check: Check when what changes without telling has changed since the last one.
+  void CheckQuietChanges();
   // Waits until the writer has done every job handed over.
   void Wait() { Writer.Wait(); }
 
   std::function<TRecoverySnapshot()> Snapshot;
+  // A digest of what changes without telling.
+  std::function<QByteArray()> QuietPrint;
   // Called on the GUI thread: the reason a write failed (once), or empty once one succeeds.
   std::function<void(const QString &reason)> OnProblem;
   // For tests: called on the writer's thread halfway through a write.
@@ -108,9 +116,11 @@ class TWorkRecovery {
   QElapsedTimer Clock;
   QTimer DueTimer;
   QTimer SlowCheck;
-  QByteArray WrittenPrint;  // the text of the work last handed to the writer
-  bool OnDisk = false;
+  // The fingerprint of the work in the file as this process last wrote it; read and written
+  // by the writer's jobs only.
+  std::shared_ptr<QByteArray> WrittenPrint = std::make_shared<QByteArray>();
   bool Failing = false;
+  QByteArray LastQuietPrint;
 };
 
 }  // namespace kolibra::mainwindow

@@ -12,6 +12,7 @@
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +73,7 @@ TWorkSession::~TWorkSession() {
   // A clean end: the work was saved, or the user chose to leave it.
   if (RecoveryFile) {
     RecoveryFile->Snapshot = nullptr;
+    RecoveryFile->QuietPrint = nullptr;
     RecoveryFile->Discard();
     RecoveryFile.reset();
   }
@@ -251,6 +253,14 @@ bool TWorkSession::OpenWork(const QString &fileName) {
 void TWorkSession::EnableRecovery(const QString &folder) {
   RecoveryFile = std::make_unique<TWorkRecovery>(folder);
   RecoveryFile->Snapshot = [this] { return RecoverySnapshot(); };
+  RecoveryFile->QuietPrint = [this] { return ResultsPrint(); };
+}
+
+QByteArray TWorkSession::ResultsPrint() const {
+  if (!CaptureResults) return QByteArray();
+  TIniFile ini = TIniFile::FromText(QString(), QString());
+  results::WriteResRecord(CaptureResults(), ini);
+  return QCryptographicHash::hash(ini.ToText().toUtf8(), QCryptographicHash::Sha1);
 }
 
 TRecoverySnapshot TWorkSession::RecoverySnapshot() const {
@@ -260,11 +270,9 @@ TRecoverySnapshot TWorkSession::RecoverySnapshot() const {
     return snapshot;
   }
   if (!Objects.Video.IsOpen()) return snapshot;
-  TIniFile ini = TIniFile::FromText(QString(), QString());
-  work::WriteWork(Context(), ini);
-  // Nothing to lose: the file holds it all.
-  if (!SavedPrint.isEmpty() && work::WorkFingerprint(ini) == SavedPrint) return snapshot;
-  snapshot.Work = std::move(ini);
+  snapshot.Work = TIniFile::FromText(QString(), QString());
+  work::WriteWork(Context(), *snapshot.Work);
+  snapshot.SavedPrint = SavedPrint;
   snapshot.WorkFile = WorkFile;
   snapshot.Marks = Objects.Data.FixedMarks().MarksCount() + Objects.Data.LayerMarks().MarksCount();
   return snapshot;
@@ -304,9 +312,9 @@ bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
     QFile::rename(own, entry.Path);
     return false;
   }
-  // Unsaved work from its original file: the caption shows it modified, Save proposes it.
-  RecoveryFile->Adopted();
-  Settle(entry.WorkFile, false, true);
+  // Unsaved work from its original file: the caption shows it modified, Save proposes it;
+  // the next pause writes the file anew, as this process's.
+  Settle(entry.WorkFile, false);
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
     FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings, {MainTr("Ok")});

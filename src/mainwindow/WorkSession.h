@@ -122,6 +122,8 @@ class TWorkSession {
   // besideFile: where else its video may be.
   work::TWorkLoadResult Load(const QString &fileName, const QString &shownName, const QString &besideFile);
   TRecoverySnapshot RecoverySnapshot() const;
+  // A digest of the results window's part of the work, which changes without telling.
+  QByteArray ResultsPrint() const;
   QString InitialFolder() const;
   QByteArray Fingerprint() const;
   // The work's objects with the results as the window holds them now.

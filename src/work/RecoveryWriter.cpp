@@ -20,22 +20,20 @@ TRecoveryWriter::~TRecoveryWriter() {
   Thread.join();
 }
 
-void TRecoveryWriter::Write(QByteArray bytes) {
+void TRecoveryWriter::Submit(TJob job) {
   {
     const std::lock_guard<std::mutex> guard(Lock);
-    Pending = jWrite;
-    PendingBytes = std::move(bytes);
+    Pending = std::move(job);
   }
   Wake.notify_all();
 }
 
+void TRecoveryWriter::Write(QByteArray bytes) {
+  Submit([bytes = std::move(bytes)](TRecoveryWriter &writer, QString &reason) { return writer.WriteNow(bytes, reason); });
+}
+
 void TRecoveryWriter::Remove() {
-  {
-    const std::lock_guard<std::mutex> guard(Lock);
-    Pending = jRemove;
-    PendingBytes.clear();
-  }
-  Wake.notify_all();
+  Submit([](TRecoveryWriter &writer, QString &reason) { return writer.RemoveNow(reason); });
 }
 
 void TRecoveryWriter::SetMidway(std::function<void()> midway) {
@@ -45,31 +43,22 @@ void TRecoveryWriter::SetMidway(std::function<void()> midway) {
 
 void TRecoveryWriter::Wait() {
   std::unique_lock<std::mutex> guard(Lock);
-  Idle.wait(guard, [this] { return Pending == jNone && !Busy; });
+  Idle.wait(guard, [this] { return !Pending && !Busy; });
 }
 
 void TRecoveryWriter::Run() {
   std::unique_lock<std::mutex> guard(Lock);
   for (;;) {
-    Wake.wait(guard, [this] { return Pending != jNone || Stopping; });
-    if (Pending == jNone) break;  // stopping with nothing left to do
-    const TJob job = Pending;
-    const QByteArray bytes = std::move(PendingBytes);
-    const std::function<void()> midway = Midway;
-    Pending = jNone;
-    PendingBytes.clear();
+    Wake.wait(guard, [this] { return Pending || Stopping; });
+    if (!Pending) break;  // stopping with nothing left to do
+    const TJob job = std::move(Pending);
+    Pending = nullptr;
+    RunningMidway = Midway;
     Busy = true;
     guard.unlock();
 
     QString reason;
-    bool ok = true;
-    if (job == jWrite) {
-      ok = WriteNow(bytes, midway, reason);
-    } else {
-      QFile file(Name);
-      ok = !file.exists() || file.remove();
-      if (!ok) reason = file.errorString();
-    }
+    const bool ok = job(*this, reason);
     if (OnDone) OnDone(ok, reason);
 
     guard.lock();
@@ -80,8 +69,14 @@ void TRecoveryWriter::Run() {
   Idle.notify_all();
 }
 
-bool TRecoveryWriter::WriteNow(const QByteArray &bytes, const std::function<void()> &midway,
-                               QString &reason) {
+bool TRecoveryWriter::RemoveNow(QString &reason) {
+  QFile file(Name);
+  if (!file.exists() || file.remove()) return true;
+  reason = file.errorString();
+  return false;
+}
+
+bool TRecoveryWriter::WriteNow(const QByteArray &bytes, QString &reason) {
   const QFileInfo info(Name);
   if (!QDir().mkpath(info.absolutePath())) {
     reason =
@@ -97,7 +92,7 @@ bool TRecoveryWriter::WriteNow(const QByteArray &bytes, const std::function<void
   // write is flushed and checked: Qt's commit() does not report a failed final flush.
   const qsizetype half = bytes.size() / 2;
   bool ok = file.write(bytes.constData(), half) == half && file.flush();
-  if (ok && midway) midway();
+  if (ok && RunningMidway) RunningMidway();
   ok = ok && file.write(bytes.constData() + half, bytes.size() - half) == bytes.size() - half &&
        file.flush();
   if (!ok) {

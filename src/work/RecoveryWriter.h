@@ -4,9 +4,10 @@
 // over the bytes; the thread writes them atomically (a temporary copy beside the file, then
 // a rename), so a kill at any moment leaves either the previous file or the new one whole.
 //
-// Jobs are the latest wish only: a write or a removal handed over while another waits
-// replaces it, and jobs run in the order they were handed over, so a removal after a write
-// is never undone by it. The destructor finishes the job in hand and the one waiting.
+// Jobs are the latest wish only: a job handed over while another waits replaces it, and jobs
+// run in the order they were handed over, so a removal after a write is never undone by it.
+// The destructor finishes the job in hand and the one waiting. A job may do more than write
+// (TWorkRecovery's turns the work into text there, off the window's thread).
 
 #include <QByteArray>
 #include <QString>
@@ -26,10 +27,17 @@ class TRecoveryWriter {
   TRecoveryWriter &operator=(const TRecoveryWriter &) = delete;
 
   const QString &FileName() const { return Name; }
-  // Writes bytes as the whole file (its folder is made when missing).
+  // A job, run on the writer's thread: false with the reason when it failed.
+  using TJob = std::function<bool(TRecoveryWriter &writer, QString &reason)>;
+  void Submit(TJob job);
+  // Writes bytes as the whole file.
   void Write(QByteArray bytes);
   // Removes the file.
   void Remove();
+  // What jobs do, on the writer's thread: the whole file written atomically (its folder made
+  // when missing), or removed (true when it is not there).
+  bool WriteNow(const QByteArray &bytes, QString &reason);
+  bool RemoveNow(QString &reason);
   // Blocks until every job handed over has run.
   void Wait();
 
@@ -41,17 +49,15 @@ class TRecoveryWriter {
   void SetMidway(std::function<void()> midway);
 
  private:
-  enum TJob { jNone, jWrite, jRemove };
   void Run();
-  bool WriteNow(const QByteArray &bytes, const std::function<void()> &midway, QString &reason);
 
   const QString Name;
   std::mutex Lock;
   std::condition_variable Wake;
   std::condition_variable Idle;
-  TJob Pending = jNone;
-  QByteArray PendingBytes;
+  TJob Pending;
   std::function<void()> Midway;
+  std::function<void()> RunningMidway;  // the writer's thread's copy
   bool Busy = false;
   bool Stopping = false;
   std::thread Thread;

@@ -1,7 +1,8 @@
 // The work session's recovery file without a window: when writes are due, a file only while
 // there is something to lose, removed on save, on other work and on a clean end; the
 // start-up offer (restore as unsaved work from the original file, discard, later, damaged
-// files, files of running processes left alone); a failure to write told once.
+// files, files of running processes left alone); the slow check of what changes without
+// telling; a failure to write told once.
 
 #include "mainwindow/support/ControllerFixture.h"
 #include "mainwindow/support/ScriptedWorkDialogs.h"
@@ -9,11 +10,14 @@
 #include "editing/Montage.h"
 #include "kit/AtomicFile.h"
 #include "mainwindow/WorkSession.h"
+#include "measurement/Klb.h"
+#include "results/ResRecord.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <deque>
 #include <memory>
@@ -153,6 +157,32 @@ TEST_F(WorkRecoveryTest, AFileOnlyWhileThereIsSomethingToLose) {
   const QString own = Own();
   session.reset();
   EXPECT_FALSE(QFileInfo::exists(own));
+}
+
+TEST_F(WorkRecoveryTest, TheSlowCheckCatchesTheModelsThatChangeWithoutTelling) {
+  results::TResRecord shown;
+  session->CaptureResults = [&shown] { return shown; };
+  Open();
+  Mark(100);
+  Pause();
+  const QString own = Own();
+  const auto modified = [&own] { return QFileInfo(own).lastModified(); };
+  const QDateTime first = modified();
+  ASSERT_TRUE(first.isValid());
+  // Nothing changed: nothing written.
+  QThread::msleep(20);
+  session->Recovery()->CheckQuietChanges();
+  session->Recovery()->Wait();
+  EXPECT_EQ(modified(), first);
+  // A model chosen in the results window tells nobody; the slow check writes it.
+  shown.Present = true;
+  shown.ModelTemps = 3;
+  session->Recovery()->CheckQuietChanges();
+  session->Recovery()->Wait();
+  TIniFile ini = TIniFile::FromText(own, QString());
+  ASSERT_EQ(measurement::TKlb::Read(own, ini), measurement::krsOk);
+  EXPECT_EQ(results::ReadResRecord(ini).ModelTemps, 3);
+  session->CaptureResults = nullptr;
 }
 
 TEST_F(WorkRecoveryTest, RestoredWorkIsUnsavedWorkFromItsOriginalFile) {
