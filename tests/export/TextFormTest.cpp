@@ -2,6 +2,7 @@
 // (UTF-8, CR LF after every line, one tab between cells and none after the last), the text
 // export's dialog, overwrite question and reports, and the clipboard's reports.
 
+#include "support/FileBytes.h"
 #include "export/ExportFiles.h"
 #include "export/support/ExportFixture.h"
 #include "kinematics/Quantities.h"
@@ -15,6 +16,7 @@ namespace kolibra::exporting::testing {
 
 namespace {
 
+using ::kolibra::testing::WriteBytes;
 using kinematics::qsAcceleration;
 using kinematics::qsPolar;
 using kinematics::qsVelocity;
@@ -24,11 +26,6 @@ QByteArray ReadAll(const QString &fileName) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString &fileName, const QByteArray &bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // The datasheet of the fixture with its coordinates only, byte by byte: "°" is C2 B0.
 const QByteArray CoordinatesBytes =

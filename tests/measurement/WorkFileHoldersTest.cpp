@@ -1,6 +1,7 @@
 // The work file's holder (whole-file atomic writes, reading with its size limit and the
 // encodings people leave) and the recent-files list.
 
+#include "support/FileBytes.h"
 #include "kit/IniFile.h"
 #include "measurement/Klb.h"
 #include "measurement/MRUFiles.h"
@@ -15,16 +16,10 @@ namespace kolibra::measurement::work_file_holders_test {
 
 namespace {
 
-QByteArray ReadBytes(const QString &name) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using ::kolibra::testing::ReadBytes;
+using ::kolibra::testing::WriteBytes;
 
-void WriteBytes(const QString &name, const QByteArray &bytes) {
-  QFile file(name);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+
 
 }  // namespace
 

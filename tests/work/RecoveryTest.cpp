@@ -5,6 +5,7 @@
 // background writer (order of jobs, a folder that cannot be made, a full disk, a copy cut
 // halfway).
 
+#include "support/FileBytes.h"
 #include "editing/ParaboleWork.h"
 #include "kit/AtomicFile.h"
 #include "support/FullDisk.h"
@@ -28,18 +29,11 @@ namespace kolibra::work {
 namespace {
 
 using editing::testing::CopyParabole;
+using ::kolibra::testing::ReadBytes;
+using ::kolibra::testing::WriteBytes;
 using editing::testing::THeadlessParabole;
 
-QByteArray ReadBytes(const QString &name) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void WriteBytes(const QString &name, const QByteArray &bytes) {
-  QFile file(name);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // A process that has ended (and been reaped): its id names no running Kolibra.
 TProcessIdentity EndedProcess() {
