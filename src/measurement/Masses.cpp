@@ -1,5 +1,7 @@
 #include "measurement/Masses.h"
 
+#include "kit/Locale.h"
+
 #include "kit/IniFile.h"
 
 #include <QLocale>
@@ -85,12 +87,9 @@ void TMasses::LoadFromIni(const TIniFile &ini) {
 
 bool ParseMassText(const QString &text, double &kilograms) {
   kilograms = 0.0;
-  QString typed = text.trimmed();
-  if (typed.isEmpty()) return true;
-  typed.replace(QLatin1Char(','), QLatin1Char('.'));
-  bool ok = false;
-  const double value = typed.toDouble(&ok);
-  if (!ok || !masses_impl::Usable(value)) return false;
+  if (text.trimmed().isEmpty()) return true;
+  double value = 0.0;
+  if (!TextToReal(text, value) || !masses_impl::Usable(value)) return false;
   kilograms = value;
   return true;
 }

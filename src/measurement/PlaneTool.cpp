@@ -78,6 +78,8 @@ int TPlaneTool::CornerAt(TPoint pixel) const {
   return best;
 }
 
+void TPlaneTool::FitPicture() { FCalibration.SetPictureSize(View.NativeFrameWidth(), View.NativeFrameHeight()); }
+
 void TPlaneTool::Changed() {
   Host.InvalidateResults(TResultsScope::BothModes);
   if (OnChanged) OnChanged();
@@ -105,7 +107,7 @@ void TPlaneTool::SetLens(const TLens &lens) {
   CancelInput();
   Host.Record(this, akModify);
   FLines.clear();
-  FCalibration.SetPictureSize(View.NativeFrameWidth(), View.NativeFrameHeight());
+  FitPicture();
   FCalibration.SetLens(lens);
   Changed();
 }
@@ -166,7 +168,7 @@ void TPlaneTool::MouseMove(TPlaneEditing editing, TPoint pixel) {
     corners[size_t(Dragged)] = Picture(pixel);
     // A corner dragged across the rectangle would fold it: it stops where the plane still
     // holds.
-    FCalibration.SetPictureSize(View.NativeFrameWidth(), View.NativeFrameHeight());
+    FitPicture();
     if (FCalibration.SetPlane(corners, FCalibration.Width(), FCalibration.Height())) Changed();
     return;
   }
@@ -199,22 +201,18 @@ bool TPlaneTool::KeyDown(TPlaneEditing editing, int key) {
 }
 
 void TPlaneTool::EndLine() {
-  std::vector<TPointDDynArray> lines = FLines;
-  lines.push_back(Line);
+  // The line is kept even when the lines cannot tell the lens yet: the next one may.
+  Host.Record(this, akModify);
+  FLines.push_back(Line);
   Line.clear();
   TLens lens = FCalibration.LensModel();
   QString why;
-  if (!FitLens(lines, View.NativeFrameWidth(), View.NativeFrameHeight(), lens, &why)) {
-    // The line is kept: with the next one the fit may tell.
-    Host.Record(this, akModify);
-    FLines = std::move(lines);
+  if (!FitLens(FLines, View.NativeFrameWidth(), View.NativeFrameHeight(), lens, &why)) {
     View.Invalidate();
     if (OnRefusal) OnRefusal(why);
     return;
   }
-  Host.Record(this, akModify);
-  FLines = std::move(lines);
-  FCalibration.SetPictureSize(View.NativeFrameWidth(), View.NativeFrameHeight());
+  FitPicture();
   FCalibration.SetLens(lens);
   Changed();
 }

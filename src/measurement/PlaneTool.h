@@ -85,6 +85,8 @@ class TPlaneTool : public THistObject {
   TPoint Screen(TPointD picture) const;
   int CornerAt(TPoint pixel) const;
   void EndLine();
+  // The calibration takes the open video's size (the lens's default centre and focal length).
+  void FitPicture();
   void Changed();
 
   IMeasurementHost &Host;

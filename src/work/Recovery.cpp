@@ -59,7 +59,7 @@ using namespace recovery_impl;
 
 QString RecoveryFolder() {
   QString state = qEnvironmentVariable("XDG_STATE_HOME");
-  // The base directory specification ignores relative paths.
+  // A relative XDG_STATE_HOME is not to be used: the XDG base directory rules say so.
   if (state.isEmpty() || QDir::isRelativePath(state))
     state = QDir::home().filePath(QStringLiteral(".local/state"));
   return QDir(state).filePath(QStringLiteral("kolibra/recovery"));
