@@ -4,8 +4,10 @@
 // at start-up instead of one of the sample videos.
 
 #include "dialogs/MessageBoxWindow.h"
+#include "kit/Language.h"
 #include "mainwindow/MainForm.h"
 #include "measurement/GraphUtils.h"
+#include "settings/Options.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,13 +18,15 @@ int main(int argc, char *argv[]) {
   QApplication::setApplicationName(QStringLiteral("Kolibra"));
   // The about box shows it.
   QApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
+  // The language chosen in the options, else the desktop's; a change applies at the next start.
+  kolibra::InstallTranslators(kolibra::InterfaceLanguage(kolibra::settings::TOptions().Language));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QCoreApplication::translate("main", "Teaching mechanics from video."));
+  parser.setApplicationDescription(QCoreApplication::translate("KolibraText", "Teaching mechanics from video."));
   parser.addHelpOption();
   parser.addPositionalArgument(QStringLiteral("file"),
                                QCoreApplication::translate(
-                                   "main", "A video, or a work file (.klb), to open instead of a sample video."),
+                                   "KolibraText", "A video, or a work file (.klb), to open instead of a sample video."),
                                QStringLiteral("[video | work.klb]"));
   parser.process(app);
 

@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build ccache pkg-config lld
   # user interface, painting, printing, pictures
   qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
+  # translations: lupdate and lrelease, and Qt's own catalogues for its dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # video decoding and encoding
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libavdevice-dev
   # the second media framework

@@ -1,6 +1,7 @@
 // kolibra-cli capture: argument parsing only; the recording is the capture controller's.
 #include "Commands.h"
 #include "capture/CaptureCli.h"
+#include "kit/Texts.h"
 #include "settings/Options.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,14 @@ int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
       "Usage: kolibra-cli capture --device NAME [--framework 0|1] [--format WxH] [--rate R] [--codec NAME] "
       "[--delay S] --duration S OUT.avi");
   QCommandLineParser parser;
-  const auto tr = [](const char *text) { return QCoreApplication::translate("kolibra-cli", text); };
-  parser.addOption({QStringLiteral("device"), tr("The camera, as listed (\"Kolibra test pattern\" always is)."),
+  parser.addOption({QStringLiteral("device"), KolibraCliText::tr("The camera, as listed (\"Kolibra test pattern\" always is)."),
                     QStringLiteral("NAME")});
-  parser.addOption({QStringLiteral("framework"), tr("0: libavdevice, 1: GStreamer."), QStringLiteral("0|1")});
-  parser.addOption({QStringLiteral("format"), tr("The picture size."), QStringLiteral("WxH")});
-  parser.addOption({QStringLiteral("rate"), tr("Frames per second."), QStringLiteral("R")});
-  parser.addOption({QStringLiteral("codec"), tr("without, \"Motion JPEG\" or FFV1."), QStringLiteral("NAME")});
-  parser.addOption({QStringLiteral("delay"), tr("Seconds before recording starts."), QStringLiteral("S")});
-  parser.addOption({QStringLiteral("duration"), tr("Seconds recorded."), QStringLiteral("S")});
+  parser.addOption({QStringLiteral("framework"), KolibraCliText::tr("0: libavdevice, 1: GStreamer."), QStringLiteral("0|1")});
+  parser.addOption({QStringLiteral("format"), KolibraCliText::tr("The picture size."), QStringLiteral("WxH")});
+  parser.addOption({QStringLiteral("rate"), KolibraCliText::tr("Frames per second."), QStringLiteral("R")});
+  parser.addOption({QStringLiteral("codec"), KolibraCliText::tr("without, \"Motion JPEG\" or FFV1."), QStringLiteral("NAME")});
+  parser.addOption({QStringLiteral("delay"), KolibraCliText::tr("Seconds before recording starts."), QStringLiteral("S")});
+  parser.addOption({QStringLiteral("duration"), KolibraCliText::tr("Seconds recorded."), QStringLiteral("S")});
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 1 || !parser.isSet(QStringLiteral("device")) || !parser.isSet(QStringLiteral("duration"))) {
@@ -46,7 +46,7 @@ int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < n.Minimum || value > n.Maximum) {
-      Err << tr("--%1 must be a whole number from %2 to %3: %4").arg(name).arg(n.Minimum).arg(n.Maximum).arg(parser.value(name))
+      Err << KolibraCliText::tr("--%1 must be a whole number from %2 to %3: %4").arg(name).arg(n.Minimum).arg(n.Maximum).arg(parser.value(name))
           << Qt::endl;
       return 1;
     }

@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <optional>
 
+#include "kit/Texts.h"
 #include "kit/Types.h"
 #include "video/VideoSources.h"
 

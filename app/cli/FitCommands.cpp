@@ -1,6 +1,7 @@
 // kolibra-cli fit: argument parsing only; the fit is the modelling subsystem's, the same the
 // modeller panel runs.
 #include "Commands.h"
+#include "kit/Texts.h"
 #include "modelling/FitCommand.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ namespace fit_commands_impl {
 
 QString Usage() {
   return QCoreApplication::translate(
-      "kolibra-cli",
+      "KolibraCliText",
       "Usage: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]\n"
       "MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, "
       "damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value (\".\" decimals).");
@@ -28,7 +29,7 @@ bool ReadBound(const QCommandLineParser &parser, const QString &name, std::optio
   bool ok = false;
   const double value = QLocale::c().toDouble(parser.value(name), &ok);
   if (!ok || !std::isfinite(value)) {
-    err << QCoreApplication::translate("kolibra-cli", "--%1 needs a number (\".\" decimals): %2")
+    err << KolibraCliText::tr("--%1 needs a number (\".\" decimals): %2")
                .arg(name, parser.value(name))
         << Qt::endl;
     return false;
@@ -43,10 +44,10 @@ int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   using namespace fit_commands_impl;
   QCommandLineParser parser;
   parser.addOption(QCommandLineOption(QStringLiteral("from"),
-                                      QCoreApplication::translate("kolibra-cli", "First abscissa fitted."),
+                                      KolibraCliText::tr("First abscissa fitted."),
                                       QStringLiteral("T1")));
   parser.addOption(QCommandLineOption(QStringLiteral("to"),
-                                      QCoreApplication::translate("kolibra-cli", "Last abscissa fitted."),
+                                      KolibraCliText::tr("Last abscissa fitted."),
                                       QStringLiteral("T2")));
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();

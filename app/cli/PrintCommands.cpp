@@ -2,6 +2,7 @@
 // and drawn as the print window does it, of a results view drawn as the results window
 // draws it.
 #include "Commands.h"
+#include "kit/Texts.h"
 #include "work/PrintWork.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,7 @@ namespace kolibra::cli {
 namespace print_commands_impl {
 
 QString Usage() {
-  return QCoreApplication::translate("kolibra-cli",
+  return QCoreApplication::translate("KolibraCliText",
                                      "Usage: kolibra-cli print WORK.klb OUT.pdf [--view time|trajectory|vectors] "
                                      "[--template top|full] [--double] [--title TEXT]");
 }
@@ -23,15 +24,15 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   using namespace print_commands_impl;
   QCommandLineParser parser;
   const QCommandLineOption view(QStringLiteral("view"),
-                                QCoreApplication::translate("kolibra-cli", "The results view to print."),
+                                KolibraCliText::tr("The results view to print."),
                                 QStringLiteral("time|trajectory|vectors"), QStringLiteral("time"));
   const QCommandLineOption layout(QStringLiteral("template"),
-                                  QCoreApplication::translate("kolibra-cli", "The page template."),
+                                  KolibraCliText::tr("The page template."),
                                   QStringLiteral("top|full"), QStringLiteral("top"));
   const QCommandLineOption twice(QStringLiteral("double"),
-                                 QCoreApplication::translate("kolibra-cli", "The graph twice on the sheet."));
+                                 KolibraCliText::tr("The graph twice on the sheet."));
   const QCommandLineOption title(QStringLiteral("title"),
-                                 QCoreApplication::translate("kolibra-cli", "The title printed as the header."),
+                                 KolibraCliText::tr("The title printed as the header."),
                                  QStringLiteral("TEXT"));
   parser.addOptions({view, layout, twice, title});
   if (!ParseArguments(parser, Arguments, Err)) return 1;
@@ -41,7 +42,7 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     return 1;
   }
   if (!work::IsPrintableView(parser.value(view))) {
-    Err << QCoreApplication::translate("kolibra-cli", "--view must be time, trajectory or vectors: %1")
+    Err << KolibraCliText::tr("--view must be time, trajectory or vectors: %1")
                .arg(parser.value(view))
         << Qt::endl;
     return 1;
@@ -51,7 +52,7 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   if (templateName == QLatin1String("full")) {
     request.Template = printing::TPrintTemplate::FullPage;
   } else if (templateName != QLatin1String("top")) {
-    Err << QCoreApplication::translate("kolibra-cli", "--template must be top or full: %1").arg(templateName)
+    Err << KolibraCliText::tr("--template must be top or full: %1").arg(templateName)
         << Qt::endl;
     return 1;
   }

@@ -1,5 +1,6 @@
 // kolibra-cli chrono: argument parsing only; the chronophotograph is the studio's.
 #include "Commands.h"
+#include "kit/Texts.h"
 #include "studio/Chronophotograph.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,11 @@ int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
   QCommandLineParser parser;
   parser.addOption(QCommandLineOption(
       QStringLiteral("circle"),
-      QCoreApplication::translate("kolibra-cli", "Cut a disc of radius R frame pixels round (X, Y) on frame F."),
+      KolibraCliText::tr("Cut a disc of radius R frame pixels round (X, Y) on frame F."),
       QStringLiteral("F:X,Y,R")));
   parser.addOption(QCommandLineOption(
       QStringLiteral("background"),
-      QCoreApplication::translate("kolibra-cli", "Paste on the first circle's frame instead of a white page.")));
+      KolibraCliText::tr("Paste on the first circle's frame instead of a white page.")));
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) {
@@ -27,7 +28,7 @@ int RunChrono(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
   for (const QString &text : parser.values(QStringLiteral("circle"))) {
     studio::TChronoCircle circle;
     if (!studio::ParseChronoCircle(text, circle)) {
-      Err << QCoreApplication::translate("kolibra-cli", "A circle is FRAME:X,Y,RADIUS with numbers: %1").arg(text)
+      Err << KolibraCliText::tr("A circle is FRAME:X,Y,RADIUS with numbers: %1").arg(text)
           << Qt::endl;
       return 1;
     }

@@ -1,5 +1,6 @@
 // kolibra-cli info, times and frame: argument parsing only; the work is the video subsystem's.
 #include "Commands.h"
+#include "kit/Texts.h"
 #include "video/VideoCli.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ bool ParseArguments(QCommandLineParser &Parser, const QStringList &Arguments, QT
 QCommandLineOption FrameworkOption() {
   return QCommandLineOption(
       QStringLiteral("framework"),
-      QCoreApplication::translate("kolibra-cli", "Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice."),
+      KolibraCliText::tr("Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice."),
       QStringLiteral("vfw|ds|ffmpeg"));
 }
 
@@ -30,7 +31,7 @@ bool ReadFramework(const QCommandLineParser &Parser, std::optional<video::TFrame
   Forced = video::FrameworkFromToken(Parser.value(name));
   if (Forced)
     return true;
-  Err << QCoreApplication::translate("kolibra-cli", "Unknown framework: %1 (vfw, ds or ffmpeg).").arg(Parser.value(name))
+  Err << KolibraCliText::tr("Unknown framework: %1 (vfw, ds or ffmpeg).").arg(Parser.value(name))
       << Qt::endl;
   return false;
 }
@@ -61,13 +62,13 @@ int RunOnOneVideo(const QStringList &Arguments, const QString &Usage, TVideoComm
 
 int RunInfo(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   return RunOnOneVideo(
-      Arguments, QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli info FILE [--framework vfw|ds|ffmpeg]"),
+      Arguments, KolibraCliText::tr("Usage: kolibra-cli info FILE [--framework vfw|ds|ffmpeg]"),
       video::VideoInfo, Out, Err);
 }
 
 int RunTimes(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   return RunOnOneVideo(
-      Arguments, QCoreApplication::translate("kolibra-cli", "Usage: kolibra-cli times VIDEO [--framework vfw|ds|ffmpeg]"),
+      Arguments, KolibraCliText::tr("Usage: kolibra-cli times VIDEO [--framework vfw|ds|ffmpeg]"),
       video::VideoTimes, Out, Err);
 }
 
@@ -97,7 +98,7 @@ int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     if (argument.startsWith(standIn)) argument = negatives.value(argument.mid(standIn.size()).toInt());
   }
   if (args.size() != 3) {
-    Err << QCoreApplication::translate("kolibra-cli",
+    Err << QCoreApplication::translate("KolibraCliText",
                                        "Usage: kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]")
         << Qt::endl;
     return 1;
@@ -105,7 +106,7 @@ int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   bool ok = false;
   const int index = args[1].toInt(&ok);
   if (!ok) {
-    Err << QCoreApplication::translate("kolibra-cli", "INDEX must be a whole number: %1").arg(args[1]) << Qt::endl;
+    Err << KolibraCliText::tr("INDEX must be a whole number: %1").arg(args[1]) << Qt::endl;
     return 1;
   }
   video::TVideoSources sources;

@@ -1,9 +1,13 @@
 // kolibra-cli: Kolibra's engines for scripts and batch work. The first argument names the
 // command; each command reads the rest itself (Commands.h).
 #include "Commands.h"
+#include "kit/Language.h"
+#include "kit/Texts.h"
+#include "settings/Options.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 #include <iterator>
@@ -12,6 +16,7 @@
 namespace {
 
 using namespace kolibra::cli;
+using kolibra::KolibraCliText;
 
 // One line a command. Keep the table in the order of the help text.
 const TCliCommand Commands[] = {
@@ -46,8 +51,17 @@ const TCliCommand Commands[] = {
     {"recover", RunRecover, "recover --list"},
 };
 
+// The contexts whose texts make up data (quantity names, datasheet, graph and model texts,
+// read-back lines): scripts read them, so they stay English in any language.
+bool ReasonsOnly(const char *context) {
+  static const QSet<QByteArray> data = {"QuantitiesText", "Grid",      "GElemText",   "GraphText",
+                                        "ResFormText",    "MdlText",   "ServeurText", "WorkbookText",
+                                        "WrittenVideoText"};
+  return !data.contains(QByteArray(context));
+}
+
 void PrintUsage(QTextStream &Stream) {
-  Stream << QCoreApplication::translate("kolibra-cli",
+  Stream << KolibraCliText::tr(
                                         "Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and "
                                         "batch work.")
          << Qt::endl;
@@ -67,6 +81,10 @@ int main(int argc, char **argv) {
   QCoreApplication &app = *application;
   QCoreApplication::setApplicationName(QStringLiteral("kolibra-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(KOLIBRA_VERSION));
+  // Reasons on standard error follow the language, as the window's texts do; standard
+  // output and the files written keep their fixed English formats.
+  kolibra::InstallTranslators(kolibra::InterfaceLanguage(kolibra::settings::TOptions().Language),
+                              ReasonsOnly);
   QTextStream out(stdout);
   QTextStream err(stderr);
   const QStringList arguments = app.arguments();
@@ -83,7 +101,7 @@ int main(int argc, char **argv) {
     if (name == QLatin1String(command.Name))
       return command.Run(arguments.mid(2), out, err);
   if (!name.isEmpty())
-    err << QCoreApplication::translate("kolibra-cli", "Unknown command: %1").arg(name) << Qt::endl;
+    err << KolibraCliText::tr("Unknown command: %1").arg(name) << Qt::endl;
   PrintUsage(err);
   return 1;
 }

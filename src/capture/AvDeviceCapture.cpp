@@ -2,6 +2,7 @@
 
 #include "capture/FrameDecoder.h"
 #include "capture/V4l2Device.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ bool TAvDeviceCapture::Start(const TCaptureDevice &device, const TCaptureFormat 
   const bool synthetic = device.Node.isEmpty();
   const AVInputFormat *input = av_find_input_format(synthetic ? "lavfi" : "video4linux2");
   if (input == nullptr) {
-    reason = CaptureTr("This FFmpeg has no camera input.");
+    reason = CaptureText::tr("This FFmpeg has no camera input.");
     return false;
   }
   QString url = device.Node;

@@ -6,6 +6,7 @@
 #include "capture/GstCapture.h"
 #include "kit/IniFile.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 
@@ -114,7 +115,7 @@ const TCaptureFormat *TCapture::Format() const {
 }
 
 QStringList TCapture::CodecNames() const {
-  QStringList names{CaptureTr("without")};
+  QStringList names{CaptureText::tr("without")};
   for (const QString &codec : RecordingCodecs()) names << codec;
   return names;
 }
@@ -236,12 +237,12 @@ bool TCapture::PrepareDevices() {
 bool TCapture::Connect() {
   if (!FDevicesListed) RefreshDevices();
   if (FDevices[0].empty() && FDevices[1].empty()) {
-    TMessageBox(icInformation).AddLine(CaptureTr("No capture device found.")).AddButton(CaptureTr("Ok")).Execute();
+    TMessageBox(icInformation).AddLine(CaptureText::tr("No capture device found.")).AddButton(CaptureText::tr("Ok")).Execute();
     return false;
   }
   const TCaptureDevice *device = Device();
   if (device == nullptr) {
-    TMessageBox(icInformation).AddLine(CaptureTr("No capture device selected.")).AddButton(CaptureTr("Ok")).Execute();
+    TMessageBox(icInformation).AddLine(CaptureText::tr("No capture device selected.")).AddButton(CaptureText::tr("Ok")).Execute();
     return false;
   }
   if (IsPreviewing() && !FConnectedSettingsStale) return true;
@@ -258,9 +259,9 @@ bool TCapture::Connect() {
       Current().Start(*device, *format, video::TFrameRate::Exact(uint64_t(std::max(1, CaptureRate)), 1), this, reason);
   if (!started) {
     TMessageBox box(icInformation);
-    box.AddLine(CaptureTr("The selected capture device does not respond."));
+    box.AddLine(CaptureText::tr("The selected capture device does not respond."));
     if (!reason.isEmpty()) box.AddLine(reason);
-    box.AddButton(CaptureTr("Ok")).Execute();
+    box.AddButton(CaptureText::tr("Ok")).Execute();
     return false;
   }
   FConnectedSettingsStale = false;

@@ -2,6 +2,7 @@
 
 #include "capture/Capture.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,7 +13,6 @@ namespace kolibra::capture {
 
 namespace capture_cli {
 
-QString CliTr(const char *text) { return QCoreApplication::translate("kolibra-cli", text); }
 
 // The save dialog answers the file of the command line once; asked again (the file exists,
 // or could not be written), it is cancelled.
@@ -58,11 +58,11 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
   QString out = command.Out;
   if (!out.endsWith(QLatin1String(".avi"), Qt::CaseInsensitive)) out += QStringLiteral(".avi");
   if (QFileInfo::exists(out)) {
-    Err << out << ": " << capture_cli::CliTr("A file with this name already exists; nothing was recorded.") << Qt::endl;
+    Err << out << ": " << KolibraCliText::tr("A file with this name already exists; nothing was recorded.") << Qt::endl;
     return 1;
   }
   if (command.Duration < 1 || command.Delay < 0) {
-    Err << capture_cli::CliTr("The duration must be at least 1 second, the delay not negative.") << Qt::endl;
+    Err << KolibraCliText::tr("The duration must be at least 1 second, the delay not negative.") << Qt::endl;
     return 1;
   }
   capture_cli::TCliMessages messages(Err);
@@ -78,7 +78,7 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
         (command.Framework < 0 || capture.DeviceFramework(i) == command.Framework))
       device = i;
   if (device < 0) {
-    Err << capture_cli::CliTr("No capture device \"%1\". The devices are:").arg(command.Device) << Qt::endl;
+    Err << KolibraCliText::tr("No capture device \"%1\". The devices are:").arg(command.Device) << Qt::endl;
     for (const QString &name : capture.DeviceNames(true)) Err << "  " << name << Qt::endl;
     return 1;
   }
@@ -88,7 +88,7 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
   const bool vfw = capture.CaptureFramework == cfAvDevice;
   const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(command.Format);
   if (!command.Format.isEmpty() && !size.hasMatch()) {
-    Err << capture_cli::CliTr("A format is WIDTHxHEIGHT: %1").arg(command.Format) << Qt::endl;
+    Err << KolibraCliText::tr("A format is WIDTHxHEIGHT: %1").arg(command.Format) << Qt::endl;
     return 1;
   }
   int format = -1;
@@ -101,7 +101,7 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
     if (sizeFits && rateFits) format = i;
   }
   if (format < 0) {
-    Err << capture_cli::CliTr("The device has no such format. Its formats are:") << Qt::endl;
+    Err << KolibraCliText::tr("The device has no such format. Its formats are:") << Qt::endl;
     for (const QString &name : formats) Err << "  " << name << Qt::endl;
     return 1;
   }
@@ -116,7 +116,7 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
       if (codecs[i].compare(command.Codec, Qt::CaseInsensitive) == 0) codec = i - 1;
     if (command.Codec.compare(QLatin1String("MJPG"), Qt::CaseInsensitive) == 0) codec = codecs.indexOf(QStringLiteral("Motion JPEG")) - 1;
     if (codec < -1) {
-      Err << capture_cli::CliTr("Unknown codec: %1 (%2).").arg(command.Codec, codecs.join(QStringLiteral(", "))) << Qt::endl;
+      Err << KolibraCliText::tr("Unknown codec: %1 (%2).").arg(command.Codec, codecs.join(QStringLiteral(", "))) << Qt::endl;
       return 1;
     }
     capture.SelectCodec(codec);
@@ -131,7 +131,7 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
   capture.OnFinished = [&loop](TCapture *) { loop.quit(); };
   capture.RecordButton();
   if (capture.Recording()) loop.exec();
-  Out << capture_cli::CliTr("Number of captured images:") << ' ' << capture.CapturedFrames() << "   " << capture_cli::CliTr("Number of lost images:") << ' '
+  Out << QStringLiteral("Number of captured images:") << ' ' << capture.CapturedFrames() << "   " << QStringLiteral("Number of lost images:") << ' '
       << capture.LostFrames() << Qt::endl;
   if (capture.SavedFile().isEmpty()) return 1;
   Out << "file: " << capture.SavedFile() << Qt::endl;

@@ -1,5 +1,6 @@
 #include "capture/CaptureRecorder.h"
 
+#include "kit/Texts.h"
 #include "video/AviCompressor.h"
 #include "video/AviWriter.h"
 
@@ -165,11 +166,11 @@ bool TCaptureRecorder::Start(const TRecordingPlan &plan, QString &reason) {
   FPlan = plan;
   if (!FPlan.FreeBytes) FPlan.FreeBytes = [file = plan.FileName] { return capture_recorder::FreeBytesOf(file); };
   if (plan.Width <= 0 || plan.Height <= 0 || !plan.Rate.IsValid()) {
-    reason = CaptureTr("The size or the frame rate of the video is not valid.");
+    reason = CaptureText::tr("The size or the frame rate of the video is not valid.");
     return false;
   }
   if (FPlan.FreeBytes() < FPlan.ReserveBytes) {
-    reason = CaptureTr("The disk is full.");
+    reason = CaptureText::tr("The disk is full.");
     return false;
   }
   FWriter = std::make_unique<TWriter>();
@@ -281,7 +282,7 @@ void TCaptureRecorder::Run() {
       checkpointed = FSlots.load();
       // A full disk is seen coming: the recording stops while its end can still be written.
       if (FPlan.FreeBytes() < FPlan.ReserveBytes) {
-        EndBy(reDiskFull, CaptureTr("The disk is full."));
+        EndBy(reDiskFull, CaptureText::tr("The disk is full."));
         continue;
       }
     }

@@ -2,6 +2,7 @@
 // status text, the preview, a camera lost on the way, and the save flow.
 
 #include "capture/Capture.h"
+#include "kit/Texts.h"
 
 #include "kit/MessageBox.h"
 
@@ -69,10 +70,10 @@ int64_t TCapture::LostFrames() const {
 QString TCapture::StatusText() const {
   // The countdown shows the seconds still to wait: from the delay down to 1, never 0.
   if (FState == csWaiting && DelayEnabled && FSeconds < Delay)
-    return CaptureTr("Recording will start after %d second(s) ").replace(QLatin1String("%d"), QString::number(Delay - FSeconds));
+    return CaptureText::tr("Recording will start after %d second(s) ").replace(QLatin1String("%d"), QString::number(Delay - FSeconds));
   if (FState == csRecording)
-    return CaptureTr("Number of captured images:") + QLatin1Char(' ') + QString::number(CapturedFrames()) +
-           QStringLiteral("   ") + CaptureTr("Number of lost images:") + QLatin1Char(' ') + QString::number(LostFrames());
+    return CaptureText::tr("Number of captured images:") + QLatin1Char(' ') + QString::number(CapturedFrames()) +
+           QStringLiteral("   ") + CaptureText::tr("Number of lost images:") + QLatin1Char(' ') + QString::number(LostFrames());
   return QString();
 }
 
@@ -93,9 +94,9 @@ void TCapture::RecordButton() {
   if (!IsPreviewing() && !Connect()) return;
   if (!CreateTempFile()) {
     TMessageBox(icWarning)
-        .AddLine(CaptureTr("Capture has failed. File has not been saved."))
-        .AddLine(CaptureTr("The temporary folder cannot be written."))
-        .AddButton(CaptureTr("Ok"))
+        .AddLine(CaptureText::tr("Capture has failed. File has not been saved."))
+        .AddLine(CaptureText::tr("The temporary folder cannot be written."))
+        .AddButton(CaptureText::tr("Ok"))
         .Execute();
     return;
   }
@@ -156,9 +157,9 @@ void TCapture::StartRecordingNow() {
     SetState(Current().Running() ? csPreviewing : csIdle);
     RaiseStatus();
     TMessageBox(icWarning)
-        .AddLine(CaptureTr("Capture has failed. File has not been saved."))
+        .AddLine(CaptureText::tr("Capture has failed. File has not been saved."))
         .AddLine(reason)
-        .AddButton(CaptureTr("Ok"))
+        .AddButton(CaptureText::tr("Ok"))
         .Execute();
     if (OnFinished) OnFinished(this);
     return;
@@ -216,10 +217,10 @@ void TCapture::RecorderEnded(TRecorderEnd end) {
     FTicker.stop();
     SetState(csSaving);
     TMessageBox box(icWarning);
-    box.AddLine(CaptureTr("The recording has stopped:"));
-    box.AddLine(reason.isEmpty() ? CaptureTr("The file cannot be written.") : reason);
-    box.AddLine(CaptureTr("What was recorded up to there is kept."));
-    box.AddButton(CaptureTr("Ok")).Execute();
+    box.AddLine(CaptureText::tr("The recording has stopped:"));
+    box.AddLine(reason.isEmpty() ? CaptureText::tr("The file cannot be written.") : reason);
+    box.AddLine(CaptureText::tr("What was recorded up to there is kept."));
+    box.AddButton(CaptureText::tr("Ok")).Execute();
     SaveRecording(FFinalCaptured);
     return;
   }
@@ -240,9 +241,9 @@ void TCapture::DeviceLost(const QString &reason) {
   if (!recording && FState == csPreviewing) SetState(csIdle);
   if (recording) SetState(csSaving);
   TMessageBox box(icWarning);
-  box.AddLine(CaptureTr("A Plug and Play device was disconnected."));
+  box.AddLine(CaptureText::tr("A Plug and Play device was disconnected."));
   if (!reason.isEmpty()) box.AddLine(reason);
-  box.AddButton(CaptureTr("Ok")).Execute();
+  box.AddButton(CaptureText::tr("Ok")).Execute();
   // A camera with a node may come back; the synthetic ones stop for good.
   if (!FLostDevice.Node.isEmpty() && FPreviewAllowed) FReconnect.start();
   if (recording) SaveRecording(FFinalCaptured);
@@ -252,7 +253,7 @@ void TCapture::CheckReconnection() {
   if (FLostDevice.Node.isEmpty() || !Current().Present(FLostDevice)) return;
   FReconnect.stop();
   if (Recording() || FState == csSaving) return;
-  TMessageBox(icInformation).AddLine(CaptureTr("A Plug and Play device was reconnected.")).AddButton(CaptureTr("Ok")).Execute();
+  TMessageBox(icInformation).AddLine(CaptureText::tr("A Plug and Play device was reconnected.")).AddButton(CaptureText::tr("Ok")).Execute();
   FConnectedSettingsStale = true;
   Connect();
 }
@@ -273,13 +274,13 @@ void TCapture::SaveRecording(int64_t captured) {
   if (FTempFile.isEmpty() || !QFileInfo::exists(FTempFile) || captured <= 0) {
     FSavedFile.clear();
     ReleaseTempFile(true);
-    TMessageBox(icWarning).AddLine(CaptureTr("Capture has failed. File has not been saved.")).AddButton(CaptureTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(CaptureText::tr("Capture has failed. File has not been saved.")).AddButton(CaptureText::tr("Ok")).Execute();
     end(OnConnectionQuery);
     return;
   }
   TSaveFileRequest request;
-  request.Title = CaptureTr("Save video");
-  request.Filter = CaptureTr("Video file (*.avi)");
+  request.Title = CaptureText::tr("Save video");
+  request.Filter = CaptureText::tr("Video file (*.avi)");
   request.DefaultExtension = QStringLiteral("avi");
   request.BaseName = QStringLiteral("Capture");
   request.ConfirmOverwrite = false;
@@ -295,9 +296,9 @@ void TCapture::SaveRecording(int64_t captured) {
     if (QFileInfo::exists(name)) {
       TMessageBox(icWarning)
           .AddFileName(name)
-          .AddLine(CaptureTr("A file with this name already exists in the selected directory."))
-          .AddLine(CaptureTr("Please choose a different file name or directory."))
-          .AddButton(CaptureTr("Ok"))
+          .AddLine(CaptureText::tr("A file with this name already exists in the selected directory."))
+          .AddLine(CaptureText::tr("Please choose a different file name or directory."))
+          .AddButton(CaptureText::tr("Ok"))
           .Execute();
       request.Folder = QFileInfo(name).absolutePath();
       continue;
@@ -306,10 +307,10 @@ void TCapture::SaveRecording(int64_t captured) {
     if (!CopyFileAtomically(FTempFile, name, reason)) {
       // The recording is still in the temporary file: the user chooses another place.
       TMessageBox box(icWarning);
-      box.AddLine(CaptureTr("The file creation in the selected directory has failed."));
-      box.AddLine(CaptureTr("Check your access rights to this directory."));
+      box.AddLine(CaptureText::tr("The file creation in the selected directory has failed."));
+      box.AddLine(CaptureText::tr("Check your access rights to this directory."));
       if (!reason.isEmpty()) box.AddLine(reason);
-      box.AddButton(CaptureTr("Ok")).Execute();
+      box.AddButton(CaptureText::tr("Ok")).Execute();
       request.Folder = QFileInfo(name).absolutePath();
       continue;
     }

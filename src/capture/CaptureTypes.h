@@ -14,7 +14,6 @@
 namespace kolibra::capture {
 
 // The capture's texts go through one translation context.
-inline QString CaptureTr(const char *text) { return QCoreApplication::translate("TCapture", text); }
 
 // The two back-ends, numbered as the settings store them.
 enum TCaptureFramework : int {

@@ -1,5 +1,7 @@
 #include "capture/FrameDecoder.h"
 
+#include "kit/Texts.h"
+
 #include <QCoreApplication>
 #include <cstring>
 
@@ -25,11 +27,11 @@ bool TFrameDecoder::Convert(const AVFrame *frame, QImage &picture) {
   // A new picture each time: the last one may still be shown or waiting to be written.
   picture = QImage(frame->width, frame->height, QImage::Format_RGB888);
   if (picture.isNull()) {
-    FError = CaptureTr("Not enough memory for a picture.");
+    FError = CaptureText::tr("Not enough memory for a picture.");
     return false;
   }
   if (!FConverter.ToRgb(*frame, picture.bits(), picture.bytesPerLine(), frame->width, frame->height)) {
-    FError = CaptureTr("The camera's pixel format cannot be converted.");
+    FError = CaptureText::tr("The camera's pixel format cannot be converted.");
     return false;
   }
   return true;
@@ -58,7 +60,7 @@ bool TFrameDecoder::FromPacked(const uint8_t *data, int size, int pixelFormat, i
   int lines[4] = {};
   const int needed = av_image_fill_arrays(planes, lines, data, AVPixelFormat(pixelFormat), width, height, 1);
   if (needed < 0 || needed > size) {
-    FError = CaptureTr("The camera sent an incomplete picture.");
+    FError = CaptureText::tr("The camera sent an incomplete picture.");
     return false;
   }
   return FromRaw(planes, lines, pixelFormat, width, height, picture, colourSpace, colourRange);
@@ -70,7 +72,7 @@ bool TFrameDecoder::FromJpeg(const uint8_t *data, int size, QImage &picture) {
     FJpeg = codec != nullptr ? avcodec_alloc_context3(codec) : nullptr;
     if (FJpeg == nullptr || avcodec_open2(FJpeg, codec, nullptr) < 0) {
       avcodec_free_context(&FJpeg);
-      FError = CaptureTr("No Motion JPEG decoder.");
+      FError = CaptureText::tr("No Motion JPEG decoder.");
       return false;
     }
   }
@@ -79,12 +81,12 @@ bool TFrameDecoder::FromJpeg(const uint8_t *data, int size, QImage &picture) {
   std::memcpy(FPacket->data, data, size_t(size));
   FPacket->flags |= AV_PKT_FLAG_KEY;
   if (avcodec_send_packet(FJpeg, FPacket) < 0) {
-    FError = CaptureTr("The camera sent a damaged picture.");
+    FError = CaptureText::tr("The camera sent a damaged picture.");
     return false;
   }
   av_frame_unref(FFrame);
   if (avcodec_receive_frame(FJpeg, FFrame) < 0) {
-    FError = CaptureTr("The camera sent a damaged picture.");
+    FError = CaptureText::tr("The camera sent a damaged picture.");
     return false;
   }
   return Convert(FFrame, picture);

@@ -4,6 +4,7 @@
 
 #include "editing/MontageDialogs.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
@@ -15,11 +16,9 @@ namespace kolibra::editing {
 
 namespace montage_impl {
 
-QString MontageTr(const char *text) { return QCoreApplication::translate("TMontage", text); }
 
 }  // namespace montage_impl
 
-using montage_impl::MontageTr;
 
 TMontage::TMontage(videoview::TVideoModel &video, measurement::TData &data, const settings::TOptions &options)
     : Video(&video), Data(&data), Options(&options) {}
@@ -115,7 +114,7 @@ int TMontage::FrameMarks(int frame) const {
 bool TMontage::SetKept(int frame, bool state) {
   if (!Editing() || frame < 0 || frame >= FrameCount()) return false;
   if (!state && KeptNumber == 1 && Kept[size_t(frame)]) {
-    TMessageBox(icWarning).AddLine(MontageTr("At least 1 frame must remain visible")).AddButton(MontageTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(MontageText::tr("At least 1 frame must remain visible")).AddButton(MontageText::tr("Ok")).Execute();
     return false;
   }
   if (Kept[size_t(frame)] == state) return false;
@@ -162,10 +161,10 @@ void TMontage::SetKeptList(const std::vector<bool> &selection, bool state) {
 bool TMontage::ConfirmMarksDeletion(int marks, bool severalFrames) const {
   if (marks <= 0) return true;
   TMessageBox box(icWarning);
-  box.AddLine(severalFrames ? MontageTr("The marks set on these frames will be deleted.")
-                            : MontageTr("The marks set on this frame will be deleted."))
-      .AddButton(MontageTr("Ok"))
-      .AddButton(MontageTr("Cancel"));
+  box.AddLine(severalFrames ? MontageText::tr("The marks set on these frames will be deleted.")
+                            : MontageText::tr("The marks set on this frame will be deleted."))
+      .AddButton(MontageText::tr("Ok"))
+      .AddButton(MontageText::tr("Cancel"));
   return box.Execute() == 0;
 }
 
@@ -179,18 +178,18 @@ void TMontage::ToggleCurrentFrame() {
   const bool explain = Options->CheckBox40ShowDialogBoxForHideImage_Checked && AskConfirm;
   if (explain || marks > 0) {
     TMessageBox box(icInformation);
-    if (explain) box.SetCheckBox(MontageTr("Do not show this dialog again"));
+    if (explain) box.SetCheckBox(MontageText::tr("Do not show this dialog again"));
     if (kept) {
-      box.AddLine(MontageTr("This frame will not be visible after leaving the video edit mode."))
+      box.AddLine(MontageText::tr("This frame will not be visible after leaving the video edit mode."))
           .AddEmptyLine()
-          .AddLine(MontageTr("Hidden frames appear in negative. "));
+          .AddLine(MontageText::tr("Hidden frames appear in negative. "));
     } else {
-      box.AddLine(MontageTr("This image will be visible again after leaving the video edit mode."));
+      box.AddLine(MontageText::tr("This image will be visible again after leaving the video edit mode."));
     }
-    box.AddButton(MontageTr("Ok"));
+    box.AddButton(MontageText::tr("Ok"));
     if (marks > 0) {
-      box.AddButton(MontageTr("Cancel"));
-      box.AddEmptyLine().AddLine(MontageTr("The marks set on this frame will be deleted."));
+      box.AddButton(MontageText::tr("Cancel"));
+      box.AddEmptyLine().AddLine(MontageText::tr("The marks set on this frame will be deleted."));
     }
     const int answer = box.Execute();
     if (explain) AskConfirm = !box.Checked();
@@ -202,7 +201,7 @@ void TMontage::ToggleCurrentFrame() {
 
 void TMontage::ShowHideSeries(IMontageDialogs &dialogs) {
   if (!Video->IsOpen()) return;
-  SeriesDialog.Caption = MontageTr("Show or hide a series of images");
+  SeriesDialog.Caption = MontageText::tr("Show or hide a series of images");
   SeriesDialog.Prepare(Video->ShownFrameCount());
   dialogs.ShowSeries(SeriesDialog);
   if (!SeriesDialog.Accepted()) return;
@@ -221,7 +220,7 @@ void TMontage::ShowHideSeries(IMontageDialogs &dialogs) {
 void TMontage::MissingFrame(IMontageDialogs &dialogs) {
   if (!CurrentKept()) return;
   TBoiteInstantModel model(*this, *Data);
-  model.Caption = MontageTr("A frame is missing in the video stream");
+  model.Caption = MontageText::tr("A frame is missing in the video stream");
   dialogs.ShowMissingFrame(model);
 }
 

@@ -3,6 +3,7 @@
 #include "editing/Montage.h"
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,7 @@ namespace kolibra::editing {
 
 namespace montage_dialogs_impl {
 
-QString BasculerTr(const char *text) { return QCoreApplication::translate("TBoiteBasculer", text); }
-QString InstantTr(const char *text) { return QCoreApplication::translate("TBoiteInstant", text); }
+
 
 bool IsGroupCharacter(QChar c) {
   return c.isDigit() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char(';');
@@ -50,21 +50,21 @@ void TBoiteBasculerModel::Prepare(int frames) {
 }
 
 QString TBoiteBasculerModel::Intro() {
-  return BasculerTr("This window allows you to select the useful part of the video sequence or") + QLatin1Char(' ') +
-         BasculerTr("to modify a previous selection");
+  return BoiteBasculerText::tr("This window allows you to select the useful part of the video sequence or") + QLatin1Char(' ') +
+         BoiteBasculerText::tr("to modify a previous selection");
 }
-QString TBoiteBasculerModel::NegativeNote() { return BasculerTr("Hidden frames appear in negative on the edited video."); }
-QString TBoiteBasculerModel::ActionTitle() { return BasculerTr("Action"); }
-QString TBoiteBasculerModel::HideItem() { return BasculerTr("Hide images"); }
-QString TBoiteBasculerModel::ShowItem() { return BasculerTr("Show images"); }
+QString TBoiteBasculerModel::NegativeNote() { return BoiteBasculerText::tr("Hidden frames appear in negative on the edited video."); }
+QString TBoiteBasculerModel::ActionTitle() { return BoiteBasculerText::tr("Action"); }
+QString TBoiteBasculerModel::HideItem() { return BoiteBasculerText::tr("Hide images"); }
+QString TBoiteBasculerModel::ShowItem() { return BoiteBasculerText::tr("Show images"); }
 QString TBoiteBasculerModel::GroupsPrompt() {
-  return BasculerTr(
+  return BoiteBasculerText::tr(
       "Type the number of the images, or image groups separated by semicolon (example: 1-55; 58; 73-165)");
 }
-QString TBoiteBasculerModel::EvenItem() { return BasculerTr("All even image numbers"); }
-QString TBoiteBasculerModel::OddItem() { return BasculerTr("All odd image numbers"); }
-QString TBoiteBasculerModel::OkCaption() { return BasculerTr("&Ok"); }
-QString TBoiteBasculerModel::StatusText() { return BasculerTr("The marks placed on the hidden images will be deleted"); }
+QString TBoiteBasculerModel::EvenItem() { return BoiteBasculerText::tr("All even image numbers"); }
+QString TBoiteBasculerModel::OddItem() { return BoiteBasculerText::tr("All odd image numbers"); }
+QString TBoiteBasculerModel::OkCaption() { return BoiteBasculerText::tr("&Ok"); }
+QString TBoiteBasculerModel::StatusText() { return BoiteBasculerText::tr("The marks placed on the hidden images will be deleted"); }
 
 TBoiteBasculerModel::TKeyUse TBoiteBasculerModel::FilterKey(QChar key, bool listEntrySelected) {
   if (listEntrySelected) return kuIgnore;
@@ -75,9 +75,9 @@ TBoiteBasculerModel::TKeyUse TBoiteBasculerModel::FilterKey(QChar key, bool list
 
 void TBoiteBasculerModel::Warn(bool showSelected) const {
   TMessageBox(icWarning)
-      .AddLine(BasculerTr("The image group at %s is incorrect")
-                   .replace(QLatin1String("%s"), showSelected ? BasculerTr("show") : BasculerTr("hide")))
-      .AddButton(BasculerTr("Ok"))
+      .AddLine(BoiteBasculerText::tr("The image group at %s is incorrect")
+                   .replace(QLatin1String("%s"), showSelected ? BoiteBasculerText::tr("show") : BoiteBasculerText::tr("hide")))
+      .AddButton(BoiteBasculerText::tr("Ok"))
       .Execute();
 }
 
@@ -138,38 +138,38 @@ TBoiteInstantModel::TBoiteInstantModel(TMontage &montage, const measurement::TDa
     : Montage(&montage), Data(&data) {}
 
 QString TBoiteInstantModel::MissingLine() {
-  return InstantTr("The duration between the frame before and after the missing image must be changed");
+  return BoiteInstantText::tr("The duration between the frame before and after the missing image must be changed");
 }
 
 QString TBoiteInstantModel::IntervalLine() const {
-  return InstantTr("The interval between 2 successive frames is T = %s s.")
+  return BoiteInstantText::tr("The interval between 2 successive frames is T = %s s.")
       .replace(QLatin1String("%s"), FormatReal(0, Data->FrameInterval()));
 }
 
 QString TBoiteInstantModel::InitialTimeLine() {
-  return InstantTr("The initial time is the first frame in the video stream.");
+  return BoiteInstantText::tr("The initial time is the first frame in the video stream.");
 }
 
 QString TBoiteInstantModel::PreviousLine() const {
   const double time = Montage->FrameTime(fwPrevious);
   if (time == -1.0) return QString();
-  return InstantTr("previous visible image t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
+  return BoiteInstantText::tr("previous visible image t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
 }
 
-QString TBoiteInstantModel::CurrentLabel() { return InstantTr("time of selected image t ="); }
+QString TBoiteInstantModel::CurrentLabel() { return BoiteInstantText::tr("time of selected image t ="); }
 
 QString TBoiteInstantModel::CurrentValue() const {
-  return FormatReal(0, Montage->FrameTime(fwCurrent)) + QLatin1Char(' ') + InstantTr("s");
+  return FormatReal(0, Montage->FrameTime(fwCurrent)) + QLatin1Char(' ') + BoiteInstantText::tr("s");
 }
 
 QString TBoiteInstantModel::NextLine() const {
   const double time = Montage->FrameTime(fwNext);
   if (time == -1.0) return QString();
-  return InstantTr("next visible image  t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
+  return BoiteInstantText::tr("next visible image  t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
 }
 
-QString TBoiteInstantModel::OkCaption() { return InstantTr("&Ok"); }
-QString TBoiteInstantModel::StatusText() { return InstantTr("Tip: go to the image immediately after the missing frame"); }
+QString TBoiteInstantModel::OkCaption() { return BoiteInstantText::tr("&Ok"); }
+QString TBoiteInstantModel::StatusText() { return BoiteInstantText::tr("Tip: go to the image immediately after the missing frame"); }
 
 bool TBoiteInstantModel::Up() { return Montage->ShiftFromCurrent(+1); }
 bool TBoiteInstantModel::Down() { return Montage->ShiftFromCurrent(-1); }

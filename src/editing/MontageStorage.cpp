@@ -8,6 +8,7 @@
 // values inside it: shifts 0, 0, 2, 3, 6, 6 came back without the 3.)
 
 #include "editing/Montage.h"
+#include "kit/Texts.h"
 
 #include "kit/IniFile.h"
 
@@ -35,7 +36,6 @@ constexpr int MaxFrames = 1 << 23;
 // Shifts beyond this would overflow a slot; no editing produces them.
 constexpr int MaxShift = 1 << 26;
 
-QString StorageTr(const char *text) { return QCoreApplication::translate("TMontage", text); }
 
 struct TChangePoint {
   int Position;  // 1-based; negative: the first of a run
@@ -72,7 +72,6 @@ std::vector<TChangePoint> ChangePoints(const std::vector<int> &shifts) {
 
 }  // namespace montage_storage_impl
 
-using montage_storage_impl::StorageTr;
 
 void TMontage::SaveState(TIniFile &ini) const {
   using namespace montage_storage_impl;
@@ -97,7 +96,7 @@ void TMontage::SaveState(TIniFile &ini) const {
 
 bool CheckMontageState(const TMontageState &state, int frames, QString &reason) {
     if (frames <= 0 || state.Kept.size() != size_t(frames) || state.TimeShift.size() != size_t(frames)) {
-    reason = StorageTr("The video editing was made for another number of frames.");
+    reason = MontageText::tr("The video editing was made for another number of frames.");
     return false;
   }
   std::int64_t previous = -1;
@@ -107,13 +106,13 @@ bool CheckMontageState(const TMontageState &state, int frames, QString &reason) 
     anyKept = true;
     const std::int64_t slot = std::int64_t(frame) + state.TimeShift[size_t(frame)];
     if (slot <= previous) {
-      reason = StorageTr("Two visible frames of the video editing stand at the same time, or in the wrong order.");
+      reason = MontageText::tr("Two visible frames of the video editing stand at the same time, or in the wrong order.");
       return false;
     }
     previous = slot;
   }
   if (!anyKept) {
-    reason = StorageTr("The video editing hides every frame.");
+    reason = MontageText::tr("The video editing hides every frame.");
     return false;
   }
   return true;
@@ -125,11 +124,11 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   storedFrames = frames;
   if (!ini.SectionExists(Section)) return mrAbsent;
   const auto damaged = [&reason](const char *why) {
-    reason = StorageTr(why);
+    reason = MontageText::tr(why);
     return mrDamaged;
   };
   storedFrames = ini.ReadInteger(Section, ImagesKey, -1);
-  if (storedFrames <= 0 || storedFrames > MaxFrames) return damaged("The video editing has no valid number of frames.");
+  if (storedFrames <= 0 || storedFrames > MaxFrames) return damaged(QT_TRANSLATE_NOOP("MontageText", "The video editing has no valid number of frames."));
   if (storedFrames != frames) return mrMismatch;
 
   // Both lists are read first and filled in one pass, so that a long video with many runs
@@ -141,7 +140,7 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   for (int k = 0; k < runCount && ini.ValueExists(Section, IndexedKey(ScaleKey, k)); ++k) {
     const int start = ini.ReadInteger(Section, IndexedKey(ScaleKey, k), -1);
     if (start >= frames || (k == 0 && start != 0) || (k > 0 && start <= runs.back().first))
-      return damaged("The visible frames of the video editing are not in order.");
+      return damaged(QT_TRANSLATE_NOOP("MontageText", "The visible frames of the video editing are not in order."));
     runs.emplace_back(start, ini.ReadBool(Section, IndexedKey(ImageKey, k), true));
   }
   state.Kept.assign(size_t(frames), true);
@@ -151,7 +150,7 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   }
 
   if (ini.ValueExists(Section, ShiftsKey) && ini.ReadInteger(Section, ShiftsKey, -1) != frames)
-    return damaged("The time shifts of the video editing do not match its frames.");
+    return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing do not match its frames."));
   // Each segment sets the shifts from its first position (1-based) on: a single change point
   // holds its value, a run goes from its first value to its last by equal steps.
   struct TSegment {
@@ -167,18 +166,18 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
     const int value = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int shift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
     // INT_MIN has no positive counterpart to be a position.
-    if (value == 0 || value == INT_MIN) return damaged("The time shifts of the video editing are not in order.");
+    if (value == 0 || value == INT_MIN) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
     const int position = value < 0 ? -value : value;
-    if (!valid(position, shift)) return damaged("The time shifts of the video editing are not in order.");
+    if (!valid(position, shift)) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
     previousPosition = position;
     if (value > 0) {
       segments.push_back({position, shift, position, shift});
       continue;
     }
-    if (++k >= pointCount) return damaged("The time shifts of the video editing are not in order.");
+    if (++k >= pointCount) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
     const int last = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int lastShift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
-    if (!valid(last, lastShift)) return damaged("The time shifts of the video editing are not in order.");
+    if (!valid(last, lastShift)) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
     previousPosition = last;
     segments.push_back({position, shift, last, lastShift});
   }

@@ -1,8 +1,9 @@
 #include "editing/RecordCli.h"
 
-#include "work/HeadlessWork.h"
 #include "editing/ImageSeries.h"
 #include "editing/RecordMontage.h"
+#include "kit/Texts.h"
+#include "work/HeadlessWork.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,6 @@ namespace kolibra::editing {
 
 namespace record_cli_impl {
 
-QString CliTr(const char *text) { return QCoreApplication::translate("RecordCli", text); }
 
 void Fail(QTextStream &err, const QString &file, const QString &reason) {
   err << QDir::toNativeSeparators(file) << ": " << QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '))
@@ -23,7 +23,7 @@ void Fail(QTextStream &err, const QString &file, const QString &reason) {
 // Opens a video, or a work file with its montage.
 bool OpenSource(work::THeadlessWork &work, const QString &source, QTextStream &err) {
   if (!QFileInfo(source).isFile()) {
-    Fail(err, source, CliTr("No such file."));
+    Fail(err, source, RecordCliText::tr("No such file."));
     return false;
   }
   if (QFileInfo(source).suffix().compare(QLatin1String("klb"), Qt::CaseInsensitive) == 0) {
@@ -52,7 +52,7 @@ bool ApplySize(TBoiteRecordMontageModel &model, const TCliWriteOptions &options,
     model.SetResizeWidth(options.Size->width());
     model.SetResizeHeight(options.Size->height());
     if (model.OutputWidth() != options.Size->width() || model.OutputHeight() != options.Size->height()) {
-      err << CliTr("The size must be from %1x%2 to %3x%4 for this video.")
+      err << RecordCliText::tr("The size must be from %1x%2 to %3x%4 for this video.")
                  .arg(std::min(model.MinWidth(), w))
                  .arg(std::min(model.MinHeight(), h))
                  .arg(model.ResizeMaxWidth())
@@ -71,7 +71,7 @@ bool ApplySize(TBoiteRecordMontageModel &model, const TCliWriteOptions &options,
     model.SetCrop(TBoiteRecordMontageModel::sdBottom, h - r.y() - r.height());
     if (r.x() < 0 || r.y() < 0 || model.CropLeft() != r.x() || model.CropTop() != r.y() ||
         model.OutputWidth() != r.width() || model.OutputHeight() != r.height()) {
-      err << CliTr("The crop must lie inside the %1x%2 frame and keep at least %3x%4 pixels.")
+      err << RecordCliText::tr("The crop must lie inside the %1x%2 frame and keep at least %3x%4 pixels.")
                  .arg(w)
                  .arg(h)
                  .arg(model.MinWidth())
@@ -88,7 +88,7 @@ bool ApplyCompression(TRecordMontage &writer, const TCliWriteOptions &options, Q
   writer.Codec = TVideoWriter::IsWithout(options.Codec) ? QString() : options.Codec;
   if (options.Quality) {
     if (*options.Quality < 10 || *options.Quality > 100) {
-      err << CliTr("The quality is a percentage from 10 to 100: %1").arg(*options.Quality) << Qt::endl;
+      err << RecordCliText::tr("The quality is a percentage from 10 to 100: %1").arg(*options.Quality) << Qt::endl;
       return false;
     }
     writer.Dialog.Quality = *options.Quality;
@@ -144,7 +144,7 @@ int WriteStillsCli(const QString &source, const QString &base, QTextStream &out,
 int AssembleCli(const QString &output, const QStringList &images, const TCliWriteOptions &options, QTextStream &out,
                 QTextStream &err) {
   if (!options.Rate) {
-    err << CliTr("The frame rate is required: --rate R") << Qt::endl;
+    err << RecordCliText::tr("The frame rate is required: --rate R") << Qt::endl;
     return 1;
   }
   work::THeadlessWork work;
@@ -154,7 +154,7 @@ int AssembleCli(const QString &output, const QStringList &images, const TCliWrit
   if (!ApplyCompression(writer, options, err)) return 1;
   for (const QString &image : images)
     if (!QFileInfo(image).isFile()) {
-      Fail(err, image, CliTr("No such file."));
+      Fail(err, image, RecordCliText::tr("No such file."));
       return 1;
     }
   // The same order as the images chosen in the window: img2 before img10.

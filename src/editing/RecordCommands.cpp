@@ -5,6 +5,7 @@
 #include "editing/Montage.h"
 #include "editing/RecordMontage.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "videoview/VideoModel.h"
 
 #include <QDir>
@@ -31,19 +32,19 @@ bool IsAvi(const QString &fileName) {
 
 void TRecordMontage::ShowFailure(const QString &heading) const {
   if (FCancelled) {
-    TMessageBox(icInformation).AddLine(RecordTr("Process cancelled")).AddButton(RecordTr("Ok")).Execute();
+    TMessageBox(icInformation).AddLine(RecordMontageText::tr("Process cancelled")).AddButton(RecordMontageText::tr("Ok")).Execute();
     return;
   }
   TMessageBox box(icWarning);
   box.AddLine(heading).AddEmptyLine();
   for (const QString &line : ErrorText.split(QLatin1Char('\n'))) box.AddLine(line);
-  box.AddButton(RecordTr("Ok")).Execute();
+  box.AddButton(RecordMontageText::tr("Ok")).Execute();
 }
 
 bool TRecordMontage::AskVideoFile(IRecordHost &host, const QString &baseName, const QString &folder) {
   TSaveFileRequest request;
-  request.Title = RecordTr("Save a video file");
-  request.Filter = RecordTr("Video file (*.avi)");
+  request.Title = RecordMontageText::tr("Save a video file");
+  request.Filter = RecordMontageText::tr("Video file (*.avi)");
   request.DefaultExtension = QStringLiteral("avi");
   request.BaseName = baseName;
   request.Folder = folder;
@@ -62,10 +63,10 @@ bool TRecordMontage::AskVideoFile(IRecordHost &host, const QString &baseName, co
     TMessageBox(icWarning)
         .AddFileName(OutputFile)
         .AddEmptyLine()
-        .AddLine(RecordTr("A file with this name already exists in the selected directory."))
+        .AddLine(RecordMontageText::tr("A file with this name already exists in the selected directory."))
         .AddEmptyLine()
-        .AddLine(RecordTr("Please choose a different file name or directory."))
-        .AddButton(RecordTr("Ok"))
+        .AddLine(RecordMontageText::tr("Please choose a different file name or directory."))
+        .AddButton(RecordMontageText::tr("Ok"))
         .Execute();
     request.Folder = QFileInfo(OutputFile).absolutePath();
   }
@@ -78,7 +79,7 @@ bool TRecordMontage::SaveEditedVideo(IRecordHost &host) {
   if (!record_commands::ShowDialog(host, *this, Video)) return false;
   if (!AskVideoFile(host, QStringLiteral("EditedVideo"), host.RecentFolder())) return false;
   if (WriteEditedVideo(OutputFile)) return true;
-  ShowFailure(RecordTr("Error detected while creating video file:"));
+  ShowFailure(RecordMontageText::tr("Error detected while creating video file:"));
   return false;
 }
 
@@ -87,8 +88,8 @@ bool TRecordMontage::VideoToImages(IRecordHost &host) {
   PrepareForVideo(rkVideoToImages);
   if (!record_commands::ShowDialog(host, *this, Video)) return false;
   TSaveFileRequest request;
-  request.Title = RecordTr("Convert video to images");
-  request.Filter = RecordTr("Bitmap file (*.bmp)");
+  request.Title = RecordMontageText::tr("Convert video to images");
+  request.Filter = RecordMontageText::tr("Bitmap file (*.bmp)");
   request.DefaultExtension = QStringLiteral("bmp");
   request.ConfirmOverwrite = false;
   QString chosen;
@@ -97,13 +98,13 @@ bool TRecordMontage::VideoToImages(IRecordHost &host) {
   const QStringList existing = ExistingStills(base, Montage.Count());
   if (!existing.isEmpty()) {
     TMessageBox box(icConfirmation);
-    box.AddLine(RecordTr("%1 image files of this name already exist, such as:").arg(existing.size()));
-    box.AddFileName(existing.first()).AddEmptyLine().AddLine(RecordTr("Replace them?"));
-    box.AddButton(RecordTr("No")).AddButton(RecordTr("Yes"));
+    box.AddLine(RecordMontageText::tr("%1 image files of this name already exist, such as:").arg(existing.size()));
+    box.AddFileName(existing.first()).AddEmptyLine().AddLine(RecordMontageText::tr("Replace them?"));
+    box.AddButton(RecordMontageText::tr("No")).AddButton(RecordMontageText::tr("Yes"));
     if (box.Execute() != 1) return false;
   }
   if (!WriteStills(base, true)) {
-    ShowFailure(RecordTr("Error detected while creating image files:"));
+    ShowFailure(RecordMontageText::tr("Error detected while creating image files:"));
     return false;
   }
   host.SetRecentFolder(QFileInfo(chosen).absolutePath());
@@ -115,22 +116,22 @@ bool TRecordMontage::ImagesToVideo(IRecordHost &host) {
   ReadSettings();
   if (ShowImagesTip) {
     TMessageBox box(icInformation);
-    box.SetCheckBox(RecordTr("Do not show this dialog again"), false);
-    box.AddLine(RecordTr("You'll select several image files."))
-        .AddLine(RecordTr("Some useful keyboard shortcuts:"))
+    box.SetCheckBox(RecordMontageText::tr("Do not show this dialog again"), false);
+    box.AddLine(RecordMontageText::tr("You'll select several image files."))
+        .AddLine(RecordMontageText::tr("Some useful keyboard shortcuts:"))
         .AddEmptyLine()
-        .AddLine(QStringLiteral("    ") + RecordTr("Ctrl + A: select all"))
-        .AddLine(QStringLiteral("    ") + RecordTr("Shift + arrow key: select several contiguous items"))
-        .AddLine(QStringLiteral("    ") + RecordTr("Ctrl + left-click: select an element independent of other"))
-        .AddButton(RecordTr("Ok"))
-        .AddButton(RecordTr("Cancel"));
+        .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Ctrl + A: select all"))
+        .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Shift + arrow key: select several contiguous items"))
+        .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Ctrl + left-click: select an element independent of other"))
+        .AddButton(RecordMontageText::tr("Ok"))
+        .AddButton(RecordMontageText::tr("Cancel"));
     const int answer = box.Execute();
     ShowImagesTip = !box.Checked();
     if (answer != 0) return false;
   }
   TSaveFileRequest request;
-  request.Title = RecordTr("Select image files");
-  request.Filter = RecordTr("Bitmap file (*.bmp)");
+  request.Title = RecordMontageText::tr("Select image files");
+  request.Filter = RecordMontageText::tr("Bitmap file (*.bmp)");
   request.DefaultExtension = QStringLiteral("bmp");
   request.Folder = host.RecentFolder();
   QStringList chosen;
@@ -140,8 +141,8 @@ bool TRecordMontage::ImagesToVideo(IRecordHost &host) {
   ImageFiles = ImageList(chosen);
   const QSize size = QImageReader(ImageFiles.first()).size();
   if (!size.isValid()) {
-    ErrorText = RecordTr("Unable to read the image file %1").arg(ImageFiles.first());
-    ShowFailure(RecordTr("Error detected while creating video file:"));
+    ErrorText = RecordMontageText::tr("Unable to read the image file %1").arg(ImageFiles.first());
+    ShowFailure(RecordMontageText::tr("Error detected while creating video file:"));
     return false;
   }
   Dialog.Kind = rkImagesToVideo;
@@ -153,7 +154,7 @@ bool TRecordMontage::ImagesToVideo(IRecordHost &host) {
   if (!record_commands::ShowDialog(host, *this, Video)) return false;
   if (!AskVideoFile(host, QStringLiteral("Assembly"), QFileInfo(ImageFiles.first()).absolutePath())) return false;
   if (WriteImages(ImageFiles, OutputFile)) return true;
-  ShowFailure(RecordTr("Error detected while creating video file:"));
+  ShowFailure(RecordMontageText::tr("Error detected while creating video file:"));
   return false;
 }
 

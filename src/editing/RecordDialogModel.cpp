@@ -1,11 +1,12 @@
 #include "editing/RecordDialogModel.h"
 
+#include "kit/Texts.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace kolibra::editing {
 
-QString RecordTr(const char *source) { return QCoreApplication::translate("TRecordMontage", source); }
 
 void TBoiteRecordMontageModel::SetSourceWidth(int width) {
   FSourceWidth = std::max(1, width);
@@ -79,41 +80,41 @@ int TBoiteRecordMontageModel::ShownTotal() const {
 QString TBoiteRecordMontageModel::Caption() const {
   switch (Kind) {
     case rkEditedVideo:
-      return RecordTr("Save edited video to a file");
+      return RecordMontageText::tr("Save edited video to a file");
     case rkVideoToImages:
-      return RecordTr("Convert a video file to a sequence of images");
+      return RecordMontageText::tr("Convert a video file to a sequence of images");
     case rkImagesToVideo:
       break;
   }
-  return RecordTr("Create a video from images");
+  return RecordMontageText::tr("Create a video from images");
 }
 
 QStringList TBoiteRecordMontageModel::Summary(const QString &codecName, const QString &frameworkName) const {
   // The rate in the general format with three significant digits, "." whatever the locale.
   const QString rate = QString::number(FrameRate, 'g', 3);
-  const QString width = RecordTr("Image width in pixels: %1").arg(OutputWidth());
-  const QString height = RecordTr("Image height in pixels: %1").arg(OutputHeight());
-  const QString rateLine = RecordTr("Frame rate: %1").arg(rate);
-  const QString codec = RecordTr("Compression Codec: %1").arg(codecName.isEmpty() ? RecordTr("without") : codecName);
-  const QString framework = RecordTr("Framework: %1").arg(frameworkName);
-  const QString resized = RecordTr("Resized images: %1").arg(ResizeApplies() ? RecordTr("yes") : RecordTr("no"));
-  const QString cropped = RecordTr("Cropped images: %1").arg(CropApplies() ? RecordTr("yes") : RecordTr("no"));
+  const QString width = RecordMontageText::tr("Image width in pixels: %1").arg(OutputWidth());
+  const QString height = RecordMontageText::tr("Image height in pixels: %1").arg(OutputHeight());
+  const QString rateLine = RecordMontageText::tr("Frame rate: %1").arg(rate);
+  const QString codec = RecordMontageText::tr("Compression Codec: %1").arg(codecName.isEmpty() ? RecordMontageText::tr("without") : codecName);
+  const QString framework = RecordMontageText::tr("Framework: %1").arg(frameworkName);
+  const QString resized = RecordMontageText::tr("Resized images: %1").arg(ResizeApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
+  const QString cropped = RecordMontageText::tr("Cropped images: %1").arg(CropApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
   QStringList lines{QString()};
   switch (Kind) {
     case rkEditedVideo:
-      lines << RecordTr("Video container: AVI") << width << height << rateLine
-            << RecordTr("Total number of images: %1").arg(ShownTotal()) << codec << framework << QStringLiteral(" ")
-            << RecordTr("Missing frames: %1")
-                   .arg(InsertBlanks ? RecordTr("insert empty frames") : RecordTr("do nothing"))
+      lines << RecordMontageText::tr("Video container: AVI") << width << height << rateLine
+            << RecordMontageText::tr("Total number of images: %1").arg(ShownTotal()) << codec << framework << QStringLiteral(" ")
+            << RecordMontageText::tr("Missing frames: %1")
+                   .arg(InsertBlanks ? RecordMontageText::tr("insert empty frames") : RecordMontageText::tr("do nothing"))
             << resized << cropped;
       break;
     case rkVideoToImages:
-      lines << RecordTr("File format: BMP") << width << height
-            << RecordTr("Total number of images: %1").arg(TotalImages) << resized << cropped;
+      lines << RecordMontageText::tr("File format: BMP") << width << height
+            << RecordMontageText::tr("Total number of images: %1").arg(TotalImages) << resized << cropped;
       break;
     case rkImagesToVideo:
-      lines << RecordTr("Video container: AVI") << width << height << rateLine
-            << RecordTr("Total number of images: %1").arg(ImageCount) << codec << framework;
+      lines << RecordMontageText::tr("Video container: AVI") << width << height << rateLine
+            << RecordMontageText::tr("Total number of images: %1").arg(ImageCount) << codec << framework;
       break;
   }
   return lines;

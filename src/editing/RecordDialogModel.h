@@ -98,7 +98,5 @@ class TBoiteRecordMontageModel {
   int FCrops[4] = {0, 0, 0, 0};
 };
 
-// Translations of the writer's and the dialog's texts.
-QString RecordTr(const char *source);
 
 }  // namespace kolibra::editing

@@ -6,6 +6,7 @@
 #include "editing/ImageSeries.h"
 #include "editing/Montage.h"
 #include "kit/IniFile.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "video/VideoSources.h"
 #include "videoview/VideoModel.h"
@@ -36,8 +37,8 @@ bool SameFile(const QString &a, const QString &b) {
 }  // namespace record
 
 QString TWrittenVideo::Text() const {
-  if (!Readable) return RecordTr("Kolibra cannot read it back: %1").arg(Reason);
-  return RecordTr("Read back: %1 frames, %2 x %3 pixels, %4 frames per second")
+  if (!Readable) return WrittenVideoText::tr("Kolibra cannot read it back: %1").arg(Reason);
+  return WrittenVideoText::tr("Read back: %1 frames, %2 x %3 pixels, %4 frames per second")
       .arg(Frames)
       .arg(Width)
       .arg(Height)
@@ -145,14 +146,14 @@ void TRecordMontage::Reset() {
 void TRecordMontage::PlaybackInterrupted() {
   if (!FWriting) return;
   FStopRequested = true;
-  ErrorText = RecordTr("The video playback was interrupted.");
+  ErrorText = RecordMontageText::tr("The video playback was interrupted.");
 }
 
 void TRecordMontage::Cancel() {
   if (!FWriting) return;
   FStopRequested = true;
   FCancelled = true;
-  ErrorText = RecordTr("Process cancelled");
+  ErrorText = RecordMontageText::tr("Process cancelled");
 }
 
 void TRecordMontage::SetWriting(bool writing) {
@@ -171,19 +172,19 @@ void TRecordMontage::Pump() {
 
 bool TRecordMontage::CheckTarget(const QString &outputFile) {
   if (outputFile.isEmpty()) {
-    ErrorText = RecordTr("No file name was given.");
+    ErrorText = RecordMontageText::tr("No file name was given.");
     return false;
   }
   if (Video.IsOpen() && record::SameFile(outputFile, Video.VideoFileName())) {
-    ErrorText = RecordTr("This file is the open video: choose a different file name.");
+    ErrorText = RecordMontageText::tr("This file is the open video: choose a different file name.");
     return false;
   }
   if (QFileInfo::exists(outputFile)) {
-    ErrorText = RecordTr("A file with this name already exists in the selected directory.");
+    ErrorText = RecordMontageText::tr("A file with this name already exists in the selected directory.");
     return false;
   }
   if (!QFileInfo(outputFile).absoluteDir().exists()) {
-    ErrorText = RecordTr("The folder of this file does not exist.");
+    ErrorText = RecordMontageText::tr("The folder of this file does not exist.");
     return false;
   }
   return true;
@@ -244,13 +245,13 @@ bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
   FCancelled = false;
   OutputFile = outputFile;
   if (!Video.IsOpen()) {
-    ErrorText = RecordTr("No video is open.");
+    ErrorText = RecordMontageText::tr("No video is open.");
     return false;
   }
   if (!CheckTarget(outputFile)) return false;
   TVideoWriter *writer = FWriters->Writer(Framework);
   if (writer == nullptr || !writer->Available()) {
-    ErrorText = RecordTr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
+    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
     return false;
   }
   // The dialog holds the video's own rate unless the user (or kolibra-cli) chose another.
@@ -282,7 +283,7 @@ bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
     if (!RenderFrame(q, frame)) {
       // A frame that cannot be drawn stops the run: writing the previous picture again would
       // put a wrong frame in the video without a word.
-      if (ErrorText.isEmpty()) ErrorText = RecordTr("The video playback was interrupted.");
+      if (ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("The video playback was interrupted.");
       FStopRequested = true;
       break;
     }
@@ -304,19 +305,19 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
   FCancelled = false;
   WrittenStills.clear();
   if (!Video.IsOpen()) {
-    ErrorText = RecordTr("No video is open.");
+    ErrorText = RecordMontageText::tr("No video is open.");
     return false;
   }
   const int count = Montage.Count();
   const int digits = StillDigits(count);
   if (!QFileInfo(base).absoluteDir().exists()) {
-    ErrorText = RecordTr("The folder of this file does not exist.");
+    ErrorText = RecordMontageText::tr("The folder of this file does not exist.");
     return false;
   }
   if (!overwrite) {
     const QStringList existing = ExistingStills(base, count);
     if (!existing.isEmpty()) {
-      ErrorText = RecordTr("%1 images of this name already exist, such as %2").arg(existing.size()).arg(existing.first());
+      ErrorText = RecordMontageText::tr("%1 images of this name already exist, such as %2").arg(existing.size()).arg(existing.first());
       return false;
     }
   }
@@ -334,7 +335,7 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
       break;
     }
     if (!RenderFrame(q, frame)) {
-      if (ErrorText.isEmpty()) ErrorText = RecordTr("The video playback was interrupted.");
+      if (ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("The video playback was interrupted.");
       ok = false;
       break;
     }
@@ -342,7 +343,7 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
     // Each picture appears whole or not at all.
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || !frame.save(&file, "BMP") || !file.commit()) {
-      ErrorText = RecordTr("Unable to write the image file %1: %2").arg(name, file.errorString());
+      ErrorText = RecordMontageText::tr("Unable to write the image file %1: %2").arg(name, file.errorString());
       ok = false;
       break;
     }
@@ -350,7 +351,7 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
     ++index;
     Progress(record::Percent(index, count));
   }
-  if (!ok && FStopRequested && ErrorText.isEmpty()) ErrorText = RecordTr("Process cancelled");
+  if (!ok && FStopRequested && ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("Process cancelled");
   FFull = QImage();
   Progress(101);
   SetWriting(false);
@@ -364,28 +365,28 @@ bool TRecordMontage::WriteImages(const QStringList &files, const QString &output
   FCancelled = false;
   OutputFile = outputFile;
   if (files.isEmpty()) {
-    ErrorText = RecordTr("No image was chosen.");
+    ErrorText = RecordMontageText::tr("No image was chosen.");
     return false;
   }
   if (!(Dialog.FrameRate > 0.0) || !video::TFrameRate::Nearest(Dialog.FrameRate).IsValid()) {
-    ErrorText = RecordTr("The frame rate must be above 0.");
+    ErrorText = RecordMontageText::tr("The frame rate must be above 0.");
     return false;
   }
   if (!CheckTarget(outputFile)) return false;
   for (const QString &file : files) {
     if (record::SameFile(file, outputFile)) {
-      ErrorText = RecordTr("This file is one of the images: choose a different file name.");
+      ErrorText = RecordMontageText::tr("This file is one of the images: choose a different file name.");
       return false;
     }
   }
   const QImage first(files.first());
   if (first.isNull()) {
-    ErrorText = RecordTr("Unable to read the image file %1").arg(files.first());
+    ErrorText = RecordMontageText::tr("Unable to read the image file %1").arg(files.first());
     return false;
   }
   TVideoWriter *writer = FWriters->Writer(Framework);
   if (writer == nullptr || !writer->Available()) {
-    ErrorText = RecordTr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
+    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
     return false;
   }
   TWriterSettings settings = WriterSettings();
@@ -399,10 +400,10 @@ bool TRecordMontage::WriteImages(const QStringList &files, const QString &output
     if (FStopRequested) break;
     const QImage image = i == 0 ? first : QImage(files[i]);
     if (image.isNull()) {
-      ErrorText = RecordTr("Unable to read the image file %1").arg(files[i]);
+      ErrorText = RecordMontageText::tr("Unable to read the image file %1").arg(files[i]);
       ok = false;
     } else if (image.size() != first.size()) {
-      ErrorText = RecordTr("The image %1 is %2 x %3 pixels; the first one is %4 x %5.")
+      ErrorText = RecordMontageText::tr("The image %1 is %2 x %3 pixels; the first one is %4 x %5.")
                       .arg(files[i])
                       .arg(image.width())
                       .arg(image.height())

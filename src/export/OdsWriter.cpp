@@ -4,6 +4,7 @@
 // (office:value, which every program reads alike) and the text the user reads beside it.
 
 #include "export/WorkbookWriters.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,7 +27,6 @@ const QString ManifestNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns
 const QString OdsMimeType = QStringLiteral("application/vnd.oasis.opendocument.spreadsheet");
 const QString OdfVersion = QStringLiteral("1.2");
 
-QString Tr(const char *text) { return QCoreApplication::translate("Workbook", text); }
 
 // A paragraph's text. ODF collapses runs of blanks and drops them at the ends of a
 // paragraph, so every blank beyond a single inner one is written as <text:s/>.
@@ -156,13 +156,13 @@ bool WriteOds(const QString &fileName, const TWorkbook &workbook, QString &error
   using namespace ods_impl;
   // A failure removes the file, which must therefore be new.
   if (QFile::exists(fileName)) {
-    error = Tr("The file already exists.");
+    error = WorkbookText::tr("The file already exists.");
     return false;
   }
   const QByteArray path = QFile::encodeName(fileName);
   zipFile zip = zipOpen64(path.constData(), APPEND_STATUS_CREATE);
   if (zip == nullptr) {
-    error = Tr("The file cannot be created.");
+    error = WorkbookText::tr("The file cannot be created.");
     return false;
   }
   const bool entries = AddEntry(zip, "mimetype", OdsMimeType.toLatin1(), false) &&
@@ -170,7 +170,7 @@ bool WriteOds(const QString &fileName, const TWorkbook &workbook, QString &error
                        AddEntry(zip, "content.xml", ContentXml(workbook), true);
   const bool closed = zipClose(zip, nullptr) == ZIP_OK;
   if (entries && closed) return true;
-  error = Tr("The file cannot be written completely.");
+  error = WorkbookText::tr("The file cannot be written completely.");
   QFile::remove(fileName);
   return false;
 }

@@ -1,6 +1,7 @@
 #include "export/Workbook.h"
 
 #include "kit/Locale.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@ namespace kolibra::exporting {
 
 namespace workbook_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Workbook", text); }
 
 // The text FormatReal writes for a value it cannot show.
 const QString NumberErrorText = QStringLiteral("#Number!");
@@ -90,20 +90,20 @@ TWorkbookSheet InfoSheet(const TExportInfo &info) {
   using namespace workbook_impl;
   TWorkbookSheet sheet;
   sheet.Name = QStringLiteral("Info");
-  sheet.Rows.push_back({TWorkbookCell::MakeText(Tr("Video file")), TWorkbookCell::MakeText(info.VideoFileName)});
-  AddNumberLine(sheet, Tr("Frame interval"), info.FrameInterval, QStringLiteral("s"));
-  const QString perPixel = Tr("m/pixel");
+  sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Video file")), TWorkbookCell::MakeText(info.VideoFileName)});
+  AddNumberLine(sheet, WorkbookText::tr("Frame interval"), info.FrameInterval, QStringLiteral("s"));
+  const QString perPixel = WorkbookText::tr("m/pixel");
   if (info.ScaleX > 0.0 && info.ScaleY > 0.0 && std::abs(info.ScaleX - info.ScaleY) > 1e-12 * info.ScaleX) {
     // Separate horizontal and vertical scales.
-    AddNumberLine(sheet, Tr("Horizontal scale"), info.ScaleX, perPixel);
-    AddNumberLine(sheet, Tr("Vertical scale"), info.ScaleY, perPixel);
+    AddNumberLine(sheet, WorkbookText::tr("Horizontal scale"), info.ScaleX, perPixel);
+    AddNumberLine(sheet, WorkbookText::tr("Vertical scale"), info.ScaleY, perPixel);
   } else if (info.ScaleX > 0.0) {
-    AddNumberLine(sheet, Tr("Scale"), info.ScaleX, perPixel);
+    AddNumberLine(sheet, WorkbookText::tr("Scale"), info.ScaleX, perPixel);
   } else {
-    sheet.Rows.push_back({TWorkbookCell::MakeText(Tr("Scale")), TWorkbookCell::MakeText(Tr("not set"))});
+    sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Scale")), TWorkbookCell::MakeText(WorkbookText::tr("not set"))});
   }
-  AddNumberLine(sheet, Tr("Axes angle"), info.AxisAngle, QStringLiteral("rad"));
-  sheet.Rows.push_back({TWorkbookCell::MakeText(Tr("Date")),
+  AddNumberLine(sheet, WorkbookText::tr("Axes angle"), info.AxisAngle, QStringLiteral("rad"));
+  sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Date")),
                         TWorkbookCell::MakeText(info.Date.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))});
   return sheet;
 }

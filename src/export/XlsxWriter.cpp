@@ -34,7 +34,7 @@ lxw_error WriteCell(lxw_worksheet *sheet, int row, int col, const TWorkbookCell 
 lxw_error WriteSheet(lxw_workbook *book, const TWorkbookSheet &source, QString &error) {
   lxw_worksheet *sheet = workbook_add_worksheet(book, source.Name.toUtf8().constData());
   if (sheet == nullptr) {
-    error = QCoreApplication::translate("Workbook", "The sheet %1 cannot be added.").arg(source.Name);
+    error = QCoreApplication::translate("WorkbookText", "The sheet %1 cannot be added.").arg(source.Name);
     return LXW_ERROR_MEMORY_MALLOC_FAILED;
   }
   const int columns = source.ColumnCount();
@@ -64,7 +64,7 @@ bool WriteXlsx(const QString &fileName, const TWorkbook &workbook, QString &erro
   using namespace xlsx_impl;
   // A failure removes the file, which must therefore be new.
   if (QFile::exists(fileName)) {
-    error = QCoreApplication::translate("Workbook", "The file already exists.");
+    error = QCoreApplication::translate("WorkbookText", "The file already exists.");
     return false;
   }
   const QByteArray path = QFile::encodeName(fileName);

@@ -3,6 +3,7 @@
 #include "formulas/EvalCommand.h"
 #include "formulas/RecUtils.h"
 #include "kit/Locale.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace kolibra::formulas {
 
 namespace calculatrice_model {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Calculatrice", text); }
 
 }  // namespace calculatrice_model
 
@@ -53,10 +53,10 @@ const std::vector<TCalculatriceButton> &CalculatriceButtons() {
   return buttons;
 }
 
-QString TCalculatriceModel::Caption() { return calculatrice_model::Tr("Calculator"); }
+QString TCalculatriceModel::Caption() { return CalculatriceText::tr("Calculator"); }
 
 QStringList TCalculatriceModel::AngleItems() {
-  return {calculatrice_model::Tr("Radians"), calculatrice_model::Tr("Degrees")};
+  return {CalculatriceText::tr("Radians"), CalculatriceText::tr("Degrees")};
 }
 
 QString TCalculatriceModel::ButtonCaption(TFormulaKey key) const {
@@ -64,10 +64,9 @@ QString TCalculatriceModel::ButtonCaption(TFormulaKey key) const {
 }
 
 QString TCalculatriceModel::ButtonHint(TFormulaKey key) {
-  using calculatrice_model::Tr;
   switch (key) {
-    case TFormulaKey::Previous: return Tr("Previous");
-    case TFormulaKey::Next: return Tr("Next");
+    case TFormulaKey::Previous: return CalculatriceText::tr("Previous");
+    case TFormulaKey::Next: return CalculatriceText::tr("Next");
     default: return QString();
   }
 }

@@ -45,7 +45,7 @@ int RunEvalCommand(const QStringList &arguments, QTextStream &out, QTextStream &
   }
   if (words.isEmpty()) {
     err << QCoreApplication::translate(
-               "kolibra-cli",
+               "KolibraCliText",
                "Usage: kolibra-cli eval EXPRESSION [--radian]\n"
                "Evaluates an expression of the formula language without variables; "
                "angles are in degrees unless --radian is given.")

@@ -3,6 +3,7 @@
 #include "kinematics/Quantities.h"
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace kolibra::formulas {
 
 namespace formules_grid {
 
-QString Tr(const char *text) { return QCoreApplication::translate("BoiteFormules", text); }
 
 }  // namespace formules_grid
 
@@ -20,34 +20,31 @@ QString Tr(const char *text) { return QCoreApplication::translate("BoiteFormules
 // ---------------------------------------------------------------------------------------------
 
 QString TBoiteFormulesTexts::NewColumnHeader() {
-  return formules_grid::Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Type a formula"));
+  return BoiteFormulesText::tr("Type a formula");
 }
 
 QString TBoiteFormulesTexts::HeaderHint() {
-  return formules_grid::Tr(QT_TRANSLATE_NOOP(
-      "BoiteFormules", "|Left-click = hide or change column; right-click = delete"));
+  return BoiteFormulesText::tr("|Left-click = hide or change column; right-click = delete");
 }
 
 QString TBoiteFormulesTexts::DefinitionHint() {
-  return formules_grid::Tr(
-      QT_TRANSLATE_NOOP("BoiteFormules", "|Change a formula, its comment or unit"));
+  return BoiteFormulesText::tr(
+      "|Change a formula, its comment or unit");
 }
 
 QStringList TBoiteFormulesTexts::FormulasHelp() {
-  using formules_grid::Tr;
   return {
-      Tr(QT_TRANSLATE_NOOP("BoiteFormules", "+   -   /   *   ^ (to the power of)")),
-      Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Sin, Cos, Tan, Ln, Exp, Sqrt (square root)")),
-      Tr(QT_TRANSLATE_NOOP("BoiteFormules", "arcSin, arcCos, arcTan, Log, Abs (absolute value)"))};
+      BoiteFormulesText::tr("+   -   /   *   ^ (to the power of)"),
+      BoiteFormulesText::tr("Sin, Cos, Tan, Ln, Exp, Sqrt (square root)"),
+      BoiteFormulesText::tr("arcSin, arcCos, arcTan, Log, Abs (absolute value)")};
 }
 
 QStringList TBoiteFormulesTexts::ConstantsHelp() {
-  using formules_grid::Tr;
-  return {Tr(QT_TRANSLATE_NOOP("BoiteFormules", "The name of the constant may contain")),
-          Tr(QT_TRANSLATE_NOOP("BoiteFormules", "upper case letters")),
-          Tr(QT_TRANSLATE_NOOP("BoiteFormules", "lower case letters")),
-          Tr(QT_TRANSLATE_NOOP("BoiteFormules", "numbers but must start with a letter")),
-          Tr(QT_TRANSLATE_NOOP("BoiteFormules", "an integer between brackets"))};
+  return {BoiteFormulesText::tr("The name of the constant may contain"),
+          BoiteFormulesText::tr("upper case letters"),
+          BoiteFormulesText::tr("lower case letters"),
+          BoiteFormulesText::tr("numbers but must start with a letter"),
+          BoiteFormulesText::tr("an integer between brackets")};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -254,11 +251,11 @@ QString TConstantsGrid::Cell(int col, int row) const {
   if (row == 0) {
     switch (col) {
       case 0:
-        return formules_grid::Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Name"));
+        return BoiteFormulesText::tr("Name");
       case 1:
-        return formules_grid::Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Value or formula"));
+        return BoiteFormulesText::tr("Value or formula");
       case 2:
-        return formules_grid::Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Unit"));
+        return BoiteFormulesText::tr("Unit");
       default:
         return QString();
     }

@@ -2,6 +2,7 @@
 
 #include "kinematics/Calcul.h"
 #include "kinematics/ResultCodes.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 
@@ -9,32 +10,31 @@ namespace kolibra::kinematics {
 
 namespace result_messages_impl {
 
-constexpr const char *TranslationContext = "KinematicsResults";
 
 const char *MessageOf(int code) {
   switch (code) {
     case krTooFewSamples:
-      return "An object has fewer than 3 marks: its velocity and acceleration cannot be calculated.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "An object has fewer than 3 marks: its velocity and acceleration cannot be calculated.");
     case krNoObject:
-      return "There is no object to calculate.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "There is no object to calculate.");
     case krNoScale:
-      return "The scale is not defined: place both ends of the scale and type its length.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "The scale is not defined: place both ends of the scale and type its length.");
     case krNoVideo:
-      return "No video is open.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "No video is open.");
     case krZeroDivisor:
-      return "The interval between 2 frames is zero.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "The interval between 2 frames is zero.");
     case krEqualAbscissas:
-      return "Two marked frames fall at the same time.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Two marked frames fall at the same time.");
     case krMismatchedSeries:
-      return "The times and the positions of an object do not match.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "The times and the positions of an object do not match.");
     case krFitSingular:
-      return "Smoothing failed: no curve could be fitted to the marks.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: no curve could be fitted to the marks.");
     case krFitTooFewPoints:
-      return "Smoothing failed: fewer than 2 marks to fit.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: fewer than 2 marks to fit.");
     case krFitNoCoefficient:
-      return "Smoothing failed: no coefficient left to fit.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: no coefficient left to fit.");
     case krFitNoRange:
-      return "Smoothing failed: every mark lies at the same time.";
+      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: every mark lies at the same time.");
     default:
       return nullptr;
   }
@@ -45,15 +45,15 @@ const char *MessageOf(int code) {
 QString ResultMessage(int code) {
   if (code == krOk) return QString();
   if (const char *text = result_messages_impl::MessageOf(code))
-    return QCoreApplication::translate(result_messages_impl::TranslationContext, text);
-  return QCoreApplication::translate(result_messages_impl::TranslationContext, "Calculation error %1.")
+    return KinematicsResultsText::tr(text);
+  return KinematicsResultsText::tr("Calculation error %1.")
       .arg(code);
 }
 
 QString DynamicsNote(const TCalcul &calcul) {
   if (calcul.MassiveObjectsCount() == 0 || calcul.PotentialEnergyDefined(rfAxes)) return QString();
-  return QCoreApplication::translate(result_messages_impl::TranslationContext,
-                                     "The y axis does not point up: the potential energy Ep and the mechanical "
+  return KinematicsResultsText::tr(
+      "The y axis does not point up: the potential energy Ep and the mechanical "
                                      "energy Em are left undefined.");
 }
 

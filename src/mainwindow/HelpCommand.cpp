@@ -1,6 +1,7 @@
 #include "mainwindow/HelpCommand.h"
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 
 #include <QDesktopServices>
@@ -10,23 +11,29 @@
 
 namespace kolibra::mainwindow {
 
-QStringList HelpFileNames() {
-  return {QStringLiteral("Help_fr.html"), QStringLiteral("Help_cz.html"),
-          QStringLiteral("Help_es.html"), QStringLiteral("Help_en.html"),
-          QStringLiteral("Help.html")};
+QString LanguagePage(const QString &language) {
+  return QStringLiteral("Help_%1.html").arg(language.isEmpty() ? QStringLiteral("en") : language);
 }
 
-QString FindHelpFile(const QString &programFolder) {
+QStringList HelpFileNames(const QString &language) {
+  QStringList names{LanguagePage(language), QStringLiteral("Help_en.html")};
+  for (const char *name : {"Help_fr.html", "Help_cz.html", "Help_es.html", "Help_en.html", "Help.html"})
+    names << QLatin1String(name);
+  names.removeDuplicates();
+  return names;
+}
+
+QString FindHelpFile(const QString &programFolder, const QString &language) {
   const QDir folder(QDir(programFolder).filePath(QStringLiteral("Help")));
-  for (const QString &name : HelpFileNames()) {
+  for (const QString &name : HelpFileNames(language)) {
     const QString path = folder.filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
   return QString();
 }
 
-QString ExpectedHelpFile(const QString &programFolder) {
-  return QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("Help/Help_en.html")));
+QString ExpectedHelpFile(const QString &programFolder, const QString &language) {
+  return QDir::toNativeSeparators(QDir(QDir(programFolder).filePath(QStringLiteral("Help"))).filePath(LanguagePage(language)));
 }
 
 THelpWay ChooseHelpWay(bool pageFound, bool desktopHasHtmlHandler) {
@@ -65,10 +72,10 @@ bool OpenHelp(const QString &programFolder, const THelpOpener &desktop, const TH
   const QUrl url = QUrl::fromLocalFile(page);
   const auto warn = [](const QString &reason) {
     TMessageBox(icWarning)
-        .AddLine(MainTr("Unable to launch help. "))
+        .AddLine(MainFormText::tr("Unable to launch help. "))
         .AddEmptyLine()
         .AddLine(reason)
-        .AddButton(MainTr("Ok"))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
     return false;
   };
@@ -76,10 +83,10 @@ bool OpenHelp(const QString &programFolder, const THelpOpener &desktop, const TH
   const bool handler = !page.isEmpty() && (probe ? probe() : DesktopHasHtmlHandler());
   const THelpWay way = ChooseHelpWay(!page.isEmpty(), handler);
   if (way == THelpWay::Missing)
-    return warn(MainTr("The help page « %1 » is missing.").arg(ExpectedHelpFile(programFolder)));
+    return warn(MainFormText::tr("The help page « %1 » is missing.").arg(ExpectedHelpFile(programFolder)));
   if (way == THelpWay::Desktop && (desktop ? desktop(url) : QDesktopServices::openUrl(url))) return true;
   if (ownWindow && ownWindow(url)) return true;
-  return warn(MainTr("No program could show the page « %1 ».").arg(QDir::toNativeSeparators(page)));
+  return warn(MainFormText::tr("No program could show the page « %1 ».").arg(QDir::toNativeSeparators(page)));
 }
 
 }  // namespace kolibra::mainwindow

@@ -5,6 +5,8 @@
 // window shows it, so help works everywhere. Only a page that is really missing is warned
 // about, naming the file that was looked for.
 
+#include "kit/Language.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -12,12 +14,13 @@
 
 namespace kolibra::mainwindow {
 
-// The pages tried, in order.
-QStringList HelpFileNames();
+// The pages tried, in order: the page of the interface language, the English one, then the
+// others.
+QStringList HelpFileNames(const QString &language = CurrentLanguage());
 // The first existing page in programFolder's "Help" folder; empty when there is none.
-QString FindHelpFile(const QString &programFolder);
-// The page Kolibra installs, named when none is found.
-QString ExpectedHelpFile(const QString &programFolder);
+QString FindHelpFile(const QString &programFolder, const QString &language = CurrentLanguage());
+// The page Kolibra installs for the language, named when none is found.
+QString ExpectedHelpFile(const QString &programFolder, const QString &language = CurrentLanguage());
 
 // Which way the help is shown.
 enum class THelpWay {

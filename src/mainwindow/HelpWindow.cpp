@@ -1,5 +1,6 @@
 #include "mainwindow/HelpWindow.h"
 
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -27,16 +28,16 @@ namespace kolibra::mainwindow {
 THelpWindow::THelpWindow(const THelpOpener &external, QWidget *parent)
     : QWidget(parent, Qt::Window), FExternal(external) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(MainTr("Kolibra help"));
+  setWindowTitle(MainFormText::tr("Kolibra help"));
   FBrowser = new QTextBrowser(this);
   FBrowser->setObjectName(QStringLiteral("HelpBrowser"));
   // Every link comes through LinkClicked: local pages stay here, the rest goes out.
   FBrowser->setOpenLinks(false);
   FBrowser->setOpenExternalLinks(false);
-  FBack = new QPushButton(MainTr("Back"), this);
+  FBack = new QPushButton(MainFormText::tr("Back"), this);
   FBack->setObjectName(QStringLiteral("HelpBack"));
   FBack->setEnabled(false);
-  auto *close = new QPushButton(MainTr("Close"), this);
+  auto *close = new QPushButton(MainFormText::tr("Close"), this);
   close->setObjectName(QStringLiteral("HelpClose"));
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(FBack);

@@ -2,6 +2,7 @@
 // video view and the measurement document.
 
 #include "mainwindow/MainController.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 
 #include "kit/Locale.h"
@@ -60,7 +61,7 @@ void TMainController::Wire() {
   Video.OnModeChange = [this](TVideoModel *) { ModeChanged(); };
   Video.OnModeRefused = [this](TVideoModel *) { ModeRefused(); };
   Video.OnMessage = [](TVideoModel *, const QString &text) {
-    TMessageBox(icWarning).AddLine(text).AddButton(MainTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(text).AddButton(MainFormText::tr("Ok")).Execute();
   };
 
   Data.OnAxesChange = [this](measurement::TData *) {
@@ -106,9 +107,9 @@ bool TMainController::Start(const QString &temporaryFolder) {
   RecentFiles.SetTemporaryFolder(temporaryFolder);
   if (!usable) {
     TMessageBox(icWarning)
-        .AddLine(MainTr("Backup file creation has failed."))
-        .AddLine(MainTr("Some functions will not be available."))
-        .AddButton(MainTr("Ok"))
+        .AddLine(MainFormText::tr("Backup file creation has failed."))
+        .AddLine(MainFormText::tr("Some functions will not be available."))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
   }
   ApplyVisibility();
@@ -119,11 +120,11 @@ bool TMainController::Start(const QString &temporaryFolder) {
 
 void TMainController::ShowWelcome() {
   TMessageBox(icInformation)
-      .AddLine(MainTr("Welcome to Kolibra: mechanics from video."))
-      .AddLine(MainTr("Calibrate the scale, place the axes, then click on the moving object in each frame."))
+      .AddLine(MainFormText::tr("Welcome to Kolibra: mechanics from video."))
+      .AddLine(MainFormText::tr("Calibrate the scale, place the axes, then click on the moving object in each frame."))
       .AddEmptyLine()
-      .AddLine(MainTr("Another video opens with « File » › « Open video... » (Ctrl+O)."))
-      .AddButton(MainTr("Ok"))
+      .AddLine(MainFormText::tr("Another video opens with « File » › « Open video... » (Ctrl+O)."))
+      .AddButton(MainFormText::tr("Ok"))
       .SetTimeout(5000)
       .Execute();
 }
@@ -133,7 +134,7 @@ bool TMainController::OpenStartVideo(const QString &commandLineFile, int seconds
   const bool written = !TemporaryFolder.isEmpty() && WriteSampleVideos(TemporaryFolder, samples);
   if (!commandLineFile.isEmpty()) return OpenVideo(commandLineFile);
   if (!written) {
-    TMessageBox(icWarning).AddLine(MainTr("Unable to write video file on disk")).AddButton(MainTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(MainFormText::tr("Unable to write video file on disk")).AddButton(MainFormText::tr("Ok")).Execute();
     return false;
   }
   return OpenVideo(ChooseSample(samples, seconds));
@@ -169,17 +170,17 @@ bool TMainController::CloseRequested() {
   QStringList buttons;
   const bool canSave = VideoOpen() && SaveWork;
   if (canSave) {
-    buttons << MainTr("Save");
-    box.AddLine(MainTr("Save project to file"));
+    buttons << MainFormText::tr("Save");
+    box.AddLine(MainFormText::tr("Save project to file"));
   }
-  buttons << MainTr("Cancel") << MainTr("Quit");
-  box.AddLine(MainTr("Cancel closing")).AddLine(MainTr("Exit program now"));
+  buttons << MainFormText::tr("Cancel") << MainFormText::tr("Quit");
+  box.AddLine(MainFormText::tr("Cancel closing")).AddLine(MainFormText::tr("Exit program now"));
   for (const QString &button : buttons) box.AddButton(button);
   const int answer = box.Execute();
   if (answer < 0 || answer >= buttons.size()) return false;
   const QString pressed = buttons[answer];
-  if (pressed == MainTr("Cancel")) return false;
-  if (pressed == MainTr("Save") && !SaveWork()) return false;
+  if (pressed == MainFormText::tr("Cancel")) return false;
+  if (pressed == MainFormText::tr("Save") && !SaveWork()) return false;
   StopActivities();
   return true;
 }
@@ -210,18 +211,18 @@ bool TMainController::ConfirmChange(int reason) {
   TMessageBox box(icConfirmation);
   QStringList buttons;
   if (SaveWork) {
-    buttons << MainTr("Save");
-    box.AddLine(MainTr("Save project to file"));
+    buttons << MainFormText::tr("Save");
+    box.AddLine(MainFormText::tr("Save project to file"));
   }
-  buttons << MainTr("Cancel") << MainTr("Ignore");
-  box.AddLine(reason == 0 ? MainTr("Cancel opening") : MainTr("Cancel closing"));
-  box.AddLine(MainTr("Ignore saving and continue"));
+  buttons << MainFormText::tr("Cancel") << MainFormText::tr("Ignore");
+  box.AddLine(reason == 0 ? MainFormText::tr("Cancel opening") : MainFormText::tr("Cancel closing"));
+  box.AddLine(MainFormText::tr("Ignore saving and continue"));
   for (const QString &button : buttons) box.AddButton(button);
   const int answer = box.Execute();
   if (answer < 0 || answer >= buttons.size()) return false;
   const QString pressed = buttons[answer];
-  if (pressed == MainTr("Save")) return SaveWork();
-  return pressed == MainTr("Ignore");
+  if (pressed == MainFormText::tr("Save")) return SaveWork();
+  return pressed == MainFormText::tr("Ignore");
 }
 
 bool TMainController::OpenVideo(const QString &fileName) {
@@ -251,18 +252,18 @@ void TMainController::ReportMissingVideo(const QString &fileName) {
   TMessageBox(icWarning)
       .AddFileName(fileName)
       .AddEmptyLine()
-      .AddLine(MainTr("Unable to open this video file."))
-      .AddLine(MainTr("Check that it has not been moved."))
-      .AddButton(MainTr("Ok"))
+      .AddLine(MainFormText::tr("Unable to open this video file."))
+      .AddLine(MainFormText::tr("Check that it has not been moved."))
+      .AddButton(MainFormText::tr("Ok"))
       .Execute();
 }
 
 void TMainController::ReportUnreadableVideo(const QString &fileName, const QString &reason) {
   TMessageBox box(icWarning);
   box.AddFileName(fileName).AddEmptyLine().AddLine(
-      MainTr("Can not open this video file. Possible Problems and suggestions:"));
+      MainFormText::tr("Can not open this video file. Possible Problems and suggestions:"));
   for (const QString &line : reason.split(QRegularExpression(QStringLiteral("\r?\n")))) box.AddLine(line);
-  box.AddButton(MainTr("Ok")).Execute();
+  box.AddButton(MainFormText::tr("Ok")).Execute();
 }
 
 bool TMainController::LoadVideo(const QString &fileName, bool proposeTimeBase) {
@@ -283,18 +284,18 @@ bool TMainController::LoadVideo(const QString &fileName, bool proposeTimeBase) {
   EnableControls(true);
   if (Data.UsesVideoTimes()) {
     TMessageBox(icInformation)
-        .AddLine(MainTr("The frames of this video do not all last the same time."))
-        .AddLine(MainTr("Each frame's time is the one the video gives it (its time stamp);"))
-        .AddLine(MainTr("the command « Time between two frames » of the « Measurements » menu can set a regular "
+        .AddLine(MainFormText::tr("The frames of this video do not all last the same time."))
+        .AddLine(MainFormText::tr("Each frame's time is the one the video gives it (its time stamp);"))
+        .AddLine(MainFormText::tr("the command « Time between two frames » of the « Measurements » menu can set a regular "
                         "interval instead."))
-        .AddButton(MainTr("Ok"))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
   } else if (Video.VariableRate()) {
     TMessageBox(icInformation)
-        .AddLine(MainTr("The frames of this video do not all last the same time."))
-        .AddLine(MainTr("Times are computed from the mean interval between two frames,"))
-        .AddLine(MainTr("which the command « Time between two frames » of the « Measurements » menu sets."))
-        .AddButton(MainTr("Ok"))
+        .AddLine(MainFormText::tr("The frames of this video do not all last the same time."))
+        .AddLine(MainFormText::tr("Times are computed from the mean interval between two frames,"))
+        .AddLine(MainFormText::tr("which the command « Time between two frames » of the « Measurements » menu sets."))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
   }
   if (proposeTimeBase) ProposeCaptureInterval();
@@ -319,9 +320,9 @@ void TMainController::ProposeCaptureInterval() {
   const QString interval = GeneralFormat(1.0 / capture, 4);
   const int answer = TMessageBox(icConfirmation)
                          .AddLine(measurement::SlowMotionLine(capture, stored))
-                         .AddLine(MainTr("Its true interval between two frames is T = %1 s.").arg(interval))
-                         .AddButton(MainTr("Use T = %1 s").arg(interval))
-                         .AddButton(MainTr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
+                         .AddLine(MainFormText::tr("Its true interval between two frames is T = %1 s.").arg(interval))
+                         .AddButton(MainFormText::tr("Use T = %1 s").arg(interval))
+                         .AddButton(MainFormText::tr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
                          .SetDefaultButton(0)
                          .Execute();
   if (answer != 0) return;

@@ -5,6 +5,7 @@
 #include "capture/Capture.h"
 #include "editing/Montage.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "videoview/VideoModel.h"
@@ -49,10 +50,10 @@ void TMainCapture::RecordingChanged() {
 void TMainCapture::RecordingSaved() {
   Saved.Add(Part.LastRecording());
   TMessageBox(icInformation)
-      .AddLine(MainTr("File successfully saved:"))
+      .AddLine(MainFormText::tr("File successfully saved:"))
       .AddEmptyLine()
       .AddFileName(Part.SavedFile())
-      .AddButton(MainTr("Ok"))
+      .AddButton(MainFormText::tr("Ok"))
       .Execute();
   ConnectionQuery();
 }

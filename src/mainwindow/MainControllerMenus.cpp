@@ -9,6 +9,7 @@
 
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainControllerTracking.h"
@@ -18,8 +19,8 @@
 #include "settings/Options.h"
 #include "studio/Studio.h"
 #include "tracking/Tracking.h"
-#include "work/LensFromVideo.h"
 #include "videoview/VideoModel.h"
+#include "work/LensFromVideo.h"
 
 namespace kolibra::mainwindow {
 
@@ -63,14 +64,14 @@ TMenuStates TMainController::MenuStates() {
   const bool canRedo = marking && open && Data.CanRedo();
   const QString undoSubject = canUndo ? Data.UndoLastSubject() : QString();
   const QString redoSubject = canRedo ? Data.RedoSubject() : QString();
-  s.EditUndoCaption = undoSubject.isEmpty() ? MainTr("Undo") : MainTr("Undo %1").arg(undoSubject);
-  s.EditRedoCaption = redoSubject.isEmpty() ? MainTr("Redo") : MainTr("Redo %1").arg(redoSubject);
+  s.EditUndoCaption = undoSubject.isEmpty() ? MainFormText::tr("Undo") : MainFormText::tr("Undo %1").arg(undoSubject);
+  s.EditRedoCaption = redoSubject.isEmpty() ? MainFormText::tr("Redo") : MainFormText::tr("Redo %1").arg(redoSubject);
   show(MenuEditionAnnuler, true, canUndo);
   show(MenuEditionRetablir, true, canRedo);
 
   // Display.
   const QString undo = marking ? Data.UndoCaption() : QString();
-  s.UndoCaption = (undo.isEmpty() ? MainTr("Cancel") : undo) + QStringLiteral("  ") + MainTr("(Ctrl Z)");
+  s.UndoCaption = (undo.isEmpty() ? MainFormText::tr("Cancel") : undo) + QStringLiteral("  ") + MainFormText::tr("(Ctrl Z)");
   show(MenuAffichageAnnuler, marking, open && !undo.isEmpty());
   show(MenuAffichageLoupe, marking, open, Video.Loupe().Visible);
   show(MenuAffichageCacherImage, marking || mode == vmTracking, idle, Video.HideImage());
@@ -240,8 +241,8 @@ void TMainController::MenuCommand(TMenuItem item) {
     case MenuMesuresNbMarqueAutres: {
       if (mode == vmTransparent && Data.ActiveTool() == measurement::dtLayer) {
         TMessageBox(icInformation)
-            .AddLine(MainTr("For clarity purposes, only one mark per image is allowed on a layer."))
-            .AddButton(MainTr("Ok"))
+            .AddLine(MainFormText::tr("For clarity purposes, only one mark per image is allowed on a layer."))
+            .AddButton(MainFormText::tr("Ok"))
             .Execute();
         return;
       }
@@ -352,7 +353,7 @@ void TMainController::AskPlaneSize() {
     const QString why = measurement::TPlaneCalibration::Refusal({clicked[0], clicked[1], clicked[2], clicked[3]}, 1.0, 1.0);
     if (!why.isEmpty()) {
       editor.CancelInput();
-      TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+      TMessageBox(icWarning).AddLine(why).AddButton(MainFormText::tr("Ok")).Execute();
       return;
     }
   }
@@ -364,7 +365,7 @@ void TMainController::AskPlaneSize() {
       Refresh(rfControls);
       return;
     }
-    TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(why).AddButton(MainFormText::tr("Ok")).Execute();
   }
   editor.CancelInput();
 }
@@ -379,11 +380,11 @@ void TMainController::LensFromCheckerboard() {
   const bool fitted = work::LensFromCheckerboard(*Video.Reader(), columns, rows, lens, &why, &found);
   Video.Invalidate();
   if (!fitted) {
-    TMessageBox(icWarning).AddLine(why).AddButton(MainTr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(why).AddButton(MainFormText::tr("Ok")).Execute();
     return;
   }
   Data.PlaneEditor().SetLens(lens);
-  ViewHintText = MainTr("|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal length %4 pixels")
+  ViewHintText = MainFormText::tr("|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal length %4 pixels")
                      .arg(found)
                      .arg(FormatReal(0, lens.K1))
                      .arg(FormatReal(0, lens.K2))
@@ -433,10 +434,10 @@ void TMainController::ShowAbout() {
   const QString version = QCoreApplication::applicationVersion();
   TMessageBox(icInformation)
       .AddLine(version.isEmpty() ? QStringLiteral("Kolibra") : QStringLiteral("Kolibra ") + version)
-      .AddLine(MainTr("Teaching mechanics from video."))
+      .AddLine(MainFormText::tr("Teaching mechanics from video."))
       .AddEmptyLine()
-      .AddLine(MainTr("Free software under the GNU General Public License, version 3 or later."))
-      .AddButton(MainTr("Ok"))
+      .AddLine(MainFormText::tr("Free software under the GNU General Public License, version 3 or later."))
+      .AddButton(MainFormText::tr("Ok"))
       .Execute();
 }
 

@@ -3,10 +3,11 @@
 
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainControllerTracking.h"
 #include "mainwindow/MainControllerCapture.h"
 #include "mainwindow/MainControllerStudio.h"
+#include "mainwindow/MainControllerTracking.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
@@ -124,11 +125,11 @@ void TMainController::ViewToolChanged() {
   switch (Video.Tool()) {
     case vtZoom:
       SetToolDown(ButtonOutilZoom);
-      ViewHintText = MainTr("|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down");
+      ViewHintText = MainFormText::tr("|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down");
       break;
     case vtPan:
       SetToolDown(ButtonOutilPan);
-      ViewHintText = MainTr("|Pan frame");
+      ViewHintText = MainFormText::tr("|Pan frame");
       break;
     default:
       DocumentToolChanged();
@@ -170,21 +171,21 @@ TControl TMainController::DocumentToolButton() const {
 QString TMainController::DocumentToolHint() const {
   switch (Data.ActiveTool()) {
     case measurement::dtScale:
-      return MainTr("|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr("|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
     case measurement::dtPlane:
-      return MainTr("|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), (0, H); drag a corner to adjust; right-click (or Esc) = cancel");
+      return MainFormText::tr("|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), (0, H); drag a corner to adjust; right-click (or Esc) = cancel");
     case measurement::dtLens:
-      return MainTr("|Left-click = a point of a line straight in reality; right-click (or Enter) = end the line; Esc = cancel");
+      return MainFormText::tr("|Left-click = a point of a line straight in reality; right-click (or Enter) = end the line; Esc = cancel");
     case measurement::dtPointing:
-      return MainTr("|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr("|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
     case measurement::dtMove:
-      return MainTr("|Left-click = drag and drop");
+      return MainFormText::tr("|Left-click = drag and drop");
     case measurement::dtAxes:
-      return MainTr("|Left-click (or Enter) = set the origine; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr("|Left-click (or Enter) = set the origine; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
     case measurement::dtErase:
-      return MainTr("|Left-click = remove the mark under the mouse pointer; right-click = remove the marks of the current image");
+      return MainFormText::tr("|Left-click = remove the mark under the mouse pointer; right-click = remove the marks of the current image");
     case measurement::dtLayer:
-      return MainTr("|Left-click = drag and drop; right-click or ESC = cancel; + or - = layer size");
+      return MainFormText::tr("|Left-click = drag and drop; right-click or ESC = cancel; + or - = layer size");
     default:
       return QString();
   }
@@ -323,7 +324,7 @@ void TMainController::ToolButtonClicked(TControl control) {
       break;
     case ButtonOutilPan:
       if (Video.Zoom().Factor == 100) {
-        TMessageBox(icInformation).AddLine(MainTr("Zoom factor must be greater than 100%.")).AddButton(MainTr("Ok")).Execute();
+        TMessageBox(icInformation).AddLine(MainFormText::tr("Zoom factor must be greater than 100%.")).AddButton(MainFormText::tr("Ok")).Execute();
       }
       Video.SetTool(vtPan);
       break;

@@ -3,6 +3,7 @@
 // what to do next.
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -30,9 +31,9 @@ int ViewOf(TControl control) {
 bool ConfirmFewMarks(int fewest) {
   if (fewest != 3 && fewest != 4) return true;
   return TMessageBox(icInformation)
-             .AddLine(MainTr("Velocity or acceleration calculations need at least five marks to be reliable."))
-             .AddButton(MainTr("Cancel"))
-             .AddButton(MainTr("Continue"))
+             .AddLine(MainFormText::tr("Velocity or acceleration calculations need at least five marks to be reliable."))
+             .AddButton(MainFormText::tr("Cancel"))
+             .AddButton(MainFormText::tr("Continue"))
              .Execute() == 1;
 }
 
@@ -46,9 +47,9 @@ bool TMainController::ResultButtonClicked(TControl control) {
   const bool inPlane = Data.Plane().HasPlane();
   if (!Data.IsScaleReady() && !inPlane) {
     TMessageBox(icCustom)
-        .AddLine(MainTr("First calibrate an object of know dimension on the screen."))
-        .AddLine(MainTr("Use the Scale button."))
-        .AddButton(MainTr("Ok"))
+        .AddLine(MainFormText::tr("First calibrate an object of know dimension on the screen."))
+        .AddLine(MainFormText::tr("Use the Scale button."))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
     return false;
   }
@@ -57,19 +58,19 @@ bool TMainController::ResultButtonClicked(TControl control) {
     if (fewest < 3) {
       TMessageBox box(icCustom);
       if (Data.ObjectsCount() > 1)
-        box.AddLine(MainTr("You have chosen to point simultaneously the positions of %u objects.")
+        box.AddLine(MainFormText::tr("You have chosen to point simultaneously the positions of %u objects.")
                         .replace(QStringLiteral("%u"), QString::number(Data.ObjectsCount())));
-      box.AddLine(MainTr("First set at least 3 marks."))
-          .AddLine(MainTr("Use the Marks button."))
-          .AddButton(MainTr("Ok"))
+      box.AddLine(MainFormText::tr("First set at least 3 marks."))
+          .AddLine(MainFormText::tr("Use the Marks button."))
+          .AddButton(MainFormText::tr("Ok"))
           .Execute();
       return false;
     }
     if (!Data.AxesPlaced() && !inPlane) {
       TMessageBox(icCustom)
-          .AddLine(MainTr("First set the origin of the axes."))
-          .AddLine(MainTr("Use the graph basis button."))
-          .AddButton(MainTr("Ok"))
+          .AddLine(MainFormText::tr("First set the origin of the axes."))
+          .AddLine(MainFormText::tr("Use the graph basis button."))
+          .AddButton(MainFormText::tr("Ok"))
           .Execute();
       return false;
     }
@@ -78,9 +79,9 @@ bool TMainController::ResultButtonClicked(TControl control) {
     const int marks = Data.MarksCount();
     if (marks < 3) {
       TMessageBox(icCustom)
-          .AddLine(MainTr("First set at least 3 marks on the trajectory."))
-          .AddLine(MainTr("With the mouse, drag and drop the layer and point the object position."))
-          .AddButton(MainTr("Ok"))
+          .AddLine(MainFormText::tr("First set at least 3 marks on the trajectory."))
+          .AddLine(MainFormText::tr("With the mouse, drag and drop the layer and point the object position."))
+          .AddButton(MainFormText::tr("Ok"))
           .Execute();
       return false;
     }
@@ -88,12 +89,12 @@ bool TMainController::ResultButtonClicked(TControl control) {
   }
   if (Options.CheckBox38ChangeDefaultObjectsName_Checked && Data.HasDefaultNames() && AskObjectNames) {
     TMessageBox box(icConfirmation);
-    box.AddLine(MainTr("An object name is assigned by default (« Point n°1 » for example)."))
-        .AddLine(MainTr("To make results clearer, it is recommended that you use an explicit name."))
-        .AddButton(MainTr("Give a name"))
-        .AddButton(MainTr("Cancel"))
-        .AddButton(MainTr("Ignore"))
-        .SetCheckBox(MainTr("Do not show this dialog again"));
+    box.AddLine(MainFormText::tr("An object name is assigned by default (« Point n°1 » for example)."))
+        .AddLine(MainFormText::tr("To make results clearer, it is recommended that you use an explicit name."))
+        .AddButton(MainFormText::tr("Give a name"))
+        .AddButton(MainFormText::tr("Cancel"))
+        .AddButton(MainFormText::tr("Ignore"))
+        .SetCheckBox(MainFormText::tr("Do not show this dialog again"));
     const int answer = box.Execute();
     AskObjectNames = !box.Checked();
     if (answer == 1) return false;
@@ -101,8 +102,8 @@ bool TMainController::ResultButtonClicked(TControl control) {
   }
   if (!ResultsComputable || !ResultsComputable()) {
     TMessageBox(icWarning)
-        .AddLine(MainTr("The calculation unit has detected an error. Process cancelled."))
-        .AddButton(MainTr("Ok"))
+        .AddLine(MainFormText::tr("The calculation unit has detected an error. Process cancelled."))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
     return false;
   }

@@ -3,6 +3,7 @@
 #include "mainwindow/MainControllerStudio.h"
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -26,14 +27,14 @@ QString TMainStudio::ToolHint() const {
     case studio::stOutline:
       switch (Part.Shape()) {
         case studio::osFree:
-          return MainTr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
+          return MainFormText::tr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
         case studio::osBrokenLine:
-          return MainTr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+          return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
         default:
-          return MainTr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
+          return MainFormText::tr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
       }
     case studio::stErase:
-      return MainTr(
+      return MainFormText::tr(
           "|Left-click = erase the outline under mouse pointer; right-click = erase the outline on the curret video "
           "frame");
     default:
@@ -125,9 +126,9 @@ int TMainStudio::OutlinesAroundMarks(int every, double radius) {
   }
   if (discs.empty()) {
     TMessageBox(icInformation)
-        .AddLine(MainTr("The first object has no mark to cut an outline around."))
-        .AddLine(MainTr("Mark its positions, by hand or by automatic marking, first."))
-        .AddButton(MainTr("Ok"))
+        .AddLine(MainFormText::tr("The first object has no mark to cut an outline around."))
+        .AddLine(MainFormText::tr("Mark its positions, by hand or by automatic marking, first."))
+        .AddButton(MainFormText::tr("Ok"))
         .Execute();
     return 0;
   }

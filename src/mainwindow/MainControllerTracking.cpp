@@ -1,5 +1,6 @@
 #include "mainwindow/MainControllerTracking.h"
 
+#include "kit/Texts.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -169,7 +170,7 @@ void TMainTracking::ToolChanged() {
 }
 
 void TMainTracking::TrackStarted() {
-  Main.BusyState.Begin(MainTr("Automatic tracking"), [this] { Tracking.StopSequence(); });
+  Main.BusyState.Begin(MainFormText::tr("Automatic tracking"), [this] { Tracking.StopSequence(); });
   Main.ApplyEnabled();
   Main.Video.UpdateCursor();
   Main.Refresh(rfControls);
@@ -179,7 +180,7 @@ void TMainTracking::TrackEnded() {
   // The positions become marks only when kept: say that the run ended, what it found, and
   // how to keep it.
   const TTracking::TRunSummary summary = Tracking.Summary();
-  Main.ViewHintText = QLatin1Char('|') + MainTr("Tracking ended: %1 frames found, %2 uncertain, %3 lost. Leave the "
+  Main.ViewHintText = QLatin1Char('|') + MainFormText::tr("Tracking ended: %1 frames found, %2 uncertain, %3 lost. Leave the "
                                                 "tracking mode to keep the positions as marks.")
                                              .arg(summary.Found)
                                              .arg(summary.Uncertain)
@@ -199,15 +200,15 @@ void TMainTracking::TrackEnded() {
 
 QString TMainTracking::ToolHint() const {
   if (Tracking.Tool() == tracking::ttZone)
-    return MainTr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+    return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
   if (Tracking.Tool() != tracking::ttOutline) return QString();
   switch (Tracking.Shape()) {
     case tracking::osFree:
-      return MainTr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
+      return MainFormText::tr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
     case tracking::osPolygon:
-      return MainTr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+      return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
     default:
-      return MainTr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
+      return MainFormText::tr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
   }
 }
 

@@ -4,19 +4,20 @@
 
 #include "mainwindow/MainForm.h"
 
+#include "capture/Capture.h"
+#include "capture/windows/BoiteCapture.h"
 #include "editing/Montage.h"
 #include "editing/windows/BoiteInstant.h"
 #include "formulas/Formules.h"
 #include "kit/Hint.h"
 #include "kit/IniFile.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"
-#include "tracking/Tracking.h"
-#include "capture/Capture.h"
-#include "capture/windows/BoiteCapture.h"
 #include "studio/Studio.h"
+#include "tracking/Tracking.h"
 #include "videoview/windows/Video.h"
 
 #include <QAction>
@@ -256,11 +257,11 @@ class TTwoNumbersDialog {
 }  // namespace main_form_impl
 
 bool TMainForm::AskCheckerboard(int &columns, int &rows) {
-  main_form_impl::TTwoNumbersDialog dialog(this, QStringLiteral("BoiteDamier"), MainTr("Lens from a checkerboard"),
-                                           MainTr("Film a printed checkerboard held at a few different angles, filling "
+  main_form_impl::TTwoNumbersDialog dialog(this, QStringLiteral("BoiteDamier"), MainFormText::tr("Lens from a checkerboard"),
+                                           MainFormText::tr("Film a printed checkerboard held at a few different angles, filling "
                                                   "much of the picture. Count its inner corners, where four squares meet."));
-  auto *across = dialog.Add<QSpinBox>(QStringLiteral("EditColonnes"), MainTr("Inner corners across"));
-  auto *down = dialog.Add<QSpinBox>(QStringLiteral("EditLignes"), MainTr("Inner corners down"));
+  auto *across = dialog.Add<QSpinBox>(QStringLiteral("EditColonnes"), MainFormText::tr("Inner corners across"));
+  auto *down = dialog.Add<QSpinBox>(QStringLiteral("EditLignes"), MainFormText::tr("Inner corners down"));
   for (QSpinBox *box : {across, down}) box->setRange(3, 60);
   across->setValue(columns);
   down->setValue(rows);
@@ -272,10 +273,10 @@ bool TMainForm::AskCheckerboard(int &columns, int &rows) {
 
 bool TMainForm::AskPlaneSize(double &width, double &height) {
   main_form_impl::TTwoNumbersDialog dialog(
-      this, QStringLiteral("BoitePlan"), MainTr("Size of the plane's rectangle"),
-      MainTr("The width runs from the first corner clicked to the second, the height from the first to the fourth."));
-  auto *widthBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditLargeur"), MainTr("Width"));
-  auto *heightBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditHauteur"), MainTr("Height"));
+      this, QStringLiteral("BoitePlan"), MainFormText::tr("Size of the plane's rectangle"),
+      MainFormText::tr("The width runs from the first corner clicked to the second, the height from the first to the fourth."));
+  auto *widthBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditLargeur"), MainFormText::tr("Width"));
+  auto *heightBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditHauteur"), MainFormText::tr("Height"));
   for (QDoubleSpinBox *box : {widthBox, heightBox}) {
     box->setDecimals(3);
     box->setRange(0.001, 10000.0);

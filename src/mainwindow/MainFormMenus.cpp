@@ -2,6 +2,7 @@
 // built in MainFormCommands.cpp; the work files' and the names' commands are in
 // MainFormWork.cpp.
 
+#include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
@@ -24,8 +25,8 @@ using videoview::vmCapture;
 QString TMainForm::VideoFileFilter() {
   QStringList patterns;
   for (const QString &extension : video::VideoExtensions()) patterns << QLatin1Char('*') + extension;
-  return MainTr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
-         MainTr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainTr("All files (*)");
+  return MainFormText::tr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
+         MainFormText::tr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainFormText::tr("All files (*)");
 }
 
 void TMainForm::CreateMenus() { CreateCommandMenus(); }
@@ -35,7 +36,7 @@ void TMainForm::OpenVideoCommand() {
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = FController->RecentFolder();
   if (folder.isEmpty() || !QFileInfo(folder).isDir())
     folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  const QString file = QFileDialog::getOpenFileName(this, MainTr("Open video..."), folder, VideoFileFilter());
+  const QString file = QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder, VideoFileFilter());
   if (!file.isEmpty()) OpenVideo(file);
 }
 

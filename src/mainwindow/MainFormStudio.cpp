@@ -2,6 +2,7 @@
 // (frames, frame step, colour, save dialog) and the dialog that cuts outlines around the
 // marks (its menu item and the studio's others are in MainFormCommands.cpp).
 
+#include "kit/Texts.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
@@ -62,7 +63,7 @@ void TMainForm::AskOutlinesAroundMarks() {
   if (part == nullptr || !FVideo->Model().IsOpen()) return;
   QDialog dialog(this);
   dialog.setObjectName(QStringLiteral("BoiteContoursMarques"));
-  dialog.setWindowTitle(MainTr("Outlines around the marks"));
+  dialog.setWindowTitle(MainFormText::tr("Outlines around the marks"));
   auto *every = new QSpinBox(&dialog);
   every->setObjectName(QStringLiteral("EditEvery"));
   every->setRange(1, 1000);
@@ -71,13 +72,13 @@ void TMainForm::AskOutlinesAroundMarks() {
   radius->setObjectName(QStringLiteral("EditRadius"));
   radius->setRange(2, 1000);
   radius->setValue(FStudioRadius);
-  radius->setSuffix(MainTr(" pixels"));
+  radius->setSuffix(MainFormText::tr(" pixels"));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto *layout = new QFormLayout(&dialog);
-  layout->addRow(MainTr("One outline every (frames):"), every);
-  layout->addRow(MainTr("Radius of the disc on the frame:"), radius);
+  layout->addRow(MainFormText::tr("One outline every (frames):"), every);
+  layout->addRow(MainFormText::tr("Radius of the disc on the frame:"), radius);
   layout->addRow(buttons);
   if (dialog.exec() != QDialog::Accepted) return;
   FStudioEvery = every->value();

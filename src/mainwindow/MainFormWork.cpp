@@ -7,6 +7,7 @@
 #include "editing/windows/BoiteInstant.h"
 #include "formulas/Formules.h"
 #include "kit/IniFile.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "mainwindow/RecoveryDialog.h"
@@ -47,7 +48,7 @@ void TMainForm::CreateWork() {
   FWork->EnableRecovery(FSettings.RecoveryFolder.isEmpty() ? work::RecoveryFolder() : FSettings.RecoveryFolder);
   FWork->Recovery()->OnProblem = [this](const QString &reason) {
     FRecoveryProblem->setText(reason.isEmpty() ? QString()
-                                               : MainTr("The work cannot be kept for recovery after a crash: %1").arg(reason));
+                                               : MainFormText::tr("The work cannot be kept for recovery after a crash: %1").arg(reason));
     FRecoveryProblem->setVisible(!reason.isEmpty());
   };
   FBoiteNomCouleur.Font = font();
@@ -112,7 +113,7 @@ void TMainForm::SaveRecentFiles() {
 // ---------------------------------------------------------------------------------------------
 
 QString TMainForm::AskSaveFileName(const QString &folder, const QString &proposed) {
-  QFileDialog dialog(this, MainTr("Save work to KLB file"), folder, MainTr("Kolibra file (*.klb)"));
+  QFileDialog dialog(this, MainFormText::tr("Save work to KLB file"), folder, MainFormText::tr("Kolibra file (*.klb)"));
   dialog.setObjectName(QStringLiteral("SaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("klb"));
@@ -124,12 +125,12 @@ QString TMainForm::AskSaveFileName(const QString &folder, const QString &propose
 }
 
 QString TMainForm::AskWorkFileName(const QString &folder) {
-  return QFileDialog::getOpenFileName(this, MainTr("Open work..."), folder,
-                                      MainTr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainTr("All files (*)"));
+  return QFileDialog::getOpenFileName(this, MainFormText::tr("Open work..."), folder,
+                                      MainFormText::tr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainFormText::tr("All files (*)"));
 }
 
 QString TMainForm::AskVideoFileName(const QString &folder) {
-  return QFileDialog::getOpenFileName(this, MainTr("Open video..."), folder, VideoFileFilter());
+  return QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder, VideoFileFilter());
 }
 
 TRecoveryChoice TMainForm::AskRecovery(const std::vector<work::TRecoveryEntry> &entries) {

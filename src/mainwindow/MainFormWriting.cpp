@@ -7,6 +7,7 @@
 #include "editing/RecordMontage.h"
 #include "editing/windows/BoiteRecordMontage.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainTexts.h"
 #include "videoview/windows/Video.h"
@@ -76,7 +77,7 @@ void TMainForm::CreateWriting() {
   FRecord = std::make_shared<editing::TRecordMontage>(FVideo->Model(), *FMontage, FOptions->FileName(),
                                                       FSettings.WrapperFolder);
   FWritingHost = std::make_shared<TWritingHost>(*this);
-  auto *stop = new QPushButton(MainTr("Stop"), this);
+  auto *stop = new QPushButton(MainFormText::tr("Stop"), this);
   stop->setObjectName(QStringLiteral("ButtonStopWriting"));
   stop->hide();
   statusBar()->addPermanentWidget(stop);
@@ -97,7 +98,7 @@ void TMainForm::CreateWriting() {
     // No way to stop from outside: opening, mode changes and closing are refused meanwhile;
     // the user stops with Esc or the Stop button.
     if (writing) {
-      FController->Busy().Begin(MainTr("Video writing"));
+      FController->Busy().Begin(MainFormText::tr("Video writing"));
     } else {
       FController->Busy().End();
     }
@@ -140,18 +141,18 @@ void TMainForm::WritingCommand(TControl control) {
       // Kolibra's own reader opens the new file: what it finds is what the user will get.
       const editing::TWrittenVideo back = editing::ReadBackVideo(FRecord->OutputFile, FSettings.WrapperFolder);
       TMessageBox(icInformation)
-          .AddLine(MainTr("File successfully saved:"))
+          .AddLine(MainFormText::tr("File successfully saved:"))
           .AddEmptyLine()
           .AddFileName(FRecord->OutputFile)
           .AddEmptyLine()
           .AddLine(back.Text())
-          .AddButton(MainTr("Ok"))
+          .AddButton(MainFormText::tr("Ok"))
           .Execute();
       break;
     }
     case ButtonStudioV2p:
       if (FRecord->VideoToImages(host))
-        TMessageBox(icInformation).AddLine(MainTr("Files were successfully registered.")).AddButton(MainTr("Ok")).Execute();
+        TMessageBox(icInformation).AddLine(MainFormText::tr("Files were successfully registered.")).AddButton(MainFormText::tr("Ok")).Execute();
       break;
     default:
       break;

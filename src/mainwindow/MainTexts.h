@@ -6,6 +6,5 @@
 
 namespace kolibra::mainwindow {
 
-inline QString MainTr(const char *text) { return QCoreApplication::translate("TMainForm", text); }
 
 }  // namespace kolibra::mainwindow

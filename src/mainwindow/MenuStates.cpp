@@ -1,5 +1,6 @@
 #include "mainwindow/MenuStates.h"
 
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 
 #include <QCoreApplication>
@@ -8,110 +9,109 @@ namespace kolibra::mainwindow {
 
 namespace menu_states_impl {
 
-#define TR(text) QT_TRANSLATE_NOOP("TMainForm", text)
 
 std::vector<TMenuItemInfo> BuildTable() {
   return {
-      {MenuFichier, MenuFichier, "MenuFichier", TR("File"), mkMenu},
-      {MenuFichierOuvrir, MenuFichier, "MenuFichierOuvrir", TR("Open video..."), mkCommand},
-      {MenuFichierOuvrirTravail, MenuFichier, "MenuFichierOuvrirTravail", TR("Open work..."), mkCommand},
-      {MenuFichierRecents, MenuFichier, "MenuFichierRecents", TR("Recent files"), mkMenu},
-      {MenuFichierEnregistrer, MenuFichier, "MenuFichierEnregistrer", TR("Save"), mkCommand, true},
-      {MenuFichierProprietes, MenuFichier, "MenuFichierProprietes", TR("Video properties"), mkCommand},
-      {MenuFichierEnregistrerVideo, MenuFichier, "MenuFichierEnregistrerVideo", TR("Write video..."), mkCommand},
-      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", TR("Print..."), mkCommand},
-      {MenuFichierQuitter, MenuFichier, "MenuFichierQuitter", TR("Quit"), mkCommand, true},
+      {MenuFichier, MenuFichier, "MenuFichier", QT_TRANSLATE_NOOP("MainFormText", "File"), mkMenu},
+      {MenuFichierOuvrir, MenuFichier, "MenuFichierOuvrir", QT_TRANSLATE_NOOP("MainFormText", "Open video..."), mkCommand},
+      {MenuFichierOuvrirTravail, MenuFichier, "MenuFichierOuvrirTravail", QT_TRANSLATE_NOOP("MainFormText", "Open work..."), mkCommand},
+      {MenuFichierRecents, MenuFichier, "MenuFichierRecents", QT_TRANSLATE_NOOP("MainFormText", "Recent files"), mkMenu},
+      {MenuFichierEnregistrer, MenuFichier, "MenuFichierEnregistrer", QT_TRANSLATE_NOOP("MainFormText", "Save"), mkCommand, true},
+      {MenuFichierProprietes, MenuFichier, "MenuFichierProprietes", QT_TRANSLATE_NOOP("MainFormText", "Video properties"), mkCommand},
+      {MenuFichierEnregistrerVideo, MenuFichier, "MenuFichierEnregistrerVideo", QT_TRANSLATE_NOOP("MainFormText", "Write video..."), mkCommand},
+      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", QT_TRANSLATE_NOOP("MainFormText", "Print..."), mkCommand},
+      {MenuFichierQuitter, MenuFichier, "MenuFichierQuitter", QT_TRANSLATE_NOOP("MainFormText", "Quit"), mkCommand, true},
 
-      {MenuEdition, MenuEdition, "MenuEdition", TR("Edit"), mkMenu},
+      {MenuEdition, MenuEdition, "MenuEdition", QT_TRANSLATE_NOOP("MainFormText", "Edit"), mkMenu},
       {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler", "", mkCommand},
       {MenuEditionRetablir, MenuEdition, "MenuEditionRetablir", "", mkCommand},
 
-      {MenuAffichage, MenuAffichage, "MenuAffichage", TR("Display"), mkMenu},
+      {MenuAffichage, MenuAffichage, "MenuAffichage", QT_TRANSLATE_NOOP("MainFormText", "Display"), mkMenu},
       {MenuAffichageAnnuler, MenuAffichage, "MenuAffichageAnnuler", "", mkCommand},
-      {MenuAffichageLoupe, MenuAffichage, "MenuAffichageLoupe", TR("Magnifying glass"), mkCheck, true},
-      {MenuAffichageCacherImage, MenuAffichage, "MenuAffichageCacherImage", TR("Hide frame"), mkCheck},
-      {MenuAffichageAller, MenuAffichage, "MenuAffichageAller", TR("Go to"), mkMenu},
-      {MenuAffichageAllerDerniere, MenuAffichageAller, "MenuAffichageAllerDerniere", TR("last marked frame"),
+      {MenuAffichageLoupe, MenuAffichage, "MenuAffichageLoupe", QT_TRANSLATE_NOOP("MainFormText", "Magnifying glass"), mkCheck, true},
+      {MenuAffichageCacherImage, MenuAffichage, "MenuAffichageCacherImage", QT_TRANSLATE_NOOP("MainFormText", "Hide frame"), mkCheck},
+      {MenuAffichageAller, MenuAffichage, "MenuAffichageAller", QT_TRANSLATE_NOOP("MainFormText", "Go to"), mkMenu},
+      {MenuAffichageAllerDerniere, MenuAffichageAller, "MenuAffichageAllerDerniere", QT_TRANSLATE_NOOP("MainFormText", "last marked frame"),
        mkCommand},
-      {MenuAffichageAllerNumero, MenuAffichageAller, "MenuAffichageAllerNumero", TR("frame no ..."), mkCommand},
-      {MenuAffichageCouleur, MenuAffichage, "MenuAffichageCouleur", TR("Colours"), mkCommand, true},
-      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille", TR("Size"), mkMenu},
-      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite", TR("small"), mkRadio},
-      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne", TR("average"), mkRadio},
-      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande", TR("large"), mkRadio},
-      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter", TR("Numbering"), mkMenu},
+      {MenuAffichageAllerNumero, MenuAffichageAller, "MenuAffichageAllerNumero", QT_TRANSLATE_NOOP("MainFormText", "frame no ..."), mkCommand},
+      {MenuAffichageCouleur, MenuAffichage, "MenuAffichageCouleur", QT_TRANSLATE_NOOP("MainFormText", "Colours"), mkCommand, true},
+      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille", QT_TRANSLATE_NOOP("MainFormText", "Size"), mkMenu},
+      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite", QT_TRANSLATE_NOOP("MainFormText", "small"), mkRadio},
+      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne", QT_TRANSLATE_NOOP("MainFormText", "average"), mkRadio},
+      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande", QT_TRANSLATE_NOOP("MainFormText", "large"), mkRadio},
+      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter", QT_TRANSLATE_NOOP("MainFormText", "Numbering"), mkMenu},
       {MenuAffichageNumeroterDessous, MenuAffichageNumeroter, "MenuAffichageNumeroterDessous",
-       TR("bellow the point"), mkRadio},
+       QT_TRANSLATE_NOOP("MainFormText", "bellow the point"), mkRadio},
       {MenuAffichageNumeroterDroite, MenuAffichageNumeroter, "MenuAffichageNumeroterDroite",
-       TR("on the right of the point"), mkRadio},
-      {MenuAffichageNumeroterAucun, MenuAffichageNumeroter, "MenuAffichageNumeroterAucun", TR("none"), mkRadio},
-      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner", TR("Draw"), mkMenu},
+       QT_TRANSLATE_NOOP("MainFormText", "on the right of the point"), mkRadio},
+      {MenuAffichageNumeroterAucun, MenuAffichageNumeroter, "MenuAffichageNumeroterAucun", QT_TRANSLATE_NOOP("MainFormText", "none"), mkRadio},
+      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner", QT_TRANSLATE_NOOP("MainFormText", "Draw"), mkMenu},
       {MenuAffichageDessinerDerniere, MenuAffichageDessiner, "MenuAffichageDessinerDerniere",
-       TR("last video mark"), mkRadio},
-      {MenuAffichageDessinerToutes, MenuAffichageDessiner, "MenuAffichageDessinerToutes", TR("all video marks"),
+       QT_TRANSLATE_NOOP("MainFormText", "last video mark"), mkRadio},
+      {MenuAffichageDessinerToutes, MenuAffichageDessiner, "MenuAffichageDessinerToutes", QT_TRANSLATE_NOOP("MainFormText", "all video marks"),
        mkRadio},
-      {MenuAffichageDessinerAutres, MenuAffichageDessiner, "MenuAffichageDessinerAutres", TR("others ..."),
+      {MenuAffichageDessinerAutres, MenuAffichageDessiner, "MenuAffichageDessinerAutres", QT_TRANSLATE_NOOP("MainFormText", "others ..."),
        mkRadio},
-      {MenuAffichageDessinerObjets, MenuAffichageDessiner, "MenuAffichageDessinerObjets", TR("Object marks ..."),
+      {MenuAffichageDessinerObjets, MenuAffichageDessiner, "MenuAffichageDessinerObjets", QT_TRANSLATE_NOOP("MainFormText", "Object marks ..."),
        mkCommand, true},
-      {MenuAffichageEffacer, MenuAffichage, "MenuAffichageEffacer", TR("Delete"), mkMenu, true},
-      {MenuAffichageEffacerContour, MenuAffichageEffacer, "MenuAffichageEffacerContour", TR("object outline"),
+      {MenuAffichageEffacer, MenuAffichage, "MenuAffichageEffacer", QT_TRANSLATE_NOOP("MainFormText", "Delete"), mkMenu, true},
+      {MenuAffichageEffacerContour, MenuAffichageEffacer, "MenuAffichageEffacerContour", QT_TRANSLATE_NOOP("MainFormText", "object outline"),
        mkCommand},
-      {MenuAffichageEffacerMarques, MenuAffichageEffacer, "MenuAffichageEffacerMarques", TR("the video marks"),
+      {MenuAffichageEffacerMarques, MenuAffichageEffacer, "MenuAffichageEffacerMarques", QT_TRANSLATE_NOOP("MainFormText", "the video marks"),
        mkCommand},
-      {MenuAffichageEffacerZones, MenuAffichageEffacer, "MenuAffichageEffacerZones", TR("zones to ignore"),
+      {MenuAffichageEffacerZones, MenuAffichageEffacer, "MenuAffichageEffacerZones", QT_TRANSLATE_NOOP("MainFormText", "zones to ignore"),
        mkCommand},
-      {MenuAffichageEffacerCalque, MenuAffichageEffacer, "MenuAffichageEffacerCalque", TR("the layer"), mkCommand},
-      {MenuAffichageEffacerGrille, MenuAffichageEffacer, "MenuAffichageEffacerGrille", TR("grid"), mkCommand},
-      {MenuAffichageEffacerEchelle, MenuAffichageEffacer, "MenuAffichageEffacerEchelle", TR("scale"), mkCommand},
-      {MenuAffichageEffacerPlan, MenuAffichageEffacer, "MenuAffichageEffacerPlan", TR("plane and lens"), mkCommand},
-      {MenuAffichageEffacerTout, MenuAffichageEffacer, "MenuAffichageEffacerTout", TR("all"), mkCommand},
-      {MenuAffichageResultats, MenuAffichage, "MenuAffichageResultats", TR("Results"), mkCommand, true},
-      {MenuAffichageOptions, MenuAffichage, "MenuAffichageOptions", TR("Options"), mkCommand, true},
+      {MenuAffichageEffacerCalque, MenuAffichageEffacer, "MenuAffichageEffacerCalque", QT_TRANSLATE_NOOP("MainFormText", "the layer"), mkCommand},
+      {MenuAffichageEffacerGrille, MenuAffichageEffacer, "MenuAffichageEffacerGrille", QT_TRANSLATE_NOOP("MainFormText", "grid"), mkCommand},
+      {MenuAffichageEffacerEchelle, MenuAffichageEffacer, "MenuAffichageEffacerEchelle", QT_TRANSLATE_NOOP("MainFormText", "scale"), mkCommand},
+      {MenuAffichageEffacerPlan, MenuAffichageEffacer, "MenuAffichageEffacerPlan", QT_TRANSLATE_NOOP("MainFormText", "plane and lens"), mkCommand},
+      {MenuAffichageEffacerTout, MenuAffichageEffacer, "MenuAffichageEffacerTout", QT_TRANSLATE_NOOP("MainFormText", "all"), mkCommand},
+      {MenuAffichageResultats, MenuAffichage, "MenuAffichageResultats", QT_TRANSLATE_NOOP("MainFormText", "Results"), mkCommand, true},
+      {MenuAffichageOptions, MenuAffichage, "MenuAffichageOptions", QT_TRANSLATE_NOOP("MainFormText", "Options"), mkCommand, true},
 
-      {MenuMesures, MenuMesures, "MenuMesures", TR("Measurements"), mkMenu},
-      {MenuMesuresForme, MenuMesures, "MenuMesuresForme", TR("outline shape"), mkMenu},
-      {MenuMesuresFormeLibre, MenuMesuresForme, "MenuMesuresFormeLibre", TR("free"), mkRadio},
-      {MenuMesuresFormePolygone, MenuMesuresForme, "MenuMesuresFormePolygone", TR("broken line"), mkRadio},
-      {MenuMesuresFormeCercle, MenuMesuresForme, "MenuMesuresFormeCercle", TR("circle"), mkRadio},
-      {MenuMesuresEspace, MenuMesures, "MenuMesuresEspace", TR("Search radius"), mkMenu},
-      {MenuMesuresEspace20, MenuMesuresEspace, "MenuMesuresEspace20", TR("20 pixels"), mkRadio},
-      {MenuMesuresEspace40, MenuMesuresEspace, "MenuMesuresEspace40", TR("40 pixels"), mkRadio},
-      {MenuMesuresEspace60, MenuMesuresEspace, "MenuMesuresEspace60", TR("60 pixels"), mkRadio},
-      {MenuMesuresEspaceAutres, MenuMesuresEspace, "MenuMesuresEspaceAutres", TR("others ..."), mkRadio},
-      {MenuMesuresZone, MenuMesures, "MenuMesuresZone", TR("See search area"), mkCheck},
-      {MenuMesuresTemps, MenuMesures, "MenuMesuresTemps", TR("Time between two frames"), mkCommand, true},
-      {MenuMesuresNbMarqueParImage, MenuMesures, "MenuMesuresNbMarqueParImage", TR("Number of marks per frame"),
+      {MenuMesures, MenuMesures, "MenuMesures", QT_TRANSLATE_NOOP("MainFormText", "Measurements"), mkMenu},
+      {MenuMesuresForme, MenuMesures, "MenuMesuresForme", QT_TRANSLATE_NOOP("MainFormText", "outline shape"), mkMenu},
+      {MenuMesuresFormeLibre, MenuMesuresForme, "MenuMesuresFormeLibre", QT_TRANSLATE_NOOP("MainFormText", "free"), mkRadio},
+      {MenuMesuresFormePolygone, MenuMesuresForme, "MenuMesuresFormePolygone", QT_TRANSLATE_NOOP("MainFormText", "broken line"), mkRadio},
+      {MenuMesuresFormeCercle, MenuMesuresForme, "MenuMesuresFormeCercle", QT_TRANSLATE_NOOP("MainFormText", "circle"), mkRadio},
+      {MenuMesuresEspace, MenuMesures, "MenuMesuresEspace", QT_TRANSLATE_NOOP("MainFormText", "Search radius"), mkMenu},
+      {MenuMesuresEspace20, MenuMesuresEspace, "MenuMesuresEspace20", QT_TRANSLATE_NOOP("MainFormText", "20 pixels"), mkRadio},
+      {MenuMesuresEspace40, MenuMesuresEspace, "MenuMesuresEspace40", QT_TRANSLATE_NOOP("MainFormText", "40 pixels"), mkRadio},
+      {MenuMesuresEspace60, MenuMesuresEspace, "MenuMesuresEspace60", QT_TRANSLATE_NOOP("MainFormText", "60 pixels"), mkRadio},
+      {MenuMesuresEspaceAutres, MenuMesuresEspace, "MenuMesuresEspaceAutres", QT_TRANSLATE_NOOP("MainFormText", "others ..."), mkRadio},
+      {MenuMesuresZone, MenuMesures, "MenuMesuresZone", QT_TRANSLATE_NOOP("MainFormText", "See search area"), mkCheck},
+      {MenuMesuresTemps, MenuMesures, "MenuMesuresTemps", QT_TRANSLATE_NOOP("MainFormText", "Time between two frames"), mkCommand, true},
+      {MenuMesuresNbMarqueParImage, MenuMesures, "MenuMesuresNbMarqueParImage", QT_TRANSLATE_NOOP("MainFormText", "Number of marks per frame"),
        mkMenu},
-      {MenuMesuresNbMarqueUne, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueUne", TR("one"), mkRadio},
-      {MenuMesuresNbMarqueDeux, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueDeux", TR("two"), mkRadio},
-      {MenuMesuresNbMarqueTrois, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueTrois", TR("three"), mkRadio},
-      {MenuMesuresNbMarqueAutres, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueAutres", TR("others ..."),
+      {MenuMesuresNbMarqueUne, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueUne", QT_TRANSLATE_NOOP("MainFormText", "one"), mkRadio},
+      {MenuMesuresNbMarqueDeux, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueDeux", QT_TRANSLATE_NOOP("MainFormText", "two"), mkRadio},
+      {MenuMesuresNbMarqueTrois, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueTrois", QT_TRANSLATE_NOOP("MainFormText", "three"), mkRadio},
+      {MenuMesuresNbMarqueAutres, MenuMesuresNbMarqueParImage, "MenuMesuresNbMarqueAutres", QT_TRANSLATE_NOOP("MainFormText", "others ..."),
        mkRadio},
       {MenuMesuresNbImagesEntreMarques, MenuMesures, "MenuMesuresNbImagesEntreMarques",
-       TR("Advance automatically"), mkMenu},
-      {MenuMesuresNbImagesUne, MenuMesuresNbImagesEntreMarques, "MenuMesuresNbImagesUne", TR("of 1 image"),
+       QT_TRANSLATE_NOOP("MainFormText", "Advance automatically"), mkMenu},
+      {MenuMesuresNbImagesUne, MenuMesuresNbImagesEntreMarques, "MenuMesuresNbImagesUne", QT_TRANSLATE_NOOP("MainFormText", "of 1 image"),
        mkRadio},
-      {MenuMesuresNbImagesAutres, MenuMesuresNbImagesEntreMarques, "MenuMesuresNbImagesAutres", TR("others ..."),
+      {MenuMesuresNbImagesAutres, MenuMesuresNbImagesEntreMarques, "MenuMesuresNbImagesAutres", QT_TRANSLATE_NOOP("MainFormText", "others ..."),
        mkRadio},
-      {MenuMesuresValeurEchelle, MenuMesures, "MenuMesuresValeurEchelle", TR("Scale length"), mkCommand, true},
-      {MenuMesuresValeurEchelleHoriz, MenuMesures, "MenuMesuresValeurEchelleHoriz", TR("Horizontal scale length"),
+      {MenuMesuresValeurEchelle, MenuMesures, "MenuMesuresValeurEchelle", QT_TRANSLATE_NOOP("MainFormText", "Scale length"), mkCommand, true},
+      {MenuMesuresValeurEchelleHoriz, MenuMesures, "MenuMesuresValeurEchelleHoriz", QT_TRANSLATE_NOOP("MainFormText", "Horizontal scale length"),
        mkCommand},
-      {MenuMesuresValeurEchelleVert, MenuMesures, "MenuMesuresValeurEchelleVert", TR("Vertical scale length"),
+      {MenuMesuresValeurEchelleVert, MenuMesures, "MenuMesuresValeurEchelleVert", QT_TRANSLATE_NOOP("MainFormText", "Vertical scale length"),
        mkCommand},
-      {MenuMesuresDimensionsPlan, MenuMesures, "MenuMesuresDimensionsPlan", TR("Size of the plane's rectangle"),
+      {MenuMesuresDimensionsPlan, MenuMesures, "MenuMesuresDimensionsPlan", QT_TRANSLATE_NOOP("MainFormText", "Size of the plane's rectangle"),
        mkCommand},
-      {MenuMesuresLentilleDamier, MenuMesures, "MenuMesuresLentilleDamier", TR("Lens from a checkerboard..."),
+      {MenuMesuresLentilleDamier, MenuMesures, "MenuMesuresLentilleDamier", QT_TRANSLATE_NOOP("MainFormText", "Lens from a checkerboard..."),
        mkCommand},
-      {MenuMesuresAngleRotation, MenuMesures, "MenuMesuresAngleRotation", TR("Grid rotation angle"), mkCommand},
-      {MenuMesuresInverserAxeX, MenuMesures, "MenuMesuresInverserAxeX", TR("Reverse Ox axis"), mkCheck},
-      {MenuMesuresInverserAxeY, MenuMesures, "MenuMesuresInverserAxeY", TR("Reverse Oy axis"), mkCheck},
-      {MenuStudioMarques, MenuMesures, "MenuStudioMarques", TR("Outlines around the marks..."), mkCommand},
-      {MenuMesuresCalculatrice, MenuMesures, "MenuMesuresCalculatrice", TR("Calculator"), mkCommand, true},
+      {MenuMesuresAngleRotation, MenuMesures, "MenuMesuresAngleRotation", QT_TRANSLATE_NOOP("MainFormText", "Grid rotation angle"), mkCommand},
+      {MenuMesuresInverserAxeX, MenuMesures, "MenuMesuresInverserAxeX", QT_TRANSLATE_NOOP("MainFormText", "Reverse Ox axis"), mkCheck},
+      {MenuMesuresInverserAxeY, MenuMesures, "MenuMesuresInverserAxeY", QT_TRANSLATE_NOOP("MainFormText", "Reverse Oy axis"), mkCheck},
+      {MenuStudioMarques, MenuMesures, "MenuStudioMarques", QT_TRANSLATE_NOOP("MainFormText", "Outlines around the marks..."), mkCommand},
+      {MenuMesuresCalculatrice, MenuMesures, "MenuMesuresCalculatrice", QT_TRANSLATE_NOOP("MainFormText", "Calculator"), mkCommand, true},
 
-      {MenuAide, MenuAide, "MenuAide", TR("Help"), mkMenu},
-      {MenuAideKolibra, MenuAide, "MenuAideKolibra", TR("Kolibra help"), mkCommand},
-      {MenuAideApropos, MenuAide, "MenuAideApropos", TR("About"), mkCommand},
+      {MenuAide, MenuAide, "MenuAide", QT_TRANSLATE_NOOP("MainFormText", "Help"), mkMenu},
+      {MenuAideKolibra, MenuAide, "MenuAideKolibra", QT_TRANSLATE_NOOP("MainFormText", "Kolibra help"), mkCommand},
+      {MenuAideApropos, MenuAide, "MenuAideApropos", QT_TRANSLATE_NOOP("MainFormText", "About"), mkCommand},
   };
 }
 
@@ -128,21 +128,20 @@ struct TPopupInfo {
 };
 
 const TPopupInfo PopupTable[PopupItemCount] = {
-    {"PopupMenuZoom", TR("Zoom"), ButtonOutilZoom},
-    {"PopupMenuPan", TR("Pan image"), ButtonOutilPan},
-    {"PopupMenuDeplacer", TR("Move a video mark"), ButtonOutilDeplacer},
-    {"PopupMenuEffacer", TR("Erase marks"), ButtonOutilEffacer},
-    {"PopupMenuEchelle", TR("Calibrate an object"), ButtonOutilEchelle},
-    {"PopupMenuEchelleHoriz", TR("Define horizontal scale"), ButtonOutilEchelleHoriz},
-    {"PopupMenuEchelleVert", TR("Define vertical scale"), ButtonOutilEchelleVert},
-    {"PopupMenuMarque", TR("Set video marks"), ButtonOutilMarque},
-    {"PopupMenuOrigine", TR("Choose a coordinate system"), ButtonOutilOrigine},
-    {"PopupMenuTsp", TR("Use a layer"), ButtonOutilTsp},
-    {"PopupMenuContour", TR("Draw the outline of an object"), ButtonTrackContour},
-    {"PopupMenuBanZone", TR("Draw an area to ignore"), ButtonTrackBanZone},
+    {"PopupMenuZoom", QT_TRANSLATE_NOOP("MainFormText", "Zoom"), ButtonOutilZoom},
+    {"PopupMenuPan", QT_TRANSLATE_NOOP("MainFormText", "Pan image"), ButtonOutilPan},
+    {"PopupMenuDeplacer", QT_TRANSLATE_NOOP("MainFormText", "Move a video mark"), ButtonOutilDeplacer},
+    {"PopupMenuEffacer", QT_TRANSLATE_NOOP("MainFormText", "Erase marks"), ButtonOutilEffacer},
+    {"PopupMenuEchelle", QT_TRANSLATE_NOOP("MainFormText", "Calibrate an object"), ButtonOutilEchelle},
+    {"PopupMenuEchelleHoriz", QT_TRANSLATE_NOOP("MainFormText", "Define horizontal scale"), ButtonOutilEchelleHoriz},
+    {"PopupMenuEchelleVert", QT_TRANSLATE_NOOP("MainFormText", "Define vertical scale"), ButtonOutilEchelleVert},
+    {"PopupMenuMarque", QT_TRANSLATE_NOOP("MainFormText", "Set video marks"), ButtonOutilMarque},
+    {"PopupMenuOrigine", QT_TRANSLATE_NOOP("MainFormText", "Choose a coordinate system"), ButtonOutilOrigine},
+    {"PopupMenuTsp", QT_TRANSLATE_NOOP("MainFormText", "Use a layer"), ButtonOutilTsp},
+    {"PopupMenuContour", QT_TRANSLATE_NOOP("MainFormText", "Draw the outline of an object"), ButtonTrackContour},
+    {"PopupMenuBanZone", QT_TRANSLATE_NOOP("MainFormText", "Draw an area to ignore"), ButtonTrackBanZone},
 };
 
-#undef TR
 
 }  // namespace menu_states_impl
 
@@ -158,7 +157,7 @@ const TMenuItemInfo &MenuInfo(TMenuItem item) {
 
 QString MenuItemName(TMenuItem item) { return QLatin1String(MenuInfo(item).Name); }
 
-QString MenuItemCaption(TMenuItem item) { return MainTr(MenuInfo(item).Caption); }
+QString MenuItemCaption(TMenuItem item) { return MainFormText::tr(MenuInfo(item).Caption); }
 
 bool MenuHookItem(TMenuItem item) {
   // Each shows once its command is given to TMainController::MenuHooks.
@@ -171,6 +170,6 @@ TControl PopupButton(TPopupItem item) { return menu_states_impl::PopupTable[item
 
 QString PopupItemName(TPopupItem item) { return QLatin1String(menu_states_impl::PopupTable[item].Name); }
 
-QString PopupItemCaption(TPopupItem item) { return MainTr(menu_states_impl::PopupTable[item].Caption); }
+QString PopupItemCaption(TPopupItem item) { return MainFormText::tr(menu_states_impl::PopupTable[item].Caption); }
 
 }  // namespace kolibra::mainwindow

@@ -1,5 +1,6 @@
 #include "mainwindow/RecoveryDialog.h"
 
+#include "kit/Texts.h"
 #include "mainwindow/MainTexts.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ namespace kolibra::mainwindow {
 QStringList RecoveryRowTexts(const work::TRecoveryEntry &entry) {
   const QString time = QLocale().toString(entry.SavedAt.toLocalTime(), QLocale::ShortFormat);
   if (entry.State == work::rsDamaged)
-    return {MainTr("%1 (damaged)").arg(QFileInfo(entry.Path).fileName()), time, QString()};
+    return {MainFormText::tr("%1 (damaged)").arg(QFileInfo(entry.Path).fileName()), time, QString()};
   return {work::StoredFileName(entry.Video), time, QString::number(entry.Marks)};
 }
 
@@ -29,11 +30,11 @@ TRecoveryChoice ShowRecoveryDialog(QWidget *parent,
   dialog.setObjectName(QStringLiteral("RecoveryDialog"));
   dialog.setWindowTitle(QStringLiteral("Kolibra"));
   auto *layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(MainTr("Kolibra stopped before this work was saved:"), &dialog));
+  layout->addWidget(new QLabel(MainFormText::tr("Kolibra stopped before this work was saved:"), &dialog));
   auto *list = new QTreeWidget(&dialog);
   list->setObjectName(QStringLiteral("RecoveryList"));
   list->setRootIsDecorated(false);
-  list->setHeaderLabels({MainTr("Video"), MainTr("Last change"), MainTr("Marks")});
+  list->setHeaderLabels({MainFormText::tr("Video"), MainFormText::tr("Last change"), MainFormText::tr("Marks")});
   for (const work::TRecoveryEntry &entry : entries) {
     auto *item = new QTreeWidgetItem(list, RecoveryRowTexts(entry));
     item->setToolTip(0, entry.WorkFile.isEmpty() ? entry.Video : entry.WorkFile);
@@ -46,9 +47,9 @@ TRecoveryChoice ShowRecoveryDialog(QWidget *parent,
   layout->addWidget(list);
 
   auto *buttons = new QHBoxLayout;
-  auto *restore = new QPushButton(MainTr("Restore"), &dialog);
-  auto *discard = new QPushButton(MainTr("Discard"), &dialog);
-  auto *later = new QPushButton(MainTr("Later"), &dialog);
+  auto *restore = new QPushButton(MainFormText::tr("Restore"), &dialog);
+  auto *discard = new QPushButton(MainFormText::tr("Discard"), &dialog);
+  auto *later = new QPushButton(MainFormText::tr("Later"), &dialog);
   restore->setDefault(true);
   buttons->addStretch();
   for (QPushButton *button : {restore, discard, later}) buttons->addWidget(button);

@@ -1,16 +1,17 @@
 #include "mainwindow/WorkSession.h"
 
 #include "editing/Montage.h"
-#include "work/WorkFile.h"
 #include "kit/IniFile.h"
 #include "kit/MessageBox.h"
 #include "kit/SaveDialogRule.h"
+#include "kit/Texts.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
+#include "work/WorkFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -56,7 +57,7 @@ TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &obje
   Controller.OpenWorkFile = [this](const QString &fileName) { return OpenWork(fileName); };
   Controller.VideoProblem = [this](const QString &fileName) {
     const work::TVideoProbe probe = Probe ? Probe(fileName) : work::ProbeVideo(fileName, WrapperFolder);
-    return probe.Opened ? QString() : probe.Reason.isEmpty() ? MainTr("Unable to open this video file.") : probe.Reason;
+    return probe.Opened ? QString() : probe.Reason.isEmpty() ? MainFormText::tr("Unable to open this video file.") : probe.Reason;
   };
   Controller.VideoOpened = [this] {
     // A video opened on its own starts a new measurement, which no file holds yet; during a
@@ -142,7 +143,7 @@ QString TWorkSession::InitialFolder() const {
 
 bool TWorkSession::Save() {
   if (!Objects.Video.IsOpen()) {
-    TMessageBox(icInformation).AddLine(MainTr("First open a video file.")).AddButton(MainTr("Ok")).Execute();
+    TMessageBox(icInformation).AddLine(MainFormText::tr("First open a video file.")).AddButton(MainFormText::tr("Ok")).Execute();
     return false;
   }
   // The file that was opened is proposed again; a new measurement gets a name from its video.
@@ -160,24 +161,24 @@ bool TWorkSession::Save() {
   const QString fileName = work_session_impl::WithWorkExtension(chosen);
   if (QFileInfo::exists(fileName)) {
     const int answer = FileBox(icWarning, {}, fileName,
-                               {QString(), MainTr("A file with the same name already exists. Overwrite ?")},
-                               {MainTr("Cancel"), MainTr("Ok")});
+                               {QString(), MainFormText::tr("A file with the same name already exists. Overwrite ?")},
+                               {MainFormText::tr("Cancel"), MainFormText::tr("Ok")});
     if (answer != 1) return false;
   }
   Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
   switch (work::SaveWork(Context(), fileName)) {
     case work::wsOpenFailed:
-      FileBox(icWarning, {MainTr("Saving has failed.")}, fileName, {MainTr("Check that the drive is not write-protected.")},
-              {MainTr("Ok")});
+      FileBox(icWarning, {MainFormText::tr("Saving has failed.")}, fileName, {MainFormText::tr("Check that the drive is not write-protected.")},
+              {MainFormText::tr("Ok")});
       return false;
     case work::wsWriteFailed:
-      FileBox(icWarning, {MainTr("File saving has failed.")}, fileName, {}, {MainTr("Ok")});
+      FileBox(icWarning, {MainFormText::tr("File saving has failed.")}, fileName, {}, {MainFormText::tr("Ok")});
       return false;
     case work::wsOk:
       break;
   }
   Settle(fileName, true);
-  FileBox(icInformation, {MainTr("File successfully saved:"), QString()}, fileName, {}, {MainTr("Ok")});
+  FileBox(icInformation, {MainFormText::tr("File successfully saved:"), QString()}, fileName, {}, {MainFormText::tr("Ok")});
   if (!Options.CheckBox6FreezeMRU_Checked && QFileInfo::exists(fileName)) Controller.RecentList().Add(fileName);
   return true;
 }
@@ -194,8 +195,8 @@ bool TWorkSession::OpenWorkCommand() {
 QString TWorkSession::LocateVideo(const QString &storedPath, const QString &workFile) {
   const int answer =
       FileBox(icWarning, {}, storedPath,
-              {QString(), MainTr("Unable to open this video file."), MainTr("Check that it has not been moved.")},
-              {MainTr("Look for it..."), MainTr("Cancel")});
+              {QString(), MainFormText::tr("Unable to open this video file."), MainFormText::tr("Check that it has not been moved.")},
+              {MainFormText::tr("Look for it..."), MainFormText::tr("Cancel")});
   if (answer != 0) return QString();
   return Dialogs.AskVideoFileName(QFileInfo(workFile).absolutePath());
 }
@@ -219,7 +220,7 @@ work::TWorkLoadResult TWorkSession::Load(const QString &fileName, const QString 
   Loading = false;
   if (!result.Loaded) {
     if (!result.Cancelled && !result.ViewOpenFailed)
-      FileBox(icWarning, {}, shownName, QStringList{QString()} + result.Error, {MainTr("Ok")});
+      FileBox(icWarning, {}, shownName, QStringList{QString()} + result.Error, {MainFormText::tr("Ok")});
     // A view that failed to open has dropped the old work: the window shows no video now.
     if (result.ViewOpenFailed) Settle(QString(), true, true);
     return result;
@@ -242,7 +243,7 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
-    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
+    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainFormText::tr("Ok")});
   return true;
 }
 
@@ -301,8 +302,8 @@ bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
   // The file becomes this process's before anything is read: another Kolibra starting now
   // finds it running, and nobody else restores it twice.
   if (!work::ClaimRecoveryFile(entry.Path, own)) {
-    FileBox(icWarning, {}, entry.Path, {QString(), MainTr("Another Kolibra has taken or removed this recovery file.")},
-            {MainTr("Ok")});
+    FileBox(icWarning, {}, entry.Path, {QString(), MainFormText::tr("Another Kolibra has taken or removed this recovery file.")},
+            {MainFormText::tr("Ok")});
     return false;
   }
   const QString besideFile = entry.WorkFile.isEmpty() ? entry.Path : entry.WorkFile;
@@ -317,7 +318,7 @@ bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
   Settle(entry.WorkFile, false);
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
-    FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings, {MainTr("Ok")});
+    FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings, {MainFormText::tr("Ok")});
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "measurement/NomCouleurModel.h"
 
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 
 #include <QCoreApplication>
@@ -8,11 +9,9 @@ namespace kolibra::measurement {
 
 namespace nom_couleur_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteNomCouleur", text); }
 
 }  // namespace nom_couleur_impl
 
-using nom_couleur_impl::Tr;
 
 TNomCouleurModel::TNomCouleurModel(TData &data, bool layerMarking) : Data(&data), Layer(layerMarking) { Build(); }
 
@@ -26,9 +25,9 @@ void TNomCouleurModel::Build() {
     Masses << MassText(Data->ObjectMass(i));
   }
   if (Layer) {
-    Names << Tr("The middle of the layer follows the positions") << Data->SystemName(1);
+    Names << BoiteNomCouleurText::tr("The middle of the layer follows the positions") << Data->SystemName(1);
   } else {
-    Names << QString() << Tr("Axes and scale colour");
+    Names << QString() << BoiteNomCouleurText::tr("Axes and scale colour");
   }
 }
 
@@ -57,12 +56,12 @@ TNomCouleurCell TNomCouleurModel::Content(int col, int row) const {
 }
 
 QString TNomCouleurModel::NameHeading() {
-  return Tr("the mark") + QLatin1Char(' ') + Tr("locates the positions") + QStringLiteral(" ...");
+  return BoiteNomCouleurText::tr("the mark") + QLatin1Char(' ') + BoiteNomCouleurText::tr("locates the positions") + QStringLiteral(" ...");
 }
 
-QString TNomCouleurModel::MassHeading() { return Tr("mass (kg)"); }
+QString TNomCouleurModel::MassHeading() { return BoiteNomCouleurText::tr("mass (kg)"); }
 
-QString TNomCouleurModel::CentreCaption() { return Tr("Show the centre of mass on the video"); }
+QString TNomCouleurModel::CentreCaption() { return BoiteNomCouleurText::tr("Show the centre of mass on the video"); }
 
 QString TNomCouleurModel::Cell(int col, int row) const {
   if (row == 0) return col == 4 ? NameHeading() : col == MassCol ? MassHeading() : QString();
@@ -91,14 +90,14 @@ void TNomCouleurModel::SetCell(int col, int row, const QString &text) {
 }
 
 QString TNomCouleurModel::Hint(int col, int row) const {
-  const QString results = Tr("|The names will be used to clarify the results");
-  if (col == 0 && IsObjectRow(row)) return Tr("|Mark number");
+  const QString results = BoiteNomCouleurText::tr("|The names will be used to clarify the results");
+  if (col == 0 && IsObjectRow(row)) return BoiteNomCouleurText::tr("|Mark number");
   if (row != 0 && row != Objects + 1) {
-    if (col == 1 && row <= LastRow()) return Tr("|Use the numeric keypad from the main window");
-    if (col == 2 && row <= Objects) return Tr("|Uncheck to hide all object marks");
+    if (col == 1 && row <= LastRow()) return BoiteNomCouleurText::tr("|Use the numeric keypad from the main window");
+    if (col == 2 && row <= Objects) return BoiteNomCouleurText::tr("|Uncheck to hide all object marks");
   }
   if (col == MassCol && IsObjectRow(row))
-    return Tr("|The mass in kilograms gives the object its momentum and energies; empty for none");
+    return BoiteNomCouleurText::tr("|The mass in kilograms gives the object its momentum and energies; empty for none");
   if (col == 4 && row >= 1) return IsObjectRow(row) ? EditingHint() : results;
   return results;
 }
@@ -108,7 +107,7 @@ bool TNomCouleurModel::HandCursor(int col, int row) const {
   return (col == 1 && row <= LastRow()) || (col == 2 && row <= Objects);
 }
 
-QString TNomCouleurModel::EditingHint() { return Tr("|Do not forget an article before the noun"); }
+QString TNomCouleurModel::EditingHint() { return BoiteNomCouleurText::tr("|Do not forget an article before the noun"); }
 
 bool TNomCouleurModel::ClickPicksColour(int col, int row) const {
   return col == 1 && row >= 1 && row <= LastRow() && row != Objects + 1;
@@ -141,11 +140,11 @@ void TNomCouleurModel::Close() {
   if (Layer) Data->SetSystemName(1, Names.value(LastRow() - 1).trimmed());
 }
 
-QString TNomCouleurModel::ExamplesTitle() { return Tr("Examples"); }
-QString TNomCouleurModel::ExampleMark() { return Tr("the mark"); }
-QString TNomCouleurModel::ExampleLocates() { return Tr("locates the positions"); }
+QString TNomCouleurModel::ExamplesTitle() { return BoiteNomCouleurText::tr("Examples"); }
+QString TNomCouleurModel::ExampleMark() { return BoiteNomCouleurText::tr("the mark"); }
+QString TNomCouleurModel::ExampleLocates() { return BoiteNomCouleurText::tr("locates the positions"); }
 QStringList TNomCouleurModel::ExampleEndings() {
-  return {Tr("of a ball"), Tr("of the point of a javelin"), Tr("of the centre of the Earth")};
+  return {BoiteNomCouleurText::tr("of a ball"), BoiteNomCouleurText::tr("of the point of a javelin"), BoiteNomCouleurText::tr("of the centre of the Earth")};
 }
 
 }  // namespace kolibra::measurement

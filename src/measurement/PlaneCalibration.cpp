@@ -1,6 +1,7 @@
 #include "measurement/PlaneCalibration.h"
 
 #include "kit/IniFile.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <opencv2/calib3d.hpp>
@@ -14,7 +15,6 @@ namespace kolibra::measurement {
 
 namespace plane_calibration {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TPlaneCalibration", text); }
 
 double Cross(TPointD o, TPointD a, TPointD b) { return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X); }
 
@@ -69,9 +69,9 @@ using namespace plane_calibration;
 
 QString TPlaneCalibration::Refusal(const TCorners &corners, double width, double height) {
   if (!(width > 0.0) || !(height > 0.0) || !std::isfinite(width) || !std::isfinite(height))
-    return Tr("The width and the height of the rectangle must be above zero.");
+    return PlaneCalibrationText::tr("The width and the height of the rectangle must be above zero.");
   for (const TPointD &p : corners)
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return Tr("The corners of the rectangle must be numbers.");
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return PlaneCalibrationText::tr("The corners of the rectangle must be numbers.");
   // A convex quadrilateral turns the same way at every corner; a crossed or folded one does
   // not, and one with two corners together does not turn at all.
   int positive = 0, negative = 0;
@@ -81,7 +81,7 @@ QString TPlaneCalibration::Refusal(const TCorners &corners, double width, double
     if (turn < -1e-9) ++negative;
   }
   if (positive != 4 && negative != 4)
-    return Tr("The four corners must be given in turn round the rectangle, without crossing.");
+    return PlaneCalibrationText::tr("The four corners must be given in turn round the rectangle, without crossing.");
   return QString();
 }
 
@@ -311,17 +311,17 @@ bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, T
     if (why != nullptr) *why = reason;
     return false;
   };
-  if (lines.empty()) return refuse(Tr("At least one line that is straight in reality is needed."));
+  if (lines.empty()) return refuse(PlaneCalibrationText::tr("At least one line that is straight in reality is needed."));
   size_t points = 0;
   for (const TPointDDynArray &line : lines) {
-    if (line.size() < 3) return refuse(Tr("Each straight line needs at least three points."));
+    if (line.size() < 3) return refuse(PlaneCalibrationText::tr("Each straight line needs at least three points."));
     for (const TPointD &p : line)
-      if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return refuse(Tr("The points of a line must be numbers."));
+      if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return refuse(PlaneCalibrationText::tr("The points of a line must be numbers."));
     points += line.size();
   }
   const double focal = lens.Focal > 0.0 ? lens.Focal : double(width);
   const TPointD centre = lens.HasCentre ? lens.Centre : TPointD(width / 2.0, height / 2.0);
-  if (!(focal > 0.0)) return refuse(Tr("The focal length must be above zero."));
+  if (!(focal > 0.0)) return refuse(PlaneCalibrationText::tr("The focal length must be above zero."));
   // K2 tells only where the lines reach far from the centre; nearer, it trades off against K1
   // and would bend the picture's outer parts at random.
   double reach = 0.0;
@@ -333,7 +333,7 @@ bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, T
   const cv::Ptr<cv::LMSolver> solver = cv::LMSolver::create(straightness, 200, 1e-14);
   solver->run(param);
   const double k1 = param.at<double>(0), k2 = withK2 ? param.at<double>(1) : 0.0;
-  if (!std::isfinite(k1) || !std::isfinite(k2)) return refuse(Tr("The lines do not tell how the lens bends them."));
+  if (!std::isfinite(k1) || !std::isfinite(k2)) return refuse(PlaneCalibrationText::tr("The lines do not tell how the lens bends them."));
   lens.K1 = k1;
   lens.K2 = k2;
   return true;
@@ -347,7 +347,7 @@ bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, i
   };
   if (found != nullptr) *found = 0;
   if (columns < 3 || rows < 3 || columns > 60 || rows > 60)
-    return refuse(Tr("A checkerboard needs from 3 to 60 inner corners each way."));
+    return refuse(PlaneCalibrationText::tr("A checkerboard needs from 3 to 60 inner corners each way."));
   const cv::Size pattern(columns, rows);
   std::vector<cv::Point3f> board;
   for (int r = 0; r < rows; ++r)
@@ -376,7 +376,7 @@ bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, i
   }
   if (found != nullptr) *found = int(imagePoints.size());
   if (imagePoints.empty())
-    return refuse(Tr("The checkerboard (%1 x %2 inner corners) was found in none of the frames.").arg(columns).arg(rows));
+    return refuse(PlaneCalibrationText::tr("The checkerboard (%1 x %2 inner corners) was found in none of the frames.").arg(columns).arg(rows));
   // The centre stays the picture's, the pixels square, no tangential distortion: what a
   // classroom camera's few views can tell.
   cv::Mat camera = (cv::Mat_<double>(3, 3) << size.width, 0, size.width / 2.0, 0, size.width, size.height / 2.0, 0, 0, 1);
@@ -388,12 +388,12 @@ bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, i
   try {
     error = cv::calibrateCamera(objectPoints, imagePoints, size, camera, distortion, rotations, translations, flags);
   } catch (const cv::Exception &) {
-    return refuse(Tr("The checkerboard's views could not give a lens."));
+    return refuse(PlaneCalibrationText::tr("The checkerboard's views could not give a lens."));
   }
   const double focal = camera.at<double>(0, 0);
   const double k1 = distortion.at<double>(0), k2 = distortion.at<double>(1);
   if (!std::isfinite(error) || !(focal > 0.0) || !std::isfinite(k1) || !std::isfinite(k2))
-    return refuse(Tr("The checkerboard's views could not give a lens."));
+    return refuse(PlaneCalibrationText::tr("The checkerboard's views could not give a lens."));
   lens = TLens();
   lens.Focal = focal;
   lens.K1 = k1;

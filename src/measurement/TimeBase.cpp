@@ -3,6 +3,7 @@
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -14,7 +15,6 @@ namespace kolibra::measurement {
 
 namespace time_base_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteTemps", text); }
 
 }  // namespace time_base_impl
 
@@ -43,7 +43,7 @@ bool IsSlowMotion(double captureRate, double storedRate) {
 }
 
 QString SlowMotionLine(double captureRate, double storedRate) {
-  return time_base_impl::Tr("This video was recorded at %1 frames/s, stored at %2.")
+  return BoiteTempsText::tr("This video was recorded at %1 frames/s, stored at %2.")
       .arg(GeneralFormat(captureRate, 4), GeneralFormat(storedRate, 4));
 }
 
@@ -69,37 +69,36 @@ TTimeBaseDialogModel::TTimeBaseDialogModel(const TTimeBaseChoice &choice)
   }
 }
 
-QString TTimeBaseDialogModel::StampsRadioCaption() const { return time_base_impl::Tr("Use the video's time stamps"); }
+QString TTimeBaseDialogModel::StampsRadioCaption() const { return BoiteTempsText::tr("Use the video's time stamps"); }
 
 void TTimeBaseDialogModel::ChooseStamps() {
   StampsChecked = true;
   DefaultChecked = false;
 }
 
-QString TTimeBaseDialogModel::DefaultCaption() { return time_base_impl::Tr("Interval between 2 frames"); }
+QString TTimeBaseDialogModel::DefaultCaption() { return BoiteTempsText::tr("Interval between 2 frames"); }
 
 QStringList TTimeBaseDialogModel::InfoLines() const {
-  using time_base_impl::Tr;
   const QString d = GeneralFormat(Default, 3);
   const int rate = IsNearZero(Default) ? 0 : RoundClamped(1.0 / Default);
-  QStringList lines = {Tr("The video file was captured with a frame rate of"),
-                       QString::number(rate) + QLatin1Char(' ') + Tr("images / second."),
-                       Tr("The interval between 2 successive images is then"),
-                       Tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + Tr("s") + QLatin1Char('.')};
+  QStringList lines = {BoiteTempsText::tr("The video file was captured with a frame rate of"),
+                       QString::number(rate) + QLatin1Char(' ') + BoiteTempsText::tr("images / second."),
+                       BoiteTempsText::tr("The interval between 2 successive images is then"),
+                       BoiteTempsText::tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + BoiteTempsText::tr("s") + QLatin1Char('.')};
   if (Stored > 0.0) lines << SlowMotionLine(Capture, 1.0 / Stored);
-  if (Stamps) lines << Tr("The frames of this video do not all last the same time.");
+  if (Stamps) lines << BoiteTempsText::tr("The frames of this video do not all last the same time.");
   return lines;
 }
 
-QString TTimeBaseDialogModel::GroupCaption() const { return time_base_impl::Tr("Duration represented by T"); }
+QString TTimeBaseDialogModel::GroupCaption() const { return BoiteTempsText::tr("Duration represented by T"); }
 
 QString TTimeBaseDialogModel::DefaultRadioCaption() const {
-  return time_base_impl::Tr("Use the default value T = ") + GeneralFormat(Default, 3) + QStringLiteral(" s");
+  return BoiteTempsText::tr("Use the default value T = ") + GeneralFormat(Default, 3) + QStringLiteral(" s");
 }
 
-QString TTimeBaseDialogModel::OtherRadioCaption() const { return time_base_impl::Tr("Choose another value:"); }
+QString TTimeBaseDialogModel::OtherRadioCaption() const { return BoiteTempsText::tr("Choose another value:"); }
 
-QString TTimeBaseDialogModel::UnitCaption() const { return time_base_impl::Tr("second(s)"); }
+QString TTimeBaseDialogModel::UnitCaption() const { return BoiteTempsText::tr("second(s)"); }
 
 void TTimeBaseDialogModel::ChooseDefault() {
   DefaultChecked = true;
@@ -144,25 +143,24 @@ bool TTimeBaseDialogModel::FilterKey(QChar &key) {
 bool TTimeBaseDialogModel::Validate(double &value) const { return ValidateText(Text, value); }
 
 bool TTimeBaseDialogModel::ValidateText(const QString &text, double &value) {
-  using time_base_impl::Tr;
   double typed = 0.0;
   if (!ParseTypedReal(text, typed)) {
     TMessageBox(icWarning)
-        .AddLine(Tr("Inputted value:") + QLatin1Char(' ') + text)
-        .AddLine(Tr("This string is not a  suitable real."))
-        .AddLine(Tr("String must contain a sign (optional), numerals, a decimal separator (optional), then a "
+        .AddLine(BoiteTempsText::tr("Inputted value:") + QLatin1Char(' ') + text)
+        .AddLine(BoiteTempsText::tr("This string is not a  suitable real."))
+        .AddLine(BoiteTempsText::tr("String must contain a sign (optional), numerals, a decimal separator (optional), then a "
                     "mantissa (optional)."))
-        .AddLine(Tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an integer."))
-        .AddButton(Tr("Ok"))
+        .AddLine(BoiteTempsText::tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an integer."))
+        .AddButton(BoiteTempsText::tr("Ok"))
         .Execute();
     return false;
   }
   if (!IsValidFrameInterval(typed)) {
     TMessageBox(icInformation)
-        .AddLine(Tr("Inputted value:") + QLatin1Char(' ') + text + QLatin1Char(' ') + Tr("s"))
-        .AddLine(Tr("Type a value in the given interval:"))
-        .AddLine(Tr("1 µs < time interval < 1 Gs"))
-        .AddButton(Tr("Ok"))
+        .AddLine(BoiteTempsText::tr("Inputted value:") + QLatin1Char(' ') + text + QLatin1Char(' ') + BoiteTempsText::tr("s"))
+        .AddLine(BoiteTempsText::tr("Type a value in the given interval:"))
+        .AddLine(BoiteTempsText::tr("1 µs < time interval < 1 Gs"))
+        .AddButton(BoiteTempsText::tr("Ok"))
         .Execute();
     return false;
   }

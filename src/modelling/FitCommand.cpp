@@ -1,5 +1,7 @@
 #include "modelling/FitCommand.h"
 
+#include "kit/Texts.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -12,9 +14,8 @@ namespace kolibra::modelling {
 
 namespace fit_command_impl {
 
-constexpr const char *TranslationContext = "kolibra-cli";
+constexpr const char *TranslationContext = "KolibraCliText";
 
-QString Tr(const char *text) { return QCoreApplication::translate(TranslationContext, text); }
 
 // A finite number written with "." whatever the locale.
 bool ReadNumber(const QString &text, double &value) {
@@ -33,7 +34,7 @@ bool ReadSeriesTsv(const QString &fileName, TDoubleDynArray &T, TDoubleDynArray 
   Y.clear();
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    error = Tr("Cannot read %1: %2").arg(fileName, file.errorString());
+    error = KolibraCliText::tr("Cannot read %1: %2").arg(fileName, file.errorString());
     return false;
   }
   QTextStream in(&file);
@@ -53,7 +54,7 @@ bool ReadSeriesTsv(const QString &fileName, TDoubleDynArray &T, TDoubleDynArray 
     }
     firstContent = false;
     if (!numeric) {
-      error = Tr("%1, line %2: expected two numbers separated by a tab (\".\" decimals): %3")
+      error = KolibraCliText::tr("%1, line %2: expected two numbers separated by a tab (\".\" decimals): %3")
                   .arg(fileName)
                   .arg(lineNumber)
                   .arg(line);
@@ -63,7 +64,7 @@ bool ReadSeriesTsv(const QString &fileName, TDoubleDynArray &T, TDoubleDynArray 
     Y.push_back(y);
   }
   if (T.empty()) {
-    error = Tr("%1 holds no sample.").arg(fileName);
+    error = KolibraCliText::tr("%1 holds no sample.").arg(fileName);
     return false;
   }
   return true;
@@ -93,7 +94,7 @@ int RunFitCommand(const TFitRequest &request, QTextStream &out, QTextStream &err
   using namespace fit_command_impl;
   const int type = ModelTypeFromName(request.Model);
   if (type == mtNone) {
-    err << Tr("Unknown model: %1 (constant, proportional, affine, exponential, parabola, sine, "
+    err << KolibraCliText::tr("Unknown model: %1 (constant, proportional, affine, exponential, parabola, sine, "
               "damped-sine-exp or damped-sine-lin).")
                .arg(request.Model)
         << Qt::endl;

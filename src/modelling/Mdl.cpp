@@ -3,6 +3,7 @@
 #include "kit/Clipping.h"
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 #include "measurement/DrawHelpers.h"
 #include "modelling/ParamUnits.h"
 
@@ -27,7 +28,6 @@ constexpr double Flatness = 0.1;  // px: a chord closer than this to the curve i
 // " m/s" after a value; nothing for a parameter without a unit.
 QString UnitSuffix(const QString &unit) { return unit.isEmpty() ? unit : QLatin1Char(' ') + unit; }
 
-QString Tr(const char *text) { return QCoreApplication::translate("TMdl", text); }
 
 // Collects the pixels of one piece and strokes it when it ends.
 class TStrokeSink : public TPixelSink {
@@ -240,7 +240,7 @@ QStringList TMdl::GetTexts(const QString &YName, const QString &TName, const QSt
   for (size_t i = 0; i < values.size(); ++i) equation = equation.arg(ParameterLetter(int(i)));
   equation.replace(QLatin1Char('t'), TName);
   ParamTexts.clear();
-  ParamTexts << mdl_impl::Tr("Model") + QStringLiteral(": ") + YName + QStringLiteral(" = ") + equation;
+  ParamTexts << MdlText::tr("Model") + QStringLiteral(": ") + YName + QStringLiteral(" = ") + equation;
   for (size_t i = 0; i < values.size(); ++i)
     ParamTexts << ParameterLetter(int(i)) + QStringLiteral(" = ") + FormatReal(0, values[i]) +
                       mdl_impl::UnitSuffix(ParameterUnit(FType, int(i), TUnit, YUnit));
@@ -260,21 +260,20 @@ const TModelStats &TMdl::Stats() {
 }
 
 QStringList TMdl::GetStats() {
-  using mdl_impl::Tr;
   UpdateStats();
   // A statistic that cannot be computed reads "#Number!", never a made-up "-100 %".
   const auto general = [](double v) {
     return std::isfinite(v) ? GeneralFormat(v, 3) : QStringLiteral("#Number!");
   };
   StatTexts.clear();
-  StatTexts << Tr("Margin of error on y-axis") + QStringLiteral(": ");
-  StatTexts << QStringLiteral("- ") + Tr("relative precision") + QStringLiteral(" = ") +
+  StatTexts << MdlText::tr("Margin of error on y-axis") + QStringLiteral(": ");
+  StatTexts << QStringLiteral("- ") + MdlText::tr("relative precision") + QStringLiteral(" = ") +
                    (std::isfinite(FStats.RelPrecision) ? general(FStats.RelPrecision * 100.0) + QStringLiteral("%")
                                                        : QStringLiteral("#Number!"));
-  StatTexts << QStringLiteral("- ") + Tr("average quadratic variation") + QStringLiteral(" = ") +
+  StatTexts << QStringLiteral("- ") + MdlText::tr("average quadratic variation") + QStringLiteral(" = ") +
                    general(FStats.RmsDev);
   if (ShowsCorrelation(FType))
-    StatTexts << QStringLiteral("- ") + Tr("correlation coefficient") + QStringLiteral(" = ") +
+    StatTexts << QStringLiteral("- ") + MdlText::tr("correlation coefficient") + QStringLiteral(" = ") +
                      FormatReal(2, FStats.Correlation);
   return StatTexts;
 }

@@ -20,7 +20,7 @@ constexpr double RateRange = 1.0;
 TMdlExponentiel::TMdlExponentiel() : TMdl(mtExponential) {}
 
 QString TMdlExponentiel::EquationFormat() const {
-  return QCoreApplication::translate("TMdl", "%1 + %2.exp(%3.t)");
+  return QCoreApplication::translate("MdlText", "%1 + %2.exp(%3.t)");
 }
 
 double TMdlExponentiel::PixelValue(double x) const { return Pixel[0] + Pixel[1] * std::exp(Pixel[2] * x); }

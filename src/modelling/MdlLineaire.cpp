@@ -24,11 +24,11 @@ TMdlLineaire::TMdlLineaire(int kind) : TMdl(kind) {}
 QString TMdlLineaire::EquationFormat() const {
   switch (Type()) {
     case mtConstant:
-      return QCoreApplication::translate("TMdl", "%1");
+      return QCoreApplication::translate("MdlText", "%1");
     case mtProportional:
-      return QCoreApplication::translate("TMdl", "%1.t");
+      return QCoreApplication::translate("MdlText", "%1.t");
     default:
-      return QCoreApplication::translate("TMdl", "%1 + %2.t");
+      return QCoreApplication::translate("MdlText", "%1 + %2.t");
   }
 }
 

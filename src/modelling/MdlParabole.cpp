@@ -23,7 +23,7 @@ int Octant(int dir, bool steep, int vertical) {
 TMdlParaboleAv::TMdlParaboleAv() : TMdl(mtParabola) {}
 
 QString TMdlParaboleAv::EquationFormat() const {
-  return QCoreApplication::translate("TMdl", "%1 + %2.t + %3.t²");
+  return QCoreApplication::translate("MdlText", "%1 + %2.t + %3.t²");
 }
 
 bool TMdlParaboleAv::ParamsToPixel(bool writeBack) {

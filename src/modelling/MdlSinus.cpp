@@ -14,15 +14,15 @@ namespace kolibra::modelling {
 TMdlSinusPure::TMdlSinusPure(int type) : TMdl(type), PixelCurve(type) {}
 
 QString TMdlSinus::EquationFormat() const {
-  return QCoreApplication::translate("TMdl", "%1 + %2.sin(%3.t + %4)");
+  return QCoreApplication::translate("MdlText", "%1 + %2.sin(%3.t + %4)");
 }
 
 QString TMdlSinusAe::EquationFormat() const {
-  return QCoreApplication::translate("TMdl", "%1 + %2.sin(%3.t + %4).exp(%5.t)");
+  return QCoreApplication::translate("MdlText", "%1 + %2.sin(%3.t + %4).exp(%5.t)");
 }
 
 QString TMdlSinusAl::EquationFormat() const {
-  return QCoreApplication::translate("TMdl", "%1 + %2.sin(%3.t + %4)");
+  return QCoreApplication::translate("MdlText", "%1 + %2.sin(%3.t + %4)");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -175,7 +175,7 @@ QStringList TMdlSinusAl::GetTexts(const QString &YName, const QString &, const Q
   const TDoubleDynArray v = MotionValues();
   const QString r = ParameterLetter(0), b = ParameterLetter(1), c = ParameterLetter(2);
   ParamTexts.clear();
-  ParamTexts << QCoreApplication::translate("TMdl", "Model") + QStringLiteral(": ") + YName +
+  ParamTexts << QCoreApplication::translate("MdlText", "Model") + QStringLiteral(": ") + YName +
                     QStringLiteral("\" + ") + r + QStringLiteral(".") + YName + QStringLiteral(" + ") + b +
                     QStringLiteral(".Sign(") + YName + QStringLiteral("') = ") + c;
   for (int i = 0; i < 3; ++i)

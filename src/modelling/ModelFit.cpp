@@ -2,6 +2,7 @@
 
 #include "kinematics/LeastSquares.h"
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 #include "modelling/CurveFit.h"
 #include "modelling/Marquardt.h"
 
@@ -18,7 +19,6 @@ namespace model_fit_impl {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr const char *Letters = "rbcdkfghijlmnopq";
-constexpr const char *TranslationContext = "ModelFit";
 
 struct TNamedModel {
   int Type;
@@ -285,31 +285,31 @@ QString FitMessage(int result) {
       return QString();
     case frSingular:
     case kinematics::krFitSingular:
-      text = "The fit failed: the samples do not determine the model's parameters.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: the samples do not determine the model's parameters.");
       break;
     case frDampingLimit:
-      text = "The fit failed: no step brought the model closer to the samples.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: no step brought the model closer to the samples.");
       break;
     case frTooManyIterations:
-      text = "The fit did not converge within 50 iterations.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit did not converge within 50 iterations.");
       break;
     case frTooFewSamples:
     case kinematics::krFitTooFewPoints:
-      text = "Too few samples for this model: it needs at least one more than its parameters.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "Too few samples for this model: it needs at least one more than its parameters.");
       break;
     case frNumericFault:
-      text = "The fit failed: a value became too big or too small.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: a value became too big or too small.");
       break;
     case kinematics::krFitNoRange:
-      text = "The fit failed: every sample lies at the same abscissa.";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: every sample lies at the same abscissa.");
       break;
     case frUnknownModel:
-      text = "First select a model (linear, parabolic, sine...)";
+      text = QT_TRANSLATE_NOOP("ModelFitText", "First select a model (linear, parabolic, sine...)");
       break;
     default:
-      return QCoreApplication::translate(TranslationContext, "The fit failed (code %1).").arg(result);
+      return ModelFitText::tr("The fit failed (code %1).").arg(result);
   }
-  return QCoreApplication::translate(TranslationContext, text);
+  return ModelFitText::tr(text);
 }
 
 QString ModelName(int type) {

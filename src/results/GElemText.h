@@ -12,7 +12,6 @@ class TGraphCanvas;
 
 namespace gelem_text {
 
-QString Tr(const char *text);
 // "label : value unit", the value with 3 significant digits.
 QString Line(const char *label, double value, const QString &unit);
 // "label : degrees ° (radians rad)", degrees with 1 decimal, radians with 3.

@@ -2,6 +2,7 @@
 #include "results/GShapes.h"
 
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 #include "measurement/DrawHelpers.h"
 #include "results/GElemText.h"
 #include "results/GraphCanvas.h"
@@ -105,7 +106,7 @@ void TGAngle::FindPart(TPoint point) {
 
 void TGAngle::Info() {
   TGElem::Info();
-  Lines << gelem_text::AngleLine("Acute angle between the lines", Value());
+  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Acute angle between the lines"), Value());
 }
 
 void TGAngle::Draw(TGraphCanvas &canvas) {
@@ -291,12 +292,12 @@ void TGArc::FindPart(TPoint point) {
 
 void TGArc::Info() {
   TGElem::Info();
-  Lines << gelem_text::Line("Arc length", Length(), QStringLiteral("m"));
-  Lines << gelem_text::AngleLine("Angle between radiuses", Straight ? 0.0 : Angle);
+  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "Arc length"), Length(), QStringLiteral("m"));
+  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle between radiuses"), Straight ? 0.0 : Angle);
   if (Straight)
-    Lines << gelem_text::Tr("radius length") + QStringLiteral(" : ") + gelem_text::Tr("infinite");
+    Lines << GElemText::tr("radius length") + QStringLiteral(" : ") + GElemText::tr("infinite");
   else
-    Lines << gelem_text::Line("radius length", WorldRadius(), QStringLiteral("m"));
+    Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "radius length"), WorldRadius(), QStringLiteral("m"));
 }
 
 void TGArc::Draw(TGraphCanvas &canvas) {

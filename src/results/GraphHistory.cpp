@@ -1,5 +1,6 @@
 #include "results/GraphHistory.h"
 
+#include "kit/Texts.h"
 #include "results/Graph.h"
 
 #include <QCoreApplication>
@@ -10,39 +11,36 @@ namespace kolibra::results {
 
 namespace graph_history_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TGraph", text); }
 
 bool IsRecreation(int action) { return action == gaCreate || action == gaCopy || action == gaDelete; }
 
 }  // namespace graph_history_impl
 
 QString ActionWord(int action) {
-  using graph_history_impl::Tr;
   switch (action) {
-    case gaColor: return Tr("Color");
-    case gaBend: return Tr("Bend");
-    case gaCreate: return Tr("Create");
-    case gaTransform: return Tr("Transform");
-    case gaMove: return Tr("Move");
-    case gaCopy: return Tr("Copy");
-    case gaChangeDirection: return Tr("Change direction");
-    case gaModify: return Tr("Modify");
-    case gaRotate: return Tr("Rotate");
-    case gaDelete: return Tr("Delete");
+    case gaColor: return GraphText::tr("Color");
+    case gaBend: return GraphText::tr("Bend");
+    case gaCreate: return GraphText::tr("Create");
+    case gaTransform: return GraphText::tr("Transform");
+    case gaMove: return GraphText::tr("Move");
+    case gaCopy: return GraphText::tr("Copy");
+    case gaChangeDirection: return GraphText::tr("Change direction");
+    case gaModify: return GraphText::tr("Modify");
+    case gaRotate: return GraphText::tr("Rotate");
+    case gaDelete: return GraphText::tr("Delete");
     default: return QString();
   }
 }
 
 QString ObjectTypeWord(int objectType) {
-  using graph_history_impl::Tr;
   switch (objectType) {
-    case obAngle: return Tr("Angle");
-    case obArc: return Tr("Arc");
-    case obCercle: return Tr("Circle");
-    case obEllipse: return Tr("Ellipse");
-    case obSegment: return Tr("Segment");
-    case obSpline: return Tr("Curve");
-    case obVecteur: return Tr("Vector");
+    case obAngle: return GraphText::tr("Angle");
+    case obArc: return GraphText::tr("Arc");
+    case obCercle: return GraphText::tr("Circle");
+    case obEllipse: return GraphText::tr("Ellipse");
+    case obSegment: return GraphText::tr("Segment");
+    case obSpline: return GraphText::tr("Curve");
+    case obVecteur: return GraphText::tr("Vector");
     default: return QString();
   }
 }
@@ -180,7 +178,7 @@ QString THistorique::UndoCaption(TGraph &graph) {
     sameAction = sameAction && (*it)->Action == action;
     sameType = sameType && (*it)->ObjectType == type;
   }
-  QString caption = graph_history_impl::Tr("Cancel");
+  QString caption = GraphText::tr("Cancel");
   if (sameAction) caption += QLatin1Char(' ') + ActionWord(action);
   if (sameType) caption += QLatin1Char(' ') + ObjectTypeWord(type);
   return caption;

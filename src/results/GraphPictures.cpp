@@ -1,6 +1,7 @@
 #include "results/GraphPictures.h"
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "results/Graph.h"
 
 #include <QClipboard>
@@ -14,16 +15,14 @@ namespace kolibra::results {
 
 namespace graph_pictures_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 const char *const Extensions[] = {"svg", "bmp", "png"};
 
 }  // namespace graph_pictures_impl
 
 QString PictureFileFilter() {
-  using graph_pictures_impl::Tr;
-  return Tr("Scalable Vector Graphics (*.svg)") + QStringLiteral("|*.svg|") + Tr("Bitmap (*.bmp)") +
-         QStringLiteral("|*.bmp|") + Tr("Portable Network Graphics (*.png)") + QStringLiteral("|*.png");
+  return ResFormText::tr("Scalable Vector Graphics (*.svg)") + QStringLiteral("|*.svg|") + ResFormText::tr("Bitmap (*.bmp)") +
+         QStringLiteral("|*.bmp|") + ResFormText::tr("Portable Network Graphics (*.png)") + QStringLiteral("|*.png");
 }
 
 QString ForcedPictureName(const QString &chosen, int filterIndex) {
@@ -49,15 +48,14 @@ TScaleBarsScope::~TScaleBarsScope() {
 
 bool SaveGraphPictureAs(TGraph &graph, const QString &chosen, int filterIndex, bool bothScaleBars,
                         QString *savedName) {
-  using graph_pictures_impl::Tr;
   const QString name = ForcedPictureName(chosen, filterIndex);
   // The dialog asked about the name as typed; another extension may name an existing file.
   if (QFileInfo::exists(name)) {
     const int answer = TMessageBox(icConfirmation)
                            .AddFileName(name)
-                           .AddLine(Tr("A file with the same name already exists. Overwrite ?"))
-                           .AddButton(Tr("No"))
-                           .AddButton(Tr("Yes"))
+                           .AddLine(ResFormText::tr("A file with the same name already exists. Overwrite ?"))
+                           .AddButton(ResFormText::tr("No"))
+                           .AddButton(ResFormText::tr("Yes"))
                            .Execute();
     if (answer != 1) return false;
   }
@@ -68,39 +66,38 @@ bool SaveGraphPictureAs(TGraph &graph, const QString &chosen, int filterIndex, b
   }
   if (!written) {
     TMessageBox(icWarning)
-        .AddLine(Tr("The file creation in the selected directory has failed."))
-        .AddLine(Tr("Check your access rights to this directory."))
-        .AddButton(Tr("Ok"))
+        .AddLine(ResFormText::tr("The file creation in the selected directory has failed."))
+        .AddLine(ResFormText::tr("Check your access rights to this directory."))
+        .AddButton(ResFormText::tr("Ok"))
         .Execute();
     return false;
   }
   const QString suffix = QFileInfo(name).suffix().toUpper();
   TMessageBox(icInformation)
-      .AddLine(suffix == QLatin1String("SVG") ? Tr("Saving to a file complete.") : Tr("Saving to an image file complete."))
-      .AddLine(Tr("File extension is %1.").arg(suffix))
-      .AddButton(Tr("Ok"))
+      .AddLine(suffix == QLatin1String("SVG") ? ResFormText::tr("Saving to a file complete.") : ResFormText::tr("Saving to an image file complete."))
+      .AddLine(ResFormText::tr("File extension is %1.").arg(suffix))
+      .AddButton(ResFormText::tr("Ok"))
       .Execute();
   if (savedName != nullptr) *savedName = name;
   return true;
 }
 
 bool CopyGraphPicture(TGraph &graph, bool bothScaleBars) {
-  using graph_pictures_impl::Tr;
   {
     TScaleBarsScope bars(graph, bothScaleBars);
     graph.CopyPicture();
   }
   const QMimeData *data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasImage()) {
-    TMessageBox(icWarning).AddLine(Tr("The file copy to the clipboard has failed.")).AddButton(Tr("Ok")).Execute();
+    TMessageBox(icWarning).AddLine(ResFormText::tr("The file copy to the clipboard has failed.")).AddButton(ResFormText::tr("Ok")).Execute();
     return false;
   }
   TMessageBox(icInformation)
-      .AddLine(Tr("Copy to clipboard done."))
-      .AddLine(Tr("After closing this window, open another program and press Ctrl+V simultaneously (or click Edit > "
+      .AddLine(ResFormText::tr("Copy to clipboard done."))
+      .AddLine(ResFormText::tr("After closing this window, open another program and press Ctrl+V simultaneously (or click Edit > "
                   "Paste)."))
-      .AddLine(Tr("The pasted image can be disassembled."))
-      .AddButton(Tr("Ok"))
+      .AddLine(ResFormText::tr("The pasted image can be disassembled."))
+      .AddButton(ResFormText::tr("Ok"))
       .Execute();
   return true;
 }

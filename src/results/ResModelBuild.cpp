@@ -2,6 +2,7 @@
 // colours and symbols, the titles, the world rectangle, the vectors, the video frame behind
 // the vectors view and the models.
 #include "formulas/Formules.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "results/ConstructEditor.h"
@@ -19,7 +20,6 @@ using namespace kinematics;
 
 namespace res_build_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 constexpr TRectD EmptyBox{1e100, -1e100, 1e100, -1e100};
 
@@ -139,8 +139,8 @@ void TResModel::BuildTemps(TGraph &graph) {
   if (TakeRescale(gsTemps, Signature({q.Kind}, m.TempsObjects), &graph) && !IsEmpty(box))
     graph.SetWorld(FitWorldRect(box, false, q.IncludeZero, q.ForceMinZero, true, 0.05), false);
   const QString unit = QString::fromUtf8(q.Unit);
-  graph.TitreAxeX = {QStringLiteral("t"), Tr("time") + QStringLiteral(" (s)")};
-  QString description = Tr(q.Description);
+  graph.TitreAxeX = {QStringLiteral("t"), ResFormText::tr("time") + QStringLiteral(" (s)")};
+  QString description = ResFormText::tr(q.Description);
   if (m.TempsObjects.size() == 1) description += QLatin1Char(' ') + ObjectName(m.TempsObjects.front());
   graph.TitreAxeY = {QString::fromUtf8(q.Symbol), description + QStringLiteral(" (") + unit + QLatin1Char(')')};
   graph.IsZoomX = FZoomXTemps;
@@ -187,8 +187,8 @@ void TResModel::BuildReferentiel(TGraph &graph) {
     AtLeast(box.YMin, box.YMax, 0.25 * std::fabs(field.Y));
     graph.SetWorld(FitWorldRect(box, false, false, false, false, 0.1), true);
   }
-  graph.TitreAxeX = {QStringLiteral("X"), Tr("Abscissa") + QStringLiteral(" (m)")};
-  graph.TitreAxeY = {QStringLiteral("Y"), Tr("Ordinates") + QStringLiteral(" (m)")};
+  graph.TitreAxeX = {QStringLiteral("X"), ResFormText::tr("Abscissa") + QStringLiteral(" (m)")};
+  graph.TitreAxeY = {QStringLiteral("Y"), ResFormText::tr("Ordinates") + QStringLiteral(" (m)")};
   graph.IsOrigineVisible = false;
 }
 
@@ -338,7 +338,7 @@ void TResModel::BuildFormule(TGraph &graph) {
     return QStringList{f.Formula(index)->DisplayName(), line};
   };
   if (abscissa < 0)
-    graph.TitreAxeX = {QStringLiteral("t"), Tr("time") + QStringLiteral(" (s)")};
+    graph.TitreAxeX = {QStringLiteral("t"), ResFormText::tr("time") + QStringLiteral(" (s)")};
   else
     graph.TitreAxeX = titleOf(abscissa);
   if (FFormulesDrawn.empty()) {
@@ -347,8 +347,8 @@ void TResModel::BuildFormule(TGraph &graph) {
     graph.TitreAxeY = titleOf(FFormulesDrawn.front());
   } else {
     units.removeDuplicates();
-    const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')') : Tr("Unit problem!");
-    graph.TitreAxeY = {Tr("Representation of several curves"), unit};
+    const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')') : ResFormText::tr("Unit problem!");
+    graph.TitreAxeY = {ResFormText::tr("Representation of several curves"), unit};
   }
   // Nothing drawn yet: the time axis of the measurement, ready for the first formula.
   if (IsEmpty(box) && abscissa < 0 && calc.SamplesCount() > 0) {

@@ -2,6 +2,7 @@
 // (read-out, undo item, captions) and the link between samples and video frames.
 #include "kinematics/ResultMessages.h"
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "results/ConstructEditor.h"
 #include "results/ResModel.h"
@@ -17,7 +18,6 @@ using namespace kinematics;
 
 namespace res_commands_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 }  // namespace res_commands_impl
 
@@ -36,7 +36,7 @@ bool TResModel::PressModel(modelling::TModelType kind, QString &message) {
     return true;
   }
   if (graph == nullptr || graph->VisibleCurveCount() != 1) {
-    message = res_commands_impl::Tr("Fit regression is available for only one curve at a time.");
+    message = ResFormText::tr("Fit regression is available for only one curve at a time.");
     return false;
   }
   model = kind;
@@ -59,7 +59,7 @@ void TResModel::SetViewModel(int view, modelling::TModelType kind) {
 bool TResModel::CanModifyModel(QString &message) const {
   const TGraph *graph = CurrentGraph();
   if (graph != nullptr && graph->ModelCount() > 0) return true;
-  message = res_commands_impl::Tr("First select a model (linear, parabolic, sine...)");
+  message = ResFormText::tr("First select a model (linear, parabolic, sine...)");
   return false;
 }
 
@@ -216,8 +216,8 @@ QString TResModel::ReadOutX(TPointD world) const {
   switch (FView) {
     case rvReferentiel: return QStringLiteral("X = ") + value + QStringLiteral(" m");
     case rvTemps: return QStringLiteral("t = ") + value + QStringLiteral(" s");
-    case rvVecteur: return res_commands_impl::Tr("Abscissa") + QStringLiteral(" = ") + value + QStringLiteral(" m");
-    default: return res_commands_impl::Tr("Abscissa") + QStringLiteral(" = ") + value;
+    case rvVecteur: return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value + QStringLiteral(" m");
+    default: return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value;
   }
 }
 
@@ -233,8 +233,8 @@ QString TResModel::ReadOutY(TPointD world) const {
       const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(Memory().TempsQuantity, 0, TimeQuantityCount - 1))];
       return QString::fromUtf8(q.Symbol) + QStringLiteral(" = ") + value + QLatin1Char(' ') + QString::fromUtf8(q.Unit);
     }
-    case rvVecteur: return res_commands_impl::Tr("Ordinates") + QStringLiteral(" = ") + value + QStringLiteral(" m");
-    default: return res_commands_impl::Tr("Ordinates") + QStringLiteral(" = ") + value;
+    case rvVecteur: return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value + QStringLiteral(" m");
+    default: return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value;
   }
 }
 
@@ -243,18 +243,17 @@ QString TResModel::UndoItemCaption(bool &enabled) const {
   TConstructEditor *editor = EditorOf(graph);
   const QString caption = editor != nullptr ? editor->UndoCaption(*graph) : QString();
   enabled = !caption.isEmpty();
-  if (!enabled) return res_commands_impl::Tr("Cancel");
+  if (!enabled) return ResFormText::tr("Cancel");
   return caption + QStringLiteral("     (Ctrl A)");
 }
 
 QString TResModel::ViewCaption(int view) {
-  using res_commands_impl::Tr;
   switch (view) {
-    case rvTableau: return Tr("Datasheet");
-    case rvTemps: return Tr("Evolution as a function of time");
-    case rvReferentiel: return Tr("Trajectory in reference frame");
-    case rvVecteur: return Tr("Vectors representation");
-    case rvFormule: return Tr("Custom formulas");
+    case rvTableau: return ResFormText::tr("Datasheet");
+    case rvTemps: return ResFormText::tr("Evolution as a function of time");
+    case rvReferentiel: return ResFormText::tr("Trajectory in reference frame");
+    case rvVecteur: return ResFormText::tr("Vectors representation");
+    case rvFormule: return ResFormText::tr("Custom formulas");
     default: return QString();
   }
 }

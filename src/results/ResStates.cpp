@@ -1,5 +1,6 @@
 #include "results/ResStates.h"
 
+#include "kit/Texts.h"
 #include "results/ConstructEditor.h"
 #include "settings/Options.h"
 
@@ -9,85 +10,84 @@ namespace kolibra::results {
 
 namespace res_states_impl {
 
-#define TR(text) QT_TRANSLATE_NOOP("TResForm", text)
 
 std::vector<TResMenuItemInfo> BuildTable() {
   return {
-      {MenuFichier, MenuFichier, "MenuFichier", TR("File"), rkMenu},
-      {MenuFichierExporter, MenuFichier, "MenuFichierExporter", TR("Export"), rkCommand},
-      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", TR("Print"), rkCommand},
-      {MenuFichierFermer, MenuFichier, "MenuFichierFermer", TR("Close"), rkCommand, true},
+      {MenuFichier, MenuFichier, "MenuFichier", QT_TRANSLATE_NOOP("ResFormText", "File"), rkMenu},
+      {MenuFichierExporter, MenuFichier, "MenuFichierExporter", QT_TRANSLATE_NOOP("ResFormText", "Export"), rkCommand},
+      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", QT_TRANSLATE_NOOP("ResFormText", "Print"), rkCommand},
+      {MenuFichierFermer, MenuFichier, "MenuFichierFermer", QT_TRANSLATE_NOOP("ResFormText", "Close"), rkCommand, true},
 
-      {MenuEdition, MenuEdition, "MenuEdition", TR("Edit"), rkMenu},
-      {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler", TR("Cancel"), rkCommand},
-      {MenuEditionRestaurerGraphe, MenuEdition, "MenuEditionRestaurerGraphe", TR("Restore graph"), rkCommand},
-      {MenuEditionRestaurerTableau, MenuEdition, "MenuEditionRestaurerTableau", TR("Restore table"), rkCommand},
-      {MenuEditionCopierImage, MenuEdition, "MenuEditionCopierImage", TR("Copy frame to clipboard"), rkCommand},
-      {MenuEditionCopierTableau, MenuEdition, "MenuEditionCopierTableau", TR("Copy datasheet to clipboard"),
+      {MenuEdition, MenuEdition, "MenuEdition", QT_TRANSLATE_NOOP("ResFormText", "Edit"), rkMenu},
+      {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler", QT_TRANSLATE_NOOP("ResFormText", "Cancel"), rkCommand},
+      {MenuEditionRestaurerGraphe, MenuEdition, "MenuEditionRestaurerGraphe", QT_TRANSLATE_NOOP("ResFormText", "Restore graph"), rkCommand},
+      {MenuEditionRestaurerTableau, MenuEdition, "MenuEditionRestaurerTableau", QT_TRANSLATE_NOOP("ResFormText", "Restore table"), rkCommand},
+      {MenuEditionCopierImage, MenuEdition, "MenuEditionCopierImage", QT_TRANSLATE_NOOP("ResFormText", "Copy frame to clipboard"), rkCommand},
+      {MenuEditionCopierTableau, MenuEdition, "MenuEditionCopierTableau", QT_TRANSLATE_NOOP("ResFormText", "Copy datasheet to clipboard"),
        rkCommand},
-      {MenuEditionLancer, MenuEdition, "MenuEditionLancer", TR("Copy and launch"), rkMenu},
-      {MenuEditionExcel, MenuEditionLancer, "MenuEditionExcel", TR("Excel"), rkCommand},
-      {MenuEditionOpenOffice, MenuEditionLancer, "MenuEditionOpenOffice", TR("OpenOffice"), rkCommand},
-      {MenuEditionRegressi, MenuEditionLancer, "MenuEditionRegressi", TR("Regressi"), rkCommand},
+      {MenuEditionLancer, MenuEdition, "MenuEditionLancer", QT_TRANSLATE_NOOP("ResFormText", "Copy and launch"), rkMenu},
+      {MenuEditionExcel, MenuEditionLancer, "MenuEditionExcel", QT_TRANSLATE_NOOP("ResFormText", "Excel"), rkCommand},
+      {MenuEditionOpenOffice, MenuEditionLancer, "MenuEditionOpenOffice", QT_TRANSLATE_NOOP("ResFormText", "OpenOffice"), rkCommand},
+      {MenuEditionRegressi, MenuEditionLancer, "MenuEditionRegressi", QT_TRANSLATE_NOOP("ResFormText", "Regressi"), rkCommand},
 
-      {MenuAffichage, MenuAffichage, "MenuAffichage", TR("Display"), rkMenu},
-      {MenuAffichageZoom, MenuAffichage, "MenuAffichageZoom", TR("Zoom"), rkMenu},
-      {MenuAffichageZoomX, MenuAffichageZoom, "MenuAffichageZoomX", TR("of x-axis"), rkCheck},
-      {MenuAffichageZoomY, MenuAffichageZoom, "MenuAffichageZoomY", TR("of y-axis"), rkCheck},
-      {MenuAffichageOrigine, MenuAffichage, "MenuAffichageOrigine", TR("Origin"), rkMenu},
-      {MenuAffichageOrigineDesAbscisses, MenuAffichageOrigine, "MenuAffichageOrigineDesAbscisses", TR("of x-axis"),
+      {MenuAffichage, MenuAffichage, "MenuAffichage", QT_TRANSLATE_NOOP("ResFormText", "Display"), rkMenu},
+      {MenuAffichageZoom, MenuAffichage, "MenuAffichageZoom", QT_TRANSLATE_NOOP("ResFormText", "Zoom"), rkMenu},
+      {MenuAffichageZoomX, MenuAffichageZoom, "MenuAffichageZoomX", QT_TRANSLATE_NOOP("ResFormText", "of x-axis"), rkCheck},
+      {MenuAffichageZoomY, MenuAffichageZoom, "MenuAffichageZoomY", QT_TRANSLATE_NOOP("ResFormText", "of y-axis"), rkCheck},
+      {MenuAffichageOrigine, MenuAffichage, "MenuAffichageOrigine", QT_TRANSLATE_NOOP("ResFormText", "Origin"), rkMenu},
+      {MenuAffichageOrigineDesAbscisses, MenuAffichageOrigine, "MenuAffichageOrigineDesAbscisses", QT_TRANSLATE_NOOP("ResFormText", "of x-axis"),
        rkCheck},
-      {MenuAffichageOrigineDesOrdonnees, MenuAffichageOrigine, "MenuAffichageOrigineDesOrdonnees", TR("of y-axis"),
+      {MenuAffichageOrigineDesOrdonnees, MenuAffichageOrigine, "MenuAffichageOrigineDesOrdonnees", QT_TRANSLATE_NOOP("ResFormText", "of y-axis"),
        rkCheck},
-      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille", TR("Size"), rkMenu},
-      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite", TR("small"), rkRadio},
-      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne", TR("average"), rkRadio},
-      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande", TR("large"), rkRadio},
-      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter", TR("Numbering"), rkMenu},
-      {MenuAffichageNumeroter0, MenuAffichageNumeroter, "MenuAffichageNumeroter0", TR("bellow the point"), rkRadio},
-      {MenuAffichageNumeroter1, MenuAffichageNumeroter, "MenuAffichageNumeroter1", TR("on the right of the point"),
+      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille", QT_TRANSLATE_NOOP("ResFormText", "Size"), rkMenu},
+      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite", QT_TRANSLATE_NOOP("ResFormText", "small"), rkRadio},
+      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne", QT_TRANSLATE_NOOP("ResFormText", "average"), rkRadio},
+      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande", QT_TRANSLATE_NOOP("ResFormText", "large"), rkRadio},
+      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter", QT_TRANSLATE_NOOP("ResFormText", "Numbering"), rkMenu},
+      {MenuAffichageNumeroter0, MenuAffichageNumeroter, "MenuAffichageNumeroter0", QT_TRANSLATE_NOOP("ResFormText", "bellow the point"), rkRadio},
+      {MenuAffichageNumeroter1, MenuAffichageNumeroter, "MenuAffichageNumeroter1", QT_TRANSLATE_NOOP("ResFormText", "on the right of the point"),
        rkRadio},
-      {MenuAffichageNumeroter2, MenuAffichageNumeroter, "MenuAffichageNumeroter2", TR("none"), rkRadio},
-      {MenuAffichageCoordonnees, MenuAffichage, "MenuAffichageCoordonnees", TR("Coordinates"), rkCheck},
-      {MenuAffichageVitesse, MenuAffichage, "MenuAffichageVitesse", TR("Velocity"), rkCheck},
-      {MenuAffichageAcceleration, MenuAffichage, "MenuAffichageAcceleration", TR("Acceleration"), rkCheck},
-      {MenuAffichagePolaire, MenuAffichage, "MenuAffichagePolaire", TR("Polar quantities"), rkCheck},
-      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner", TR("Draw"), rkMenu},
-      {MenuAffichageDessinerPolyligne, MenuAffichageDessiner, "MenuAffichageDessinerPolyligne", TR("broken line"),
+      {MenuAffichageNumeroter2, MenuAffichageNumeroter, "MenuAffichageNumeroter2", QT_TRANSLATE_NOOP("ResFormText", "none"), rkRadio},
+      {MenuAffichageCoordonnees, MenuAffichage, "MenuAffichageCoordonnees", QT_TRANSLATE_NOOP("ResFormText", "Coordinates"), rkCheck},
+      {MenuAffichageVitesse, MenuAffichage, "MenuAffichageVitesse", QT_TRANSLATE_NOOP("ResFormText", "Velocity"), rkCheck},
+      {MenuAffichageAcceleration, MenuAffichage, "MenuAffichageAcceleration", QT_TRANSLATE_NOOP("ResFormText", "Acceleration"), rkCheck},
+      {MenuAffichagePolaire, MenuAffichage, "MenuAffichagePolaire", QT_TRANSLATE_NOOP("ResFormText", "Polar quantities"), rkCheck},
+      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner", QT_TRANSLATE_NOOP("ResFormText", "Draw"), rkMenu},
+      {MenuAffichageDessinerPolyligne, MenuAffichageDessiner, "MenuAffichageDessinerPolyligne", QT_TRANSLATE_NOOP("ResFormText", "broken line"),
        rkCheck},
-      {MenuAffichageDessinerOrigine, MenuAffichageDessiner, "MenuAffichageDessinerOrigine", TR("graph origin"),
+      {MenuAffichageDessinerOrigine, MenuAffichageDessiner, "MenuAffichageDessinerOrigine", QT_TRANSLATE_NOOP("ResFormText", "graph origin"),
        rkCheck},
       {MenuAffichageDessinerValeurs, MenuAffichageDessiner, "MenuAffichageDessinerValeurs",
-       TR("the value of the vectors"), rkCheck},
-      {MenuAffichageTrajectoire, MenuAffichage, "MenuAffichageTrajectoire", TR("Trajectory"), rkMenu},
+       QT_TRANSLATE_NOOP("ResFormText", "the value of the vectors"), rkCheck},
+      {MenuAffichageTrajectoire, MenuAffichage, "MenuAffichageTrajectoire", QT_TRANSLATE_NOOP("ResFormText", "Trajectory"), rkMenu},
       {MenuAffichageTrajectoireCommeVideo, MenuAffichageTrajectoire, "MenuAffichageTrajectoireCommeVideo",
-       TR("same as the video"), rkRadio},
+       QT_TRANSLATE_NOOP("ResFormText", "same as the video"), rkRadio},
       {MenuAffichageTrajectoireDansRepere, MenuAffichageTrajectoire, "MenuAffichageTrajectoireDansRepere",
-       TR("in the graph basis (O, x, y)"), rkRadio},
-      {MenuAffichageBulleModele, MenuAffichage, "MenuAffichageBulleModele", TR("Model modifier"), rkMenu},
-      {MenuAffichageBulleModeleEqua, MenuAffichageBulleModele, "MenuAffichageBulleModeleEqua", TR("Equation display"),
+       QT_TRANSLATE_NOOP("ResFormText", "in the graph basis (O, x, y)"), rkRadio},
+      {MenuAffichageBulleModele, MenuAffichage, "MenuAffichageBulleModele", QT_TRANSLATE_NOOP("ResFormText", "Model modifier"), rkMenu},
+      {MenuAffichageBulleModeleEqua, MenuAffichageBulleModele, "MenuAffichageBulleModeleEqua", QT_TRANSLATE_NOOP("ResFormText", "Equation display"),
        rkCheck},
-      {MenuAffichageBulleModeleStat, MenuAffichageBulleModele, "MenuAffichageBulleModeleStat", TR("statistics"),
+      {MenuAffichageBulleModeleStat, MenuAffichageBulleModele, "MenuAffichageBulleModeleStat", QT_TRANSLATE_NOOP("ResFormText", "statistics"),
        rkCheck},
       // A second click on the checked corner takes the bubble away: checks, not radio items.
-      {MenuAffichageBulle, MenuAffichage, "MenuAffichageBulle", TR("Bubble of values"), rkMenu},
-      {MenuAffichageBulleHD, MenuAffichageBulle, "MenuAffichageBulleHD", TR("up right"), rkCheck},
-      {MenuAffichageBulleHG, MenuAffichageBulle, "MenuAffichageBulleHG", TR("up left"), rkCheck},
-      {MenuAffichageBulleBG, MenuAffichageBulle, "MenuAffichageBulleBG", TR("bottom left"), rkCheck},
-      {MenuAffichageBulleBD, MenuAffichageBulle, "MenuAffichageBulleBD", TR("bottom right"), rkCheck},
+      {MenuAffichageBulle, MenuAffichage, "MenuAffichageBulle", QT_TRANSLATE_NOOP("ResFormText", "Bubble of values"), rkMenu},
+      {MenuAffichageBulleHD, MenuAffichageBulle, "MenuAffichageBulleHD", QT_TRANSLATE_NOOP("ResFormText", "up right"), rkCheck},
+      {MenuAffichageBulleHG, MenuAffichageBulle, "MenuAffichageBulleHG", QT_TRANSLATE_NOOP("ResFormText", "up left"), rkCheck},
+      {MenuAffichageBulleBG, MenuAffichageBulle, "MenuAffichageBulleBG", QT_TRANSLATE_NOOP("ResFormText", "bottom left"), rkCheck},
+      {MenuAffichageBulleBD, MenuAffichageBulle, "MenuAffichageBulleBD", QT_TRANSLATE_NOOP("ResFormText", "bottom right"), rkCheck},
 
-      {MenuCalculs, MenuCalculs, "MenuCalculs", TR("Calculations"), rkMenu},
-      {MenuCalculsTemps, MenuCalculs, "MenuCalculsTemps", TR("Time between two frames"), rkCommand},
-      {MenuCalculsLisserVitesse, MenuCalculs, "MenuCalculsLisserVitesse", TR("Smooth values of the velocity"),
+      {MenuCalculs, MenuCalculs, "MenuCalculs", QT_TRANSLATE_NOOP("ResFormText", "Calculations"), rkMenu},
+      {MenuCalculsTemps, MenuCalculs, "MenuCalculsTemps", QT_TRANSLATE_NOOP("ResFormText", "Time between two frames"), rkCommand},
+      {MenuCalculsLisserVitesse, MenuCalculs, "MenuCalculsLisserVitesse", QT_TRANSLATE_NOOP("ResFormText", "Smooth values of the velocity"),
        rkCheck},
       {MenuCalculsLisserAcceleration, MenuCalculs, "MenuCalculsLisserAcceleration",
-       TR("Smooth values of the acceleration"), rkCheck},
-      {MenuCalculsFormule, MenuCalculs, "MenuCalculsFormule", TR("Type formula"), rkCommand},
-      {MenuCalculsCalculatrice, MenuCalculs, "MenuCalculsCalculatrice", TR("Calculator"), rkCommand},
+       QT_TRANSLATE_NOOP("ResFormText", "Smooth values of the acceleration"), rkCheck},
+      {MenuCalculsFormule, MenuCalculs, "MenuCalculsFormule", QT_TRANSLATE_NOOP("ResFormText", "Type formula"), rkCommand},
+      {MenuCalculsCalculatrice, MenuCalculs, "MenuCalculsCalculatrice", QT_TRANSLATE_NOOP("ResFormText", "Calculator"), rkCommand},
 
-      {MenuAide, MenuAide, "MenuAide", TR("Help"), rkMenu},
-      {MenuAideKolibra, MenuAide, "MenuAideKolibra", TR("Kolibra help"), rkCommand},
-      {MenuAideApropos, MenuAide, "MenuAideApropos", TR("About"), rkCommand},
+      {MenuAide, MenuAide, "MenuAide", QT_TRANSLATE_NOOP("ResFormText", "Help"), rkMenu},
+      {MenuAideKolibra, MenuAide, "MenuAideKolibra", QT_TRANSLATE_NOOP("ResFormText", "Kolibra help"), rkCommand},
+      {MenuAideApropos, MenuAide, "MenuAideApropos", QT_TRANSLATE_NOOP("ResFormText", "About"), rkCommand},
   };
 }
 
@@ -131,8 +131,8 @@ constexpr TButtonRule ButtonRules[rbCount] = {
 const struct {
   int Type;
   const char *Word;
-} TypeWords[] = {{obAngle, TR("Angle")},     {obArc, TR("Arc")},       {obCercle, TR("Circle")}, {obEllipse, TR("Ellipse")},
-                 {obSegment, TR("Segment")}, {obSpline, TR("Curve")}, {obVecteur, TR("Vector")}};
+} TypeWords[] = {{obAngle, QT_TRANSLATE_NOOP("ResFormText", "Angle")},     {obArc, QT_TRANSLATE_NOOP("ResFormText", "Arc")},       {obCercle, QT_TRANSLATE_NOOP("ResFormText", "Circle")}, {obEllipse, QT_TRANSLATE_NOOP("ResFormText", "Ellipse")},
+                 {obSegment, QT_TRANSLATE_NOOP("ResFormText", "Segment")}, {obSpline, QT_TRANSLATE_NOOP("ResFormText", "Curve")}, {obVecteur, QT_TRANSLATE_NOOP("ResFormText", "Vector")}};
 
 bool IsConstructsView(int view) { return view == rvReferentiel || view == rvVecteur; }
 bool IsModelsView(int view) { return view == rvTemps || view == rvFormule; }
@@ -171,7 +171,7 @@ const TResMenuItemInfo &ResMenuInfo(TResMenuItem item) {
 QString ResMenuItemName(TResMenuItem item) { return QString::fromLatin1(ResMenuInfo(item).Name); }
 
 QString ResMenuItemCaption(TResMenuItem item) {
-  return QCoreApplication::translate("TResForm", ResMenuInfo(item).Caption);
+  return QCoreApplication::translate("ResFormText", ResMenuInfo(item).Caption);
 }
 
 TResMenuStates ResMenuStates(const TResModel &model, bool canPrint) {
@@ -259,26 +259,25 @@ TResMenuStates ResMenuStates(const TResModel &model, bool canPrint) {
 // ---------------------------------------------------------------------------------------------
 
 TResChoiceStates ResChoiceStates(const TResModel &model) {
-  const auto tr = [](const char *text) { return QCoreApplication::translate("TResForm", text); };
   TResChoiceStates s;
   const int view = model.View();
   switch (view) {
-    case rvTemps: s.Caption2 = tr("as a function of time"); break;
+    case rvTemps: s.Caption2 = ResFormText::tr("as a function of time"); break;
     case rvReferentiel:
-      s.Caption1 = tr("Trajectory");
-      s.Caption2 = tr("in the reference frame");
+      s.Caption1 = ResFormText::tr("Trajectory");
+      s.Caption2 = ResFormText::tr("in the reference frame");
       break;
-    case rvVecteur: s.Caption1 = tr("Vector representation of"); break;
-    case rvFormule: s.Caption2 = tr("function of"); break;
+    case rvVecteur: s.Caption1 = ResFormText::tr("Vector representation of"); break;
+    case rvFormule: s.Caption2 = ResFormText::tr("function of"); break;
     default: break;
   }
   if (SlotOfView(view) >= 0) s.ListsOf = view;
   if (view == rvTemps || view == rvVecteur)
     s.StatusTip = model.Measurement() == rmLayer
-                      ? tr("Speed and acceleration are calculated within a reference frame linked to the layer")
-                      : tr("Velocity and acceleration are calculated in the reference frame of the camera ");
+                      ? ResFormText::tr("Speed and acceleration are calculated within a reference frame linked to the layer")
+                      : ResFormText::tr("Velocity and acceleration are calculated in the reference frame of the camera ");
   else if (view == rvReferentiel)
-    s.StatusTip = tr("The reference frames are in translation with respect to each other");
+    s.StatusTip = ResFormText::tr("The reference frames are in translation with respect to each other");
   return s;
 }
 
@@ -376,19 +375,19 @@ void SelectOpeningTool(TResModel &model) {
 
 const std::vector<TResPopupTool> &ResPopupTools() {
   static const std::vector<TResPopupTool> tools = {
-      {rbAngle, TR("Draw an angle")},
-      {rbArc, TR("Draw an arc")},
-      {rbCercle, TR("Draw a circle")},
-      {rbEllipse, TR("Draw an ellipse")},
-      {rbSegment, TR("Draw a segment")},
-      {rbSpline, TR("Draw a curve")},
-      {rbVecteur, TR("Draw a vector")},
-      {rbMesurer, TR("Measure a value or an angle")},
-      {rbModifierModele, TR("Modify model curve")},
-      {rbPan, TR("Pan image")},
-      {rbReticule, TR("Mouse pointer coordinates")},
-      {rbSelection, TR("Select an object")},
-      {rbZoom, TR("Zoom")},
+      {rbAngle, QT_TRANSLATE_NOOP("ResFormText", "Draw an angle")},
+      {rbArc, QT_TRANSLATE_NOOP("ResFormText", "Draw an arc")},
+      {rbCercle, QT_TRANSLATE_NOOP("ResFormText", "Draw a circle")},
+      {rbEllipse, QT_TRANSLATE_NOOP("ResFormText", "Draw an ellipse")},
+      {rbSegment, QT_TRANSLATE_NOOP("ResFormText", "Draw a segment")},
+      {rbSpline, QT_TRANSLATE_NOOP("ResFormText", "Draw a curve")},
+      {rbVecteur, QT_TRANSLATE_NOOP("ResFormText", "Draw a vector")},
+      {rbMesurer, QT_TRANSLATE_NOOP("ResFormText", "Measure a value or an angle")},
+      {rbModifierModele, QT_TRANSLATE_NOOP("ResFormText", "Modify model curve")},
+      {rbPan, QT_TRANSLATE_NOOP("ResFormText", "Pan image")},
+      {rbReticule, QT_TRANSLATE_NOOP("ResFormText", "Mouse pointer coordinates")},
+      {rbSelection, QT_TRANSLATE_NOOP("ResFormText", "Select an object")},
+      {rbZoom, QT_TRANSLATE_NOOP("ResFormText", "Zoom")},
   };
   return tools;
 }
@@ -442,6 +441,5 @@ TGElem *ClickedConstruct(const TGraph &graph, int type, TPoint at) {
   return nullptr;
 }
 
-#undef TR
 
 }  // namespace kolibra::results

@@ -1,6 +1,7 @@
 #include "settings/BoiteOptionsModel.h"
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "settings/PasswordLock.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@ namespace kolibra::settings {
 
 namespace boite_options_model {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteOptions", text); }
 
 template <typename T>
 auto FieldOf(const TOptionKey &key) -> T TOptions::* {
@@ -36,18 +36,18 @@ bool SameKey(const TOptionKey &key, const TOptions &a, const TOptions &b) {
 }  // namespace boite_options_model
 
 QString AssociationCaption() {
-  return boite_options_model::Tr("Associate KLB extension to Kolibra program");
+  return BoiteOptionsText::tr("Associate KLB extension to Kolibra program");
 }
 
 QString AssociationHint() {
-  return boite_options_model::Tr("|Initialize or clean the association of KLB files in the desktop");
+  return BoiteOptionsText::tr("|Initialize or clean the association of KLB files in the desktop");
 }
 
 TBoiteOptionsModel::TBoiteOptionsModel(TOptions &options, TKlbAssociation &association,
                                        const QString &executable)
     : Options(options), Association(association), Executable(executable) {}
 
-QString TBoiteOptionsModel::Caption() { return boite_options_model::Tr("Options"); }
+QString TBoiteOptionsModel::Caption() { return BoiteOptionsText::tr("Options"); }
 
 void TBoiteOptionsModel::Show() {
   Work.emplace(Options);
@@ -122,9 +122,9 @@ void TBoiteOptionsModel::RestoreDefaults() {
 
 void TBoiteOptionsModel::ReportAssociationFailure() const {
   TMessageBox(icWarning)
-      .AddLine(boite_options_model::Tr("An error occurred while writing the association of KLB files:"))
+      .AddLine(BoiteOptionsText::tr("An error occurred while writing the association of KLB files:"))
       .AddFileName(QDir::toNativeSeparators(Association.FailedFile()))
-      .AddButton(boite_options_model::Tr("Ok"))
+      .AddButton(BoiteOptionsText::tr("Ok"))
       .Execute();
 }
 

@@ -204,6 +204,9 @@ class TOptions {
 
   QString Password;  // the hash of the password (PasswordHash.h); empty = no lock
   QString DefaultDirectory;
+  // The interface language: empty for the desktop's, else "en", "fr", "de" or "es". Read at
+  // start only.
+  QString Language;
 
  private:
   QString Name;

@@ -25,6 +25,7 @@ enum TOptionsItemKind {
   oiPassword,     // the password lock's check box
   oiAssociation,  // the ".klb" association's check box
   oiFolder,       // the default folder: a read-only edit, "Change ..." and "Delete"
+  oiLanguage,     // the interface language: a combo box and when it applies
 };
 
 struct TOptionsItem {

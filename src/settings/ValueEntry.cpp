@@ -3,6 +3,7 @@
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -15,7 +16,6 @@ namespace kolibra::settings {
 
 namespace value_entry_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteValeur", text); }
 
 // The texts of each kind, in the order of TTypeSaisie. "%d" in an interval text stands for
 // the bounds, lowest first.
@@ -27,43 +27,43 @@ struct TKindTexts {
 };
 
 constexpr TKindTexts KindTexts[] = {
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Define grid rotation angle"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Grid rotation angle in degree(s)"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "-180° <= angle <= +180° trigonometric-wise")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Frame rate"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Number of frames per second (fps)"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "1 fps <= frame rate <= 100 fps")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Calibrate a segment"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Segment length in meter(s)"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "1 mm < segment length < 15 Tm")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Search radius for target"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Search radius (in pixels)"),
-     QT_TRANSLATE_NOOP("TBoiteValeur",
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Define grid rotation angle"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Grid rotation angle in degree(s)"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "-180° <= angle <= +180° trigonometric-wise")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Frame rate"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Number of frames per second (fps)"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "1 fps <= frame rate <= 100 fps")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Calibrate a segment"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Segment length in meter(s)"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "1 mm < segment length < 15 Tm")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Search radius for target"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Search radius (in pixels)"),
+     QT_TRANSLATE_NOOP("BoiteValeurText",
                        "Max distance between 2 successive positions of the target, in pixels of the "
                        "unmodified image"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= maximum distance <= %d")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Define last frame number for tracking"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Number of last frame"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "First frame of the sequence shows the object's outline"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= number <= %d")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Draw last marks"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Number of marks to draw"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "number >= 1")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Define number of marks per image"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Number of marks per image"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= number <= %d")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Find an image with its number"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "New image number"), nullptr,
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= number <= %d")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Define object number for tracking"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Object number"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Tracking can handle 1 object at a time"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= number <= %d")},
-    {QT_TRANSLATE_NOOP("TBoiteValeur", "Number of images separating 2 similar marks"),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "Number of images for automatic forward"),
-     QT_TRANSLATE_NOOP("TBoiteValeur",
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= maximum distance <= %d")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Define last frame number for tracking"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Number of last frame"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "First frame of the sequence shows the object's outline"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= number <= %d")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Draw last marks"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Number of marks to draw"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "number >= 1")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Define number of marks per image"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Number of marks per image"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= number <= %d")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Find an image with its number"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "New image number"), nullptr,
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= number <= %d")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Define object number for tracking"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Object number"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Tracking can handle 1 object at a time"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= number <= %d")},
+    {QT_TRANSLATE_NOOP("BoiteValeurText", "Number of images separating 2 similar marks"),
+     QT_TRANSLATE_NOOP("BoiteValeurText", "Number of images for automatic forward"),
+     QT_TRANSLATE_NOOP("BoiteValeurText",
                        "The next frame is automatically shown after the last mark is set."),
-     QT_TRANSLATE_NOOP("TBoiteValeur", "%d <= number <= %d")},
+     QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= number <= %d")},
 };
 
 // Fills the "%d" of a translated pattern in order, without handing the pattern to printf.
@@ -97,9 +97,9 @@ void TValueEntryModel::SetTypeSaisie(TTypeSaisie kind) {
   using namespace value_entry_impl;
   Kind = kind;
   const TKindTexts &texts = KindTexts[kind];
-  Caption = Tr(texts.Caption);
-  FPrompt = Tr(texts.Prompt) + QStringLiteral(" :");
-  FComment = texts.Comment ? Tr(texts.Comment) : QString();
+  Caption = BoiteValeurText::tr(texts.Caption);
+  FPrompt = BoiteValeurText::tr(texts.Prompt) + QStringLiteral(" :");
+  FComment = texts.Comment ? BoiteValeurText::tr(texts.Comment) : QString();
 
   int low = 1, high = 1;
   switch (kind) {
@@ -145,10 +145,10 @@ void TValueEntryModel::SetTypeSaisie(TTypeSaisie kind) {
       break;
   }
   if (IsRealKind(kind)) {
-    FIntervalText = Tr(texts.Interval);
+    FIntervalText = BoiteValeurText::tr(texts.Interval);
   } else {
     FInterval = {double(low), double(high), false};
-    FIntervalText = FillBounds(Tr(texts.Interval), low, high);
+    FIntervalText = FillBounds(BoiteValeurText::tr(texts.Interval), low, high);
   }
 }
 
@@ -225,36 +225,34 @@ bool TValueEntryModel::Validate(const QString &text) {
 }
 
 void TValueEntryModel::ShowNotANumber(const QString &text) const {
-  using value_entry_impl::Tr;
   TMessageBox box(icWarning);
-  box.AddLine(Tr("Inputted value:") + QLatin1Char(' ') + text, msNormal, colors::clBlue).AddEmptyLine();
+  box.AddLine(BoiteValeurText::tr("Inputted value:") + QLatin1Char(' ') + text, msNormal, colors::clBlue).AddEmptyLine();
   if (IsRealKind(Kind)) {
-    box.AddLine(Tr("This string is not a  suitable real."))
+    box.AddLine(BoiteValeurText::tr("This string is not a  suitable real."))
         .AddEmptyLine()
-        .AddLine(Tr("String must contain a sign (optional), numerals, a decimal separator "
+        .AddLine(BoiteValeurText::tr("String must contain a sign (optional), numerals, a decimal separator "
                     "(optional), then a mantissa (optional)."))
-        .AddLine(Tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an "
+        .AddLine(BoiteValeurText::tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an "
                     "integer."));
   } else {
-    box.AddLine(Tr("This string is not a  suitable integer."));
+    box.AddLine(BoiteValeurText::tr("This string is not a  suitable integer."));
   }
-  box.AddButton(Tr("Ok")).Execute();
+  box.AddButton(BoiteValeurText::tr("Ok")).Execute();
 }
 
 void TValueEntryModel::ShowOutOfInterval(const QString &text) const {
-  using value_entry_impl::Tr;
-  QString typed = Tr("Inputted value:") + QLatin1Char(' ') + text;
+  QString typed = BoiteValeurText::tr("Inputted value:") + QLatin1Char(' ') + text;
   if (Kind == tsAngle)
     typed += QStringLiteral("°");
   else if (Kind == tsLongueur)
-    typed += QLatin1Char(' ') + Tr("m");
+    typed += QLatin1Char(' ') + BoiteValeurText::tr("m");
   TMessageBox(icInformation)
       .AddLine(typed, msNormal, colors::clBlue)
       .AddEmptyLine()
-      .AddLine(Tr("Type a value in the given interval:"))
+      .AddLine(BoiteValeurText::tr("Type a value in the given interval:"))
       .AddEmptyLine()
       .AddLine(FIntervalText)
-      .AddButton(Tr("Ok"))
+      .AddButton(BoiteValeurText::tr("Ok"))
       .Execute();
 }
 

@@ -1,6 +1,7 @@
 #include "studio/Chronophotograph.h"
 
 #include "kit/AtomicFile.h"
+#include "kit/Texts.h"
 #include "studio/Studio.h"
 #include "video/VideoSources.h"
 
@@ -16,7 +17,6 @@ namespace kolibra::studio {
 
 namespace chronophotograph {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TStudio", text); }
 
 // The studio's host for kolibra-cli: frames come from the reader, nothing is asked.
 class TCliHost : public IStudioHost {
@@ -108,28 +108,27 @@ bool ParseChronoCircle(const QString &text, TChronoCircle &circle) {
 int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const QString &out,
                       const std::vector<TChronoCircle> &circles, bool background, QTextStream &outText,
                       QTextStream &err) {
-  using chronophotograph::Tr;
   const QString suffix = QFileInfo(out).suffix().toLower();
   if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")) {
-    err << out << ": " << Tr("The picture must be a .png or a .bmp file.") << Qt::endl;
+    err << out << ": " << StudioText::tr("The picture must be a .png or a .bmp file.") << Qt::endl;
     return 1;
   }
   if (QFileInfo::exists(out)) {
-    err << out << ": " << Tr("A file with this name already exists; nothing was written.") << Qt::endl;
+    err << out << ": " << StudioText::tr("A file with this name already exists; nothing was written.") << Qt::endl;
     return 1;
   }
   if (circles.empty()) {
-    err << Tr("Give at least one circle: --circle FRAME:X,Y,RADIUS.") << Qt::endl;
+    err << StudioText::tr("Give at least one circle: --circle FRAME:X,Y,RADIUS.") << Qt::endl;
     return 1;
   }
   if (!QFileInfo(video).isFile()) {
-    err << video << ": " << Tr("Unable to open this video file.") << Qt::endl;
+    err << video << ": " << StudioText::tr("Unable to open this video file.") << Qt::endl;
     return 1;
   }
   video::TVideoSources sources(wrapperFolder);
   if (!sources.Open(video)) {
     QString why = sources.OpenErrorText();
-    err << video << ": " << Tr("Can not open this video file.") << ' '
+    err << video << ": " << StudioText::tr("Can not open this video file.") << ' '
         << why.replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << Qt::endl;
     return 1;
   }
@@ -137,16 +136,16 @@ int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const 
   std::set<int> frames;
   for (const TChronoCircle &c : circles) {
     if (c.Frame < 0 || c.Frame >= reader.FrameCount()) {
-      err << Tr("Frame %1 is not in the video (0 to %2).").arg(c.Frame).arg(reader.FrameCount() - 1) << Qt::endl;
+      err << StudioText::tr("Frame %1 is not in the video (0 to %2).").arg(c.Frame).arg(reader.FrameCount() - 1) << Qt::endl;
       return 1;
     }
     if (c.R < 1.0) {
-      err << Tr("The circle on frame %1 has no radius.").arg(c.Frame) << Qt::endl;
+      err << StudioText::tr("The circle on frame %1 has no radius.").arg(c.Frame) << Qt::endl;
       return 1;
     }
     // The studio keeps one outline per frame.
     if (!frames.insert(c.Frame).second) {
-      err << Tr("Frame %1 has two circles; a frame holds one outline.").arg(c.Frame) << Qt::endl;
+      err << StudioText::tr("Frame %1 has two circles; a frame holds one outline.").arg(c.Frame) << Qt::endl;
       return 1;
     }
   }
@@ -158,19 +157,19 @@ int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const 
   const double h = reader.FrameHeight();
   for (const TChronoCircle &c : circles) {
     if (studio.AddDiscs({TStudioDisc{c.Frame, TPointD(c.X / w, c.Y / h), c.R}}) != 1) {
-      err << Tr("The circle on frame %1 encloses nothing of the picture, or the frame cannot be read.").arg(c.Frame)
+      err << StudioText::tr("The circle on frame %1 encloses nothing of the picture, or the frame cannot be read.").arg(c.Frame)
           << Qt::endl;
       return 1;
     }
   }
   QImage picture;
   if (!studio.BuildChronophotograph(background, picture)) {
-    err << Tr("Unexpected error detected during the creation of the chronophotography .") << Qt::endl;
+    err << StudioText::tr("Unexpected error detected during the creation of the chronophotography .") << Qt::endl;
     return 1;
   }
   QString reason;
   if (!WritePicture(picture, out, reason)) {
-    err << out << ": " << Tr("The file creation in the selected directory has failed.") << ' ' << reason << Qt::endl;
+    err << out << ": " << StudioText::tr("The file creation in the selected directory has failed.") << ' ' << reason << Qt::endl;
     return 1;
   }
   outText << "outlines: " << studio.PictureCount() << '\n'

@@ -1,6 +1,7 @@
 // The studio's commands: the current frame as a picture, the chronophotograph, and outlines
 // cut around given positions.
 
+#include "kit/Texts.h"
 #include "studio/Chronophotograph.h"
 #include "studio/Studio.h"
 
@@ -14,20 +15,18 @@ namespace kolibra::studio {
 
 namespace studio_commands {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TStudio", text); }
 
 // A warning with its "Ok"; an empty text is an empty line.
 void Warn(std::initializer_list<QString> lines) {
   TMessageBox box(icWarning);
   for (const QString &line : lines) box.AddLine(line);
-  box.AddButton(Tr("Ok")).Execute();
+  box.AddButton(StudioText::tr("Ok")).Execute();
 }
 
-QString PictureFilter() { return Tr("Bitmap file (*.bmp)") + QStringLiteral(";;") + Tr("PNG picture (*.png)"); }
+QString PictureFilter() { return StudioText::tr("Bitmap file (*.bmp)") + QStringLiteral(";;") + StudioText::tr("PNG picture (*.png)"); }
 
 }  // namespace studio_commands
 
-using studio_commands::Tr;
 
 int TStudio::FirstFrame() const {
   int first = -1;
@@ -47,10 +46,10 @@ bool TStudio::SavePicture(const QImage &picture, const TSaveFileRequest &request
     // The picture is still in memory: the user can try another folder.
     TMessageBox box(icWarning);
     box.AddFileName(fileName).AddEmptyLine();
-    box.AddLine(Tr("The file creation in the selected directory has failed."));
-    box.AddLine(Tr("Check your access rights to this directory."));
+    box.AddLine(StudioText::tr("The file creation in the selected directory has failed."));
+    box.AddLine(StudioText::tr("Check your access rights to this directory."));
     if (!reason.isEmpty()) box.AddLine(reason);
-    box.AddButton(Tr("Ok")).Execute();
+    box.AddButton(StudioText::tr("Ok")).Execute();
     return false;
   }
   Host.FileSaved(fileName);
@@ -60,11 +59,11 @@ bool TStudio::SavePicture(const QImage &picture, const TSaveFileRequest &request
 bool TStudio::SaveFrameImage() {
   QImage frame;
   if (!Grab(frame)) {
-    studio_commands::Warn({Tr("Unexpected error detected during image capture."), QString(), Tr("Abort")});
+    studio_commands::Warn({StudioText::tr("Unexpected error detected during image capture."), QString(), StudioText::tr("Abort")});
     return false;
   }
   TSaveFileRequest request;
-  request.Title = Tr("Save image to file");
+  request.Title = StudioText::tr("Save image to file");
   request.Filter = studio_commands::PictureFilter();
   request.DefaultExtension = QStringLiteral("bmp");
   request.Prefix = QStringLiteral("Image%1").arg(View.EditedFrameIndex() + 1);
@@ -72,10 +71,10 @@ bool TStudio::SaveFrameImage() {
   if (!SavePicture(frame, request, fileName)) return false;
   const bool png = PictureFormatFor(fileName) == QLatin1String("PNG");
   TMessageBox(icInformation)
-      .AddLine(Tr("Saving to an image file complete."))
+      .AddLine(StudioText::tr("Saving to an image file complete."))
       .AddEmptyLine()
-      .AddLine(png ? Tr("File extension is PNG.") : Tr("File extension is BMP."))
-      .AddButton(Tr("Ok"))
+      .AddLine(png ? StudioText::tr("File extension is PNG.") : StudioText::tr("File extension is BMP."))
+      .AddButton(StudioText::tr("Ok"))
       .Execute();
   return true;
 }
@@ -100,39 +99,39 @@ bool TStudio::MakeChronophotograph() {
   // not a chronophotograph.
   if (PictureCount() == 0) {
     studio_commands::Warn(
-        {Tr("First draw the outline of an object."), QString(), Tr("Use the button « Draw the outline of an object ».")});
+        {StudioText::tr("First draw the outline of an object."), QString(), StudioText::tr("Use the button « Draw the outline of an object ».")});
     return false;
   }
   TMessageBox choice(icInformation);
-  choice.AddLine(Tr("Object's images at different positions can be drawn:"))
+  choice.AddLine(StudioText::tr("Object's images at different positions can be drawn:"))
       .AddEmptyLine()
-      .AddLine(Tr("- on a blank page"))
-      .AddLine(Tr("- on a background image"))
+      .AddLine(StudioText::tr("- on a blank page"))
+      .AddLine(StudioText::tr("- on a background image"))
       .AddEmptyLine()
-      .AddLine(Tr("The video frame placed in the background corresponding to the first position of the object."))
-      .SetCheckBox(Tr("Insert a background image"), true)
-      .AddButton(Tr("Ok"));
+      .AddLine(StudioText::tr("The video frame placed in the background corresponding to the first position of the object."))
+      .SetCheckBox(StudioText::tr("Insert a background image"), true)
+      .AddButton(StudioText::tr("Ok"));
   // Closed without its button: the user changed their mind.
   if (choice.Execute() < 0) return false;
 
   QImage picture;
   if (!BuildChronophotograph(choice.Checked(), picture)) {
     studio_commands::Warn(
-        {Tr("Unexpected error detected during the creation of the chronophotography ."), QString(), Tr("Abort")});
+        {StudioText::tr("Unexpected error detected during the creation of the chronophotography ."), QString(), StudioText::tr("Abort")});
     return false;
   }
   TSaveFileRequest request;
-  request.Title = Tr("Save chronophotography to file");
+  request.Title = StudioText::tr("Save chronophotography to file");
   request.Filter = studio_commands::PictureFilter();
   request.DefaultExtension = QStringLiteral("bmp");
   request.Prefix = QStringLiteral("ChronoPhoto");
   QString fileName;
   if (!SavePicture(picture, request, fileName)) return false;
   TMessageBox(icInformation)
-      .AddLine(Tr("File successfully saved:"))
+      .AddLine(StudioText::tr("File successfully saved:"))
       .AddEmptyLine()
       .AddFileName(fileName)
-      .AddButton(Tr("Ok"))
+      .AddButton(StudioText::tr("Ok"))
       .Execute();
   return true;
 }

@@ -4,6 +4,7 @@
 #include "tracking/Tracking.h"
 
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"
@@ -16,15 +17,13 @@ namespace kolibra::tracking {
 
 namespace tracking_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TTracking", text); }
 
 void Warn(const QString &text, TDefaultIcons icon = icWarning) {
-  TMessageBox(icon).AddLine(text).AddButton(Tr("Ok")).Execute();
+  TMessageBox(icon).AddLine(text).AddButton(TrackingText::tr("Ok")).Execute();
 }
 
 }  // namespace tracking_impl
 
-using tracking_impl::Tr;
 
 int TTrackObject::ResultCount() const {
   return int(std::count_if(TrackFrame.begin(), TrackFrame.end(), [](int frame) { return frame >= 0; }));
@@ -158,11 +157,11 @@ void TTracking::Deactivate() {
 bool TTracking::CheckSequence() {
   const TTrackObject &object = Current();
   if (!object.HasOutline) {
-    tracking_impl::Warn(Tr("First draw the outline of the target object"), icInformation);
+    tracking_impl::Warn(TrackingText::tr("First draw the outline of the target object"), icInformation);
     return false;
   }
   if (object.StartFrame >= LastFrame()) {
-    tracking_impl::Warn(Tr("The sequence starts with the last frame of the video (tracking not necessary)"));
+    tracking_impl::Warn(TrackingText::tr("The sequence starts with the last frame of the video (tracking not necessary)"));
     return false;
   }
   return true;
@@ -171,19 +170,19 @@ bool TTracking::CheckSequence() {
 bool TTracking::CheckStart() {
   const TTrackObject &object = Current();
   if (!Video.IsOpen()) {
-    tracking_impl::Warn(Tr("First open a video file"));
+    tracking_impl::Warn(TrackingText::tr("First open a video file"));
     return false;
   }
   if (!object.HasOutline || FDrawState == dsOutline) {
-    tracking_impl::Warn(Tr("First draw the outline of the target object"));
+    tracking_impl::Warn(TrackingText::tr("First draw the outline of the target object"));
     return false;
   }
   if (object.StartFrame >= LastFrame()) {
-    tracking_impl::Warn(Tr("The sequence starts with the last frame of the video (tracking not necessary)"));
+    tracking_impl::Warn(TrackingText::tr("The sequence starts with the last frame of the video (tracking not necessary)"));
     return false;
   }
   if (object.StartFrame < 0) {
-    tracking_impl::Warn(Tr("Number of the first frame is incorrect"));
+    tracking_impl::Warn(TrackingText::tr("Number of the first frame is incorrect"));
     return false;
   }
   if (FSequenceEnd <= object.StartFrame || FSequenceEnd > LastFrame()) FSequenceEnd = LastFrame();
@@ -302,9 +301,9 @@ void TTracking::Commit() {
   FResultsOffered = true;
 
   TMessageBox box(icConfirmation);
-  box.AddLine(Tr("An automatic tracking has been done."))
-      .AddLine(Tr("Do you want to keep the data ?"))
-      .AddLine(Tr("The new marks will replace any already present ones"));
+  box.AddLine(TrackingText::tr("An automatic tracking has been done."))
+      .AddLine(TrackingText::tr("Do you want to keep the data ?"))
+      .AddLine(TrackingText::tr("The new marks will replace any already present ones"));
   // The frames to look at before keeping them, numbered from 1 as the window shows them: the
   // uncertain ones, and those where the object was lost (no mark will be placed there).
   auto numbers = [](const TIntegerDynArray &frames) {
@@ -322,15 +321,15 @@ void TTracking::Commit() {
     }
     if (!uncertain.empty())
       box.AddEmptyLine().AddLine(
-          Tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers(uncertain)), msNormal,
+          TrackingText::tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers(uncertain)), msNormal,
           colors::clRed);
     if (!lost.empty())
       box.AddEmptyLine().AddLine(
-          Tr("Lost positions %1, no mark there (frames): %2").arg(Data.SystemName(i), numbers(lost)), msNormal,
+          TrackingText::tr("Lost positions %1, no mark there (frames): %2").arg(Data.SystemName(i), numbers(lost)), msNormal,
           colors::clRed);
   }
   // Enter keeps the run: throwing away minutes of tracking takes a deliberate click.
-  box.AddButton(Tr("Ignore")).AddButton(Tr("Save")).SetDefaultButton(1);
+  box.AddButton(TrackingText::tr("Ignore")).AddButton(TrackingText::tr("Save")).SetDefaultButton(1);
   if (box.Execute() != 1) return;
 
   measurement::TPointDMatrix positions;

@@ -59,7 +59,7 @@ void TTracking::Run() {
     EndRun();
     TMessageBox(icWarning)
         .AddLine(TargetErrorText(error))
-        .AddButton(QCoreApplication::translate("TTracking", "Ok"))
+        .AddButton(QCoreApplication::translate("TrackingText", "Ok"))
         .Execute();
     return;
   }

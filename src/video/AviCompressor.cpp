@@ -1,5 +1,7 @@
 #include "video/AviCompressor.h"
 
+#include "kit/Texts.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
@@ -21,7 +23,6 @@ constexpr uint32_t FourCC(const char (&Text)[5]) {
          uint32_t(uint8_t(Text[3])) << 24;
 }
 
-QString Text(const char *Source) { return QCoreApplication::translate("TAviCompressor", Source); }
 
 // The picture each encoder is given: the lossless ones get RGB itself (HuffYUV and FFV1
 // packed, Ut Video planar), so nothing is lost in a conversion.
@@ -122,14 +123,13 @@ void TAviCompressor::Close() {
 
 bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameRate Rate, int Quality,
                           int KeyFrameEvery) {
-  using avicompressor::Text;
   Close();
   FError.clear();
   const AVCodec *encoder = avcodec_find_encoder_by_name(Codec.Encoder);
-  if (!encoder) return Fail(Text("No encoder is installed for the codec \"%1\".").arg(QLatin1String(Codec.Name)));
-  if (Width <= 0 || Height <= 0 || !Rate.IsValid()) return Fail(Text("The size or the frame rate is not valid."));
+  if (!encoder) return Fail(AviCompressorText::tr("No encoder is installed for the codec \"%1\".").arg(QLatin1String(Codec.Name)));
+  if (Width <= 0 || Height <= 0 || !Rate.IsValid()) return Fail(AviCompressorText::tr("The size or the frame rate is not valid."));
   FContext = avcodec_alloc_context3(encoder);
-  if (!FContext || !FFrame || !FPacket) return Fail(Text("Out of memory."));
+  if (!FContext || !FFrame || !FPacket) return Fail(AviCompressorText::tr("Out of memory."));
   AVCodecContext *c = FContext;
   c->width = Width;
   c->height = Height;
@@ -174,7 +174,7 @@ bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameR
     char reason[AV_ERROR_MAX_STRING_SIZE] = {0};
     av_strerror(r, reason, sizeof(reason));
     Close();
-    return Fail(Text("The codec \"%1\" cannot compress pictures of %2 x %3 pixels (%4).")
+    return Fail(AviCompressorText::tr("The codec \"%1\" cannot compress pictures of %2 x %3 pixels (%4).")
                     .arg(QLatin1String(Codec.Name))
                     .arg(Width)
                     .arg(Height)
@@ -185,13 +185,13 @@ bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameR
   FFrame->height = Height;
   if (av_frame_get_buffer(FFrame, 0) < 0) {
     Close();
-    return Fail(Text("Out of memory."));
+    return Fail(AviCompressorText::tr("Out of memory."));
   }
   FScaler = sws_getContext(Width, Height, AV_PIX_FMT_RGB24, Width, Height, c->pix_fmt,
                            SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (!FScaler) {
     Close();
-    return Fail(Text("Out of memory."));
+    return Fail(AviCompressorText::tr("Out of memory."));
   }
   FCodec = &Codec;
   return true;
@@ -212,7 +212,7 @@ bool TAviCompressor::Receive() {
   for (;;) {
     const int r = avcodec_receive_packet(FContext, FPacket);
     if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
-    if (r < 0) return Fail(avicompressor::Text("The codec failed to compress a picture."));
+    if (r < 0) return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
     TChunk chunk;
     chunk.Data.assign(FPacket->data, FPacket->data + FPacket->size);
     chunk.Key = (FPacket->flags & AV_PKT_FLAG_KEY) != 0;
@@ -222,25 +222,25 @@ bool TAviCompressor::Receive() {
 }
 
 bool TAviCompressor::Compress(const uint8_t *Bits, int64_t BytesPerLine) {
-  if (!FContext) return Fail(avicompressor::Text("The codec is not open."));
-  if (av_frame_make_writable(FFrame) < 0) return Fail(avicompressor::Text("Out of memory."));
+  if (!FContext) return Fail(AviCompressorText::tr("The codec is not open."));
+  if (av_frame_make_writable(FFrame) < 0) return Fail(AviCompressorText::tr("Out of memory."));
   const uint8_t *in[4] = {Bits, nullptr, nullptr, nullptr};
   const int inStride[4] = {int(BytesPerLine), 0, 0, 0};
   if (sws_scale(FScaler, in, inStride, 0, FContext->height, FFrame->data, FFrame->linesize) <= 0) {
-    return Fail(avicompressor::Text("The picture could not be converted for the codec."));
+    return Fail(AviCompressorText::tr("The picture could not be converted for the codec."));
   }
   FFrame->pts = FNextPts++;
   // With a fixed quantiser, each picture asks for it again.
   FFrame->quality = FContext->global_quality;
   FFrame->pict_type = AV_PICTURE_TYPE_NONE;
-  if (avcodec_send_frame(FContext, FFrame) < 0) return Fail(avicompressor::Text("The codec failed to compress a picture."));
+  if (avcodec_send_frame(FContext, FFrame) < 0) return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
   return Receive();
 }
 
 bool TAviCompressor::Drain() {
-  if (!FContext) return Fail(avicompressor::Text("The codec is not open."));
+  if (!FContext) return Fail(AviCompressorText::tr("The codec is not open."));
   const int r = avcodec_send_frame(FContext, nullptr);
-  if (r < 0 && r != AVERROR_EOF) return Fail(avicompressor::Text("The codec failed to compress a picture."));
+  if (r < 0 && r != AVERROR_EOF) return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
   return Receive();
 }
 

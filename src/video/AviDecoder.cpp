@@ -1,5 +1,6 @@
 #include "video/AviDecoder.h"
 
+#include "kit/Texts.h"
 #include "video/AviChunks.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,6 @@ constexpr int KeptJumping = 4;
 constexpr int KeptSteppingBack = 64;
 constexpr int FarJump = 64;
 
-QString Text(const char *Source) { return QCoreApplication::translate("TVfwPlay", Source); }
 
 }  // namespace avidecoder
 
@@ -53,13 +53,13 @@ bool TAviDecoder::Open(TAviSource &Source, const TAviStream &Stream, QString &Er
   if (id == AV_CODEC_ID_NONE && Stream.Handler != 0) id = av_codec_get_id(tags, Stream.Handler);
   const AVCodec *codec = id == AV_CODEC_ID_NONE ? nullptr : avcodec_find_decoder(id);
   if (!codec) {
-    Error = avidecoder::Text("No decoder is available for the video codec \"%1\" of this file.")
+    Error = VfwPlayText::tr("No decoder is available for the video codec \"%1\" of this file.")
                 .arg(FourCCText(Stream.Bitmap.Compression));
     return false;
   }
   FDecoder = avcodec_alloc_context3(codec);
   if (!FDecoder) {
-    Error = avidecoder::Text("Out of memory.");
+    Error = VfwPlayText::tr("Out of memory.");
     return false;
   }
   FDecoder->width = Stream.Bitmap.Width;
@@ -88,7 +88,7 @@ bool TAviDecoder::Open(TAviSource &Source, const TAviStream &Stream, QString &Er
   FDecoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
   const int r = avcodec_open2(FDecoder, codec, nullptr);
   if (r < 0) {
-    Error = avidecoder::Text("The decoder for the codec \"%1\" cannot be started.").arg(QString::fromUtf8(codec->name));
+    Error = VfwPlayText::tr("The decoder for the codec \"%1\" cannot be started.").arg(QString::fromUtf8(codec->name));
     Close();
     return false;
   }
@@ -98,7 +98,7 @@ bool TAviDecoder::Open(TAviSource &Source, const TAviStream &Stream, QString &Er
   FStream = &Stream;
   FPlan = id == AV_CODEC_ID_MPEG4 ? PlanOfMpeg4(Source, Stream) : PlanOfChunks(Stream, FIntraOnly);
   if (FPlan.Keys.empty() || FPlan.Pictures <= 0) {
-    Error = avidecoder::Text("The AVI file holds no frame.");
+    Error = VfwPlayText::tr("The AVI file holds no frame.");
     Close();
     return false;
   }

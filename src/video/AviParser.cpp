@@ -1,5 +1,6 @@
 #include "video/AviParser.h"
 
+#include "kit/Texts.h"
 #include "video/AviChunks.h"
 
 #include <fcntl.h>
@@ -14,7 +15,6 @@ namespace kolibra::video::avi {
 
 namespace aviparser {
 
-QString Text(const char *Source) { return QCoreApplication::translate("TVfwPlay", Source); }
 
 // LIST nesting in headers is shallow in every real file; deeper is damage.
 constexpr int MaxStreams = 100;
@@ -134,30 +134,30 @@ TAviFileSource::~TAviFileSource() { Close(); }
 bool TAviFileSource::Open(const QString &FileName, QString &Error) {
   Close();
   if (FileName.isEmpty()) {
-    Error = aviparser::Text("No file name was given.");
+    Error = VfwPlayText::tr("No file name was given.");
     return false;
   }
   const QByteArray name = QFile::encodeName(FileName);
   struct stat info;
   if (stat(name.constData(), &info) != 0) {
-    Error = aviparser::Text("The file does not exist or cannot be reached.");
+    Error = VfwPlayText::tr("The file does not exist or cannot be reached.");
     return false;
   }
   if (S_ISDIR(info.st_mode)) {
-    Error = aviparser::Text("This is a folder, not a video file.");
+    Error = VfwPlayText::tr("This is a folder, not a video file.");
     return false;
   }
   if (!S_ISREG(info.st_mode)) {  // a fifo or a device would block the first read
-    Error = aviparser::Text("This is not a video file but a device or a pipe.");
+    Error = VfwPlayText::tr("This is not a video file but a device or a pipe.");
     return false;
   }
   if (info.st_size == 0) {
-    Error = aviparser::Text("The file is empty.");
+    Error = VfwPlayText::tr("The file is empty.");
     return false;
   }
   FFile = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
   if (FFile < 0) {
-    Error = aviparser::Text("The file does not exist or cannot be reached.");
+    Error = VfwPlayText::tr("The file does not exist or cannot be reached.");
     return false;
   }
   FSize = info.st_size;
@@ -263,19 +263,18 @@ int TAviStream::Height() const {
 }
 
 bool ParseAvi(TAviSource &Source, TAviStream &Stream, QString &Error) {
-  using aviparser::Text;
   Stream = TAviStream();
   TAviReader reader(Source);
   const int64_t size = reader.Size();
   if (size <= 0) {
-    Error = Text("The file is empty.");
+    Error = VfwPlayText::tr("The file is empty.");
     return false;
   }
   uint8_t head[12];
   TChunk riff;
   if (!reader.Read(0, head, 12) || Le32(head) != Tag("RIFF") || Le32(head + 8) != Tag("AVI ") ||
       !ReadChunk(reader, 0, size, riff)) {
-    Error = Text("This is not an AVI file.");
+    Error = VfwPlayText::tr("This is not an AVI file.");
     return false;
   }
   // Writers that stream (cameras, capture) leave the size 0 until they close the file.
@@ -295,21 +294,21 @@ bool ParseAvi(TAviSource &Source, TAviStream &Stream, QString &Error) {
   }
 
   if (!haveHeaders) {
-    Error = Text("The headers of this AVI file are missing.");
+    Error = VfwPlayText::tr("The headers of this AVI file are missing.");
     return false;
   }
   if (!state.HaveVideo) {
-    Error = Text("The AVI file holds no video stream.");
+    Error = VfwPlayText::tr("The AVI file holds no video stream.");
     return false;
   }
   if (!state.HaveFormat) {
-    Error = Text("The format of the video stream is missing or damaged.");
+    Error = VfwPlayText::tr("The format of the video stream is missing or damaged.");
     return false;
   }
   const int64_t height = Stream.Bitmap.Height < 0 ? -int64_t(Stream.Bitmap.Height) : int64_t(Stream.Bitmap.Height);
   const int64_t width = Stream.Bitmap.Width;
   if (width <= 0 || height <= 0 || width > MaxFrameSide || height > MaxFrameSide || width * height > MaxFramePixels) {
-    Error = Text("The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
+    Error = VfwPlayText::tr("The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
                 .arg(width)
                 .arg(height);
     return false;
@@ -318,35 +317,35 @@ bool ParseAvi(TAviSource &Source, TAviStream &Stream, QString &Error) {
   const int64_t canHold = size / 8 + 1;
   for (const uint32_t announced : {Stream.Length, state.DmlhFrames}) {
     if (announced > uint32_t(INT32_MAX) || int64_t(announced) > canHold) {
-      Error = Text("The file announces %1 frames, more than it can hold: the file is damaged.").arg(announced);
+      Error = VfwPlayText::tr("The file announces %1 frames, more than it can hold: the file is damaged.").arg(announced);
       return false;
     }
     if (int64_t(announced) > MaxSlots) {
-      Error = Text("The video has %1 frames: Kolibra reads videos of %2 frames at most.").arg(announced).arg(MaxSlots);
+      Error = VfwPlayText::tr("The video has %1 frames: Kolibra reads videos of %2 frames at most.").arg(announced).arg(MaxSlots);
       return false;
     }
   }
   if (layout.Movis.empty()) {
-    Error = Text("The AVI file holds no frame.");
+    Error = VfwPlayText::tr("The AVI file holds no frame.");
     return false;
   }
 
   ReadIndex(reader, layout, Stream);
   if (int64_t(Stream.Slots.size()) > MaxSlots) {
-    Error = Text("The video has %1 frames: Kolibra reads videos of %2 frames at most.")
+    Error = VfwPlayText::tr("The video has %1 frames: Kolibra reads videos of %2 frames at most.")
                 .arg(Stream.Slots.size())
                 .arg(MaxSlots);
     Stream.Slots.clear();
     return false;
   }
   if (Stream.Slots.empty()) {
-    Error = Text("The AVI file holds no frame.");
+    Error = VfwPlayText::tr("The AVI file holds no frame.");
     return false;
   }
   bool pictures = false;
   for (const TAviSlot &s : Stream.Slots) pictures = pictures || s.Size > 0;
   if (!pictures) {
-    Error = Text("The AVI file holds no frame.");
+    Error = VfwPlayText::tr("The AVI file holds no frame.");
     return false;
   }
   return true;

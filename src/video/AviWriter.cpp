@@ -1,5 +1,7 @@
 #include "video/AviWriter.h"
 
+#include "kit/Texts.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -32,7 +34,6 @@ std::atomic<int64_t> &PartLimitOverride() {
   return limit;
 }
 
-QString Text(const char *Source) { return QCoreApplication::translate("TAviWriter", Source); }
 
 constexpr uint32_t Tag(const char (&Text)[5]) {
   return uint32_t(uint8_t(Text[0])) | uint32_t(uint8_t(Text[1])) << 8 | uint32_t(uint8_t(Text[2])) << 16 |
@@ -162,7 +163,7 @@ bool TAviWriter::Open(const QString &FileName, const TAviWriterFormat &Format) {
   FError.clear();
   if (Format.Width <= 0 || Format.Height <= 0 || Format.Width > 32767 || Format.Height > 32767 ||
       !Format.Rate.IsValid()) {
-    return Fail(aviwriter::Text("The size or the frame rate of the video is not valid."));
+    return Fail(AviWriterText::tr("The size or the frame rate of the video is not valid."));
   }
   FFormat = Format;
   const int64_t limit = aviwriter::PartLimitOverride().load();
@@ -306,7 +307,7 @@ int64_t TAviWriter::IndexReserve(int64_t ExtraEntries) const {
 }
 
 bool TAviWriter::StartPart() {
-  if (int(FSuper.size()) >= MaxParts) return Fail(aviwriter::Text("The video is too large for an AVI file."));
+  if (int(FSuper.size()) >= MaxParts) return Fail(AviWriterText::tr("The video is too large for an AVI file."));
   FRiffStart = FPos;
   if (!PutTag("RIFF") || !Put32(0) || !PutTag("AVIX") || !PutTag("LIST")) return false;
   FMoviSizePos = FPos;
@@ -360,8 +361,8 @@ bool TAviWriter::EndPart() {
 }
 
 bool TAviWriter::WriteChunk(const uint8_t *Data, int64_t Size, bool Key) {
-  if (FFile < 0) return Fail(aviwriter::Text("The video file is not open."));
-  if (Size < 0 || Size > UINT32_MAX / 2) return Fail(aviwriter::Text("A frame is too large for an AVI file."));
+  if (FFile < 0) return Fail(AviWriterText::tr("The video file is not open."));
+  if (Size < 0 || Size > UINT32_MAX / 2) return Fail(AviWriterText::tr("A frame is too large for an AVI file."));
   const int64_t chunk = 8 + Size + (Size & 1);
   // A part is closed before it would pass the limit with this chunk and its indexes; a part
   // always takes at least one chunk.
@@ -380,8 +381,8 @@ bool TAviWriter::WriteChunk(const uint8_t *Data, int64_t Size, bool Key) {
 }
 
 bool TAviWriter::Finish() {
-  if (FFile < 0) return Fail(aviwriter::Text("The video file is not open."));
-  if (FFrames == 0) return Fail(aviwriter::Text("The video holds no frame."));
+  if (FFile < 0) return Fail(AviWriterText::tr("The video file is not open."));
+  if (FFrames == 0) return Fail(AviWriterText::tr("The video holds no frame."));
   if (FPartOpen && !EndPart()) return false;
   const uint32_t frames = uint32_t(std::min<int64_t>(FFrames, UINT32_MAX));
   const double perSecond = double(FMaxChunk) * FFormat.Rate.Fps();

@@ -1,4 +1,5 @@
 #include "video/FFMpegPlay.h"
+#include "video/WrapperMessages.h"
 
 #include "kit/MathUtils.h"
 #include "video/klbvff/KlbVff.h"
@@ -123,7 +124,7 @@ bool TFFMpegPlay::OpenFile(const QString &Name) {
     if (reason.isEmpty()) {
       SetError(QCoreApplication::translate("TFFMpegPlay", "Unknown error"), ofUnknown);
     } else {
-      SetError(QCoreApplication::translate("KlbVff", reason.toUtf8().constData()), ofFile);
+      SetError(TranslatedWrapperMessage(reason), ofFile);
     }
   }
   return FOpened;
@@ -183,7 +184,7 @@ bool TFFMpegPlay::Claim() {
   ffmpegplay::WrapperOwners().insert(FLibrary.Handle(), this);
   if (!e.FFIsOpen()) {
     const QString reason = e.FFOpenError ? TKlbDll::Text(e.FFOpenError()) : QString();
-    if (OnError) OnError(this, reason);
+    if (OnError) OnError(this, TranslatedWrapperMessage(reason));
     return false;
   }
   if (e.FFwPosition) e.FFwPosition(FPosition);
@@ -198,7 +199,7 @@ void TFFMpegPlay::SetPosition(int Index) {
   e.FFwPosition(Index);
   if (e.FFErrorMsg) {
     const QString message = TKlbDll::Text(e.FFErrorMsg());
-    if (!message.isEmpty() && OnError) OnError(this, QCoreApplication::translate("KlbVff", message.toUtf8().constData()));
+    if (!message.isEmpty() && OnError) OnError(this, TranslatedWrapperMessage(message));
   }
   // A damaged end found while decoding shortens the file; a long file's count, first taken
   // from its duration, becomes exact when the wrapper has counted its frames.

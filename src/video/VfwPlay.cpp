@@ -1,6 +1,7 @@
 #include "video/VfwPlay.h"
 
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 
@@ -8,7 +9,6 @@ namespace kolibra::video {
 
 namespace vfwplay {
 
-QString Text(const char *Source) { return QCoreApplication::translate("TVfwPlay", Source); }
 
 }  // namespace vfwplay
 
@@ -29,7 +29,7 @@ void TVfwPlay::SetFileName(const QString &Name) {
 
 void TVfwPlay::Open() {
   if (FFileName.isEmpty()) {
-    SetError(vfwplay::Text("No file name was given."), ofFile);
+    SetError(VfwPlayText::tr("No file name was given."), ofFile);
     return;
   }
   QString error;
@@ -56,7 +56,7 @@ void TVfwPlay::Open() {
     }
   }
   if (FStream.Rate == 0 || FStream.Scale == 0) {
-    SetError(vfwplay::Text("The file gives no frame rate."), ofFile);
+    SetError(VfwPlayText::tr("The file gives no frame rate."), ofFile);
     Release();
     return;
   }
@@ -82,7 +82,7 @@ void TVfwPlay::Open() {
   FTestBitmap = QImage();
   if (!drawn) {
     Close();
-    SetError(vfwplay::Text("The first frame of the file cannot be decoded."), ofFile);
+    SetError(VfwPlayText::tr("The first frame of the file cannot be decoded."), ofFile);
     return;
   }
   if (OnOpen) OnOpen(this);

@@ -1,11 +1,12 @@
 #include "work/GraphCli.h"
 
-#include "work/HeadlessWork.h"
 #include "formulas/Formules.h"
 #include "kinematics/ResultMessages.h"
+#include "kit/Texts.h"
 #include "modelling/ModelFit.h"
 #include "results/GraphPictures.h"
 #include "results/ResModel.h"
+#include "work/HeadlessWork.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +18,6 @@ namespace kolibra::work {
 
 namespace graph_cli_impl {
 
-QString GraphTr(const char *text) { return QCoreApplication::translate("GraphCli", text); }
 
 int Fail(QTextStream &err, const QString &subject, const QString &reason) {
   err << (subject.isEmpty() ? QString() : QDir::toNativeSeparators(subject) + QStringLiteral(": ")) << reason << Qt::endl;
@@ -70,19 +70,19 @@ bool TWorkGraph::IsVectors() const { return State->View == results::rvVecteur; }
 int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const int view = ViewOfName(request.View);
-  if (view < 0) return Fail(err, QString(), GraphTr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
+  if (view < 0) return Fail(err, QString(), GraphCliText::tr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
   State->View = view;
   modelling::TModelType model = modelling::mtNone;
   if (!request.Model.isEmpty()) {
     model = modelling::TModelType(modelling::ModelTypeFromName(request.Model));
     if (model == modelling::mtNone)
-      return Fail(err, QString(), GraphTr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
+      return Fail(err, QString(), GraphCliText::tr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
                                         "damped-sine-exp or damped-sine-lin.").arg(request.Model));
     if (view != results::rvTemps && view != results::rvFormule)
-      return Fail(err, QString(), GraphTr("Models are laid over the time and formulas views only."));
+      return Fail(err, QString(), GraphCliText::tr("Models are laid over the time and formulas views only."));
   }
   if (!request.Quantity.isEmpty() && view == results::rvReferentiel)
-    return Fail(err, QString(), GraphTr("The trajectory view takes no --quantity."));
+    return Fail(err, QString(), GraphCliText::tr("The trajectory view takes no --quantity."));
 
   // The numbers in the picture are written as the user's region writes them, as the window
   // writes them.
@@ -109,7 +109,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   graph.SetSize(request.Size.width(), request.Size.height());
   results.SetGraph(results.Measurement(), results::SlotOfView(view), &graph);
   if (!results.Recalculate(true))
-    return Fail(err, request.WorkFile, GraphTr("The calculation unit has detected an error.") + QLatin1Char(' ') +
+    return Fail(err, request.WorkFile, GraphCliText::tr("The calculation unit has detected an error.") + QLatin1Char(' ') +
                                            kinematics::ResultMessage(work.Calc.LastResult()));
   // What the file keeps of the results (the models, the choices, the constructs, the vector
   // scales) is the window's as the user left it; the command line's options come on top.
@@ -122,7 +122,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         const int quantity = QuantityOfSymbol(request.Quantity);
         const TIntegerDynArray offered = results.OfferedQuantities();
         if (quantity < 0 || std::find(offered.begin(), offered.end(), quantity) == offered.end())
-          return Fail(err, QString(), GraphTr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
+          return Fail(err, QString(), GraphCliText::tr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
                                           .arg(request.Quantity));
         m.TempsQuantity = quantity;
       } else if (!work.Results.Present) {
@@ -136,7 +136,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         const bool acceleration =
             request.Quantity == QLatin1String("a") || request.Quantity == QLatin1String("acceleration");
         if (!velocity && !acceleration)
-          return Fail(err, QString(), GraphTr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
+          return Fail(err, QString(), GraphCliText::tr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
         m.VecteurKind = velocity ? results::vkVelocity : results::vkAcceleration;
       }
       break;
@@ -147,8 +147,8 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
           drawn.push_back(index);
       if (drawn.empty())
         return Fail(err, request.WorkFile,
-                    request.Quantity.isEmpty() ? GraphTr("The work file holds no formula to draw.")
-                                               : GraphTr("No formula named \"%1\".").arg(request.Quantity));
+                    request.Quantity.isEmpty() ? GraphCliText::tr("The work file holds no formula to draw.")
+                                               : GraphCliText::tr("No formula named \"%1\".").arg(request.Quantity));
       results.SetFormulesDrawn(drawn);
       results.SetViewModel(results::rvFormule, model);
       break;
@@ -158,7 +158,7 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   }
   results.SetView(view);
   if (!request.Model.isEmpty() && graph.ModelCount() == 0)
-    return Fail(err, QString(), GraphTr("A model is laid over one curve at a time."));
+    return Fail(err, QString(), GraphCliText::tr("A model is laid over one curve at a time."));
   return 0;
 }
 
@@ -166,7 +166,7 @@ int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const QString suffix = QFileInfo(request.Output).suffix().toLower();
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-    return Fail(err, request.Output, GraphTr("The picture is written as a .svg or a .png file."));
+    return Fail(err, request.Output, GraphCliText::tr("The picture is written as a .svg or a .png file."));
   TWorkGraph built;
   if (built.Build(request, err) != 0) return 1;
   TGraph &graph = built.Graph();

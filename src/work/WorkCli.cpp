@@ -1,5 +1,6 @@
 #include "work/WorkCli.h"
 
+#include "kit/Texts.h"
 #include "work/LensFromVideo.h"
 
 #include "work/HeadlessWork.h"
@@ -17,7 +18,6 @@ namespace kolibra::work {
 
 namespace work_cli_impl {
 
-QString CliTr(const char *text) { return QCoreApplication::translate("WorkCli", text); }
 
 // One line: "FILE: first line second line ...".
 void Explain(QTextStream &err, const QString &file, const QStringList &lines) {
@@ -43,10 +43,10 @@ int SaveOrExplain(THeadlessWork &work, const QString &output, QTextStream &err) 
     case wsOk:
       return 0;
     case wsOpenFailed:
-      Explain(err, output, {CliTr("Saving has failed."), CliTr("Check that the drive is not write-protected.")});
+      Explain(err, output, {WorkCliText::tr("Saving has failed."), WorkCliText::tr("Check that the drive is not write-protected.")});
       return 1;
     case wsWriteFailed:
-      Explain(err, output, {CliTr("File saving has failed.")});
+      Explain(err, output, {WorkCliText::tr("File saving has failed.")});
       return 1;
   }
   return 1;
@@ -76,14 +76,14 @@ bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, Q
   for (const TMassOverride &mass : masses) {
     const int object = ObjectNamed(work.Data, mass.Object);
     if (object < 0) {
-      Explain(err, workFile, {CliTr("No object is named %1.").arg(mass.Object)});
+      Explain(err, workFile, {WorkCliText::tr("No object is named %1.").arg(mass.Object)});
       return false;
     }
     work.Data.SetObjectMass(object, mass.Kilograms);
   }
   const int flags = work.FormulaResults.SmoothingFlags;
   if (!work.Calc.ComputeDerivatives(kinematics::rsActive, flags)) {
-    Explain(err, workFile, {CliTr("The calculation unit has detected an error."),
+    Explain(err, workFile, {WorkCliText::tr("The calculation unit has detected an error."),
                             kinematics::ResultMessage(work.Calc.LastResult())});
     return false;
   }
@@ -150,11 +150,11 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
                   QTextStream &out, QTextStream &err) {
   const bool board = request.BoardColumns > 0 || request.BoardRows > 0;
   if (int(request.HasLens) + int(!request.Straight.empty()) + int(board) > 1) {
-    Explain(err, workFile, {CliTr("Give the lens one way only: as coefficients, as straight lines or as a checkerboard.")});
+    Explain(err, workFile, {WorkCliText::tr("Give the lens one way only: as coefficients, as straight lines or as a checkerboard.")});
     return 1;
   }
   if (board && (request.Focal > 0.0 || request.HasCentre)) {
-    Explain(err, workFile, {CliTr("A checkerboard finds the focal length itself and keeps the picture's centre: "
+    Explain(err, workFile, {WorkCliText::tr("A checkerboard finds the focal length itself and keeps the picture's centre: "
                                   "leave out --focal and --centre.")});
     return 1;
   }
@@ -185,7 +185,7 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
     QString why;
     if (work.Video.Reader() == nullptr ||
         !LensFromCheckerboard(*work.Video.Reader(), request.BoardColumns, request.BoardRows, lens, &why)) {
-      Explain(err, workFile, {why.isEmpty() ? CliTr("The work's video cannot be read.") : why});
+      Explain(err, workFile, {why.isEmpty() ? WorkCliText::tr("The work's video cannot be read.") : why});
       return 1;
     }
     out << "k1\t" << QString::number(lens.K1, 'g', 10) << "\nk2\t" << QString::number(lens.K2, 'g', 10)

@@ -2,6 +2,7 @@
 
 #include "editing/Montage.h"
 #include "formulas/Formules.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "results/ResRecord.h"
 #include "video/VideoSources.h"
@@ -18,7 +19,6 @@ namespace kolibra::work {
 
 namespace work_file_impl {
 
-QString WorkTr(const char *text) { return QCoreApplication::translate("TKlb", text); }
 
 const QString DataSection = QStringLiteral("Data");
 const QString VideoSection = QStringLiteral("Video");
@@ -39,7 +39,6 @@ QStringList VideoCandidates(const QString &stored, const QString &workFile) {
 
 }  // namespace work_file_impl
 
-using work_file_impl::WorkTr;
 
 QString StoredFileName(const QString &storedPath) {
   const qsizetype slash = std::max(storedPath.lastIndexOf(QLatin1Char('/')), storedPath.lastIndexOf(QLatin1Char('\\')));
@@ -92,7 +91,7 @@ QByteArray WorkFingerprint(TIniFile ini) {
 TVideoProbe ProbeVideo(const QString &file, const QString &wrapperFolder) {
   TVideoProbe probe;
   if (!QFileInfo(file).isFile()) {
-    probe.Reason = WorkTr("Unable to open this video file.");
+    probe.Reason = KlbText::tr("Unable to open this video file.");
     return probe;
   }
   video::TVideoSources sources(wrapperFolder);
@@ -120,15 +119,15 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
     case measurement::krsOk:
       break;
     case measurement::krsMissing:
-      return fail({WorkTr("Unable to open this work file."), WorkTr("Check that it has not been moved.")});
+      return fail({KlbText::tr("Unable to open this work file."), KlbText::tr("Check that it has not been moved.")});
     case measurement::krsTooLarge:
-      return fail({WorkTr("This file is too large to be a Kolibra work file."),
-                   WorkTr("Work files are never larger than 128 MiB.")});
+      return fail({KlbText::tr("This file is too large to be a Kolibra work file."),
+                   KlbText::tr("Work files are never larger than 128 MiB.")});
     case measurement::krsUnreadable:
-      return fail({WorkTr("Unable to read this work file."), WorkTr("Check that you may read it.")});
+      return fail({KlbText::tr("Unable to read this work file."), KlbText::tr("Check that you may read it.")});
   }
   const QString stored = ini.ReadString(measurement::WorkMainSection, measurement::WorkVideoKey, QString()).trimmed();
-  if (stored.isEmpty()) return fail({WorkTr("This is not a Kolibra work file: it names no video.")});
+  if (stored.isEmpty()) return fail({KlbText::tr("This is not a Kolibra work file: it names no video.")});
 
   // 2. The video: where the file says, then beside the file, then wherever the user says.
   const auto probe = [&request](const QString &file) {
@@ -145,7 +144,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   }
   if (video.isEmpty()) {
     if (!request.LocateVideo)
-      return fail({WorkTr("Unable to open this video file."), WorkTr("Check that it has not been moved."), stored});
+      return fail({KlbText::tr("Unable to open this video file."), KlbText::tr("Check that it has not been moved."), stored});
     const QString chosen = request.LocateVideo(stored);
     if (chosen.isEmpty()) {
       result.Cancelled = true;
@@ -153,7 +152,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
     }
     found = probe(chosen);
     if (!found.Opened)
-      return fail(QStringList{chosen, QString(), WorkTr("Can not open this video file. Possible Problems and suggestions:")} +
+      return fail(QStringList{chosen, QString(), KlbText::tr("Can not open this video file. Possible Problems and suggestions:")} +
                   Lines(found.Reason));
     video = chosen;
   }
@@ -164,7 +163,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   QString reason;
   int storedFrames = frames;
   const editing::TMontageRead montageRead = editing::ReadMontageState(ini, frames, montage, reason, storedFrames);
-  if (montageRead == editing::mrDamaged) return fail({WorkTr("This work file is damaged:"), reason});
+  if (montageRead == editing::mrDamaged) return fail({KlbText::tr("This work file is damaged:"), reason});
 
   // 4. Nothing failed: the current work gives way, if the user agrees.
   if (request.BeforeChange && !request.BeforeChange()) {
@@ -174,7 +173,7 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   const bool opened = request.OpenVideo ? request.OpenVideo(video) : work.Video.Open(video);
   if (!opened || !work.Video.IsOpen()) {
     result.ViewOpenFailed = true;
-    return fail(QStringList{WorkTr("Can not open this video file. Possible Problems and suggestions:")} +
+    return fail(QStringList{KlbText::tr("Can not open this video file. Possible Problems and suggestions:")} +
                 Lines(work.Video.OpenErrorText()));
   }
   result.VideoFile = work.Video.VideoFileName();
@@ -204,12 +203,12 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   work.Video.Invalidate();
 
   if (mismatch) {
-    result.Warnings << WorkTr("The video has %1 frames, but the work was measured on a video of %2 frames.")
+    result.Warnings << KlbText::tr("The video has %1 frames, but the work was measured on a video of %2 frames.")
                            .arg(openedFrames)
                            .arg(storedFrames)
-                    << WorkTr("Its video editing is dropped, and the marks past the last frame are removed.");
+                    << KlbText::tr("Its video editing is dropped, and the marks past the last frame are removed.");
   } else if (removed > 0) {
-    result.Warnings << WorkTr("%1 marks lay on frames the video does not show; they were removed.").arg(removed);
+    result.Warnings << KlbText::tr("%1 marks lay on frames the video does not show; they were removed.").arg(removed);
   }
   result.Loaded = true;
   return result;

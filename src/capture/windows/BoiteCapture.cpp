@@ -2,6 +2,7 @@
 
 #include "capture/V4l2Device.h"
 #include "dialogs/DialogLook.h"
+#include "kit/Texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -59,7 +60,7 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   if (capture.DeviceNames().isEmpty() || capture.Recording()) return;
 
   QDialog dialog(parent);
-  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteCapture"), CaptureTr("Capture setup"), Font, colors::clBtnFace);
+  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteCapture"), CaptureText::tr("Capture setup"), Font, colors::clBtnFace);
   auto *tabs = new QTabWidget(&dialog);
   tabs->setObjectName(QStringLiteral("Pages"));
 
@@ -70,27 +71,27 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   devices->addItems(capture.DeviceNames());
   {
     auto *layout = new QVBoxLayout(hardware);
-    layout->addWidget(new QLabel(CaptureTr("Choose a capture device:"), hardware));
+    layout->addWidget(new QLabel(CaptureText::tr("Choose a capture device:"), hardware));
     layout->addWidget(devices);
-    layout->addWidget(Note(hardware, {CaptureTr("The two frameworks (VFW and DirectShow) can be used to control your capture device."),
-                                      QString(), CaptureTr("The quality of the captured video can depend on this choice.")}));
+    layout->addWidget(Note(hardware, {CaptureText::tr("The two frameworks (VFW and DirectShow) can be used to control your capture device."),
+                                      QString(), CaptureText::tr("The quality of the captured video can depend on this choice.")}));
   }
   // Compression.
   auto *compression = new QWidget(tabs);
   auto *codecs = new QListWidget(compression);
   codecs->setObjectName(QStringLiteral("ListCodecs"));
   codecs->addItems(capture.CodecNames());
-  auto *configure = new QPushButton(CaptureTr("Configure"), compression);
+  auto *configure = new QPushButton(CaptureText::tr("Configure"), compression);
   configure->setObjectName(QStringLiteral("ButtonConfigure"));
   // None of the codecs offered has settings of its own: they are set for frame-exact video.
   configure->setEnabled(false);
   {
     auto *layout = new QVBoxLayout(compression);
-    layout->addWidget(new QLabel(CaptureTr("Compression Codec: %s").replace(QLatin1String("%s"), QString()), compression));
+    layout->addWidget(new QLabel(CaptureText::tr("Compression Codec: %s").replace(QLatin1String("%s"), QString()), compression));
     layout->addWidget(codecs);
     layout->addWidget(configure, 0, Qt::AlignLeft);
-    layout->addWidget(Note(compression, {CaptureTr("Codecs are not normalized. Evolution is constant and new versions are frequent."),
-                                         QString(), CaptureTr("Choosing a Codec often requires experimenting.")}));
+    layout->addWidget(Note(compression, {CaptureText::tr("Codecs are not normalized. Evolution is constant and new versions are frequent."),
+                                         QString(), CaptureText::tr("Choosing a Codec often requires experimenting.")}));
   }
   // Format.
   auto *formatPage = new QWidget(tabs);
@@ -98,33 +99,33 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   formats->setObjectName(QStringLiteral("ListFormats"));
   {
     auto *layout = new QVBoxLayout(formatPage);
-    layout->addWidget(new QLabel(CaptureTr("Capture format:"), formatPage));
+    layout->addWidget(new QLabel(CaptureText::tr("Capture format:"), formatPage));
     layout->addWidget(formats);
-    layout->addWidget(Note(formatPage, {CaptureTr("The size of the images and the number of frames per second are related."),
-                                        CaptureTr("The different pairs of values are required by the capture device driver.")}));
+    layout->addWidget(Note(formatPage, {CaptureText::tr("The size of the images and the number of frames per second are related."),
+                                        CaptureText::tr("The different pairs of values are required by the capture device driver.")}));
   }
   // Frame rate.
   auto *ratePage = new QWidget(tabs);
   auto *rates = new QListWidget(ratePage);
   rates->setObjectName(QStringLiteral("ListRates"));
-  for (int fps : Rates) rates->addItem(CaptureTr("%1 fps").arg(fps));
+  for (int fps : Rates) rates->addItem(CaptureText::tr("%1 fps").arg(fps));
   {
     auto *layout = new QVBoxLayout(ratePage);
-    layout->addWidget(new QLabel(CaptureTr("Number of frames per second (fps):"), ratePage));
+    layout->addWidget(new QLabel(CaptureText::tr("Number of frames per second (fps):"), ratePage));
     layout->addWidget(rates);
-    layout->addWidget(Note(ratePage, {CaptureTr("The requested value will not be fully respected by the capture device."), QString(),
-                                      CaptureTr("Images of large size and a high number of frames per second are often incompatible.")}));
+    layout->addWidget(Note(ratePage, {CaptureText::tr("The requested value will not be fully respected by the capture device."), QString(),
+                                      CaptureText::tr("Images of large size and a high number of frames per second are often incompatible.")}));
   }
   // Timer.
   auto *timer = new QWidget(tabs);
-  auto *delayCheck = new QCheckBox(CaptureTr("Start recording after"), timer);
+  auto *delayCheck = new QCheckBox(CaptureText::tr("Start recording after"), timer);
   delayCheck->setObjectName(QStringLiteral("CheckDelay"));
   delayCheck->setChecked(capture.DelayEnabled);
   auto *delay = NumberBox(timer, "EditDelay", 1, 120, {2, 5, 10, 15, 30, 45}, capture.Delay);
-  auto *beep = new QCheckBox(CaptureTr("Beep"), timer);
+  auto *beep = new QCheckBox(CaptureText::tr("Beep"), timer);
   beep->setObjectName(QStringLiteral("CheckBeep"));
   beep->setChecked(capture.BeepAtStart);
-  auto *durationCheck = new QCheckBox(CaptureTr("Recording duration"), timer);
+  auto *durationCheck = new QCheckBox(CaptureText::tr("Recording duration"), timer);
   durationCheck->setObjectName(QStringLiteral("CheckDuration"));
   durationCheck->setChecked(capture.DurationEnabled);
   auto *duration = NumberBox(timer, "EditDuration", 1, 600, {5, 10, 15, 20, 30, 45, 60}, capture.Duration);
@@ -133,14 +134,14 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
     auto *first = new QHBoxLayout;
     first->addWidget(delayCheck);
     first->addWidget(delay);
-    first->addWidget(new QLabel(CaptureTr("second(s)"), timer));
+    first->addWidget(new QLabel(CaptureText::tr("second(s)"), timer));
     first->addStretch();
     layout->addLayout(first);
     layout->addWidget(beep);
     auto *second = new QHBoxLayout;
     second->addWidget(durationCheck);
     second->addWidget(duration);
-    second->addWidget(new QLabel(CaptureTr("second(s)"), timer));
+    second->addWidget(new QLabel(CaptureText::tr("second(s)"), timer));
     second->addStretch();
     layout->addLayout(second);
     layout->addStretch();
@@ -154,11 +155,11 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   QObject::connect(durationCheck, &QCheckBox::toggled, &dialog, timerStates);
   timerStates();
 
-  tabs->addTab(hardware, CaptureTr("Hardware"));
-  tabs->addTab(compression, CaptureTr("Compression"));
-  tabs->addTab(formatPage, CaptureTr("Format"));
-  tabs->addTab(ratePage, CaptureTr("Frame rate"));
-  tabs->addTab(timer, CaptureTr("Timer"));
+  tabs->addTab(hardware, CaptureText::tr("Hardware"));
+  tabs->addTab(compression, CaptureText::tr("Compression"));
+  tabs->addTab(formatPage, CaptureText::tr("Format"));
+  tabs->addTab(ratePage, CaptureText::tr("Frame rate"));
+  tabs->addTab(timer, CaptureText::tr("Timer"));
 
   // The lists follow the controller; the pages follow the camera's framework.
   const auto refill = [&capture, formats, rates, codecs, devices, tabs] {
@@ -209,7 +210,7 @@ void TBoiteControles::Execute(QWidget *parent, TCapture &capture) {
   const TCaptureDevice *device = capture.Device();
   if (device == nullptr || capture.Recording()) return;
   QDialog dialog(parent);
-  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteControles"), CaptureTr("Capture device properties"), Font,
+  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteControles"), CaptureText::tr("Capture device properties"), Font,
                            colors::clBtnFace);
   auto *layout = new QVBoxLayout(&dialog);
   auto *form = new QFormLayout;
@@ -263,7 +264,7 @@ void TBoiteControles::Execute(QWidget *parent, TCapture &capture) {
     form->addRow(c.Name, editor);
   }
   if (controls.empty())
-    layout->addWidget(new QLabel(CaptureTr("This capture device has no settings of its own."), &dialog));
+    layout->addWidget(new QLabel(CaptureText::tr("This capture device has no settings of its own."), &dialog));
   layout->addLayout(form);
   layout->addWidget(failure);
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);

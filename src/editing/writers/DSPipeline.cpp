@@ -1,5 +1,6 @@
 #include "editing/writers/DSPipeline.h"
 
+#include "kit/Texts.h"
 #include "video/AviCompressor.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,6 @@ constexpr int64_t QueuedFrames = 4;
 // A pipeline whose queue does not move for this long is stuck.
 constexpr std::chrono::seconds StallTimeout(60);
 
-QString Text(const char *Source) { return QCoreApplication::translate("TDSRecord", Source); }
 
 bool HasProperty(GstElement *Element, const char *Name) {
   return g_object_class_find_property(G_OBJECT_GET_CLASS(Element), Name) != nullptr;
@@ -151,11 +151,10 @@ bool TDSRecord::TPipeline::Fail(const QString &Reason) {
 
 bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video::TFrameRate FrameRate, int Quality,
                                  int KeyFrameEvery, const QString &Location) {
-  using dspipeline::Text;
   Size = FrameSize;
   Rate = FrameRate;
   Pipeline = gst_pipeline_new(nullptr);
-  if (!Pipeline) return Fail(Text("Out of memory."));
+  if (!Pipeline) return Fail(DSRecordText::tr("Out of memory."));
   Source = gst_element_factory_make("appsrc", nullptr);
   GstElement *convert = gst_element_factory_make("videoconvert", nullptr);
   GstElement *encoder = Factory.isEmpty() ? gst_element_factory_make("capsfilter", nullptr)
@@ -167,7 +166,7 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
     if (e) gst_bin_add(GST_BIN(Pipeline), e);
   if (!Source || !convert || !encoder || !mux || !sink) {
     Source = nullptr;
-    return Fail(Text("A GStreamer element is missing: %1.").arg(Factory.isEmpty() ? QStringLiteral("avimux") : Factory));
+    return Fail(DSRecordText::tr("A GStreamer element is missing: %1.").arg(Factory.isEmpty() ? QStringLiteral("avimux") : Factory));
   }
   GstCaps *caps = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "RGB", "width", G_TYPE_INT,
                                       Size.width(), "height", G_TYPE_INT, Size.height(), "framerate",
@@ -193,7 +192,7 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
   GstElement *chroma = nullptr;
   if (!Factory.isEmpty() && dspipeline::TakesI420(encoder)) {
     chroma = gst_element_factory_make("capsfilter", nullptr);
-    if (!chroma) return Fail(Text("A GStreamer element is missing: %1.").arg(QStringLiteral("capsfilter")));
+    if (!chroma) return Fail(DSRecordText::tr("A GStreamer element is missing: %1.").arg(QStringLiteral("capsfilter")));
     // JPEG stores the full range 0 ... 255 (its decoders assume it); the others 16 ... 235.
     GstCaps *i420 = gst_caps_from_string(dspipeline::GivesJpeg(encoder)
                                              ? "video/x-raw, format=(string)I420, colorimetry=(string)1:4:0:0"
@@ -205,7 +204,7 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
   const bool linked = chroma ? gst_element_link_many(Source, convert, chroma, encoder, nullptr)
                              : gst_element_link_many(Source, convert, encoder, nullptr);
   if (!linked || !gst_element_link_many(encoder, mux, sink, nullptr))
-    return Fail(Text("The encoder cannot be linked to the AVI writer."));
+    return Fail(DSRecordText::tr("The encoder cannot be linked to the AVI writer."));
   Stills = !Factory.isEmpty() && dspipeline::GivesStills(encoder);
   GstPad *out = gst_element_get_static_pad(encoder, "src");
   if (out) {
@@ -218,13 +217,13 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
 }
 
 bool TDSRecord::TPipeline::WatchBus(GstClockTime Wait) {
-  if (!Bus) return Fail(dspipeline::Text("The pipeline is not running."));
+  if (!Bus) return Fail(DSRecordText::tr("The pipeline is not running."));
   GstMessage *message = gst_bus_timed_pop_filtered(Bus, Wait, GST_MESSAGE_ERROR);
   if (!message) return Error.isEmpty();
   GError *error = nullptr;
   gchar *debug = nullptr;
   gst_message_parse_error(message, &error, &debug);
-  Fail(error ? QString::fromUtf8(error->message) : dspipeline::Text("Unknown error"));
+  Fail(error ? QString::fromUtf8(error->message) : DSRecordText::tr("Unknown error"));
   if (error) g_error_free(error);
   g_free(debug);
   gst_message_unref(message);
@@ -235,7 +234,7 @@ bool TDSRecord::TPipeline::Start() {
   if (!Pipeline) return false;
   if (gst_element_set_state(Pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
     WatchBus(0);
-    return Fail(dspipeline::Text("The pipeline cannot start."));
+    return Fail(DSRecordText::tr("The pipeline cannot start."));
   }
   return WatchBus(0);
 }
@@ -244,11 +243,11 @@ bool TDSRecord::TPipeline::Push(const uchar *Bits, int64_t BytesPerLine) {
   if (!Source || !WatchBus(0)) return false;
   const int64_t bytes = int64_t(Stride) * Size.height();
   GstBuffer *buffer = gst_buffer_new_allocate(nullptr, gsize(bytes), nullptr);
-  if (!buffer) return Fail(dspipeline::Text("Out of memory."));
+  if (!buffer) return Fail(DSRecordText::tr("Out of memory."));
   GstMapInfo map;
   if (!gst_buffer_map(buffer, &map, GST_MAP_WRITE)) {
     gst_buffer_unref(buffer);
-    return Fail(dspipeline::Text("Out of memory."));
+    return Fail(DSRecordText::tr("Out of memory."));
   }
   for (int y = 0; y < Size.height(); ++y) memcpy(map.data + int64_t(y) * Stride, Bits + y * BytesPerLine, size_t(Size.width()) * 3);
   gst_buffer_unmap(buffer, &map);
@@ -260,7 +259,7 @@ bool TDSRecord::TPipeline::Push(const uchar *Bits, int64_t BytesPerLine) {
   GST_BUFFER_DURATION(buffer) = end - start;
   if (gst_app_src_push_buffer(GST_APP_SRC(Source), buffer) != GST_FLOW_OK) {
     WatchBus(0);
-    return Fail(dspipeline::Text("The pipeline refused a frame."));
+    return Fail(DSRecordText::tr("The pipeline refused a frame."));
   }
   ++Pushed;
   // Keep only a few frames queued: wait for the encoder, watching for errors.
@@ -271,7 +270,7 @@ bool TDSRecord::TPipeline::Push(const uchar *Bits, int64_t BytesPerLine) {
     const guint64 now = gst_app_src_get_current_level_bytes(GST_APP_SRC(Source));
     if (now != level) moved = std::chrono::steady_clock::now();
     if (std::chrono::steady_clock::now() - moved > dspipeline::StallTimeout)
-      return Fail(dspipeline::Text("The encoder stopped taking frames."));
+      return Fail(DSRecordText::tr("The encoder stopped taking frames."));
     level = now;
   }
   return true;
@@ -279,15 +278,15 @@ bool TDSRecord::TPipeline::Push(const uchar *Bits, int64_t BytesPerLine) {
 
 bool TDSRecord::TPipeline::Finish(int TimeoutSeconds) {
   if (!Source || !WatchBus(0)) return false;
-  if (gst_app_src_end_of_stream(GST_APP_SRC(Source)) != GST_FLOW_OK) return Fail(dspipeline::Text("The pipeline refused the end of the video."));
+  if (gst_app_src_end_of_stream(GST_APP_SRC(Source)) != GST_FLOW_OK) return Fail(DSRecordText::tr("The pipeline refused the end of the video."));
   GstMessage *message = gst_bus_timed_pop_filtered(Bus, GstClockTime(TimeoutSeconds) * GST_SECOND,
                                                    GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-  if (!message) return Fail(dspipeline::Text("The video was not completed in time."));
+  if (!message) return Fail(DSRecordText::tr("The video was not completed in time."));
   const bool eos = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
   if (!eos) {
     GError *error = nullptr;
     gst_message_parse_error(message, &error, nullptr);
-    Fail(error ? QString::fromUtf8(error->message) : dspipeline::Text("Unknown error"));
+    Fail(error ? QString::fromUtf8(error->message) : DSRecordText::tr("Unknown error"));
     if (error) g_error_free(error);
   }
   gst_message_unref(message);
@@ -296,7 +295,7 @@ bool TDSRecord::TPipeline::Finish(int TimeoutSeconds) {
   gst_element_set_state(Pipeline, GST_STATE_NULL);
   if (!WatchBus(0)) return false;
   if (Out.load() != Pushed)
-    return Fail(dspipeline::Text("The encoder gave out %1 frames of %2.").arg(Out.load()).arg(Pushed));
+    return Fail(DSRecordText::tr("The encoder gave out %1 frames of %2.").arg(Out.load()).arg(Pushed));
   return true;
 }
 

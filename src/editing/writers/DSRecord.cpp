@@ -2,6 +2,7 @@
 
 #include "editing/writers/DSPipeline.h"
 #include "editing/writers/VfwRecord.h"
+#include "kit/Texts.h"
 #include "video/GStreamerStart.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,6 @@ constexpr int MaxSide = 4096;  // avimux's bounds
 // The pipeline has this long to write its last frames and index once the video ends.
 constexpr int FinishTimeoutSeconds = 300;
 
-QString Text(const char *Source) { return QCoreApplication::translate("TDSRecord", Source); }
 
 // The video caps avimux takes, without raw pictures: what an encoder must give out.
 GstCaps *MuxerCodedCaps() {
@@ -148,10 +148,10 @@ QStringList TDSRecord::CodecNames(QSize Size) {
 bool TDSRecord::PrepareCodec(const TWriterSettings &Settings, QSize Size) {
   FFactory.clear();
   FOpenSettings = Settings;
-  if (!StartFramework()) return SetError(weStream, dsrecord::Text("GStreamer or its AVI writer is not installed."));
+  if (!StartFramework()) return SetError(weStream, DSRecordText::tr("GStreamer or its AVI writer is not installed."));
   if (Settings.Codec.isEmpty()) return true;
   const TEncoder *encoder = FindEncoder(Settings.Codec);
-  if (!encoder) return SetError(weCodec, dsrecord::Text("No codec is called \"%1\".").arg(Settings.Codec));
+  if (!encoder) return SetError(weCodec, DSRecordText::tr("No codec is called \"%1\".").arg(Settings.Codec));
   // The real settings, once, before the file exists.
   TPipeline trial;
   bool ok = trial.Build(encoder->Factory, Size, Settings.Rate, Settings.Quality, Settings.KeyFrameEvery, QString()) &&

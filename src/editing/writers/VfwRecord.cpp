@@ -1,5 +1,7 @@
 #include "editing/writers/VfwRecord.h"
 
+#include "kit/Texts.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -10,7 +12,6 @@ namespace vfwrecord {
 constexpr int MinSide = 16;
 constexpr int MaxSide = 16384;
 
-QString Text(const char *Source) { return QCoreApplication::translate("TVfwRecord", Source); }
 
 constexpr uint32_t DibHandler = uint32_t('D') | uint32_t('I') << 8 | uint32_t('B') << 16 | uint32_t(' ') << 24;
 
@@ -21,30 +22,29 @@ TVfwRecord::TVfwRecord() = default;
 TVfwRecord::~TVfwRecord() { Cancel(); }
 
 QString TVfwRecord::ErrorTextOf(int Code) {
-  using vfwrecord::Text;
   switch (Code) {
     case 1:
-      return Text("Process cancelled");
+      return VfwRecordText::tr("Process cancelled");
     case 2:
-      return Text("Video not initialized");
+      return VfwRecordText::tr("Video not initialized");
     case 3:
-      return Text("Aan image is damaged");
+      return VfwRecordText::tr("Aan image is damaged");
     case 4:
-      return Text("This frame could not be inserted in the video stream");
+      return VfwRecordText::tr("This frame could not be inserted in the video stream");
     case 5:
-      return Text("Unable to compress video stream");
+      return VfwRecordText::tr("Unable to compress video stream");
     case 6:
-      return Text("Unable to define video stream format");
+      return VfwRecordText::tr("Unable to define video stream format");
     case 7:
-      return Text("Unable to replace a file with the same name (it may be in use in another program)");
+      return VfwRecordText::tr("Unable to replace a file with the same name (it may be in use in another program)");
     case 8:
-      return Text("Unable to write video file on disk");
+      return VfwRecordText::tr("Unable to write video file on disk");
     case 9:
-      return Text("Unable to create video stream in memory");
+      return VfwRecordText::tr("Unable to create video stream in memory");
     case 10:
-      return Text("Coder does not exist or is not available");
+      return VfwRecordText::tr("Coder does not exist or is not available");
     default:
-      return Text("Unknown error");
+      return VfwRecordText::tr("Unknown error");
   }
 }
 
@@ -75,7 +75,7 @@ bool TVfwRecord::PrepareCodec(const TWriterSettings &Settings, QSize Size) {
   if (Settings.Codec.isEmpty()) return true;
   const video::avi::TAviCodec *codec = video::avi::FindAviCodec(Settings.Codec);
   if (!codec)
-    return SetError(weCodec, vfwrecord::Text("No codec is called \"%1\".").arg(Settings.Codec));
+    return SetError(weCodec, VfwRecordText::tr("No codec is called \"%1\".").arg(Settings.Codec));
   if (!FCompressor.Open(*codec, Size.width(), Size.height(), Settings.Rate, Settings.Quality, Settings.KeyFrameEvery))
     return SetError(weCodec, FCompressor.Error());
   FCodec = codec;
@@ -154,7 +154,7 @@ bool TVfwRecord::EndFile() {
     if (!FCompressor.Drain()) return SetError(weCompress, FCompressor.Error());
     if (!WriteReady()) return false;
     // Every picture given must have come out, or slots would be missing.
-    if (!FWaiting.empty()) return SetError(weCompress, vfwrecord::Text("The codec kept back some frames."));
+    if (!FWaiting.empty()) return SetError(weCompress, VfwRecordText::tr("The codec kept back some frames."));
   }
   if (!FWriter.Finish()) return SetError(weDiskWrite, FWriter.Error());
   FCompressor.Close();

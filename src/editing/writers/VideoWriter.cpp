@@ -1,5 +1,7 @@
 #include "editing/writers/VideoWriter.h"
 
+#include "kit/Texts.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -16,7 +18,6 @@ namespace kolibra::editing {
 
 namespace videowriter {
 
-QString Text(const char *Source) { return QCoreApplication::translate("TVideoWriter", Source); }
 
 QString SystemError(int Error) { return QString::fromLocal8Bit(strerror(Error)); }
 
@@ -106,14 +107,14 @@ bool TVideoWriter::OpenOutput(const QString &FileName, const TWriterSettings &Se
   FSettings.KeyFrameEvery = std::clamp(Settings.KeyFrameEvery, 1, 250);
   if (IsWithout(FSettings.Codec)) FSettings.Codec.clear();
   if (!Available()) return SetError(weNotOpen);
-  if (FileName.isEmpty()) return SetError(weDiskWrite, videowriter::Text("No file name was given."));
-  if (!FSettings.Rate.IsValid()) return SetError(weFormat, videowriter::Text("The frame rate is not valid."));
+  if (FileName.isEmpty()) return SetError(weDiskWrite, VideoWriterText::tr("No file name was given."));
+  if (!FSettings.Rate.IsValid()) return SetError(weFormat, VideoWriterText::tr("The frame rate is not valid."));
   if (Settings.Width <= 0 || Settings.Height <= 0)
-    return SetError(weFormat, videowriter::Text("The frame size is not valid."));
+    return SetError(weFormat, VideoWriterText::tr("The frame size is not valid."));
   FSize = AcceptedSize(FSettings.Codec, QSize(Settings.Width, Settings.Height));
-  if (FSize.isEmpty()) return SetError(weFormat, videowriter::Text("The frame size is not valid."));
+  if (FSize.isEmpty()) return SetError(weFormat, VideoWriterText::tr("The frame size is not valid."));
   const QFileInfo target(FileName);
-  if (target.isDir()) return SetError(weReplace, videowriter::Text("A folder has this name."));
+  if (target.isDir()) return SetError(weReplace, VideoWriterText::tr("A folder has this name."));
   if (target.exists() && !FSettings.Overwrite) return SetError(weReplace);
   if (!PrepareCodec(FSettings, FSize)) return SetError(weCodec);
   QString reason;
@@ -173,7 +174,7 @@ bool TVideoWriter::Finish() {
   if (FFramesWritten == 0) {
     AbortFile();
     Discard();
-    return SetError(weNotOpen, videowriter::Text("No frame was written."));
+    return SetError(weNotOpen, VideoWriterText::tr("No frame was written."));
   }
   QString reason;
   if (!EndFile()) {

@@ -1,6 +1,7 @@
 #include "export/windows/FileSearchDialog.h"
 
 #include "export/FileSearch.h"
+#include "kit/Texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +15,6 @@ namespace kolibra::exporting {
 
 namespace file_search_dialog {
 
-QString Tr(const char *text) { return QCoreApplication::translate("FileSearch", text); }
 
 // Folders entered between two looks at the event queue.
 constexpr int FoldersPerTurn = 16;
@@ -22,21 +22,20 @@ constexpr int FoldersPerTurn = 16;
 }  // namespace file_search_dialog
 
 TFileSearchDialog::TFileSearchDialog(QWidget *parent) : QDialog(parent) {
-  using file_search_dialog::Tr;
   setObjectName(QStringLiteral("FileSearch"));
-  setWindowTitle(Tr("Search a file"));
+  setWindowTitle(FileSearchText::tr("Search a file"));
   setModal(true);
   Status = new QLabel(this);
   Status->setObjectName(QStringLiteral("LabelStatus"));
   Status->setTextFormat(Qt::PlainText);
   List = new QListWidget(this);
   List->setObjectName(QStringLiteral("ListResults"));
-  Search = new QPushButton(Tr("Search"), this);
+  Search = new QPushButton(FileSearchText::tr("Search"), this);
   Search->setObjectName(QStringLiteral("ButtonSearch"));
-  Open = new QPushButton(Tr("Open"), this);
+  Open = new QPushButton(FileSearchText::tr("Open"), this);
   Open->setObjectName(QStringLiteral("ButtonOpen"));
   Open->setEnabled(false);
-  Cancel = new QPushButton(Tr("Cancel"), this);
+  Cancel = new QPushButton(FileSearchText::tr("Cancel"), this);
   Cancel->setObjectName(QStringLiteral("ButtonCancel"));
 
   auto *buttons = new QHBoxLayout;
@@ -59,7 +58,6 @@ TFileSearchDialog::TFileSearchDialog(QWidget *parent) : QDialog(parent) {
 }
 
 QString TFileSearchDialog::Execute(const QString &filter, const QStringList &folders) {
-  using file_search_dialog::Tr;
   Mask = FilterMask(filter);
   Folders = folders;
   Chosen.clear();
@@ -67,13 +65,12 @@ QString TFileSearchDialog::Execute(const QString &filter, const QStringList &fol
   Open->setEnabled(false);
   QStringList shown;
   for (const QString &folder : folders) shown << QDir::toNativeSeparators(folder);
-  Status->setText(Tr("%1 in %2").arg(Mask, shown.join(QStringLiteral(", "))));
+  Status->setText(FileSearchText::tr("%1 in %2").arg(Mask, shown.join(QStringLiteral(", "))));
   exec();
   return Chosen;
 }
 
 void TFileSearchDialog::RunSearch() {
-  using file_search_dialog::Tr;
   if (Searching) return;
   Searching = true;
   StopRequested = false;
@@ -90,7 +87,7 @@ void TFileSearchDialog::RunSearch() {
   });
   for (const QString &file : found) List->addItem(QDir::toNativeSeparators(file));
   if (!found.isEmpty()) List->setCurrentRow(0);
-  Status->setText(found.isEmpty() ? Tr("No file found.") : QCoreApplication::translate("FileSearch", "%n file(s) found.", nullptr, int(found.size())));
+  Status->setText(found.isEmpty() ? FileSearchText::tr("No file found.") : QCoreApplication::translate("FileSearchText", "%n file(s) found.", nullptr, int(found.size())));
   Searching = false;
   Search->setEnabled(true);
   Open->setEnabled(List->currentItem() != nullptr);

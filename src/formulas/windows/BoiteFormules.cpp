@@ -1,6 +1,7 @@
 #include "formulas/windows/BoiteFormules.h"
 
 #include "formulas/windows/Clavier.h"
+#include "kit/Texts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,7 +25,6 @@ namespace kolibra::formulas {
 
 namespace boite_formules_window {
 
-QString Tr(const char *text) { return QCoreApplication::translate("BoiteFormules", text); }
 
 constexpr int FullColumnWidth = 80;
 
@@ -101,7 +101,7 @@ TBoiteFormules::TBoiteFormules(TFormules &formules, TClavier &clavier, QWidget *
     : QMainWindow(parent), Formules(formules), Clavier(clavier), GridF(formules), GridC(formules) {
   using namespace boite_formules_window;
   setObjectName(QStringLiteral("FormBoiteFormules"));
-  setWindowTitle(Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Formulas")));
+  setWindowTitle(BoiteFormulesText::tr("Formulas"));
 
   Tabs = new QTabWidget(this);
   Tabs->setObjectName(QStringLiteral("PageControl"));
@@ -134,10 +134,10 @@ TBoiteFormules::TBoiteFormules(TFormules &formules, TClavier &clavier, QWidget *
   auto *layout = new QVBoxLayout(page);
   layout->addLayout(rowF, 3);
   layout->addLayout(rowC, 1);
-  Tabs->addTab(page, Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Formulas and constants")));
+  Tabs->addTab(page, BoiteFormulesText::tr("Formulas and constants"));
   auto *curves = new QWidget(Tabs);
   curves->setObjectName(QStringLiteral("TabSheetCourbes"));
-  Tabs->addTab(curves, Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Curves")));
+  Tabs->addTab(curves, BoiteFormulesText::tr("Curves"));
   connect(Tabs, &QTabWidget::currentChanged, this, [this](int tab) {
     if (tab != 1) return;
     Tabs->setCurrentIndex(0);
@@ -157,25 +157,24 @@ TBoiteFormules::TBoiteFormules(TFormules &formules, TClavier &clavier, QWidget *
 }
 
 void TBoiteFormules::BuildMenus() {
-  using boite_formules_window::Tr;
   const auto add = [this](QMenu *menu, const char *name, const char *caption,
                           std::function<void()> run) {
-    QAction *action = menu->addAction(Tr(caption));
+    QAction *action = menu->addAction(BoiteFormulesText::tr(caption));
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, std::move(run));
     return action;
   };
 
-  QMenu *calculations = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Calculations")));
+  QMenu *calculations = menuBar()->addMenu(BoiteFormulesText::tr("Calculations"));
   calculations->setObjectName(QStringLiteral("MenuCalculs"));
   auto *angles = new QActionGroup(this);
   Degrees = add(calculations, "MenuCalculsAngleDegre",
-                QT_TRANSLATE_NOOP("BoiteFormules", "Angles in degrees"), [this] {
+                QT_TRANSLATE_NOOP("BoiteFormulesText", "Angles in degrees"), [this] {
                   Formules.SetRadian(false);
                   Refill();
                 });
   Radians = add(calculations, "MenuCalculsAngleRadian",
-                QT_TRANSLATE_NOOP("BoiteFormules", "Angles in radians"), [this] {
+                QT_TRANSLATE_NOOP("BoiteFormulesText", "Angles in radians"), [this] {
                   Formules.SetRadian(true);
                   Refill();
                 });
@@ -184,44 +183,44 @@ void TBoiteFormules::BuildMenus() {
     angles->addAction(action);
   }
   calculations->addSeparator();
-  add(calculations, "MenuCalculsCalculatrice", QT_TRANSLATE_NOOP("BoiteFormules", "Calculator"),
+  add(calculations, "MenuCalculsCalculatrice", QT_TRANSLATE_NOOP("BoiteFormulesText", "Calculator"),
       [this] {
         if (OnCalculator) OnCalculator();
       });
 
-  QMenu *edit = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Edit")));
+  QMenu *edit = menuBar()->addMenu(BoiteFormulesText::tr("Edit"));
   edit->setObjectName(QStringLiteral("MenuEdition"));
-  add(edit, "MenuEditionCopier", QT_TRANSLATE_NOOP("BoiteFormules", "Copy the table"),
+  add(edit, "MenuEditionCopier", QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table"),
       [this] { QGuiApplication::clipboard()->setText(GridF.TableText().join(QLatin1Char('\n'))); });
   add(edit, "MenuEditionTableur",
-      QT_TRANSLATE_NOOP("BoiteFormules", "Copy the table to a spreadsheet"), [this] {
+      QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table to a spreadsheet"), [this] {
         if (OnCopyToSpreadsheet) OnCopyToSpreadsheet(GridF.TableText());
       });
-  add(edit, "MenuEditionRegressi", QT_TRANSLATE_NOOP("BoiteFormules", "Copy the table to Regressi"),
+  add(edit, "MenuEditionRegressi", QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table to Regressi"),
       [this] {
         if (OnCopyToRegressi) OnCopyToRegressi(GridF.TableText());
       });
-  add(edit, "MenuEditionExporter", QT_TRANSLATE_NOOP("BoiteFormules", "Export the table to a file"),
+  add(edit, "MenuEditionExporter", QT_TRANSLATE_NOOP("BoiteFormulesText", "Export the table to a file"),
       [this] {
         if (OnExportToFile) OnExportToFile(GridF.TableText());
       });
   edit->addSeparator();
-  add(edit, "MenuEditionRestaurerTableau", QT_TRANSLATE_NOOP("BoiteFormules", "Restore the table"),
+  add(edit, "MenuEditionRestaurerTableau", QT_TRANSLATE_NOOP("BoiteFormulesText", "Restore the table"),
       [this] {
         GridF.RestoreTable();
         Refill();
       });
 
-  QMenu *view = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("BoiteFormules", "View")));
+  QMenu *view = menuBar()->addMenu(BoiteFormulesText::tr("View"));
   view->setObjectName(QStringLiteral("MenuAffichage"));
-  add(view, "MenuAffichageVoirCourbes", QT_TRANSLATE_NOOP("BoiteFormules", "Curves"), [this] {
+  add(view, "MenuAffichageVoirCourbes", QT_TRANSLATE_NOOP("BoiteFormulesText", "Curves"), [this] {
     close();
     if (OnShowCurves) OnShowCurves();
   });
 
-  QMenu *help = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("BoiteFormules", "Help")));
+  QMenu *help = menuBar()->addMenu(BoiteFormulesText::tr("Help"));
   help->setObjectName(QStringLiteral("MenuAide"));
-  add(help, "MenuAideAide", QT_TRANSLATE_NOOP("BoiteFormules", "Help"), [this] {
+  add(help, "MenuAideAide", QT_TRANSLATE_NOOP("BoiteFormulesText", "Help"), [this] {
     if (OnHelp) OnHelp();
   });
 }

@@ -1,6 +1,7 @@
 #include "formulas/windows/Clavier.h"
 
 #include "dialogs/DialogLook.h"
+#include "kit/Texts.h"
 #include "settings/Options.h"
 
 #include <QComboBox>
@@ -26,7 +27,6 @@ namespace kolibra::formulas {
 
 namespace clavier_window {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Clavier", text); }
 
 // The memo's keys: Enter validates, typed characters become what the model says.
 class TMemoFilter : public QObject {
@@ -81,7 +81,6 @@ void TClavier::ApplyOptions(const settings::TOptions &options) {
 TClavier::TResult TClavier::Execute(const QString &definition, const QString &comment,
                                     const QString &unit, bool formulaTab, const QPoint &at) {
   using clavier_window::NewButton;
-  using clavier_window::Tr;
   TClavierModel &model = State;
   model.SetText(definition);
   model.Comment = comment;
@@ -171,9 +170,9 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
   history->setObjectName(QStringLiteral("ComboBoxHistorique"));
   history->addItems(model.History);
   history->setCurrentIndex(-1);
-  auto *addFormula = new QPushButton(Tr("Add"), formulaPage);
+  auto *addFormula = new QPushButton(ClavierText::tr("Add"), formulaPage);
   addFormula->setObjectName(QStringLiteral("ButtonAjouterFormule"));
-  auto *removeFormula = new QPushButton(Tr("Remove"), formulaPage);
+  auto *removeFormula = new QPushButton(ClavierText::tr("Remove"), formulaPage);
   removeFormula->setObjectName(QStringLiteral("ButtonSupprimerFormule"));
   addFormula->setVisible(model.ChangeFavourites);
   removeFormula->setVisible(model.ChangeFavourites);
@@ -201,19 +200,19 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
   });
 
   auto *favouritesRow = new QHBoxLayout;
-  favouritesRow->addWidget(new QLabel(Tr("Favourites"), formulaPage));
+  favouritesRow->addWidget(new QLabel(ClavierText::tr("Favourites"), formulaPage));
   favouritesRow->addWidget(favourites, 1);
   favouritesRow->addWidget(addFormula);
   favouritesRow->addWidget(removeFormula);
   auto *historyRow = new QHBoxLayout;
-  historyRow->addWidget(new QLabel(Tr("History"), formulaPage));
+  historyRow->addWidget(new QLabel(ClavierText::tr("History"), formulaPage));
   historyRow->addWidget(history, 1);
   auto *formulaLayout = new QVBoxLayout(formulaPage);
   formulaLayout->addWidget(memo);
   formulaLayout->addLayout(keys);
   formulaLayout->addLayout(favouritesRow);
   formulaLayout->addLayout(historyRow);
-  tabs->addTab(formulaPage, Tr("Formula"));
+  tabs->addTab(formulaPage, ClavierText::tr("Formula"));
 
   // --- The comments and units tab ---------------------------------------------------------
   auto *listsPage = new QWidget(tabs);
@@ -226,9 +225,9 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
     TFavouriteList *List;
   };
   const TListRow rows[] = {
-      {"Commentaire", QT_TRANSLATE_NOOP("Clavier", "Comment"), &model.Comment,
+      {"Commentaire", QT_TRANSLATE_NOOP("ClavierText", "Comment"), &model.Comment,
        &model.Favourites.Comments},
-      {"Unite", QT_TRANSLATE_NOOP("Clavier", "Unit"), &model.Unit, &model.Favourites.Units},
+      {"Unite", QT_TRANSLATE_NOOP("ClavierText", "Unit"), &model.Unit, &model.Favourites.Units},
   };
   int line = 0;
   for (const TListRow &row : rows) {
@@ -247,9 +246,9 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
     previous->setObjectName(QStringLiteral("Button") + prefix + QStringLiteral("Precedent"));
     auto *next = new QPushButton(QStringLiteral(">"), listsPage);
     next->setObjectName(QStringLiteral("Button") + prefix + QStringLiteral("Suivant"));
-    auto *add = new QPushButton(Tr("Add"), listsPage);
+    auto *add = new QPushButton(ClavierText::tr("Add"), listsPage);
     add->setObjectName(QStringLiteral("ButtonAjouter") + prefix);
-    auto *remove = new QPushButton(Tr("Remove"), listsPage);
+    auto *remove = new QPushButton(ClavierText::tr("Remove"), listsPage);
     remove->setObjectName(QStringLiteral("ButtonSupprimer") + prefix);
     add->setVisible(model.ChangeFavourites);
     remove->setVisible(model.ChangeFavourites);
@@ -262,7 +261,7 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
     QObject::connect(remove, &QPushButton::clicked, &form, [&model, list, step] {
       if (model.ChangeFavourites && list->RemoveCurrent()) step(list->CurrentText());
     });
-    listsLayout->addWidget(new QLabel(Tr(row.Caption), listsPage), line, 0);
+    listsLayout->addWidget(new QLabel(ClavierText::tr(row.Caption), listsPage), line, 0);
     listsLayout->addWidget(edit, line, 1, 1, 4);
     listsLayout->addWidget(previous, line + 1, 1);
     listsLayout->addWidget(next, line + 1, 2);
@@ -270,7 +269,7 @@ TClavier::TResult TClavier::Execute(const QString &definition, const QString &co
     listsLayout->addWidget(remove, line + 1, 4);
     line += 2;
   }
-  tabs->addTab(listsPage, Tr("Comments and units"));
+  tabs->addTab(listsPage, ClavierText::tr("Comments and units"));
   tabs->setCurrentIndex(formulaTab ? 0 : 1);
 
   auto *layout = new QVBoxLayout(&form);

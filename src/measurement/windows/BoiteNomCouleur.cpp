@@ -149,7 +149,7 @@ class TExamplePicture : public QWidget {
  public:
   explicit TExamplePicture(QWidget *parent) : QWidget(parent) {
     setFixedHeight(kPictureHeight);
-    setStatusTip(LongHint(QCoreApplication::translate("TBoiteNomCouleur", "|The names will be used to clarify the results")));
+    setStatusTip(LongHint(QCoreApplication::translate("BoiteNomCouleurText", "|The names will be used to clarify the results")));
   }
 
  protected:
@@ -198,7 +198,7 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);
   dialogs::ApplyDialogLook(form, QStringLiteral("BoiteNomCouleur"),
-                           QCoreApplication::translate("TBoiteNomCouleur", "Change name and colour of every mark"),
+                           QCoreApplication::translate("BoiteNomCouleurText", "Change name and colour of every mark"),
                            Font, BackGroundColor);
   form.setMinimumWidth(520);
 
@@ -237,7 +237,7 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
 
   auto *picture = new TExamplePicture(&form);
   picture->setObjectName(QStringLiteral("Image"));
-  auto *ok = new QPushButton(QCoreApplication::translate("TBoiteNomCouleur", "Ok"), &form);
+  auto *ok = new QPushButton(QCoreApplication::translate("BoiteNomCouleurText", "Ok"), &form);
   ok->setObjectName(QStringLiteral("BitBtnOk"));
   ok->setDefault(true);
   auto *status = new QStatusBar(&form);

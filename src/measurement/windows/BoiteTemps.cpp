@@ -1,6 +1,7 @@
 #include "measurement/windows/BoiteTemps.h"
 
 #include "dialogs/DialogLook.h"
+#include "kit/Texts.h"
 #include "measurement/TimeBase.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,6 @@ namespace kolibra::measurement {
 
 namespace boite_temps_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteTemps", text); }
 
 // Lets through only the keys the model accepts, typing the regional separator for "." and
 // ",". Keys without a printable character (arrows, Delete, shortcuts) go on unchanged.
@@ -60,7 +60,6 @@ bool TBoiteTemps::Execute(double defaultDuration, double frameInterval, double &
 }
 
 bool TBoiteTemps::Execute(TTimeBaseChoice &choice) {
-  using boite_temps_impl::Tr;
   TTimeBaseDialogModel model(choice);
   model.OnApplyDefault = OnApplyDefault;
 
@@ -99,10 +98,10 @@ bool TBoiteTemps::Execute(TTimeBaseChoice &choice) {
   groupLayout->addWidget(unit, 2, 2);
   groupLayout->addWidget(calculator, 2, 3);
 
-  auto *ok = new QPushButton(Tr("Ok"), &form);
+  auto *ok = new QPushButton(BoiteTempsText::tr("Ok"), &form);
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setDefault(true);
-  auto *cancel = new QPushButton(Tr("Cancel"), &form);
+  auto *cancel = new QPushButton(BoiteTempsText::tr("Cancel"), &form);
   cancel->setObjectName(QStringLiteral("ButtonCancel"));
   auto *buttons = new QHBoxLayout;
   buttons->addStretch();

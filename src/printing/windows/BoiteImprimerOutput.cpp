@@ -1,4 +1,5 @@
 // The print window's outputs: the printer through the system print dialog, and the PDF.
+#include "kit/Texts.h"
 #include "printing/windows/BoiteImprimer.h"
 
 #include "kit/MessageBox.h"
@@ -30,14 +31,13 @@ QString FileNameOf(const QString &name) {
   return clean.trimmed();
 }
 
-QString Tr(const char *text) { return QCoreApplication::translate("kolibra::printing::TBoiteImprimer", text); }
 
 bool ConfirmOverwrite(const QString &fileName) {
   TMessageBox box(icWarning);
-  box.AddButton(Tr("Cancel")).AddButton(Tr("Ok"));
+  box.AddButton(BoiteImprimerText::tr("Cancel")).AddButton(BoiteImprimerText::tr("Ok"));
   box.AddFileName(QDir::toNativeSeparators(fileName))
       .AddEmptyLine()
-      .AddLine(Tr("A file with the same name already exists. Overwrite ?"));
+      .AddLine(BoiteImprimerText::tr("A file with the same name already exists. Overwrite ?"));
   return box.Execute() == 1;
 }
 

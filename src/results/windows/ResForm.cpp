@@ -6,6 +6,7 @@
 #include "formulas/Formules.h"
 #include "kit/Locale.h"
 #include "kit/MathUtils.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "results/ConstructEditor.h"
@@ -31,7 +32,6 @@ namespace kolibra::results {
 
 namespace res_form_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 // The object lists: each object's name with its symbol in its colour.
 std::vector<TDropItem> ObjectItems(const TResModel &model) {
@@ -124,7 +124,6 @@ void TResForm::CreateGraphs() {
 }
 
 void TResForm::CreateChoicePanel() {
-  using res_form_impl::Tr;
   PanelChoix = new QWidget(this);
   PanelChoix->setObjectName(QStringLiteral("PanelChoix"));
   auto *layout = new QHBoxLayout(PanelChoix);
@@ -142,7 +141,7 @@ void TResForm::CreateChoicePanel() {
   const auto multiple = [this](const char *name) {
     auto *list = new TDropCheckList(PanelChoix);
     list->setObjectName(QString::fromLatin1(name));
-    list->Placeholder = res_form_impl::Tr("(none)");
+    list->Placeholder = ResFormText::tr("(none)");
     return list;
   };
   DropBoxTemps1 = single("DropBoxTemps1");
@@ -154,7 +153,7 @@ void TResForm::CreateChoicePanel() {
   DropBoxFormule1 = multiple("DropBoxFormule1");
   DropBoxFormule2 = single("DropBoxFormule2");
   DropCheckList = multiple("DropCheckList");
-  DropCheckList->Caption = Tr("Draw");
+  DropCheckList->Caption = ResFormText::tr("Draw");
   layout->addWidget(LabelChoix1);
   for (QWidget *w : std::initializer_list<QWidget *>{DropBoxTemps1, DropBoxVecteur1, DropBoxRef1, DropBoxFormule1})
     layout->addWidget(w);
@@ -433,38 +432,38 @@ void TResForm::RefreshLists() {
   int current = 0;
   for (size_t i = 0; i < offered.size(); ++i) {
     const TTimeQuantity &q = TimeQuantities()[size_t(offered[i])];
-    quantities.push_back({QString::fromUtf8(q.Symbol) + QStringLiteral("   ") + Tr(q.Description)});
+    quantities.push_back({QString::fromUtf8(q.Symbol) + QStringLiteral("   ") + ResFormText::tr(q.Description)});
     if (offered[i] == m.TempsQuantity) current = int(i);
   }
   DropBoxTemps1->SetItems(quantities, current);
   DropBoxTemps2->SetItems(objects, CheckedOf(m.TempsObjects, count));
   DropBoxRef1->SetItems(objects, CheckedOf(m.ReferentielObjects, count));
-  std::vector<TDropItem> references{{Tr("of the camera")}};
+  std::vector<TDropItem> references{{ResFormText::tr("of the camera")}};
   for (int o = 0; o < count; ++o) references.push_back(objects[size_t(o)]);
   DropBoxRef2->SetItems(references, m.ReferentielReference + 1);
   std::vector<TDropItem> kinds;
   int kindIndex = 0;
   const TIntegerDynArray offeredKinds = FModel.OfferedVectorKinds();
   for (size_t i = 0; i < offeredKinds.size(); ++i) {
-    kinds.push_back({offeredKinds[i] == vkVelocity ? Tr("velocity") : Tr("acceleration")});
+    kinds.push_back({offeredKinds[i] == vkVelocity ? ResFormText::tr("velocity") : ResFormText::tr("acceleration")});
     if (offeredKinds[i] == m.VecteurKind) kindIndex = int(i);
   }
   DropBoxVecteur1->SetItems(kinds, kindIndex);
   DropBoxVecteur2->SetItems(objects, CheckedOf(m.VecteurObjects, count));
   const TVectorDraws &draw = FModel.VectorDraws();
-  DropCheckList->SetItems({{Tr("Draw segments :"), -1, {}, true},
-                           {Tr("defaults")},
-                           {Tr("added")},
-                           {Tr("Draw curves :"), -1, {}, true},
-                           {Tr("defaults")},
-                           {Tr("added")},
-                           {Tr("Draw vectors :"), -1, {}, true},
-                           {Tr("defaults")},
-                           {Tr("added")}},
+  DropCheckList->SetItems({{ResFormText::tr("Draw segments :"), -1, {}, true},
+                           {ResFormText::tr("defaults")},
+                           {ResFormText::tr("added")},
+                           {ResFormText::tr("Draw curves :"), -1, {}, true},
+                           {ResFormText::tr("defaults")},
+                           {ResFormText::tr("added")},
+                           {ResFormText::tr("Draw vectors :"), -1, {}, true},
+                           {ResFormText::tr("defaults")},
+                           {ResFormText::tr("added")}},
                           {false, draw[vdDataSegments], draw[vdUserSegments], false, draw[vdDataSplines],
                            draw[vdUserSplines], false, draw[vdDataVectors], draw[vdUserVectors]});
   // Formulas.
-  std::vector<TDropItem> formulasItems, abscissas{{Tr("time")}};
+  std::vector<TDropItem> formulasItems, abscissas{{ResFormText::tr("time")}};
   std::vector<bool> drawn;
   int abscissaIndex = 0;
   if (formulas::TFormules *f = FModel.Formules()) {

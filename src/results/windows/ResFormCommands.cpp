@@ -5,6 +5,7 @@
 #include "export/windows/ExportWindowHost.h"
 #include "kinematics/ResultFacades.h"
 #include "kit/SaveDialogRule.h"
+#include "kit/Texts.h"
 #include "results/GraphPictures.h"
 #include "results/windows/GraphControl.h"
 #include "results/windows/ResForm.h"
@@ -17,7 +18,6 @@ namespace kolibra::results {
 
 namespace res_commands_window_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 }  // namespace res_commands_window_impl
 
@@ -40,7 +40,6 @@ void TResForm::CopyCommand() {
 }
 
 void TResForm::ExportCommand() {
-  using res_commands_window_impl::Tr;
   if (FModel.View() == rvTableau) {
     if (Serveur == nullptr) return;
     LoadDatasheetLines();
@@ -62,7 +61,7 @@ void TResForm::ExportCommand() {
     QString selected;
     const QString filter = exporting::QtFileFilter(PictureFileFilter(), &selected, 1);
     // The overwrite question comes once the extension is final.
-    chosen = QFileDialog::getSaveFileName(this, Tr("Export to an image file"), QDir(folder).filePath(QStringLiteral("Graph")),
+    chosen = QFileDialog::getSaveFileName(this, ResFormText::tr("Export to an image file"), QDir(folder).filePath(QStringLiteral("Graph")),
                                           filter, &selected, QFileDialog::DontConfirmOverwrite);
     const QStringList filters = filter.split(QStringLiteral(";;"));
     filterIndex = std::max(1, int(filters.indexOf(selected)) + 1);

@@ -1,6 +1,7 @@
 // The context menu of the graphs: the construct under the mouse, the selection by type, the
 // bend and direction commands, then one item per tool the view shows. What it offers is
 // ResPopupStates' and ResToolStates'; this file builds the items and asks for the colour.
+#include "kit/Texts.h"
 #include "results/ConstructEditor.h"
 #include "results/windows/GraphControl.h"
 #include "results/windows/ResForm.h"
@@ -15,12 +16,10 @@ namespace kolibra::results {
 
 namespace res_popup_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 }  // namespace res_popup_impl
 
 void TResForm::PopupContextMenu(int elementType) {
-  using res_popup_impl::Tr;
   TGraphControl *control = CurrentGraphControl();
   if (control == nullptr) return;
   TGraph &graph = control->Graph();
@@ -40,30 +39,30 @@ void TResForm::PopupContextMenu(int elementType) {
   };
   if (states.ClickedType >= 0) {
     const int type = states.ClickedType;
-    PopupMenu->addAction(Tr("Colour"), this, [colour, type] { colour(type); });
-    PopupMenu->addAction(Tr("Duplicate"), this, [editor, &graph, type] { editor->DuplicateSelection(graph, type); });
-    PopupMenu->addAction(Tr("Delete"), this, [editor, &graph, type] { editor->DeleteSelection(graph, type); });
+    PopupMenu->addAction(ResFormText::tr("Colour"), this, [colour, type] { colour(type); });
+    PopupMenu->addAction(ResFormText::tr("Duplicate"), this, [editor, &graph, type] { editor->DuplicateSelection(graph, type); });
+    PopupMenu->addAction(ResFormText::tr("Delete"), this, [editor, &graph, type] { editor->DeleteSelection(graph, type); });
   }
   if (states.Several) {
     const auto sub = [&](const QString &caption, const std::function<void(int)> &act) {
       QMenu *menu = PopupMenu->addMenu(caption);
-      menu->addAction(Tr("All"), this, [act] { act(0); });
-      for (const int type : states.SelectionTypes) menu->addAction(Tr(ConstructWord(type)), this, [act, type] { act(type); });
+      menu->addAction(ResFormText::tr("All"), this, [act] { act(0); });
+      for (const int type : states.SelectionTypes) menu->addAction(ResFormText::tr(ConstructWord(type)), this, [act, type] { act(type); });
     };
-    sub(Tr("Colour"), colour);
-    sub(Tr("Duplicate"), [editor, &graph](int type) { editor->DuplicateSelection(graph, type); });
-    sub(Tr("Delete"), [editor, &graph](int type) { editor->DeleteSelection(graph, type); });
+    sub(ResFormText::tr("Colour"), colour);
+    sub(ResFormText::tr("Duplicate"), [editor, &graph](int type) { editor->DuplicateSelection(graph, type); });
+    sub(ResFormText::tr("Delete"), [editor, &graph](int type) { editor->DeleteSelection(graph, type); });
   }
   if (states.Bend)
-    PopupMenu->addAction(Tr("Bend the arc, the circle or the ellipse"), this, [this] { FButtons[rbCurveArc]->setChecked(true); });
+    PopupMenu->addAction(ResFormText::tr("Bend the arc, the circle or the ellipse"), this, [this] { FButtons[rbCurveArc]->setChecked(true); });
   if (states.ChangeDirection)
-    PopupMenu->addAction(Tr("Change direction"), this, [editor, &graph] { editor->ReverseSelection(graph); });
+    PopupMenu->addAction(ResFormText::tr("Change direction"), this, [editor, &graph] { editor->ReverseSelection(graph); });
   if (!PopupMenu->isEmpty()) PopupMenu->addSeparator();
   const TResToolStates tools = ResToolStates(FModel);
   for (const TResPopupTool &tool : ResPopupTools()) {
     if (!tools[tool.Button].Visible) continue;
     QToolButton *button = FButtons[size_t(tool.Button)];
-    QAction *item = PopupMenu->addAction(Tr(tool.Caption), this, [button] { button->toggle(); });
+    QAction *item = PopupMenu->addAction(ResFormText::tr(tool.Caption), this, [button] { button->toggle(); });
     item->setCheckable(true);
     item->setChecked(button->isChecked());
   }

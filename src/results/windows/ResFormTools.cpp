@@ -3,6 +3,7 @@
 // down is ResToolStates' rule; pressing a tool sets the graph's tool, pressing a model lays it
 // over the curve.
 #include "kit/MessageBox.h"
+#include "kit/Texts.h"
 #include "results/windows/GraphControl.h"
 #include "results/windows/ResForm.h"
 #include "results/windows/ResIcons.h"
@@ -16,7 +17,6 @@ namespace kolibra::results {
 
 namespace res_tools_impl {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TResForm", text); }
 
 // How each button looks; what it does is ButtonTool's and ButtonModel's.
 struct TButtonRow {
@@ -28,58 +28,58 @@ struct TButtonRow {
 
 constexpr TButtonRow Rows[rbCount] = {
     {rbModeleAffine, "ButtonModeleAffine", riModeleAffine,
-     QT_TRANSLATE_NOOP("TResForm", "Linear fit|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP("ResFormText", "Linear fit|Hover mouse over curve to set parameters")},
     {rbModeleConstant, "ButtonModeleConstant", riModeleConstant,
-     QT_TRANSLATE_NOOP("TResForm", "Fit using a constant value|Model parameters available by hovering over the curve")},
+     QT_TRANSLATE_NOOP("ResFormText", "Fit using a constant value|Model parameters available by hovering over the curve")},
     {rbModeleExponentiel, "ButtonModeleExponentiel", riModeleExponentiel,
-     QT_TRANSLATE_NOOP("TResForm", "Fit using an exponential| Model parameters available by hovering over the curve ")},
+     QT_TRANSLATE_NOOP("ResFormText", "Fit using an exponential| Model parameters available by hovering over the curve ")},
     {rbModeleParabole, "ButtonModeleParabole", riModeleParabole,
-     QT_TRANSLATE_NOOP("TResForm", "Parabolic fit|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP("ResFormText", "Parabolic fit|Hover mouse over curve to set parameters")},
     {rbModeleProportionnel, "ButtonModeleProportionnel", riModeleProportionnel,
-     QT_TRANSLATE_NOOP("TResForm", "Fit using a line going through the origin|Model parameters available by hovering over the curve")},
+     QT_TRANSLATE_NOOP("ResFormText", "Fit using a line going through the origin|Model parameters available by hovering over the curve")},
     {rbModeleSinus, "ButtonModeleSinus", riModeleSinus,
-     QT_TRANSLATE_NOOP("TResForm", "Sine fit|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP("ResFormText", "Sine fit|Hover mouse over curve to set parameters")},
     {rbModeleSinusAe, "ButtonModeleSinusAe", riModeleSinusAe,
-     QT_TRANSLATE_NOOP("TResForm", "Dampened sine fit (exponential dampening)|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP("ResFormText", "Dampened sine fit (exponential dampening)|Hover mouse over curve to set parameters")},
     {rbModeleSinusAl, "ButtonModeleSinusAl", riModeleSinusAl,
-     QT_TRANSLATE_NOOP("TResForm", "Dampened sine fit (linear dampening)|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP("ResFormText", "Dampened sine fit (linear dampening)|Hover mouse over curve to set parameters")},
     {rbModifierModele, "ButtonModifierModele", riModifierModele,
-     QT_TRANSLATE_NOOP("TResForm", "Modify model curve|Position of the cursor over the curve determines which parameter is modified")},
-    {rbAngle, "ButtonAngle", riAngle, QT_TRANSLATE_NOOP("TResForm", "New angle|Draw an angle defined by two straight lines with mouse")},
-    {rbArc, "ButtonArc", riArc, QT_TRANSLATE_NOOP("TResForm", "New arc|Draw an arc defined by two points")},
-    {rbCercle, "ButtonCercle", riCercle, QT_TRANSLATE_NOOP("TResForm", "New circle|Draw a new circle from the center")},
-    {rbEllipse, "ButtonEllipse", riEllipse, QT_TRANSLATE_NOOP("TResForm", "New ellipse|Draw a new ellipse from its center")},
+     QT_TRANSLATE_NOOP("ResFormText", "Modify model curve|Position of the cursor over the curve determines which parameter is modified")},
+    {rbAngle, "ButtonAngle", riAngle, QT_TRANSLATE_NOOP("ResFormText", "New angle|Draw an angle defined by two straight lines with mouse")},
+    {rbArc, "ButtonArc", riArc, QT_TRANSLATE_NOOP("ResFormText", "New arc|Draw an arc defined by two points")},
+    {rbCercle, "ButtonCercle", riCercle, QT_TRANSLATE_NOOP("ResFormText", "New circle|Draw a new circle from the center")},
+    {rbEllipse, "ButtonEllipse", riEllipse, QT_TRANSLATE_NOOP("ResFormText", "New ellipse|Draw a new ellipse from its center")},
     {rbCurveArc, "ButtonCurveArc", riCurveArc,
-     QT_TRANSLATE_NOOP("TResForm", "Bend an arc, a circle or an ellipse|Catch a point on the circumference or radius using the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText", "Bend an arc, a circle or an ellipse|Catch a point on the circumference or radius using the mouse")},
     {rbDupliquer, "ButtonDupliquer", riDupliquer,
-     QT_TRANSLATE_NOOP("TResForm", "Duplicate objects|Duplicate the object under the mouse pointer; duplicate the objects in a rectangular zone")},
+     QT_TRANSLATE_NOOP("ResFormText", "Duplicate objects|Duplicate the object under the mouse pointer; duplicate the objects in a rectangular zone")},
     {rbMesurer, "ButtonMesurer", riMesurer,
-     QT_TRANSLATE_NOOP("TResForm", "Measure an angle or an object value|Measure an angle or an object value under mouse cursor")},
-    {rbSegment, "ButtonSegment", riSegment, QT_TRANSLATE_NOOP("TResForm", "New segment|Draw a new segment")},
+     QT_TRANSLATE_NOOP("ResFormText", "Measure an angle or an object value|Measure an angle or an object value under mouse cursor")},
+    {rbSegment, "ButtonSegment", riSegment, QT_TRANSLATE_NOOP("ResFormText", "New segment|Draw a new segment")},
     {rbSpline, "ButtonSpline", riSpline,
-     QT_TRANSLATE_NOOP("TResForm", "New curve|Draw a curve by setting control points with the mouse.")},
+     QT_TRANSLATE_NOOP("ResFormText", "New curve|Draw a curve by setting control points with the mouse.")},
     {rbSelection, "ButtonSelection", riSelection,
-     QT_TRANSLATE_NOOP("TResForm", "Select, move or change an object|Select an object, move or change it with the mouse when cursor changes to a cross")},
+     QT_TRANSLATE_NOOP("ResFormText", "Select, move or change an object|Select an object, move or change it with the mouse when cursor changes to a cross")},
     {rbSupprimer, "ButtonSupprimer", riSupprimer,
-     QT_TRANSLATE_NOOP("TResForm", "Delete objects|Delete the object under the mouse pointer; delete the objects in a rectangular zone")},
-    {rbVecteur, "ButtonVecteur", riVecteurOutil, QT_TRANSLATE_NOOP("TResForm", "New vector|Draw a new vector with the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText", "Delete objects|Delete the object under the mouse pointer; delete the objects in a rectangular zone")},
+    {rbVecteur, "ButtonVecteur", riVecteurOutil, QT_TRANSLATE_NOOP("ResFormText", "New vector|Draw a new vector with the mouse")},
     {rbSens, "ButtonSens", riSens,
-     QT_TRANSLATE_NOOP("TResForm", "Change vectors direction|Change direction of the vector under the mouse pointer; change direction of the vectors in a rectangular zone")},
+     QT_TRANSLATE_NOOP("ResFormText", "Change vectors direction|Change direction of the vector under the mouse pointer; change direction of the vectors in a rectangular zone")},
     {rbVideo, "ButtonVideo", riVideo,
-     QT_TRANSLATE_NOOP("TResForm", "Draw the current video image|The video image is drawn behind the objects.")},
-    {rbClavier, "ButtonMenuClavier", riClavier, QT_TRANSLATE_NOOP("TResForm", "Type formula")},
+     QT_TRANSLATE_NOOP("ResFormText", "Draw the current video image|The video image is drawn behind the objects.")},
+    {rbClavier, "ButtonMenuClavier", riClavier, QT_TRANSLATE_NOOP("ResFormText", "Type formula")},
     {rbReticule, "ButtonReticule", riReticule,
-     QT_TRANSLATE_NOOP("TResForm", "Mouse pointer coordinates|X and Y values of the mouse pointer within the graphical area.")},
-    {rbPan, "ButtonPan", riPan, QT_TRANSLATE_NOOP("TResForm", "Pan image|Drag an drop the figure with the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText", "Mouse pointer coordinates|X and Y values of the mouse pointer within the graphical area.")},
+    {rbPan, "ButtonPan", riPan, QT_TRANSLATE_NOOP("ResFormText", "Pan image|Drag an drop the figure with the mouse")},
     {rbZoom, "ButtonZoom", riZoom,
-     QT_TRANSLATE_NOOP("TResForm", "Zoom|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down")},
+     QT_TRANSLATE_NOOP("ResFormText", "Zoom|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down")},
 };
 
 }  // namespace res_tools_impl
 
 void TResForm::CreateToolBars() {
   using namespace res_tools_impl;
-  ToolBarMenu = addToolBar(Tr("Results"));
+  ToolBarMenu = addToolBar(ResFormText::tr("Results"));
   ToolBarMenu->setObjectName(QStringLiteral("ToolBarMenu"));
   ToolBarMenu->setMovable(false);
   ToolBarMenu->setIconSize(QSize(28, 28));
@@ -90,17 +90,17 @@ void TResForm::CreateToolBars() {
     TResIcon Icon;
     const char *Caption;
   } views[] = {
-      {rvTableau, "ButtonMenuTableau", riTableau, QT_TRANSLATE_NOOP("TResForm", "Datasheet")},
-      {rvTemps, "ButtonMenuTemps", riTemps, QT_TRANSLATE_NOOP("TResForm", "Evolution as a function of time")},
-      {rvReferentiel, "ButtonMenuReferentiel", riReferentiel, QT_TRANSLATE_NOOP("TResForm", "Trajectory in reference frame")},
-      {rvVecteur, "ButtonMenuVecteur", riVecteur, QT_TRANSLATE_NOOP("TResForm", "Vectors representation")},
-      {rvFormule, "ButtonMenuFormule", riFormule, QT_TRANSLATE_NOOP("TResForm", "Custom formulas")},
+      {rvTableau, "ButtonMenuTableau", riTableau, QT_TRANSLATE_NOOP("ResFormText", "Datasheet")},
+      {rvTemps, "ButtonMenuTemps", riTemps, QT_TRANSLATE_NOOP("ResFormText", "Evolution as a function of time")},
+      {rvReferentiel, "ButtonMenuReferentiel", riReferentiel, QT_TRANSLATE_NOOP("ResFormText", "Trajectory in reference frame")},
+      {rvVecteur, "ButtonMenuVecteur", riVecteur, QT_TRANSLATE_NOOP("ResFormText", "Vectors representation")},
+      {rvFormule, "ButtonMenuFormule", riFormule, QT_TRANSLATE_NOOP("ResFormText", "Custom formulas")},
   };
   for (const auto &v : views) {
-    QAction *action = ToolBarMenu->addAction(ResIcon(v.Icon), Tr(v.Caption));
+    QAction *action = ToolBarMenu->addAction(ResIcon(v.Icon), ResFormText::tr(v.Caption));
     action->setObjectName(QString::fromLatin1(v.Name));
     action->setCheckable(true);
-    action->setToolTip(Tr(v.Caption));
+    action->setToolTip(ResFormText::tr(v.Caption));
     action->setVisible(ViewOffered(*FModel.Sources().Options, v.View));
     const int view = v.View;
     connect(action, &QAction::triggered, this, [this, view] {
@@ -111,17 +111,17 @@ void TResForm::CreateToolBars() {
     Actions[action->objectName()] = action;
   }
   ToolBarMenu->addSeparator();
-  QAction *close = ToolBarMenu->addAction(ResIcon(riFermer), Tr("Back to video"));
+  QAction *close = ToolBarMenu->addAction(ResIcon(riFermer), ResFormText::tr("Back to video"));
   close->setObjectName(QStringLiteral("ButtonMenuFermer"));
   connect(close, &QAction::triggered, this, [this] { this->close(); });
   Actions[close->objectName()] = close;
 
   addToolBarBreak(Qt::TopToolBarArea);
-  ChoiceBar = addToolBar(Tr("Choice"));
+  ChoiceBar = addToolBar(ResFormText::tr("Choice"));
   ChoiceBar->setObjectName(QStringLiteral("ChoiceBar"));
   ChoiceBar->setMovable(false);
 
-  ToolBarOutils = new QToolBar(Tr("Tools"), this);
+  ToolBarOutils = new QToolBar(ResFormText::tr("Tools"), this);
   ToolBarOutils->setObjectName(QStringLiteral("ToolBarOutils"));
   ToolBarOutils->setMovable(false);
   ToolBarOutils->setOrientation(Qt::Vertical);
@@ -134,7 +134,7 @@ void TResForm::CreateToolBars() {
     button->setObjectName(QString::fromLatin1(row.Name));
     button->setIcon(ResIcon(row.Icon));
     button->setAutoRaise(true);
-    const QString hint = Tr(row.Hint);
+    const QString hint = ResFormText::tr(row.Hint);
     const int bar = hint.indexOf(QLatin1Char('|'));
     button->setToolTip(bar >= 0 ? hint.left(bar) : hint);
     button->setStatusTip(bar >= 0 ? hint.mid(bar + 1).trimmed() : hint);
@@ -188,7 +188,7 @@ void TResForm::ButtonToggled(TResButton button, bool down) {
   if (down && button == rbModifierModele) {
     QString message;
     if (!FModel.CanModifyModel(message)) {
-      TMessageBox(icInformation).AddLine(message).AddButton(Tr("Ok")).Execute();
+      TMessageBox(icInformation).AddLine(message).AddButton(ResFormText::tr("Ok")).Execute();
       SyncToolButtons();
       return;
     }
@@ -208,12 +208,12 @@ void TResForm::ModelButtonToggled(modelling::TModelType kind, bool down) {
   if (!down) {
     FModel.PressModel(modelling::mtNone, message);
   } else if (!FModel.PressModel(kind, message)) {
-    TMessageBox(icInformation).AddLine(message).AddButton(res_tools_impl::Tr("Ok")).Execute();
+    TMessageBox(icInformation).AddLine(message).AddButton(ResFormText::tr("Ok")).Execute();
   } else {
-    SetHint(res_tools_impl::Tr("|Hover the mouse over the curve to see parameters"));
+    SetHint(ResFormText::tr("|Hover the mouse over the curve to see parameters"));
   }
   SyncToolButtons();
-  if (down && FModel.View() != rvTableau) SetHint(res_tools_impl::Tr("|Hover the mouse over the curve to see parameters"));
+  if (down && FModel.View() != rvTableau) SetHint(ResFormText::tr("|Hover the mouse over the curve to see parameters"));
   RefreshStatusPanels();
 }
 

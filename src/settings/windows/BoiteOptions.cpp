@@ -2,6 +2,8 @@
 
 #include "dialogs/DialogLook.h"
 #include "kit/Hint.h"
+#include "kit/Language.h"
+#include "kit/Texts.h"
 #include "settings/OptionsPages.h"
 
 #include <QCheckBox>
@@ -33,7 +35,6 @@ namespace kolibra::settings {
 
 namespace boite_options {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TBoiteOptions", text); }
 
 // The window: its status bar shows the long hint of the control under the mouse.
 class TFormOptions : public QDialog {
@@ -88,7 +89,7 @@ class TBuilder {
           break;
         case oiLabel: AddLabel(item, target); break;
         case oiGroup: {
-          auto *group = new QGroupBox(Tr(item.Text), Form);
+          auto *group = new QGroupBox(BoiteOptionsText::tr(item.Text), Form);
           target->addWidget(group);
           target = new QVBoxLayout(group);
           break;
@@ -97,6 +98,7 @@ class TBuilder {
         case oiPassword: AddPassword(*FindOptionKey(QLatin1String(item.Key)), target); break;
         case oiAssociation: AddAssociation(target); break;
         case oiFolder: AddFolder(*FindOptionKey(QLatin1String(item.Key)), target); break;
+        case oiLanguage: AddLanguage(*FindOptionKey(QLatin1String(item.Key)), target); break;
       }
     }
   }
@@ -175,7 +177,7 @@ class TBuilder {
   }
 
   void AddLabel(const TOptionsItem &item, QVBoxLayout *layout) {
-    auto *label = new QLabel(Tr(item.Text), Form);
+    auto *label = new QLabel(BoiteOptionsText::tr(item.Text), Form);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, item.Color.ToQColor(palette));
     label->setPalette(palette);
@@ -220,9 +222,9 @@ class TBuilder {
     auto *edit = new QLineEdit(Form);
     edit->setObjectName(QStringLiteral("EditDefaultDirectory"));
     edit->setReadOnly(true);
-    auto *change = new QPushButton(Tr("Change ..."), Form);
+    auto *change = new QPushButton(BoiteOptionsText::tr("Change ..."), Form);
     change->setObjectName(QStringLiteral("ButtonDefaultDirectoryChange"));
-    auto *remove = new QPushButton(Tr("Delete"), Form);
+    auto *remove = new QPushButton(BoiteOptionsText::tr("Delete"), Form);
     remove->setObjectName(QStringLiteral("ButtonDefaultDirectorySuppr"));
     row->addWidget(edit, 1);
     row->addWidget(change);
@@ -245,6 +247,33 @@ class TBuilder {
     });
   }
 
+  // The desktop's language, then each language in its own name; the choice is read at start.
+  void AddLanguage(const TOptionKey &key, QVBoxLayout *layout) {
+    auto *row = new QHBoxLayout;
+    auto *label = new QLabel(key.CaptionText(), Form);
+    auto *combo = new QComboBox(Form);
+    combo->setObjectName(QStringLiteral("ComboBoxLanguage"));
+    label->setBuddy(combo);
+    combo->addItem(BoiteOptionsText::tr("The desktop's language (%1)").arg(LanguageEndonym(DesktopLanguage())),
+                   QString());
+    for (const QString &code : InterfaceLanguages()) combo->addItem(LanguageEndonym(code), code);
+    Describe(combo, key.HintText());
+    auto *note = new QLabel(BoiteOptionsText::tr("Applied at the next start of Kolibra."), Form);
+    note->setObjectName(QStringLiteral("LabelLanguageNextStart"));
+    row->addWidget(label);
+    row->addWidget(combo);
+    row->addWidget(note);
+    row->addStretch(1);
+    layout->addLayout(row);
+    Refreshers.push_back([this, combo] {
+      const QSignalBlocker blocker(combo);
+      const int index = combo->findData(Model.Controls().Language);
+      combo->setCurrentIndex(index < 0 ? 0 : index);
+    });
+    QObject::connect(combo, &QComboBox::currentIndexChanged, Form,
+                     [this, combo](int) { Model.Controls().Language = combo->currentData().toString(); });
+  }
+
   TBoiteOptions &Owner;
   TBoiteOptionsModel &Model;
   QWidget *Form;
@@ -264,7 +293,7 @@ TBoiteOptions::TBoiteOptions()
     : Executable(QCoreApplication::applicationFilePath()), Font(QStringLiteral("Arial"), 10) {
   ChooseFolder = [](const QString &start) {
     return QFileDialog::getExistingDirectory(
-        nullptr, QCoreApplication::translate("TBoiteOptions", "Default directory"), start);
+        nullptr, QCoreApplication::translate("BoiteOptionsText", "Default directory"), start);
   };
 }
 
@@ -295,7 +324,7 @@ TOptionsDialogResult TBoiteOptions::Execute(TOptions &options) {
         subLayout->setContentsMargins(8, 6, 8, 6);
         builder.AddItems(subPage.Items, subLayout);
         subLayout->addStretch(1);
-        subPages->addTab(subSheet, Tr(subPage.Caption));
+        subPages->addTab(subSheet, BoiteOptionsText::tr(subPage.Caption));
       }
       layout->addWidget(subPages, 1);
     } else {
@@ -303,20 +332,20 @@ TOptionsDialogResult TBoiteOptions::Execute(TOptions &options) {
     }
     const QIcon icon = page.IconOnly && PageIcon ? PageIcon(QLatin1String(page.Name)) : QIcon();
     if (icon.isNull()) {
-      pages->addTab(sheet, Tr(page.Caption));
+      pages->addTab(sheet, BoiteOptionsText::tr(page.Caption));
     } else {
       const int index = pages->addTab(sheet, icon, QString());
-      pages->setTabToolTip(index, Tr(page.Caption));
+      pages->setTabToolTip(index, BoiteOptionsText::tr(page.Caption));
     }
   }
 
-  auto *defaults = new QPushButton(Tr("Restore defaults"), &form);
+  auto *defaults = new QPushButton(BoiteOptionsText::tr("Restore defaults"), &form);
   defaults->setObjectName(QStringLiteral("ButtonDefaults"));
   defaults->setAutoDefault(false);
-  auto *ok = new QPushButton(Tr("OK"), &form);
+  auto *ok = new QPushButton(BoiteOptionsText::tr("OK"), &form);
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setDefault(true);
-  auto *cancel = new QPushButton(Tr("Cancel"), &form);
+  auto *cancel = new QPushButton(BoiteOptionsText::tr("Cancel"), &form);
   cancel->setObjectName(QStringLiteral("ButtonCancel"));
   cancel->setAutoDefault(false);
   QObject::connect(defaults, &QPushButton::clicked, &form, [&model, &builder] {

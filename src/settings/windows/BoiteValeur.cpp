@@ -88,7 +88,7 @@ TValueResult TBoiteValeur::Execute() {
   bevel->setFrameShape(QFrame::HLine);
   bevel->setFrameShadow(QFrame::Sunken);
 
-  auto *ok = new QPushButton(QCoreApplication::translate("TBoiteValeur", "&Ok"), &form);
+  auto *ok = new QPushButton(QCoreApplication::translate("BoiteValeurText", "&Ok"), &form);
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setDefault(true);
 

@@ -1,6 +1,7 @@
 #include "settings/windows/PasswordDlg.h"
 
 #include "dialogs/DialogLook.h"
+#include "kit/Texts.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -18,11 +19,10 @@ namespace kolibra::settings {
 
 namespace password_dlg {
 
-QString Tr(const char *text) { return QCoreApplication::translate("TPasswordDlg", text); }
 
 }  // namespace password_dlg
 
-TPasswordDlg::TPasswordDlg() : Caption(password_dlg::Tr("Password")) {}
+TPasswordDlg::TPasswordDlg() : Caption(PasswordDlgText::tr("Password")) {}
 
 QImage TPasswordDlg::KeyPicture() {
   QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
@@ -46,7 +46,6 @@ QImage TPasswordDlg::KeyPicture() {
 }
 
 bool TPasswordDlg::Execute() {
-  using password_dlg::Tr;
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   dialogs::ApplyDialogLook(form, QStringLiteral("PasswordDlg"), Caption, Font, BackGroundColor);
   form.setFixedSize(275, 135);
@@ -57,7 +56,7 @@ bool TPasswordDlg::Execute() {
   picture->setGeometry(10, 18, 48, 48);
 
   const int left = picture->geometry().right() + 1 + 20;
-  auto *label = new QLabel(Tr("Password"), &form);
+  auto *label = new QLabel(PasswordDlgText::tr("Password"), &form);
   label->setObjectName(QStringLiteral("LabelPassword"));
   label->setGeometry(left, 35 - label->sizeHint().height() - 2, 180, label->sizeHint().height());
 
@@ -72,12 +71,12 @@ bool TPasswordDlg::Execute() {
   label->setBuddy(edit);
 
   const int buttonsTop = edit->geometry().bottom() + 1 + 12;
-  auto *ok = new QPushButton(Tr("&Ok"), &form);
+  auto *ok = new QPushButton(PasswordDlgText::tr("&Ok"), &form);
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setGeometry(left, buttonsTop, 75, ok->sizeHint().height());
   ok->setEnabled(false);
   ok->setDefault(true);
-  auto *cancel = new QPushButton(Tr("&Annuler"), &form);
+  auto *cancel = new QPushButton(PasswordDlgText::tr("&Annuler"), &form);
   cancel->setObjectName(QStringLiteral("ButtonAnnuler"));
   cancel->setGeometry(left + 87, buttonsTop, 75, cancel->sizeHint().height());
   cancel->setAutoDefault(false);
