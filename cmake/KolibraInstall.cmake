@@ -2,8 +2,8 @@
 #
 #   <prefix>/lib/kolibra/kolibra, kolibra-cli   the programs, with beside them
 #   <prefix>/lib/kolibra/KlbDll/                the FFmpeg wrappers they load by path
-#   <prefix>/lib/kolibra/Help/Help_en.html      the help page the Help command opens
-#   <prefix>/lib/kolibra/Help/images/           its pictures, which the page names relatively
+#   <prefix>/lib/kolibra/Help/Help_xx.html      the help pages, one a language
+#   <prefix>/lib/kolibra/Help/images/           their pictures, which the pages name relatively
 #   <prefix>/bin/kolibra, kolibra-cli           links to the programs
 #   <prefix>/share/applications/kolibra.desktop the menu entry, which opens ".klb" files
 #   <prefix>/share/icons/hicolor/scalable/apps/kolibra.svg
@@ -15,14 +15,19 @@
 
 # The help page lies beside the programs of the build tree too, so the Help command works
 # from there.
-configure_file(${PROJECT_SOURCE_DIR}/resources/help/Help_en.html
-  ${CMAKE_BINARY_DIR}/app/Help/Help_en.html COPYONLY)
-# The pictures the page shows, taken from the program itself.
-set(KOLIBRA_HELP_IMAGES marking.png tracking.png datasheet.png vectors.png parabola-fit.png print.png)
-list(TRANSFORM KOLIBRA_HELP_IMAGES PREPEND ${PROJECT_SOURCE_DIR}/resources/help/images/)
+# One page a language (Help_en.html, Help_fr.html ...); the Help command opens the page of the
+# interface language.
+file(GLOB KOLIBRA_HELP_PAGES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/help/Help_*.html)
+foreach(page IN LISTS KOLIBRA_HELP_PAGES)
+  get_filename_component(page_name ${page} NAME)
+  configure_file(${page} ${CMAKE_BINARY_DIR}/app/Help/${page_name} COPYONLY)
+endforeach()
+# The pictures the pages show, taken from the program itself: images/ in English, images/xx/
+# in another language.
+file(GLOB_RECURSE KOLIBRA_HELP_IMAGES CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/resources/help/images
+  ${PROJECT_SOURCE_DIR}/resources/help/images/*.png)
 foreach(image IN LISTS KOLIBRA_HELP_IMAGES)
-  get_filename_component(image_name ${image} NAME)
-  configure_file(${image} ${CMAKE_BINARY_DIR}/app/Help/images/${image_name} COPYONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/help/images/${image} ${CMAKE_BINARY_DIR}/app/Help/images/${image} COPYONLY)
 endforeach()
 
 set(KOLIBRA_INSTALL_PROGRAM_DIR lib/kolibra)
@@ -34,9 +39,9 @@ foreach(wrapper KlbVff KlbRff)
     install(TARGETS ${wrapper} LIBRARY DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/KlbDll)
   endif()
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/resources/help/Help_en.html
-  DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help)
-install(FILES ${KOLIBRA_HELP_IMAGES} DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help/images)
+install(FILES ${KOLIBRA_HELP_PAGES} DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/images/ DESTINATION ${KOLIBRA_INSTALL_PROGRAM_DIR}/Help/images
+  FILES_MATCHING PATTERN "*.png")
 install(CODE "
   set(kolibra_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
   file(MAKE_DIRECTORY \"\${kolibra_bin}\")
