@@ -33,7 +33,7 @@ TEST(HelpCommand, OpensTheFirstExistingPageInOrder) {
       {{}, nullptr},
       {{"Help_en.html"}, "Help_en.html"},
       {{"Help.html", "Help_en.html"}, "Help_en.html"},
-      {{"Help_en.html", "Help_es.html"}, "Help_es.html"},
+      {{"Help_en.html", "Help_es.html"}, "Help_en.html"},  // the interface's language first
       {{"Help_cz.html", "Help_fr.html", "Help.html"}, "Help_fr.html"},
       {{"Help.html"}, "Help.html"},
       {{"help_en.html"}, nullptr},  // the names are exact
@@ -65,6 +65,28 @@ TEST(HelpCommand, OpensTheFirstExistingPageInOrder) {
       EXPECT_EQ(opened, QUrl::fromLocalFile(program.Page(c.Opened)));
     }
   }
+}
+
+// The page of the interface language, else the English one, else the others in their order.
+TEST(HelpCommand, ThePageOfTheInterfaceLanguageComesFirst) {
+  const struct {
+    const char *Language;
+    QStringList Present;
+    const char *Found;
+  } cases[] = {
+      {"fr", {"Help_en.html", "Help_fr.html", "Help_de.html"}, "Help_fr.html"},
+      {"de", {"Help_en.html", "Help_fr.html", "Help_de.html"}, "Help_de.html"},
+      {"es", {"Help_en.html", "Help_fr.html"}, "Help_en.html"},
+      {"es", {"Help_cz.html", "Help_fr.html"}, "Help_fr.html"},
+      {"en", {"Help_de.html", "Help_en.html"}, "Help_en.html"},
+  };
+  for (const auto &c : cases) {
+    TProgram program(c.Present);
+    EXPECT_EQ(FindHelpFile(program.Folder.path(), QLatin1String(c.Language)), program.Page(c.Found)) << c.Language;
+  }
+  TProgram none({});
+  EXPECT_EQ(ExpectedHelpFile(none.Folder.path(), QStringLiteral("de")),
+            QDir::toNativeSeparators(none.Page("Help_de.html")));
 }
 
 TEST(HelpCommand, ChoosesTheWayTheHelpIsShown) {

@@ -155,6 +155,7 @@ TEST_F(OptionsTest, SavingTheDefaultsWritesEveryKeyInFileOrder) {
            << "NumerotationTsp_Value=0"
            << "Password="
            << "DefaultDirectory="
+           << "Language="
            << "Gravity_Value=9.81";
   EXPECT_EQ(readText(FileName()), expected.join('\n') + '\n');
   EXPECT_EQ(CheckBoxDefaults.size(), 53u);
@@ -204,7 +205,7 @@ TEST_F(OptionsTest, EveryKeyRoundTripsThroughTheFile) {
 
 TEST_F(OptionsTest, EveryKeyHasItsOwnField) {
   const auto keys = OptionKeys();
-  ASSERT_EQ(keys.size(), 53u + 47u + 10u);
+  ASSERT_EQ(keys.size(), 53u + 47u + 11u);
   std::set<QString> names;
   for (size_t i = 0; i < keys.size(); ++i) {
     EXPECT_TRUE(names.insert(QString(keys[i].Key).toLower()).second) << keys[i].Key;
@@ -230,7 +231,7 @@ TEST_F(OptionsTest, SaveKeepsTheOtherSectionsAndUnknownKeys) {
       text.startsWith("[MainForm]\nDirectory=/home/prof/tp\n\n[Options]\nLaterVersionKey=kept\n"
                       "CheckBox3ConfirmationQuit_Checked=1\n"));
   EXPECT_TRUE(
-      text.endsWith("DefaultDirectory=\nGravity_Value=9.81\n\n"
+      text.endsWith("DefaultDirectory=\nLanguage=\nGravity_Value=9.81\n\n"
                     "[RecentFiles]\nFile1=/home/prof/tp/chute.klb\n"
                     "File2=/home/prof/tp/pendule.klb\n\n"
                     "[Capture]\nFramework=0\nDevice=Webcam\n"));

@@ -6,6 +6,7 @@
 
 #include "kit/Locale.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace kolibra::work::work_cli_test {
@@ -23,10 +24,12 @@ class WorkCliTest : public ::testing::Test {
   }
   QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
-  TRun Run(const QStringList &arguments, const QString &locale = QStringLiteral("fr_FR.UTF-8")) const {
+  TRun Run(const QStringList &arguments, const QString &locale = QStringLiteral("fr_FR.UTF-8"),
+           const QString &language = QStringLiteral("en")) const {
     return kolibra::testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments,
                                         [&](QProcessEnvironment &environment) {
                                           environment.insert(QStringLiteral("LC_ALL"), locale);
+                                          environment.insert(QStringLiteral("LANGUAGE"), language);
                                           environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
                                           environment.insert(QStringLiteral("KOLIBRA_KLBDLL_DIR"),
                                                              QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR));
@@ -35,6 +38,46 @@ class WorkCliTest : public ::testing::Test {
 
   QTemporaryDir dir;
 };
+
+// Scripts read the datasheet and the exported files: their texts are English in any language,
+// only the reasons on standard error are translated.
+TEST_F(WorkCliTest, ResultsAndExportsReadTheSameInEveryLanguage) {
+  const auto withoutDate = [](QString text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > 1) lines.removeAt(1);  // the date and time of the run
+    return lines.join(QLatin1Char('\n'));
+  };
+  const auto exported = [&](const QString &language) {
+    const QString file = File("data.csv");
+    QFile::remove(file);
+    const TRun run = Run({QStringLiteral("export"), File("throw.klb"), file}, QStringLiteral("fr_FR.UTF-8"), language);
+    QFile csv(file);
+    return run.Status == 0 && csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray("failed");
+  };
+  const QByteArray englishCsv = exported(QStringLiteral("en"));
+  for (const char *format : {"tsv", "csv", "json"}) {
+    const QStringList arguments{QStringLiteral("results"), File("throw.klb"), QStringLiteral("--format"),
+                                QLatin1String(format)};
+    const TRun english = Run(arguments);
+    ASSERT_EQ(english.Status, 0) << english.Err.toStdString();
+    for (const char *language : {"fr", "de", "es"}) {
+      const TRun other = Run(arguments, QStringLiteral("fr_FR.UTF-8"), QLatin1String(language));
+      ASSERT_EQ(other.Status, 0) << other.Err.toStdString();
+      if (QLatin1String(format) == QLatin1String("tsv"))
+        EXPECT_EQ(withoutDate(other.Out), withoutDate(english.Out)) << format << ' ' << language;
+      else
+        EXPECT_EQ(other.Out, english.Out) << format << ' ' << language;
+    }
+  }
+  for (const char *language : {"fr", "de", "es"}) EXPECT_EQ(exported(QLatin1String(language)), englishCsv) << language;
+  // While the reasons follow the language.
+  const TRun missing = Run({QStringLiteral("results"), File("nowhere.klb")}, QStringLiteral("fr_FR.UTF-8"),
+                           QStringLiteral("fr"));
+  EXPECT_EQ(missing.Status, 1);
+  EXPECT_FALSE(missing.Err.isEmpty());
+  const TRun missingEnglish = Run({QStringLiteral("results"), File("nowhere.klb")});
+  EXPECT_NE(missing.Err, missingEnglish.Err);
+}
 
 TEST_F(WorkCliTest, ResultsPrintTheDatasheetWithGOnEverySample) {
   const TRun run = Run({QStringLiteral("results"), File("throw.klb")});
