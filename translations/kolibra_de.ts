@@ -4,7 +4,7 @@
 <context>
     <name>AviCompressorText</name>
     <message>
-        <source>No encoder is installed for the codec "%1".</source>
+        <source>No encoder is installed for the codec &quot;%1&quot;.</source>
         <translation>Für den Codec „%1“ ist kein Encoder installiert.</translation>
     </message>
     <message>
@@ -16,7 +16,7 @@
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
     <message>
-        <source>The codec "%1" cannot compress pictures of %2 x %3 pixels (%4).</source>
+        <source>The codec &quot;%1&quot; cannot compress pictures of %2 x %3 pixels (%4).</source>
         <translation>Der Codec „%1“ kann keine Bilder mit %2 x %3 Pixeln komprimieren (%4).</translation>
     </message>
     <message>
@@ -525,7 +525,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>Systemsprache (%1)</translation>
     </message>
     <message>
@@ -651,7 +651,7 @@
         <translation>Dieses Video wurde mit %1 Bildern/s aufgenommen und mit %2 gespeichert.</translation>
     </message>
     <message>
-        <source>Use the video's time stamps</source>
+        <source>Use the video&apos;s time stamps</source>
         <translation>Zeitstempel des Videos verwenden</translation>
     </message>
     <message>
@@ -742,7 +742,7 @@
         <translation>Nummer des letzten Bildes</translation>
     </message>
     <message>
-        <source>First frame of the sequence shows the object's outline</source>
+        <source>First frame of the sequence shows the object&apos;s outline</source>
         <translation>Das erste Bild der Sequenz zeigt den Umriss des Objekts</translation>
     </message>
     <message>
@@ -876,7 +876,7 @@
         <translation>Nicht genügend Speicher für ein Bild.</translation>
     </message>
     <message>
-        <source>The camera's pixel format cannot be converted.</source>
+        <source>The camera&apos;s pixel format cannot be converted.</source>
         <translation>Das Pixelformat der Kamera kann nicht umgewandelt werden.</translation>
     </message>
     <message>
@@ -1265,7 +1265,7 @@
         <translation>GStreamer oder sein AVI-Schreiber ist nicht installiert.</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
+        <source>No codec is called &quot;%1&quot;.</source>
         <translation>Es gibt keinen Codec namens „%1“.</translation>
     </message>
 </context>
@@ -1424,11 +1424,11 @@
 <context>
     <name>GraphCliText</name>
     <message>
-        <source>Unknown view "%1": time, trajectory, vectors or formulas.</source>
+        <source>Unknown view &quot;%1&quot;: time, trajectory, vectors or formulas.</source>
         <translation>Unbekannte Ansicht „%1“: time, trajectory, vectors oder formulas.</translation>
     </message>
     <message>
-        <source>Unknown model "%1": constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
+        <source>Unknown model &quot;%1&quot;: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
         <translation>Unbekanntes Modell „%1“: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp oder damped-sine-lin.</translation>
     </message>
     <message>
@@ -1444,11 +1444,11 @@
         <translation>Das Rechenwerk hat einen Fehler festgestellt.</translation>
     </message>
     <message>
-        <source>No quantity "%1" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
+        <source>No quantity &quot;%1&quot; in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
         <translation>Keine Größe „%1“ in den Ergebnissen: X, Y, vx, vy, v, ax, ay, a, O, R oder w.</translation>
     </message>
     <message>
-        <source>The vectors view shows "v" (velocity) or "a" (acceleration).</source>
+        <source>The vectors view shows &quot;v&quot; (velocity) or &quot;a&quot; (acceleration).</source>
         <translation>Die Ansicht vectors zeigt „v“ (Geschwindigkeit) oder „a“ (Beschleunigung).</translation>
     </message>
     <message>
@@ -1456,7 +1456,7 @@
         <translation>Die Arbeitsdatei enthält keine Formel zum Zeichnen.</translation>
     </message>
     <message>
-        <source>No formula named "%1".</source>
+        <source>No formula named &quot;%1&quot;.</source>
         <translation>Keine Formel mit dem Namen „%1“.</translation>
     </message>
     <message>
@@ -1767,7 +1767,7 @@
         <translation>Die Datenströme dieser Datei können nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
         <translation>Für den Videocodec „%1“ dieser Datei ist kein Decoder verfügbar.</translation>
     </message>
     <message>
@@ -1791,7 +1791,7 @@
         <translation>Das erste Bild der Datei kann nicht dekodiert werden.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started (%2).</source>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started (%2).</source>
         <translation>Der Decoder für den Codec „%1“ kann nicht gestartet werden (%2).</translation>
     </message>
     <message>
@@ -1826,7 +1826,7 @@
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>%1, line %2: expected two numbers separated by a tab ("." decimals): %3</source>
+        <source>%1, line %2: expected two numbers separated by a tab (&quot;.&quot; decimals): %3</source>
         <translation>%1, Zeile %2: zwei durch Tabulator getrennte Zahlen erwartet („.“ als Dezimaltrennzeichen): %3</translation>
     </message>
     <message>
@@ -1852,7 +1852,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Die Ergebnisse der Messung auf der Folie.</translation>
     </message>
     <message>
-        <source>tsv (the datasheet's text form, by default), csv or json.</source>
+        <source>tsv (the datasheet&apos;s text form, by default), csv or json.</source>
         <translation>tsv (die Textform der Messwerttabelle, Standard), csv oder json.</translation>
     </message>
     <message>
@@ -1884,19 +1884,19 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Die Ecken eines Rechtecks in der Bewegungsebene, in Bildpixeln, in der Reihenfolge (0,0), (W,0), (W,H), (0,H).</translation>
     </message>
     <message>
-        <source>The rectangle's width and height in metres.</source>
+        <source>The rectangle&apos;s width and height in metres.</source>
         <translation>Breite und Höhe des Rechtecks in Metern.</translation>
     </message>
     <message>
-        <source>The lens's radial coefficients.</source>
+        <source>The lens&apos;s radial coefficients.</source>
         <translation>Die radialen Koeffizienten des Objektivs.</translation>
     </message>
     <message>
-        <source>The focal length in pixels (the picture's width by default).</source>
+        <source>The focal length in pixels (the picture&apos;s width by default).</source>
         <translation>Die Brennweite in Pixeln (standardmäßig die Bildbreite).</translation>
     </message>
     <message>
-        <source>The lens's centre in pixels (the picture's centre by default).</source>
+        <source>The lens&apos;s centre in pixels (the picture&apos;s centre by default).</source>
         <translation>Die Mitte des Objektivs in Pixeln (standardmäßig die Bildmitte).</translation>
     </message>
     <message>
@@ -1932,7 +1932,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>--straight muss mindestens drei Punkte X,Y;X,Y;X,Y in Bildpixeln enthalten: %1</translation>
     </message>
     <message>
-        <source>--checkerboard must be the board's inner corners COLSxROWS, at least 3x3: %1</source>
+        <source>--checkerboard must be the board&apos;s inner corners COLSxROWS, at least 3x3: %1</source>
         <translation>--checkerboard muss die inneren Ecken des Bretts als COLSxROWS angeben, mindestens 3x3: %1</translation>
     </message>
     <message>
@@ -1992,7 +1992,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Den Ausschnitt X,Y,WIDTH,HEIGHT der Bilder behalten.</translation>
     </message>
     <message>
-        <source>Grey frames for the montage's missing frames.</source>
+        <source>Grey frames for the montage&apos;s missing frames.</source>
         <translation>Graue Bilder für die fehlenden Bilder des Videoschnitts.</translation>
     </message>
     <message>
@@ -2024,7 +2024,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Eine Scheibe mit dem Radius R Bildpixel um (X, Y) aus Bild F ausschneiden.</translation>
     </message>
     <message>
-        <source>Paste on the first circle's frame instead of a white page.</source>
+        <source>Paste on the first circle&apos;s frame instead of a white page.</source>
         <translation>Auf das Bild des ersten Kreises statt auf eine weiße Seite einfügen.</translation>
     </message>
     <message>
@@ -2032,7 +2032,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Ein Kreis wird als FRAME:X,Y,RADIUS mit Zahlen angegeben: %1</translation>
     </message>
     <message>
-        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice.</source>
+        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra&apos;s choice.</source>
         <translation>Nur mit vfw, ds oder ffmpeg lesen, statt Kolibra wählen zu lassen.</translation>
     </message>
     <message>
@@ -2076,7 +2076,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The picture's size in pixels.</source>
+        <source>The picture&apos;s size in pixels.</source>
         <translation>Die Bildgröße in Pixeln.</translation>
     </message>
     <message>
@@ -2112,7 +2112,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Das Bild, auf dem der Umriss liegt (Standard: 0).</translation>
     </message>
     <message>
-        <source>The last frame to track (the video's last by default).</source>
+        <source>The last frame to track (the video&apos;s last by default).</source>
         <translation>Das letzte zu verfolgende Bild (Standard: das letzte des Videos).</translation>
     </message>
     <message>
@@ -2168,7 +2168,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>--template muss top oder full sein: %1</translation>
     </message>
     <message>
-        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and batch work.</source>
+        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra&apos;s engines for scripts and batch work.</source>
         <translation>Aufruf: kolibra-cli COMMAND ARGUMENTS... Die Rechenwerke von Kolibra für Skripte und Stapelverarbeitung.</translation>
     </message>
     <message>
@@ -2176,7 +2176,7 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Unbekannter Befehl: %1</translation>
     </message>
     <message>
-        <source>The camera, as listed ("Kolibra test pattern" always is).</source>
+        <source>The camera, as listed (&quot;Kolibra test pattern&quot; always is).</source>
         <translation>Die Kamera, wie aufgelistet („Kolibra test pattern“ ist immer dabei).</translation>
     </message>
     <message>
@@ -2192,8 +2192,8 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
         <translation>Bilder pro Sekunde.</translation>
     </message>
     <message>
-        <source>without, "Motion JPEG" or FFV1.</source>
-        <translation>without, "Motion JPEG" oder FFV1.</translation>
+        <source>without, &quot;Motion JPEG&quot; or FFV1.</source>
+        <translation>without, &quot;Motion JPEG&quot; oder FFV1.</translation>
     </message>
     <message>
         <source>Seconds before recording starts.</source>
@@ -2205,12 +2205,12 @@ Wertet einen Ausdruck der Formelsprache ohne Variablen aus; Winkel sind in Grad,
     </message>
     <message>
         <source>Usage: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
-MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value ("." decimals).</source>
+MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value (&quot;.&quot; decimals).</source>
         <translation>Aufruf: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
 MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: zwei durch Tabulator getrennte Spalten, t und der Wert („.“ als Dezimaltrennzeichen).</translation>
     </message>
     <message>
-        <source>--%1 needs a number ("." decimals): %2</source>
+        <source>--%1 needs a number (&quot;.&quot; decimals): %2</source>
         <translation>--%1 braucht eine Zahl („.“ als Dezimaltrennzeichen): %2</translation>
     </message>
     <message>
@@ -2230,7 +2230,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Die Dauer muss mindestens 1 Sekunde betragen, die Verzögerung darf nicht negativ sein.</translation>
     </message>
     <message>
-        <source>No capture device "%1". The devices are:</source>
+        <source>No capture device &quot;%1&quot;. The devices are:</source>
         <translation>Kein Aufnahmegerät „%1“. Die Geräte sind:</translation>
     </message>
     <message>
@@ -2340,7 +2340,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Die Bilder dieses Videos dauern nicht alle gleich lang.</translation>
     </message>
     <message>
-        <source>Each frame's time is the one the video gives it (its time stamp);</source>
+        <source>Each frame&apos;s time is the one the video gives it (its time stamp);</source>
         <translation>Jedes Bild erhält die Zeit, die das Video ihm gibt (seinen Zeitstempel);</translation>
     </message>
     <message>
@@ -2416,7 +2416,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Schräg gesehene Ebene kalibrieren|Die vier Ecken eines Rechtecks bekannter Größe in der Bewegungsebene anklicken, dann seine Breite und Höhe eingeben</translation>
     </message>
     <message>
-        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board's edge): a few clicks along each, right-click to end it</source>
+        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board&apos;s edge): a few clicks along each, right-click to end it</source>
         <translation>Objektiv entzerren|Linien nachzeichnen, die in Wirklichkeit gerade sind (Türrahmen, Lineal, Tafelkante): einige Klicks entlang jeder Linie, Rechtsklick beendet sie</translation>
     </message>
     <message>
@@ -2520,7 +2520,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Zu ignorierenden Bereich zeichnen|Rechteckiger Hintergrundbereich, der ignoriert wird, weil er dieselbe Farbe wie das verfolgte Objekt hat</translation>
     </message>
     <message>
-        <source>Delete the object's outline|Delete the object's outline without affecting past trackings</source>
+        <source>Delete the object&apos;s outline|Delete the object&apos;s outline without affecting past trackings</source>
         <translation>Umriss des Objekts löschen|Den Umriss des Objekts löschen, ohne frühere Verfolgungen zu verändern</translation>
     </message>
     <message>
@@ -2536,7 +2536,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Objektnummer|Die automatische Verfolgung kann jeweils nur 1 Objekt bearbeiten</translation>
     </message>
     <message>
-        <source>Define sequence|First frame shows the object's outline. Choose the last frame of the tracking sequence</source>
+        <source>Define sequence|First frame shows the object&apos;s outline. Choose the last frame of the tracking sequence</source>
         <translation>Sequenz festlegen|Das erste Bild zeigt den Umriss des Objekts. Wählen Sie das letzte Bild der Verfolgungssequenz</translation>
     </message>
     <message>
@@ -2708,7 +2708,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Innere Ecken senkrecht</translation>
     </message>
     <message>
-        <source>Size of the plane's rectangle</source>
+        <source>Size of the plane&apos;s rectangle</source>
         <translation>Größe des Rechtecks der Ebene</translation>
     </message>
     <message>
@@ -3326,7 +3326,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
 <context>
     <name>ModelFitText</name>
     <message>
-        <source>The fit failed: the samples do not determine the model's parameters.</source>
+        <source>The fit failed: the samples do not determine the model&apos;s parameters.</source>
         <translation>Anpassung fehlgeschlagen: Die Messwerte bestimmen die Parameter des Modells nicht.</translation>
     </message>
     <message>
@@ -3618,7 +3618,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Das Schachbrett (%1 x %2 innere Ecken) wurde in keinem der Bilder gefunden.</translation>
     </message>
     <message>
-        <source>The checkerboard's views could not give a lens.</source>
+        <source>The checkerboard&apos;s views could not give a lens.</source>
         <translation>Aus den Ansichten des Schachbretts ließ sich kein Objektiv bestimmen.</translation>
     </message>
 </context>
@@ -3982,7 +3982,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Diesen Dialog nicht mehr anzeigen</translation>
     </message>
     <message>
-        <source>You'll select several image files.</source>
+        <source>You&apos;ll select several image files.</source>
         <translation>Sie wählen nun mehrere Bilddateien aus.</translation>
     </message>
     <message>
@@ -5091,7 +5091,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Verwenden Sie die Schaltfläche »Umriss eines Objekts zeichnen«.</translation>
     </message>
     <message>
-        <source>Object's images at different positions can be drawn:</source>
+        <source>Object&apos;s images at different positions can be drawn:</source>
         <translation>Die Bilder des Objekts an verschiedenen Positionen können gezeichnet werden:</translation>
     </message>
     <message>
@@ -5196,7 +5196,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
 <context>
     <name>TFFMpegRecord</name>
     <message>
-        <source>No codec is called "%1".</source>
+        <source>No codec is called &quot;%1&quot;.</source>
         <translation>Es gibt keinen Codec namens „%1“.</translation>
     </message>
 </context>
@@ -5640,7 +5640,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>|Verhindert den Zoomeffekt bei nahe beieinander liegenden x-Werten</translation>
     </message>
     <message>
-        <source>Show the camera's point of view</source>
+        <source>Show the camera&apos;s point of view</source>
         <translation>Blickwinkel der Kamera zeigen</translation>
     </message>
     <message>
@@ -5724,7 +5724,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Werte des Objekts beim Ändern anzeigen</translation>
     </message>
     <message>
-        <source>|Useful to adjust an object's measurement to a specific value</source>
+        <source>|Useful to adjust an object&apos;s measurement to a specific value</source>
         <translation>|Nützlich, um die Messung eines Objekts auf einen bestimmten Wert einzustellen</translation>
     </message>
     <message>
@@ -5981,7 +5981,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Die AVI-Datei enthält kein Bild.</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
         <translation>Für den Videocodec „%1“ dieser Datei ist kein Decoder verfügbar.</translation>
     </message>
     <message>
@@ -5989,7 +5989,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started.</source>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started.</source>
         <translation>Der Decoder für den Codec „%1“ kann nicht gestartet werden.</translation>
     </message>
     <message>
@@ -6064,7 +6064,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Unbekannter Fehler</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
+        <source>No codec is called &quot;%1&quot;.</source>
         <translation>Es gibt keinen Codec namens „%1“.</translation>
     </message>
     <message>
@@ -6164,11 +6164,11 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Geben Sie das Objektiv nur auf eine Weise an: als Koeffizienten, als gerade Linien oder als Schachbrett.</translation>
     </message>
     <message>
-        <source>A checkerboard finds the focal length itself and keeps the picture's centre: leave out --focal and --centre.</source>
+        <source>A checkerboard finds the focal length itself and keeps the picture&apos;s centre: leave out --focal and --centre.</source>
         <translation>Ein Schachbrett bestimmt die Brennweite selbst und behält die Bildmitte bei: Lassen Sie --focal und --centre weg.</translation>
     </message>
     <message>
-        <source>The work's video cannot be read.</source>
+        <source>The work&apos;s video cannot be read.</source>
         <translation>Das Video der Arbeit kann nicht gelesen werden.</translation>
     </message>
 </context>

@@ -4,8 +4,8 @@
 <context>
     <name>AviCompressorText</name>
     <message>
-        <source>No encoder is installed for the codec "%1".</source>
-        <translation>No hay ningún codificador instalado para el códec "%1".</translation>
+        <source>No encoder is installed for the codec &quot;%1&quot;.</source>
+        <translation>No hay ningún codificador instalado para el códec &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The size or the frame rate is not valid.</source>
@@ -16,8 +16,8 @@
         <translation>Memoria insuficiente.</translation>
     </message>
     <message>
-        <source>The codec "%1" cannot compress pictures of %2 x %3 pixels (%4).</source>
-        <translation>El códec "%1" no puede comprimir imágenes de %2 x %3 píxeles (%4).</translation>
+        <source>The codec &quot;%1&quot; cannot compress pictures of %2 x %3 pixels (%4).</source>
+        <translation>El códec &quot;%1&quot; no puede comprimir imágenes de %2 x %3 píxeles (%4).</translation>
     </message>
     <message>
         <source>The codec failed to compress a picture.</source>
@@ -525,7 +525,7 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>El idioma del escritorio (%1)</translation>
     </message>
     <message>
@@ -651,7 +651,7 @@
         <translation>Este vídeo se grabó a %1 fotogramas/s y se almacenó a %2.</translation>
     </message>
     <message>
-        <source>Use the video's time stamps</source>
+        <source>Use the video&apos;s time stamps</source>
         <translation>Usar las marcas de tiempo del vídeo</translation>
     </message>
     <message>
@@ -742,7 +742,7 @@
         <translation>Número del último fotograma</translation>
     </message>
     <message>
-        <source>First frame of the sequence shows the object's outline</source>
+        <source>First frame of the sequence shows the object&apos;s outline</source>
         <translation>El primer fotograma de la secuencia muestra el contorno del objeto</translation>
     </message>
     <message>
@@ -876,7 +876,7 @@
         <translation>No hay memoria suficiente para una imagen.</translation>
     </message>
     <message>
-        <source>The camera's pixel format cannot be converted.</source>
+        <source>The camera&apos;s pixel format cannot be converted.</source>
         <translation>No se puede convertir el formato de píxel de la cámara.</translation>
     </message>
     <message>
@@ -1265,8 +1265,8 @@
         <translation>GStreamer o su escritor AVI no está instalado.</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>No hay ningún códec llamado "%1".</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>No hay ningún códec llamado &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1424,12 +1424,12 @@
 <context>
     <name>GraphCliText</name>
     <message>
-        <source>Unknown view "%1": time, trajectory, vectors or formulas.</source>
-        <translation>Vista desconocida "%1": time, trajectory, vectors o formulas.</translation>
+        <source>Unknown view &quot;%1&quot;: time, trajectory, vectors or formulas.</source>
+        <translation>Vista desconocida &quot;%1&quot;: time, trajectory, vectors o formulas.</translation>
     </message>
     <message>
-        <source>Unknown model "%1": constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
-        <translation>Modelo desconocido "%1": constant, proportional, affine, exponential, parabola, sine, damped-sine-exp o damped-sine-lin.</translation>
+        <source>Unknown model &quot;%1&quot;: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
+        <translation>Modelo desconocido &quot;%1&quot;: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp o damped-sine-lin.</translation>
     </message>
     <message>
         <source>Models are laid over the time and formulas views only.</source>
@@ -1444,20 +1444,20 @@
         <translation>La unidad de cálculo ha detectado un error.</translation>
     </message>
     <message>
-        <source>No quantity "%1" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
-        <translation>No hay ninguna magnitud "%1" en los resultados: X, Y, vx, vy, v, ax, ay, a, O, R o w.</translation>
+        <source>No quantity &quot;%1&quot; in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
+        <translation>No hay ninguna magnitud &quot;%1&quot; en los resultados: X, Y, vx, vy, v, ax, ay, a, O, R o w.</translation>
     </message>
     <message>
-        <source>The vectors view shows "v" (velocity) or "a" (acceleration).</source>
-        <translation>La vista vectors muestra "v" (velocidad) o "a" (aceleración).</translation>
+        <source>The vectors view shows &quot;v&quot; (velocity) or &quot;a&quot; (acceleration).</source>
+        <translation>La vista vectors muestra &quot;v&quot; (velocidad) o &quot;a&quot; (aceleración).</translation>
     </message>
     <message>
         <source>The work file holds no formula to draw.</source>
         <translation>El archivo de trabajo no contiene ninguna fórmula que representar.</translation>
     </message>
     <message>
-        <source>No formula named "%1".</source>
-        <translation>No hay ninguna fórmula llamada "%1".</translation>
+        <source>No formula named &quot;%1&quot;.</source>
+        <translation>No hay ninguna fórmula llamada &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>A model is laid over one curve at a time.</source>
@@ -1767,8 +1767,8 @@
         <translation>No se pueden leer los flujos de este archivo (%1).</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
-        <translation>No hay ningún decodificador disponible para el códec de vídeo "%1" de este archivo.</translation>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
+        <translation>No hay ningún decodificador disponible para el códec de vídeo &quot;%1&quot; de este archivo.</translation>
     </message>
     <message>
         <source>The file holds no video stream.</source>
@@ -1791,8 +1791,8 @@
         <translation>No se puede decodificar el primer fotograma del archivo.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started (%2).</source>
-        <translation>No se puede iniciar el decodificador del códec "%1" (%2).</translation>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started (%2).</source>
+        <translation>No se puede iniciar el decodificador del códec &quot;%1&quot; (%2).</translation>
     </message>
     <message>
         <source>The video stream holds no picture.</source>
@@ -1826,8 +1826,8 @@
         <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>%1, line %2: expected two numbers separated by a tab ("." decimals): %3</source>
-        <translation>%1, línea %2: se esperaban dos números separados por un tabulador (decimales con "."): %3</translation>
+        <source>%1, line %2: expected two numbers separated by a tab (&quot;.&quot; decimals): %3</source>
+        <translation>%1, línea %2: se esperaban dos números separados por un tabulador (decimales con &quot;.&quot;): %3</translation>
     </message>
     <message>
         <source>%1 holds no sample.</source>
@@ -1852,7 +1852,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Los resultados de la medida sobre el calco.</translation>
     </message>
     <message>
-        <source>tsv (the datasheet's text form, by default), csv or json.</source>
+        <source>tsv (the datasheet&apos;s text form, by default), csv or json.</source>
         <translation>tsv (la forma de texto de la tabla de datos, por defecto), csv o json.</translation>
     </message>
     <message>
@@ -1884,19 +1884,19 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Las esquinas de un rectángulo situado en el plano del movimiento, en píxeles de la imagen, en el orden (0,0), (W,0), (W,H), (0,H).</translation>
     </message>
     <message>
-        <source>The rectangle's width and height in metres.</source>
+        <source>The rectangle&apos;s width and height in metres.</source>
         <translation>La anchura y la altura del rectángulo en metros.</translation>
     </message>
     <message>
-        <source>The lens's radial coefficients.</source>
+        <source>The lens&apos;s radial coefficients.</source>
         <translation>Los coeficientes radiales del objetivo.</translation>
     </message>
     <message>
-        <source>The focal length in pixels (the picture's width by default).</source>
+        <source>The focal length in pixels (the picture&apos;s width by default).</source>
         <translation>La distancia focal en píxeles (por defecto, la anchura de la imagen).</translation>
     </message>
     <message>
-        <source>The lens's centre in pixels (the picture's centre by default).</source>
+        <source>The lens&apos;s centre in pixels (the picture&apos;s centre by default).</source>
         <translation>El centro del objetivo en píxeles (por defecto, el centro de la imagen).</translation>
     </message>
     <message>
@@ -1932,7 +1932,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>--straight debe ser al menos tres puntos X,Y;X,Y;X,Y en píxeles de la imagen: %1</translation>
     </message>
     <message>
-        <source>--checkerboard must be the board's inner corners COLSxROWS, at least 3x3: %1</source>
+        <source>--checkerboard must be the board&apos;s inner corners COLSxROWS, at least 3x3: %1</source>
         <translation>--checkerboard debe ser las esquinas interiores del damero COLSxROWS, al menos 3x3: %1</translation>
     </message>
     <message>
@@ -1992,7 +1992,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Conservar la parte X,Y,WIDTH,HEIGHT de los fotogramas.</translation>
     </message>
     <message>
-        <source>Grey frames for the montage's missing frames.</source>
+        <source>Grey frames for the montage&apos;s missing frames.</source>
         <translation>Fotogramas grises en lugar de los fotogramas que faltan en el montaje.</translation>
     </message>
     <message>
@@ -2024,7 +2024,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Recortar un disco de radio R píxeles de fotograma alrededor de (X, Y) en el fotograma F.</translation>
     </message>
     <message>
-        <source>Paste on the first circle's frame instead of a white page.</source>
+        <source>Paste on the first circle&apos;s frame instead of a white page.</source>
         <translation>Pegar sobre el fotograma del primer círculo en lugar de sobre una página en blanco.</translation>
     </message>
     <message>
@@ -2032,7 +2032,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Un círculo se escribe FRAME:X,Y,RADIUS con números: %1</translation>
     </message>
     <message>
-        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice.</source>
+        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra&apos;s choice.</source>
         <translation>Leer solo con vfw, ds o ffmpeg, en lugar de dejar elegir a Kolibra.</translation>
     </message>
     <message>
@@ -2076,7 +2076,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The picture's size in pixels.</source>
+        <source>The picture&apos;s size in pixels.</source>
         <translation>El tamaño de la imagen en píxeles.</translation>
     </message>
     <message>
@@ -2112,7 +2112,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>El fotograma en el que está el contorno (0 por defecto).</translation>
     </message>
     <message>
-        <source>The last frame to track (the video's last by default).</source>
+        <source>The last frame to track (the video&apos;s last by default).</source>
         <translation>El último fotograma que seguir (por defecto, el último del vídeo).</translation>
     </message>
     <message>
@@ -2168,7 +2168,7 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>--template debe ser top o full: %1</translation>
     </message>
     <message>
-        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and batch work.</source>
+        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra&apos;s engines for scripts and batch work.</source>
         <translation>Uso: kolibra-cli COMMAND ARGUMENTS... Los motores de Kolibra para scripts y trabajos por lotes.</translation>
     </message>
     <message>
@@ -2176,8 +2176,8 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Orden desconocida: %1</translation>
     </message>
     <message>
-        <source>The camera, as listed ("Kolibra test pattern" always is).</source>
-        <translation>La cámara, tal como aparece en la lista ("Kolibra test pattern" siempre aparece).</translation>
+        <source>The camera, as listed (&quot;Kolibra test pattern&quot; always is).</source>
+        <translation>La cámara, tal como aparece en la lista (&quot;Kolibra test pattern&quot; siempre aparece).</translation>
     </message>
     <message>
         <source>0: libavdevice, 1: GStreamer.</source>
@@ -2192,8 +2192,8 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
         <translation>Fotogramas por segundo.</translation>
     </message>
     <message>
-        <source>without, "Motion JPEG" or FFV1.</source>
-        <translation>without, "Motion JPEG" o FFV1.</translation>
+        <source>without, &quot;Motion JPEG&quot; or FFV1.</source>
+        <translation>without, &quot;Motion JPEG&quot; o FFV1.</translation>
     </message>
     <message>
         <source>Seconds before recording starts.</source>
@@ -2205,13 +2205,13 @@ Evalúa una expresión del lenguaje de fórmulas sin variables; los ángulos est
     </message>
     <message>
         <source>Usage: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
-MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value ("." decimals).</source>
+MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value (&quot;.&quot; decimals).</source>
         <translation>Uso: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
-MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: dos columnas separadas por tabuladores, t y el valor (decimales con ".").</translation>
+MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: dos columnas separadas por tabuladores, t y el valor (decimales con &quot;.&quot;).</translation>
     </message>
     <message>
-        <source>--%1 needs a number ("." decimals): %2</source>
-        <translation>--%1 necesita un número (decimales con "."): %2</translation>
+        <source>--%1 needs a number (&quot;.&quot; decimals): %2</source>
+        <translation>--%1 necesita un número (decimales con &quot;.&quot;): %2</translation>
     </message>
     <message>
         <source>First abscissa fitted.</source>
@@ -2230,8 +2230,8 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>La duración debe ser de al menos 1 segundo y el retardo no puede ser negativo.</translation>
     </message>
     <message>
-        <source>No capture device "%1". The devices are:</source>
-        <translation>No hay ningún dispositivo de captura "%1". Los dispositivos son:</translation>
+        <source>No capture device &quot;%1&quot;. The devices are:</source>
+        <translation>No hay ningún dispositivo de captura &quot;%1&quot;. Los dispositivos son:</translation>
     </message>
     <message>
         <source>A format is WIDTHxHEIGHT: %1</source>
@@ -2340,7 +2340,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Los fotogramas de este vídeo no duran todos lo mismo.</translation>
     </message>
     <message>
-        <source>Each frame's time is the one the video gives it (its time stamp);</source>
+        <source>Each frame&apos;s time is the one the video gives it (its time stamp);</source>
         <translation>El instante de cada fotograma es el que le da el vídeo (su marca de tiempo);</translation>
     </message>
     <message>
@@ -2416,7 +2416,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Calibrar un plano visto en perspectiva|Haga clic en las cuatro esquinas de un rectángulo de tamaño conocido situado en el plano del movimiento y escriba su anchura y su altura</translation>
     </message>
     <message>
-        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board's edge): a few clicks along each, right-click to end it</source>
+        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board&apos;s edge): a few clicks along each, right-click to end it</source>
         <translation>Corregir el objetivo|Trace líneas que son rectas en la realidad (el marco de una puerta, una regla, el borde de una pizarra): unos clics a lo largo de cada una, clic derecho para terminarla</translation>
     </message>
     <message>
@@ -2520,7 +2520,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Dibujar la zona excluida|Zona rectangular del fondo que se ignora porque tiene el mismo color que el objeto seguido</translation>
     </message>
     <message>
-        <source>Delete the object's outline|Delete the object's outline without affecting past trackings</source>
+        <source>Delete the object&apos;s outline|Delete the object&apos;s outline without affecting past trackings</source>
         <translation>Borrar el contorno del objeto|Borra el contorno del objeto sin afectar a los seguimientos ya hechos</translation>
     </message>
     <message>
@@ -2536,7 +2536,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Número del objeto|El seguimiento automático trata 1 objeto a la vez</translation>
     </message>
     <message>
-        <source>Define sequence|First frame shows the object's outline. Choose the last frame of the tracking sequence</source>
+        <source>Define sequence|First frame shows the object&apos;s outline. Choose the last frame of the tracking sequence</source>
         <translation>Definir la secuencia|El primer fotograma muestra el contorno del objeto. Elija el último fotograma de la secuencia de seguimiento</translation>
     </message>
     <message>
@@ -2708,7 +2708,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Esquinas interiores a lo alto</translation>
     </message>
     <message>
-        <source>Size of the plane's rectangle</source>
+        <source>Size of the plane&apos;s rectangle</source>
         <translation>Tamaño del rectángulo del plano</translation>
     </message>
     <message>
@@ -3326,7 +3326,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
 <context>
     <name>ModelFitText</name>
     <message>
-        <source>The fit failed: the samples do not determine the model's parameters.</source>
+        <source>The fit failed: the samples do not determine the model&apos;s parameters.</source>
         <translation>El ajuste ha fallado: las muestras no determinan los parámetros del modelo.</translation>
     </message>
     <message>
@@ -3618,7 +3618,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>No se ha encontrado el damero (%1 x %2 esquinas interiores) en ningún fotograma.</translation>
     </message>
     <message>
-        <source>The checkerboard's views could not give a lens.</source>
+        <source>The checkerboard&apos;s views could not give a lens.</source>
         <translation>Las vistas del damero no han permitido obtener el objetivo.</translation>
     </message>
 </context>
@@ -3982,7 +3982,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>No volver a mostrar este mensaje</translation>
     </message>
     <message>
-        <source>You'll select several image files.</source>
+        <source>You&apos;ll select several image files.</source>
         <translation>Va a seleccionar varios archivos de imagen.</translation>
     </message>
     <message>
@@ -5091,7 +5091,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Use el botón « Dibujar el contorno de un objeto ».</translation>
     </message>
     <message>
-        <source>Object's images at different positions can be drawn:</source>
+        <source>Object&apos;s images at different positions can be drawn:</source>
         <translation>Las imágenes del objeto en distintas posiciones pueden dibujarse:</translation>
     </message>
     <message>
@@ -5196,8 +5196,8 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
 <context>
     <name>TFFMpegRecord</name>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>No hay ningún códec llamado "%1".</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>No hay ningún códec llamado &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -5640,7 +5640,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>|Evita el efecto lupa con valores de x próximos</translation>
     </message>
     <message>
-        <source>Show the camera's point of view</source>
+        <source>Show the camera&apos;s point of view</source>
         <translation>Mostrar el punto de vista de la cámara</translation>
     </message>
     <message>
@@ -5724,7 +5724,7 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Mostrar los valores del objeto durante la modificación</translation>
     </message>
     <message>
-        <source>|Useful to adjust an object's measurement to a specific value</source>
+        <source>|Useful to adjust an object&apos;s measurement to a specific value</source>
         <translation>|Útil para ajustar la medida de un objeto a un valor concreto</translation>
     </message>
     <message>
@@ -5981,16 +5981,16 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>El archivo AVI no contiene ningún fotograma.</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
-        <translation>No hay ningún decodificador disponible para el códec de vídeo "%1" de este archivo.</translation>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
+        <translation>No hay ningún decodificador disponible para el códec de vídeo &quot;%1&quot; de este archivo.</translation>
     </message>
     <message>
         <source>Out of memory.</source>
         <translation>Memoria insuficiente.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started.</source>
-        <translation>No se puede iniciar el decodificador del códec "%1".</translation>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started.</source>
+        <translation>No se puede iniciar el decodificador del códec &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
@@ -6064,8 +6064,8 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Error desconocido</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>No hay ningún códec llamado "%1".</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>No hay ningún códec llamado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The codec kept back some frames.</source>
@@ -6164,11 +6164,11 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <translation>Indique el objetivo de una sola manera: como coeficientes, como líneas rectas o como damero.</translation>
     </message>
     <message>
-        <source>A checkerboard finds the focal length itself and keeps the picture's centre: leave out --focal and --centre.</source>
+        <source>A checkerboard finds the focal length itself and keeps the picture&apos;s centre: leave out --focal and --centre.</source>
         <translation>Un damero determina por sí mismo la distancia focal y conserva el centro de la imagen: no indique --focal ni --centre.</translation>
     </message>
     <message>
-        <source>The work's video cannot be read.</source>
+        <source>The work&apos;s video cannot be read.</source>
         <translation>No se puede leer el vídeo del trabajo.</translation>
     </message>
 </context>

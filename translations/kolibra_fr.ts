@@ -4,39 +4,39 @@
 <context>
     <name>AviCompressorText</name>
     <message>
-        <source>No encoder is installed for the codec "%1".</source>
-        <translation>Aucun encodeur n'est installé pour le codec « %1 ».</translation>
+        <source>No encoder is installed for the codec &quot;%1&quot;.</source>
+        <translation>Aucun encodeur n&apos;est installé pour le codec « %1 ».</translation>
     </message>
     <message>
         <source>The size or the frame rate is not valid.</source>
-        <translation>La taille ou la fréquence d'images n'est pas valide.</translation>
+        <translation>La taille ou la fréquence d&apos;images n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Out of memory.</source>
         <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
-        <source>The codec "%1" cannot compress pictures of %2 x %3 pixels (%4).</source>
+        <source>The codec &quot;%1&quot; cannot compress pictures of %2 x %3 pixels (%4).</source>
         <translation>Le codec « %1 » ne peut pas compresser des images de %2 x %3 pixels (%4).</translation>
     </message>
     <message>
         <source>The codec failed to compress a picture.</source>
-        <translation>Le codec n'a pas réussi à compresser une image.</translation>
+        <translation>Le codec n&apos;a pas réussi à compresser une image.</translation>
     </message>
     <message>
         <source>The codec is not open.</source>
-        <translation>Le codec n'est pas ouvert.</translation>
+        <translation>Le codec n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>The picture could not be converted for the codec.</source>
-        <translation>L'image n'a pas pu être convertie pour le codec.</translation>
+        <translation>L&apos;image n&apos;a pas pu être convertie pour le codec.</translation>
     </message>
 </context>
 <context>
     <name>AviWriterText</name>
     <message>
         <source>The size or the frame rate of the video is not valid.</source>
-        <translation>La taille ou la fréquence d'images de la vidéo n'est pas valide.</translation>
+        <translation>La taille ou la fréquence d&apos;images de la vidéo n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The video is too large for an AVI file.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>The video file is not open.</source>
-        <translation>Le fichier vidéo n'est pas ouvert.</translation>
+        <translation>Le fichier vidéo n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>A frame is too large for an AVI file.</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Type the number of the images, or image groups separated by semicolon (example: 1-55; 58; 73-165)</source>
-        <translation>Tapez les numéros des images ou des groupes d'images, séparés par des points-virgules (exemple : 1-55; 58; 73-165)</translation>
+        <translation>Tapez les numéros des images ou des groupes d&apos;images, séparés par des points-virgules (exemple : 1-55; 58; 73-165)</translation>
     </message>
     <message>
         <source>All even image numbers</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>The image group at %s is incorrect</source>
-        <translation>Le groupe d'images à %s est incorrect</translation>
+        <translation>Le groupe d&apos;images à %s est incorrect</translation>
     </message>
     <message>
         <source>show</source>
@@ -256,15 +256,15 @@
     <name>BoiteInstantText</name>
     <message>
         <source>The duration between the frame before and after the missing image must be changed</source>
-        <translation>La durée entre l'image qui précède et celle qui suit l'image manquante doit être modifiée</translation>
+        <translation>La durée entre l&apos;image qui précède et celle qui suit l&apos;image manquante doit être modifiée</translation>
     </message>
     <message>
         <source>The interval between 2 successive frames is T = %s s.</source>
-        <translation>L'intervalle entre 2 images successives est T = %s s.</translation>
+        <translation>L&apos;intervalle entre 2 images successives est T = %s s.</translation>
     </message>
     <message>
         <source>The initial time is the first frame in the video stream.</source>
-        <translation>L'instant initial est celui de la première image du flux vidéo.</translation>
+        <translation>L&apos;instant initial est celui de la première image du flux vidéo.</translation>
     </message>
     <message>
         <source>previous visible image t = %s s</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>time of selected image t =</source>
-        <translation>date de l'image choisie t =</translation>
+        <translation>date de l&apos;image choisie t =</translation>
     </message>
     <message>
         <source>s</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Tip: go to the image immediately after the missing frame</source>
-        <translation>Conseil : allez à l'image qui suit immédiatement l'image manquante</translation>
+        <translation>Conseil : allez à l&apos;image qui suit immédiatement l&apos;image manquante</translation>
     </message>
 </context>
 <context>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>Axes and scale colour</source>
-        <translation>Couleur des axes et de l'échelle</translation>
+        <translation>Couleur des axes et de l&apos;échelle</translation>
     </message>
     <message>
         <source>the mark</source>
@@ -335,11 +335,11 @@
     </message>
     <message>
         <source>|The mass in kilograms gives the object its momentum and energies; empty for none</source>
-        <translation>|La masse en kilogrammes donne à l'objet sa quantité de mouvement et ses énergies ; vide pour aucune</translation>
+        <translation>|La masse en kilogrammes donne à l&apos;objet sa quantité de mouvement et ses énergies ; vide pour aucune</translation>
     </message>
     <message>
         <source>|Do not forget an article before the noun</source>
-        <translation>|N'oubliez pas « de », « du » ou « d' » devant le nom</translation>
+        <translation>|N&apos;oubliez pas « de », « du » ou « d&apos; » devant le nom</translation>
     </message>
     <message>
         <source>Examples</source>
@@ -347,11 +347,11 @@
     </message>
     <message>
         <source>of a ball</source>
-        <translation>d'une balle</translation>
+        <translation>d&apos;une balle</translation>
     </message>
     <message>
         <source>of the point of a javelin</source>
-        <translation>de la pointe d'un javelot</translation>
+        <translation>de la pointe d&apos;un javelot</translation>
     </message>
     <message>
         <source>of the centre of the Earth</source>
@@ -370,7 +370,7 @@
     <name>BoiteOptionsText</name>
     <message>
         <source>Customize tools bar (button pressed = hidden tool)</source>
-        <translation>Personnaliser la barre d'outils (bouton enfoncé = outil masqué)</translation>
+        <translation>Personnaliser la barre d&apos;outils (bouton enfoncé = outil masqué)</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -506,11 +506,11 @@
     </message>
     <message>
         <source>Associate KLB extension to Kolibra program</source>
-        <translation>Associer l'extension KLB au programme Kolibra</translation>
+        <translation>Associer l&apos;extension KLB au programme Kolibra</translation>
     </message>
     <message>
         <source>|Initialize or clean the association of KLB files in the desktop</source>
-        <translation>|Créer ou supprimer l'association des fichiers KLB dans le bureau</translation>
+        <translation>|Créer ou supprimer l&apos;association des fichiers KLB dans le bureau</translation>
     </message>
     <message>
         <source>Options</source>
@@ -518,14 +518,14 @@
     </message>
     <message>
         <source>An error occurred while writing the association of KLB files:</source>
-        <translation>Une erreur s'est produite lors de l'écriture de l'association des fichiers KLB :</translation>
+        <translation>Une erreur s&apos;est produite lors de l&apos;écriture de l&apos;association des fichiers KLB :</translation>
     </message>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>La langue du bureau (%1)</translation>
     </message>
     <message>
@@ -541,19 +541,19 @@
     </message>
     <message>
         <source>Frame rate: %.3g</source>
-        <translation>Fréquence d'images : %.3g</translation>
+        <translation>Fréquence d&apos;images : %.3g</translation>
     </message>
     <message>
         <source>Image width in pixels: %d</source>
-        <translation>Largeur de l'image en pixels : %d</translation>
+        <translation>Largeur de l&apos;image en pixels : %d</translation>
     </message>
     <message>
         <source>Image height in pixels: %d</source>
-        <translation>Hauteur de l'image en pixels : %d</translation>
+        <translation>Hauteur de l&apos;image en pixels : %d</translation>
     </message>
     <message>
         <source>Total number of images: %d</source>
-        <translation>Nombre total d'images : %d</translation>
+        <translation>Nombre total d&apos;images : %d</translation>
     </message>
     <message>
         <source>Video length: %.3g s</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Show the pictures as stored (ignore the rotation)</source>
-        <translation>Afficher les images telles qu'elles sont stockées (ignorer la rotation)</translation>
+        <translation>Afficher les images telles qu&apos;elles sont stockées (ignorer la rotation)</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>The interval between 2 successive images is then</source>
-        <translation>L'intervalle entre 2 images successives est donc</translation>
+        <translation>L&apos;intervalle entre 2 images successives est donc</translation>
     </message>
     <message>
         <source>T</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>This string is not a  suitable real.</source>
-        <translation>Cette chaîne n'est pas un nombre réel valide.</translation>
+        <translation>Cette chaîne n&apos;est pas un nombre réel valide.</translation>
     </message>
     <message>
         <source>String must contain a sign (optional), numerals, a decimal separator (optional), then a mantissa (optional).</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Mantissa contains « E » or « e » followed by a sign (facultative) and an integer.</source>
-        <translation>L'exposant contient « E » ou « e » suivi d'un signe (facultatif) et d'un entier.</translation>
+        <translation>L&apos;exposant contient « E » ou « e » suivi d&apos;un signe (facultatif) et d&apos;un entier.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Type a value in the given interval:</source>
-        <translation>Tapez une valeur dans l'intervalle indiqué :</translation>
+        <translation>Tapez une valeur dans l&apos;intervalle indiqué :</translation>
     </message>
     <message>
         <source>1 µs &lt; time interval &lt; 1 Gs</source>
@@ -651,8 +651,8 @@
         <translation>Cette vidéo a été enregistrée à %1 images/s, stockée à %2.</translation>
     </message>
     <message>
-        <source>Use the video's time stamps</source>
-        <translation>Utiliser l'horodatage de la vidéo</translation>
+        <source>Use the video&apos;s time stamps</source>
+        <translation>Utiliser l&apos;horodatage de la vidéo</translation>
     </message>
     <message>
         <source>Interval between 2 frames</source>
@@ -695,11 +695,11 @@
     </message>
     <message>
         <source>Frame rate</source>
-        <translation>Fréquence d'images</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Number of frames per second (fps)</source>
-        <translation>Nombre d'images par seconde (im/s)</translation>
+        <translation>Nombre d&apos;images par seconde (im/s)</translation>
     </message>
     <message>
         <source>1 fps &lt;= frame rate &lt;= 100 fps</source>
@@ -727,7 +727,7 @@
     </message>
     <message>
         <source>Max distance between 2 successive positions of the target, in pixels of the unmodified image</source>
-        <translation>Distance maximale entre 2 positions successives de la cible, en pixels de l'image non modifiée</translation>
+        <translation>Distance maximale entre 2 positions successives de la cible, en pixels de l&apos;image non modifiée</translation>
     </message>
     <message>
         <source>%d &lt;= maximum distance &lt;= %d</source>
@@ -742,8 +742,8 @@
         <translation>Numéro de la dernière image</translation>
     </message>
     <message>
-        <source>First frame of the sequence shows the object's outline</source>
-        <translation>La première image de la séquence montre le contour de l'objet</translation>
+        <source>First frame of the sequence shows the object&apos;s outline</source>
+        <translation>La première image de la séquence montre le contour de l&apos;objet</translation>
     </message>
     <message>
         <source>%d &lt;= number &lt;= %d</source>
@@ -783,23 +783,23 @@
     </message>
     <message>
         <source>Object number</source>
-        <translation>Numéro de l'objet</translation>
+        <translation>Numéro de l&apos;objet</translation>
     </message>
     <message>
         <source>Tracking can handle 1 object at a time</source>
-        <translation>Le suivi ne peut traiter qu'un objet à la fois</translation>
+        <translation>Le suivi ne peut traiter qu&apos;un objet à la fois</translation>
     </message>
     <message>
         <source>Number of images separating 2 similar marks</source>
-        <translation>Nombre d'images séparant 2 points semblables</translation>
+        <translation>Nombre d&apos;images séparant 2 points semblables</translation>
     </message>
     <message>
         <source>Number of images for automatic forward</source>
-        <translation>Nombre d'images de l'avance automatique</translation>
+        <translation>Nombre d&apos;images de l&apos;avance automatique</translation>
     </message>
     <message>
         <source>The next frame is automatically shown after the last mark is set.</source>
-        <translation>L'image suivante s'affiche automatiquement une fois le dernier point placé.</translation>
+        <translation>L&apos;image suivante s&apos;affiche automatiquement une fois le dernier point placé.</translation>
     </message>
     <message>
         <source>Inputted value:</source>
@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>This string is not a  suitable real.</source>
-        <translation>Cette chaîne n'est pas un nombre réel valide.</translation>
+        <translation>Cette chaîne n&apos;est pas un nombre réel valide.</translation>
     </message>
     <message>
         <source>String must contain a sign (optional), numerals, a decimal separator (optional), then a mantissa (optional).</source>
@@ -815,11 +815,11 @@
     </message>
     <message>
         <source>Mantissa contains « E » or « e » followed by a sign (facultative) and an integer.</source>
-        <translation>L'exposant contient « E » ou « e » suivi d'un signe (facultatif) et d'un entier.</translation>
+        <translation>L&apos;exposant contient « E » ou « e » suivi d&apos;un signe (facultatif) et d&apos;un entier.</translation>
     </message>
     <message>
         <source>This string is not a  suitable integer.</source>
-        <translation>Cette chaîne n'est pas un nombre entier valide.</translation>
+        <translation>Cette chaîne n&apos;est pas un nombre entier valide.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -831,7 +831,7 @@
     </message>
     <message>
         <source>Type a value in the given interval:</source>
-        <translation>Tapez une valeur dans l'intervalle indiqué :</translation>
+        <translation>Tapez une valeur dans l&apos;intervalle indiqué :</translation>
     </message>
 </context>
 <context>
@@ -864,7 +864,7 @@
         <translation>Mémoire insuffisante pour une image.</translation>
     </message>
     <message>
-        <source>The camera's pixel format cannot be converted.</source>
+        <source>The camera&apos;s pixel format cannot be converted.</source>
         <translation>Le format de pixels de la caméra ne peut pas être converti.</translation>
     </message>
     <message>
@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Choosing a Codec often requires experimenting.</source>
-        <translation>Le choix d'un codec demande souvent des essais.</translation>
+        <translation>Le choix d&apos;un codec demande souvent des essais.</translation>
     </message>
     <message>
         <source>Capture format:</source>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>The size of the images and the number of frames per second are related.</source>
-        <translation>La taille des images et le nombre d'images par seconde sont liés.</translation>
+        <translation>La taille des images et le nombre d&apos;images par seconde sont liés.</translation>
     </message>
     <message>
         <source>The different pairs of values are required by the capture device driver.</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>Number of frames per second (fps):</source>
-        <translation>Nombre d'images par seconde (im/s) :</translation>
+        <translation>Nombre d&apos;images par seconde (im/s) :</translation>
     </message>
     <message>
         <source>The requested value will not be fully respected by the capture device.</source>
@@ -949,11 +949,11 @@
     </message>
     <message>
         <source>Images of large size and a high number of frames per second are often incompatible.</source>
-        <translation>Des images de grande taille et un grand nombre d'images par seconde sont souvent incompatibles.</translation>
+        <translation>Des images de grande taille et un grand nombre d&apos;images par seconde sont souvent incompatibles.</translation>
     </message>
     <message>
         <source>Start recording after</source>
-        <translation>Démarrer l'enregistrement après</translation>
+        <translation>Démarrer l&apos;enregistrement après</translation>
     </message>
     <message>
         <source>Beep</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>Recording duration</source>
-        <translation>Durée de l'enregistrement</translation>
+        <translation>Durée de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>second(s)</source>
@@ -981,7 +981,7 @@
     </message>
     <message>
         <source>Frame rate</source>
-        <translation>Fréquence d'images</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Timer</source>
@@ -993,11 +993,11 @@
     </message>
     <message>
         <source>This capture device has no settings of its own.</source>
-        <translation>Ce périphérique de capture n'a pas de réglages propres.</translation>
+        <translation>Ce périphérique de capture n&apos;a pas de réglages propres.</translation>
     </message>
     <message>
         <source>The size or the frame rate of the video is not valid.</source>
-        <translation>La taille ou la fréquence d'images de la vidéo n'est pas valide.</translation>
+        <translation>La taille ou la fréquence d&apos;images de la vidéo n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
@@ -1005,27 +1005,27 @@
     </message>
     <message>
         <source>This FFmpeg has no camera input.</source>
-        <translation>Ce FFmpeg n'a pas d'entrée caméra.</translation>
+        <translation>Ce FFmpeg n&apos;a pas d&apos;entrée caméra.</translation>
     </message>
     <message>
         <source>Recording will start after %d second(s) </source>
-        <translation>L'enregistrement commencera dans %d seconde(s) </translation>
+        <translation>L&apos;enregistrement commencera dans %d seconde(s) </translation>
     </message>
     <message>
         <source>Number of captured images:</source>
-        <translation>Nombre d'images capturées :</translation>
+        <translation>Nombre d&apos;images capturées :</translation>
     </message>
     <message>
         <source>Number of lost images:</source>
-        <translation>Nombre d'images perdues :</translation>
+        <translation>Nombre d&apos;images perdues :</translation>
     </message>
     <message>
         <source>Capture has failed. File has not been saved.</source>
-        <translation>La capture a échoué. Le fichier n'a pas été enregistré.</translation>
+        <translation>La capture a échoué. Le fichier n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>The temporary folder cannot be written.</source>
-        <translation>Le dossier temporaire n'est pas accessible en écriture.</translation>
+        <translation>Le dossier temporaire n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1033,7 +1033,7 @@
     </message>
     <message>
         <source>The recording has stopped:</source>
-        <translation>L'enregistrement s'est arrêté :</translation>
+        <translation>L&apos;enregistrement s&apos;est arrêté :</translation>
     </message>
     <message>
         <source>The file cannot be written.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Check your access rights to this directory.</source>
-        <translation>Vérifiez vos droits d'accès à ce dossier.</translation>
+        <translation>Vérifiez vos droits d&apos;accès à ce dossier.</translation>
     </message>
     <message>
         <source>without</source>
@@ -1135,15 +1135,15 @@
     </message>
     <message>
         <source>The file does not exist or cannot be reached.</source>
-        <translation>Le fichier n'existe pas ou n'est pas accessible.</translation>
+        <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
         <source>This is a folder, not a video file.</source>
-        <translation>C'est un dossier, pas un fichier vidéo.</translation>
+        <translation>C&apos;est un dossier, pas un fichier vidéo.</translation>
     </message>
     <message>
         <source>This is not a video file but a device or a pipe.</source>
-        <translation>Ce n'est pas un fichier vidéo mais un périphérique ou un tube.</translation>
+        <translation>Ce n&apos;est pas un fichier vidéo mais un périphérique ou un tube.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
@@ -1171,7 +1171,7 @@
     </message>
     <message>
         <source>GStreamer has no decoder for the video of this file (%1).</source>
-        <translation>GStreamer n'a pas de décodeur pour la vidéo de ce fichier (%1).</translation>
+        <translation>GStreamer n&apos;a pas de décodeur pour la vidéo de ce fichier (%1).</translation>
     </message>
     <message>
         <source>GStreamer took too long to read this file.</source>
@@ -1183,7 +1183,7 @@
     </message>
     <message>
         <source>GStreamer reads MPEG transport streams too slowly; the FFmpeg reader reads them.</source>
-        <translation>GStreamer lit trop lentement les flux MPEG « transport stream » ; c'est le lecteur FFmpeg qui les lit.</translation>
+        <translation>GStreamer lit trop lentement les flux MPEG « transport stream » ; c&apos;est le lecteur FFmpeg qui les lit.</translation>
     </message>
     <message>
         <source>The first frame of the file cannot be decoded.</source>
@@ -1195,11 +1195,11 @@
     </message>
     <message>
         <source>The frame size %1 x %2 announced by the file is not plausible: the file is damaged.</source>
-        <translation>La taille d'image %1 x %2 annoncée par le fichier n'est pas plausible : le fichier est endommagé.</translation>
+        <translation>La taille d&apos;image %1 x %2 annoncée par le fichier n&apos;est pas plausible : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>The file gives no frame rate.</source>
-        <translation>Le fichier n'indique aucune fréquence d'images.</translation>
+        <translation>Le fichier n&apos;indique aucune fréquence d&apos;images.</translation>
     </message>
     <message>
         <source>The length of this file cannot be read.</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été donné.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
 </context>
 <context>
@@ -1226,11 +1226,11 @@
     </message>
     <message>
         <source>The encoder cannot be linked to the AVI writer.</source>
-        <translation>L'encodeur ne peut pas être relié au multiplexeur AVI.</translation>
+        <translation>L&apos;encodeur ne peut pas être relié au multiplexeur AVI.</translation>
     </message>
     <message>
         <source>The pipeline is not running.</source>
-        <translation>La chaîne de traitement n'est pas en marche.</translation>
+        <translation>La chaîne de traitement n&apos;est pas en marche.</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -1246,7 +1246,7 @@
     </message>
     <message>
         <source>The encoder stopped taking frames.</source>
-        <translation>L'encodeur n'accepte plus d'images.</translation>
+        <translation>L&apos;encodeur n&apos;accepte plus d&apos;images.</translation>
     </message>
     <message>
         <source>The pipeline refused the end of the video.</source>
@@ -1254,19 +1254,19 @@
     </message>
     <message>
         <source>The video was not completed in time.</source>
-        <translation>La vidéo n'a pas été terminée à temps.</translation>
+        <translation>La vidéo n&apos;a pas été terminée à temps.</translation>
     </message>
     <message>
         <source>The encoder gave out %1 frames of %2.</source>
-        <translation>L'encodeur n'a rendu que %1 images sur %2.</translation>
+        <translation>L&apos;encodeur n&apos;a rendu que %1 images sur %2.</translation>
     </message>
     <message>
         <source>GStreamer or its AVI writer is not installed.</source>
-        <translation>GStreamer ou son module d'écriture AVI n'est pas installé.</translation>
+        <translation>GStreamer ou son module d&apos;écriture AVI n&apos;est pas installé.</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>Aucun codec ne s'appelle « %1 ».</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>Aucun codec ne s&apos;appelle « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1331,7 +1331,7 @@
     </message>
     <message>
         <source>The index of a variable or a constant is usually placed into brackets. Unknown index into brackets. Faulty variable or constant: %1</source>
-        <translation>L'indice d'une variable ou d'une constante se place normalement entre crochets. Indice inconnu entre crochets. Variable ou constante erronée : %1</translation>
+        <translation>L&apos;indice d&apos;une variable ou d&apos;une constante se place normalement entre crochets. Indice inconnu entre crochets. Variable ou constante erronée : %1</translation>
     </message>
     <message>
         <source>The calculation unit has detected an error. Process cancelled.</source>
@@ -1339,7 +1339,7 @@
     </message>
     <message>
         <source>Name identical to that of a preset variable (comparison is not case-sensitive). Variable: %1</source>
-        <translation>Nom identique à celui d'une variable prédéfinie (la comparaison ne tient pas compte de la casse). Variable : %1</translation>
+        <translation>Nom identique à celui d&apos;une variable prédéfinie (la comparaison ne tient pas compte de la casse). Variable : %1</translation>
     </message>
     <message>
         <source>Number is too big or too small</source>
@@ -1347,11 +1347,11 @@
     </message>
     <message>
         <source>No value can be computed (index may be too big). This variable cannot be calculated: %1</source>
-        <translation>Aucune valeur ne peut être calculée (l'indice est peut-être trop grand). Cette variable ne peut pas être calculée : %1</translation>
+        <translation>Aucune valeur ne peut être calculée (l&apos;indice est peut-être trop grand). Cette variable ne peut pas être calculée : %1</translation>
     </message>
     <message>
         <source>Circular definition: these variables or constants are calculated from each other and have no value: %1</source>
-        <translation>Définition circulaire : ces variables ou constantes sont calculées les unes à partir des autres et n'ont pas de valeur : %1</translation>
+        <translation>Définition circulaire : ces variables ou constantes sont calculées les unes à partir des autres et n&apos;ont pas de valeur : %1</translation>
     </message>
     <message>
         <source>String must contain a sign (optional), numerals, a decimal separator (optional), then a mantissa (optional).</source>
@@ -1359,7 +1359,7 @@
     </message>
     <message>
         <source>Mantissa contains « E » or « e » followed by a sign (facultative) and an integer.</source>
-        <translation>L'exposant contient « E » ou « e » suivi d'un signe (facultatif) et d'un entier.</translation>
+        <translation>L&apos;exposant contient « E » ou « e » suivi d&apos;un signe (facultatif) et d&apos;un entier.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1378,11 +1378,11 @@
     </message>
     <message>
         <source>Angle with the horizontal axis</source>
-        <translation>Angle avec l'axe horizontal</translation>
+        <translation>Angle avec l&apos;axe horizontal</translation>
     </message>
     <message>
         <source>Ellipse girth</source>
-        <translation>Périmètre de l'ellipse</translation>
+        <translation>Périmètre de l&apos;ellipse</translation>
     </message>
     <message>
         <source>Length of semi-major axis</source>
@@ -1410,7 +1410,7 @@
     </message>
     <message>
         <source>Arc length</source>
-        <translation>Longueur de l'arc</translation>
+        <translation>Longueur de l&apos;arc</translation>
     </message>
     <message>
         <source>Angle between radiuses</source>
@@ -1424,31 +1424,31 @@
 <context>
     <name>GraphCliText</name>
     <message>
-        <source>Unknown view "%1": time, trajectory, vectors or formulas.</source>
+        <source>Unknown view &quot;%1&quot;: time, trajectory, vectors or formulas.</source>
         <translation>Vue inconnue « %1 » : time, trajectory, vectors ou formulas.</translation>
     </message>
     <message>
-        <source>Unknown model "%1": constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
+        <source>Unknown model &quot;%1&quot;: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp or damped-sine-lin.</source>
         <translation>Modèle inconnu « %1 » : constant, proportional, affine, exponential, parabola, sine, damped-sine-exp ou damped-sine-lin.</translation>
     </message>
     <message>
         <source>Models are laid over the time and formulas views only.</source>
-        <translation>Les modèles ne se superposent qu'aux vues time et formulas.</translation>
+        <translation>Les modèles ne se superposent qu&apos;aux vues time et formulas.</translation>
     </message>
     <message>
         <source>The trajectory view takes no --quantity.</source>
-        <translation>La vue trajectory n'accepte pas --quantity.</translation>
+        <translation>La vue trajectory n&apos;accepte pas --quantity.</translation>
     </message>
     <message>
         <source>The calculation unit has detected an error.</source>
         <translation>Le module de calcul a détecté une erreur.</translation>
     </message>
     <message>
-        <source>No quantity "%1" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
+        <source>No quantity &quot;%1&quot; in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.</source>
         <translation>Pas de grandeur « %1 » dans les résultats : X, Y, vx, vy, v, ax, ay, a, O, R ou w.</translation>
     </message>
     <message>
-        <source>The vectors view shows "v" (velocity) or "a" (acceleration).</source>
+        <source>The vectors view shows &quot;v&quot; (velocity) or &quot;a&quot; (acceleration).</source>
         <translation>La vue vectors montre « v » (vitesse) ou « a » (accélération).</translation>
     </message>
     <message>
@@ -1456,7 +1456,7 @@
         <translation>Le fichier de travail ne contient aucune formule à tracer.</translation>
     </message>
     <message>
-        <source>No formula named "%1".</source>
+        <source>No formula named &quot;%1&quot;.</source>
         <translation>Aucune formule nommée « %1 ».</translation>
     </message>
     <message>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>The picture is written as a .svg or a .png file.</source>
-        <translation>L'image est écrite dans un fichier .svg ou .png.</translation>
+        <translation>L&apos;image est écrite dans un fichier .svg ou .png.</translation>
     </message>
 </context>
 <context>
@@ -1476,7 +1476,7 @@
     </message>
     <message>
         <source>Unable to write %1.</source>
-        <translation>Impossible d'écrire %1.</translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>Color</source>
@@ -1552,7 +1552,7 @@
     </message>
     <message>
         <source>|Click on the object or draw round the objects to select them (only the objects entirely contained in your selection zone will be selected)</source>
-        <translation>|Cliquez sur l'objet ou entourez les objets pour les sélectionner (seuls les objets entièrement contenus dans la zone de sélection seront sélectionnés)</translation>
+        <translation>|Cliquez sur l&apos;objet ou entourez les objets pour les sélectionner (seuls les objets entièrement contenus dans la zone de sélection seront sélectionnés)</translation>
     </message>
     <message>
         <source>|Draw an acute angle defined by 2 straight lines with the mouse</source>
@@ -1634,19 +1634,19 @@
     </message>
     <message>
         <source>There is no object to calculate.</source>
-        <translation>Il n'y a aucun objet à calculer.</translation>
+        <translation>Il n&apos;y a aucun objet à calculer.</translation>
     </message>
     <message>
         <source>The scale is not defined: place both ends of the scale and type its length.</source>
-        <translation>L'échelle n'est pas définie : placez les deux extrémités de l'échelle et tapez sa longueur.</translation>
+        <translation>L&apos;échelle n&apos;est pas définie : placez les deux extrémités de l&apos;échelle et tapez sa longueur.</translation>
     </message>
     <message>
         <source>No video is open.</source>
-        <translation>Aucune vidéo n'est ouverte.</translation>
+        <translation>Aucune vidéo n&apos;est ouverte.</translation>
     </message>
     <message>
         <source>The interval between 2 frames is zero.</source>
-        <translation>L'intervalle entre 2 images est nul.</translation>
+        <translation>L&apos;intervalle entre 2 images est nul.</translation>
     </message>
     <message>
         <source>Two marked frames fall at the same time.</source>
@@ -1654,11 +1654,11 @@
     </message>
     <message>
         <source>The times and the positions of an object do not match.</source>
-        <translation>Les dates et les positions d'un objet ne correspondent pas.</translation>
+        <translation>Les dates et les positions d&apos;un objet ne correspondent pas.</translation>
     </message>
     <message>
         <source>Smoothing failed: no curve could be fitted to the marks.</source>
-        <translation>Le lissage a échoué : aucune courbe n'a pu être ajustée aux points.</translation>
+        <translation>Le lissage a échoué : aucune courbe n&apos;a pu être ajustée aux points.</translation>
     </message>
     <message>
         <source>Smoothing failed: fewer than 2 marks to fit.</source>
@@ -1678,22 +1678,22 @@
     </message>
     <message>
         <source>The y axis does not point up: the potential energy Ep and the mechanical energy Em are left undefined.</source>
-        <translation>L'axe des y n'est pas orienté vers le haut : l'énergie potentielle Ep et l'énergie mécanique Em restent indéfinies.</translation>
+        <translation>L&apos;axe des y n&apos;est pas orienté vers le haut : l&apos;énergie potentielle Ep et l&apos;énergie mécanique Em restent indéfinies.</translation>
     </message>
 </context>
 <context>
     <name>KlbText</name>
     <message>
         <source>Unable to open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>Unable to open this work file.</source>
-        <translation>Impossible d'ouvrir ce fichier de travail.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier de travail.</translation>
     </message>
     <message>
         <source>Check that it has not been moved.</source>
-        <translation>Vérifiez qu'il n'a pas été déplacé.</translation>
+        <translation>Vérifiez qu&apos;il n&apos;a pas été déplacé.</translation>
     </message>
     <message>
         <source>This file is too large to be a Kolibra work file.</source>
@@ -1713,11 +1713,11 @@
     </message>
     <message>
         <source>This is not a Kolibra work file: it names no video.</source>
-        <translation>Ce n'est pas un fichier de travail Kolibra : il ne désigne aucune vidéo.</translation>
+        <translation>Ce n&apos;est pas un fichier de travail Kolibra : il ne désigne aucune vidéo.</translation>
     </message>
     <message>
         <source>Can not open this video file. Possible Problems and suggestions:</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo. Problèmes possibles et suggestions :</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo. Problèmes possibles et suggestions :</translation>
     </message>
     <message>
         <source>This work file is damaged:</source>
@@ -1740,19 +1740,19 @@
     <name>KlbVffText</name>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été donné.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>The file does not exist or cannot be reached.</source>
-        <translation>Le fichier n'existe pas ou n'est pas accessible.</translation>
+        <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
         <source>This is a folder, not a video file.</source>
-        <translation>C'est un dossier, pas un fichier vidéo.</translation>
+        <translation>C&apos;est un dossier, pas un fichier vidéo.</translation>
     </message>
     <message>
         <source>This is not a video file but a device or a pipe.</source>
-        <translation>Ce n'est pas un fichier vidéo mais un périphérique ou un tube.</translation>
+        <translation>Ce n&apos;est pas un fichier vidéo mais un périphérique ou un tube.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
@@ -1767,8 +1767,8 @@
         <translation>Les flux de ce fichier ne peuvent pas être lus (%1).</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
-        <translation>Aucun décodeur n'est disponible pour le codec vidéo « %1 » de ce fichier.</translation>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
+        <translation>Aucun décodeur n&apos;est disponible pour le codec vidéo « %1 » de ce fichier.</translation>
     </message>
     <message>
         <source>The file holds no video stream.</source>
@@ -1776,22 +1776,22 @@
     </message>
     <message>
         <source>The frame size announced by the file is missing or not plausible: the file is damaged.</source>
-        <translation>La taille d'image annoncée par le fichier manque ou n'est pas plausible : le fichier est endommagé.</translation>
+        <translation>La taille d&apos;image annoncée par le fichier manque ou n&apos;est pas plausible : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>The frame size %1 x %2 announced by the file is not plausible: the file is damaged.</source>
-        <translation>La taille d'image %1 x %2 annoncée par le fichier n'est pas plausible : le fichier est endommagé.</translation>
+        <translation>La taille d&apos;image %1 x %2 annoncée par le fichier n&apos;est pas plausible : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>The file does not give its frame rate.</source>
-        <translation>Le fichier n'indique pas sa fréquence d'images.</translation>
+        <translation>Le fichier n&apos;indique pas sa fréquence d&apos;images.</translation>
     </message>
     <message>
         <source>The first frame of the file cannot be decoded.</source>
         <translation>La première image du fichier ne peut pas être décodée.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started (%2).</source>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started (%2).</source>
         <translation>Le décodeur du codec « %1 » ne peut pas démarrer (%2).</translation>
     </message>
     <message>
@@ -1808,15 +1808,15 @@
     </message>
     <message>
         <source>The video cannot be positioned on frame %1.</source>
-        <translation>La vidéo ne peut pas être positionnée sur l'image %1.</translation>
+        <translation>La vidéo ne peut pas être positionnée sur l&apos;image %1.</translation>
     </message>
     <message>
         <source>Frame %1 cannot be decoded.</source>
-        <translation>L'image %1 ne peut pas être décodée.</translation>
+        <translation>L&apos;image %1 ne peut pas être décodée.</translation>
     </message>
     <message>
         <source>The file ends at frame %1: the frames after it are missing or damaged.</source>
-        <translation>Le fichier s'arrête à l'image %1 : les images suivantes manquent ou sont endommagées.</translation>
+        <translation>Le fichier s&apos;arrête à l&apos;image %1 : les images suivantes manquent ou sont endommagées.</translation>
     </message>
 </context>
 <context>
@@ -1826,7 +1826,7 @@
         <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <source>%1, line %2: expected two numbers separated by a tab ("." decimals): %3</source>
+        <source>%1, line %2: expected two numbers separated by a tab (&quot;.&quot; decimals): %3</source>
         <translation>%1, ligne %2 : deux nombres séparés par une tabulation sont attendus (décimales avec « . ») : %3</translation>
     </message>
     <message>
@@ -1852,12 +1852,12 @@ Evaluates an expression of the formula language without variables; angles are in
         <translation>Les résultats de la mesure sur le calque.</translation>
     </message>
     <message>
-        <source>tsv (the datasheet's text form, by default), csv or json.</source>
+        <source>tsv (the datasheet&apos;s text form, by default), csv or json.</source>
         <translation>tsv (la forme texte du tableau de valeurs, par défaut), csv ou json.</translation>
     </message>
     <message>
         <source>The mass of an object in kilograms, for this run (may be repeated).</source>
-        <translation>La masse d'un objet en kilogrammes, pour cette exécution (peut être répété).</translation>
+        <translation>La masse d&apos;un objet en kilogrammes, pour cette exécution (peut être répété).</translation>
     </message>
     <message>
         <source>Usage: kolibra-cli results WORK.klb [--layer] [--format tsv|csv|json] [--mass NAME=KG]...</source>
@@ -1881,35 +1881,35 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>The corners of a rectangle in the plane of the motion, in picture pixels, in the order (0,0), (W,0), (W,H), (0,H).</source>
-        <translation>Les coins d'un rectangle situé dans le plan du mouvement, en pixels de l'image, dans l'ordre (0,0), (W,0), (W,H), (0,H).</translation>
+        <translation>Les coins d&apos;un rectangle situé dans le plan du mouvement, en pixels de l&apos;image, dans l&apos;ordre (0,0), (W,0), (W,H), (0,H).</translation>
     </message>
     <message>
-        <source>The rectangle's width and height in metres.</source>
+        <source>The rectangle&apos;s width and height in metres.</source>
         <translation>La largeur et la hauteur du rectangle en mètres.</translation>
     </message>
     <message>
-        <source>The lens's radial coefficients.</source>
-        <translation>Les coefficients radiaux de l'objectif.</translation>
+        <source>The lens&apos;s radial coefficients.</source>
+        <translation>Les coefficients radiaux de l&apos;objectif.</translation>
     </message>
     <message>
-        <source>The focal length in pixels (the picture's width by default).</source>
-        <translation>La distance focale en pixels (la largeur de l'image par défaut).</translation>
+        <source>The focal length in pixels (the picture&apos;s width by default).</source>
+        <translation>La distance focale en pixels (la largeur de l&apos;image par défaut).</translation>
     </message>
     <message>
-        <source>The lens's centre in pixels (the picture's centre by default).</source>
-        <translation>Le centre de l'objectif en pixels (le centre de l'image par défaut).</translation>
+        <source>The lens&apos;s centre in pixels (the picture&apos;s centre by default).</source>
+        <translation>Le centre de l&apos;objectif en pixels (le centre de l&apos;image par défaut).</translation>
     </message>
     <message>
         <source>A line straight in reality, to fit the lens from (may be repeated).</source>
-        <translation>Une ligne droite dans la réalité, pour en déduire l'objectif (peut être répété).</translation>
+        <translation>Une ligne droite dans la réalité, pour en déduire l&apos;objectif (peut être répété).</translation>
     </message>
     <message>
         <source>A printed checkerboard filmed in the video, by its inner corners, to fit the lens from.</source>
-        <translation>Un damier imprimé filmé dans la vidéo, repéré par ses coins intérieurs, pour en déduire l'objectif.</translation>
+        <translation>Un damier imprimé filmé dans la vidéo, repéré par ses coins intérieurs, pour en déduire l&apos;objectif.</translation>
     </message>
     <message>
         <source>--plane must be four corners X1,Y1;X2,Y2;X3,Y3;X4,Y4 in picture pixels: %1</source>
-        <translation>--plane doit donner quatre coins X1,Y1;X2,Y2;X3,Y3;X4,Y4 en pixels de l'image : %1</translation>
+        <translation>--plane doit donner quatre coins X1,Y1;X2,Y2;X3,Y3;X4,Y4 en pixels de l&apos;image : %1</translation>
     </message>
     <message>
         <source>--size must be W,H in metres: %1</source>
@@ -1925,14 +1925,14 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>--centre must be CX,CY in picture pixels: %1</source>
-        <translation>--centre doit être CX,CY en pixels de l'image : %1</translation>
+        <translation>--centre doit être CX,CY en pixels de l&apos;image : %1</translation>
     </message>
     <message>
         <source>--straight must be at least three points X,Y;X,Y;X,Y in picture pixels: %1</source>
-        <translation>--straight doit donner au moins trois points X,Y;X,Y;X,Y en pixels de l'image : %1</translation>
+        <translation>--straight doit donner au moins trois points X,Y;X,Y;X,Y en pixels de l&apos;image : %1</translation>
     </message>
     <message>
-        <source>--checkerboard must be the board's inner corners COLSxROWS, at least 3x3: %1</source>
+        <source>--checkerboard must be the board&apos;s inner corners COLSxROWS, at least 3x3: %1</source>
         <translation>--checkerboard doit donner les coins intérieurs du damier COLSxROWS, au moins 3x3 : %1</translation>
     </message>
     <message>
@@ -1953,7 +1953,7 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>The rate must be a number of frames per second above 0: %1</source>
-        <translation>La fréquence doit être un nombre d'images par seconde supérieur à 0 : %1</translation>
+        <translation>La fréquence doit être un nombre d&apos;images par seconde supérieur à 0 : %1</translation>
     </message>
     <message>
         <source>Write with vfw, ds or ffmpeg (vfw by default).</source>
@@ -1992,7 +1992,7 @@ Evaluates an expression of the formula language without variables; angles are in
         <translation>Garder la partie X,Y,LARGEUR,HAUTEUR des images.</translation>
     </message>
     <message>
-        <source>Grey frames for the montage's missing frames.</source>
+        <source>Grey frames for the montage&apos;s missing frames.</source>
         <translation>Des images grises pour les images manquantes du montage.</translation>
     </message>
     <message>
@@ -2021,18 +2021,18 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>Cut a disc of radius R frame pixels round (X, Y) on frame F.</source>
-        <translation>Découper un disque de rayon R pixels d'image autour de (X, Y) sur l'image F.</translation>
+        <translation>Découper un disque de rayon R pixels d&apos;image autour de (X, Y) sur l&apos;image F.</translation>
     </message>
     <message>
-        <source>Paste on the first circle's frame instead of a white page.</source>
-        <translation>Coller sur l'image du premier cercle au lieu d'une page blanche.</translation>
+        <source>Paste on the first circle&apos;s frame instead of a white page.</source>
+        <translation>Coller sur l&apos;image du premier cercle au lieu d&apos;une page blanche.</translation>
     </message>
     <message>
         <source>A circle is FRAME:X,Y,RADIUS with numbers: %1</source>
-        <translation>Un cercle s'écrit FRAME:X,Y,RADIUS avec des nombres : %1</translation>
+        <translation>Un cercle s&apos;écrit FRAME:X,Y,RADIUS avec des nombres : %1</translation>
     </message>
     <message>
-        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra's choice.</source>
+        <source>Read with vfw, ds or ffmpeg alone, instead of Kolibra&apos;s choice.</source>
         <translation>Lire avec vfw, ds ou ffmpeg seul, au lieu du choix de Kolibra.</translation>
     </message>
     <message>
@@ -2076,8 +2076,8 @@ Evaluates an expression of the formula language without variables; angles are in
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The picture's size in pixels.</source>
-        <translation>La taille de l'image en pixels.</translation>
+        <source>The picture&apos;s size in pixels.</source>
+        <translation>La taille de l&apos;image en pixels.</translation>
     </message>
     <message>
         <source>WxH</source>
@@ -2089,7 +2089,7 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>The size is written WxH, each between 200 and 8000 pixels: %1</source>
-        <translation>La taille s'écrit WxH, chacune entre 200 et 8000 pixels : %1</translation>
+        <translation>La taille s&apos;écrit WxH, chacune entre 200 et 8000 pixels : %1</translation>
     </message>
     <message>
         <source>--%1 must be a whole number from %2 to %3: %4</source>
@@ -2101,23 +2101,23 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>An object to follow: a circle in frame pixels (may be repeated).</source>
-        <translation>Un objet à suivre : un cercle en pixels de l'image (peut être répété).</translation>
+        <translation>Un objet à suivre : un cercle en pixels de l&apos;image (peut être répété).</translation>
     </message>
     <message>
         <source>An object to follow: a polygon in frame pixels (may be repeated).</source>
-        <translation>Un objet à suivre : un polygone en pixels de l'image (peut être répété).</translation>
+        <translation>Un objet à suivre : un polygone en pixels de l&apos;image (peut être répété).</translation>
     </message>
     <message>
         <source>The frame the outline is on (0 by default).</source>
-        <translation>L'image où se trouve le contour (0 par défaut).</translation>
+        <translation>L&apos;image où se trouve le contour (0 par défaut).</translation>
     </message>
     <message>
-        <source>The last frame to track (the video's last by default).</source>
+        <source>The last frame to track (the video&apos;s last by default).</source>
         <translation>La dernière image à suivre (la dernière de la vidéo par défaut).</translation>
     </message>
     <message>
         <source>Frames between two tracked frames (1 by default).</source>
-        <translation>Nombre d'images entre deux images suivies (1 par défaut).</translation>
+        <translation>Nombre d&apos;images entre deux images suivies (1 par défaut).</translation>
     </message>
     <message>
         <source>Search radius in pixels, 10 to 100 (40 by default).</source>
@@ -2125,19 +2125,19 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>A zone to ignore: a polygon in frame pixels.</source>
-        <translation>Une zone à ignorer : un polygone en pixels de l'image.</translation>
+        <translation>Une zone à ignorer : un polygone en pixels de l&apos;image.</translation>
     </message>
     <message>
         <source>--circle must be X,Y,R in frame pixels with R at least 1: %1</source>
-        <translation>--circle doit être X,Y,R en pixels de l'image, avec R au moins égal à 1 : %1</translation>
+        <translation>--circle doit être X,Y,R en pixels de l&apos;image, avec R au moins égal à 1 : %1</translation>
     </message>
     <message>
         <source>--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1</source>
-        <translation>--polygon doit donner au moins trois points X1,Y1;X2,Y2;X3,Y3 en pixels de l'image : %1</translation>
+        <translation>--polygon doit donner au moins trois points X1,Y1;X2,Y2;X3,Y3 en pixels de l&apos;image : %1</translation>
     </message>
     <message>
         <source>--ignore must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1</source>
-        <translation>--ignore doit donner au moins trois points X1,Y1;X2,Y2;X3,Y3 en pixels de l'image : %1</translation>
+        <translation>--ignore doit donner au moins trois points X1,Y1;X2,Y2;X3,Y3 en pixels de l&apos;image : %1</translation>
     </message>
     <message>
         <source>Usage: kolibra-cli print WORK.klb OUT.pdf [--view time|trajectory|vectors] [--template top|full] [--double] [--title TEXT]</source>
@@ -2168,7 +2168,7 @@ Evaluates an expression of the formula language without variables; angles are in
         <translation>--template doit valoir top ou full : %1</translation>
     </message>
     <message>
-        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and batch work.</source>
+        <source>Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra&apos;s engines for scripts and batch work.</source>
         <translation>Usage : kolibra-cli COMMAND ARGUMENTS... Les moteurs de Kolibra pour les scripts et les traitements par lots.</translation>
     </message>
     <message>
@@ -2176,8 +2176,8 @@ Evaluates an expression of the formula language without variables; angles are in
         <translation>Commande inconnue : %1</translation>
     </message>
     <message>
-        <source>The camera, as listed ("Kolibra test pattern" always is).</source>
-        <translation>La caméra, telle qu'elle est listée (« Kolibra test pattern » l'est toujours).</translation>
+        <source>The camera, as listed (&quot;Kolibra test pattern&quot; always is).</source>
+        <translation>La caméra, telle qu&apos;elle est listée (« Kolibra test pattern » l&apos;est toujours).</translation>
     </message>
     <message>
         <source>0: libavdevice, 1: GStreamer.</source>
@@ -2185,19 +2185,19 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>The picture size.</source>
-        <translation>La taille de l'image.</translation>
+        <translation>La taille de l&apos;image.</translation>
     </message>
     <message>
         <source>Frames per second.</source>
         <translation>Images par seconde.</translation>
     </message>
     <message>
-        <source>without, "Motion JPEG" or FFV1.</source>
+        <source>without, &quot;Motion JPEG&quot; or FFV1.</source>
         <translation>without, « Motion JPEG » ou FFV1.</translation>
     </message>
     <message>
         <source>Seconds before recording starts.</source>
-        <translation>Secondes avant le début de l'enregistrement.</translation>
+        <translation>Secondes avant le début de l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Seconds recorded.</source>
@@ -2205,12 +2205,12 @@ Evaluates an expression of the formula language without variables; angles are in
     </message>
     <message>
         <source>Usage: kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
-MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value ("." decimals).</source>
+MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv: two tab-separated columns, t and the value (&quot;.&quot; decimals).</source>
         <translation>Usage : kolibra-cli fit MODEL DATA.tsv [--from T1] [--to T2]
 MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine-exp, damped-sine-lin. DATA.tsv : deux colonnes séparées par une tabulation, t et la valeur (décimales avec « . »).</translation>
     </message>
     <message>
-        <source>--%1 needs a number ("." decimals): %2</source>
+        <source>--%1 needs a number (&quot;.&quot; decimals): %2</source>
         <translation>--%1 attend un nombre (décimales avec « . ») : %2</translation>
     </message>
     <message>
@@ -2223,23 +2223,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>A file with this name already exists; nothing was recorded.</source>
-        <translation>Un fichier de ce nom existe déjà ; rien n'a été enregistré.</translation>
+        <translation>Un fichier de ce nom existe déjà ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>The duration must be at least 1 second, the delay not negative.</source>
-        <translation>La durée doit être d'au moins 1 seconde, et le délai ne peut pas être négatif.</translation>
+        <translation>La durée doit être d&apos;au moins 1 seconde, et le délai ne peut pas être négatif.</translation>
     </message>
     <message>
-        <source>No capture device "%1". The devices are:</source>
+        <source>No capture device &quot;%1&quot;. The devices are:</source>
         <translation>Aucun périphérique de capture « %1 ». Les périphériques sont :</translation>
     </message>
     <message>
         <source>A format is WIDTHxHEIGHT: %1</source>
-        <translation>Un format s'écrit LARGEURxHAUTEUR : %1</translation>
+        <translation>Un format s&apos;écrit LARGEURxHAUTEUR : %1</translation>
     </message>
     <message>
         <source>The device has no such format. Its formats are:</source>
-        <translation>Le périphérique n'a pas ce format. Ses formats sont :</translation>
+        <translation>Le périphérique n&apos;a pas ce format. Ses formats sont :</translation>
     </message>
     <message>
         <source>Unknown codec: %1 (%2).</source>
@@ -2254,7 +2254,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>A video, or a work file (.klb), to open instead of a sample video.</source>
-        <translation>Une vidéo, ou un fichier de travail (.klb), à ouvrir au lieu d'une vidéo d'exemple.</translation>
+        <translation>Une vidéo, ou un fichier de travail (.klb), à ouvrir au lieu d&apos;une vidéo d&apos;exemple.</translation>
     </message>
 </context>
 <context>
@@ -2277,7 +2277,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Calibrate the scale, place the axes, then click on the moving object in each frame.</source>
-        <translation>Étalonnez l'échelle, placez les axes, puis cliquez sur l'objet en mouvement dans chaque image.</translation>
+        <translation>Étalonnez l&apos;échelle, placez les axes, puis cliquez sur l&apos;objet en mouvement dans chaque image.</translation>
     </message>
     <message>
         <source>Another video opens with « File » › « Open video... » (Ctrl+O).</source>
@@ -2285,7 +2285,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to write video file on disk</source>
-        <translation>Impossible d'écrire le fichier vidéo sur le disque</translation>
+        <translation>Impossible d&apos;écrire le fichier vidéo sur le disque</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2317,7 +2317,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Cancel opening</source>
-        <translation>Annuler l'ouverture</translation>
+        <translation>Annuler l&apos;ouverture</translation>
     </message>
     <message>
         <source>Ignore saving and continue</source>
@@ -2325,31 +2325,31 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>Check that it has not been moved.</source>
-        <translation>Vérifiez qu'il n'a pas été déplacé.</translation>
+        <translation>Vérifiez qu&apos;il n&apos;a pas été déplacé.</translation>
     </message>
     <message>
         <source>Can not open this video file. Possible Problems and suggestions:</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo. Problèmes possibles et suggestions :</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo. Problèmes possibles et suggestions :</translation>
     </message>
     <message>
         <source>The frames of this video do not all last the same time.</source>
         <translation>Les images de cette vidéo ne durent pas toutes le même temps.</translation>
     </message>
     <message>
-        <source>Each frame's time is the one the video gives it (its time stamp);</source>
+        <source>Each frame&apos;s time is the one the video gives it (its time stamp);</source>
         <translation>La date de chaque image est celle que lui donne la vidéo (son horodatage) ;</translation>
     </message>
     <message>
         <source>the command « Time between two frames » of the « Measurements » menu can set a regular interval instead.</source>
-        <translation>la commande « Durée entre deux images » du menu « Mesures » permet d'imposer un intervalle régulier.</translation>
+        <translation>la commande « Durée entre deux images » du menu « Mesures » permet d&apos;imposer un intervalle régulier.</translation>
     </message>
     <message>
         <source>Times are computed from the mean interval between two frames,</source>
-        <translation>Les dates sont calculées à partir de l'intervalle moyen entre deux images,</translation>
+        <translation>Les dates sont calculées à partir de l&apos;intervalle moyen entre deux images,</translation>
     </message>
     <message>
         <source>which the command « Time between two frames » of the « Measurements » menu sets.</source>
@@ -2377,7 +2377,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Automatic marking|Draw, by hand, the outline of an object in a video frame and the software looks for the object in the following frames</source>
-        <translation>Pointage automatique|Dessinez à la main le contour d'un objet sur une image de la vidéo et le logiciel recherche l'objet dans les images suivantes</translation>
+        <translation>Pointage automatique|Dessinez à la main le contour d&apos;un objet sur une image de la vidéo et le logiciel recherche l&apos;objet dans les images suivantes</translation>
     </message>
     <message>
         <source>Video studio|Make a chronophotography, convert vidéo to still images or still images to video</source>
@@ -2385,7 +2385,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Video editing|Delete the repeated frames or change the duration between the preceding and the following frames</source>
-        <translation>Montage vidéo|Supprimer les images répétées ou modifier la durée entre l'image précédente et l'image suivante</translation>
+        <translation>Montage vidéo|Supprimer les images répétées ou modifier la durée entre l&apos;image précédente et l&apos;image suivante</translation>
     </message>
     <message>
         <source>Video capture</source>
@@ -2397,35 +2397,35 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Pan image|Image zoom factor must be greater than 100%</source>
-        <translation>Déplacer l'image|Le facteur de zoom doit être supérieur à 100 %</translation>
+        <translation>Déplacer l&apos;image|Le facteur de zoom doit être supérieur à 100 %</translation>
     </message>
     <message>
         <source>Define scale|Calibrate image dimensions using the distance between 2 points.</source>
-        <translation>Définir l'échelle|Étalonner les dimensions de l'image à l'aide de la distance entre 2 points.</translation>
+        <translation>Définir l&apos;échelle|Étalonner les dimensions de l&apos;image à l&apos;aide de la distance entre 2 points.</translation>
     </message>
     <message>
         <source>Define horizontal scale|Calibrate image dimensions using the distance between 2 points.</source>
-        <translation>Définir l'échelle horizontale|Étalonner les dimensions de l'image à l'aide de la distance entre 2 points.</translation>
+        <translation>Définir l&apos;échelle horizontale|Étalonner les dimensions de l&apos;image à l&apos;aide de la distance entre 2 points.</translation>
     </message>
     <message>
         <source>Define vertical scale|Calibrate image dimensions using the distance between 2 points.</source>
-        <translation>Définir l'échelle verticale|Étalonner les dimensions de l'image à l'aide de la distance entre 2 points.</translation>
+        <translation>Définir l&apos;échelle verticale|Étalonner les dimensions de l&apos;image à l&apos;aide de la distance entre 2 points.</translation>
     </message>
     <message>
         <source>Calibrate a plane seen at an angle|Click the four corners of a rectangle of known size lying in the plane of the motion, then type its width and height</source>
-        <translation>Étalonner un plan vu de biais|Cliquez sur les quatre coins d'un rectangle de dimensions connues situé dans le plan du mouvement, puis tapez sa largeur et sa hauteur</translation>
+        <translation>Étalonner un plan vu de biais|Cliquez sur les quatre coins d&apos;un rectangle de dimensions connues situé dans le plan du mouvement, puis tapez sa largeur et sa hauteur</translation>
     </message>
     <message>
-        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board's edge): a few clicks along each, right-click to end it</source>
-        <translation>Corriger l'objectif|Tracez des lignes droites dans la réalité (un cadre de porte, une règle, le bord d'un tableau) : quelques clics le long de chacune, clic droit pour la terminer</translation>
+        <source>Straighten the lens|Trace lines that are straight in reality (a door frame, a ruler, a board&apos;s edge): a few clicks along each, right-click to end it</source>
+        <translation>Corriger l&apos;objectif|Tracez des lignes droites dans la réalité (un cadre de porte, une règle, le bord d&apos;un tableau) : quelques clics le long de chacune, clic droit pour la terminer</translation>
     </message>
     <message>
         <source>Choose, move or rotate a reference frame|Define the origin of a cartesian reference frame. Coordinates depend on this choice.</source>
-        <translation>Choisir, déplacer ou tourner le repère|Définir l'origine d'un repère cartésien. Les coordonnées dépendent de ce choix.</translation>
+        <translation>Choisir, déplacer ou tourner le repère|Définir l&apos;origine d&apos;un repère cartésien. Les coordonnées dépendent de ce choix.</translation>
     </message>
     <message>
         <source>Set marks on the trajectory|Plot the successive positions of a projectile. The video moves forward automatically.</source>
-        <translation>Pointer les positions sur la trajectoire|Pointez les positions successives d'un projectile. La vidéo avance automatiquement.</translation>
+        <translation>Pointer les positions sur la trajectoire|Pointez les positions successives d&apos;un projectile. La vidéo avance automatiquement.</translation>
     </message>
     <message>
         <source>Use a layer|Use a layer to illustrate the notion of reference frame</source>
@@ -2437,7 +2437,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Erase marks|Erase a mark; erase the marks in a rectangular zone; erase the marks of an image</source>
-        <translation>Effacer des points|Effacer un point ; effacer les points d'une zone rectangulaire ; effacer les points d'une image</translation>
+        <translation>Effacer des points|Effacer un point ; effacer les points d&apos;une zone rectangulaire ; effacer les points d&apos;une image</translation>
     </message>
     <message>
         <source>Name objects|Name plotted objects</source>
@@ -2445,19 +2445,19 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Draw the outline of an object (chronophotography)|Define the position of an object on the chronophotography corresponding to the current video frame</source>
-        <translation>Dessiner le contour d'un objet (chronophotographie)|Définir la position d'un objet sur la chronophotographie correspondant à l'image vidéo courante</translation>
+        <translation>Dessiner le contour d&apos;un objet (chronophotographie)|Définir la position d&apos;un objet sur la chronophotographie correspondant à l&apos;image vidéo courante</translation>
     </message>
     <message>
         <source>Erase outlines (chronophotography)|Erase an outline ; erase outlines in a rectangular area ; erase the outline on the current video frame</source>
-        <translation>Effacer des contours (chronophotographie)|Effacer un contour ; effacer les contours d'une zone rectangulaire ; effacer le contour de l'image vidéo courante</translation>
+        <translation>Effacer des contours (chronophotographie)|Effacer un contour ; effacer les contours d&apos;une zone rectangulaire ; effacer le contour de l&apos;image vidéo courante</translation>
     </message>
     <message>
         <source>Save composite image to file (chronophotography)|Combine images of an object at different positions on a background image then save it to file</source>
-        <translation>Enregistrer l'image composée dans un fichier (chronophotographie)|Combiner des images d'un objet à différentes positions sur une image de fond, puis l'enregistrer dans un fichier</translation>
+        <translation>Enregistrer l&apos;image composée dans un fichier (chronophotographie)|Combiner des images d&apos;un objet à différentes positions sur une image de fond, puis l&apos;enregistrer dans un fichier</translation>
     </message>
     <message>
         <source>Convert current video frame to still image</source>
-        <translation>Convertir l'image vidéo courante en image fixe</translation>
+        <translation>Convertir l&apos;image vidéo courante en image fixe</translation>
     </message>
     <message>
         <source>Convert video to still images|Video frames hidden during editing will not be converted into still images</source>
@@ -2469,15 +2469,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Show or hide frame|A frame appearing in negative will not be visible after leaving video edit mode</source>
-        <translation>Afficher ou masquer l'image|Une image qui apparaît en négatif ne sera plus visible après la sortie du mode montage</translation>
+        <translation>Afficher ou masquer l&apos;image|Une image qui apparaît en négatif ne sera plus visible après la sortie du mode montage</translation>
     </message>
     <message>
         <source>Show or hide a series of frames|The images appearing in negative will not be visible after leaving video edit mode</source>
-        <translation>Afficher ou masquer une série d'images|Les images qui apparaissent en négatif ne seront plus visibles après la sortie du mode montage</translation>
+        <translation>Afficher ou masquer une série d&apos;images|Les images qui apparaissent en négatif ne seront plus visibles après la sortie du mode montage</translation>
     </message>
     <message>
         <source>Modify frame time|A frame is missing in the video stream, you need to change the duration between the preceding and following frames</source>
-        <translation>Modifier la date de l'image|Une image manque dans le flux vidéo : il faut modifier la durée entre l'image précédente et l'image suivante</translation>
+        <translation>Modifier la date de l&apos;image|Une image manque dans le flux vidéo : il faut modifier la durée entre l&apos;image précédente et l&apos;image suivante</translation>
     </message>
     <message>
         <source>Save edited video|Export edited video to file</source>
@@ -2489,15 +2489,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Capture device properties |Shutter speed, luminance, contrast...</source>
-        <translation>Propriétés du périphérique de capture |Vitesse d'obturation, luminosité, contraste...</translation>
+        <translation>Propriétés du périphérique de capture |Vitesse d&apos;obturation, luminosité, contraste...</translation>
     </message>
     <message>
         <source>Capture format |Width and height of image in pixels</source>
-        <translation>Format de capture |Largeur et hauteur de l'image en pixels</translation>
+        <translation>Format de capture |Largeur et hauteur de l&apos;image en pixels</translation>
     </message>
     <message>
         <source>Frame rate|Number of images per second</source>
-        <translation>Fréquence d'images|Nombre d'images par seconde</translation>
+        <translation>Fréquence d&apos;images|Nombre d&apos;images par seconde</translation>
     </message>
     <message>
         <source>Choose a compression Codec</source>
@@ -2505,27 +2505,27 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Recording delay and duration</source>
-        <translation>Délai et durée de l'enregistrement</translation>
+        <translation>Délai et durée de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Start or stop recording|On the fly compression requires more hardware resources</source>
-        <translation>Démarrer ou arrêter l'enregistrement|La compression à la volée demande plus de ressources matérielles</translation>
+        <translation>Démarrer ou arrêter l&apos;enregistrement|La compression à la volée demande plus de ressources matérielles</translation>
     </message>
     <message>
         <source>Draw the outline of an object|Draws the oultine of the tracked object on the image. This frame will be the first in the sequence</source>
-        <translation>Dessiner le contour d'un objet|Dessine le contour de l'objet suivi sur l'image. Cette image sera la première de la séquence</translation>
+        <translation>Dessiner le contour d&apos;un objet|Dessine le contour de l&apos;objet suivi sur l&apos;image. Cette image sera la première de la séquence</translation>
     </message>
     <message>
         <source>Draw the area to ignore|Background rectangular zone to ignore because is has the same color of the tracked object</source>
-        <translation>Dessiner la zone à ignorer|Zone rectangulaire du fond à ignorer parce qu'elle a la même couleur que l'objet suivi</translation>
+        <translation>Dessiner la zone à ignorer|Zone rectangulaire du fond à ignorer parce qu&apos;elle a la même couleur que l&apos;objet suivi</translation>
     </message>
     <message>
-        <source>Delete the object's outline|Delete the object's outline without affecting past trackings</source>
-        <translation>Supprimer le contour de l'objet|Supprime le contour de l'objet sans modifier les suivis déjà faits</translation>
+        <source>Delete the object&apos;s outline|Delete the object&apos;s outline without affecting past trackings</source>
+        <translation>Supprimer le contour de l&apos;objet|Supprime le contour de l&apos;objet sans modifier les suivis déjà faits</translation>
     </message>
     <message>
         <source>Erase last zone to ignore|Erase latest zones first</source>
-        <translation>Effacer la dernière zone à ignorer|Efface d'abord les zones les plus récentes</translation>
+        <translation>Effacer la dernière zone à ignorer|Efface d&apos;abord les zones les plus récentes</translation>
     </message>
     <message>
         <source>Cancel automatic tracking|Cancels tracking withiout affecting already drawn oulines</source>
@@ -2533,15 +2533,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Object number|Automatic tracking can handle 1 object at a time</source>
-        <translation>Numéro de l'objet|Le suivi automatique ne peut traiter qu'un objet à la fois</translation>
+        <translation>Numéro de l&apos;objet|Le suivi automatique ne peut traiter qu&apos;un objet à la fois</translation>
     </message>
     <message>
-        <source>Define sequence|First frame shows the object's outline. Choose the last frame of the tracking sequence</source>
-        <translation>Définir la séquence|La première image montre le contour de l'objet. Choisissez la dernière image de la séquence suivie</translation>
+        <source>Define sequence|First frame shows the object&apos;s outline. Choose the last frame of the tracking sequence</source>
+        <translation>Définir la séquence|La première image montre le contour de l&apos;objet. Choisissez la dernière image de la séquence suivie</translation>
     </message>
     <message>
         <source>Start or stop automatic tracking|Automatically follows and records the trajectory of the objet</source>
-        <translation>Démarrer ou arrêter le suivi automatique|Suit et enregistre automatiquement la trajectoire de l'objet</translation>
+        <translation>Démarrer ou arrêter le suivi automatique|Suit et enregistre automatiquement la trajectoire de l&apos;objet</translation>
     </message>
     <message>
         <source>Datasheet</source>
@@ -2593,7 +2593,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Frame number and total frame count|Left-click = type the number of the new frame</source>
-        <translation>Numéro de l'image et nombre total d'images|Clic gauche = taper le numéro de la nouvelle image</translation>
+        <translation>Numéro de l&apos;image et nombre total d&apos;images|Clic gauche = taper le numéro de la nouvelle image</translation>
     </message>
     <message>
         <source>Number of marks|Total number of marks set down</source>
@@ -2601,15 +2601,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Image zoom factor|Image zoom factor; left-click = return to 100%</source>
-        <translation>Facteur de zoom|Facteur de zoom de l'image ; clic gauche = revenir à 100 %</translation>
+        <translation>Facteur de zoom|Facteur de zoom de l&apos;image ; clic gauche = revenir à 100 %</translation>
     </message>
     <message>
         <source>Graph basis rotation angle|Left-click = type the angle</source>
-        <translation>Angle de rotation du repère|Clic gauche = taper l'angle</translation>
+        <translation>Angle de rotation du repère|Clic gauche = taper l&apos;angle</translation>
     </message>
     <message>
         <source>Velocity or acceleration calculations need at least five marks to be reliable.</source>
-        <translation>Le calcul de la vitesse ou de l'accélération demande au moins cinq points pour être fiable.</translation>
+        <translation>Le calcul de la vitesse ou de l&apos;accélération demande au moins cinq points pour être fiable.</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -2617,7 +2617,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First calibrate an object of know dimension on the screen.</source>
-        <translation>Étalonnez d'abord à l'écran un objet de dimension connue.</translation>
+        <translation>Étalonnez d&apos;abord à l&apos;écran un objet de dimension connue.</translation>
     </message>
     <message>
         <source>Use the Scale button.</source>
@@ -2629,7 +2629,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First set at least 3 marks.</source>
-        <translation>Placez d'abord au moins 3 points.</translation>
+        <translation>Placez d&apos;abord au moins 3 points.</translation>
     </message>
     <message>
         <source>Use the Marks button.</source>
@@ -2637,7 +2637,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First set the origin of the axes.</source>
-        <translation>Placez d'abord l'origine des axes.</translation>
+        <translation>Placez d&apos;abord l&apos;origine des axes.</translation>
     </message>
     <message>
         <source>Use the graph basis button.</source>
@@ -2645,11 +2645,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First set at least 3 marks on the trajectory.</source>
-        <translation>Placez d'abord au moins 3 points sur la trajectoire.</translation>
+        <translation>Placez d&apos;abord au moins 3 points sur la trajectoire.</translation>
     </message>
     <message>
         <source>With the mouse, drag and drop the layer and point the object position.</source>
-        <translation>Avec la souris, faites glisser le calque et pointez la position de l'objet.</translation>
+        <translation>Avec la souris, faites glisser le calque et pointez la position de l&apos;objet.</translation>
     </message>
     <message>
         <source>An object name is assigned by default (« Point n°1 » for example).</source>
@@ -2689,15 +2689,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|This frame will not appear any more in the video after leaving edit mode</source>
-        <translation>|Cette image n'apparaîtra plus dans la vidéo après la sortie du mode montage</translation>
+        <translation>|Cette image n&apos;apparaîtra plus dans la vidéo après la sortie du mode montage</translation>
     </message>
     <message>
         <source>Lens from a checkerboard</source>
-        <translation>Objectif d'après un damier</translation>
+        <translation>Objectif d&apos;après un damier</translation>
     </message>
     <message>
         <source>Film a printed checkerboard held at a few different angles, filling much of the picture. Count its inner corners, where four squares meet.</source>
-        <translation>Filmez un damier imprimé tenu sous quelques angles différents, en remplissant une bonne partie de l'image. Comptez ses coins intérieurs, là où quatre cases se touchent.</translation>
+        <translation>Filmez un damier imprimé tenu sous quelques angles différents, en remplissant une bonne partie de l&apos;image. Comptez ses coins intérieurs, là où quatre cases se touchent.</translation>
     </message>
     <message>
         <source>Inner corners across</source>
@@ -2708,7 +2708,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
         <translation>Coins intérieurs en hauteur</translation>
     </message>
     <message>
-        <source>Size of the plane's rectangle</source>
+        <source>Size of the plane&apos;s rectangle</source>
         <translation>Taille du rectangle du plan</translation>
     </message>
     <message>
@@ -2761,7 +2761,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Kolibra stopped before this work was saved:</source>
-        <translation>Kolibra s'est arrêté avant l'enregistrement de ce travail :</translation>
+        <translation>Kolibra s&apos;est arrêté avant l&apos;enregistrement de ce travail :</translation>
     </message>
     <message>
         <source>Video</source>
@@ -2817,19 +2817,19 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Left-click = erase the outline under mouse pointer; right-click = erase the outline on the curret video frame</source>
-        <translation>|Clic gauche = effacer le contour sous le pointeur de la souris ; clic droit = effacer le contour de l'image vidéo courante</translation>
+        <translation>|Clic gauche = effacer le contour sous le pointeur de la souris ; clic droit = effacer le contour de l&apos;image vidéo courante</translation>
     </message>
     <message>
         <source>The first object has no mark to cut an outline around.</source>
-        <translation>Le premier objet n'a aucun point autour duquel découper un contour.</translation>
+        <translation>Le premier objet n&apos;a aucun point autour duquel découper un contour.</translation>
     </message>
     <message>
         <source>Mark its positions, by hand or by automatic marking, first.</source>
-        <translation>Pointez d'abord ses positions, à la main ou par pointage automatique.</translation>
+        <translation>Pointez d&apos;abord ses positions, à la main ou par pointage automatique.</translation>
     </message>
     <message>
         <source>First open a video file.</source>
-        <translation>Ouvrez d'abord un fichier vidéo.</translation>
+        <translation>Ouvrez d&apos;abord un fichier vidéo.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Overwrite ?</source>
@@ -2837,15 +2837,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Saving has failed.</source>
-        <translation>L'enregistrement a échoué.</translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Check that the drive is not write-protected.</source>
-        <translation>Vérifiez que le disque n'est pas protégé en écriture.</translation>
+        <translation>Vérifiez que le disque n&apos;est pas protégé en écriture.</translation>
     </message>
     <message>
         <source>File saving has failed.</source>
-        <translation>L'enregistrement du fichier a échoué.</translation>
+        <translation>L&apos;enregistrement du fichier a échoué.</translation>
     </message>
     <message>
         <source>Look for it...</source>
@@ -2869,7 +2869,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Radius of the disc on the frame:</source>
-        <translation>Rayon du disque sur l'image :</translation>
+        <translation>Rayon du disque sur l&apos;image :</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -2897,7 +2897,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal length %4 pixels</source>
-        <translation>|L'objectif d'après le damier vu sur %1 images : k1 = %2, k2 = %3, distance focale %4 pixels</translation>
+        <translation>|L&apos;objectif d&apos;après le damier vu sur %1 images : k1 = %2, k2 = %3, distance focale %4 pixels</translation>
     </message>
     <message>
         <source>Teaching mechanics from video.</source>
@@ -2909,15 +2909,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to launch help. </source>
-        <translation>Impossible de lancer l'aide. </translation>
+        <translation>Impossible de lancer l&apos;aide. </translation>
     </message>
     <message>
         <source>The help page « %1 » is missing.</source>
-        <translation>La page d'aide « %1 » est introuvable.</translation>
+        <translation>La page d&apos;aide « %1 » est introuvable.</translation>
     </message>
     <message>
         <source>No program could show the page « %1 ».</source>
-        <translation>Aucun programme n'a pu afficher la page « %1 ».</translation>
+        <translation>Aucun programme n&apos;a pu afficher la page « %1 ».</translation>
     </message>
     <message>
         <source>|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down</source>
@@ -2925,7 +2925,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Pan frame</source>
-        <translation>|Déplacer l'image</translation>
+        <translation>|Déplacer l&apos;image</translation>
     </message>
     <message>
         <source>|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer</source>
@@ -2933,11 +2933,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), (0, H); drag a corner to adjust; right-click (or Esc) = cancel</source>
-        <translation>|Clic gauche = coin suivant du rectangle, dans l'ordre (0, 0), (W, 0), (W, H), (0, H) ; faire glisser un coin pour l'ajuster ; clic droit (ou Échap) = annuler</translation>
+        <translation>|Clic gauche = coin suivant du rectangle, dans l&apos;ordre (0, 0), (W, 0), (W, H), (0, H) ; faire glisser un coin pour l&apos;ajuster ; clic droit (ou Échap) = annuler</translation>
     </message>
     <message>
         <source>|Left-click = a point of a line straight in reality; right-click (or Enter) = end the line; Esc = cancel</source>
-        <translation>|Clic gauche = un point d'une ligne droite dans la réalité ; clic droit (ou Entrée) = terminer la ligne ; Échap = annuler</translation>
+        <translation>|Clic gauche = un point d&apos;une ligne droite dans la réalité ; clic droit (ou Entrée) = terminer la ligne ; Échap = annuler</translation>
     </message>
     <message>
         <source>|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer</source>
@@ -2949,11 +2949,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Left-click (or Enter) = set the origine; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer</source>
-        <translation>|Clic gauche (ou Entrée) = placer l'origine ; clic droit (ou Échap) = annuler ; Ctrl + flèche = déplacer le pointeur de la souris</translation>
+        <translation>|Clic gauche (ou Entrée) = placer l&apos;origine ; clic droit (ou Échap) = annuler ; Ctrl + flèche = déplacer le pointeur de la souris</translation>
     </message>
     <message>
         <source>|Left-click = remove the mark under the mouse pointer; right-click = remove the marks of the current image</source>
-        <translation>|Clic gauche = supprimer le point sous le pointeur de la souris ; clic droit = supprimer les points de l'image courante</translation>
+        <translation>|Clic gauche = supprimer le point sous le pointeur de la souris ; clic droit = supprimer les points de l&apos;image courante</translation>
     </message>
     <message>
         <source>|Left-click = drag and drop; right-click or ESC = cancel; + or - = layer size</source>
@@ -2997,7 +2997,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Hide frame</source>
-        <translation>Masquer l'image</translation>
+        <translation>Masquer l&apos;image</translation>
     </message>
     <message>
         <source>Go to</source>
@@ -3009,7 +3009,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>frame no ...</source>
-        <translation>l'image n° ...</translation>
+        <translation>l&apos;image n° ...</translation>
     </message>
     <message>
         <source>Colours</source>
@@ -3073,7 +3073,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>object outline</source>
-        <translation>contour de l'objet</translation>
+        <translation>contour de l&apos;objet</translation>
     </message>
     <message>
         <source>the video marks</source>
@@ -3177,23 +3177,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>of 1 image</source>
-        <translation>d'une image</translation>
+        <translation>d&apos;une image</translation>
     </message>
     <message>
         <source>Scale length</source>
-        <translation>Longueur de l'échelle</translation>
+        <translation>Longueur de l&apos;échelle</translation>
     </message>
     <message>
         <source>Horizontal scale length</source>
-        <translation>Longueur de l'échelle horizontale</translation>
+        <translation>Longueur de l&apos;échelle horizontale</translation>
     </message>
     <message>
         <source>Vertical scale length</source>
-        <translation>Longueur de l'échelle verticale</translation>
+        <translation>Longueur de l&apos;échelle verticale</translation>
     </message>
     <message>
         <source>Lens from a checkerboard...</source>
-        <translation>Objectif d'après un damier...</translation>
+        <translation>Objectif d&apos;après un damier...</translation>
     </message>
     <message>
         <source>Grid rotation angle</source>
@@ -3201,11 +3201,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Reverse Ox axis</source>
-        <translation>Inverser l'axe Ox</translation>
+        <translation>Inverser l&apos;axe Ox</translation>
     </message>
     <message>
         <source>Reverse Oy axis</source>
-        <translation>Inverser l'axe Oy</translation>
+        <translation>Inverser l&apos;axe Oy</translation>
     </message>
     <message>
         <source>Outlines around the marks...</source>
@@ -3229,7 +3229,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Pan image</source>
-        <translation>Déplacer l'image</translation>
+        <translation>Déplacer l&apos;image</translation>
     </message>
     <message>
         <source>Move a video mark</source>
@@ -3245,11 +3245,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Define horizontal scale</source>
-        <translation>Définir l'échelle horizontale</translation>
+        <translation>Définir l&apos;échelle horizontale</translation>
     </message>
     <message>
         <source>Define vertical scale</source>
-        <translation>Définir l'échelle verticale</translation>
+        <translation>Définir l&apos;échelle verticale</translation>
     </message>
     <message>
         <source>Set video marks</source>
@@ -3265,7 +3265,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Draw the outline of an object</source>
-        <translation>Dessiner le contour d'un objet</translation>
+        <translation>Dessiner le contour d&apos;un objet</translation>
     </message>
     <message>
         <source>Draw an area to ignore</source>
@@ -3292,7 +3292,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Margin of error on y-axis</source>
-        <translation>Marge d'erreur sur l'axe des y</translation>
+        <translation>Marge d&apos;erreur sur l&apos;axe des y</translation>
     </message>
     <message>
         <source>relative precision</source>
@@ -3326,16 +3326,16 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
 <context>
     <name>ModelFitText</name>
     <message>
-        <source>The fit failed: the samples do not determine the model's parameters.</source>
+        <source>The fit failed: the samples do not determine the model&apos;s parameters.</source>
         <translation>La modélisation a échoué : les mesures ne déterminent pas les paramètres du modèle.</translation>
     </message>
     <message>
         <source>The fit failed: no step brought the model closer to the samples.</source>
-        <translation>La modélisation a échoué : aucune itération n'a rapproché le modèle des mesures.</translation>
+        <translation>La modélisation a échoué : aucune itération n&apos;a rapproché le modèle des mesures.</translation>
     </message>
     <message>
         <source>The fit did not converge within 50 iterations.</source>
-        <translation>La modélisation n'a pas convergé en 50 itérations.</translation>
+        <translation>La modélisation n&apos;a pas convergé en 50 itérations.</translation>
     </message>
     <message>
         <source>Too few samples for this model: it needs at least one more than its parameters.</source>
@@ -3351,7 +3351,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First select a model (linear, parabolic, sine...)</source>
-        <translation>Choisissez d'abord un modèle (affine, parabolique, sinusoïdal...)</translation>
+        <translation>Choisissez d&apos;abord un modèle (affine, parabolique, sinusoïdal...)</translation>
     </message>
     <message>
         <source>The fit failed (code %1).</source>
@@ -3398,7 +3398,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Show or hide a series of images</source>
-        <translation>Afficher ou masquer une série d'images</translation>
+        <translation>Afficher ou masquer une série d&apos;images</translation>
     </message>
     <message>
         <source>A frame is missing in the video stream</source>
@@ -3406,7 +3406,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The video editing was made for another number of frames.</source>
-        <translation>Le montage vidéo a été fait pour un autre nombre d'images.</translation>
+        <translation>Le montage vidéo a été fait pour un autre nombre d&apos;images.</translation>
     </message>
     <message>
         <source>Two visible frames of the video editing stand at the same time, or in the wrong order.</source>
@@ -3418,11 +3418,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The video editing has no valid number of frames.</source>
-        <translation>Le montage vidéo n'a pas un nombre d'images valide.</translation>
+        <translation>Le montage vidéo n&apos;a pas un nombre d&apos;images valide.</translation>
     </message>
     <message>
         <source>The visible frames of the video editing are not in order.</source>
-        <translation>Les images visibles du montage vidéo ne sont pas dans l'ordre.</translation>
+        <translation>Les images visibles du montage vidéo ne sont pas dans l&apos;ordre.</translation>
     </message>
     <message>
         <source>The time shifts of the video editing do not match its frames.</source>
@@ -3430,18 +3430,18 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The time shifts of the video editing are not in order.</source>
-        <translation>Les décalages de temps du montage vidéo ne sont pas dans l'ordre.</translation>
+        <translation>Les décalages de temps du montage vidéo ne sont pas dans l&apos;ordre.</translation>
     </message>
 </context>
 <context>
     <name>Parser</name>
     <message>
         <source>Opening bracket has not been closed.</source>
-        <translation>Une parenthèse ouvrante n'a pas été fermée.</translation>
+        <translation>Une parenthèse ouvrante n&apos;a pas été fermée.</translation>
     </message>
     <message>
         <source>Closing bracket has not been open.</source>
-        <translation>Une parenthèse fermante n'a pas été ouverte.</translation>
+        <translation>Une parenthèse fermante n&apos;a pas été ouverte.</translation>
     </message>
     <message>
         <source>Empty parenthesis.</source>
@@ -3453,35 +3453,35 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Calculation of a cosine has failed.</source>
-        <translation>Le calcul d'un cosinus a échoué.</translation>
+        <translation>Le calcul d&apos;un cosinus a échoué.</translation>
     </message>
     <message>
         <source>Calculation of a sine has failed.</source>
-        <translation>Le calcul d'un sinus a échoué.</translation>
+        <translation>Le calcul d&apos;un sinus a échoué.</translation>
     </message>
     <message>
         <source>Calculation of a tangent has failed.</source>
-        <translation>Le calcul d'une tangente a échoué.</translation>
+        <translation>Le calcul d&apos;une tangente a échoué.</translation>
     </message>
     <message>
         <source>Calculation of an arc-cosine has failed.</source>
-        <translation>Le calcul d'un arc cosinus a échoué.</translation>
+        <translation>Le calcul d&apos;un arc cosinus a échoué.</translation>
     </message>
     <message>
         <source>Calculation of an arc-sine has failed.</source>
-        <translation>Le calcul d'un arc sinus a échoué.</translation>
+        <translation>Le calcul d&apos;un arc sinus a échoué.</translation>
     </message>
     <message>
         <source>Calculation of an arc-tangent has failed.</source>
-        <translation>Le calcul d'une arc tangente a échoué.</translation>
+        <translation>Le calcul d&apos;une arc tangente a échoué.</translation>
     </message>
     <message>
         <source>Calculation of the logarithm of a negative or null number.</source>
-        <translation>Calcul du logarithme d'un nombre négatif ou nul.</translation>
+        <translation>Calcul du logarithme d&apos;un nombre négatif ou nul.</translation>
     </message>
     <message>
         <source>Calculation of the square root of a negative number.</source>
-        <translation>Calcul de la racine carrée d'un nombre négatif.</translation>
+        <translation>Calcul de la racine carrée d&apos;un nombre négatif.</translation>
     </message>
     <message>
         <source>Division by zero.</source>
@@ -3489,19 +3489,19 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Calculation of a non-integer power of a negative number.</source>
-        <translation>Calcul d'une puissance non entière d'un nombre négatif.</translation>
+        <translation>Calcul d&apos;une puissance non entière d&apos;un nombre négatif.</translation>
     </message>
     <message>
         <source>Calculation of an exponential has failed.</source>
-        <translation>Le calcul d'une exponentielle a échoué.</translation>
+        <translation>Le calcul d&apos;une exponentielle a échoué.</translation>
     </message>
     <message>
         <source>Calculation of a power has failed.</source>
-        <translation>Le calcul d'une puissance a échoué.</translation>
+        <translation>Le calcul d&apos;une puissance a échoué.</translation>
     </message>
     <message>
         <source>The result of a calculation is too big or too small.</source>
-        <translation>Le résultat d'un calcul est trop grand ou trop petit.</translation>
+        <translation>Le résultat d&apos;un calcul est trop grand ou trop petit.</translation>
     </message>
     <message>
         <source>Formula with unknown variable or constant: %1</source>
@@ -3513,7 +3513,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The index of a variable or a constant is usually placed into brackets. Unknown index into brackets. Faulty variable or constant: %1</source>
-        <translation>L'indice d'une variable ou d'une constante se place normalement entre crochets. Indice inconnu entre crochets. Variable ou constante erronée : %1</translation>
+        <translation>L&apos;indice d&apos;une variable ou d&apos;une constante se place normalement entre crochets. Indice inconnu entre crochets. Variable ou constante erronée : %1</translation>
     </message>
     <message>
         <source>Function without argument.</source>
@@ -3537,11 +3537,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Index of a variable or a constant is usually placed between brackets. Closing bracket is missing or misplaced. Faulty variable or constant: %1</source>
-        <translation>L'indice d'une variable ou d'une constante se place normalement entre crochets. Le crochet fermant manque ou est mal placé. Variable ou constante erronée : %1</translation>
+        <translation>L&apos;indice d&apos;une variable ou d&apos;une constante se place normalement entre crochets. Le crochet fermant manque ou est mal placé. Variable ou constante erronée : %1</translation>
     </message>
     <message>
         <source>Use semicolon to separate the 2 variables of a function. Eg : ArcTan(x;y).</source>
-        <translation>Séparez par un point-virgule les 2 variables d'une fonction. Ex. : ArcTan(x;y).</translation>
+        <translation>Séparez par un point-virgule les 2 variables d&apos;une fonction. Ex. : ArcTan(x;y).</translation>
     </message>
     <message>
         <source>Formula too long. Maximum length: %1 characters.</source>
@@ -3575,7 +3575,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     <name>PlaneCalibrationText</name>
     <message>
         <source>No video is open.</source>
-        <translation>Aucune vidéo n'est ouverte.</translation>
+        <translation>Aucune vidéo n&apos;est ouverte.</translation>
     </message>
     <message>
         <source>The width and the height of the rectangle must be above zero.</source>
@@ -3587,7 +3587,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The four corners must be given in turn round the rectangle, without crossing.</source>
-        <translation>Les quatre coins doivent être donnés dans l'ordre en faisant le tour du rectangle, sans croisement.</translation>
+        <translation>Les quatre coins doivent être donnés dans l&apos;ordre en faisant le tour du rectangle, sans croisement.</translation>
     </message>
     <message>
         <source>At least one line that is straight in reality is needed.</source>
@@ -3599,7 +3599,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The points of a line must be numbers.</source>
-        <translation>Les points d'une ligne doivent être des nombres.</translation>
+        <translation>Les points d&apos;une ligne doivent être des nombres.</translation>
     </message>
     <message>
         <source>The focal length must be above zero.</source>
@@ -3607,7 +3607,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The lines do not tell how the lens bends them.</source>
-        <translation>Les lignes n'indiquent pas comment l'objectif les courbe.</translation>
+        <translation>Les lignes n&apos;indiquent pas comment l&apos;objectif les courbe.</translation>
     </message>
     <message>
         <source>A checkerboard needs from 3 to 60 inner corners each way.</source>
@@ -3615,18 +3615,18 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The checkerboard (%1 x %2 inner corners) was found in none of the frames.</source>
-        <translation>Le damier (%1 x %2 coins intérieurs) n'a été trouvé sur aucune des images.</translation>
+        <translation>Le damier (%1 x %2 coins intérieurs) n&apos;a été trouvé sur aucune des images.</translation>
     </message>
     <message>
-        <source>The checkerboard's views could not give a lens.</source>
-        <translation>Les vues du damier n'ont pas permis de déterminer l'objectif.</translation>
+        <source>The checkerboard&apos;s views could not give a lens.</source>
+        <translation>Les vues du damier n&apos;ont pas permis de déterminer l&apos;objectif.</translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>The graph is empty: there is nothing to print.</source>
-        <translation>Le graphique est vide : il n'y a rien à imprimer.</translation>
+        <translation>Le graphique est vide : il n&apos;y a rien à imprimer.</translation>
     </message>
     <message>
         <source>The file cannot be written: %1</source>
@@ -3705,7 +3705,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>x-component of acceleration</source>
-        <translation>Coordonnée ax de l'accélération</translation>
+        <translation>Coordonnée ax de l&apos;accélération</translation>
     </message>
     <message>
         <source>ay</source>
@@ -3713,7 +3713,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>y-component of acceleration</source>
-        <translation>Coordonnée ay de l'accélération</translation>
+        <translation>Coordonnée ay de l&apos;accélération</translation>
     </message>
     <message>
         <source>a</source>
@@ -3721,7 +3721,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Value of acceleration</source>
-        <translation>Valeur de l'accélération</translation>
+        <translation>Valeur de l&apos;accélération</translation>
     </message>
     <message>
         <source>O</source>
@@ -3832,7 +3832,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The crop must lie inside the %1x%2 frame and keep at least %3x%4 pixels.</source>
-        <translation>Le recadrage doit rester dans l'image de %1x%2 et garder au moins %3x%4 pixels.</translation>
+        <translation>Le recadrage doit rester dans l&apos;image de %1x%2 et garder au moins %3x%4 pixels.</translation>
     </message>
     <message>
         <source>The quality is a percentage from 10 to 100: %1</source>
@@ -3840,7 +3840,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The frame rate is required: --rate R</source>
-        <translation>La fréquence d'images est obligatoire : --rate R</translation>
+        <translation>La fréquence d&apos;images est obligatoire : --rate R</translation>
     </message>
 </context>
 <context>
@@ -3851,23 +3851,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Convert a video file to a sequence of images</source>
-        <translation>Convertir un fichier vidéo en une suite d'images</translation>
+        <translation>Convertir un fichier vidéo en une suite d&apos;images</translation>
     </message>
     <message>
         <source>Create a video from images</source>
-        <translation>Créer une vidéo à partir d'images</translation>
+        <translation>Créer une vidéo à partir d&apos;images</translation>
     </message>
     <message>
         <source>Image width in pixels: %1</source>
-        <translation>Largeur de l'image en pixels : %1</translation>
+        <translation>Largeur de l&apos;image en pixels : %1</translation>
     </message>
     <message>
         <source>Image height in pixels: %1</source>
-        <translation>Hauteur de l'image en pixels : %1</translation>
+        <translation>Hauteur de l&apos;image en pixels : %1</translation>
     </message>
     <message>
         <source>Frame rate: %1</source>
-        <translation>Fréquence d'images : %1</translation>
+        <translation>Fréquence d&apos;images : %1</translation>
     </message>
     <message>
         <source>Compression Codec: %1</source>
@@ -3903,7 +3903,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Total number of images: %1</source>
-        <translation>Nombre total d'images : %1</translation>
+        <translation>Nombre total d&apos;images : %1</translation>
     </message>
     <message>
         <source>Missing frames: %1</source>
@@ -3982,7 +3982,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
         <translation>Ne plus afficher ce message</translation>
     </message>
     <message>
-        <source>You'll select several image files.</source>
+        <source>You&apos;ll select several image files.</source>
         <translation>Vous allez choisir plusieurs fichiers image.</translation>
     </message>
     <message>
@@ -4019,7 +4019,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été donné.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>This file is the open video: choose a different file name.</source>
@@ -4027,11 +4027,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The folder of this file does not exist.</source>
-        <translation>Le dossier de ce fichier n'existe pas.</translation>
+        <translation>Le dossier de ce fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>No video is open.</source>
-        <translation>Aucune vidéo n'est ouverte.</translation>
+        <translation>Aucune vidéo n&apos;est ouverte.</translation>
     </message>
     <message>
         <source>This framework cannot write videos here: %1</source>
@@ -4043,23 +4043,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to write the image file %1: %2</source>
-        <translation>Impossible d'écrire le fichier image %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le fichier image %1 : %2</translation>
     </message>
     <message>
         <source>No image was chosen.</source>
-        <translation>Aucune image n'a été choisie.</translation>
+        <translation>Aucune image n&apos;a été choisie.</translation>
     </message>
     <message>
         <source>The frame rate must be above 0.</source>
-        <translation>La fréquence d'images doit être supérieure à 0.</translation>
+        <translation>La fréquence d&apos;images doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>This file is one of the images: choose a different file name.</source>
-        <translation>Ce fichier est l'une des images : choisissez un autre nom de fichier.</translation>
+        <translation>Ce fichier est l&apos;une des images : choisissez un autre nom de fichier.</translation>
     </message>
     <message>
         <source>The image %1 is %2 x %3 pixels; the first one is %4 x %5.</source>
-        <translation>L'image %1 mesure %2 x %3 pixels ; la première mesure %4 x %5.</translation>
+        <translation>L&apos;image %1 mesure %2 x %3 pixels ; la première mesure %4 x %5.</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -4087,7 +4087,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Frame count between two key frames</source>
-        <translation>Nombre d'images entre deux images clés</translation>
+        <translation>Nombre d&apos;images entre deux images clés</translation>
     </message>
     <message>
         <source>Codecs are not normalized. Evolution is constant and new versions are frequent.</source>
@@ -4095,7 +4095,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Choosing a Codec often requires experimenting.</source>
-        <translation>Le choix d'un codec demande souvent des essais.</translation>
+        <translation>Le choix d&apos;un codec demande souvent des essais.</translation>
     </message>
     <message>
         <source>Edit images</source>
@@ -4111,15 +4111,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Image width in pixels</source>
-        <translation>Largeur de l'image en pixels</translation>
+        <translation>Largeur de l&apos;image en pixels</translation>
     </message>
     <message>
         <source>Image height in pixels</source>
-        <translation>Hauteur de l'image en pixels</translation>
+        <translation>Hauteur de l&apos;image en pixels</translation>
     </message>
     <message>
         <source>pixels to crop from the top of the image</source>
-        <translation>pixels à retirer en haut de l'image</translation>
+        <translation>pixels à retirer en haut de l&apos;image</translation>
     </message>
     <message>
         <source>pixels to crop from the bottom</source>
@@ -4139,7 +4139,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Draw the marks, axes and scale</source>
-        <translation>Dessiner les points, les axes et l'échelle</translation>
+        <translation>Dessiner les points, les axes et l&apos;échelle</translation>
     </message>
     <message>
         <source>Insert blank images in the new video to replace missing frames.</source>
@@ -4147,7 +4147,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Change the frame rate</source>
-        <translation>Changer la fréquence d'images</translation>
+        <translation>Changer la fréquence d&apos;images</translation>
     </message>
     <message>
         <source>frames per second</source>
@@ -4155,7 +4155,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Change the framework</source>
-        <translation>Changer d'interface</translation>
+        <translation>Changer d&apos;interface</translation>
     </message>
     <message>
         <source>Kolibra selects a framework (VFW, FFMpeg or DS).</source>
@@ -4163,7 +4163,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Change the framework involves:</source>
-        <translation>Changer d'interface entraîne :</translation>
+        <translation>Changer d&apos;interface entraîne :</translation>
     </message>
     <message>
         <source>a different choice of codecs</source>
@@ -4175,7 +4175,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>To use the FFMpeg framework, the « KlbDll » folder and the « kolibra » program must be placed in the same directory.</source>
-        <translation>Pour utiliser l'interface FFMpeg, le dossier « KlbDll » et le programme « kolibra » doivent se trouver dans le même dossier.</translation>
+        <translation>Pour utiliser l&apos;interface FFMpeg, le dossier « KlbDll » et le programme « kolibra » doivent se trouver dans le même dossier.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -4198,7 +4198,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unit problem!</source>
-        <translation>Problème d'unité !</translation>
+        <translation>Problème d&apos;unité !</translation>
     </message>
     <message>
         <source>Representation of several curves</source>
@@ -4234,7 +4234,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Check your access rights to this directory.</source>
-        <translation>Vérifiez vos droits d'accès à ce dossier.</translation>
+        <translation>Vérifiez vos droits d&apos;accès à ce dossier.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -4250,7 +4250,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>File extension is %1.</source>
-        <translation>L'extension du fichier est %1.</translation>
+        <translation>L&apos;extension du fichier est %1.</translation>
     </message>
     <message>
         <source>The file copy to the clipboard has failed.</source>
@@ -4266,7 +4266,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The pasted image can be disassembled.</source>
-        <translation>L'image collée peut être dissociée.</translation>
+        <translation>L&apos;image collée peut être dissociée.</translation>
     </message>
     <message>
         <source>as a function of time</source>
@@ -4290,15 +4290,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Speed and acceleration are calculated within a reference frame linked to the layer</source>
-        <translation>La vitesse et l'accélération sont calculées dans un référentiel lié au calque</translation>
+        <translation>La vitesse et l&apos;accélération sont calculées dans un référentiel lié au calque</translation>
     </message>
     <message>
         <source>Velocity and acceleration are calculated in the reference frame of the camera </source>
-        <translation>La vitesse et l'accélération sont calculées dans le référentiel de la caméra </translation>
+        <translation>La vitesse et l&apos;accélération sont calculées dans le référentiel de la caméra </translation>
     </message>
     <message>
         <source>The reference frames are in translation with respect to each other</source>
-        <translation>Les référentiels sont en translation l'un par rapport à l'autre</translation>
+        <translation>Les référentiels sont en translation l&apos;un par rapport à l&apos;autre</translation>
     </message>
     <message>
         <source>Export to an image file</source>
@@ -4310,11 +4310,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit using a constant value|Model parameters available by hovering over the curve</source>
-        <translation>Modèle constant|Les paramètres du modèle s'affichent au survol de la courbe</translation>
+        <translation>Modèle constant|Les paramètres du modèle s&apos;affichent au survol de la courbe</translation>
     </message>
     <message>
         <source>Fit using an exponential| Model parameters available by hovering over the curve </source>
-        <translation>Modèle exponentiel| Les paramètres du modèle s'affichent au survol de la courbe </translation>
+        <translation>Modèle exponentiel| Les paramètres du modèle s&apos;affichent au survol de la courbe </translation>
     </message>
     <message>
         <source>Parabolic fit|Hover mouse over curve to set parameters</source>
@@ -4322,7 +4322,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit using a line going through the origin|Model parameters available by hovering over the curve</source>
-        <translation>Modèle linéaire (droite passant par l'origine)|Les paramètres du modèle s'affichent au survol de la courbe</translation>
+        <translation>Modèle linéaire (droite passant par l&apos;origine)|Les paramètres du modèle s&apos;affichent au survol de la courbe</translation>
     </message>
     <message>
         <source>Sine fit|Hover mouse over curve to set parameters</source>
@@ -4362,11 +4362,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Duplicate objects|Duplicate the object under the mouse pointer; duplicate the objects in a rectangular zone</source>
-        <translation>Dupliquer des objets|Dupliquer l'objet sous le pointeur de la souris ; dupliquer les objets d'une zone rectangulaire</translation>
+        <translation>Dupliquer des objets|Dupliquer l&apos;objet sous le pointeur de la souris ; dupliquer les objets d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>Measure an angle or an object value|Measure an angle or an object value under mouse cursor</source>
-        <translation>Mesurer un angle ou la valeur d'un objet|Mesurer un angle ou la valeur de l'objet sous le pointeur de la souris</translation>
+        <translation>Mesurer un angle ou la valeur d&apos;un objet|Mesurer un angle ou la valeur de l&apos;objet sous le pointeur de la souris</translation>
     </message>
     <message>
         <source>New segment|Draw a new segment</source>
@@ -4382,7 +4382,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Delete objects|Delete the object under the mouse pointer; delete the objects in a rectangular zone</source>
-        <translation>Supprimer des objets|Supprimer l'objet sous le pointeur de la souris ; supprimer les objets d'une zone rectangulaire</translation>
+        <translation>Supprimer des objets|Supprimer l&apos;objet sous le pointeur de la souris ; supprimer les objets d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>New vector|Draw a new vector with the mouse</source>
@@ -4390,11 +4390,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Change vectors direction|Change direction of the vector under the mouse pointer; change direction of the vectors in a rectangular zone</source>
-        <translation>Inverser le sens des vecteurs|Inverser le sens du vecteur sous le pointeur de la souris ; inverser le sens des vecteurs d'une zone rectangulaire</translation>
+        <translation>Inverser le sens des vecteurs|Inverser le sens du vecteur sous le pointeur de la souris ; inverser le sens des vecteurs d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>Draw the current video image|The video image is drawn behind the objects.</source>
-        <translation>Afficher l'image vidéo courante|L'image vidéo est affichée derrière les objets.</translation>
+        <translation>Afficher l&apos;image vidéo courante|L&apos;image vidéo est affichée derrière les objets.</translation>
     </message>
     <message>
         <source>Type formula</source>
@@ -4406,7 +4406,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Pan image|Drag an drop the figure with the mouse</source>
-        <translation>Déplacer l'image|Faites glisser la figure avec la souris</translation>
+        <translation>Déplacer l&apos;image|Faites glisser la figure avec la souris</translation>
     </message>
     <message>
         <source>Zoom|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down</source>
@@ -4470,7 +4470,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Bend the arc, the circle or the ellipse</source>
-        <translation>Courber l'arc, le cercle ou l'ellipse</translation>
+        <translation>Courber l&apos;arc, le cercle ou l&apos;ellipse</translation>
     </message>
     <message>
         <source>Change direction</source>
@@ -4526,15 +4526,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>x-component of acceleration</source>
-        <translation>Coordonnée ax de l'accélération</translation>
+        <translation>Coordonnée ax de l&apos;accélération</translation>
     </message>
     <message>
         <source>y-component of acceleration</source>
-        <translation>Coordonnée ay de l'accélération</translation>
+        <translation>Coordonnée ay de l&apos;accélération</translation>
     </message>
     <message>
         <source>Value of acceleration</source>
-        <translation>Valeur de l'accélération</translation>
+        <translation>Valeur de l&apos;accélération</translation>
     </message>
     <message>
         <source>Angular coordinate</source>
@@ -4574,11 +4574,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit regression is available for only one curve at a time.</source>
-        <translation>La modélisation n'est possible que sur une seule courbe à la fois.</translation>
+        <translation>La modélisation n&apos;est possible que sur une seule courbe à la fois.</translation>
     </message>
     <message>
         <source>First select a model (linear, parabolic, sine...)</source>
-        <translation>Choisissez d'abord un modèle (affine, parabolique, sinusoïdal...)</translation>
+        <translation>Choisissez d&apos;abord un modèle (affine, parabolique, sinusoïdal...)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -4730,7 +4730,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Equation display</source>
-        <translation>Affichage de l'équation</translation>
+        <translation>Affichage de l&apos;équation</translation>
     </message>
     <message>
         <source>statistics</source>
@@ -4770,7 +4770,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Smooth values of the acceleration</source>
-        <translation>Lisser les valeurs de l'accélération</translation>
+        <translation>Lisser les valeurs de l&apos;accélération</translation>
     </message>
     <message>
         <source>Calculator</source>
@@ -4854,7 +4854,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Pan image</source>
-        <translation>Déplacer l'image</translation>
+        <translation>Déplacer l&apos;image</translation>
     </message>
     <message>
         <source>Mouse pointer coordinates</source>
@@ -4925,7 +4925,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>File has TXT extension.</source>
-        <translation>Le fichier a l'extension TXT.</translation>
+        <translation>Le fichier a l&apos;extension TXT.</translation>
     </message>
     <message>
         <source>The file creation in the selected directory has failed.</source>
@@ -4933,7 +4933,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Check your access rights to this directory.</source>
-        <translation>Vérifiez vos droits d'accès à ce dossier.</translation>
+        <translation>Vérifiez vos droits d&apos;accès à ce dossier.</translation>
     </message>
     <message>
         <source>A file with the same name already exists. Overwrite ?</source>
@@ -4957,23 +4957,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>No program could be started to show it. Open it with your spreadsheet program, or install LibreOffice (the Debian package libreoffice-calc) to have Kolibra open it for you.</source>
-        <translation>Aucun programme n'a pu être lancé pour l'afficher. Ouvrez-le avec votre tableur, ou installez LibreOffice (le paquet Debian libreoffice-calc) pour que Kolibra l'ouvre pour vous.</translation>
+        <translation>Aucun programme n&apos;a pu être lancé pour l&apos;afficher. Ouvrez-le avec votre tableur, ou installez LibreOffice (le paquet Debian libreoffice-calc) pour que Kolibra l&apos;ouvre pour vous.</translation>
     </message>
     <message>
         <source>An error occurred while processing the connection with Excel.</source>
-        <translation>Une erreur s'est produite lors de la connexion avec Excel.</translation>
+        <translation>Une erreur s&apos;est produite lors de la connexion avec Excel.</translation>
     </message>
     <message>
         <source>An error occurred while processing the connection with OpenOffice.</source>
-        <translation>Une erreur s'est produite lors de la connexion avec OpenOffice.</translation>
+        <translation>Une erreur s&apos;est produite lors de la connexion avec OpenOffice.</translation>
     </message>
     <message>
         <source>An error occurred while activating the system manager.</source>
-        <translation>Une erreur s'est produite lors de l'activation du gestionnaire système.</translation>
+        <translation>Une erreur s&apos;est produite lors de l&apos;activation du gestionnaire système.</translation>
     </message>
     <message>
         <source>Unable to open the spreadsheet.</source>
-        <translation>Impossible d'ouvrir le tableur.</translation>
+        <translation>Impossible d&apos;ouvrir le tableur.</translation>
     </message>
     <message>
         <source>Unable to create a new sheet.</source>
@@ -4985,7 +4985,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>An error occurred while writing in a cell.</source>
-        <translation>Une erreur s'est produite lors de l'écriture dans une cellule.</translation>
+        <translation>Une erreur s&apos;est produite lors de l&apos;écriture dans une cellule.</translation>
     </message>
     <message>
         <source>The copy was canceled because Regressi is not found.</source>
@@ -5009,7 +5009,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Regressi does not accept more than 16 variables.</source>
-        <translation>Regressi n'accepte pas plus de 16 variables.</translation>
+        <translation>Regressi n&apos;accepte pas plus de 16 variables.</translation>
     </message>
     <message>
         <source>This could produce random results.</source>
@@ -5017,7 +5017,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>An error occurred while launching Regressi.</source>
-        <translation>Une erreur s'est produite lors du lancement de Regressi.</translation>
+        <translation>Une erreur s&apos;est produite lors du lancement de Regressi.</translation>
     </message>
     <message>
         <source>The datasheet contains non defined values.</source>
@@ -5056,11 +5056,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Check your access rights to this directory.</source>
-        <translation>Vérifiez vos droits d'accès à ce dossier.</translation>
+        <translation>Vérifiez vos droits d&apos;accès à ce dossier.</translation>
     </message>
     <message>
         <source>Unexpected error detected during image capture.</source>
-        <translation>Erreur inattendue lors de la capture de l'image.</translation>
+        <translation>Erreur inattendue lors de la capture de l&apos;image.</translation>
     </message>
     <message>
         <source>Abort</source>
@@ -5068,7 +5068,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Save image to file</source>
-        <translation>Enregistrer l'image dans un fichier</translation>
+        <translation>Enregistrer l&apos;image dans un fichier</translation>
     </message>
     <message>
         <source>Saving to an image file complete.</source>
@@ -5076,23 +5076,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>File extension is PNG.</source>
-        <translation>L'extension du fichier est PNG.</translation>
+        <translation>L&apos;extension du fichier est PNG.</translation>
     </message>
     <message>
         <source>File extension is BMP.</source>
-        <translation>L'extension du fichier est BMP.</translation>
+        <translation>L&apos;extension du fichier est BMP.</translation>
     </message>
     <message>
         <source>First draw the outline of an object.</source>
-        <translation>Dessinez d'abord le contour d'un objet.</translation>
+        <translation>Dessinez d&apos;abord le contour d&apos;un objet.</translation>
     </message>
     <message>
         <source>Use the button « Draw the outline of an object ».</source>
-        <translation>Utilisez le bouton « Dessiner le contour d'un objet ».</translation>
+        <translation>Utilisez le bouton « Dessiner le contour d&apos;un objet ».</translation>
     </message>
     <message>
-        <source>Object's images at different positions can be drawn:</source>
-        <translation>Les images de l'objet à ses différentes positions peuvent être dessinées :</translation>
+        <source>Object&apos;s images at different positions can be drawn:</source>
+        <translation>Les images de l&apos;objet à ses différentes positions peuvent être dessinées :</translation>
     </message>
     <message>
         <source>- on a blank page</source>
@@ -5104,7 +5104,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The video frame placed in the background corresponding to the first position of the object.</source>
-        <translation>L'image vidéo placée en fond correspond à la première position de l'objet.</translation>
+        <translation>L&apos;image vidéo placée en fond correspond à la première position de l&apos;objet.</translation>
     </message>
     <message>
         <source>Insert a background image</source>
@@ -5124,11 +5124,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The picture must be a .png or a .bmp file.</source>
-        <translation>L'image doit être un fichier .png ou .bmp.</translation>
+        <translation>L&apos;image doit être un fichier .png ou .bmp.</translation>
     </message>
     <message>
         <source>A file with this name already exists; nothing was written.</source>
-        <translation>Un fichier de ce nom existe déjà ; rien n'a été écrit.</translation>
+        <translation>Un fichier de ce nom existe déjà ; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Give at least one circle: --circle FRAME:X,Y,RADIUS.</source>
@@ -5136,27 +5136,27 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>Can not open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>Frame %1 is not in the video (0 to %2).</source>
-        <translation>L'image %1 n'est pas dans la vidéo (0 à %2).</translation>
+        <translation>L&apos;image %1 n&apos;est pas dans la vidéo (0 à %2).</translation>
     </message>
     <message>
         <source>The circle on frame %1 has no radius.</source>
-        <translation>Le cercle de l'image %1 n'a pas de rayon.</translation>
+        <translation>Le cercle de l&apos;image %1 n&apos;a pas de rayon.</translation>
     </message>
     <message>
         <source>Frame %1 has two circles; a frame holds one outline.</source>
-        <translation>L'image %1 a deux cercles ; une image ne porte qu'un contour.</translation>
+        <translation>L&apos;image %1 a deux cercles ; une image ne porte qu&apos;un contour.</translation>
     </message>
     <message>
         <source>The circle on frame %1 encloses nothing of the picture, or the frame cannot be read.</source>
-        <translation>Le cercle de l'image %1 n'entoure aucune partie de l'image, ou l'image ne peut pas être lue.</translation>
+        <translation>Le cercle de l&apos;image %1 n&apos;entoure aucune partie de l&apos;image, ou l&apos;image ne peut pas être lue.</translation>
     </message>
 </context>
 <context>
@@ -5196,8 +5196,8 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
 <context>
     <name>TFFMpegRecord</name>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>Aucun codec ne s'appelle « %1 ».</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>Aucun codec ne s&apos;appelle « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -5341,7 +5341,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit using a constant value|Model parameters available by hovering over the curve</source>
-        <translation>Modèle constant|Les paramètres du modèle s'affichent au survol de la courbe</translation>
+        <translation>Modèle constant|Les paramètres du modèle s&apos;affichent au survol de la courbe</translation>
     </message>
     <message>
         <source>Linear fit|Hover mouse over curve to set parameters</source>
@@ -5349,7 +5349,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit using a line going through the origin|Model parameters available by hovering over the curve</source>
-        <translation>Modèle linéaire (droite passant par l'origine)|Les paramètres du modèle s'affichent au survol de la courbe</translation>
+        <translation>Modèle linéaire (droite passant par l&apos;origine)|Les paramètres du modèle s&apos;affichent au survol de la courbe</translation>
     </message>
     <message>
         <source>Parabolic fit|Hover mouse over curve to set parameters</source>
@@ -5369,7 +5369,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Fit using an exponential| Model parameters available by hovering over the curve </source>
-        <translation>Modèle exponentiel| Les paramètres du modèle s'affichent au survol de la courbe </translation>
+        <translation>Modèle exponentiel| Les paramètres du modèle s&apos;affichent au survol de la courbe </translation>
     </message>
     <message>
         <source>Modify model curve|Position of the cursor over the curve determines which parameter is modified</source>
@@ -5397,7 +5397,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Duplicate objects|Duplicate the object under the mouse pointer; duplicate the objects in a rectangular zone</source>
-        <translation>Dupliquer des objets|Dupliquer l'objet sous le pointeur de la souris ; dupliquer les objets d'une zone rectangulaire</translation>
+        <translation>Dupliquer des objets|Dupliquer l&apos;objet sous le pointeur de la souris ; dupliquer les objets d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>New ellipse|Draw a new ellipse from its center</source>
@@ -5405,7 +5405,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Measure an angle or an object value|Measure an angle or an object value under mouse cursor</source>
-        <translation>Mesurer un angle ou la valeur d'un objet|Mesurer un angle ou la valeur de l'objet sous le pointeur de la souris</translation>
+        <translation>Mesurer un angle ou la valeur d&apos;un objet|Mesurer un angle ou la valeur de l&apos;objet sous le pointeur de la souris</translation>
     </message>
     <message>
         <source>New segment|Draw a new segment</source>
@@ -5421,11 +5421,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Delete objects|Delete the object under the mouse pointer; delete the objects in a rectangular zone</source>
-        <translation>Supprimer des objets|Supprimer l'objet sous le pointeur de la souris ; supprimer les objets d'une zone rectangulaire</translation>
+        <translation>Supprimer des objets|Supprimer l&apos;objet sous le pointeur de la souris ; supprimer les objets d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>Change vectors direction|Change direction of the vector under the mouse pointer; change direction of the vectors in a rectangular zone</source>
-        <translation>Inverser le sens des vecteurs|Inverser le sens du vecteur sous le pointeur de la souris ; inverser le sens des vecteurs d'une zone rectangulaire</translation>
+        <translation>Inverser le sens des vecteurs|Inverser le sens du vecteur sous le pointeur de la souris ; inverser le sens des vecteurs d&apos;une zone rectangulaire</translation>
     </message>
     <message>
         <source>New vector|Draw a new vector with the mouse</source>
@@ -5433,11 +5433,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Draw the current video image|The video image is drawn behind the objects.</source>
-        <translation>Afficher l'image vidéo courante|L'image vidéo est affichée derrière les objets.</translation>
+        <translation>Afficher l&apos;image vidéo courante|L&apos;image vidéo est affichée derrière les objets.</translation>
     </message>
     <message>
         <source>Show this command in Results toolbar</source>
-        <translation>Afficher cette commande dans la barre d'outils des résultats</translation>
+        <translation>Afficher cette commande dans la barre d&apos;outils des résultats</translation>
     </message>
     <message>
         <source>|Limit switching between different windows</source>
@@ -5445,23 +5445,23 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Display may be cluttered up with 2 or 3 video marks per frame</source>
-        <translation>|L'affichage peut être encombré avec 2 ou 3 points vidéo par image</translation>
+        <translation>|L&apos;affichage peut être encombré avec 2 ou 3 points vidéo par image</translation>
     </message>
     <message>
         <source>Allow x-axis zoom</source>
-        <translation>Permettre le zoom sur l'axe des x</translation>
+        <translation>Permettre le zoom sur l&apos;axe des x</translation>
     </message>
     <message>
         <source>|Stretch frame horizontally</source>
-        <translation>|Étirer l'image horizontalement</translation>
+        <translation>|Étirer l&apos;image horizontalement</translation>
     </message>
     <message>
         <source>Allow y-axis zoom</source>
-        <translation>Permettre le zoom sur l'axe des y</translation>
+        <translation>Permettre le zoom sur l&apos;axe des y</translation>
     </message>
     <message>
         <source>|Stretch frame vertically</source>
-        <translation>|Étirer l'image verticalement</translation>
+        <translation>|Étirer l&apos;image verticalement</translation>
     </message>
     <message>
         <source>Draw connecting segments (polyline)</source>
@@ -5473,7 +5473,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Show equation while model modification</source>
-        <translation>Afficher l'équation pendant la modification du modèle</translation>
+        <translation>Afficher l&apos;équation pendant la modification du modèle</translation>
     </message>
     <message>
         <source>|You wish to modify a model and see its equation change</source>
@@ -5485,7 +5485,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Observe deviation between model and measurements</source>
-        <translation>|Observer l'écart entre le modèle et les mesures</translation>
+        <translation>|Observer l&apos;écart entre le modèle et les mesures</translation>
     </message>
     <message>
         <source>Number the marks</source>
@@ -5505,7 +5505,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Shape of object outline</source>
-        <translation>Forme du contour de l'objet</translation>
+        <translation>Forme du contour de l&apos;objet</translation>
     </message>
     <message>
         <source>Send a message to confirm quitting program</source>
@@ -5537,19 +5537,19 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Avoid showing undesirable files</source>
-        <translation>|Évite d'afficher des fichiers indésirables</translation>
+        <translation>|Évite d&apos;afficher des fichiers indésirables</translation>
     </message>
     <message>
         <source>Smooth acceleration values</source>
-        <translation>Lisser les valeurs de l'accélération</translation>
+        <translation>Lisser les valeurs de l&apos;accélération</translation>
     </message>
     <message>
         <source>Show acceleration in the results</source>
-        <translation>Afficher l'accélération dans les résultats</translation>
+        <translation>Afficher l&apos;accélération dans les résultats</translation>
     </message>
     <message>
         <source>|Uncheck to hide acceleration in the results</source>
-        <translation>|Décocher pour masquer l'accélération dans les résultats</translation>
+        <translation>|Décocher pour masquer l&apos;accélération dans les résultats</translation>
     </message>
     <message>
         <source>Show velocity in results</source>
@@ -5565,7 +5565,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Show columns related to acceleration</source>
-        <translation>Afficher les colonnes liées à l'accélération</translation>
+        <translation>Afficher les colonnes liées à l&apos;accélération</translation>
     </message>
     <message>
         <source>Draw initial vectors</source>
@@ -5573,7 +5573,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Make the user guess direction of vectors before drawing</source>
-        <translation>|Faire deviner à l'élève le sens des vecteurs avant de les tracer</translation>
+        <translation>|Faire deviner à l&apos;élève le sens des vecteurs avant de les tracer</translation>
     </message>
     <message>
         <source>Draw initial segments</source>
@@ -5581,11 +5581,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Set zero on the y-coordinate axis</source>
-        <translation>Placer le zéro sur l'axe des ordonnées</translation>
+        <translation>Placer le zéro sur l&apos;axe des ordonnées</translation>
     </message>
     <message>
         <source>|Avoid zoom effect for close y-values</source>
-        <translation>|Évite l'effet de zoom quand les valeurs de y sont proches</translation>
+        <translation>|Évite l&apos;effet de zoom quand les valeurs de y sont proches</translation>
     </message>
     <message>
         <source>Show this command in formulas</source>
@@ -5609,7 +5609,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Hide acceleration at endpoints (two marks)</source>
-        <translation>Masquer l'accélération aux extrémités (deux points)</translation>
+        <translation>Masquer l&apos;accélération aux extrémités (deux points)</translation>
     </message>
     <message>
         <source>|Approximated calculation of the second derivative is rarely satisfying near edges</source>
@@ -5625,22 +5625,22 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Draw graph basis origin</source>
-        <translation>Tracer l'origine du repère</translation>
+        <translation>Tracer l&apos;origine du repère</translation>
     </message>
     <message>
         <source>|Useful for circular trajectory study</source>
-        <translation>|Utile pour l'étude d'une trajectoire circulaire</translation>
+        <translation>|Utile pour l&apos;étude d&apos;une trajectoire circulaire</translation>
     </message>
     <message>
         <source>Set zero on the x-coordinate axis</source>
-        <translation>Placer le zéro sur l'axe des abscisses</translation>
+        <translation>Placer le zéro sur l&apos;axe des abscisses</translation>
     </message>
     <message>
         <source>|Avoid zoom effect for close x-values</source>
-        <translation>|Évite l'effet de zoom quand les valeurs de x sont proches</translation>
+        <translation>|Évite l&apos;effet de zoom quand les valeurs de x sont proches</translation>
     </message>
     <message>
-        <source>Show the camera's point of view</source>
+        <source>Show the camera&apos;s point of view</source>
         <translation>Afficher le point de vue de la caméra</translation>
     </message>
     <message>
@@ -5661,7 +5661,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Interpretation is easier with explicit objects names</source>
-        <translation>|L'interprétation est plus facile avec des noms d'objets explicites</translation>
+        <translation>|L&apos;interprétation est plus facile avec des noms d&apos;objets explicites</translation>
     </message>
     <message>
         <source>Show dialog when frame is hidden</source>
@@ -5677,15 +5677,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Use both dimensions is image is stretched</source>
-        <translation>|Utilisez les deux dimensions si l'image est étirée</translation>
+        <translation>|Utilisez les deux dimensions si l&apos;image est étirée</translation>
     </message>
     <message>
         <source>Draw video frame</source>
-        <translation>Afficher l'image vidéo</translation>
+        <translation>Afficher l&apos;image vidéo</translation>
     </message>
     <message>
         <source>|Check to associate video image to graphical constructs</source>
-        <translation>|Cocher pour associer l'image vidéo aux constructions graphiques</translation>
+        <translation>|Cocher pour associer l&apos;image vidéo aux constructions graphiques</translation>
     </message>
     <message>
         <source>Allow automatic tracking</source>
@@ -5717,15 +5717,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Useful to measure the length of a curved trajectory</source>
-        <translation>|Utile pour mesurer la longueur d'une trajectoire courbe</translation>
+        <translation>|Utile pour mesurer la longueur d&apos;une trajectoire courbe</translation>
     </message>
     <message>
         <source>Show the values of the object during modification</source>
-        <translation>Afficher les valeurs de l'objet pendant sa modification</translation>
+        <translation>Afficher les valeurs de l&apos;objet pendant sa modification</translation>
     </message>
     <message>
-        <source>|Useful to adjust an object's measurement to a specific value</source>
-        <translation>|Utile pour ajuster la mesure d'un objet à une valeur précise</translation>
+        <source>|Useful to adjust an object&apos;s measurement to a specific value</source>
+        <translation>|Utile pour ajuster la mesure d&apos;un objet à une valeur précise</translation>
     </message>
     <message>
         <source>Draw the target search zone</source>
@@ -5741,7 +5741,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Unchecked, polar coordinates and the angular velocity no longer appear in any window</source>
-        <translation>|Décochées, les coordonnées polaires et la vitesse angulaire n'apparaissent plus dans aucune fenêtre</translation>
+        <translation>|Décochées, les coordonnées polaires et la vitesse angulaire n&apos;apparaissent plus dans aucune fenêtre</translation>
     </message>
     <message>
         <source>Smooth velocity values</source>
@@ -5785,7 +5785,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Restrict access to options with a password</source>
-        <translation>Protéger l'accès aux options par un mot de passe</translation>
+        <translation>Protéger l&apos;accès aux options par un mot de passe</translation>
     </message>
     <message>
         <source>|Password is stored in Kolibra.ini file</source>
@@ -5801,14 +5801,14 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|The language of the menus, windows and help</source>
-        <translation>|La langue des menus, des fenêtres et de l'aide</translation>
+        <translation>|La langue des menus, des fenêtres et de l&apos;aide</translation>
     </message>
 </context>
 <context>
     <name>TPlaneTool</name>
     <message>
         <source>Click the four corners of the rectangle first.</source>
-        <translation>Cliquez d'abord sur les quatre coins du rectangle.</translation>
+        <translation>Cliquez d&apos;abord sur les quatre coins du rectangle.</translation>
     </message>
 </context>
 <context>
@@ -5868,11 +5868,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The file gives no frame rate.</source>
-        <translation>Le fichier n'indique aucune fréquence d'images.</translation>
+        <translation>Le fichier n&apos;indique aucune fréquence d&apos;images.</translation>
     </message>
     <message>
         <source>The frame rate of this video (%1 frames per second) is too low: Kolibra cannot play frames more than 65.535 seconds apart.</source>
-        <translation>La fréquence d'images de cette vidéo (%1 images par seconde) est trop basse : Kolibra ne peut pas lire des images espacées de plus de 65,535 secondes.</translation>
+        <translation>La fréquence d&apos;images de cette vidéo (%1 images par seconde) est trop basse : Kolibra ne peut pas lire des images espacées de plus de 65,535 secondes.</translation>
     </message>
 </context>
 <context>
@@ -5883,7 +5883,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First draw the outline of the target object</source>
-        <translation>Dessinez d'abord le contour de l'objet cible</translation>
+        <translation>Dessinez d&apos;abord le contour de l&apos;objet cible</translation>
     </message>
     <message>
         <source>The sequence starts with the last frame of the video (tracking not necessary)</source>
@@ -5891,7 +5891,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>First open a video file</source>
-        <translation>Ouvrez d'abord un fichier vidéo</translation>
+        <translation>Ouvrez d&apos;abord un fichier vidéo</translation>
     </message>
     <message>
         <source>Number of the first frame is incorrect</source>
@@ -5931,11 +5931,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The outline of the target lies outside the frame.</source>
-        <translation>Le contour de la cible est en dehors de l'image.</translation>
+        <translation>Le contour de la cible est en dehors de l&apos;image.</translation>
     </message>
     <message>
         <source>The outline of the target encloses no pixel.</source>
-        <translation>Le contour de la cible n'entoure aucun pixel.</translation>
+        <translation>Le contour de la cible n&apos;entoure aucun pixel.</translation>
     </message>
     <message>
         <source>The first frame of the sequence cannot be read.</source>
@@ -5950,7 +5950,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>This is not an AVI file.</source>
-        <translation>Ce n'est pas un fichier AVI.</translation>
+        <translation>Ce n&apos;est pas un fichier AVI.</translation>
     </message>
     <message>
         <source>The headers of this AVI file are missing.</source>
@@ -5966,11 +5966,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The frame size %1 x %2 announced by the file is not plausible: the file is damaged.</source>
-        <translation>La taille d'image %1 x %2 annoncée par le fichier n'est pas plausible : le fichier est endommagé.</translation>
+        <translation>La taille d&apos;image %1 x %2 annoncée par le fichier n&apos;est pas plausible : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>The file announces %1 frames, more than it can hold: the file is damaged.</source>
-        <translation>Le fichier annonce %1 images, plus qu'il ne peut en contenir : le fichier est endommagé.</translation>
+        <translation>Le fichier annonce %1 images, plus qu&apos;il ne peut en contenir : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>The video has %1 frames: Kolibra reads videos of %2 frames at most.</source>
@@ -5981,36 +5981,36 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
         <translation>Le fichier AVI ne contient aucune image.</translation>
     </message>
     <message>
-        <source>No decoder is available for the video codec "%1" of this file.</source>
-        <translation>Aucun décodeur n'est disponible pour le codec vidéo « %1 » de ce fichier.</translation>
+        <source>No decoder is available for the video codec &quot;%1&quot; of this file.</source>
+        <translation>Aucun décodeur n&apos;est disponible pour le codec vidéo « %1 » de ce fichier.</translation>
     </message>
     <message>
         <source>Out of memory.</source>
         <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
-        <source>The decoder for the codec "%1" cannot be started.</source>
+        <source>The decoder for the codec &quot;%1&quot; cannot be started.</source>
         <translation>Le décodeur du codec « %1 » ne peut pas démarrer.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été donné.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>The file does not exist or cannot be reached.</source>
-        <translation>Le fichier n'existe pas ou n'est pas accessible.</translation>
+        <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
         <source>This is a folder, not a video file.</source>
-        <translation>C'est un dossier, pas un fichier vidéo.</translation>
+        <translation>C&apos;est un dossier, pas un fichier vidéo.</translation>
     </message>
     <message>
         <source>This is not a video file but a device or a pipe.</source>
-        <translation>Ce n'est pas un fichier vidéo mais un périphérique ou un tube.</translation>
+        <translation>Ce n&apos;est pas un fichier vidéo mais un périphérique ou un tube.</translation>
     </message>
     <message>
         <source>The file gives no frame rate.</source>
-        <translation>Le fichier n'indique aucune fréquence d'images.</translation>
+        <translation>Le fichier n&apos;indique aucune fréquence d&apos;images.</translation>
     </message>
     <message>
         <source>The first frame of the file cannot be decoded.</source>
@@ -6033,7 +6033,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>This frame could not be inserted in the video stream</source>
-        <translation>Cette image n'a pas pu être insérée dans le flux vidéo</translation>
+        <translation>Cette image n&apos;a pas pu être insérée dans le flux vidéo</translation>
     </message>
     <message>
         <source>Unable to compress video stream</source>
@@ -6049,7 +6049,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Unable to write video file on disk</source>
-        <translation>Impossible d'écrire le fichier vidéo sur le disque</translation>
+        <translation>Impossible d&apos;écrire le fichier vidéo sur le disque</translation>
     </message>
     <message>
         <source>Unable to create video stream in memory</source>
@@ -6057,15 +6057,15 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Coder does not exist or is not available</source>
-        <translation>Le codeur n'existe pas ou n'est pas disponible</translation>
+        <translation>Le codeur n&apos;existe pas ou n&apos;est pas disponible</translation>
     </message>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
     <message>
-        <source>No codec is called "%1".</source>
-        <translation>Aucun codec ne s'appelle « %1 ».</translation>
+        <source>No codec is called &quot;%1&quot;.</source>
+        <translation>Aucun codec ne s&apos;appelle « %1 ».</translation>
     </message>
     <message>
         <source>The codec kept back some frames.</source>
@@ -6076,46 +6076,46 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     <name>VideoCli</name>
     <message>
         <source>Unable to open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>Check that it has not been moved.</source>
-        <translation>Vérifiez qu'il n'a pas été déplacé.</translation>
+        <translation>Vérifiez qu&apos;il n&apos;a pas été déplacé.</translation>
     </message>
     <message>
         <source>Can not open this video file.</source>
-        <translation>Impossible d'ouvrir ce fichier vidéo.</translation>
+        <translation>Impossible d&apos;ouvrir ce fichier vidéo.</translation>
     </message>
     <message>
         <source>There is no frame %1: frame indexes start at 0.</source>
-        <translation>Il n'y a pas d'image %1 : les numéros d'images commencent à 0.</translation>
+        <translation>Il n&apos;y a pas d&apos;image %1 : les numéros d&apos;images commencent à 0.</translation>
     </message>
     <message>
         <source>There is no frame %1: the frames of this video are 0 to %2.</source>
-        <translation>Il n'y a pas d'image %1 : les images de cette vidéo vont de 0 à %2.</translation>
+        <translation>Il n&apos;y a pas d&apos;image %1 : les images de cette vidéo vont de 0 à %2.</translation>
     </message>
     <message>
         <source>Frame %1 cannot be read.</source>
-        <translation>L'image %1 ne peut pas être lue.</translation>
+        <translation>L&apos;image %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <source>Unable to write the picture.</source>
-        <translation>Impossible d'écrire l'image.</translation>
+        <translation>Impossible d&apos;écrire l&apos;image.</translation>
     </message>
 </context>
 <context>
     <name>VideoWriterText</name>
     <message>
         <source>No file name was given.</source>
-        <translation>Aucun nom de fichier n'a été donné.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>The frame rate is not valid.</source>
-        <translation>La fréquence d'images n'est pas valide.</translation>
+        <translation>La fréquence d&apos;images n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The frame size is not valid.</source>
-        <translation>La taille des images n'est pas valide.</translation>
+        <translation>La taille des images n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>A folder has this name.</source>
@@ -6123,14 +6123,14 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>No frame was written.</source>
-        <translation>Aucune image n'a été écrite.</translation>
+        <translation>Aucune image n&apos;a été écrite.</translation>
     </message>
 </context>
 <context>
     <name>VideoWriters</name>
     <message>
         <source>The framework %1 cannot write videos on this computer.</source>
-        <translation>L'interface %1 ne peut pas écrire de vidéos sur cet ordinateur.</translation>
+        <translation>L&apos;interface %1 ne peut pas écrire de vidéos sur cet ordinateur.</translation>
     </message>
     <message>
         <source>The frame size must be positive.</source>
@@ -6141,19 +6141,19 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     <name>WorkCliText</name>
     <message>
         <source>Saving has failed.</source>
-        <translation>L'enregistrement a échoué.</translation>
+        <translation>L&apos;enregistrement a échoué.</translation>
     </message>
     <message>
         <source>Check that the drive is not write-protected.</source>
-        <translation>Vérifiez que le disque n'est pas protégé en écriture.</translation>
+        <translation>Vérifiez que le disque n&apos;est pas protégé en écriture.</translation>
     </message>
     <message>
         <source>File saving has failed.</source>
-        <translation>L'enregistrement du fichier a échoué.</translation>
+        <translation>L&apos;enregistrement du fichier a échoué.</translation>
     </message>
     <message>
         <source>No object is named %1.</source>
-        <translation>Aucun objet ne s'appelle %1.</translation>
+        <translation>Aucun objet ne s&apos;appelle %1.</translation>
     </message>
     <message>
         <source>The calculation unit has detected an error.</source>
@@ -6161,14 +6161,14 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>Give the lens one way only: as coefficients, as straight lines or as a checkerboard.</source>
-        <translation>Donnez l'objectif d'une seule façon : par ses coefficients, par des lignes droites ou par un damier.</translation>
+        <translation>Donnez l&apos;objectif d&apos;une seule façon : par ses coefficients, par des lignes droites ou par un damier.</translation>
     </message>
     <message>
-        <source>A checkerboard finds the focal length itself and keeps the picture's centre: leave out --focal and --centre.</source>
-        <translation>Un damier trouve lui-même la distance focale et garde le centre de l'image : omettez --focal et --centre.</translation>
+        <source>A checkerboard finds the focal length itself and keeps the picture&apos;s centre: leave out --focal and --centre.</source>
+        <translation>Un damier trouve lui-même la distance focale et garde le centre de l&apos;image : omettez --focal et --centre.</translation>
     </message>
     <message>
-        <source>The work's video cannot be read.</source>
+        <source>The work&apos;s video cannot be read.</source>
         <translation>La vidéo du travail ne peut pas être lue.</translation>
     </message>
 </context>
@@ -6262,7 +6262,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation>La page n'a pas pu être imprimée.</translation>
+        <translation>La page n&apos;a pas pu être imprimée.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -6274,7 +6274,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>The PDF document could not be saved.</source>
-        <translation>Le document PDF n'a pas pu être enregistré.</translation>
+        <translation>Le document PDF n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The page was saved as %1</source>
@@ -6362,7 +6362,7 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
     </message>
     <message>
         <source>|Close the print window</source>
-        <translation>|Fermer la fenêtre d'impression</translation>
+        <translation>|Fermer la fenêtre d&apos;impression</translation>
     </message>
 </context>
 </TS>
