@@ -8,9 +8,10 @@
 // PAGE and SUBPAGE are tab indexes from 0. With --grab the window saves its own picture
 // and the harness ends; without it the window stays until the harness is killed. The
 // options are read from and written to KOLIBRA_CONFIG_DIR (use a temporary folder); the
-// recovery files are those of XDG_STATE_HOME.
+// recovery files are those of XDG_STATE_HOME. The language is the desktop's.
 
 #include "formulas/windows/Calculatrice.h"
+#include "kit/Language.h"
 #include "mainwindow/OptionsPageIcons.h"
 #include "mainwindow/RecoveryDialog.h"
 #include "settings/windows/BoiteOptions.h"
@@ -24,6 +25,8 @@
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
+  // In the desktop's language, as Kolibra starts (LANGUAGE=de dialog_screens ...).
+  kolibra::InstallTranslators(kolibra::InterfaceLanguage(QString()));
   QStringList args = app.arguments().mid(1);
   QString grab;
   const int grabAt = int(args.indexOf(QStringLiteral("--grab")));
