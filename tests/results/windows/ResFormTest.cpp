@@ -9,6 +9,9 @@
 #include "results/windows/Datasheet.h"
 #include "results/windows/GraphControl.h"
 #include "results/windows/ResForm.h"
+#include "support/MenuAccelerators.h"
+
+#include "kit/Language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -260,6 +263,28 @@ TEST_F(ResForm, UndoByKeysAndByTheEditMenuButNotWhileTyping) {
   EXPECT_EQ(undo->text(), QStringLiteral("Cancel Create Circle     (Ctrl A)"));
   undo->trigger();
   EXPECT_EQ(users(), 0);
+}
+
+// The results window built in each language: its menus translated, no two items of a menu
+// (or of the menu bar) sharing an accelerator letter.
+TEST_F(ResForm, EveryLanguagesMenusHaveDistinctAccelerators) {
+  for (const QString &language : InterfaceLanguages()) {
+    ASSERT_TRUE(InstallTranslators(language)) << language.toStdString();
+    TResForm other(TResLinks{&calc, &grids, &memory, &formules, &source, &data, &options, {}, {}});
+    other.Serveur = &serveur;
+    other.resize(1100, 700);
+    other.ShowView(rvTemps);
+    QCoreApplication::processEvents();
+    const auto *print = other.findChild<QAction *>(QStringLiteral("MenuFichierImprimer"));
+    ASSERT_NE(print, nullptr);
+    if (language == QLatin1String("en"))
+      EXPECT_EQ(print->text(), QStringLiteral("Print"));
+    else
+      EXPECT_NE(print->text(), QStringLiteral("Print")) << language.toStdString();
+    const QStringList clashes = kolibra::testing::AcceleratorClashes(other);
+    EXPECT_TRUE(clashes.isEmpty()) << language.toStdString() << ":\n  " << clashes.join(QStringLiteral("\n  ")).toStdString();
+  }
+  InstallTranslators(QStringLiteral("en"));
 }
 
 }  // namespace kolibra::results::res_form_test

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -214,6 +215,42 @@ TEST_F(BoiteOptionsTest, TheFolderButtonsSetAndClearTheDefaultFolder) {
   EXPECT_EQ(shown, Dir.path());
   EXPECT_EQ(cleared, QString());
   EXPECT_EQ(Options.DefaultDirectory, Dir.path());
+}
+
+// The language list: the desktop's first, then each language in its own name; the choice
+// is kept as a code, the desktop's as an empty value, and the file changes by that key only.
+TEST_F(BoiteOptionsTest, TheLanguageChoiceIsKeptForTheNextStart) {
+  QStringList items;
+  QString note;
+  WhenShown([&](QDialog *form) {
+    auto *combo = Child<QComboBox>(form, "ComboBoxLanguage");
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    note = Child<QLabel>(form, "LabelLanguageNextStart")->text();
+    combo->setCurrentIndex(combo->findText(QStringLiteral("Deutsch")));
+    Child<QPushButton>(form, "ButtonOk")->click();
+  });
+  EXPECT_TRUE(Dialog.Execute(Options).Accepted);
+  ASSERT_EQ(items.size(), 5);
+  EXPECT_TRUE(items[0].startsWith(QStringLiteral("The desktop's language (")));
+  EXPECT_EQ(items.mid(1), (QStringList{"English", "Français", "Deutsch", "Español"}));
+  EXPECT_EQ(note, QStringLiteral("Applied at the next start of Kolibra."));
+  EXPECT_EQ(Options.Language, QStringLiteral("de"));
+  const QString after = ReadFile(FileName());
+  EXPECT_EQ(LinesOnlyIn(after, Baseline), QStringList{QStringLiteral("Language=de")});
+  EXPECT_EQ(TOptions(FileName()).Language, QStringLiteral("de"));
+
+  int shownIndex = -1;
+  WhenShown([&](QDialog *form) {
+    auto *combo = Child<QComboBox>(form, "ComboBoxLanguage");
+    shownIndex = combo->currentIndex();
+    combo->setCurrentIndex(0);
+    Child<QPushButton>(form, "ButtonOk")->click();
+  });
+  Dialog.Execute(Options);
+  EXPECT_EQ(shownIndex, 3);
+  EXPECT_EQ(Options.Language, QString());
+  EXPECT_TRUE(LinesOnlyIn(ReadFile(FileName()), Baseline).isEmpty());
+  EXPECT_TRUE(LinesOnlyIn(Baseline, ReadFile(FileName())).isEmpty());
 }
 
 TEST_F(BoiteOptionsTest, ViewPagesShowTheirIconWhenOneIsGiven) {
