@@ -1,7 +1,7 @@
 // The main window built in each language: its menus translated, and no two items of a menu
 // (or of the menu bar) sharing an accelerator letter.
 
-#include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/MenuAccelerators.h"
 
 #include "kit/Language.h"
@@ -21,14 +21,7 @@ TEST(MainFormLanguages, EveryLanguagesMenusHaveDistinctAccelerators) {
     QTemporaryDir dir;
     TScriptedMessageBox boxes;
     TScriptedDialogs dialogs;
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
-    settings.TemporaryFolder = dir.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
-    TMainForm form(settings);
+    TMainForm form(TestFormSettings(dir, dialogs));
     form.show();
     QCoreApplication::processEvents();
     const QAction *open = form.findChild<QAction *>(QStringLiteral("MenuFichierOuvrir"));

@@ -15,17 +15,23 @@
 
 namespace kolibra::mainwindow::testing {
 
+// The window's settings for a test: its own folder, no start-up box or timer, the scripted
+// dialogs.
+inline TMainFormSettings TestFormSettings(const QTemporaryDir &dir, TScriptedDialogs &dialogs) {
+  TMainFormSettings settings;
+  settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
+  settings.TemporaryFolder = dir.path();
+  settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
+  settings.Welcome = false;
+  settings.StartTimer = false;
+  settings.Dialogs = &dialogs;
+  return settings;
+}
+
 class MainFormFixture : public ::testing::Test {
  protected:
   MainFormFixture() {
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
-    settings.TemporaryFolder = dir.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
-    form = std::make_unique<TMainForm>(settings);
+    form = std::make_unique<TMainForm>(TestFormSettings(dir, dialogs));
     form->resize(1024, 768);
     form->show();
     QCoreApplication::processEvents();
