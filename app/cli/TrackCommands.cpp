@@ -30,7 +30,6 @@ bool ParsePoints(const QString &Text, TPointDDynArray &Polygon, int least) {
 
 namespace track_commands {
 
-
 bool ParseWhole(const QCommandLineParser &Parser, const QString &Name, int Low, int High, int &Value,
                 QTextStream &Err) {
   if (!Parser.isSet(Name)) return true;

@@ -16,7 +16,6 @@ namespace kolibra::cli {
 
 namespace writecommands {
 
-
 // "WxH" with two positive whole numbers.
 bool ReadSize(const QString &Value, QSize &Size) {
   static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,6})\\s*[xX]\\s*(\\d{1,6})\\s*$"));

@@ -49,7 +49,6 @@ QString InputFormat(uint32_t fourcc) {
 
 }  // namespace avdevice_capture
 
-
 TAvDeviceCapture::TAvDeviceCapture() { avdevice_capture::RegisterDevices(); }
 
 TAvDeviceCapture::~TAvDeviceCapture() { Stop(); }

@@ -22,7 +22,6 @@ QString Suffix(int framework) {
 
 }  // namespace capture_controller
 
-
 TCapture::TCapture(const QString &optionsFile, const QString &temporaryFolder, ICaptureDialogs &dialogs,
                    QObject *parent)
     : QObject(parent), Dialogs(dialogs), FOptionsFile(optionsFile), FTemporaryFolder(temporaryFolder) {

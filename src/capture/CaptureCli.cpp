@@ -13,7 +13,6 @@ namespace kolibra::capture {
 
 namespace capture_cli {
 
-
 // The save dialog answers the file of the command line once; asked again (the file exists,
 // or could not be written), it is cancelled.
 class TCliDialogs : public ICaptureDialogs {
@@ -52,7 +51,6 @@ class TCliMessages : public IMessagePresenter {
 };
 
 }  // namespace capture_cli
-
 
 int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStream &Err) {
   QString out = command.Out;

@@ -89,7 +89,6 @@ QString MessageText(GstMessage *message) {
 
 }  // namespace gst_capture
 
-
 TGstCapture::TGstCapture() : FDecoder(std::make_unique<TFrameDecoder>()) { video::StartGStreamer(); }
 
 TGstCapture::~TGstCapture() { Stop(); }

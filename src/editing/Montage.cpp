@@ -14,12 +14,6 @@
 
 namespace kolibra::editing {
 
-namespace montage_impl {
-
-
-}  // namespace montage_impl
-
-
 TMontage::TMontage(videoview::TVideoModel &video, measurement::TData &data, const settings::TOptions &options)
     : Video(&video), Data(&data), Options(&options) {}
 

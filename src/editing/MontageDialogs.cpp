@@ -14,8 +14,6 @@ namespace kolibra::editing {
 
 namespace montage_dialogs_impl {
 
-
-
 bool IsGroupCharacter(QChar c) {
   return c.isDigit() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char(';');
 }

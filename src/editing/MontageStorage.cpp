@@ -36,7 +36,6 @@ constexpr int MaxFrames = 1 << 23;
 // Shifts beyond this would overflow a slot; no editing produces them.
 constexpr int MaxShift = 1 << 26;
 
-
 struct TChangePoint {
   int Position;  // 1-based; negative: the first of a run
   int Shift;
@@ -71,7 +70,6 @@ std::vector<TChangePoint> ChangePoints(const std::vector<int> &shifts) {
 }
 
 }  // namespace montage_storage_impl
-
 
 void TMontage::SaveState(TIniFile &ini) const {
   using namespace montage_storage_impl;

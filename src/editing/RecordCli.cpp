@@ -14,7 +14,6 @@ namespace kolibra::editing {
 
 namespace record_cli_impl {
 
-
 void Fail(QTextStream &err, const QString &file, const QString &reason) {
   err << QDir::toNativeSeparators(file) << ": " << QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '))
       << Qt::endl;

@@ -7,7 +7,6 @@
 
 namespace kolibra::editing {
 
-
 void TBoiteRecordMontageModel::SetSourceWidth(int width) {
   FSourceWidth = std::max(1, width);
   FWidth = FSourceWidth;

@@ -98,5 +98,4 @@ class TBoiteRecordMontageModel {
   int FCrops[4] = {0, 0, 0, 0};
 };
 
-
 }  // namespace kolibra::editing

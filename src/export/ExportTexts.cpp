@@ -8,7 +8,6 @@ namespace kolibra::exporting::texts {
 
 namespace {
 
-
 }  // namespace
 
 QString Ok() { return ServeurText::tr("Ok"); }

@@ -27,7 +27,6 @@ const QString ManifestNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns
 const QString OdsMimeType = QStringLiteral("application/vnd.oasis.opendocument.spreadsheet");
 const QString OdfVersion = QStringLiteral("1.2");
 
-
 // A paragraph's text. ODF collapses runs of blanks and drops them at the ends of a
 // paragraph, so every blank beyond a single inner one is written as <text:s/>.
 void WriteParagraphText(QXmlStreamWriter &xml, const QString &text) {

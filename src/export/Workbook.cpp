@@ -12,7 +12,6 @@ namespace kolibra::exporting {
 
 namespace workbook_impl {
 
-
 // The text FormatReal writes for a value it cannot show.
 const QString NumberErrorText = QStringLiteral("#Number!");
 

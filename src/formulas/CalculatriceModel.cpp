@@ -10,11 +10,6 @@
 
 namespace kolibra::formulas {
 
-namespace calculatrice_model {
-
-
-}  // namespace calculatrice_model
-
 const std::vector<TCalculatriceButton> &CalculatriceButtons() {
   using K = TFormulaKey;
   // Five columns: functions on the left, the digit pad on the right.

@@ -8,7 +8,6 @@ namespace kolibra::kinematics {
 
 namespace quantities_impl {
 
-
 struct TQuantityTexts {
   const char *Symbol;
   const char *Unit;

@@ -10,7 +10,6 @@ namespace kolibra::kinematics {
 
 namespace result_messages_impl {
 
-
 const char *MessageOf(int code) {
   switch (code) {
     case krTooFewSamples:

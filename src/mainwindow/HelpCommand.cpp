@@ -2,7 +2,6 @@
 
 #include "kit/MessageBox.h"
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 
 #include <QDesktopServices>
 #include <QDir>

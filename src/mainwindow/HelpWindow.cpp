@@ -1,7 +1,6 @@
 #include "mainwindow/HelpWindow.h"
 
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>

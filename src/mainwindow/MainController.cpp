@@ -3,7 +3,6 @@
 
 #include "mainwindow/MainController.h"
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 
 #include "kit/Locale.h"
 #include "kit/MessageBox.h"

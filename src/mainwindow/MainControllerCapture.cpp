@@ -7,7 +7,6 @@
 #include "kit/MessageBox.h"
 #include "kit/Texts.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainTexts.h"
 #include "videoview/VideoModel.h"
 
 namespace kolibra::mainwindow {

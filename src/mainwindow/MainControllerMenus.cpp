@@ -13,7 +13,6 @@
 #include "mainwindow/MainController.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainControllerTracking.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "measurement/MeasurementHost.h"
 #include "settings/Options.h"

@@ -8,7 +8,6 @@
 #include "mainwindow/MainControllerCapture.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainControllerTracking.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"

@@ -4,7 +4,6 @@
 #include "editing/Montage.h"
 #include "kit/Texts.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainTexts.h"
 #include "videoview/VideoModel.h"
 
 namespace kolibra::mainwindow {

@@ -5,7 +5,6 @@
 #include "kit/MessageBox.h"
 #include "kit/Texts.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "studio/Studio.h"
 #include "videoview/VideoModel.h"

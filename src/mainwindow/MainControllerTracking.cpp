@@ -2,7 +2,6 @@
 
 #include "kit/Texts.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "tracking/Tracking.h"
 #include "videoview/VideoModel.h"

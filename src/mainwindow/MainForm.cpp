@@ -12,7 +12,6 @@
 #include "kit/Hint.h"
 #include "kit/IniFile.h"
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "measurement/GraphUtils.h"
 #include "settings/Options.h"

@@ -7,7 +7,7 @@
 #include "mainwindow/HelpCommand.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
+#include "kit/Texts.h"
 #include "mainwindow/OptionsPageIcons.h"
 #include "settings/Options.h"
 #include "settings/windows/BoiteOptions.h"

@@ -4,7 +4,6 @@
 
 #include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "video/VideoSources.h"

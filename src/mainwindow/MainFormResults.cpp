@@ -13,7 +13,7 @@
 #include "kinematics/ResultFacades.h"
 #include "kit/SaveDialogRule.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
+#include "kit/Texts.h"
 #include "measurement/Data.h"
 #include "printing/windows/BoiteImprimer.h"
 #include "results/windows/ResForm.h"

@@ -5,7 +5,6 @@
 #include "kit/Texts.h"
 #include "mainwindow/MainControllerStudio.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "studio/Studio.h"
 #include "videoview/windows/Video.h"

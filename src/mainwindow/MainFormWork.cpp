@@ -9,7 +9,6 @@
 #include "kit/IniFile.h"
 #include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
 #include "mainwindow/RecoveryDialog.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"

@@ -9,7 +9,6 @@
 #include "kit/MessageBox.h"
 #include "kit/Texts.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/MainTexts.h"
 #include "videoview/windows/Video.h"
 
 #include <QApplication>

@@ -1,14 +1,12 @@
 #include "mainwindow/MenuStates.h"
 
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 
 #include <QCoreApplication>
 
 namespace kolibra::mainwindow {
 
 namespace menu_states_impl {
-
 
 std::vector<TMenuItemInfo> BuildTable() {
   return {
@@ -141,7 +139,6 @@ const TPopupInfo PopupTable[PopupItemCount] = {
     {"PopupMenuContour", QT_TRANSLATE_NOOP("MainFormText", "Draw the outline of an object"), ButtonTrackContour},
     {"PopupMenuBanZone", QT_TRANSLATE_NOOP("MainFormText", "Draw an area to ignore"), ButtonTrackBanZone},
 };
-
 
 }  // namespace menu_states_impl
 

@@ -1,7 +1,6 @@
 #include "mainwindow/RecoveryDialog.h"
 
 #include "kit/Texts.h"
-#include "mainwindow/MainTexts.h"
 
 #include <QDialog>
 #include <QFileInfo>

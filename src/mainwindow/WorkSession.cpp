@@ -7,7 +7,6 @@
 #include "kit/Texts.h"
 #include "mainwindow/FileNames.h"
 #include "mainwindow/MainController.h"
-#include "mainwindow/MainTexts.h"
 #include "measurement/Data.h"
 #include "settings/Options.h"
 #include "videoview/VideoModel.h"

@@ -7,12 +7,6 @@
 
 namespace kolibra::measurement {
 
-namespace nom_couleur_impl {
-
-
-}  // namespace nom_couleur_impl
-
-
 TNomCouleurModel::TNomCouleurModel(TData &data, bool layerMarking) : Data(&data), Layer(layerMarking) { Build(); }
 
 void TNomCouleurModel::Build() {

@@ -15,7 +15,6 @@ namespace kolibra::measurement {
 
 namespace plane_calibration {
 
-
 double Cross(TPointD o, TPointD a, TPointD b) { return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X); }
 
 // Applies the 3 x 3 matrix h (row by row) to p.

@@ -13,13 +13,7 @@
 
 namespace kolibra::measurement {
 
-namespace time_base_impl {
-
-
-}  // namespace time_base_impl
-
 bool IsValidFrameInterval(double seconds) { return seconds > MinFrameInterval && seconds < MaxFrameInterval; }
-
 
 bool ParseTypedReal(const QString &text, double &value) {
   QString t = LocalizeDecimal(text.trimmed());

@@ -16,7 +16,6 @@ namespace fit_command_impl {
 
 constexpr const char *TranslationContext = "KolibraCliText";
 
-
 // A finite number written with "." whatever the locale.
 bool ReadNumber(const QString &text, double &value) {
   bool ok = false;

@@ -28,7 +28,6 @@ constexpr double Flatness = 0.1;  // px: a chord closer than this to the curve i
 // " m/s" after a value; nothing for a parameter without a unit.
 QString UnitSuffix(const QString &unit) { return unit.isEmpty() ? unit : QLatin1Char(' ') + unit; }
 
-
 // Collects the pixels of one piece and strokes it when it ends.
 class TStrokeSink : public TPixelSink {
  public:

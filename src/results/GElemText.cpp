@@ -11,7 +11,6 @@
 
 namespace kolibra::results::gelem_text {
 
-
 QString Line(const char *label, double value, const QString &unit) {
   return GElemText::tr(label) + QStringLiteral(" : ") + GeneralFormat(value, 3) + QLatin1Char(' ') + unit;
 }

@@ -11,7 +11,6 @@ namespace kolibra::results {
 
 namespace graph_history_impl {
 
-
 bool IsRecreation(int action) { return action == gaCreate || action == gaCopy || action == gaDelete; }
 
 }  // namespace graph_history_impl

@@ -15,7 +15,6 @@ namespace kolibra::results {
 
 namespace graph_pictures_impl {
 
-
 const char *const Extensions[] = {"svg", "bmp", "png"};
 
 }  // namespace graph_pictures_impl

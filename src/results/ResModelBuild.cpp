@@ -20,7 +20,6 @@ using namespace kinematics;
 
 namespace res_build_impl {
 
-
 constexpr TRectD EmptyBox{1e100, -1e100, 1e100, -1e100};
 
 void Include(TRectD &box, TPointD p) {

@@ -7,7 +7,6 @@
 #include "results/ConstructEditor.h"
 #include "results/ResModel.h"
 
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -15,11 +14,6 @@
 namespace kolibra::results {
 
 using namespace kinematics;
-
-namespace res_commands_impl {
-
-
-}  // namespace res_commands_impl
 
 // ---------------------------------------------------------------------------------------------
 // Commands

@@ -10,7 +10,6 @@ namespace kolibra::results {
 
 namespace res_states_impl {
 
-
 std::vector<TResMenuItemInfo> BuildTable() {
   return {
       {MenuFichier, MenuFichier, "MenuFichier", QT_TRANSLATE_NOOP("ResFormText", "File"), rkMenu},
@@ -440,6 +439,5 @@ TGElem *ClickedConstruct(const TGraph &graph, int type, TPoint at) {
     if ((*it)->ObjectType == type && (*it)->HitTest(at)) return it->get();
   return nullptr;
 }
-
 
 }  // namespace kolibra::results

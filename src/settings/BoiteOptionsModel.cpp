@@ -14,7 +14,6 @@ namespace kolibra::settings {
 
 namespace boite_options_model {
 
-
 template <typename T>
 auto FieldOf(const TOptionKey &key) -> T TOptions::* {
   const auto field = std::get_if<T TOptions::*>(&key.Field);

@@ -16,7 +16,6 @@ namespace kolibra::settings {
 
 namespace value_entry_impl {
 
-
 // The texts of each kind, in the order of TTypeSaisie. "%d" in an interval text stands for
 // the bounds, lowest first.
 struct TKindTexts {
@@ -89,7 +88,6 @@ bool TValueInterval::Contains(double v) const {
 }
 
 bool TValueInterval::IsEmpty() const { return Strict ? !(Low < High) : !(Low <= High); }
-
 
 TValueEntryModel::TValueEntryModel() { SetTypeSaisie(tsAngle); }
 

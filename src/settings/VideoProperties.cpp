@@ -11,7 +11,6 @@ namespace kolibra::settings {
 
 namespace video_properties_impl {
 
-
 // Puts text in place of the one placeholder of a translated pattern, without printf.
 QString Fill(QString pattern, const char *placeholder, const QString &text) {
   const QLatin1String mark(placeholder);

@@ -17,7 +17,6 @@ namespace kolibra::studio {
 
 namespace chronophotograph {
 
-
 // The studio's host for kolibra-cli: frames come from the reader, nothing is asked.
 class TCliHost : public IStudioHost {
  public:

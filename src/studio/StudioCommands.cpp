@@ -15,7 +15,6 @@ namespace kolibra::studio {
 
 namespace studio_commands {
 
-
 // A warning with its "Ok"; an empty text is an empty line.
 void Warn(std::initializer_list<QString> lines) {
   TMessageBox box(icWarning);
@@ -26,7 +25,6 @@ void Warn(std::initializer_list<QString> lines) {
 QString PictureFilter() { return StudioText::tr("Bitmap file (*.bmp)") + QStringLiteral(";;") + StudioText::tr("PNG picture (*.png)"); }
 
 }  // namespace studio_commands
-
 
 int TStudio::FirstFrame() const {
   int first = -1;

@@ -17,13 +17,11 @@ namespace kolibra::tracking {
 
 namespace tracking_impl {
 
-
 void Warn(const QString &text, TDefaultIcons icon = icWarning) {
   TMessageBox(icon).AddLine(text).AddButton(TrackingText::tr("Ok")).Execute();
 }
 
 }  // namespace tracking_impl
-
 
 int TTrackObject::ResultCount() const {
   return int(std::count_if(TrackFrame.begin(), TrackFrame.end(), [](int frame) { return frame >= 0; }));

@@ -23,7 +23,6 @@ constexpr uint32_t FourCC(const char (&Text)[5]) {
          uint32_t(uint8_t(Text[3])) << 24;
 }
 
-
 // The picture each encoder is given: the lossless ones get RGB itself (HuffYUV and FFV1
 // packed, Ut Video planar), so nothing is lost in a conversion.
 AVPixelFormat PixelFormat(uint32_t Code) {

@@ -24,7 +24,6 @@ constexpr int KeptJumping = 4;
 constexpr int KeptSteppingBack = 64;
 constexpr int FarJump = 64;
 
-
 }  // namespace avidecoder
 
 TAviDecoder::TAviDecoder() {

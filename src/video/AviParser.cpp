@@ -15,7 +15,6 @@ namespace kolibra::video::avi {
 
 namespace aviparser {
 
-
 // LIST nesting in headers is shallow in every real file; deeper is damage.
 constexpr int MaxStreams = 100;
 constexpr int64_t StrhMinimum = 48;

@@ -34,7 +34,6 @@ std::atomic<int64_t> &PartLimitOverride() {
   return limit;
 }
 
-
 constexpr uint32_t Tag(const char (&Text)[5]) {
   return uint32_t(uint8_t(Text[0])) | uint32_t(uint8_t(Text[1])) << 8 | uint32_t(uint8_t(Text[2])) << 16 |
          uint32_t(uint8_t(Text[3])) << 24;

@@ -60,7 +60,6 @@ constexpr int MaxSteps = 16;
 // A late seek is checked by stepping from earlier, at most this many frames.
 constexpr int64_t MaxApproach = 2000;
 
-
 // The MPEG multiplexes GStreamer is not trusted with.
 enum TMultiplex { mxNone, mxProgramStream, mxTransportStream };
 

@@ -7,11 +7,6 @@
 
 namespace kolibra::video {
 
-namespace vfwplay {
-
-
-}  // namespace vfwplay
-
 TVfwPlay::TVfwPlay() = default;
 
 TVfwPlay::~TVfwPlay() {

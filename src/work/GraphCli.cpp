@@ -18,7 +18,6 @@ namespace kolibra::work {
 
 namespace graph_cli_impl {
 
-
 int Fail(QTextStream &err, const QString &subject, const QString &reason) {
   err << (subject.isEmpty() ? QString() : QDir::toNativeSeparators(subject) + QStringLiteral(": ")) << reason << Qt::endl;
   return 1;

@@ -18,7 +18,6 @@ namespace kolibra::work {
 
 namespace work_cli_impl {
 
-
 // One line: "FILE: first line second line ...".
 void Explain(QTextStream &err, const QString &file, const QStringList &lines) {
   QStringList words;

@@ -19,7 +19,6 @@ namespace kolibra::work {
 
 namespace work_file_impl {
 
-
 const QString DataSection = QStringLiteral("Data");
 const QString VideoSection = QStringLiteral("Video");
 
@@ -38,7 +37,6 @@ QStringList VideoCandidates(const QString &stored, const QString &workFile) {
 }
 
 }  // namespace work_file_impl
-
 
 QString StoredFileName(const QString &storedPath) {
   const qsizetype slash = std::max(storedPath.lastIndexOf(QLatin1Char('/')), storedPath.lastIndexOf(QLatin1Char('\\')));

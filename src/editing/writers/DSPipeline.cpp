@@ -21,7 +21,6 @@ constexpr int64_t QueuedFrames = 4;
 // A pipeline whose queue does not move for this long is stuck.
 constexpr std::chrono::seconds StallTimeout(60);
 
-
 bool HasProperty(GstElement *Element, const char *Name) {
   return g_object_class_find_property(G_OBJECT_GET_CLASS(Element), Name) != nullptr;
 }

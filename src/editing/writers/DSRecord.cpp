@@ -18,7 +18,6 @@ constexpr int MaxSide = 4096;  // avimux's bounds
 // The pipeline has this long to write its last frames and index once the video ends.
 constexpr int FinishTimeoutSeconds = 300;
 
-
 // The video caps avimux takes, without raw pictures: what an encoder must give out.
 GstCaps *MuxerCodedCaps() {
   GstElementFactory *mux = gst_element_factory_find("avimux");

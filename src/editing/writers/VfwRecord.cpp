@@ -12,7 +12,6 @@ namespace vfwrecord {
 constexpr int MinSide = 16;
 constexpr int MaxSide = 16384;
 
-
 constexpr uint32_t DibHandler = uint32_t('D') | uint32_t('I') << 8 | uint32_t('B') << 16 | uint32_t(' ') << 24;
 
 }  // namespace vfwrecord

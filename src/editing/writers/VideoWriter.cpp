@@ -18,7 +18,6 @@ namespace kolibra::editing {
 
 namespace videowriter {
 
-
 QString SystemError(int Error) { return QString::fromLocal8Bit(strerror(Error)); }
 
 // A new, empty, hidden file beside Target: ".name.XXXXXX". Empty on failure, with the reason.

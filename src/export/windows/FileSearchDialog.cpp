@@ -15,7 +15,6 @@ namespace kolibra::exporting {
 
 namespace file_search_dialog {
 
-
 // Folders entered between two looks at the event queue.
 constexpr int FoldersPerTurn = 16;
 

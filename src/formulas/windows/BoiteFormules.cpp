@@ -25,7 +25,6 @@ namespace kolibra::formulas {
 
 namespace boite_formules_window {
 
-
 constexpr int FullColumnWidth = 80;
 
 // What a key typed in a constants cell becomes; a null character swallows it.

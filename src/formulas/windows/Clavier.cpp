@@ -27,7 +27,6 @@ namespace kolibra::formulas {
 
 namespace clavier_window {
 
-
 // The memo's keys: Enter validates, typed characters become what the model says.
 class TMemoFilter : public QObject {
  public:

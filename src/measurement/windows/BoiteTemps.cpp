@@ -22,7 +22,6 @@ namespace kolibra::measurement {
 
 namespace boite_temps_impl {
 
-
 // Lets through only the keys the model accepts, typing the regional separator for "." and
 // ",". Keys without a printable character (arrows, Delete, shortcuts) go on unchanged.
 class TKeyFilter : public QObject {

@@ -31,7 +31,6 @@ QString FileNameOf(const QString &name) {
   return clean.trimmed();
 }
 
-
 bool ConfirmOverwrite(const QString &fileName) {
   TMessageBox box(icWarning);
   box.AddButton(BoiteImprimerText::tr("Cancel")).AddButton(BoiteImprimerText::tr("Ok"));

@@ -32,7 +32,6 @@ namespace kolibra::results {
 
 namespace res_form_impl {
 
-
 // The object lists: each object's name with its symbol in its colour.
 std::vector<TDropItem> ObjectItems(const TResModel &model) {
   std::vector<TDropItem> items;

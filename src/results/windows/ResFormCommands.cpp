@@ -16,11 +16,6 @@
 
 namespace kolibra::results {
 
-namespace res_commands_window_impl {
-
-
-}  // namespace res_commands_window_impl
-
 int TResForm::LoadDatasheetLines() {
   QStringList lines;
   const int columns = FModel.Sources().Grid->FillText(lines, QCoreApplication::applicationFilePath());

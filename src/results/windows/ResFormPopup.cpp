@@ -14,11 +14,6 @@
 
 namespace kolibra::results {
 
-namespace res_popup_impl {
-
-
-}  // namespace res_popup_impl
-
 void TResForm::PopupContextMenu(int elementType) {
   TGraphControl *control = CurrentGraphControl();
   if (control == nullptr) return;

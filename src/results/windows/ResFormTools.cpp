@@ -17,7 +17,6 @@ namespace kolibra::results {
 
 namespace res_tools_impl {
 
-
 // How each button looks; what it does is ButtonTool's and ButtonModel's.
 struct TButtonRow {
   TResButton Id;

@@ -35,7 +35,6 @@ namespace kolibra::settings {
 
 namespace boite_options {
 
-
 // The window: its status bar shows the long hint of the control under the mouse.
 class TFormOptions : public QDialog {
  public:

@@ -17,11 +17,6 @@
 
 namespace kolibra::settings {
 
-namespace password_dlg {
-
-
-}  // namespace password_dlg
-
 TPasswordDlg::TPasswordDlg() : Caption(PasswordDlgText::tr("Password")) {}
 
 QImage TPasswordDlg::KeyPicture() {
