@@ -3271,6 +3271,11 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <source>Draw an area to ignore</source>
         <translation>Zu ignorierenden Bereich zeichnen</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <comment>undo</comment>
+        <translation>Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>MdlText</name>

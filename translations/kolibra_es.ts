@@ -3271,6 +3271,11 @@ MODEL: constant, proportional, affine, exponential, parabola, sine, damped-sine-
         <source>Draw an area to ignore</source>
         <translation>Dibujar una zona excluida</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <comment>undo</comment>
+        <translation>Deshacer</translation>
+    </message>
 </context>
 <context>
     <name>MdlText</name>

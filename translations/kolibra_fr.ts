@@ -3271,6 +3271,11 @@ MODEL : constant, proportional, affine, exponential, parabola, sine, damped-sine
         <source>Draw an area to ignore</source>
         <translation>Dessiner une zone à ignorer</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <comment>undo</comment>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MdlText</name>

@@ -70,7 +70,7 @@ TMenuStates TMainController::MenuStates() {
 
   // Display.
   const QString undo = marking ? Data.UndoCaption() : QString();
-  s.UndoCaption = (undo.isEmpty() ? MainFormText::tr("Cancel") : undo) + QStringLiteral("  ") + MainFormText::tr("(Ctrl Z)");
+  s.UndoCaption = (undo.isEmpty() ? MainFormText::tr("Cancel", "undo") : undo) + QStringLiteral("  ") + MainFormText::tr("(Ctrl Z)");
   show(MenuAffichageAnnuler, marking, open && !undo.isEmpty());
   show(MenuAffichageLoupe, marking, open, Video.Loupe().Visible);
   show(MenuAffichageCacherImage, marking || mode == vmTracking, idle, Video.HideImage());
