@@ -22,12 +22,14 @@ int main(int argc, char *argv[]) {
   kolibra::InstallTranslators(kolibra::InterfaceLanguage(kolibra::settings::TOptions().Language));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QCoreApplication::translate("KolibraText", "Teaching mechanics from video."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("KolibraText", "Teaching mechanics from video."));
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("file"),
-                               QCoreApplication::translate(
-                                   "KolibraText", "A video, or a work file (.klb), to open instead of a sample video."),
-                               QStringLiteral("[video | work.klb]"));
+  parser.addPositionalArgument(
+      QStringLiteral("file"),
+      QCoreApplication::translate(
+          "KolibraText", "A video, or a work file (.klb), to open instead of a sample video."),
+      QStringLiteral("[video | work.klb]"));
   parser.process(app);
 
   // Every message of the program goes through the one message-box window.

@@ -13,14 +13,23 @@ int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
       "Usage: kolibra-cli capture --device NAME [--framework 0|1] [--format WxH] [--rate R] [--codec NAME] "
       "[--delay S] --duration S OUT.avi");
   QCommandLineParser parser;
-  parser.addOption({QStringLiteral("device"), KolibraCliText::tr("The camera, as listed (\"Kolibra test pattern\" always is)."),
+  parser.addOption(
+      {QStringLiteral("device"),
+       KolibraCliText::tr("The camera, as listed (\"Kolibra test pattern\" always is)."),
+       QStringLiteral("NAME")});
+  parser.addOption({QStringLiteral("framework"),
+                    KolibraCliText::tr("0: libavdevice, 1: GStreamer."), QStringLiteral("0|1")});
+  parser.addOption(
+      {QStringLiteral("format"), KolibraCliText::tr("The picture size."), QStringLiteral("WxH")});
+  parser.addOption(
+      {QStringLiteral("rate"), KolibraCliText::tr("Frames per second."), QStringLiteral("R")});
+  parser.addOption({QStringLiteral("codec"),
+                    KolibraCliText::tr("without, \"Motion JPEG\" or FFV1."),
                     QStringLiteral("NAME")});
-  parser.addOption({QStringLiteral("framework"), KolibraCliText::tr("0: libavdevice, 1: GStreamer."), QStringLiteral("0|1")});
-  parser.addOption({QStringLiteral("format"), KolibraCliText::tr("The picture size."), QStringLiteral("WxH")});
-  parser.addOption({QStringLiteral("rate"), KolibraCliText::tr("Frames per second."), QStringLiteral("R")});
-  parser.addOption({QStringLiteral("codec"), KolibraCliText::tr("without, \"Motion JPEG\" or FFV1."), QStringLiteral("NAME")});
-  parser.addOption({QStringLiteral("delay"), KolibraCliText::tr("Seconds before recording starts."), QStringLiteral("S")});
-  parser.addOption({QStringLiteral("duration"), KolibraCliText::tr("Seconds recorded."), QStringLiteral("S")});
+  parser.addOption({QStringLiteral("delay"), KolibraCliText::tr("Seconds before recording starts."),
+                    QStringLiteral("S")});
+  parser.addOption(
+      {QStringLiteral("duration"), KolibraCliText::tr("Seconds recorded."), QStringLiteral("S")});
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 1 || !parser.isSet(QStringLiteral("device")) || !parser.isSet(QStringLiteral("duration"))) {
@@ -46,7 +55,11 @@ int RunCapture(const QStringList &Arguments, QTextStream &Out, QTextStream &Err)
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < n.Minimum || value > n.Maximum) {
-      Err << KolibraCliText::tr("--%1 must be a whole number from %2 to %3: %4").arg(name).arg(n.Minimum).arg(n.Maximum).arg(parser.value(name))
+      Err << KolibraCliText::tr("--%1 must be a whole number from %2 to %3: %4")
+                 .arg(name)
+                 .arg(n.Minimum)
+                 .arg(n.Maximum)
+                 .arg(parser.value(name))
           << Qt::endl;
       return 1;
     }

@@ -14,7 +14,9 @@ int RunExport(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) {
-    Err << KolibraCliText::tr("Usage: kolibra-cli export WORK.klb OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods")
+    Err << KolibraCliText::tr(
+               "Usage: kolibra-cli export WORK.klb "
+               "OUT.txt|OUT.csv|OUT.json|OUT.ipynb|OUT.xlsx|OUT.ods")
         << Qt::endl;
     return 1;
   }

@@ -43,12 +43,10 @@ bool ReadBound(const QCommandLineParser &parser, const QString &name, std::optio
 int RunFit(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   using namespace fit_commands_impl;
   QCommandLineParser parser;
-  parser.addOption(QCommandLineOption(QStringLiteral("from"),
-                                      KolibraCliText::tr("First abscissa fitted."),
-                                      QStringLiteral("T1")));
-  parser.addOption(QCommandLineOption(QStringLiteral("to"),
-                                      KolibraCliText::tr("Last abscissa fitted."),
-                                      QStringLiteral("T2")));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("from"), KolibraCliText::tr("First abscissa fitted."), QStringLiteral("T1")));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("to"), KolibraCliText::tr("Last abscissa fitted."), QStringLiteral("T2")));
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) {

@@ -12,9 +12,10 @@ namespace kolibra::cli {
 namespace print_commands_impl {
 
 QString Usage() {
-  return QCoreApplication::translate("KolibraCliText",
-                                     "Usage: kolibra-cli print WORK.klb OUT.pdf [--view time|trajectory|vectors] "
-                                     "[--template top|full] [--double] [--title TEXT]");
+  return QCoreApplication::translate(
+      "KolibraCliText",
+      "Usage: kolibra-cli print WORK.klb OUT.pdf [--view time|trajectory|vectors] "
+      "[--template top|full] [--double] [--title TEXT]");
 }
 
 }  // namespace print_commands_impl
@@ -52,8 +53,7 @@ int RunPrint(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   if (templateName == QLatin1String("full")) {
     request.Template = printing::TPrintTemplate::FullPage;
   } else if (templateName != QLatin1String("top")) {
-    Err << KolibraCliText::tr("--template must be top or full: %1").arg(templateName)
-        << Qt::endl;
+    Err << KolibraCliText::tr("--template must be top or full: %1").arg(templateName) << Qt::endl;
     return 1;
   }
   request.Double = parser.isSet(twice);

@@ -36,7 +36,11 @@ bool ParseWhole(const QCommandLineParser &Parser, const QString &Name, int Low, 
   bool ok = false;
   const int parsed = Parser.value(Name).toInt(&ok);
   if (!ok || parsed < Low || parsed > High) {
-    Err << KolibraCliText::tr("--%1 must be a whole number from %2 to %3: %4").arg(Name).arg(Low).arg(High).arg(Parser.value(Name))
+    Err << KolibraCliText::tr("--%1 must be a whole number from %2 to %3: %4")
+               .arg(Name)
+               .arg(Low)
+               .arg(High)
+               .arg(Parser.value(Name))
         << Qt::endl;
     return false;
   }
@@ -61,22 +65,33 @@ QStringList OutlineOrder(const QStringList &Arguments) {
 
 int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   using namespace track_commands;
-  const QString usage = KolibraCliText::tr("Usage: kolibra-cli track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...)... [--from F] "
-                           "[--to L] [--step K] [--radius R] [--ignore POLYGON]... [--framework vfw|ds|ffmpeg]");
+  const QString usage = KolibraCliText::tr(
+      "Usage: kolibra-cli track VIDEO (--circle X,Y,R | --polygon X1,Y1;X2,Y2;...)... [--from F] "
+      "[--to L] [--step K] [--radius R] [--ignore POLYGON]... [--framework vfw|ds|ffmpeg]");
   QCommandLineParser parser;
   parser.addOption(FrameworkOption());
-  parser.addOption({QStringLiteral("circle"), KolibraCliText::tr("An object to follow: a circle in frame pixels (may be repeated)."),
-                    QStringLiteral("X,Y,R")});
-  parser.addOption({QStringLiteral("polygon"), KolibraCliText::tr("An object to follow: a polygon in frame pixels (may be repeated)."),
-                    QStringLiteral("POLYGON")});
-  parser.addOption({QStringLiteral("from"), KolibraCliText::tr("The frame the outline is on (0 by default)."), QStringLiteral("F")});
-  parser.addOption({QStringLiteral("to"), KolibraCliText::tr("The last frame to track (the video's last by default)."),
+  parser.addOption(
+      {QStringLiteral("circle"),
+       KolibraCliText::tr("An object to follow: a circle in frame pixels (may be repeated)."),
+       QStringLiteral("X,Y,R")});
+  parser.addOption(
+      {QStringLiteral("polygon"),
+       KolibraCliText::tr("An object to follow: a polygon in frame pixels (may be repeated)."),
+       QStringLiteral("POLYGON")});
+  parser.addOption({QStringLiteral("from"),
+                    KolibraCliText::tr("The frame the outline is on (0 by default)."),
+                    QStringLiteral("F")});
+  parser.addOption({QStringLiteral("to"),
+                    KolibraCliText::tr("The last frame to track (the video's last by default)."),
                     QStringLiteral("L")});
-  parser.addOption({QStringLiteral("step"), KolibraCliText::tr("Frames between two tracked frames (1 by default)."),
+  parser.addOption({QStringLiteral("step"),
+                    KolibraCliText::tr("Frames between two tracked frames (1 by default)."),
                     QStringLiteral("K")});
-  parser.addOption({QStringLiteral("radius"), KolibraCliText::tr("Search radius in pixels, 10 to 100 (40 by default)."),
+  parser.addOption({QStringLiteral("radius"),
+                    KolibraCliText::tr("Search radius in pixels, 10 to 100 (40 by default)."),
                     QStringLiteral("R")});
-  parser.addOption({QStringLiteral("ignore"), KolibraCliText::tr("A zone to ignore: a polygon in frame pixels."),
+  parser.addOption({QStringLiteral("ignore"),
+                    KolibraCliText::tr("A zone to ignore: a polygon in frame pixels."),
                     QStringLiteral("POLYGON")});
   std::optional<video::TFramework> forced;
   if (!ParseArguments(parser, Arguments, Err) || !ReadFramework(parser, forced, Err)) return 1;
@@ -103,7 +118,9 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
       const double radius = parts.size() == 3 ? parts[2].trimmed().toDouble(&okR) : 0.0;
       if (!okR || !(radius >= 1.0 && radius < 1e6) ||
           !ParsePoint(parts[0] + QLatin1Char(',') + parts[1], object.CircleCentre)) {
-        Err << KolibraCliText::tr("--circle must be X,Y,R in frame pixels with R at least 1: %1").arg(text) << Qt::endl;
+        Err << KolibraCliText::tr("--circle must be X,Y,R in frame pixels with R at least 1: %1")
+                   .arg(text)
+            << Qt::endl;
         return 1;
       }
       object.CircleRadius = radius;
@@ -111,7 +128,9 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
       if (nextPolygon >= polygons.size()) continue;
       const QString text = polygons[nextPolygon++];
       if (!ParsePoints(text, object.Polygon)) {
-        Err << KolibraCliText::tr("--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(text)
+        Err << KolibraCliText::tr(
+                   "--polygon must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1")
+                   .arg(text)
             << Qt::endl;
         return 1;
       }
@@ -121,7 +140,10 @@ int RunTrack(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   for (const QString &zone : parser.values(QStringLiteral("ignore"))) {
     TPointDDynArray polygon;
     if (!ParsePoints(zone, polygon)) {
-      Err << KolibraCliText::tr("--ignore must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1").arg(zone) << Qt::endl;
+      Err << KolibraCliText::tr(
+                 "--ignore must be at least three points X1,Y1;X2,Y2;X3,Y3 in frame pixels: %1")
+                 .arg(zone)
+          << Qt::endl;
       return 1;
     }
     request.Ignore.push_back(polygon);

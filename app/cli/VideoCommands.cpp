@@ -98,8 +98,9 @@ int RunFrame(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
     if (argument.startsWith(standIn)) argument = negatives.value(argument.mid(standIn.size()).toInt());
   }
   if (args.size() != 3) {
-    Err << QCoreApplication::translate("KolibraCliText",
-                                       "Usage: kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]")
+    Err << QCoreApplication::translate(
+               "KolibraCliText",
+               "Usage: kolibra-cli frame FILE INDEX OUT.png [--framework vfw|ds|ffmpeg]")
         << Qt::endl;
     return 1;
   }

@@ -41,7 +41,9 @@ bool ReadWriteOptions(const QCommandLineParser &Parser, editing::TCliWriteOption
   if (Parser.isSet(QStringLiteral("framework"))) {
     const auto chosen = video::FrameworkFromToken(value("framework"));
     if (!chosen) {
-      Err << KolibraCliText::tr("Unknown framework: %1 (vfw, ds or ffmpeg).").arg(value("framework")) << Qt::endl;
+      Err << KolibraCliText::tr("Unknown framework: %1 (vfw, ds or ffmpeg).")
+                 .arg(value("framework"))
+          << Qt::endl;
       return false;
     }
     Options.Framework = *chosen;
@@ -51,7 +53,9 @@ bool ReadWriteOptions(const QCommandLineParser &Parser, editing::TCliWriteOption
     bool ok = false;
     const int quality = value("quality").toInt(&ok);
     if (!ok) {
-      Err << KolibraCliText::tr("The quality is a percentage from 10 to 100: %1").arg(value("quality")) << Qt::endl;
+      Err << KolibraCliText::tr("The quality is a percentage from 10 to 100: %1")
+                 .arg(value("quality"))
+          << Qt::endl;
       return false;
     }
     Options.Quality = quality;
@@ -60,7 +64,9 @@ bool ReadWriteOptions(const QCommandLineParser &Parser, editing::TCliWriteOption
     bool ok = false;
     const double rate = QLocale::c().toDouble(value("rate"), &ok);
     if (!ok || !(rate > 0.0) || !video::TFrameRate::Nearest(rate).IsValid()) {
-      Err << KolibraCliText::tr("The rate must be a number of frames per second above 0: %1").arg(value("rate")) << Qt::endl;
+      Err << KolibraCliText::tr("The rate must be a number of frames per second above 0: %1")
+                 .arg(value("rate"))
+          << Qt::endl;
       return false;
     }
     Options.Rate = rate;
@@ -69,32 +75,42 @@ bool ReadWriteOptions(const QCommandLineParser &Parser, editing::TCliWriteOption
 }
 
 QList<QCommandLineOption> CompressionOptions() {
-  return {QCommandLineOption(QStringLiteral("framework"), KolibraCliText::tr("Write with vfw, ds or ffmpeg (vfw by default)."),
-                             QStringLiteral("vfw|ds|ffmpeg")),
-          QCommandLineOption(QStringLiteral("codec"), KolibraCliText::tr("A codec name as kolibra-cli codecs lists it."),
-                             QStringLiteral("NAME")),
-          QCommandLineOption(QStringLiteral("quality"), KolibraCliText::tr("Compression quality in percent (10 to 100)."),
-                             QStringLiteral("P")),
-          QCommandLineOption(QStringLiteral("rate"), KolibraCliText::tr("Frames per second written."), QStringLiteral("R"))};
+  return {
+      QCommandLineOption(QStringLiteral("framework"),
+                         KolibraCliText::tr("Write with vfw, ds or ffmpeg (vfw by default)."),
+                         QStringLiteral("vfw|ds|ffmpeg")),
+      QCommandLineOption(QStringLiteral("codec"),
+                         KolibraCliText::tr("A codec name as kolibra-cli codecs lists it."),
+                         QStringLiteral("NAME")),
+      QCommandLineOption(QStringLiteral("quality"),
+                         KolibraCliText::tr("Compression quality in percent (10 to 100)."),
+                         QStringLiteral("P")),
+      QCommandLineOption(QStringLiteral("rate"), KolibraCliText::tr("Frames per second written."),
+                         QStringLiteral("R"))};
 }
 
 }  // namespace writecommands
 
 int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   QCommandLineParser parser;
-  parser.addOption(QCommandLineOption(QStringLiteral("framework"), KolibraCliText::tr("Write with vfw, ds or ffmpeg (vfw by default)."),
-                                      QStringLiteral("vfw|ds|ffmpeg")));
-  parser.addOption(QCommandLineOption(QStringLiteral("size"), KolibraCliText::tr("The frame size of the video, WIDTHxHEIGHT."),
-                                      QStringLiteral("WxH")));
+  parser.addOption(
+      QCommandLineOption(QStringLiteral("framework"),
+                         KolibraCliText::tr("Write with vfw, ds or ffmpeg (vfw by default)."),
+                         QStringLiteral("vfw|ds|ffmpeg")));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("size"), KolibraCliText::tr("The frame size of the video, WIDTHxHEIGHT."),
+      QStringLiteral("WxH")));
   if (!ParseArguments(parser, Arguments, Err)) return 1;
-  const QString usage = KolibraCliText::tr("Usage: kolibra-cli codecs --size WxH [--framework vfw|ds|ffmpeg]");
+  const QString usage =
+      KolibraCliText::tr("Usage: kolibra-cli codecs --size WxH [--framework vfw|ds|ffmpeg]");
   if (!parser.positionalArguments().isEmpty() || !parser.isSet(QStringLiteral("size"))) {
     Err << usage << Qt::endl;
     return 1;
   }
   QSize size;
   if (!writecommands::ReadSize(parser.value(QStringLiteral("size")), size)) {
-    Err << KolibraCliText::tr("The size must be WIDTHxHEIGHT in pixels, such as 640x480: %1").arg(parser.value(QStringLiteral("size")))
+    Err << KolibraCliText::tr("The size must be WIDTHxHEIGHT in pixels, such as 640x480: %1")
+               .arg(parser.value(QStringLiteral("size")))
         << Qt::endl;
     return 1;
   }
@@ -102,7 +118,8 @@ int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
   if (parser.isSet(QStringLiteral("framework"))) {
     const auto chosen = video::FrameworkFromToken(parser.value(QStringLiteral("framework")));
     if (!chosen) {
-      Err << KolibraCliText::tr("Unknown framework: %1 (vfw, ds or ffmpeg).").arg(parser.value(QStringLiteral("framework")))
+      Err << KolibraCliText::tr("Unknown framework: %1 (vfw, ds or ffmpeg).")
+                 .arg(parser.value(QStringLiteral("framework")))
           << Qt::endl;
       return 1;
     }
@@ -115,16 +132,22 @@ int RunCodecs(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) 
 int RunWrite(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   QCommandLineParser parser;
   parser.addOptions(writecommands::CompressionOptions());
-  parser.addOption(QCommandLineOption(QStringLiteral("size"), KolibraCliText::tr("Resize the frames to WIDTHxHEIGHT."),
+  parser.addOption(QCommandLineOption(QStringLiteral("size"),
+                                      KolibraCliText::tr("Resize the frames to WIDTHxHEIGHT."),
                                       QStringLiteral("WxH")));
-  parser.addOption(QCommandLineOption(QStringLiteral("crop"), KolibraCliText::tr("Keep the part X,Y,WIDTH,HEIGHT of the frames."),
-                                      QStringLiteral("X,Y,W,H")));
-  parser.addOption(QCommandLineOption(QStringLiteral("blanks"), KolibraCliText::tr("Grey frames for the montage's missing frames.")));
+  parser.addOption(QCommandLineOption(
+      QStringLiteral("crop"), KolibraCliText::tr("Keep the part X,Y,WIDTH,HEIGHT of the frames."),
+      QStringLiteral("X,Y,W,H")));
+  parser.addOption(
+      QCommandLineOption(QStringLiteral("blanks"),
+                         KolibraCliText::tr("Grey frames for the montage's missing frames.")));
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
-    Err << KolibraCliText::tr("Usage: kolibra-cli write SRC OUT.avi [--framework vfw|ds|ffmpeg] [--codec NAME] [--quality P] "
-                "[--size WxH | --crop X,Y,W,H] [--rate R] [--blanks]")
+    Err << KolibraCliText::tr(
+               "Usage: kolibra-cli write SRC OUT.avi [--framework vfw|ds|ffmpeg] [--codec NAME] "
+               "[--quality P] "
+               "[--size WxH | --crop X,Y,W,H] [--rate R] [--blanks]")
         << Qt::endl;
     return 1;
   }
@@ -137,7 +160,8 @@ int RunWrite(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   if (parser.isSet(QStringLiteral("size"))) {
     QSize size;
     if (!writecommands::ReadSize(parser.value(QStringLiteral("size")), size)) {
-      Err << KolibraCliText::tr("The size must be WIDTHxHEIGHT in pixels, such as 640x480: %1").arg(parser.value(QStringLiteral("size")))
+      Err << KolibraCliText::tr("The size must be WIDTHxHEIGHT in pixels, such as 640x480: %1")
+                 .arg(parser.value(QStringLiteral("size")))
           << Qt::endl;
       return 1;
     }
@@ -146,7 +170,8 @@ int RunWrite(const QStringList &Arguments, QTextStream &Out, QTextStream &Err) {
   if (parser.isSet(QStringLiteral("crop"))) {
     QRect crop;
     if (!writecommands::ReadCrop(parser.value(QStringLiteral("crop")), crop)) {
-      Err << KolibraCliText::tr("The crop must be X,Y,WIDTH,HEIGHT in pixels, such as 10,0,320,240: %1")
+      Err << KolibraCliText::tr(
+                 "The crop must be X,Y,WIDTH,HEIGHT in pixels, such as 10,0,320,240: %1")
                  .arg(parser.value(QStringLiteral("crop")))
           << Qt::endl;
       return 1;
@@ -175,8 +200,10 @@ int RunAssemble(const QStringList &Arguments, QTextStream &Out, QTextStream &Err
   if (!ParseArguments(parser, Arguments, Err)) return 1;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() < 2 || !parser.isSet(QStringLiteral("rate"))) {
-    Err << KolibraCliText::tr("Usage: kolibra-cli assemble OUT.avi --rate R IMAGES... [--framework vfw|ds|ffmpeg] [--codec NAME] "
-                "[--quality P]")
+    Err << KolibraCliText::tr(
+               "Usage: kolibra-cli assemble OUT.avi --rate R IMAGES... [--framework vfw|ds|ffmpeg] "
+               "[--codec NAME] "
+               "[--quality P]")
         << Qt::endl;
     return 1;
   }

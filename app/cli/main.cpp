@@ -54,16 +54,16 @@ const TCliCommand Commands[] = {
 // The contexts whose texts make up data (quantity names, datasheet, graph and model texts,
 // read-back lines): scripts read them, so they stay English in any language.
 bool ReasonsOnly(const char *context) {
-  static const QSet<QByteArray> data = {"QuantitiesText", "Grid",      "GElemText",   "GraphText",
-                                        "ResFormText",    "MdlText",   "ServeurText", "WorkbookText",
-                                        "WrittenVideoText"};
+  static const QSet<QByteArray> data = {"QuantitiesText", "Grid",         "GElemText",
+                                        "GraphText",      "ResFormText",  "MdlText",
+                                        "ServeurText",    "WorkbookText", "WrittenVideoText"};
   return !data.contains(QByteArray(context));
 }
 
 void PrintUsage(QTextStream &Stream) {
   Stream << KolibraCliText::tr(
-                                        "Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and "
-                                        "batch work.")
+                "Usage: kolibra-cli COMMAND ARGUMENTS... Kolibra's engines for scripts and "
+                "batch work.")
          << Qt::endl;
   for (const TCliCommand &command : Commands)
     Stream << "  kolibra-cli " << command.Usage << Qt::endl;
@@ -100,8 +100,7 @@ int main(int argc, char **argv) {
   for (const TCliCommand &command : Commands)
     if (name == QLatin1String(command.Name))
       return command.Run(arguments.mid(2), out, err);
-  if (!name.isEmpty())
-    err << KolibraCliText::tr("Unknown command: %1").arg(name) << Qt::endl;
+  if (!name.isEmpty()) err << KolibraCliText::tr("Unknown command: %1").arg(name) << Qt::endl;
   PrintUsage(err);
   return 1;
 }

@@ -236,12 +236,18 @@ bool TCapture::PrepareDevices() {
 bool TCapture::Connect() {
   if (!FDevicesListed) RefreshDevices();
   if (FDevices[0].empty() && FDevices[1].empty()) {
-    TMessageBox(icInformation).AddLine(CaptureText::tr("No capture device found.")).AddButton(CaptureText::tr("Ok")).Execute();
+    TMessageBox(icInformation)
+        .AddLine(CaptureText::tr("No capture device found."))
+        .AddButton(CaptureText::tr("Ok"))
+        .Execute();
     return false;
   }
   const TCaptureDevice *device = Device();
   if (device == nullptr) {
-    TMessageBox(icInformation).AddLine(CaptureText::tr("No capture device selected.")).AddButton(CaptureText::tr("Ok")).Execute();
+    TMessageBox(icInformation)
+        .AddLine(CaptureText::tr("No capture device selected."))
+        .AddButton(CaptureText::tr("Ok"))
+        .Execute();
     return false;
   }
   if (IsPreviewing() && !FConnectedSettingsStale) return true;

@@ -56,11 +56,14 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
   QString out = command.Out;
   if (!out.endsWith(QLatin1String(".avi"), Qt::CaseInsensitive)) out += QStringLiteral(".avi");
   if (QFileInfo::exists(out)) {
-    Err << out << ": " << KolibraCliText::tr("A file with this name already exists; nothing was recorded.") << Qt::endl;
+    Err << out << ": "
+        << KolibraCliText::tr("A file with this name already exists; nothing was recorded.")
+        << Qt::endl;
     return 1;
   }
   if (command.Duration < 1 || command.Delay < 0) {
-    Err << KolibraCliText::tr("The duration must be at least 1 second, the delay not negative.") << Qt::endl;
+    Err << KolibraCliText::tr("The duration must be at least 1 second, the delay not negative.")
+        << Qt::endl;
     return 1;
   }
   capture_cli::TCliMessages messages(Err);
@@ -76,7 +79,8 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
         (command.Framework < 0 || capture.DeviceFramework(i) == command.Framework))
       device = i;
   if (device < 0) {
-    Err << KolibraCliText::tr("No capture device \"%1\". The devices are:").arg(command.Device) << Qt::endl;
+    Err << KolibraCliText::tr("No capture device \"%1\". The devices are:").arg(command.Device)
+        << Qt::endl;
     for (const QString &name : capture.DeviceNames(true)) Err << "  " << name << Qt::endl;
     return 1;
   }
@@ -114,7 +118,9 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
       if (codecs[i].compare(command.Codec, Qt::CaseInsensitive) == 0) codec = i - 1;
     if (command.Codec.compare(QLatin1String("MJPG"), Qt::CaseInsensitive) == 0) codec = codecs.indexOf(QStringLiteral("Motion JPEG")) - 1;
     if (codec < -1) {
-      Err << KolibraCliText::tr("Unknown codec: %1 (%2).").arg(command.Codec, codecs.join(QStringLiteral(", "))) << Qt::endl;
+      Err << KolibraCliText::tr("Unknown codec: %1 (%2).")
+                 .arg(command.Codec, codecs.join(QStringLiteral(", ")))
+          << Qt::endl;
       return 1;
     }
     capture.SelectCodec(codec);
@@ -129,8 +135,8 @@ int RunCaptureCommand(const TCaptureCommand &command, QTextStream &Out, QTextStr
   capture.OnFinished = [&loop](TCapture *) { loop.quit(); };
   capture.RecordButton();
   if (capture.Recording()) loop.exec();
-  Out << QStringLiteral("Number of captured images:") << ' ' << capture.CapturedFrames() << "   " << QStringLiteral("Number of lost images:") << ' '
-      << capture.LostFrames() << Qt::endl;
+  Out << QStringLiteral("Number of captured images:") << ' ' << capture.CapturedFrames() << "   "
+      << QStringLiteral("Number of lost images:") << ' ' << capture.LostFrames() << Qt::endl;
   if (capture.SavedFile().isEmpty()) return 1;
   Out << "file: " << capture.SavedFile() << Qt::endl;
   return 0;

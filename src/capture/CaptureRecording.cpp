@@ -70,10 +70,13 @@ int64_t TCapture::LostFrames() const {
 QString TCapture::StatusText() const {
   // The countdown shows the seconds still to wait: from the delay down to 1, never 0.
   if (FState == csWaiting && DelayEnabled && FSeconds < Delay)
-    return CaptureText::tr("Recording will start after %d second(s) ").replace(QLatin1String("%d"), QString::number(Delay - FSeconds));
+    return CaptureText::tr("Recording will start after %d second(s) ")
+        .replace(QLatin1String("%d"), QString::number(Delay - FSeconds));
   if (FState == csRecording)
-    return CaptureText::tr("Number of captured images:") + QLatin1Char(' ') + QString::number(CapturedFrames()) +
-           QStringLiteral("   ") + CaptureText::tr("Number of lost images:") + QLatin1Char(' ') + QString::number(LostFrames());
+    return CaptureText::tr("Number of captured images:") + QLatin1Char(' ') +
+           QString::number(CapturedFrames()) + QStringLiteral("   ") +
+           CaptureText::tr("Number of lost images:") + QLatin1Char(' ') +
+           QString::number(LostFrames());
   return QString();
 }
 
@@ -253,7 +256,10 @@ void TCapture::CheckReconnection() {
   if (FLostDevice.Node.isEmpty() || !Current().Present(FLostDevice)) return;
   FReconnect.stop();
   if (Recording() || FState == csSaving) return;
-  TMessageBox(icInformation).AddLine(CaptureText::tr("A Plug and Play device was reconnected.")).AddButton(CaptureText::tr("Ok")).Execute();
+  TMessageBox(icInformation)
+      .AddLine(CaptureText::tr("A Plug and Play device was reconnected."))
+      .AddButton(CaptureText::tr("Ok"))
+      .Execute();
   FConnectedSettingsStale = true;
   Connect();
 }
@@ -274,7 +280,10 @@ void TCapture::SaveRecording(int64_t captured) {
   if (FTempFile.isEmpty() || !QFileInfo::exists(FTempFile) || captured <= 0) {
     FSavedFile.clear();
     ReleaseTempFile(true);
-    TMessageBox(icWarning).AddLine(CaptureText::tr("Capture has failed. File has not been saved.")).AddButton(CaptureText::tr("Ok")).Execute();
+    TMessageBox(icWarning)
+        .AddLine(CaptureText::tr("Capture has failed. File has not been saved."))
+        .AddButton(CaptureText::tr("Ok"))
+        .Execute();
     end(OnConnectionQuery);
     return;
   }
@@ -296,7 +305,8 @@ void TCapture::SaveRecording(int64_t captured) {
     if (QFileInfo::exists(name)) {
       TMessageBox(icWarning)
           .AddFileName(name)
-          .AddLine(CaptureText::tr("A file with this name already exists in the selected directory."))
+          .AddLine(
+              CaptureText::tr("A file with this name already exists in the selected directory."))
           .AddLine(CaptureText::tr("Please choose a different file name or directory."))
           .AddButton(CaptureText::tr("Ok"))
           .Execute();

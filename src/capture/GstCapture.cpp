@@ -189,7 +189,8 @@ bool TGstCapture::Start(const TCaptureDevice &device, const TCaptureFormat &form
   GError *error = nullptr;
   FPipeline = gst_parse_launch(description.toUtf8().constData(), &error);
   if (error != nullptr || FPipeline == nullptr) {
-    reason = error != nullptr ? QString::fromUtf8(error->message) : CaptureText::tr("The capture pipeline cannot be built.");
+    reason = error != nullptr ? QString::fromUtf8(error->message)
+                              : CaptureText::tr("The capture pipeline cannot be built.");
     if (error != nullptr) g_error_free(error);
     if (FPipeline != nullptr) gst_object_unref(FPipeline);
     FPipeline = nullptr;
@@ -212,7 +213,8 @@ bool TGstCapture::Start(const TCaptureDevice &device, const TCaptureFormat &form
   if (reached == GST_STATE_CHANGE_FAILURE || reached == GST_STATE_CHANGE_ASYNC) {
     GstBus *bus = gst_element_get_bus(FPipeline);
     GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR);
-    reason = message != nullptr ? gst_capture::MessageText(message) : CaptureText::tr("The selected capture device does not respond.");
+    reason = message != nullptr ? gst_capture::MessageText(message)
+                                : CaptureText::tr("The selected capture device does not respond.");
     if (message != nullptr) gst_message_unref(message);
     gst_object_unref(bus);
     Stop();

@@ -108,7 +108,10 @@ int TMontage::FrameMarks(int frame) const {
 bool TMontage::SetKept(int frame, bool state) {
   if (!Editing() || frame < 0 || frame >= FrameCount()) return false;
   if (!state && KeptNumber == 1 && Kept[size_t(frame)]) {
-    TMessageBox(icWarning).AddLine(MontageText::tr("At least 1 frame must remain visible")).AddButton(MontageText::tr("Ok")).Execute();
+    TMessageBox(icWarning)
+        .AddLine(MontageText::tr("At least 1 frame must remain visible"))
+        .AddButton(MontageText::tr("Ok"))
+        .Execute();
     return false;
   }
   if (Kept[size_t(frame)] == state) return false;
@@ -174,11 +177,13 @@ void TMontage::ToggleCurrentFrame() {
     TMessageBox box(icInformation);
     if (explain) box.SetCheckBox(MontageText::tr("Do not show this dialog again"));
     if (kept) {
-      box.AddLine(MontageText::tr("This frame will not be visible after leaving the video edit mode."))
+      box.AddLine(
+             MontageText::tr("This frame will not be visible after leaving the video edit mode."))
           .AddEmptyLine()
           .AddLine(MontageText::tr("Hidden frames appear in negative. "));
     } else {
-      box.AddLine(MontageText::tr("This image will be visible again after leaving the video edit mode."));
+      box.AddLine(
+          MontageText::tr("This image will be visible again after leaving the video edit mode."));
     }
     box.AddButton(MontageText::tr("Ok"));
     if (marks > 0) {

@@ -48,21 +48,27 @@ void TBoiteBasculerModel::Prepare(int frames) {
 }
 
 QString TBoiteBasculerModel::Intro() {
-  return BoiteBasculerText::tr("This window allows you to select the useful part of the video sequence or") + QLatin1Char(' ') +
-         BoiteBasculerText::tr("to modify a previous selection");
+  return BoiteBasculerText::tr(
+             "This window allows you to select the useful part of the video sequence or") +
+         QLatin1Char(' ') + BoiteBasculerText::tr("to modify a previous selection");
 }
-QString TBoiteBasculerModel::NegativeNote() { return BoiteBasculerText::tr("Hidden frames appear in negative on the edited video."); }
+QString TBoiteBasculerModel::NegativeNote() {
+  return BoiteBasculerText::tr("Hidden frames appear in negative on the edited video.");
+}
 QString TBoiteBasculerModel::ActionTitle() { return BoiteBasculerText::tr("Action"); }
 QString TBoiteBasculerModel::HideItem() { return BoiteBasculerText::tr("Hide images"); }
 QString TBoiteBasculerModel::ShowItem() { return BoiteBasculerText::tr("Show images"); }
 QString TBoiteBasculerModel::GroupsPrompt() {
   return BoiteBasculerText::tr(
-      "Type the number of the images, or image groups separated by semicolon (example: 1-55; 58; 73-165)");
+      "Type the number of the images, or image groups separated by semicolon (example: 1-55; 58; "
+      "73-165)");
 }
 QString TBoiteBasculerModel::EvenItem() { return BoiteBasculerText::tr("All even image numbers"); }
 QString TBoiteBasculerModel::OddItem() { return BoiteBasculerText::tr("All odd image numbers"); }
 QString TBoiteBasculerModel::OkCaption() { return BoiteBasculerText::tr("&Ok"); }
-QString TBoiteBasculerModel::StatusText() { return BoiteBasculerText::tr("The marks placed on the hidden images will be deleted"); }
+QString TBoiteBasculerModel::StatusText() {
+  return BoiteBasculerText::tr("The marks placed on the hidden images will be deleted");
+}
 
 TBoiteBasculerModel::TKeyUse TBoiteBasculerModel::FilterKey(QChar key, bool listEntrySelected) {
   if (listEntrySelected) return kuIgnore;
@@ -74,7 +80,8 @@ TBoiteBasculerModel::TKeyUse TBoiteBasculerModel::FilterKey(QChar key, bool list
 void TBoiteBasculerModel::Warn(bool showSelected) const {
   TMessageBox(icWarning)
       .AddLine(BoiteBasculerText::tr("The image group at %s is incorrect")
-                   .replace(QLatin1String("%s"), showSelected ? BoiteBasculerText::tr("show") : BoiteBasculerText::tr("hide")))
+                   .replace(QLatin1String("%s"), showSelected ? BoiteBasculerText::tr("show")
+                                                              : BoiteBasculerText::tr("hide")))
       .AddButton(BoiteBasculerText::tr("Ok"))
       .Execute();
 }
@@ -136,7 +143,8 @@ TBoiteInstantModel::TBoiteInstantModel(TMontage &montage, const measurement::TDa
     : Montage(&montage), Data(&data) {}
 
 QString TBoiteInstantModel::MissingLine() {
-  return BoiteInstantText::tr("The duration between the frame before and after the missing image must be changed");
+  return BoiteInstantText::tr(
+      "The duration between the frame before and after the missing image must be changed");
 }
 
 QString TBoiteInstantModel::IntervalLine() const {
@@ -151,23 +159,30 @@ QString TBoiteInstantModel::InitialTimeLine() {
 QString TBoiteInstantModel::PreviousLine() const {
   const double time = Montage->FrameTime(fwPrevious);
   if (time == -1.0) return QString();
-  return BoiteInstantText::tr("previous visible image t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
+  return BoiteInstantText::tr("previous visible image t = %s s")
+      .replace(QLatin1String("%s"), FormatReal(0, time));
 }
 
-QString TBoiteInstantModel::CurrentLabel() { return BoiteInstantText::tr("time of selected image t ="); }
+QString TBoiteInstantModel::CurrentLabel() {
+  return BoiteInstantText::tr("time of selected image t =");
+}
 
 QString TBoiteInstantModel::CurrentValue() const {
-  return FormatReal(0, Montage->FrameTime(fwCurrent)) + QLatin1Char(' ') + BoiteInstantText::tr("s");
+  return FormatReal(0, Montage->FrameTime(fwCurrent)) + QLatin1Char(' ') +
+         BoiteInstantText::tr("s");
 }
 
 QString TBoiteInstantModel::NextLine() const {
   const double time = Montage->FrameTime(fwNext);
   if (time == -1.0) return QString();
-  return BoiteInstantText::tr("next visible image  t = %s s").replace(QLatin1String("%s"), FormatReal(0, time));
+  return BoiteInstantText::tr("next visible image  t = %s s")
+      .replace(QLatin1String("%s"), FormatReal(0, time));
 }
 
 QString TBoiteInstantModel::OkCaption() { return BoiteInstantText::tr("&Ok"); }
-QString TBoiteInstantModel::StatusText() { return BoiteInstantText::tr("Tip: go to the image immediately after the missing frame"); }
+QString TBoiteInstantModel::StatusText() {
+  return BoiteInstantText::tr("Tip: go to the image immediately after the missing frame");
+}
 
 bool TBoiteInstantModel::Up() { return Montage->ShiftFromCurrent(+1); }
 bool TBoiteInstantModel::Down() { return Montage->ShiftFromCurrent(-1); }

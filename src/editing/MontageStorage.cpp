@@ -94,8 +94,8 @@ void TMontage::SaveState(TIniFile &ini) const {
 
 bool CheckMontageState(const TMontageState &state, int frames, QString &reason) {
     if (frames <= 0 || state.Kept.size() != size_t(frames) || state.TimeShift.size() != size_t(frames)) {
-    reason = MontageText::tr("The video editing was made for another number of frames.");
-    return false;
+      reason = MontageText::tr("The video editing was made for another number of frames.");
+      return false;
   }
   std::int64_t previous = -1;
   bool anyKept = false;
@@ -104,7 +104,8 @@ bool CheckMontageState(const TMontageState &state, int frames, QString &reason) 
     anyKept = true;
     const std::int64_t slot = std::int64_t(frame) + state.TimeShift[size_t(frame)];
     if (slot <= previous) {
-      reason = MontageText::tr("Two visible frames of the video editing stand at the same time, or in the wrong order.");
+      reason = MontageText::tr(
+          "Two visible frames of the video editing stand at the same time, or in the wrong order.");
       return false;
     }
     previous = slot;
@@ -126,7 +127,9 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
     return mrDamaged;
   };
   storedFrames = ini.ReadInteger(Section, ImagesKey, -1);
-  if (storedFrames <= 0 || storedFrames > MaxFrames) return damaged(QT_TRANSLATE_NOOP("MontageText", "The video editing has no valid number of frames."));
+  if (storedFrames <= 0 || storedFrames > MaxFrames)
+    return damaged(
+        QT_TRANSLATE_NOOP("MontageText", "The video editing has no valid number of frames."));
   if (storedFrames != frames) return mrMismatch;
 
   // Both lists are read first and filled in one pass, so that a long video with many runs
@@ -138,7 +141,8 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   for (int k = 0; k < runCount && ini.ValueExists(Section, IndexedKey(ScaleKey, k)); ++k) {
     const int start = ini.ReadInteger(Section, IndexedKey(ScaleKey, k), -1);
     if (start >= frames || (k == 0 && start != 0) || (k > 0 && start <= runs.back().first))
-      return damaged(QT_TRANSLATE_NOOP("MontageText", "The visible frames of the video editing are not in order."));
+      return damaged(QT_TRANSLATE_NOOP(
+          "MontageText", "The visible frames of the video editing are not in order."));
     runs.emplace_back(start, ini.ReadBool(Section, IndexedKey(ImageKey, k), true));
   }
   state.Kept.assign(size_t(frames), true);
@@ -148,7 +152,8 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
   }
 
   if (ini.ValueExists(Section, ShiftsKey) && ini.ReadInteger(Section, ShiftsKey, -1) != frames)
-    return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing do not match its frames."));
+    return damaged(QT_TRANSLATE_NOOP(
+        "MontageText", "The time shifts of the video editing do not match its frames."));
   // Each segment sets the shifts from its first position (1-based) on: a single change point
   // holds its value, a run goes from its first value to its last by equal steps.
   struct TSegment {
@@ -164,18 +169,26 @@ TMontageRead ReadMontageState(const TIniFile &ini, int frames, TMontageState &st
     const int value = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int shift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
     // INT_MIN has no positive counterpart to be a position.
-    if (value == 0 || value == INT_MIN) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
+    if (value == 0 || value == INT_MIN)
+      return damaged(QT_TRANSLATE_NOOP("MontageText",
+                                       "The time shifts of the video editing are not in order."));
     const int position = value < 0 ? -value : value;
-    if (!valid(position, shift)) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
+    if (!valid(position, shift))
+      return damaged(QT_TRANSLATE_NOOP("MontageText",
+                                       "The time shifts of the video editing are not in order."));
     previousPosition = position;
     if (value > 0) {
       segments.push_back({position, shift, position, shift});
       continue;
     }
-    if (++k >= pointCount) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
+    if (++k >= pointCount)
+      return damaged(QT_TRANSLATE_NOOP("MontageText",
+                                       "The time shifts of the video editing are not in order."));
     const int last = ini.ReadInteger(Section, IndexedKey(ShiftScaleKey, k), 0);
     const int lastShift = ini.ReadInteger(Section, IndexedKey(ShiftKey, k), 0);
-    if (!valid(last, lastShift)) return damaged(QT_TRANSLATE_NOOP("MontageText", "The time shifts of the video editing are not in order."));
+    if (!valid(last, lastShift))
+      return damaged(QT_TRANSLATE_NOOP("MontageText",
+                                       "The time shifts of the video editing are not in order."));
     previousPosition = last;
     segments.push_back({position, shift, last, lastShift});
   }

@@ -70,7 +70,8 @@ bool ApplySize(TBoiteRecordMontageModel &model, const TCliWriteOptions &options,
     model.SetCrop(TBoiteRecordMontageModel::sdBottom, h - r.y() - r.height());
     if (r.x() < 0 || r.y() < 0 || model.CropLeft() != r.x() || model.CropTop() != r.y() ||
         model.OutputWidth() != r.width() || model.OutputHeight() != r.height()) {
-      err << RecordCliText::tr("The crop must lie inside the %1x%2 frame and keep at least %3x%4 pixels.")
+      err << RecordCliText::tr(
+                 "The crop must lie inside the %1x%2 frame and keep at least %3x%4 pixels.")
                  .arg(w)
                  .arg(h)
                  .arg(model.MinWidth())
@@ -87,7 +88,9 @@ bool ApplyCompression(TRecordMontage &writer, const TCliWriteOptions &options, Q
   writer.Codec = TVideoWriter::IsWithout(options.Codec) ? QString() : options.Codec;
   if (options.Quality) {
     if (*options.Quality < 10 || *options.Quality > 100) {
-      err << RecordCliText::tr("The quality is a percentage from 10 to 100: %1").arg(*options.Quality) << Qt::endl;
+      err << RecordCliText::tr("The quality is a percentage from 10 to 100: %1")
+                 .arg(*options.Quality)
+          << Qt::endl;
       return false;
     }
     writer.Dialog.Quality = *options.Quality;

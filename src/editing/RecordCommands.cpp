@@ -32,7 +32,10 @@ bool IsAvi(const QString &fileName) {
 
 void TRecordMontage::ShowFailure(const QString &heading) const {
   if (FCancelled) {
-    TMessageBox(icInformation).AddLine(RecordMontageText::tr("Process cancelled")).AddButton(RecordMontageText::tr("Ok")).Execute();
+    TMessageBox(icInformation)
+        .AddLine(RecordMontageText::tr("Process cancelled"))
+        .AddButton(RecordMontageText::tr("Ok"))
+        .Execute();
     return;
   }
   TMessageBox box(icWarning);
@@ -63,7 +66,8 @@ bool TRecordMontage::AskVideoFile(IRecordHost &host, const QString &baseName, co
     TMessageBox(icWarning)
         .AddFileName(OutputFile)
         .AddEmptyLine()
-        .AddLine(RecordMontageText::tr("A file with this name already exists in the selected directory."))
+        .AddLine(RecordMontageText::tr(
+            "A file with this name already exists in the selected directory."))
         .AddEmptyLine()
         .AddLine(RecordMontageText::tr("Please choose a different file name or directory."))
         .AddButton(RecordMontageText::tr("Ok"))
@@ -98,8 +102,11 @@ bool TRecordMontage::VideoToImages(IRecordHost &host) {
   const QStringList existing = ExistingStills(base, Montage.Count());
   if (!existing.isEmpty()) {
     TMessageBox box(icConfirmation);
-    box.AddLine(RecordMontageText::tr("%1 image files of this name already exist, such as:").arg(existing.size()));
-    box.AddFileName(existing.first()).AddEmptyLine().AddLine(RecordMontageText::tr("Replace them?"));
+    box.AddLine(RecordMontageText::tr("%1 image files of this name already exist, such as:")
+                    .arg(existing.size()));
+    box.AddFileName(existing.first())
+        .AddEmptyLine()
+        .AddLine(RecordMontageText::tr("Replace them?"));
     box.AddButton(RecordMontageText::tr("No")).AddButton(RecordMontageText::tr("Yes"));
     if (box.Execute() != 1) return false;
   }
@@ -121,8 +128,10 @@ bool TRecordMontage::ImagesToVideo(IRecordHost &host) {
         .AddLine(RecordMontageText::tr("Some useful keyboard shortcuts:"))
         .AddEmptyLine()
         .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Ctrl + A: select all"))
-        .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Shift + arrow key: select several contiguous items"))
-        .AddLine(QStringLiteral("    ") + RecordMontageText::tr("Ctrl + left-click: select an element independent of other"))
+        .AddLine(QStringLiteral("    ") +
+                 RecordMontageText::tr("Shift + arrow key: select several contiguous items"))
+        .AddLine(QStringLiteral("    ") +
+                 RecordMontageText::tr("Ctrl + left-click: select an element independent of other"))
         .AddButton(RecordMontageText::tr("Ok"))
         .AddButton(RecordMontageText::tr("Cancel"));
     const int answer = box.Execute();

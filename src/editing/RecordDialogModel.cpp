@@ -94,26 +94,36 @@ QStringList TBoiteRecordMontageModel::Summary(const QString &codecName, const QS
   const QString width = RecordMontageText::tr("Image width in pixels: %1").arg(OutputWidth());
   const QString height = RecordMontageText::tr("Image height in pixels: %1").arg(OutputHeight());
   const QString rateLine = RecordMontageText::tr("Frame rate: %1").arg(rate);
-  const QString codec = RecordMontageText::tr("Compression Codec: %1").arg(codecName.isEmpty() ? RecordMontageText::tr("without") : codecName);
+  const QString codec =
+      RecordMontageText::tr("Compression Codec: %1")
+          .arg(codecName.isEmpty() ? RecordMontageText::tr("without") : codecName);
   const QString framework = RecordMontageText::tr("Framework: %1").arg(frameworkName);
-  const QString resized = RecordMontageText::tr("Resized images: %1").arg(ResizeApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
-  const QString cropped = RecordMontageText::tr("Cropped images: %1").arg(CropApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
+  const QString resized =
+      RecordMontageText::tr("Resized images: %1")
+          .arg(ResizeApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
+  const QString cropped =
+      RecordMontageText::tr("Cropped images: %1")
+          .arg(CropApplies() ? RecordMontageText::tr("yes") : RecordMontageText::tr("no"));
   QStringList lines{QString()};
   switch (Kind) {
     case rkEditedVideo:
       lines << RecordMontageText::tr("Video container: AVI") << width << height << rateLine
-            << RecordMontageText::tr("Total number of images: %1").arg(ShownTotal()) << codec << framework << QStringLiteral(" ")
+            << RecordMontageText::tr("Total number of images: %1").arg(ShownTotal()) << codec
+            << framework << QStringLiteral(" ")
             << RecordMontageText::tr("Missing frames: %1")
-                   .arg(InsertBlanks ? RecordMontageText::tr("insert empty frames") : RecordMontageText::tr("do nothing"))
+                   .arg(InsertBlanks ? RecordMontageText::tr("insert empty frames")
+                                     : RecordMontageText::tr("do nothing"))
             << resized << cropped;
       break;
     case rkVideoToImages:
       lines << RecordMontageText::tr("File format: BMP") << width << height
-            << RecordMontageText::tr("Total number of images: %1").arg(TotalImages) << resized << cropped;
+            << RecordMontageText::tr("Total number of images: %1").arg(TotalImages) << resized
+            << cropped;
       break;
     case rkImagesToVideo:
       lines << RecordMontageText::tr("Video container: AVI") << width << height << rateLine
-            << RecordMontageText::tr("Total number of images: %1").arg(ImageCount) << codec << framework;
+            << RecordMontageText::tr("Total number of images: %1").arg(ImageCount) << codec
+            << framework;
       break;
   }
   return lines;

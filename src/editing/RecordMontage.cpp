@@ -180,7 +180,8 @@ bool TRecordMontage::CheckTarget(const QString &outputFile) {
     return false;
   }
   if (QFileInfo::exists(outputFile)) {
-    ErrorText = RecordMontageText::tr("A file with this name already exists in the selected directory.");
+    ErrorText =
+        RecordMontageText::tr("A file with this name already exists in the selected directory.");
     return false;
   }
   if (!QFileInfo(outputFile).absoluteDir().exists()) {
@@ -251,7 +252,8 @@ bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
   if (!CheckTarget(outputFile)) return false;
   TVideoWriter *writer = FWriters->Writer(Framework);
   if (writer == nullptr || !writer->Available()) {
-    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
+    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1")
+                    .arg(FrameworkName(Framework));
     return false;
   }
   // The dialog holds the video's own rate unless the user (or kolibra-cli) chose another.
@@ -283,7 +285,8 @@ bool TRecordMontage::WriteEditedVideo(const QString &outputFile) {
     if (!RenderFrame(q, frame)) {
       // A frame that cannot be drawn stops the run: writing the previous picture again would
       // put a wrong frame in the video without a word.
-      if (ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("The video playback was interrupted.");
+      if (ErrorText.isEmpty())
+        ErrorText = RecordMontageText::tr("The video playback was interrupted.");
       FStopRequested = true;
       break;
     }
@@ -317,7 +320,9 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
   if (!overwrite) {
     const QStringList existing = ExistingStills(base, count);
     if (!existing.isEmpty()) {
-      ErrorText = RecordMontageText::tr("%1 images of this name already exist, such as %2").arg(existing.size()).arg(existing.first());
+      ErrorText = RecordMontageText::tr("%1 images of this name already exist, such as %2")
+                      .arg(existing.size())
+                      .arg(existing.first());
       return false;
     }
   }
@@ -335,7 +340,8 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
       break;
     }
     if (!RenderFrame(q, frame)) {
-      if (ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("The video playback was interrupted.");
+      if (ErrorText.isEmpty())
+        ErrorText = RecordMontageText::tr("The video playback was interrupted.");
       ok = false;
       break;
     }
@@ -343,7 +349,8 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
     // Each picture appears whole or not at all.
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || !frame.save(&file, "BMP") || !file.commit()) {
-      ErrorText = RecordMontageText::tr("Unable to write the image file %1: %2").arg(name, file.errorString());
+      ErrorText = RecordMontageText::tr("Unable to write the image file %1: %2")
+                      .arg(name, file.errorString());
       ok = false;
       break;
     }
@@ -351,7 +358,8 @@ bool TRecordMontage::WriteStills(const QString &base, bool overwrite) {
     ++index;
     Progress(record::Percent(index, count));
   }
-  if (!ok && FStopRequested && ErrorText.isEmpty()) ErrorText = RecordMontageText::tr("Process cancelled");
+  if (!ok && FStopRequested && ErrorText.isEmpty())
+    ErrorText = RecordMontageText::tr("Process cancelled");
   FFull = QImage();
   Progress(101);
   SetWriting(false);
@@ -375,7 +383,8 @@ bool TRecordMontage::WriteImages(const QStringList &files, const QString &output
   if (!CheckTarget(outputFile)) return false;
   for (const QString &file : files) {
     if (record::SameFile(file, outputFile)) {
-      ErrorText = RecordMontageText::tr("This file is one of the images: choose a different file name.");
+      ErrorText =
+          RecordMontageText::tr("This file is one of the images: choose a different file name.");
       return false;
     }
   }
@@ -386,7 +395,8 @@ bool TRecordMontage::WriteImages(const QStringList &files, const QString &output
   }
   TVideoWriter *writer = FWriters->Writer(Framework);
   if (writer == nullptr || !writer->Available()) {
-    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1").arg(FrameworkName(Framework));
+    ErrorText = RecordMontageText::tr("This framework cannot write videos here: %1")
+                    .arg(FrameworkName(Framework));
     return false;
   }
   TWriterSettings settings = WriterSettings();

@@ -73,7 +73,8 @@ QByteArray CsvBytes(const TMatriceStr &matrix) {
 bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &error) {
   const TWorkbookWriter writer = WorkbookWriterFor(fileName);
   if (writer == nullptr) {
-    error = QCoreApplication::translate("WorkbookText", "Unknown workbook extension: %1").arg(fileName);
+    error =
+        QCoreApplication::translate("WorkbookText", "Unknown workbook extension: %1").arg(fileName);
     return false;
   }
   // The libraries write their file in place: they write into a scratch folder, and the
@@ -91,7 +92,8 @@ bool SaveWorkbook(const QString &fileName, const TWorkbook &workbook, QString &e
     return false;
   }
   if (!WriteFileAtomically(fileName, file.readAll())) {
-    error = QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
+    error =
+        QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
     return false;
   }
   return true;
@@ -119,17 +121,20 @@ bool ExportToFile(const QString &fileName, const QStringList &textForm, const TM
                   const TExportInfo &info, QString &error) {
   if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
     if (WriteTextForm(fileName, textForm)) return true;
-    error = QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
+    error =
+        QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
     return false;
   }
   if (const auto writer = export_files_impl::DataWriterFor(fileName)) {
     if (WriteFileAtomically(fileName, writer(matrix, info))) return true;
-    error = QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
+    error =
+        QCoreApplication::translate("WorkbookText", "The file cannot be written: %1").arg(fileName);
     return false;
   }
   if (!IsDatasheetFileName(fileName)) {
     error = QCoreApplication::translate(
-                "WorkbookText", "The file name must end with .txt, .csv, .json, .ipynb, .xlsx or .ods: %1")
+                "WorkbookText",
+                "The file name must end with .txt, .csv, .json, .ipynb, .xlsx or .ods: %1")
                 .arg(fileName);
     return false;
   }

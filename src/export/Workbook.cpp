@@ -89,7 +89,8 @@ TWorkbookSheet InfoSheet(const TExportInfo &info) {
   using namespace workbook_impl;
   TWorkbookSheet sheet;
   sheet.Name = QStringLiteral("Info");
-  sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Video file")), TWorkbookCell::MakeText(info.VideoFileName)});
+  sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Video file")),
+                        TWorkbookCell::MakeText(info.VideoFileName)});
   AddNumberLine(sheet, WorkbookText::tr("Frame interval"), info.FrameInterval, QStringLiteral("s"));
   const QString perPixel = WorkbookText::tr("m/pixel");
   if (info.ScaleX > 0.0 && info.ScaleY > 0.0 && std::abs(info.ScaleX - info.ScaleY) > 1e-12 * info.ScaleX) {
@@ -99,11 +100,13 @@ TWorkbookSheet InfoSheet(const TExportInfo &info) {
   } else if (info.ScaleX > 0.0) {
     AddNumberLine(sheet, WorkbookText::tr("Scale"), info.ScaleX, perPixel);
   } else {
-    sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Scale")), TWorkbookCell::MakeText(WorkbookText::tr("not set"))});
+    sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Scale")),
+                          TWorkbookCell::MakeText(WorkbookText::tr("not set"))});
   }
   AddNumberLine(sheet, WorkbookText::tr("Axes angle"), info.AxisAngle, QStringLiteral("rad"));
-  sheet.Rows.push_back({TWorkbookCell::MakeText(WorkbookText::tr("Date")),
-                        TWorkbookCell::MakeText(info.Date.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))});
+  sheet.Rows.push_back(
+      {TWorkbookCell::MakeText(WorkbookText::tr("Date")),
+       TWorkbookCell::MakeText(info.Date.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))});
   return sheet;
 }
 

@@ -34,7 +34,8 @@ lxw_error WriteCell(lxw_worksheet *sheet, int row, int col, const TWorkbookCell 
 lxw_error WriteSheet(lxw_workbook *book, const TWorkbookSheet &source, QString &error) {
   lxw_worksheet *sheet = workbook_add_worksheet(book, source.Name.toUtf8().constData());
   if (sheet == nullptr) {
-    error = QCoreApplication::translate("WorkbookText", "The sheet %1 cannot be added.").arg(source.Name);
+    error = QCoreApplication::translate("WorkbookText", "The sheet %1 cannot be added.")
+                .arg(source.Name);
     return LXW_ERROR_MEMORY_MALLOC_FAILED;
   }
   const int columns = source.ColumnCount();

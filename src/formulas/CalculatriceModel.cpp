@@ -60,8 +60,10 @@ QString TCalculatriceModel::ButtonCaption(TFormulaKey key) const {
 
 QString TCalculatriceModel::ButtonHint(TFormulaKey key) {
   switch (key) {
-    case TFormulaKey::Previous: return CalculatriceText::tr("Previous");
-    case TFormulaKey::Next: return CalculatriceText::tr("Next");
+    case TFormulaKey::Previous:
+      return CalculatriceText::tr("Previous");
+    case TFormulaKey::Next:
+      return CalculatriceText::tr("Next");
     default: return QString();
   }
 }

@@ -45,7 +45,9 @@ const std::vector<TClavierButton> &ClavierButtons() {
   return buttons;
 }
 
-QString TClavierModel::Caption() { return QCoreApplication::translate("ClavierText", "Keyboard help"); }
+QString TClavierModel::Caption() {
+  return QCoreApplication::translate("ClavierText", "Keyboard help");
+}
 
 QString TClavierModel::ButtonCaption(TClavierKey key) const { return KeyCaption(key); }
 

@@ -14,30 +14,25 @@ namespace kolibra::formulas {
 // Texts
 // ---------------------------------------------------------------------------------------------
 
-QString TBoiteFormulesTexts::NewColumnHeader() {
-  return BoiteFormulesText::tr("Type a formula");
-}
+QString TBoiteFormulesTexts::NewColumnHeader() { return BoiteFormulesText::tr("Type a formula"); }
 
 QString TBoiteFormulesTexts::HeaderHint() {
   return BoiteFormulesText::tr("|Left-click = hide or change column; right-click = delete");
 }
 
 QString TBoiteFormulesTexts::DefinitionHint() {
-  return BoiteFormulesText::tr(
-      "|Change a formula, its comment or unit");
+  return BoiteFormulesText::tr("|Change a formula, its comment or unit");
 }
 
 QStringList TBoiteFormulesTexts::FormulasHelp() {
-  return {
-      BoiteFormulesText::tr("+   -   /   *   ^ (to the power of)"),
-      BoiteFormulesText::tr("Sin, Cos, Tan, Ln, Exp, Sqrt (square root)"),
-      BoiteFormulesText::tr("arcSin, arcCos, arcTan, Log, Abs (absolute value)")};
+  return {BoiteFormulesText::tr("+   -   /   *   ^ (to the power of)"),
+          BoiteFormulesText::tr("Sin, Cos, Tan, Ln, Exp, Sqrt (square root)"),
+          BoiteFormulesText::tr("arcSin, arcCos, arcTan, Log, Abs (absolute value)")};
 }
 
 QStringList TBoiteFormulesTexts::ConstantsHelp() {
   return {BoiteFormulesText::tr("The name of the constant may contain"),
-          BoiteFormulesText::tr("upper case letters"),
-          BoiteFormulesText::tr("lower case letters"),
+          BoiteFormulesText::tr("upper case letters"), BoiteFormulesText::tr("lower case letters"),
           BoiteFormulesText::tr("numbers but must start with a letter"),
           BoiteFormulesText::tr("an integer between brackets")};
 }

@@ -16,26 +16,44 @@ struct TQuantityTexts {
 
 // Indexed by kind; the unused kinds 9 and 10 have no texts.
 constexpr TQuantityTexts Texts[QuantityKindCount] = {
-    {QT_TRANSLATE_NOOP("QuantitiesText", "t"), QT_TRANSLATE_NOOP("QuantitiesText", "s"), QT_TRANSLATE_NOOP("QuantitiesText", "time")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "x"), QT_TRANSLATE_NOOP("QuantitiesText", "m"), QT_TRANSLATE_NOOP("QuantitiesText", "Abscissa")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "y"), QT_TRANSLATE_NOOP("QuantitiesText", "m"), QT_TRANSLATE_NOOP("QuantitiesText", "Ordinates")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "vx"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "x-component of velocity")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "vy"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "y-component of velocity")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "v"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "Value of velocity")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "ax"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"), QT_TRANSLATE_NOOP("QuantitiesText", "x-component of acceleration")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "ay"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"), QT_TRANSLATE_NOOP("QuantitiesText", "y-component of acceleration")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "a"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"), QT_TRANSLATE_NOOP("QuantitiesText", "Value of acceleration")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "t"), QT_TRANSLATE_NOOP("QuantitiesText", "s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "time")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "x"), QT_TRANSLATE_NOOP("QuantitiesText", "m"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Abscissa")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "y"), QT_TRANSLATE_NOOP("QuantitiesText", "m"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Ordinates")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "vx"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "x-component of velocity")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "vy"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "y-component of velocity")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "v"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Value of velocity")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "ax"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "x-component of acceleration")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "ay"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "y-component of acceleration")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "a"), QT_TRANSLATE_NOOP("QuantitiesText", "m/s²"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Value of acceleration")},
     {nullptr, nullptr, nullptr},
     {nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "O"), QT_TRANSLATE_NOOP("QuantitiesText", "rad"), QT_TRANSLATE_NOOP("QuantitiesText", "Angular coordinate")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "R"), QT_TRANSLATE_NOOP("QuantitiesText", "m"), QT_TRANSLATE_NOOP("QuantitiesText", "Radial coordinate")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "w"), QT_TRANSLATE_NOOP("QuantitiesText", "rad/s"), QT_TRANSLATE_NOOP("QuantitiesText", "Angular velocity value")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "px"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "x-component of momentum")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "py"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "y-component of momentum")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "p"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"), QT_TRANSLATE_NOOP("QuantitiesText", "Value of momentum")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "Ek"), QT_TRANSLATE_NOOP("QuantitiesText", "J"), QT_TRANSLATE_NOOP("QuantitiesText", "Kinetic energy")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "Ep"), QT_TRANSLATE_NOOP("QuantitiesText", "J"), QT_TRANSLATE_NOOP("QuantitiesText", "Potential energy of weight")},
-    {QT_TRANSLATE_NOOP("QuantitiesText", "Em"), QT_TRANSLATE_NOOP("QuantitiesText", "J"), QT_TRANSLATE_NOOP("QuantitiesText", "Mechanical energy")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "O"), QT_TRANSLATE_NOOP("QuantitiesText", "rad"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Angular coordinate")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "R"), QT_TRANSLATE_NOOP("QuantitiesText", "m"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Radial coordinate")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "w"), QT_TRANSLATE_NOOP("QuantitiesText", "rad/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Angular velocity value")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "px"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "x-component of momentum")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "py"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "y-component of momentum")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "p"), QT_TRANSLATE_NOOP("QuantitiesText", "kg·m/s"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Value of momentum")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "Ek"), QT_TRANSLATE_NOOP("QuantitiesText", "J"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Kinetic energy")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "Ep"), QT_TRANSLATE_NOOP("QuantitiesText", "J"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Potential energy of weight")},
+    {QT_TRANSLATE_NOOP("QuantitiesText", "Em"), QT_TRANSLATE_NOOP("QuantitiesText", "J"),
+     QT_TRANSLATE_NOOP("QuantitiesText", "Mechanical energy")},
 };
 
 QString Translated(const char *text) {
@@ -91,9 +109,13 @@ QString ObjectSymbolSuffix(int object, int objects, int centre, int totals) {
   return objects > 1 ? QString::number(object + 1) : QString();
 }
 
-QString CentreOfMassName() { return quantities_impl::Translated(QT_TRANSLATE_NOOP("QuantitiesText", "centre of mass")); }
+QString CentreOfMassName() {
+  return quantities_impl::Translated(QT_TRANSLATE_NOOP("QuantitiesText", "centre of mass"));
+}
 
-QString TotalsName() { return quantities_impl::Translated(QT_TRANSLATE_NOOP("QuantitiesText", "total")); }
+QString TotalsName() {
+  return quantities_impl::Translated(QT_TRANSLATE_NOOP("QuantitiesText", "total"));
+}
 
 TColor QuantityColor(int kind) {
   const TQuantitySet bit = QuantityBit(kind);

@@ -13,11 +13,15 @@ namespace result_messages_impl {
 const char *MessageOf(int code) {
   switch (code) {
     case krTooFewSamples:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "An object has fewer than 3 marks: its velocity and acceleration cannot be calculated.");
+      return QT_TRANSLATE_NOOP(
+          "KinematicsResultsText",
+          "An object has fewer than 3 marks: its velocity and acceleration cannot be calculated.");
     case krNoObject:
       return QT_TRANSLATE_NOOP("KinematicsResultsText", "There is no object to calculate.");
     case krNoScale:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "The scale is not defined: place both ends of the scale and type its length.");
+      return QT_TRANSLATE_NOOP(
+          "KinematicsResultsText",
+          "The scale is not defined: place both ends of the scale and type its length.");
     case krNoVideo:
       return QT_TRANSLATE_NOOP("KinematicsResultsText", "No video is open.");
     case krZeroDivisor:
@@ -25,15 +29,20 @@ const char *MessageOf(int code) {
     case krEqualAbscissas:
       return QT_TRANSLATE_NOOP("KinematicsResultsText", "Two marked frames fall at the same time.");
     case krMismatchedSeries:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "The times and the positions of an object do not match.");
+      return QT_TRANSLATE_NOOP("KinematicsResultsText",
+                               "The times and the positions of an object do not match.");
     case krFitSingular:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: no curve could be fitted to the marks.");
+      return QT_TRANSLATE_NOOP("KinematicsResultsText",
+                               "Smoothing failed: no curve could be fitted to the marks.");
     case krFitTooFewPoints:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: fewer than 2 marks to fit.");
+      return QT_TRANSLATE_NOOP("KinematicsResultsText",
+                               "Smoothing failed: fewer than 2 marks to fit.");
     case krFitNoCoefficient:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: no coefficient left to fit.");
+      return QT_TRANSLATE_NOOP("KinematicsResultsText",
+                               "Smoothing failed: no coefficient left to fit.");
     case krFitNoRange:
-      return QT_TRANSLATE_NOOP("KinematicsResultsText", "Smoothing failed: every mark lies at the same time.");
+      return QT_TRANSLATE_NOOP("KinematicsResultsText",
+                               "Smoothing failed: every mark lies at the same time.");
     default:
       return nullptr;
   }
@@ -45,15 +54,14 @@ QString ResultMessage(int code) {
   if (code == krOk) return QString();
   if (const char *text = result_messages_impl::MessageOf(code))
     return KinematicsResultsText::tr(text);
-  return KinematicsResultsText::tr("Calculation error %1.")
-      .arg(code);
+  return KinematicsResultsText::tr("Calculation error %1.").arg(code);
 }
 
 QString DynamicsNote(const TCalcul &calcul) {
   if (calcul.MassiveObjectsCount() == 0 || calcul.PotentialEnergyDefined(rfAxes)) return QString();
   return KinematicsResultsText::tr(
       "The y axis does not point up: the potential energy Ep and the mechanical "
-                                     "energy Em are left undefined.");
+      "energy Em are left undefined.");
 }
 
 }  // namespace kolibra::kinematics

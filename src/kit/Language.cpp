@@ -104,7 +104,8 @@ bool InstallTranslators(const QString &language, const TContextFilter &filter) {
   if (language == QLatin1String("en") || !Spoken(language)) return language == QLatin1String("en");
 
   auto own = std::make_unique<TFilteredTranslator>(filter);
-  if (!own->load(QStringLiteral(":/i18n/kolibra_") + language + QStringLiteral(".qm"))) return false;
+  if (!own->load(QStringLiteral(":/i18n/kolibra_") + language + QStringLiteral(".qm")))
+    return false;
   // Qt's standard dialogs and buttons; a system without Qt's catalogues keeps them English.
   const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   for (const QString &catalogue : {QStringLiteral("qtbase_"), QStringLiteral("qt_")}) {

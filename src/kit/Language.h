@@ -25,7 +25,8 @@ TEnvironment ProcessEnvironment();
 QString DesktopLanguage(const TEnvironment &environment = ProcessEnvironment());
 // The language for the option's choice: a language Kolibra speaks, or the desktop's for an
 // empty or unknown choice.
-QString InterfaceLanguage(const QString &choice, const TEnvironment &environment = ProcessEnvironment());
+QString InterfaceLanguage(const QString &choice,
+                          const TEnvironment &environment = ProcessEnvironment());
 
 // Tells whether the texts of a translation context are translated (the command line keeps
 // the texts that make up its data in English).

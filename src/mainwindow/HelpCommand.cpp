@@ -16,7 +16,8 @@ QString LanguagePage(const QString &language) {
 
 QStringList HelpFileNames(const QString &language) {
   QStringList names{LanguagePage(language), QStringLiteral("Help_en.html")};
-  for (const char *name : {"Help_fr.html", "Help_cz.html", "Help_es.html", "Help_en.html", "Help.html"})
+  for (const char *name :
+       {"Help_fr.html", "Help_cz.html", "Help_es.html", "Help_en.html", "Help.html"})
     names << QLatin1String(name);
   names.removeDuplicates();
   return names;
@@ -32,7 +33,8 @@ QString FindHelpFile(const QString &programFolder, const QString &language) {
 }
 
 QString ExpectedHelpFile(const QString &programFolder, const QString &language) {
-  return QDir::toNativeSeparators(QDir(QDir(programFolder).filePath(QStringLiteral("Help"))).filePath(LanguagePage(language)));
+  return QDir::toNativeSeparators(
+      QDir(QDir(programFolder).filePath(QStringLiteral("Help"))).filePath(LanguagePage(language)));
 }
 
 THelpWay ChooseHelpWay(bool pageFound, bool desktopHasHtmlHandler) {
@@ -82,10 +84,12 @@ bool OpenHelp(const QString &programFolder, const THelpOpener &desktop, const TH
   const bool handler = !page.isEmpty() && (probe ? probe() : DesktopHasHtmlHandler());
   const THelpWay way = ChooseHelpWay(!page.isEmpty(), handler);
   if (way == THelpWay::Missing)
-    return warn(MainFormText::tr("The help page « %1 » is missing.").arg(ExpectedHelpFile(programFolder)));
+    return warn(
+        MainFormText::tr("The help page « %1 » is missing.").arg(ExpectedHelpFile(programFolder)));
   if (way == THelpWay::Desktop && (desktop ? desktop(url) : QDesktopServices::openUrl(url))) return true;
   if (ownWindow && ownWindow(url)) return true;
-  return warn(MainFormText::tr("No program could show the page « %1 ».").arg(QDir::toNativeSeparators(page)));
+  return warn(MainFormText::tr("No program could show the page « %1 ».")
+                  .arg(QDir::toNativeSeparators(page)));
 }
 
 }  // namespace kolibra::mainwindow

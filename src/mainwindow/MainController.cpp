@@ -120,7 +120,8 @@ bool TMainController::Start(const QString &temporaryFolder) {
 void TMainController::ShowWelcome() {
   TMessageBox(icInformation)
       .AddLine(MainFormText::tr("Welcome to Kolibra: mechanics from video."))
-      .AddLine(MainFormText::tr("Calibrate the scale, place the axes, then click on the moving object in each frame."))
+      .AddLine(MainFormText::tr(
+          "Calibrate the scale, place the axes, then click on the moving object in each frame."))
       .AddEmptyLine()
       .AddLine(MainFormText::tr("Another video opens with « File » › « Open video... » (Ctrl+O)."))
       .AddButton(MainFormText::tr("Ok"))
@@ -133,7 +134,10 @@ bool TMainController::OpenStartVideo(const QString &commandLineFile, int seconds
   const bool written = !TemporaryFolder.isEmpty() && WriteSampleVideos(TemporaryFolder, samples);
   if (!commandLineFile.isEmpty()) return OpenVideo(commandLineFile);
   if (!written) {
-    TMessageBox(icWarning).AddLine(MainFormText::tr("Unable to write video file on disk")).AddButton(MainFormText::tr("Ok")).Execute();
+    TMessageBox(icWarning)
+        .AddLine(MainFormText::tr("Unable to write video file on disk"))
+        .AddButton(MainFormText::tr("Ok"))
+        .Execute();
     return false;
   }
   return OpenVideo(ChooseSample(samples, seconds));
@@ -214,7 +218,8 @@ bool TMainController::ConfirmChange(int reason) {
     box.AddLine(MainFormText::tr("Save project to file"));
   }
   buttons << MainFormText::tr("Cancel") << MainFormText::tr("Ignore");
-  box.AddLine(reason == 0 ? MainFormText::tr("Cancel opening") : MainFormText::tr("Cancel closing"));
+  box.AddLine(reason == 0 ? MainFormText::tr("Cancel opening")
+                          : MainFormText::tr("Cancel closing"));
   box.AddLine(MainFormText::tr("Ignore saving and continue"));
   for (const QString &button : buttons) box.AddButton(button);
   const int answer = box.Execute();
@@ -284,16 +289,19 @@ bool TMainController::LoadVideo(const QString &fileName, bool proposeTimeBase) {
   if (Data.UsesVideoTimes()) {
     TMessageBox(icInformation)
         .AddLine(MainFormText::tr("The frames of this video do not all last the same time."))
-        .AddLine(MainFormText::tr("Each frame's time is the one the video gives it (its time stamp);"))
-        .AddLine(MainFormText::tr("the command « Time between two frames » of the « Measurements » menu can set a regular "
-                        "interval instead."))
+        .AddLine(
+            MainFormText::tr("Each frame's time is the one the video gives it (its time stamp);"))
+        .AddLine(MainFormText::tr("the command « Time between two frames » of the « Measurements » "
+                                  "menu can set a regular "
+                                  "interval instead."))
         .AddButton(MainFormText::tr("Ok"))
         .Execute();
   } else if (Video.VariableRate()) {
     TMessageBox(icInformation)
         .AddLine(MainFormText::tr("The frames of this video do not all last the same time."))
         .AddLine(MainFormText::tr("Times are computed from the mean interval between two frames,"))
-        .AddLine(MainFormText::tr("which the command « Time between two frames » of the « Measurements » menu sets."))
+        .AddLine(MainFormText::tr(
+            "which the command « Time between two frames » of the « Measurements » menu sets."))
         .AddButton(MainFormText::tr("Ok"))
         .Execute();
   }
@@ -317,13 +325,15 @@ void TMainController::ProposeCaptureInterval() {
   const double capture = Video.CaptureRate();
   if (!measurement::IsSlowMotion(capture, stored)) return;
   const QString interval = GeneralFormat(1.0 / capture, 4);
-  const int answer = TMessageBox(icConfirmation)
-                         .AddLine(measurement::SlowMotionLine(capture, stored))
-                         .AddLine(MainFormText::tr("Its true interval between two frames is T = %1 s.").arg(interval))
-                         .AddButton(MainFormText::tr("Use T = %1 s").arg(interval))
-                         .AddButton(MainFormText::tr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
-                         .SetDefaultButton(0)
-                         .Execute();
+  const int answer =
+      TMessageBox(icConfirmation)
+          .AddLine(measurement::SlowMotionLine(capture, stored))
+          .AddLine(
+              MainFormText::tr("Its true interval between two frames is T = %1 s.").arg(interval))
+          .AddButton(MainFormText::tr("Use T = %1 s").arg(interval))
+          .AddButton(MainFormText::tr("Keep T = %1 s").arg(GeneralFormat(1.0 / stored, 4)))
+          .SetDefaultButton(0)
+          .Execute();
   if (answer != 0) return;
   // Filmed at a steady high rate: the stamps, written at the playback rate, would undo it.
   Data.SetFrameInterval(1.0 / capture);

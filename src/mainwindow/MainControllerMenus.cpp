@@ -63,14 +63,17 @@ TMenuStates TMainController::MenuStates() {
   const bool canRedo = marking && open && Data.CanRedo();
   const QString undoSubject = canUndo ? Data.UndoLastSubject() : QString();
   const QString redoSubject = canRedo ? Data.RedoSubject() : QString();
-  s.EditUndoCaption = undoSubject.isEmpty() ? MainFormText::tr("Undo") : MainFormText::tr("Undo %1").arg(undoSubject);
-  s.EditRedoCaption = redoSubject.isEmpty() ? MainFormText::tr("Redo") : MainFormText::tr("Redo %1").arg(redoSubject);
+  s.EditUndoCaption = undoSubject.isEmpty() ? MainFormText::tr("Undo")
+                                            : MainFormText::tr("Undo %1").arg(undoSubject);
+  s.EditRedoCaption = redoSubject.isEmpty() ? MainFormText::tr("Redo")
+                                            : MainFormText::tr("Redo %1").arg(redoSubject);
   show(MenuEditionAnnuler, true, canUndo);
   show(MenuEditionRetablir, true, canRedo);
 
   // Display.
   const QString undo = marking ? Data.UndoCaption() : QString();
-  s.UndoCaption = (undo.isEmpty() ? MainFormText::tr("Cancel", "undo") : undo) + QStringLiteral("  ") + MainFormText::tr("(Ctrl Z)");
+  s.UndoCaption = (undo.isEmpty() ? MainFormText::tr("Cancel", "undo") : undo) +
+                  QStringLiteral("  ") + MainFormText::tr("(Ctrl Z)");
   show(MenuAffichageAnnuler, marking, open && !undo.isEmpty());
   show(MenuAffichageLoupe, marking, open, Video.Loupe().Visible);
   show(MenuAffichageCacherImage, marking || mode == vmTracking, idle, Video.HideImage());
@@ -240,7 +243,8 @@ void TMainController::MenuCommand(TMenuItem item) {
     case MenuMesuresNbMarqueAutres: {
       if (mode == vmTransparent && Data.ActiveTool() == measurement::dtLayer) {
         TMessageBox(icInformation)
-            .AddLine(MainFormText::tr("For clarity purposes, only one mark per image is allowed on a layer."))
+            .AddLine(MainFormText::tr(
+                "For clarity purposes, only one mark per image is allowed on a layer."))
             .AddButton(MainFormText::tr("Ok"))
             .Execute();
         return;
@@ -383,7 +387,9 @@ void TMainController::LensFromCheckerboard() {
     return;
   }
   Data.PlaneEditor().SetLens(lens);
-  ViewHintText = MainFormText::tr("|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal length %4 pixels")
+  ViewHintText = MainFormText::tr(
+                     "|The lens from the checkerboard seen in %1 frames: k1 = %2, k2 = %3, focal "
+                     "length %4 pixels")
                      .arg(found)
                      .arg(FormatReal(0, lens.K1))
                      .arg(FormatReal(0, lens.K2))
@@ -435,7 +441,8 @@ void TMainController::ShowAbout() {
       .AddLine(version.isEmpty() ? QStringLiteral("Kolibra") : QStringLiteral("Kolibra ") + version)
       .AddLine(MainFormText::tr("Teaching mechanics from video."))
       .AddEmptyLine()
-      .AddLine(MainFormText::tr("Free software under the GNU General Public License, version 3 or later."))
+      .AddLine(MainFormText::tr(
+          "Free software under the GNU General Public License, version 3 or later."))
       .AddButton(MainFormText::tr("Ok"))
       .Execute();
 }

@@ -124,7 +124,9 @@ void TMainController::ViewToolChanged() {
   switch (Video.Tool()) {
     case vtZoom:
       SetToolDown(ButtonOutilZoom);
-      ViewHintText = MainFormText::tr("|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down");
+      ViewHintText = MainFormText::tr(
+          "|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to "
+          "slow down");
       break;
     case vtPan:
       SetToolDown(ButtonOutilPan);
@@ -170,21 +172,34 @@ TControl TMainController::DocumentToolButton() const {
 QString TMainController::DocumentToolHint() const {
   switch (Data.ActiveTool()) {
     case measurement::dtScale:
-      return MainFormText::tr("|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr(
+          "|Left-click (or Enter) = define one end; right-click (or Esc) = cancel; Ctrl + arrow "
+          "key = move the mouse pointer");
     case measurement::dtPlane:
-      return MainFormText::tr("|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), (0, H); drag a corner to adjust; right-click (or Esc) = cancel");
+      return MainFormText::tr(
+          "|Left-click = the next corner of the rectangle, in the order (0, 0), (W, 0), (W, H), "
+          "(0, H); drag a corner to adjust; right-click (or Esc) = cancel");
     case measurement::dtLens:
-      return MainFormText::tr("|Left-click = a point of a line straight in reality; right-click (or Enter) = end the line; Esc = cancel");
+      return MainFormText::tr(
+          "|Left-click = a point of a line straight in reality; right-click (or Enter) = end the "
+          "line; Esc = cancel");
     case measurement::dtPointing:
-      return MainFormText::tr("|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr(
+          "|Left-click (or Enter) = put a mark; right-click (or Esc) = cancel; Ctrl + arrow key = "
+          "move the mouse pointer");
     case measurement::dtMove:
       return MainFormText::tr("|Left-click = drag and drop");
     case measurement::dtAxes:
-      return MainFormText::tr("|Left-click (or Enter) = set the origine; right-click (or Esc) = cancel; Ctrl + arrow key = move the mouse pointer");
+      return MainFormText::tr(
+          "|Left-click (or Enter) = set the origine; right-click (or Esc) = cancel; Ctrl + arrow "
+          "key = move the mouse pointer");
     case measurement::dtErase:
-      return MainFormText::tr("|Left-click = remove the mark under the mouse pointer; right-click = remove the marks of the current image");
+      return MainFormText::tr(
+          "|Left-click = remove the mark under the mouse pointer; right-click = remove the marks "
+          "of the current image");
     case measurement::dtLayer:
-      return MainFormText::tr("|Left-click = drag and drop; right-click or ESC = cancel; + or - = layer size");
+      return MainFormText::tr(
+          "|Left-click = drag and drop; right-click or ESC = cancel; + or - = layer size");
     default:
       return QString();
   }
@@ -323,7 +338,10 @@ void TMainController::ToolButtonClicked(TControl control) {
       break;
     case ButtonOutilPan:
       if (Video.Zoom().Factor == 100) {
-        TMessageBox(icInformation).AddLine(MainFormText::tr("Zoom factor must be greater than 100%.")).AddButton(MainFormText::tr("Ok")).Execute();
+        TMessageBox(icInformation)
+            .AddLine(MainFormText::tr("Zoom factor must be greater than 100%."))
+            .AddButton(MainFormText::tr("Ok"))
+            .Execute();
       }
       Video.SetTool(vtPan);
       break;

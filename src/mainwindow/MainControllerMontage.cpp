@@ -39,8 +39,10 @@ void TMainController::MontageToolClicked(TControl control) {
 bool TMainController::RefreshMontageButtons() {
   if (Montage == nullptr || Video.Mode() != vmMontage || !VideoOpen()) return false;
   const bool kept = Montage->CurrentKept();
-  const QString hint = kept ? MainFormText::tr("|This frame will be visible in the video after leaving edit mode")
-                            : MainFormText::tr("|This frame will not appear any more in the video after leaving edit mode");
+  const QString hint =
+      kept ? MainFormText::tr("|This frame will be visible in the video after leaving edit mode")
+           : MainFormText::tr(
+                 "|This frame will not appear any more in the video after leaving edit mode");
   const bool enabled = ControlsEnabled && kept;
   const bool changed = kept != MontageKept || hint != ViewHintText || enabled != States[ButtonMontageInstant].Enabled;
   MontageKept = kept;

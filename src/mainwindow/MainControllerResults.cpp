@@ -30,7 +30,8 @@ int ViewOf(TControl control) {
 bool ConfirmFewMarks(int fewest) {
   if (fewest != 3 && fewest != 4) return true;
   return TMessageBox(icInformation)
-             .AddLine(MainFormText::tr("Velocity or acceleration calculations need at least five marks to be reliable."))
+             .AddLine(MainFormText::tr(
+                 "Velocity or acceleration calculations need at least five marks to be reliable."))
              .AddButton(MainFormText::tr("Cancel"))
              .AddButton(MainFormText::tr("Continue"))
              .Execute() == 1;
@@ -57,8 +58,9 @@ bool TMainController::ResultButtonClicked(TControl control) {
     if (fewest < 3) {
       TMessageBox box(icCustom);
       if (Data.ObjectsCount() > 1)
-        box.AddLine(MainFormText::tr("You have chosen to point simultaneously the positions of %u objects.")
-                        .replace(QStringLiteral("%u"), QString::number(Data.ObjectsCount())));
+        box.AddLine(
+            MainFormText::tr("You have chosen to point simultaneously the positions of %u objects.")
+                .replace(QStringLiteral("%u"), QString::number(Data.ObjectsCount())));
       box.AddLine(MainFormText::tr("First set at least 3 marks."))
           .AddLine(MainFormText::tr("Use the Marks button."))
           .AddButton(MainFormText::tr("Ok"))
@@ -79,7 +81,8 @@ bool TMainController::ResultButtonClicked(TControl control) {
     if (marks < 3) {
       TMessageBox(icCustom)
           .AddLine(MainFormText::tr("First set at least 3 marks on the trajectory."))
-          .AddLine(MainFormText::tr("With the mouse, drag and drop the layer and point the object position."))
+          .AddLine(MainFormText::tr(
+              "With the mouse, drag and drop the layer and point the object position."))
           .AddButton(MainFormText::tr("Ok"))
           .Execute();
       return false;
@@ -88,8 +91,10 @@ bool TMainController::ResultButtonClicked(TControl control) {
   }
   if (Options.CheckBox38ChangeDefaultObjectsName_Checked && Data.HasDefaultNames() && AskObjectNames) {
     TMessageBox box(icConfirmation);
-    box.AddLine(MainFormText::tr("An object name is assigned by default (« Point n°1 » for example)."))
-        .AddLine(MainFormText::tr("To make results clearer, it is recommended that you use an explicit name."))
+    box.AddLine(
+           MainFormText::tr("An object name is assigned by default (« Point n°1 » for example)."))
+        .AddLine(MainFormText::tr(
+            "To make results clearer, it is recommended that you use an explicit name."))
         .AddButton(MainFormText::tr("Give a name"))
         .AddButton(MainFormText::tr("Cancel"))
         .AddButton(MainFormText::tr("Ignore"))

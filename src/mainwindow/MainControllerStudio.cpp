@@ -26,15 +26,20 @@ QString TMainStudio::ToolHint() const {
     case studio::stOutline:
       switch (Part.Shape()) {
         case studio::osFree:
-          return MainFormText::tr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
+          return MainFormText::tr(
+              "|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
         case studio::osBrokenLine:
-          return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+          return MainFormText::tr(
+              "|Left-click = add a vertex to the polygon; double left-click = end; right-click = "
+              "erase");
         default:
-          return MainFormText::tr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
+          return MainFormText::tr(
+              "|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
       }
     case studio::stErase:
       return MainFormText::tr(
-          "|Left-click = erase the outline under mouse pointer; right-click = erase the outline on the curret video "
+          "|Left-click = erase the outline under mouse pointer; right-click = erase the outline on "
+          "the curret video "
           "frame");
     default:
       return QString();

@@ -179,11 +179,13 @@ void TMainTracking::TrackEnded() {
   // The positions become marks only when kept: say that the run ended, what it found, and
   // how to keep it.
   const TTracking::TRunSummary summary = Tracking.Summary();
-  Main.ViewHintText = QLatin1Char('|') + MainFormText::tr("Tracking ended: %1 frames found, %2 uncertain, %3 lost. Leave the "
-                                                "tracking mode to keep the positions as marks.")
-                                             .arg(summary.Found)
-                                             .arg(summary.Uncertain)
-                                             .arg(summary.Lost);
+  Main.ViewHintText =
+      QLatin1Char('|') + MainFormText::tr(
+                             "Tracking ended: %1 frames found, %2 uncertain, %3 lost. Leave the "
+                             "tracking mode to keep the positions as marks.")
+                             .arg(summary.Found)
+                             .arg(summary.Uncertain)
+                             .arg(summary.Lost);
   Main.Refresh(rfViewHint);
   Main.ApplyEnabled();
   AfterPaint();
@@ -199,15 +201,20 @@ void TMainTracking::TrackEnded() {
 
 QString TMainTracking::ToolHint() const {
   if (Tracking.Tool() == tracking::ttZone)
-    return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+    return MainFormText::tr(
+        "|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
   if (Tracking.Tool() != tracking::ttOutline) return QString();
   switch (Tracking.Shape()) {
     case tracking::osFree:
-      return MainFormText::tr("|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
+      return MainFormText::tr(
+          "|1st left-click = begin the course; 2nd left-click = end; right-click = erase");
     case tracking::osPolygon:
-      return MainFormText::tr("|Left-click = add a vertex to the polygon; double left-click = end; right-click = erase");
+      return MainFormText::tr(
+          "|Left-click = add a vertex to the polygon; double left-click = end; right-click = "
+          "erase");
     default:
-      return MainFormText::tr("|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
+      return MainFormText::tr(
+          "|1st left-click = center of the circle; 2nd left-click = end; right-click = erase");
   }
 }
 

@@ -256,11 +256,14 @@ class TTwoNumbersDialog {
 }  // namespace main_form_impl
 
 bool TMainForm::AskCheckerboard(int &columns, int &rows) {
-  main_form_impl::TTwoNumbersDialog dialog(this, QStringLiteral("BoiteDamier"), MainFormText::tr("Lens from a checkerboard"),
-                                           MainFormText::tr("Film a printed checkerboard held at a few different angles, filling "
-                                                  "much of the picture. Count its inner corners, where four squares meet."));
-  auto *across = dialog.Add<QSpinBox>(QStringLiteral("EditColonnes"), MainFormText::tr("Inner corners across"));
-  auto *down = dialog.Add<QSpinBox>(QStringLiteral("EditLignes"), MainFormText::tr("Inner corners down"));
+  main_form_impl::TTwoNumbersDialog dialog(
+      this, QStringLiteral("BoiteDamier"), MainFormText::tr("Lens from a checkerboard"),
+      MainFormText::tr("Film a printed checkerboard held at a few different angles, filling "
+                       "much of the picture. Count its inner corners, where four squares meet."));
+  auto *across = dialog.Add<QSpinBox>(QStringLiteral("EditColonnes"),
+                                      MainFormText::tr("Inner corners across"));
+  auto *down =
+      dialog.Add<QSpinBox>(QStringLiteral("EditLignes"), MainFormText::tr("Inner corners down"));
   for (QSpinBox *box : {across, down}) box->setRange(3, 60);
   across->setValue(columns);
   down->setValue(rows);
@@ -273,9 +276,12 @@ bool TMainForm::AskCheckerboard(int &columns, int &rows) {
 bool TMainForm::AskPlaneSize(double &width, double &height) {
   main_form_impl::TTwoNumbersDialog dialog(
       this, QStringLiteral("BoitePlan"), MainFormText::tr("Size of the plane's rectangle"),
-      MainFormText::tr("The width runs from the first corner clicked to the second, the height from the first to the fourth."));
-  auto *widthBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditLargeur"), MainFormText::tr("Width"));
-  auto *heightBox = dialog.Add<QDoubleSpinBox>(QStringLiteral("EditHauteur"), MainFormText::tr("Height"));
+      MainFormText::tr("The width runs from the first corner clicked to the second, the height "
+                       "from the first to the fourth."));
+  auto *widthBox =
+      dialog.Add<QDoubleSpinBox>(QStringLiteral("EditLargeur"), MainFormText::tr("Width"));
+  auto *heightBox =
+      dialog.Add<QDoubleSpinBox>(QStringLiteral("EditHauteur"), MainFormText::tr("Height"));
   for (QDoubleSpinBox *box : {widthBox, heightBox}) {
     box->setDecimals(3);
     box->setRange(0.001, 10000.0);

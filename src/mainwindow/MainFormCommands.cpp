@@ -4,10 +4,10 @@
 // the calculator, help). Every other command is the controller's (MainControllerMenus.cpp).
 
 #include "formulas/windows/Calculatrice.h"
+#include "kit/Texts.h"
 #include "mainwindow/HelpCommand.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/MainForm.h"
-#include "kit/Texts.h"
 #include "mainwindow/OptionsPageIcons.h"
 #include "settings/Options.h"
 #include "settings/windows/BoiteOptions.h"

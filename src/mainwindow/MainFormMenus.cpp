@@ -24,8 +24,9 @@ using videoview::vmCapture;
 QString TMainForm::VideoFileFilter() {
   QStringList patterns;
   for (const QString &extension : video::VideoExtensions()) patterns << QLatin1Char('*') + extension;
-  return MainFormText::tr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
-         MainFormText::tr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainFormText::tr("All files (*)");
+  return MainFormText::tr("Video file (%1)").arg(patterns.join(QLatin1Char(' '))) +
+         QStringLiteral(";;") + MainFormText::tr("Kolibra file (*.klb)") + QStringLiteral(";;") +
+         MainFormText::tr("All files (*)");
 }
 
 void TMainForm::CreateMenus() { CreateCommandMenus(); }
@@ -35,7 +36,8 @@ void TMainForm::OpenVideoCommand() {
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = FController->RecentFolder();
   if (folder.isEmpty() || !QFileInfo(folder).isDir())
     folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  const QString file = QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder, VideoFileFilter());
+  const QString file = QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder,
+                                                    VideoFileFilter());
   if (!file.isEmpty()) OpenVideo(file);
 }
 

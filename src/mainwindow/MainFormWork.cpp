@@ -46,8 +46,11 @@ void TMainForm::CreateWork() {
   FWork->OnPendingCheck = [this] { FModifiedTimer.start(); };
   FWork->EnableRecovery(FSettings.RecoveryFolder.isEmpty() ? work::RecoveryFolder() : FSettings.RecoveryFolder);
   FWork->Recovery()->OnProblem = [this](const QString &reason) {
-    FRecoveryProblem->setText(reason.isEmpty() ? QString()
-                                               : MainFormText::tr("The work cannot be kept for recovery after a crash: %1").arg(reason));
+    FRecoveryProblem->setText(
+        reason.isEmpty()
+            ? QString()
+            : MainFormText::tr("The work cannot be kept for recovery after a crash: %1")
+                  .arg(reason));
     FRecoveryProblem->setVisible(!reason.isEmpty());
   };
   FBoiteNomCouleur.Font = font();
@@ -112,7 +115,8 @@ void TMainForm::SaveRecentFiles() {
 // ---------------------------------------------------------------------------------------------
 
 QString TMainForm::AskSaveFileName(const QString &folder, const QString &proposed) {
-  QFileDialog dialog(this, MainFormText::tr("Save work to KLB file"), folder, MainFormText::tr("Kolibra file (*.klb)"));
+  QFileDialog dialog(this, MainFormText::tr("Save work to KLB file"), folder,
+                     MainFormText::tr("Kolibra file (*.klb)"));
   dialog.setObjectName(QStringLiteral("SaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("klb"));
@@ -125,11 +129,13 @@ QString TMainForm::AskSaveFileName(const QString &folder, const QString &propose
 
 QString TMainForm::AskWorkFileName(const QString &folder) {
   return QFileDialog::getOpenFileName(this, MainFormText::tr("Open work..."), folder,
-                                      MainFormText::tr("Kolibra file (*.klb)") + QStringLiteral(";;") + MainFormText::tr("All files (*)"));
+                                      MainFormText::tr("Kolibra file (*.klb)") +
+                                          QStringLiteral(";;") + MainFormText::tr("All files (*)"));
 }
 
 QString TMainForm::AskVideoFileName(const QString &folder) {
-  return QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder, VideoFileFilter());
+  return QFileDialog::getOpenFileName(this, MainFormText::tr("Open video..."), folder,
+                                      VideoFileFilter());
 }
 
 TRecoveryChoice TMainForm::AskRecovery(const std::vector<work::TRecoveryEntry> &entries) {

@@ -151,7 +151,10 @@ void TMainForm::WritingCommand(TControl control) {
     }
     case ButtonStudioV2p:
       if (FRecord->VideoToImages(host))
-        TMessageBox(icInformation).AddLine(MainFormText::tr("Files were successfully registered.")).AddButton(MainFormText::tr("Ok")).Execute();
+        TMessageBox(icInformation)
+            .AddLine(MainFormText::tr("Files were successfully registered."))
+            .AddButton(MainFormText::tr("Ok"))
+            .Execute();
       break;
     default:
       break;

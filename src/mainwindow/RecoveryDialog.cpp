@@ -19,7 +19,8 @@ namespace kolibra::mainwindow {
 QStringList RecoveryRowTexts(const work::TRecoveryEntry &entry) {
   const QString time = QLocale().toString(entry.SavedAt.toLocalTime(), QLocale::ShortFormat);
   if (entry.State == work::rsDamaged)
-    return {MainFormText::tr("%1 (damaged)").arg(QFileInfo(entry.Path).fileName()), time, QString()};
+    return {MainFormText::tr("%1 (damaged)").arg(QFileInfo(entry.Path).fileName()), time,
+            QString()};
   return {work::StoredFileName(entry.Video), time, QString::number(entry.Marks)};
 }
 
@@ -29,11 +30,13 @@ TRecoveryChoice ShowRecoveryDialog(QWidget *parent,
   dialog.setObjectName(QStringLiteral("RecoveryDialog"));
   dialog.setWindowTitle(QStringLiteral("Kolibra"));
   auto *layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(MainFormText::tr("Kolibra stopped before this work was saved:"), &dialog));
+  layout->addWidget(
+      new QLabel(MainFormText::tr("Kolibra stopped before this work was saved:"), &dialog));
   auto *list = new QTreeWidget(&dialog);
   list->setObjectName(QStringLiteral("RecoveryList"));
   list->setRootIsDecorated(false);
-  list->setHeaderLabels({MainFormText::tr("Video"), MainFormText::tr("Last change"), MainFormText::tr("Marks")});
+  list->setHeaderLabels(
+      {MainFormText::tr("Video"), MainFormText::tr("Last change"), MainFormText::tr("Marks")});
   for (const work::TRecoveryEntry &entry : entries) {
     auto *item = new QTreeWidgetItem(list, RecoveryRowTexts(entry));
     item->setToolTip(0, entry.WorkFile.isEmpty() ? entry.Video : entry.WorkFile);

@@ -56,7 +56,9 @@ TWorkSession::TWorkSession(TMainController &controller, const TWorkObjects &obje
   Controller.OpenWorkFile = [this](const QString &fileName) { return OpenWork(fileName); };
   Controller.VideoProblem = [this](const QString &fileName) {
     const work::TVideoProbe probe = Probe ? Probe(fileName) : work::ProbeVideo(fileName, WrapperFolder);
-    return probe.Opened ? QString() : probe.Reason.isEmpty() ? MainFormText::tr("Unable to open this video file.") : probe.Reason;
+    return probe.Opened             ? QString()
+           : probe.Reason.isEmpty() ? MainFormText::tr("Unable to open this video file.")
+                                    : probe.Reason;
   };
   Controller.VideoOpened = [this] {
     // A video opened on its own starts a new measurement, which no file holds yet; during a
@@ -142,7 +144,10 @@ QString TWorkSession::InitialFolder() const {
 
 bool TWorkSession::Save() {
   if (!Objects.Video.IsOpen()) {
-    TMessageBox(icInformation).AddLine(MainFormText::tr("First open a video file.")).AddButton(MainFormText::tr("Ok")).Execute();
+    TMessageBox(icInformation)
+        .AddLine(MainFormText::tr("First open a video file."))
+        .AddButton(MainFormText::tr("Ok"))
+        .Execute();
     return false;
   }
   // The file that was opened is proposed again; a new measurement gets a name from its video.
@@ -159,25 +164,29 @@ bool TWorkSession::Save() {
   if (chosen.isEmpty()) return false;
   const QString fileName = work_session_impl::WithWorkExtension(chosen);
   if (QFileInfo::exists(fileName)) {
-    const int answer = FileBox(icWarning, {}, fileName,
-                               {QString(), MainFormText::tr("A file with the same name already exists. Overwrite ?")},
-                               {MainFormText::tr("Cancel"), MainFormText::tr("Ok")});
+    const int answer = FileBox(
+        icWarning, {}, fileName,
+        {QString(), MainFormText::tr("A file with the same name already exists. Overwrite ?")},
+        {MainFormText::tr("Cancel"), MainFormText::tr("Ok")});
     if (answer != 1) return false;
   }
   Controller.SetRecentFolder(QFileInfo(fileName).absolutePath());
   switch (work::SaveWork(Context(), fileName)) {
     case work::wsOpenFailed:
-      FileBox(icWarning, {MainFormText::tr("Saving has failed.")}, fileName, {MainFormText::tr("Check that the drive is not write-protected.")},
+      FileBox(icWarning, {MainFormText::tr("Saving has failed.")}, fileName,
+              {MainFormText::tr("Check that the drive is not write-protected.")},
               {MainFormText::tr("Ok")});
       return false;
     case work::wsWriteFailed:
-      FileBox(icWarning, {MainFormText::tr("File saving has failed.")}, fileName, {}, {MainFormText::tr("Ok")});
+      FileBox(icWarning, {MainFormText::tr("File saving has failed.")}, fileName, {},
+              {MainFormText::tr("Ok")});
       return false;
     case work::wsOk:
       break;
   }
   Settle(fileName, true);
-  FileBox(icInformation, {MainFormText::tr("File successfully saved:"), QString()}, fileName, {}, {MainFormText::tr("Ok")});
+  FileBox(icInformation, {MainFormText::tr("File successfully saved:"), QString()}, fileName, {},
+          {MainFormText::tr("Ok")});
   if (!Options.CheckBox6FreezeMRU_Checked && QFileInfo::exists(fileName)) Controller.RecentList().Add(fileName);
   return true;
 }
@@ -192,10 +201,10 @@ bool TWorkSession::OpenWorkCommand() {
 }
 
 QString TWorkSession::LocateVideo(const QString &storedPath, const QString &workFile) {
-  const int answer =
-      FileBox(icWarning, {}, storedPath,
-              {QString(), MainFormText::tr("Unable to open this video file."), MainFormText::tr("Check that it has not been moved.")},
-              {MainFormText::tr("Look for it..."), MainFormText::tr("Cancel")});
+  const int answer = FileBox(icWarning, {}, storedPath,
+                             {QString(), MainFormText::tr("Unable to open this video file."),
+                              MainFormText::tr("Check that it has not been moved.")},
+                             {MainFormText::tr("Look for it..."), MainFormText::tr("Cancel")});
   if (answer != 0) return QString();
   return Dialogs.AskVideoFileName(QFileInfo(workFile).absolutePath());
 }
@@ -219,7 +228,8 @@ work::TWorkLoadResult TWorkSession::Load(const QString &fileName, const QString 
   Loading = false;
   if (!result.Loaded) {
     if (!result.Cancelled && !result.ViewOpenFailed)
-      FileBox(icWarning, {}, shownName, QStringList{QString()} + result.Error, {MainFormText::tr("Ok")});
+      FileBox(icWarning, {}, shownName, QStringList{QString()} + result.Error,
+              {MainFormText::tr("Ok")});
     // A view that failed to open has dropped the old work: the window shows no video now.
     if (result.ViewOpenFailed) Settle(QString(), true, true);
     return result;
@@ -242,7 +252,8 @@ bool TWorkSession::OpenWork(const QString &fileName) {
   Settle(workFile, !result.VideoMoved && result.Warnings.isEmpty());
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
-    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings, {MainFormText::tr("Ok")});
+    FileBox(icWarning, {}, workFile, QStringList{QString()} + result.Warnings,
+            {MainFormText::tr("Ok")});
   return true;
 }
 
@@ -301,8 +312,10 @@ bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
   // The file becomes this process's before anything is read: another Kolibra starting now
   // finds it running, and nobody else restores it twice.
   if (!work::ClaimRecoveryFile(entry.Path, own)) {
-    FileBox(icWarning, {}, entry.Path, {QString(), MainFormText::tr("Another Kolibra has taken or removed this recovery file.")},
-            {MainFormText::tr("Ok")});
+    FileBox(
+        icWarning, {}, entry.Path,
+        {QString(), MainFormText::tr("Another Kolibra has taken or removed this recovery file.")},
+        {MainFormText::tr("Ok")});
     return false;
   }
   const QString besideFile = entry.WorkFile.isEmpty() ? entry.Path : entry.WorkFile;
@@ -317,7 +330,8 @@ bool TWorkSession::RestoreRecovery(const work::TRecoveryEntry &entry) {
   Settle(entry.WorkFile, false);
   Controller.EnableControls(true);
   if (!result.Warnings.isEmpty())
-    FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings, {MainFormText::tr("Ok")});
+    FileBox(icWarning, {}, entry.Path, QStringList{QString()} + result.Warnings,
+            {MainFormText::tr("Ok")});
   return true;
 }
 

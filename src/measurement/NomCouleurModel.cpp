@@ -19,7 +19,8 @@ void TNomCouleurModel::Build() {
     Masses << MassText(Data->ObjectMass(i));
   }
   if (Layer) {
-    Names << BoiteNomCouleurText::tr("The middle of the layer follows the positions") << Data->SystemName(1);
+    Names << BoiteNomCouleurText::tr("The middle of the layer follows the positions")
+          << Data->SystemName(1);
   } else {
     Names << QString() << BoiteNomCouleurText::tr("Axes and scale colour");
   }
@@ -50,12 +51,15 @@ TNomCouleurCell TNomCouleurModel::Content(int col, int row) const {
 }
 
 QString TNomCouleurModel::NameHeading() {
-  return BoiteNomCouleurText::tr("the mark") + QLatin1Char(' ') + BoiteNomCouleurText::tr("locates the positions") + QStringLiteral(" ...");
+  return BoiteNomCouleurText::tr("the mark") + QLatin1Char(' ') +
+         BoiteNomCouleurText::tr("locates the positions") + QStringLiteral(" ...");
 }
 
 QString TNomCouleurModel::MassHeading() { return BoiteNomCouleurText::tr("mass (kg)"); }
 
-QString TNomCouleurModel::CentreCaption() { return BoiteNomCouleurText::tr("Show the centre of mass on the video"); }
+QString TNomCouleurModel::CentreCaption() {
+  return BoiteNomCouleurText::tr("Show the centre of mass on the video");
+}
 
 QString TNomCouleurModel::Cell(int col, int row) const {
   if (row == 0) return col == 4 ? NameHeading() : col == MassCol ? MassHeading() : QString();
@@ -87,11 +91,14 @@ QString TNomCouleurModel::Hint(int col, int row) const {
   const QString results = BoiteNomCouleurText::tr("|The names will be used to clarify the results");
   if (col == 0 && IsObjectRow(row)) return BoiteNomCouleurText::tr("|Mark number");
   if (row != 0 && row != Objects + 1) {
-    if (col == 1 && row <= LastRow()) return BoiteNomCouleurText::tr("|Use the numeric keypad from the main window");
-    if (col == 2 && row <= Objects) return BoiteNomCouleurText::tr("|Uncheck to hide all object marks");
+    if (col == 1 && row <= LastRow())
+      return BoiteNomCouleurText::tr("|Use the numeric keypad from the main window");
+    if (col == 2 && row <= Objects)
+      return BoiteNomCouleurText::tr("|Uncheck to hide all object marks");
   }
   if (col == MassCol && IsObjectRow(row))
-    return BoiteNomCouleurText::tr("|The mass in kilograms gives the object its momentum and energies; empty for none");
+    return BoiteNomCouleurText::tr(
+        "|The mass in kilograms gives the object its momentum and energies; empty for none");
   if (col == 4 && row >= 1) return IsObjectRow(row) ? EditingHint() : results;
   return results;
 }
@@ -101,7 +108,9 @@ bool TNomCouleurModel::HandCursor(int col, int row) const {
   return (col == 1 && row <= LastRow()) || (col == 2 && row <= Objects);
 }
 
-QString TNomCouleurModel::EditingHint() { return BoiteNomCouleurText::tr("|Do not forget an article before the noun"); }
+QString TNomCouleurModel::EditingHint() {
+  return BoiteNomCouleurText::tr("|Do not forget an article before the noun");
+}
 
 bool TNomCouleurModel::ClickPicksColour(int col, int row) const {
   return col == 1 && row >= 1 && row <= LastRow() && row != Objects + 1;
@@ -136,9 +145,13 @@ void TNomCouleurModel::Close() {
 
 QString TNomCouleurModel::ExamplesTitle() { return BoiteNomCouleurText::tr("Examples"); }
 QString TNomCouleurModel::ExampleMark() { return BoiteNomCouleurText::tr("the mark"); }
-QString TNomCouleurModel::ExampleLocates() { return BoiteNomCouleurText::tr("locates the positions"); }
+QString TNomCouleurModel::ExampleLocates() {
+  return BoiteNomCouleurText::tr("locates the positions");
+}
 QStringList TNomCouleurModel::ExampleEndings() {
-  return {BoiteNomCouleurText::tr("of a ball"), BoiteNomCouleurText::tr("of the point of a javelin"), BoiteNomCouleurText::tr("of the centre of the Earth")};
+  return {BoiteNomCouleurText::tr("of a ball"),
+          BoiteNomCouleurText::tr("of the point of a javelin"),
+          BoiteNomCouleurText::tr("of the centre of the Earth")};
 }
 
 }  // namespace kolibra::measurement

@@ -68,9 +68,11 @@ using namespace plane_calibration;
 
 QString TPlaneCalibration::Refusal(const TCorners &corners, double width, double height) {
   if (!(width > 0.0) || !(height > 0.0) || !std::isfinite(width) || !std::isfinite(height))
-    return PlaneCalibrationText::tr("The width and the height of the rectangle must be above zero.");
+    return PlaneCalibrationText::tr(
+        "The width and the height of the rectangle must be above zero.");
   for (const TPointD &p : corners)
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return PlaneCalibrationText::tr("The corners of the rectangle must be numbers.");
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+      return PlaneCalibrationText::tr("The corners of the rectangle must be numbers.");
   // A convex quadrilateral turns the same way at every corner; a crossed or folded one does
   // not, and one with two corners together does not turn at all.
   int positive = 0, negative = 0;
@@ -80,7 +82,8 @@ QString TPlaneCalibration::Refusal(const TCorners &corners, double width, double
     if (turn < -1e-9) ++negative;
   }
   if (positive != 4 && negative != 4)
-    return PlaneCalibrationText::tr("The four corners must be given in turn round the rectangle, without crossing.");
+    return PlaneCalibrationText::tr(
+        "The four corners must be given in turn round the rectangle, without crossing.");
   return QString();
 }
 
@@ -310,17 +313,22 @@ bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, T
     if (why != nullptr) *why = reason;
     return false;
   };
-  if (lines.empty()) return refuse(PlaneCalibrationText::tr("At least one line that is straight in reality is needed."));
+  if (lines.empty())
+    return refuse(
+        PlaneCalibrationText::tr("At least one line that is straight in reality is needed."));
   size_t points = 0;
   for (const TPointDDynArray &line : lines) {
-    if (line.size() < 3) return refuse(PlaneCalibrationText::tr("Each straight line needs at least three points."));
+    if (line.size() < 3)
+      return refuse(PlaneCalibrationText::tr("Each straight line needs at least three points."));
     for (const TPointD &p : line)
-      if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return refuse(PlaneCalibrationText::tr("The points of a line must be numbers."));
+      if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+        return refuse(PlaneCalibrationText::tr("The points of a line must be numbers."));
     points += line.size();
   }
   const double focal = lens.Focal > 0.0 ? lens.Focal : double(width);
   const TPointD centre = lens.HasCentre ? lens.Centre : TPointD(width / 2.0, height / 2.0);
-  if (!(focal > 0.0)) return refuse(PlaneCalibrationText::tr("The focal length must be above zero."));
+  if (!(focal > 0.0))
+    return refuse(PlaneCalibrationText::tr("The focal length must be above zero."));
   // K2 tells only where the lines reach far from the centre; nearer, it trades off against K1
   // and would bend the picture's outer parts at random.
   double reach = 0.0;
@@ -332,7 +340,8 @@ bool FitLens(const std::vector<TPointDDynArray> &lines, int width, int height, T
   const cv::Ptr<cv::LMSolver> solver = cv::LMSolver::create(straightness, 200, 1e-14);
   solver->run(param);
   const double k1 = param.at<double>(0), k2 = withK2 ? param.at<double>(1) : 0.0;
-  if (!std::isfinite(k1) || !std::isfinite(k2)) return refuse(PlaneCalibrationText::tr("The lines do not tell how the lens bends them."));
+  if (!std::isfinite(k1) || !std::isfinite(k2))
+    return refuse(PlaneCalibrationText::tr("The lines do not tell how the lens bends them."));
   lens.K1 = k1;
   lens.K2 = k2;
   return true;
@@ -346,7 +355,8 @@ bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, i
   };
   if (found != nullptr) *found = 0;
   if (columns < 3 || rows < 3 || columns > 60 || rows > 60)
-    return refuse(PlaneCalibrationText::tr("A checkerboard needs from 3 to 60 inner corners each way."));
+    return refuse(
+        PlaneCalibrationText::tr("A checkerboard needs from 3 to 60 inner corners each way."));
   const cv::Size pattern(columns, rows);
   std::vector<cv::Point3f> board;
   for (int r = 0; r < rows; ++r)
@@ -375,7 +385,10 @@ bool FitLensFromCheckerboard(const std::vector<QImage> &pictures, int columns, i
   }
   if (found != nullptr) *found = int(imagePoints.size());
   if (imagePoints.empty())
-    return refuse(PlaneCalibrationText::tr("The checkerboard (%1 x %2 inner corners) was found in none of the frames.").arg(columns).arg(rows));
+    return refuse(PlaneCalibrationText::tr(
+                      "The checkerboard (%1 x %2 inner corners) was found in none of the frames.")
+                      .arg(columns)
+                      .arg(rows));
   // The centre stays the picture's, the pixels square, no tangential distortion: what a
   // classroom camera's few views can tell.
   cv::Mat camera = (cv::Mat_<double>(3, 3) << size.width, 0, size.width / 2.0, 0, size.width, size.height / 2.0, 0, 0, 1);

@@ -63,34 +63,46 @@ TTimeBaseDialogModel::TTimeBaseDialogModel(const TTimeBaseChoice &choice)
   }
 }
 
-QString TTimeBaseDialogModel::StampsRadioCaption() const { return BoiteTempsText::tr("Use the video's time stamps"); }
+QString TTimeBaseDialogModel::StampsRadioCaption() const {
+  return BoiteTempsText::tr("Use the video's time stamps");
+}
 
 void TTimeBaseDialogModel::ChooseStamps() {
   StampsChecked = true;
   DefaultChecked = false;
 }
 
-QString TTimeBaseDialogModel::DefaultCaption() { return BoiteTempsText::tr("Interval between 2 frames"); }
+QString TTimeBaseDialogModel::DefaultCaption() {
+  return BoiteTempsText::tr("Interval between 2 frames");
+}
 
 QStringList TTimeBaseDialogModel::InfoLines() const {
   const QString d = GeneralFormat(Default, 3);
   const int rate = IsNearZero(Default) ? 0 : RoundClamped(1.0 / Default);
-  QStringList lines = {BoiteTempsText::tr("The video file was captured with a frame rate of"),
-                       QString::number(rate) + QLatin1Char(' ') + BoiteTempsText::tr("images / second."),
-                       BoiteTempsText::tr("The interval between 2 successive images is then"),
-                       BoiteTempsText::tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') + BoiteTempsText::tr("s") + QLatin1Char('.')};
+  QStringList lines = {
+      BoiteTempsText::tr("The video file was captured with a frame rate of"),
+      QString::number(rate) + QLatin1Char(' ') + BoiteTempsText::tr("images / second."),
+      BoiteTempsText::tr("The interval between 2 successive images is then"),
+      BoiteTempsText::tr("T") + QStringLiteral(" = ") + d + QLatin1Char(' ') +
+          BoiteTempsText::tr("s") + QLatin1Char('.')};
   if (Stored > 0.0) lines << SlowMotionLine(Capture, 1.0 / Stored);
-  if (Stamps) lines << BoiteTempsText::tr("The frames of this video do not all last the same time.");
+  if (Stamps)
+    lines << BoiteTempsText::tr("The frames of this video do not all last the same time.");
   return lines;
 }
 
-QString TTimeBaseDialogModel::GroupCaption() const { return BoiteTempsText::tr("Duration represented by T"); }
-
-QString TTimeBaseDialogModel::DefaultRadioCaption() const {
-  return BoiteTempsText::tr("Use the default value T = ") + GeneralFormat(Default, 3) + QStringLiteral(" s");
+QString TTimeBaseDialogModel::GroupCaption() const {
+  return BoiteTempsText::tr("Duration represented by T");
 }
 
-QString TTimeBaseDialogModel::OtherRadioCaption() const { return BoiteTempsText::tr("Choose another value:"); }
+QString TTimeBaseDialogModel::DefaultRadioCaption() const {
+  return BoiteTempsText::tr("Use the default value T = ") + GeneralFormat(Default, 3) +
+         QStringLiteral(" s");
+}
+
+QString TTimeBaseDialogModel::OtherRadioCaption() const {
+  return BoiteTempsText::tr("Choose another value:");
+}
 
 QString TTimeBaseDialogModel::UnitCaption() const { return BoiteTempsText::tr("second(s)"); }
 
@@ -142,16 +154,19 @@ bool TTimeBaseDialogModel::ValidateText(const QString &text, double &value) {
     TMessageBox(icWarning)
         .AddLine(BoiteTempsText::tr("Inputted value:") + QLatin1Char(' ') + text)
         .AddLine(BoiteTempsText::tr("This string is not a  suitable real."))
-        .AddLine(BoiteTempsText::tr("String must contain a sign (optional), numerals, a decimal separator (optional), then a "
-                    "mantissa (optional)."))
-        .AddLine(BoiteTempsText::tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an integer."))
+        .AddLine(BoiteTempsText::tr("String must contain a sign (optional), numerals, a decimal "
+                                    "separator (optional), then a "
+                                    "mantissa (optional)."))
+        .AddLine(BoiteTempsText::tr(
+            "Mantissa contains « E » or « e » followed by a sign (facultative) and an integer."))
         .AddButton(BoiteTempsText::tr("Ok"))
         .Execute();
     return false;
   }
   if (!IsValidFrameInterval(typed)) {
     TMessageBox(icInformation)
-        .AddLine(BoiteTempsText::tr("Inputted value:") + QLatin1Char(' ') + text + QLatin1Char(' ') + BoiteTempsText::tr("s"))
+        .AddLine(BoiteTempsText::tr("Inputted value:") + QLatin1Char(' ') + text +
+                 QLatin1Char(' ') + BoiteTempsText::tr("s"))
         .AddLine(BoiteTempsText::tr("Type a value in the given interval:"))
         .AddLine(BoiteTempsText::tr("1 µs < time interval < 1 Gs"))
         .AddButton(BoiteTempsText::tr("Ok"))

@@ -53,7 +53,8 @@ bool ReadSeriesTsv(const QString &fileName, TDoubleDynArray &T, TDoubleDynArray 
     }
     firstContent = false;
     if (!numeric) {
-      error = KolibraCliText::tr("%1, line %2: expected two numbers separated by a tab (\".\" decimals): %3")
+      error = KolibraCliText::tr(
+                  "%1, line %2: expected two numbers separated by a tab (\".\" decimals): %3")
                   .arg(fileName)
                   .arg(lineNumber)
                   .arg(line);
@@ -93,8 +94,9 @@ int RunFitCommand(const TFitRequest &request, QTextStream &out, QTextStream &err
   using namespace fit_command_impl;
   const int type = ModelTypeFromName(request.Model);
   if (type == mtNone) {
-    err << KolibraCliText::tr("Unknown model: %1 (constant, proportional, affine, exponential, parabola, sine, "
-              "damped-sine-exp or damped-sine-lin).")
+    err << KolibraCliText::tr(
+               "Unknown model: %1 (constant, proportional, affine, exponential, parabola, sine, "
+               "damped-sine-exp or damped-sine-lin).")
                .arg(request.Model)
         << Qt::endl;
     return 1;

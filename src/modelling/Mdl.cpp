@@ -239,7 +239,8 @@ QStringList TMdl::GetTexts(const QString &YName, const QString &TName, const QSt
   for (size_t i = 0; i < values.size(); ++i) equation = equation.arg(ParameterLetter(int(i)));
   equation.replace(QLatin1Char('t'), TName);
   ParamTexts.clear();
-  ParamTexts << MdlText::tr("Model") + QStringLiteral(": ") + YName + QStringLiteral(" = ") + equation;
+  ParamTexts << MdlText::tr("Model") + QStringLiteral(": ") + YName + QStringLiteral(" = ") +
+                    equation;
   for (size_t i = 0; i < values.size(); ++i)
     ParamTexts << ParameterLetter(int(i)) + QStringLiteral(" = ") + FormatReal(0, values[i]) +
                       mdl_impl::UnitSuffix(ParameterUnit(FType, int(i), TUnit, YUnit));
@@ -267,13 +268,14 @@ QStringList TMdl::GetStats() {
   StatTexts.clear();
   StatTexts << MdlText::tr("Margin of error on y-axis") + QStringLiteral(": ");
   StatTexts << QStringLiteral("- ") + MdlText::tr("relative precision") + QStringLiteral(" = ") +
-                   (std::isfinite(FStats.RelPrecision) ? general(FStats.RelPrecision * 100.0) + QStringLiteral("%")
-                                                       : QStringLiteral("#Number!"));
-  StatTexts << QStringLiteral("- ") + MdlText::tr("average quadratic variation") + QStringLiteral(" = ") +
-                   general(FStats.RmsDev);
+                   (std::isfinite(FStats.RelPrecision)
+                        ? general(FStats.RelPrecision * 100.0) + QStringLiteral("%")
+                        : QStringLiteral("#Number!"));
+  StatTexts << QStringLiteral("- ") + MdlText::tr("average quadratic variation") +
+                   QStringLiteral(" = ") + general(FStats.RmsDev);
   if (ShowsCorrelation(FType))
-    StatTexts << QStringLiteral("- ") + MdlText::tr("correlation coefficient") + QStringLiteral(" = ") +
-                     FormatReal(2, FStats.Correlation);
+    StatTexts << QStringLiteral("- ") + MdlText::tr("correlation coefficient") +
+                     QStringLiteral(" = ") + FormatReal(2, FStats.Correlation);
   return StatTexts;
 }
 

@@ -176,8 +176,9 @@ QStringList TMdlSinusAl::GetTexts(const QString &YName, const QString &, const Q
   const QString r = ParameterLetter(0), b = ParameterLetter(1), c = ParameterLetter(2);
   ParamTexts.clear();
   ParamTexts << QCoreApplication::translate("MdlText", "Model") + QStringLiteral(": ") + YName +
-                    QStringLiteral("\" + ") + r + QStringLiteral(".") + YName + QStringLiteral(" + ") + b +
-                    QStringLiteral(".Sign(") + YName + QStringLiteral("') = ") + c;
+                    QStringLiteral("\" + ") + r + QStringLiteral(".") + YName +
+                    QStringLiteral(" + ") + b + QStringLiteral(".Sign(") + YName +
+                    QStringLiteral("') = ") + c;
   for (int i = 0; i < 3; ++i)
     ParamTexts << ParameterLetter(i) + QStringLiteral(" = ") + FormatReal(0, v[size_t(i)]) +
                       unit(i);

@@ -285,23 +285,29 @@ QString FitMessage(int result) {
       return QString();
     case frSingular:
     case kinematics::krFitSingular:
-      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: the samples do not determine the model's parameters.");
+      text = QT_TRANSLATE_NOOP(
+          "ModelFitText", "The fit failed: the samples do not determine the model's parameters.");
       break;
     case frDampingLimit:
-      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: no step brought the model closer to the samples.");
+      text = QT_TRANSLATE_NOOP("ModelFitText",
+                               "The fit failed: no step brought the model closer to the samples.");
       break;
     case frTooManyIterations:
       text = QT_TRANSLATE_NOOP("ModelFitText", "The fit did not converge within 50 iterations.");
       break;
     case frTooFewSamples:
     case kinematics::krFitTooFewPoints:
-      text = QT_TRANSLATE_NOOP("ModelFitText", "Too few samples for this model: it needs at least one more than its parameters.");
+      text = QT_TRANSLATE_NOOP(
+          "ModelFitText",
+          "Too few samples for this model: it needs at least one more than its parameters.");
       break;
     case frNumericFault:
-      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: a value became too big or too small.");
+      text =
+          QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: a value became too big or too small.");
       break;
     case kinematics::krFitNoRange:
-      text = QT_TRANSLATE_NOOP("ModelFitText", "The fit failed: every sample lies at the same abscissa.");
+      text = QT_TRANSLATE_NOOP("ModelFitText",
+                               "The fit failed: every sample lies at the same abscissa.");
       break;
     case frUnknownModel:
       text = QT_TRANSLATE_NOOP("ModelFitText", "First select a model (linear, parabolic, sine...)");

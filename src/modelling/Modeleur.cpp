@@ -82,8 +82,10 @@ double TModeleur::NudgedValue(double v, int button, bool ctrl) {
 QString TModeleur::ButtonHint(int button) {
   static const char *const hints[] = {
       QT_TRANSLATE_NOOP("TModeleur", "Decrease value rapidly"),
-      QT_TRANSLATE_NOOP("TModeleur", "Decrease value; press CTRL at the same time to slow down the progression"),
-      QT_TRANSLATE_NOOP("TModeleur", "Increase value; press CTRL at the same time to slow down the progression"),
+      QT_TRANSLATE_NOOP("TModeleur",
+                        "Decrease value; press CTRL at the same time to slow down the progression"),
+      QT_TRANSLATE_NOOP("TModeleur",
+                        "Increase value; press CTRL at the same time to slow down the progression"),
       QT_TRANSLATE_NOOP("TModeleur", "Increase value rapidly"),
   };
   if (button < 0 || button > 3) return QString();

@@ -66,8 +66,10 @@ void TGCercle::Bend(TPoint point) {
 void TGCercle::Info() {
   TGElem::Info();
   const double r = WorldRadius();
-  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "Circle girth"), 2.0 * std::numbers::pi * r, QStringLiteral("m"));
-  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "radius length"), r, QStringLiteral("m"));
+  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "Circle girth"),
+                            2.0 * std::numbers::pi * r, QStringLiteral("m"));
+  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "radius length"), r,
+                            QStringLiteral("m"));
 }
 
 void TGCercle::Draw(TGraphCanvas &canvas) {
@@ -176,13 +178,17 @@ void TGEllipse::Info() {
   double angle = NormalizeAngle(Angle, 0.0);
   if (angle > std::numbers::pi / 2) angle -= std::numbers::pi;
   if (angle <= -std::numbers::pi / 2) angle += std::numbers::pi;
-  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle with the horizontal axis"), angle);
+  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle with the horizontal axis"),
+                                 angle);
   const auto line = [](const char *label, double value) {
-    return GElemText::tr(label) + QStringLiteral(": ") + GeneralFormat(value, 3) + QStringLiteral(" m");
+    return GElemText::tr(label) + QStringLiteral(": ") + GeneralFormat(value, 3) +
+           QStringLiteral(" m");
   };
   Lines << line(QT_TRANSLATE_NOOP("GElemText", "Ellipse girth"), Girth());
-  Lines << line(QT_TRANSLATE_NOOP("GElemText", "Length of semi-major axis"), std::max(WorldA(), WorldB()));
-  Lines << line(QT_TRANSLATE_NOOP("GElemText", "Length of semi-minor axis"), std::min(WorldA(), WorldB()));
+  Lines << line(QT_TRANSLATE_NOOP("GElemText", "Length of semi-major axis"),
+                std::max(WorldA(), WorldB()));
+  Lines << line(QT_TRANSLATE_NOOP("GElemText", "Length of semi-minor axis"),
+                std::min(WorldA(), WorldB()));
 }
 
 void TGEllipse::Draw(TGraphCanvas &canvas) {

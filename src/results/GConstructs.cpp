@@ -53,7 +53,8 @@ double TGSegment::Length() const {
 
 void TGSegment::Info() {
   TGElem::Info();
-  Lines << gconstructs_impl::Line(QT_TRANSLATE_NOOP("GElemText", "Segment length"), Length(), QStringLiteral("m"));
+  Lines << gconstructs_impl::Line(QT_TRANSLATE_NOOP("GElemText", "Segment length"), Length(),
+                                  QStringLiteral("m"));
 }
 
 void TGSegment::Draw(TGraphCanvas &canvas) {
@@ -159,7 +160,9 @@ double TGSpline::Length() const {
 
 void TGSpline::Info() {
   TGElem::Info();
-  if (Points.size() > 3) Lines << gconstructs_impl::Line(QT_TRANSLATE_NOOP("GElemText", "Curve length"), Length(), QStringLiteral("m"));
+  if (Points.size() > 3)
+    Lines << gconstructs_impl::Line(QT_TRANSLATE_NOOP("GElemText", "Curve length"), Length(),
+                                    QStringLiteral("m"));
 }
 
 void TGSpline::Draw(TGraphCanvas &canvas) {
@@ -283,7 +286,9 @@ bool TGVecteur::InRect(const QRect &rect) {
 void TGVecteur::Info() {
   TGElem::Info();
   Lines << gconstructs_impl::Line(QT_TRANSLATE_NOOP("GElemText", "Vector norm"), Norme, UnitText());
-  Lines << gconstructs_impl::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle with the horizontal axis"), Angle * std::numbers::pi / 180.0);
+  Lines << gconstructs_impl::AngleLine(
+      QT_TRANSLATE_NOOP("GElemText", "Angle with the horizontal axis"),
+      Angle * std::numbers::pi / 180.0);
 }
 
 void TGVecteur::Draw(TGraphCanvas &canvas) {

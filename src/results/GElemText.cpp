@@ -12,14 +12,17 @@
 namespace kolibra::results::gelem_text {
 
 QString Line(const char *label, double value, const QString &unit) {
-  return GElemText::tr(label) + QStringLiteral(" : ") + GeneralFormat(value, 3) + QLatin1Char(' ') + unit;
+  return GElemText::tr(label) + QStringLiteral(" : ") + GeneralFormat(value, 3) + QLatin1Char(' ') +
+         unit;
 }
 
 QString AngleLine(const char *label, double radians) {
   const double degrees = radians * 180.0 / std::numbers::pi;
   const QChar separator = DecimalSeparator();
-  return GElemText::tr(label) + QStringLiteral(" : ") + QString::number(degrees, 'f', 1).replace(QLatin1Char('.'), separator) +
-         QStringLiteral(" ° (") + QString::number(radians, 'f', 3).replace(QLatin1Char('.'), separator) +
+  return GElemText::tr(label) + QStringLiteral(" : ") +
+         QString::number(degrees, 'f', 1).replace(QLatin1Char('.'), separator) +
+         QStringLiteral(" ° (") +
+         QString::number(radians, 'f', 3).replace(QLatin1Char('.'), separator) +
          QStringLiteral(" rad)");
 }
 

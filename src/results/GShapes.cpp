@@ -106,7 +106,8 @@ void TGAngle::FindPart(TPoint point) {
 
 void TGAngle::Info() {
   TGElem::Info();
-  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Acute angle between the lines"), Value());
+  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Acute angle between the lines"),
+                                 Value());
 }
 
 void TGAngle::Draw(TGraphCanvas &canvas) {
@@ -292,12 +293,15 @@ void TGArc::FindPart(TPoint point) {
 
 void TGArc::Info() {
   TGElem::Info();
-  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "Arc length"), Length(), QStringLiteral("m"));
-  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle between radiuses"), Straight ? 0.0 : Angle);
+  Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "Arc length"), Length(),
+                            QStringLiteral("m"));
+  Lines << gelem_text::AngleLine(QT_TRANSLATE_NOOP("GElemText", "Angle between radiuses"),
+                                 Straight ? 0.0 : Angle);
   if (Straight)
     Lines << GElemText::tr("radius length") + QStringLiteral(" : ") + GElemText::tr("infinite");
   else
-    Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "radius length"), WorldRadius(), QStringLiteral("m"));
+    Lines << gelem_text::Line(QT_TRANSLATE_NOOP("GElemText", "radius length"), WorldRadius(),
+                              QStringLiteral("m"));
 }
 
 void TGArc::Draw(TGraphCanvas &canvas) {

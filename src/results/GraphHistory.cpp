@@ -17,29 +17,46 @@ bool IsRecreation(int action) { return action == gaCreate || action == gaCopy ||
 
 QString ActionWord(int action) {
   switch (action) {
-    case gaColor: return GraphText::tr("Color");
-    case gaBend: return GraphText::tr("Bend");
-    case gaCreate: return GraphText::tr("Create");
-    case gaTransform: return GraphText::tr("Transform");
-    case gaMove: return GraphText::tr("Move");
-    case gaCopy: return GraphText::tr("Copy");
-    case gaChangeDirection: return GraphText::tr("Change direction");
-    case gaModify: return GraphText::tr("Modify");
-    case gaRotate: return GraphText::tr("Rotate");
-    case gaDelete: return GraphText::tr("Delete");
+    case gaColor:
+      return GraphText::tr("Color");
+    case gaBend:
+      return GraphText::tr("Bend");
+    case gaCreate:
+      return GraphText::tr("Create");
+    case gaTransform:
+      return GraphText::tr("Transform");
+    case gaMove:
+      return GraphText::tr("Move");
+    case gaCopy:
+      return GraphText::tr("Copy");
+    case gaChangeDirection:
+      return GraphText::tr("Change direction");
+    case gaModify:
+      return GraphText::tr("Modify");
+    case gaRotate:
+      return GraphText::tr("Rotate");
+    case gaDelete:
+      return GraphText::tr("Delete");
     default: return QString();
   }
 }
 
 QString ObjectTypeWord(int objectType) {
   switch (objectType) {
-    case obAngle: return GraphText::tr("Angle");
-    case obArc: return GraphText::tr("Arc");
-    case obCercle: return GraphText::tr("Circle");
-    case obEllipse: return GraphText::tr("Ellipse");
-    case obSegment: return GraphText::tr("Segment");
-    case obSpline: return GraphText::tr("Curve");
-    case obVecteur: return GraphText::tr("Vector");
+    case obAngle:
+      return GraphText::tr("Angle");
+    case obArc:
+      return GraphText::tr("Arc");
+    case obCercle:
+      return GraphText::tr("Circle");
+    case obEllipse:
+      return GraphText::tr("Ellipse");
+    case obSegment:
+      return GraphText::tr("Segment");
+    case obSpline:
+      return GraphText::tr("Curve");
+    case obVecteur:
+      return GraphText::tr("Vector");
     default: return QString();
   }
 }

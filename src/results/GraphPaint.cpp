@@ -214,12 +214,14 @@ bool TGraph::SavePicture(const QString &fileName, QString *error) {
     const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format) || !Picture().save(&buffer, format.constData())) {
       if (error != nullptr)
-        *error = QCoreApplication::translate("GraphText", "Pictures are saved as .svg, .png, .bmp or .jpg files.");
+        *error = QCoreApplication::translate(
+            "GraphText", "Pictures are saved as .svg, .png, .bmp or .jpg files.");
       return false;
     }
   }
   if (!WriteFileAtomically(fileName, bytes)) {
-    if (error != nullptr) *error = QCoreApplication::translate("GraphText", "Unable to write %1.").arg(fileName);
+    if (error != nullptr)
+      *error = QCoreApplication::translate("GraphText", "Unable to write %1.").arg(fileName);
     return false;
   }
   return true;

@@ -20,8 +20,9 @@ const char *const Extensions[] = {"svg", "bmp", "png"};
 }  // namespace graph_pictures_impl
 
 QString PictureFileFilter() {
-  return ResFormText::tr("Scalable Vector Graphics (*.svg)") + QStringLiteral("|*.svg|") + ResFormText::tr("Bitmap (*.bmp)") +
-         QStringLiteral("|*.bmp|") + ResFormText::tr("Portable Network Graphics (*.png)") + QStringLiteral("|*.png");
+  return ResFormText::tr("Scalable Vector Graphics (*.svg)") + QStringLiteral("|*.svg|") +
+         ResFormText::tr("Bitmap (*.bmp)") + QStringLiteral("|*.bmp|") +
+         ResFormText::tr("Portable Network Graphics (*.png)") + QStringLiteral("|*.png");
 }
 
 QString ForcedPictureName(const QString &chosen, int filterIndex) {
@@ -50,12 +51,13 @@ bool SaveGraphPictureAs(TGraph &graph, const QString &chosen, int filterIndex, b
   const QString name = ForcedPictureName(chosen, filterIndex);
   // The dialog asked about the name as typed; another extension may name an existing file.
   if (QFileInfo::exists(name)) {
-    const int answer = TMessageBox(icConfirmation)
-                           .AddFileName(name)
-                           .AddLine(ResFormText::tr("A file with the same name already exists. Overwrite ?"))
-                           .AddButton(ResFormText::tr("No"))
-                           .AddButton(ResFormText::tr("Yes"))
-                           .Execute();
+    const int answer =
+        TMessageBox(icConfirmation)
+            .AddFileName(name)
+            .AddLine(ResFormText::tr("A file with the same name already exists. Overwrite ?"))
+            .AddButton(ResFormText::tr("No"))
+            .AddButton(ResFormText::tr("Yes"))
+            .Execute();
     if (answer != 1) return false;
   }
   bool written = false;
@@ -73,7 +75,9 @@ bool SaveGraphPictureAs(TGraph &graph, const QString &chosen, int filterIndex, b
   }
   const QString suffix = QFileInfo(name).suffix().toUpper();
   TMessageBox(icInformation)
-      .AddLine(suffix == QLatin1String("SVG") ? ResFormText::tr("Saving to a file complete.") : ResFormText::tr("Saving to an image file complete."))
+      .AddLine(suffix == QLatin1String("SVG")
+                   ? ResFormText::tr("Saving to a file complete.")
+                   : ResFormText::tr("Saving to an image file complete."))
       .AddLine(ResFormText::tr("File extension is %1.").arg(suffix))
       .AddButton(ResFormText::tr("Ok"))
       .Execute();
@@ -88,13 +92,17 @@ bool CopyGraphPicture(TGraph &graph, bool bothScaleBars) {
   }
   const QMimeData *data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasImage()) {
-    TMessageBox(icWarning).AddLine(ResFormText::tr("The file copy to the clipboard has failed.")).AddButton(ResFormText::tr("Ok")).Execute();
+    TMessageBox(icWarning)
+        .AddLine(ResFormText::tr("The file copy to the clipboard has failed."))
+        .AddButton(ResFormText::tr("Ok"))
+        .Execute();
     return false;
   }
   TMessageBox(icInformation)
       .AddLine(ResFormText::tr("Copy to clipboard done."))
-      .AddLine(ResFormText::tr("After closing this window, open another program and press Ctrl+V simultaneously (or click Edit > "
-                  "Paste)."))
+      .AddLine(ResFormText::tr("After closing this window, open another program and press Ctrl+V "
+                               "simultaneously (or click Edit > "
+                               "Paste)."))
       .AddLine(ResFormText::tr("The pasted image can be disassembled."))
       .AddButton(ResFormText::tr("Ok"))
       .Execute();

@@ -11,33 +11,45 @@ struct TToolRow {
   const char *Hint;
 };
 
-constexpr const char *SelectionHint = QT_TRANSLATE_NOOP(
-    "GraphText",
-    "|Click on the object or draw round the objects to select them (only the objects entirely contained in "
-    "your selection zone will be selected)");
+constexpr const char *SelectionHint =
+    QT_TRANSLATE_NOOP("GraphText",
+                      "|Click on the object or draw round the objects to select them (only the "
+                      "objects entirely contained in "
+                      "your selection zone will be selected)");
 
 // Indexed by tool code; row 0 is no tool.
 constexpr TToolRow Rows[GraphToolCount + 1] = {
     {0, ""},
-    {31, QT_TRANSLATE_NOOP("GraphText", "|Draw an acute angle defined by 2 straight lines with the mouse")},
+    {31, QT_TRANSLATE_NOOP("GraphText",
+                           "|Draw an acute angle defined by 2 straight lines with the mouse")},
     {31, QT_TRANSLATE_NOOP("GraphText", "|Draw an arc with the mouse")},
     {31, QT_TRANSLATE_NOOP("GraphText", "Draw a circle with the mouse from its center")},
     {31, QT_TRANSLATE_NOOP("GraphText", "|Draw an ellipse from its center with the mouse")},
     {31, QT_TRANSLATE_NOOP("GraphText", "|Draw a segment with the mouse")},
-    {31, QT_TRANSLATE_NOOP("GraphText", "|Left-click = add a control point; double left-click = finish")},
+    {31, QT_TRANSLATE_NOOP("GraphText",
+                           "|Left-click = add a control point; double left-click = finish")},
     {31, QT_TRANSLATE_NOOP("GraphText", "|Draw a vector with the mouse")},
-    {9, QT_TRANSLATE_NOOP("GraphText", "|Curve an arc by grabbing its circumference or its radiuses with the mouse")},
+    {9, QT_TRANSLATE_NOOP(
+            "GraphText",
+            "|Curve an arc by grabbing its circumference or its radiuses with the mouse")},
     {12, SelectionHint},
     {15, SelectionHint},
-    {0, QT_TRANSLATE_NOOP("GraphText", "|The mouse pointer position over the curve determines the parameter which will be modified; press CTRL "
-        "or ALT at the same time to slow down alteration")},
+    {0, QT_TRANSLATE_NOOP("GraphText",
+                          "|The mouse pointer position over the curve determines the parameter "
+                          "which will be modified; press CTRL "
+                          "or ALT at the same time to slow down alteration")},
     {30, QT_TRANSLATE_NOOP("GraphText", "|Drag an drop the figure with the mouse")},
     {42, QT_TRANSLATE_NOOP("GraphText", "|Mouse pointer coordinates :")},
-    {0, QT_TRANSLATE_NOOP("GraphText", "|To select more than 1 objects, keep SHIFT pressed and click each object")},
+    {0,
+     QT_TRANSLATE_NOOP("GraphText",
+                       "|To select more than 1 objects, keep SHIFT pressed and click each object")},
     {0, QT_TRANSLATE_NOOP("GraphText", "|Hover the mouse over the curve to see parameters")},
-    {0, QT_TRANSLATE_NOOP("GraphText", "|Measure an angle or a value with mouse when cursor changes to a cross")},
+    {0, QT_TRANSLATE_NOOP(
+            "GraphText", "|Measure an angle or a value with mouse when cursor changes to a cross")},
     {14, SelectionHint},
-    {48, QT_TRANSLATE_NOOP("GraphText", "|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down")},
+    {48, QT_TRANSLATE_NOOP("GraphText",
+                           "|Left-click = make bigger; right-click = make smaller; press CTRL "
+                           "simultaneously to slow down")},
 };
 
 }  // namespace graph_tools_impl

@@ -346,7 +346,8 @@ void TResModel::BuildFormule(TGraph &graph) {
     graph.TitreAxeY = titleOf(FFormulesDrawn.front());
   } else {
     units.removeDuplicates();
-    const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')') : ResFormText::tr("Unit problem!");
+    const QString unit = units.size() == 1 ? QStringLiteral("(") + units.front() + QLatin1Char(')')
+                                           : ResFormText::tr("Unit problem!");
     graph.TitreAxeY = {ResFormText::tr("Representation of several curves"), unit};
   }
   // Nothing drawn yet: the time axis of the measurement, ready for the first formula.

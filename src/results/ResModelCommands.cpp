@@ -210,8 +210,10 @@ QString TResModel::ReadOutX(TPointD world) const {
   switch (FView) {
     case rvReferentiel: return QStringLiteral("X = ") + value + QStringLiteral(" m");
     case rvTemps: return QStringLiteral("t = ") + value + QStringLiteral(" s");
-    case rvVecteur: return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value + QStringLiteral(" m");
-    default: return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value;
+    case rvVecteur:
+      return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value + QStringLiteral(" m");
+    default:
+      return ResFormText::tr("Abscissa") + QStringLiteral(" = ") + value;
   }
 }
 
@@ -227,8 +229,10 @@ QString TResModel::ReadOutY(TPointD world) const {
       const TTimeQuantity &q = TimeQuantities()[size_t(std::clamp(Memory().TempsQuantity, 0, TimeQuantityCount - 1))];
       return QString::fromUtf8(q.Symbol) + QStringLiteral(" = ") + value + QLatin1Char(' ') + QString::fromUtf8(q.Unit);
     }
-    case rvVecteur: return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value + QStringLiteral(" m");
-    default: return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value;
+    case rvVecteur:
+      return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value + QStringLiteral(" m");
+    default:
+      return ResFormText::tr("Ordinates") + QStringLiteral(" = ") + value;
   }
 }
 
@@ -243,11 +247,16 @@ QString TResModel::UndoItemCaption(bool &enabled) const {
 
 QString TResModel::ViewCaption(int view) {
   switch (view) {
-    case rvTableau: return ResFormText::tr("Datasheet");
-    case rvTemps: return ResFormText::tr("Evolution as a function of time");
-    case rvReferentiel: return ResFormText::tr("Trajectory in reference frame");
-    case rvVecteur: return ResFormText::tr("Vectors representation");
-    case rvFormule: return ResFormText::tr("Custom formulas");
+    case rvTableau:
+      return ResFormText::tr("Datasheet");
+    case rvTemps:
+      return ResFormText::tr("Evolution as a function of time");
+    case rvReferentiel:
+      return ResFormText::tr("Trajectory in reference frame");
+    case rvVecteur:
+      return ResFormText::tr("Vectors representation");
+    case rvFormule:
+      return ResFormText::tr("Custom formulas");
     default: return QString();
   }
 }

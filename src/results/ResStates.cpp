@@ -13,80 +13,123 @@ namespace res_states_impl {
 std::vector<TResMenuItemInfo> BuildTable() {
   return {
       {MenuFichier, MenuFichier, "MenuFichier", QT_TRANSLATE_NOOP("ResFormText", "File"), rkMenu},
-      {MenuFichierExporter, MenuFichier, "MenuFichierExporter", QT_TRANSLATE_NOOP("ResFormText", "Export"), rkCommand},
-      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer", QT_TRANSLATE_NOOP("ResFormText", "Print"), rkCommand},
-      {MenuFichierFermer, MenuFichier, "MenuFichierFermer", QT_TRANSLATE_NOOP("ResFormText", "Close"), rkCommand, true},
+      {MenuFichierExporter, MenuFichier, "MenuFichierExporter",
+       QT_TRANSLATE_NOOP("ResFormText", "Export"), rkCommand},
+      {MenuFichierImprimer, MenuFichier, "MenuFichierImprimer",
+       QT_TRANSLATE_NOOP("ResFormText", "Print"), rkCommand},
+      {MenuFichierFermer, MenuFichier, "MenuFichierFermer",
+       QT_TRANSLATE_NOOP("ResFormText", "Close"), rkCommand, true},
 
       {MenuEdition, MenuEdition, "MenuEdition", QT_TRANSLATE_NOOP("ResFormText", "Edit"), rkMenu},
-      {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler", QT_TRANSLATE_NOOP("ResFormText", "Cancel"), rkCommand},
-      {MenuEditionRestaurerGraphe, MenuEdition, "MenuEditionRestaurerGraphe", QT_TRANSLATE_NOOP("ResFormText", "Restore graph"), rkCommand},
-      {MenuEditionRestaurerTableau, MenuEdition, "MenuEditionRestaurerTableau", QT_TRANSLATE_NOOP("ResFormText", "Restore table"), rkCommand},
-      {MenuEditionCopierImage, MenuEdition, "MenuEditionCopierImage", QT_TRANSLATE_NOOP("ResFormText", "Copy frame to clipboard"), rkCommand},
-      {MenuEditionCopierTableau, MenuEdition, "MenuEditionCopierTableau", QT_TRANSLATE_NOOP("ResFormText", "Copy datasheet to clipboard"),
-       rkCommand},
-      {MenuEditionLancer, MenuEdition, "MenuEditionLancer", QT_TRANSLATE_NOOP("ResFormText", "Copy and launch"), rkMenu},
-      {MenuEditionExcel, MenuEditionLancer, "MenuEditionExcel", QT_TRANSLATE_NOOP("ResFormText", "Excel"), rkCommand},
-      {MenuEditionOpenOffice, MenuEditionLancer, "MenuEditionOpenOffice", QT_TRANSLATE_NOOP("ResFormText", "OpenOffice"), rkCommand},
-      {MenuEditionRegressi, MenuEditionLancer, "MenuEditionRegressi", QT_TRANSLATE_NOOP("ResFormText", "Regressi"), rkCommand},
+      {MenuEditionAnnuler, MenuEdition, "MenuEditionAnnuler",
+       QT_TRANSLATE_NOOP("ResFormText", "Cancel"), rkCommand},
+      {MenuEditionRestaurerGraphe, MenuEdition, "MenuEditionRestaurerGraphe",
+       QT_TRANSLATE_NOOP("ResFormText", "Restore graph"), rkCommand},
+      {MenuEditionRestaurerTableau, MenuEdition, "MenuEditionRestaurerTableau",
+       QT_TRANSLATE_NOOP("ResFormText", "Restore table"), rkCommand},
+      {MenuEditionCopierImage, MenuEdition, "MenuEditionCopierImage",
+       QT_TRANSLATE_NOOP("ResFormText", "Copy frame to clipboard"), rkCommand},
+      {MenuEditionCopierTableau, MenuEdition, "MenuEditionCopierTableau",
+       QT_TRANSLATE_NOOP("ResFormText", "Copy datasheet to clipboard"), rkCommand},
+      {MenuEditionLancer, MenuEdition, "MenuEditionLancer",
+       QT_TRANSLATE_NOOP("ResFormText", "Copy and launch"), rkMenu},
+      {MenuEditionExcel, MenuEditionLancer, "MenuEditionExcel",
+       QT_TRANSLATE_NOOP("ResFormText", "Excel"), rkCommand},
+      {MenuEditionOpenOffice, MenuEditionLancer, "MenuEditionOpenOffice",
+       QT_TRANSLATE_NOOP("ResFormText", "OpenOffice"), rkCommand},
+      {MenuEditionRegressi, MenuEditionLancer, "MenuEditionRegressi",
+       QT_TRANSLATE_NOOP("ResFormText", "Regressi"), rkCommand},
 
-      {MenuAffichage, MenuAffichage, "MenuAffichage", QT_TRANSLATE_NOOP("ResFormText", "Display"), rkMenu},
-      {MenuAffichageZoom, MenuAffichage, "MenuAffichageZoom", QT_TRANSLATE_NOOP("ResFormText", "Zoom"), rkMenu},
-      {MenuAffichageZoomX, MenuAffichageZoom, "MenuAffichageZoomX", QT_TRANSLATE_NOOP("ResFormText", "of x-axis"), rkCheck},
-      {MenuAffichageZoomY, MenuAffichageZoom, "MenuAffichageZoomY", QT_TRANSLATE_NOOP("ResFormText", "of y-axis"), rkCheck},
-      {MenuAffichageOrigine, MenuAffichage, "MenuAffichageOrigine", QT_TRANSLATE_NOOP("ResFormText", "Origin"), rkMenu},
-      {MenuAffichageOrigineDesAbscisses, MenuAffichageOrigine, "MenuAffichageOrigineDesAbscisses", QT_TRANSLATE_NOOP("ResFormText", "of x-axis"),
-       rkCheck},
-      {MenuAffichageOrigineDesOrdonnees, MenuAffichageOrigine, "MenuAffichageOrigineDesOrdonnees", QT_TRANSLATE_NOOP("ResFormText", "of y-axis"),
-       rkCheck},
-      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille", QT_TRANSLATE_NOOP("ResFormText", "Size"), rkMenu},
-      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite", QT_TRANSLATE_NOOP("ResFormText", "small"), rkRadio},
-      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne", QT_TRANSLATE_NOOP("ResFormText", "average"), rkRadio},
-      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande", QT_TRANSLATE_NOOP("ResFormText", "large"), rkRadio},
-      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter", QT_TRANSLATE_NOOP("ResFormText", "Numbering"), rkMenu},
-      {MenuAffichageNumeroter0, MenuAffichageNumeroter, "MenuAffichageNumeroter0", QT_TRANSLATE_NOOP("ResFormText", "bellow the point"), rkRadio},
-      {MenuAffichageNumeroter1, MenuAffichageNumeroter, "MenuAffichageNumeroter1", QT_TRANSLATE_NOOP("ResFormText", "on the right of the point"),
-       rkRadio},
-      {MenuAffichageNumeroter2, MenuAffichageNumeroter, "MenuAffichageNumeroter2", QT_TRANSLATE_NOOP("ResFormText", "none"), rkRadio},
-      {MenuAffichageCoordonnees, MenuAffichage, "MenuAffichageCoordonnees", QT_TRANSLATE_NOOP("ResFormText", "Coordinates"), rkCheck},
-      {MenuAffichageVitesse, MenuAffichage, "MenuAffichageVitesse", QT_TRANSLATE_NOOP("ResFormText", "Velocity"), rkCheck},
-      {MenuAffichageAcceleration, MenuAffichage, "MenuAffichageAcceleration", QT_TRANSLATE_NOOP("ResFormText", "Acceleration"), rkCheck},
-      {MenuAffichagePolaire, MenuAffichage, "MenuAffichagePolaire", QT_TRANSLATE_NOOP("ResFormText", "Polar quantities"), rkCheck},
-      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner", QT_TRANSLATE_NOOP("ResFormText", "Draw"), rkMenu},
-      {MenuAffichageDessinerPolyligne, MenuAffichageDessiner, "MenuAffichageDessinerPolyligne", QT_TRANSLATE_NOOP("ResFormText", "broken line"),
-       rkCheck},
-      {MenuAffichageDessinerOrigine, MenuAffichageDessiner, "MenuAffichageDessinerOrigine", QT_TRANSLATE_NOOP("ResFormText", "graph origin"),
-       rkCheck},
+      {MenuAffichage, MenuAffichage, "MenuAffichage", QT_TRANSLATE_NOOP("ResFormText", "Display"),
+       rkMenu},
+      {MenuAffichageZoom, MenuAffichage, "MenuAffichageZoom",
+       QT_TRANSLATE_NOOP("ResFormText", "Zoom"), rkMenu},
+      {MenuAffichageZoomX, MenuAffichageZoom, "MenuAffichageZoomX",
+       QT_TRANSLATE_NOOP("ResFormText", "of x-axis"), rkCheck},
+      {MenuAffichageZoomY, MenuAffichageZoom, "MenuAffichageZoomY",
+       QT_TRANSLATE_NOOP("ResFormText", "of y-axis"), rkCheck},
+      {MenuAffichageOrigine, MenuAffichage, "MenuAffichageOrigine",
+       QT_TRANSLATE_NOOP("ResFormText", "Origin"), rkMenu},
+      {MenuAffichageOrigineDesAbscisses, MenuAffichageOrigine, "MenuAffichageOrigineDesAbscisses",
+       QT_TRANSLATE_NOOP("ResFormText", "of x-axis"), rkCheck},
+      {MenuAffichageOrigineDesOrdonnees, MenuAffichageOrigine, "MenuAffichageOrigineDesOrdonnees",
+       QT_TRANSLATE_NOOP("ResFormText", "of y-axis"), rkCheck},
+      {MenuAffichageTaille, MenuAffichage, "MenuAffichageTaille",
+       QT_TRANSLATE_NOOP("ResFormText", "Size"), rkMenu},
+      {MenuAffichageTaillePetite, MenuAffichageTaille, "MenuAffichageTaillePetite",
+       QT_TRANSLATE_NOOP("ResFormText", "small"), rkRadio},
+      {MenuAffichageTailleMoyenne, MenuAffichageTaille, "MenuAffichageTailleMoyenne",
+       QT_TRANSLATE_NOOP("ResFormText", "average"), rkRadio},
+      {MenuAffichageTailleGrande, MenuAffichageTaille, "MenuAffichageTailleGrande",
+       QT_TRANSLATE_NOOP("ResFormText", "large"), rkRadio},
+      {MenuAffichageNumeroter, MenuAffichage, "MenuAffichageNumeroter",
+       QT_TRANSLATE_NOOP("ResFormText", "Numbering"), rkMenu},
+      {MenuAffichageNumeroter0, MenuAffichageNumeroter, "MenuAffichageNumeroter0",
+       QT_TRANSLATE_NOOP("ResFormText", "bellow the point"), rkRadio},
+      {MenuAffichageNumeroter1, MenuAffichageNumeroter, "MenuAffichageNumeroter1",
+       QT_TRANSLATE_NOOP("ResFormText", "on the right of the point"), rkRadio},
+      {MenuAffichageNumeroter2, MenuAffichageNumeroter, "MenuAffichageNumeroter2",
+       QT_TRANSLATE_NOOP("ResFormText", "none"), rkRadio},
+      {MenuAffichageCoordonnees, MenuAffichage, "MenuAffichageCoordonnees",
+       QT_TRANSLATE_NOOP("ResFormText", "Coordinates"), rkCheck},
+      {MenuAffichageVitesse, MenuAffichage, "MenuAffichageVitesse",
+       QT_TRANSLATE_NOOP("ResFormText", "Velocity"), rkCheck},
+      {MenuAffichageAcceleration, MenuAffichage, "MenuAffichageAcceleration",
+       QT_TRANSLATE_NOOP("ResFormText", "Acceleration"), rkCheck},
+      {MenuAffichagePolaire, MenuAffichage, "MenuAffichagePolaire",
+       QT_TRANSLATE_NOOP("ResFormText", "Polar quantities"), rkCheck},
+      {MenuAffichageDessiner, MenuAffichage, "MenuAffichageDessiner",
+       QT_TRANSLATE_NOOP("ResFormText", "Draw"), rkMenu},
+      {MenuAffichageDessinerPolyligne, MenuAffichageDessiner, "MenuAffichageDessinerPolyligne",
+       QT_TRANSLATE_NOOP("ResFormText", "broken line"), rkCheck},
+      {MenuAffichageDessinerOrigine, MenuAffichageDessiner, "MenuAffichageDessinerOrigine",
+       QT_TRANSLATE_NOOP("ResFormText", "graph origin"), rkCheck},
       {MenuAffichageDessinerValeurs, MenuAffichageDessiner, "MenuAffichageDessinerValeurs",
        QT_TRANSLATE_NOOP("ResFormText", "the value of the vectors"), rkCheck},
-      {MenuAffichageTrajectoire, MenuAffichage, "MenuAffichageTrajectoire", QT_TRANSLATE_NOOP("ResFormText", "Trajectory"), rkMenu},
-      {MenuAffichageTrajectoireCommeVideo, MenuAffichageTrajectoire, "MenuAffichageTrajectoireCommeVideo",
-       QT_TRANSLATE_NOOP("ResFormText", "same as the video"), rkRadio},
-      {MenuAffichageTrajectoireDansRepere, MenuAffichageTrajectoire, "MenuAffichageTrajectoireDansRepere",
+      {MenuAffichageTrajectoire, MenuAffichage, "MenuAffichageTrajectoire",
+       QT_TRANSLATE_NOOP("ResFormText", "Trajectory"), rkMenu},
+      {MenuAffichageTrajectoireCommeVideo, MenuAffichageTrajectoire,
+       "MenuAffichageTrajectoireCommeVideo", QT_TRANSLATE_NOOP("ResFormText", "same as the video"),
+       rkRadio},
+      {MenuAffichageTrajectoireDansRepere, MenuAffichageTrajectoire,
+       "MenuAffichageTrajectoireDansRepere",
        QT_TRANSLATE_NOOP("ResFormText", "in the graph basis (O, x, y)"), rkRadio},
-      {MenuAffichageBulleModele, MenuAffichage, "MenuAffichageBulleModele", QT_TRANSLATE_NOOP("ResFormText", "Model modifier"), rkMenu},
-      {MenuAffichageBulleModeleEqua, MenuAffichageBulleModele, "MenuAffichageBulleModeleEqua", QT_TRANSLATE_NOOP("ResFormText", "Equation display"),
-       rkCheck},
-      {MenuAffichageBulleModeleStat, MenuAffichageBulleModele, "MenuAffichageBulleModeleStat", QT_TRANSLATE_NOOP("ResFormText", "statistics"),
-       rkCheck},
+      {MenuAffichageBulleModele, MenuAffichage, "MenuAffichageBulleModele",
+       QT_TRANSLATE_NOOP("ResFormText", "Model modifier"), rkMenu},
+      {MenuAffichageBulleModeleEqua, MenuAffichageBulleModele, "MenuAffichageBulleModeleEqua",
+       QT_TRANSLATE_NOOP("ResFormText", "Equation display"), rkCheck},
+      {MenuAffichageBulleModeleStat, MenuAffichageBulleModele, "MenuAffichageBulleModeleStat",
+       QT_TRANSLATE_NOOP("ResFormText", "statistics"), rkCheck},
       // A second click on the checked corner takes the bubble away: checks, not radio items.
-      {MenuAffichageBulle, MenuAffichage, "MenuAffichageBulle", QT_TRANSLATE_NOOP("ResFormText", "Bubble of values"), rkMenu},
-      {MenuAffichageBulleHD, MenuAffichageBulle, "MenuAffichageBulleHD", QT_TRANSLATE_NOOP("ResFormText", "up right"), rkCheck},
-      {MenuAffichageBulleHG, MenuAffichageBulle, "MenuAffichageBulleHG", QT_TRANSLATE_NOOP("ResFormText", "up left"), rkCheck},
-      {MenuAffichageBulleBG, MenuAffichageBulle, "MenuAffichageBulleBG", QT_TRANSLATE_NOOP("ResFormText", "bottom left"), rkCheck},
-      {MenuAffichageBulleBD, MenuAffichageBulle, "MenuAffichageBulleBD", QT_TRANSLATE_NOOP("ResFormText", "bottom right"), rkCheck},
+      {MenuAffichageBulle, MenuAffichage, "MenuAffichageBulle",
+       QT_TRANSLATE_NOOP("ResFormText", "Bubble of values"), rkMenu},
+      {MenuAffichageBulleHD, MenuAffichageBulle, "MenuAffichageBulleHD",
+       QT_TRANSLATE_NOOP("ResFormText", "up right"), rkCheck},
+      {MenuAffichageBulleHG, MenuAffichageBulle, "MenuAffichageBulleHG",
+       QT_TRANSLATE_NOOP("ResFormText", "up left"), rkCheck},
+      {MenuAffichageBulleBG, MenuAffichageBulle, "MenuAffichageBulleBG",
+       QT_TRANSLATE_NOOP("ResFormText", "bottom left"), rkCheck},
+      {MenuAffichageBulleBD, MenuAffichageBulle, "MenuAffichageBulleBD",
+       QT_TRANSLATE_NOOP("ResFormText", "bottom right"), rkCheck},
 
-      {MenuCalculs, MenuCalculs, "MenuCalculs", QT_TRANSLATE_NOOP("ResFormText", "Calculations"), rkMenu},
-      {MenuCalculsTemps, MenuCalculs, "MenuCalculsTemps", QT_TRANSLATE_NOOP("ResFormText", "Time between two frames"), rkCommand},
-      {MenuCalculsLisserVitesse, MenuCalculs, "MenuCalculsLisserVitesse", QT_TRANSLATE_NOOP("ResFormText", "Smooth values of the velocity"),
-       rkCheck},
+      {MenuCalculs, MenuCalculs, "MenuCalculs", QT_TRANSLATE_NOOP("ResFormText", "Calculations"),
+       rkMenu},
+      {MenuCalculsTemps, MenuCalculs, "MenuCalculsTemps",
+       QT_TRANSLATE_NOOP("ResFormText", "Time between two frames"), rkCommand},
+      {MenuCalculsLisserVitesse, MenuCalculs, "MenuCalculsLisserVitesse",
+       QT_TRANSLATE_NOOP("ResFormText", "Smooth values of the velocity"), rkCheck},
       {MenuCalculsLisserAcceleration, MenuCalculs, "MenuCalculsLisserAcceleration",
        QT_TRANSLATE_NOOP("ResFormText", "Smooth values of the acceleration"), rkCheck},
-      {MenuCalculsFormule, MenuCalculs, "MenuCalculsFormule", QT_TRANSLATE_NOOP("ResFormText", "Type formula"), rkCommand},
-      {MenuCalculsCalculatrice, MenuCalculs, "MenuCalculsCalculatrice", QT_TRANSLATE_NOOP("ResFormText", "Calculator"), rkCommand},
+      {MenuCalculsFormule, MenuCalculs, "MenuCalculsFormule",
+       QT_TRANSLATE_NOOP("ResFormText", "Type formula"), rkCommand},
+      {MenuCalculsCalculatrice, MenuCalculs, "MenuCalculsCalculatrice",
+       QT_TRANSLATE_NOOP("ResFormText", "Calculator"), rkCommand},
 
       {MenuAide, MenuAide, "MenuAide", QT_TRANSLATE_NOOP("ResFormText", "Help"), rkMenu},
-      {MenuAideKolibra, MenuAide, "MenuAideKolibra", QT_TRANSLATE_NOOP("ResFormText", "Kolibra help"), rkCommand},
-      {MenuAideApropos, MenuAide, "MenuAideApropos", QT_TRANSLATE_NOOP("ResFormText", "About"), rkCommand},
+      {MenuAideKolibra, MenuAide, "MenuAideKolibra",
+       QT_TRANSLATE_NOOP("ResFormText", "Kolibra help"), rkCommand},
+      {MenuAideApropos, MenuAide, "MenuAideApropos", QT_TRANSLATE_NOOP("ResFormText", "About"),
+       rkCommand},
   };
 }
 
@@ -130,8 +173,13 @@ constexpr TButtonRule ButtonRules[rbCount] = {
 const struct {
   int Type;
   const char *Word;
-} TypeWords[] = {{obAngle, QT_TRANSLATE_NOOP("ResFormText", "Angle")},     {obArc, QT_TRANSLATE_NOOP("ResFormText", "Arc")},       {obCercle, QT_TRANSLATE_NOOP("ResFormText", "Circle")}, {obEllipse, QT_TRANSLATE_NOOP("ResFormText", "Ellipse")},
-                 {obSegment, QT_TRANSLATE_NOOP("ResFormText", "Segment")}, {obSpline, QT_TRANSLATE_NOOP("ResFormText", "Curve")}, {obVecteur, QT_TRANSLATE_NOOP("ResFormText", "Vector")}};
+} TypeWords[] = {{obAngle, QT_TRANSLATE_NOOP("ResFormText", "Angle")},
+                 {obArc, QT_TRANSLATE_NOOP("ResFormText", "Arc")},
+                 {obCercle, QT_TRANSLATE_NOOP("ResFormText", "Circle")},
+                 {obEllipse, QT_TRANSLATE_NOOP("ResFormText", "Ellipse")},
+                 {obSegment, QT_TRANSLATE_NOOP("ResFormText", "Segment")},
+                 {obSpline, QT_TRANSLATE_NOOP("ResFormText", "Curve")},
+                 {obVecteur, QT_TRANSLATE_NOOP("ResFormText", "Vector")}};
 
 bool IsConstructsView(int view) { return view == rvReferentiel || view == rvVecteur; }
 bool IsModelsView(int view) { return view == rvTemps || view == rvFormule; }
@@ -261,22 +309,33 @@ TResChoiceStates ResChoiceStates(const TResModel &model) {
   TResChoiceStates s;
   const int view = model.View();
   switch (view) {
-    case rvTemps: s.Caption2 = ResFormText::tr("as a function of time"); break;
+    case rvTemps:
+      s.Caption2 = ResFormText::tr("as a function of time");
+      break;
     case rvReferentiel:
       s.Caption1 = ResFormText::tr("Trajectory");
       s.Caption2 = ResFormText::tr("in the reference frame");
       break;
-    case rvVecteur: s.Caption1 = ResFormText::tr("Vector representation of"); break;
-    case rvFormule: s.Caption2 = ResFormText::tr("function of"); break;
+    case rvVecteur:
+      s.Caption1 = ResFormText::tr("Vector representation of");
+      break;
+    case rvFormule:
+      s.Caption2 = ResFormText::tr("function of");
+      break;
     default: break;
   }
   if (SlotOfView(view) >= 0) s.ListsOf = view;
   if (view == rvTemps || view == rvVecteur)
-    s.StatusTip = model.Measurement() == rmLayer
-                      ? ResFormText::tr("Speed and acceleration are calculated within a reference frame linked to the layer")
-                      : ResFormText::tr("Velocity and acceleration are calculated in the reference frame of the camera ");
+    s.StatusTip =
+        model.Measurement() == rmLayer
+            ? ResFormText::tr(
+                  "Speed and acceleration are calculated within a reference frame linked to the "
+                  "layer")
+            : ResFormText::tr(
+                  "Velocity and acceleration are calculated in the reference frame of the camera ");
   else if (view == rvReferentiel)
-    s.StatusTip = ResFormText::tr("The reference frames are in translation with respect to each other");
+    s.StatusTip =
+        ResFormText::tr("The reference frames are in translation with respect to each other");
   return s;
 }
 

@@ -121,7 +121,8 @@ void TBoiteOptionsModel::RestoreDefaults() {
 
 void TBoiteOptionsModel::ReportAssociationFailure() const {
   TMessageBox(icWarning)
-      .AddLine(BoiteOptionsText::tr("An error occurred while writing the association of KLB files:"))
+      .AddLine(
+          BoiteOptionsText::tr("An error occurred while writing the association of KLB files:"))
       .AddFileName(QDir::toNativeSeparators(Association.FailedFile()))
       .AddButton(BoiteOptionsText::tr("Ok"))
       .Execute();

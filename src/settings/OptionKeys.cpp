@@ -382,8 +382,9 @@ const TOptionKey Table[] = {
         QT_TRANSLATE_NOOP("TOptions", "|Password is stored in Kolibra.ini file"), {}),
     KOLIBRA_OPTION_VALUE(DefaultDirectory, 0, 1, 0,
                          QT_TRANSLATE_NOOP("TOptions", "Default directory :"), nullptr, {}),
-    KOLIBRA_OPTION_VALUE(Language, 0, 1, 0, QT_TRANSLATE_NOOP("TOptions", "Language"),
-                         QT_TRANSLATE_NOOP("TOptions", "|The language of the menus, windows and help"), {}),
+    KOLIBRA_OPTION_VALUE(
+        Language, 0, 1, 0, QT_TRANSLATE_NOOP("TOptions", "Language"),
+        QT_TRANSLATE_NOOP("TOptions", "|The language of the menus, windows and help"), {}),
 };
 
 #undef KOLIBRA_OPTION_CHECK

@@ -16,11 +16,11 @@
 namespace kolibra::settings {
 
 enum TOptionsItemKind {
-  oiCheckBox,     // a Boolean key
-  oiValue,        // a number: an up-down, or a combo box when the key has items
-  oiTool,         // a graph tool's button; consecutive tools make one tool bar
-  oiLabel,        // a caption (Text) in Color
-  oiGroup,        // opens a group box captioned Text; oiEndGroup closes it
+  oiCheckBox,  // a Boolean key
+  oiValue,     // a number: an up-down, or a combo box when the key has items
+  oiTool,      // a graph tool's button; consecutive tools make one tool bar
+  oiLabel,     // a caption (Text) in Color
+  oiGroup,     // opens a group box captioned Text; oiEndGroup closes it
   oiEndGroup,
   oiPassword,     // the password lock's check box
   oiAssociation,  // the ".klb" association's check box

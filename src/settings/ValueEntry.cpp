@@ -37,9 +37,10 @@ constexpr TKindTexts KindTexts[] = {
      QT_TRANSLATE_NOOP("BoiteValeurText", "1 mm < segment length < 15 Tm")},
     {QT_TRANSLATE_NOOP("BoiteValeurText", "Search radius for target"),
      QT_TRANSLATE_NOOP("BoiteValeurText", "Search radius (in pixels)"),
-     QT_TRANSLATE_NOOP("BoiteValeurText",
-                       "Max distance between 2 successive positions of the target, in pixels of the "
-                       "unmodified image"),
+     QT_TRANSLATE_NOOP(
+         "BoiteValeurText",
+         "Max distance between 2 successive positions of the target, in pixels of the "
+         "unmodified image"),
      QT_TRANSLATE_NOOP("BoiteValeurText", "%d <= maximum distance <= %d")},
     {QT_TRANSLATE_NOOP("BoiteValeurText", "Define last frame number for tracking"),
      QT_TRANSLATE_NOOP("BoiteValeurText", "Number of last frame"),
@@ -224,14 +225,18 @@ bool TValueEntryModel::Validate(const QString &text) {
 
 void TValueEntryModel::ShowNotANumber(const QString &text) const {
   TMessageBox box(icWarning);
-  box.AddLine(BoiteValeurText::tr("Inputted value:") + QLatin1Char(' ') + text, msNormal, colors::clBlue).AddEmptyLine();
+  box.AddLine(BoiteValeurText::tr("Inputted value:") + QLatin1Char(' ') + text, msNormal,
+              colors::clBlue)
+      .AddEmptyLine();
   if (IsRealKind(Kind)) {
     box.AddLine(BoiteValeurText::tr("This string is not a  suitable real."))
         .AddEmptyLine()
-        .AddLine(BoiteValeurText::tr("String must contain a sign (optional), numerals, a decimal separator "
-                    "(optional), then a mantissa (optional)."))
-        .AddLine(BoiteValeurText::tr("Mantissa contains « E » or « e » followed by a sign (facultative) and an "
-                    "integer."));
+        .AddLine(BoiteValeurText::tr(
+            "String must contain a sign (optional), numerals, a decimal separator "
+            "(optional), then a mantissa (optional)."))
+        .AddLine(BoiteValeurText::tr(
+            "Mantissa contains « E » or « e » followed by a sign (facultative) and an "
+            "integer."));
   } else {
     box.AddLine(BoiteValeurText::tr("This string is not a  suitable integer."));
   }

@@ -37,19 +37,24 @@ std::vector<TPropertiesLine> TPropertiesModel::Lines(const TVideoProperties &vid
       {video.FileName, false, false, colors::clBlue},
       {},
       {dash + Fill(BoiteProprietesText::tr("Frame rate: %.3g"), "%.3g", rate)},
-      {dash + Fill(BoiteProprietesText::tr("Image width in pixels: %d"), "%d", QString::number(video.FrameWidth))},
-      {dash + Fill(BoiteProprietesText::tr("Image height in pixels: %d"), "%d", QString::number(video.FrameHeight))},
-      {dash + Fill(BoiteProprietesText::tr("Total number of images: %d"), "%d", QString::number(video.FrameCount))},
+      {dash + Fill(BoiteProprietesText::tr("Image width in pixels: %d"), "%d",
+                   QString::number(video.FrameWidth))},
+      {dash + Fill(BoiteProprietesText::tr("Image height in pixels: %d"), "%d",
+                   QString::number(video.FrameHeight))},
+      {dash + Fill(BoiteProprietesText::tr("Total number of images: %d"), "%d",
+                   QString::number(video.FrameCount))},
       {dash + Fill(BoiteProprietesText::tr("Video length: %.3g s"), "%.3g", length)},
   };
   if (HasOrientation(video)) {
-    QString turn = Fill(BoiteProprietesText::tr("Rotation: %d°"), "%d", QString::number(video.Rotation));
+    QString turn =
+        Fill(BoiteProprietesText::tr("Rotation: %d°"), "%d", QString::number(video.Rotation));
     if (video.Mirrored) turn += BoiteProprietesText::tr(", mirrored");
     if (video.RotationIgnored) turn += BoiteProprietesText::tr(" (ignored)");
     lines.push_back({dash + turn});
   }
   if (video.CaptureRate > 0.0)
-    lines.push_back({dash + Fill(BoiteProprietesText::tr("Recorded at %.4g frames/s"), "%.4g", GeneralFormat(video.CaptureRate, 4))});
+    lines.push_back({dash + Fill(BoiteProprietesText::tr("Recorded at %.4g frames/s"), "%.4g",
+                                 GeneralFormat(video.CaptureRate, 4))});
   if (video.VariableRate) lines.push_back({dash + BoiteProprietesText::tr("Frame durations vary")});
   return lines;
 }

@@ -105,15 +105,16 @@ bool ParseChronoCircle(const QString &text, TChronoCircle &circle) {
 }
 
 int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const QString &out,
-                      const std::vector<TChronoCircle> &circles, bool background, QTextStream &outText,
-                      QTextStream &err) {
+                      const std::vector<TChronoCircle> &circles, bool background,
+                      QTextStream &outText, QTextStream &err) {
   const QString suffix = QFileInfo(out).suffix().toLower();
   if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")) {
     err << out << ": " << StudioText::tr("The picture must be a .png or a .bmp file.") << Qt::endl;
     return 1;
   }
   if (QFileInfo::exists(out)) {
-    err << out << ": " << StudioText::tr("A file with this name already exists; nothing was written.") << Qt::endl;
+    err << out << ": "
+        << StudioText::tr("A file with this name already exists; nothing was written.") << Qt::endl;
     return 1;
   }
   if (circles.empty()) {
@@ -135,7 +136,10 @@ int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const 
   std::set<int> frames;
   for (const TChronoCircle &c : circles) {
     if (c.Frame < 0 || c.Frame >= reader.FrameCount()) {
-      err << StudioText::tr("Frame %1 is not in the video (0 to %2).").arg(c.Frame).arg(reader.FrameCount() - 1) << Qt::endl;
+      err << StudioText::tr("Frame %1 is not in the video (0 to %2).")
+                 .arg(c.Frame)
+                 .arg(reader.FrameCount() - 1)
+          << Qt::endl;
       return 1;
     }
     if (c.R < 1.0) {
@@ -144,7 +148,8 @@ int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const 
     }
     // The studio keeps one outline per frame.
     if (!frames.insert(c.Frame).second) {
-      err << StudioText::tr("Frame %1 has two circles; a frame holds one outline.").arg(c.Frame) << Qt::endl;
+      err << StudioText::tr("Frame %1 has two circles; a frame holds one outline.").arg(c.Frame)
+          << Qt::endl;
       return 1;
     }
   }
@@ -156,19 +161,25 @@ int MakeChronoCommand(const QString &wrapperFolder, const QString &video, const 
   const double h = reader.FrameHeight();
   for (const TChronoCircle &c : circles) {
     if (studio.AddDiscs({TStudioDisc{c.Frame, TPointD(c.X / w, c.Y / h), c.R}}) != 1) {
-      err << StudioText::tr("The circle on frame %1 encloses nothing of the picture, or the frame cannot be read.").arg(c.Frame)
+      err << StudioText::tr(
+                 "The circle on frame %1 encloses nothing of the picture, or the frame cannot be "
+                 "read.")
+                 .arg(c.Frame)
           << Qt::endl;
       return 1;
     }
   }
   QImage picture;
   if (!studio.BuildChronophotograph(background, picture)) {
-    err << StudioText::tr("Unexpected error detected during the creation of the chronophotography .") << Qt::endl;
+    err << StudioText::tr(
+               "Unexpected error detected during the creation of the chronophotography .")
+        << Qt::endl;
     return 1;
   }
   QString reason;
   if (!WritePicture(picture, out, reason)) {
-    err << out << ": " << StudioText::tr("The file creation in the selected directory has failed.") << ' ' << reason << Qt::endl;
+    err << out << ": " << StudioText::tr("The file creation in the selected directory has failed.")
+        << ' ' << reason << Qt::endl;
     return 1;
   }
   outText << "outlines: " << studio.PictureCount() << '\n'

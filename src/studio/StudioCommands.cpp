@@ -22,7 +22,10 @@ void Warn(std::initializer_list<QString> lines) {
   box.AddButton(StudioText::tr("Ok")).Execute();
 }
 
-QString PictureFilter() { return StudioText::tr("Bitmap file (*.bmp)") + QStringLiteral(";;") + StudioText::tr("PNG picture (*.png)"); }
+QString PictureFilter() {
+  return StudioText::tr("Bitmap file (*.bmp)") + QStringLiteral(";;") +
+         StudioText::tr("PNG picture (*.png)");
+}
 
 }  // namespace studio_commands
 
@@ -57,7 +60,8 @@ bool TStudio::SavePicture(const QImage &picture, const TSaveFileRequest &request
 bool TStudio::SaveFrameImage() {
   QImage frame;
   if (!Grab(frame)) {
-    studio_commands::Warn({StudioText::tr("Unexpected error detected during image capture."), QString(), StudioText::tr("Abort")});
+    studio_commands::Warn({StudioText::tr("Unexpected error detected during image capture."),
+                           QString(), StudioText::tr("Abort")});
     return false;
   }
   TSaveFileRequest request;
@@ -71,7 +75,8 @@ bool TStudio::SaveFrameImage() {
   TMessageBox(icInformation)
       .AddLine(StudioText::tr("Saving to an image file complete."))
       .AddEmptyLine()
-      .AddLine(png ? StudioText::tr("File extension is PNG.") : StudioText::tr("File extension is BMP."))
+      .AddLine(png ? StudioText::tr("File extension is PNG.")
+                   : StudioText::tr("File extension is BMP."))
       .AddButton(StudioText::tr("Ok"))
       .Execute();
   return true;
@@ -96,8 +101,8 @@ bool TStudio::MakeChronophotograph() {
   // Outlines whose frame could not be read add nothing: a picture of the page alone is
   // not a chronophotograph.
   if (PictureCount() == 0) {
-    studio_commands::Warn(
-        {StudioText::tr("First draw the outline of an object."), QString(), StudioText::tr("Use the button « Draw the outline of an object ».")});
+    studio_commands::Warn({StudioText::tr("First draw the outline of an object."), QString(),
+                           StudioText::tr("Use the button « Draw the outline of an object ».")});
     return false;
   }
   TMessageBox choice(icInformation);
@@ -106,7 +111,8 @@ bool TStudio::MakeChronophotograph() {
       .AddLine(StudioText::tr("- on a blank page"))
       .AddLine(StudioText::tr("- on a background image"))
       .AddEmptyLine()
-      .AddLine(StudioText::tr("The video frame placed in the background corresponding to the first position of the object."))
+      .AddLine(StudioText::tr("The video frame placed in the background corresponding to the first "
+                              "position of the object."))
       .SetCheckBox(StudioText::tr("Insert a background image"), true)
       .AddButton(StudioText::tr("Ok"));
   // Closed without its button: the user changed their mind.
@@ -115,7 +121,8 @@ bool TStudio::MakeChronophotograph() {
   QImage picture;
   if (!BuildChronophotograph(choice.Checked(), picture)) {
     studio_commands::Warn(
-        {StudioText::tr("Unexpected error detected during the creation of the chronophotography ."), QString(), StudioText::tr("Abort")});
+        {StudioText::tr("Unexpected error detected during the creation of the chronophotography ."),
+         QString(), StudioText::tr("Abort")});
     return false;
   }
   TSaveFileRequest request;

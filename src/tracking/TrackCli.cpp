@@ -46,7 +46,8 @@ int TrackVideo(video::TVideoSources &sources, const TTrackRequest &request, QTex
   const int to = request.To.value_or(count - 1);
   if (request.From < 0 || request.From >= count || to < request.From || to >= count) {
     err << request.FileName << ": "
-        << QCoreApplication::translate("KolibraCliText", "The frames %1 to %2 are not all in this video (frames 0 to %3).")
+        << QCoreApplication::translate(
+               "KolibraCliText", "The frames %1 to %2 are not all in this video (frames 0 to %3).")
                .arg(request.From)
                .arg(to)
                .arg(count - 1)

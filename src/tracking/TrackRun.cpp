@@ -138,13 +138,17 @@ void TTrackRun::SeparateObjects() {
 QString TargetErrorText(TTargetError error) {
   switch (error) {
     case teTooFewPoints:
-      return QCoreApplication::translate("TrackingText", "The outline of the target needs at least three distinct points.");
+      return QCoreApplication::translate(
+          "TrackingText", "The outline of the target needs at least three distinct points.");
     case teOutsideFrame:
-      return QCoreApplication::translate("TrackingText", "The outline of the target lies outside the frame.");
+      return QCoreApplication::translate("TrackingText",
+                                         "The outline of the target lies outside the frame.");
     case teNoArea:
-      return QCoreApplication::translate("TrackingText", "The outline of the target encloses no pixel.");
+      return QCoreApplication::translate("TrackingText",
+                                         "The outline of the target encloses no pixel.");
     case teUnreadable:
-      return QCoreApplication::translate("TrackingText", "The first frame of the sequence cannot be read.");
+      return QCoreApplication::translate("TrackingText",
+                                         "The first frame of the sequence cannot be read.");
     default:
       return QString();
   }

@@ -155,11 +155,13 @@ void TTracking::Deactivate() {
 bool TTracking::CheckSequence() {
   const TTrackObject &object = Current();
   if (!object.HasOutline) {
-    tracking_impl::Warn(TrackingText::tr("First draw the outline of the target object"), icInformation);
+    tracking_impl::Warn(TrackingText::tr("First draw the outline of the target object"),
+                        icInformation);
     return false;
   }
   if (object.StartFrame >= LastFrame()) {
-    tracking_impl::Warn(TrackingText::tr("The sequence starts with the last frame of the video (tracking not necessary)"));
+    tracking_impl::Warn(TrackingText::tr(
+        "The sequence starts with the last frame of the video (tracking not necessary)"));
     return false;
   }
   return true;
@@ -176,7 +178,8 @@ bool TTracking::CheckStart() {
     return false;
   }
   if (object.StartFrame >= LastFrame()) {
-    tracking_impl::Warn(TrackingText::tr("The sequence starts with the last frame of the video (tracking not necessary)"));
+    tracking_impl::Warn(TrackingText::tr(
+        "The sequence starts with the last frame of the video (tracking not necessary)"));
     return false;
   }
   if (object.StartFrame < 0) {
@@ -318,13 +321,13 @@ void TTracking::Commit() {
       if (object.FrameStatus[f] == fsLost || object.FrameStatus[f] == fsUnreadable) lost.push_back(int(f) + 1);
     }
     if (!uncertain.empty())
-      box.AddEmptyLine().AddLine(
-          TrackingText::tr("Uncertain positions %1, to check (frames): %2").arg(Data.SystemName(i), numbers(uncertain)), msNormal,
-          colors::clRed);
+      box.AddEmptyLine().AddLine(TrackingText::tr("Uncertain positions %1, to check (frames): %2")
+                                     .arg(Data.SystemName(i), numbers(uncertain)),
+                                 msNormal, colors::clRed);
     if (!lost.empty())
-      box.AddEmptyLine().AddLine(
-          TrackingText::tr("Lost positions %1, no mark there (frames): %2").arg(Data.SystemName(i), numbers(lost)), msNormal,
-          colors::clRed);
+      box.AddEmptyLine().AddLine(TrackingText::tr("Lost positions %1, no mark there (frames): %2")
+                                     .arg(Data.SystemName(i), numbers(lost)),
+                                 msNormal, colors::clRed);
   }
   // Enter keeps the run: throwing away minutes of tracking takes a deliberate click.
   box.AddButton(TrackingText::tr("Ignore")).AddButton(TrackingText::tr("Save")).SetDefaultButton(1);

@@ -120,13 +120,16 @@ void TAviCompressor::Close() {
   FNextPts = 0;
 }
 
-bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameRate Rate, int Quality,
-                          int KeyFrameEvery) {
+bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameRate Rate,
+                          int Quality, int KeyFrameEvery) {
   Close();
   FError.clear();
   const AVCodec *encoder = avcodec_find_encoder_by_name(Codec.Encoder);
-  if (!encoder) return Fail(AviCompressorText::tr("No encoder is installed for the codec \"%1\".").arg(QLatin1String(Codec.Name)));
-  if (Width <= 0 || Height <= 0 || !Rate.IsValid()) return Fail(AviCompressorText::tr("The size or the frame rate is not valid."));
+  if (!encoder)
+    return Fail(AviCompressorText::tr("No encoder is installed for the codec \"%1\".")
+                    .arg(QLatin1String(Codec.Name)));
+  if (Width <= 0 || Height <= 0 || !Rate.IsValid())
+    return Fail(AviCompressorText::tr("The size or the frame rate is not valid."));
   FContext = avcodec_alloc_context3(encoder);
   if (!FContext || !FFrame || !FPacket) return Fail(AviCompressorText::tr("Out of memory."));
   AVCodecContext *c = FContext;
@@ -173,11 +176,12 @@ bool TAviCompressor::Open(const TAviCodec &Codec, int Width, int Height, TFrameR
     char reason[AV_ERROR_MAX_STRING_SIZE] = {0};
     av_strerror(r, reason, sizeof(reason));
     Close();
-    return Fail(AviCompressorText::tr("The codec \"%1\" cannot compress pictures of %2 x %3 pixels (%4).")
-                    .arg(QLatin1String(Codec.Name))
-                    .arg(Width)
-                    .arg(Height)
-                    .arg(QString::fromLocal8Bit(reason)));
+    return Fail(
+        AviCompressorText::tr("The codec \"%1\" cannot compress pictures of %2 x %3 pixels (%4).")
+            .arg(QLatin1String(Codec.Name))
+            .arg(Width)
+            .arg(Height)
+            .arg(QString::fromLocal8Bit(reason)));
   }
   FFrame->format = c->pix_fmt;
   FFrame->width = Width;
@@ -232,14 +236,16 @@ bool TAviCompressor::Compress(const uint8_t *Bits, int64_t BytesPerLine) {
   // With a fixed quantiser, each picture asks for it again.
   FFrame->quality = FContext->global_quality;
   FFrame->pict_type = AV_PICTURE_TYPE_NONE;
-  if (avcodec_send_frame(FContext, FFrame) < 0) return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
+  if (avcodec_send_frame(FContext, FFrame) < 0)
+    return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
   return Receive();
 }
 
 bool TAviCompressor::Drain() {
   if (!FContext) return Fail(AviCompressorText::tr("The codec is not open."));
   const int r = avcodec_send_frame(FContext, nullptr);
-  if (r < 0 && r != AVERROR_EOF) return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
+  if (r < 0 && r != AVERROR_EOF)
+    return Fail(AviCompressorText::tr("The codec failed to compress a picture."));
   return Receive();
 }
 

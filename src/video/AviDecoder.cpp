@@ -87,7 +87,8 @@ bool TAviDecoder::Open(TAviSource &Source, const TAviStream &Stream, QString &Er
   FDecoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
   const int r = avcodec_open2(FDecoder, codec, nullptr);
   if (r < 0) {
-    Error = VfwPlayText::tr("The decoder for the codec \"%1\" cannot be started.").arg(QString::fromUtf8(codec->name));
+    Error = VfwPlayText::tr("The decoder for the codec \"%1\" cannot be started.")
+                .arg(QString::fromUtf8(codec->name));
     Close();
     return false;
   }

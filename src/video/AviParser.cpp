@@ -307,20 +307,26 @@ bool ParseAvi(TAviSource &Source, TAviStream &Stream, QString &Error) {
   const int64_t height = Stream.Bitmap.Height < 0 ? -int64_t(Stream.Bitmap.Height) : int64_t(Stream.Bitmap.Height);
   const int64_t width = Stream.Bitmap.Width;
   if (width <= 0 || height <= 0 || width > MaxFrameSide || height > MaxFrameSide || width * height > MaxFramePixels) {
-    Error = VfwPlayText::tr("The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
-                .arg(width)
-                .arg(height);
+    Error =
+        VfwPlayText::tr(
+            "The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
+            .arg(width)
+            .arg(height);
     return false;
   }
   // Every frame takes at least a chunk header of 8 bytes.
   const int64_t canHold = size / 8 + 1;
   for (const uint32_t announced : {Stream.Length, state.DmlhFrames}) {
     if (announced > uint32_t(INT32_MAX) || int64_t(announced) > canHold) {
-      Error = VfwPlayText::tr("The file announces %1 frames, more than it can hold: the file is damaged.").arg(announced);
+      Error = VfwPlayText::tr(
+                  "The file announces %1 frames, more than it can hold: the file is damaged.")
+                  .arg(announced);
       return false;
     }
     if (int64_t(announced) > MaxSlots) {
-      Error = VfwPlayText::tr("The video has %1 frames: Kolibra reads videos of %2 frames at most.").arg(announced).arg(MaxSlots);
+      Error = VfwPlayText::tr("The video has %1 frames: Kolibra reads videos of %2 frames at most.")
+                  .arg(announced)
+                  .arg(MaxSlots);
       return false;
     }
   }

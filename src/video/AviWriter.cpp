@@ -306,7 +306,8 @@ int64_t TAviWriter::IndexReserve(int64_t ExtraEntries) const {
 }
 
 bool TAviWriter::StartPart() {
-  if (int(FSuper.size()) >= MaxParts) return Fail(AviWriterText::tr("The video is too large for an AVI file."));
+  if (int(FSuper.size()) >= MaxParts)
+    return Fail(AviWriterText::tr("The video is too large for an AVI file."));
   FRiffStart = FPos;
   if (!PutTag("RIFF") || !Put32(0) || !PutTag("AVIX") || !PutTag("LIST")) return false;
   FMoviSizePos = FPos;
@@ -361,7 +362,8 @@ bool TAviWriter::EndPart() {
 
 bool TAviWriter::WriteChunk(const uint8_t *Data, int64_t Size, bool Key) {
   if (FFile < 0) return Fail(AviWriterText::tr("The video file is not open."));
-  if (Size < 0 || Size > UINT32_MAX / 2) return Fail(AviWriterText::tr("A frame is too large for an AVI file."));
+  if (Size < 0 || Size > UINT32_MAX / 2)
+    return Fail(AviWriterText::tr("A frame is too large for an AVI file."));
   const int64_t chunk = 8 + Size + (Size & 1);
   // A part is closed before it would pass the limit with this chunk and its indexes; a part
   // always takes at least one chunk.

@@ -303,15 +303,22 @@ void TDSPlay::SetFileName(const QString &Name) {
 }
 
 void TDSPlay::Open() {
-  if (!StartGStreamer()) throw ECreateMediaDet(DSPlayText::tr("GStreamer cannot be started."), ofFramework);
+  if (!StartGStreamer())
+    throw ECreateMediaDet(DSPlayText::tr("GStreamer cannot be started."), ofFramework);
   // A fifo or a device would keep the source waiting.
   const QFileInfo info(FFileName);
-  if (!info.exists()) throw ECreateMediaDet(DSPlayText::tr("The file does not exist or cannot be reached."), ofFile);
-  if (info.isDir()) throw ECreateMediaDet(DSPlayText::tr("This is a folder, not a video file."), ofFile);
-  if (!info.isFile()) throw ECreateMediaDet(DSPlayText::tr("This is not a video file but a device or a pipe."), ofFile);
+  if (!info.exists())
+    throw ECreateMediaDet(DSPlayText::tr("The file does not exist or cannot be reached."), ofFile);
+  if (info.isDir())
+    throw ECreateMediaDet(DSPlayText::tr("This is a folder, not a video file."), ofFile);
+  if (!info.isFile())
+    throw ECreateMediaDet(DSPlayText::tr("This is not a video file but a device or a pipe."),
+                          ofFile);
   if (info.size() == 0) throw ECreateMediaDet(DSPlayText::tr("The file is empty."), ofFile);
   if (dsplay::LosesFramesAtKeys(FFileName)) {
-    throw ECreateMediaDet(DSPlayText::tr("GStreamer shows the B-frames of this AVI file at the wrong times."), ofFile);
+    throw ECreateMediaDet(
+        DSPlayText::tr("GStreamer shows the B-frames of this AVI file at the wrong times."),
+        ofFile);
   }
 
   // 1. The detector: source, decoding bin, conversion to RGB, a sink that does not wait.
@@ -327,7 +334,8 @@ void TDSPlay::Open() {
       if (e) gst_object_unref(gst_object_ref_sink(e));
     }
     d.Convert = d.Sink = nullptr;
-    throw ECreateMediaDet(DSPlayText::tr("The GStreamer elements Kolibra needs are not installed."), ofFramework);
+    throw ECreateMediaDet(DSPlayText::tr("The GStreamer elements Kolibra needs are not installed."),
+                          ofFramework);
   }
   g_object_set(source, "location", QFile::encodeName(FFileName).constData(), nullptr);
   GstCaps *rgb = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "RGB", nullptr);
@@ -335,7 +343,8 @@ void TDSPlay::Open() {
   gst_caps_unref(rgb);
   gst_bin_add_many(GST_BIN(d.Pipeline), source, decode, d.Convert, d.Sink, nullptr);
   if (!gst_element_link(source, decode) || !gst_element_link(d.Convert, d.Sink)) {
-    throw ECreateMediaDet(DSPlayText::tr("The GStreamer elements Kolibra needs are not installed."), ofFramework);
+    throw ECreateMediaDet(DSPlayText::tr("The GStreamer elements Kolibra needs are not installed."),
+                          ofFramework);
   }
   g_signal_connect(decode, "autoplug-continue", G_CALLBACK(dsplay::AutoplugContinue), &d.Multiplex);
   g_signal_connect(decode, "pad-added", G_CALLBACK(TDetector::PadAdded), &d);
@@ -345,8 +354,9 @@ void TDSPlay::Open() {
   // 2, 3. The file's streams, up to the first video stream prerolled in the sink.
   if (gst_element_set_state(d.Pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE) {
     const QString error = d.DrainBus();
-    throw ECreateMediaDet(error.isEmpty() ? DSPlayText::tr("GStreamer cannot read this file.")
-                                          : DSPlayText::tr("GStreamer cannot read this file: %1").arg(error),
+    throw ECreateMediaDet(error.isEmpty()
+                              ? DSPlayText::tr("GStreamer cannot read this file.")
+                              : DSPlayText::tr("GStreamer cannot read this file: %1").arg(error),
                           ofFile);
   }
   GstBus *bus = gst_element_get_bus(d.Pipeline);
@@ -361,7 +371,8 @@ void TDSPlay::Open() {
       if (GST_MESSAGE_TYPE(m) == GST_MESSAGE_ERROR) {
         GError *e = nullptr;
         gst_message_parse_error(m, &e, nullptr);
-        failure = DSPlayText::tr("GStreamer cannot read this file: %1").arg(e ? QString::fromUtf8(e->message) : QString());
+        failure = DSPlayText::tr("GStreamer cannot read this file: %1")
+                      .arg(e ? QString::fromUtf8(e->message) : QString());
         if (e) g_error_free(e);
       } else if (GST_MESSAGE_TYPE(m) == GST_MESSAGE_EOS) {
         failure = DSPlayText::tr("The file holds no video stream.");
@@ -373,7 +384,8 @@ void TDSPlay::Open() {
       std::lock_guard<std::mutex> lock(d.Lock);
       failure = d.Undecoded.isEmpty()
                     ? DSPlayText::tr("The file holds no video stream.")
-                    : DSPlayText::tr("GStreamer has no decoder for the video of this file (%1).").arg(d.Undecoded);
+                    : DSPlayText::tr("GStreamer has no decoder for the video of this file (%1).")
+                          .arg(d.Undecoded);
     } else if (std::chrono::steady_clock::now() > deadline) {
       failure = DSPlayText::tr("GStreamer took too long to read this file.");
     }
@@ -384,18 +396,23 @@ void TDSPlay::Open() {
   // of pictures it shows pictures of later groups under the times asked for, and it misjudges
   // their length. Such a file is refused rather than shown wrong; the FFmpeg reader reads it.
   if (d.Multiplex == dsplay::mxProgramStream)
-    throw ECreateMediaDet(DSPlayText::tr("GStreamer shows wrong frames of MPEG program streams."), ofFile);
+    throw ECreateMediaDet(DSPlayText::tr("GStreamer shows wrong frames of MPEG program streams."),
+                          ofFile);
   // Its transport-stream reader finds a time in a long camcorder file by estimating from the
   // bit rate and reading on, so a jump into a 5-minute file costs twice what the FFmpeg
   // reader, which indexes such files in the background, takes to open it and show the frame.
   if (d.Multiplex == dsplay::mxTransportStream)
-    throw ECreateMediaDet(DSPlayText::tr("GStreamer reads MPEG transport streams too slowly; the FFmpeg reader reads them."),
-                          ofFile);
-  if (!d.VideoLinked) throw ECreateMediaDet(DSPlayText::tr("The file holds no video stream."), ofFile);
+    throw ECreateMediaDet(
+        DSPlayText::tr(
+            "GStreamer reads MPEG transport streams too slowly; the FFmpeg reader reads them."),
+        ofFile);
+  if (!d.VideoLinked)
+    throw ECreateMediaDet(DSPlayText::tr("The file holds no video stream."), ofFile);
 
   // 4, 5. Size and rate, from the first frame's description.
   GstSample *sample = gst_app_sink_try_pull_preroll(GST_APP_SINK(d.Sink), dsplay::PullTimeout);
-  if (!sample) throw ECreateMediaDet(DSPlayText::tr("The first frame of the file cannot be decoded."), ofFile);
+  if (!sample)
+    throw ECreateMediaDet(DSPlayText::tr("The first frame of the file cannot be decoded."), ofFile);
   GstVideoInfo video;
   const bool described = gst_video_info_from_caps(&video, gst_sample_get_caps(sample));
   if (!described || GST_VIDEO_INFO_WIDTH(&video) <= 0 || GST_VIDEO_INFO_HEIGHT(&video) <= 0) {
@@ -407,17 +424,20 @@ void TDSPlay::Open() {
   if (FFrameWidth > avi::MaxFrameSide || FFrameHeight > avi::MaxFrameSide ||
       int64_t(FFrameWidth) * FFrameHeight > avi::MaxFramePixels) {
     gst_sample_unref(sample);
-    throw ECreateMediaDet(DSPlayText::tr("The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
-                              .arg(FFrameWidth)
-                              .arg(FFrameHeight),
-                          ofFile);
+    throw ECreateMediaDet(
+        DSPlayText::tr(
+            "The frame size %1 x %2 announced by the file is not plausible: the file is damaged.")
+            .arg(FFrameWidth)
+            .arg(FFrameHeight),
+        ofFile);
   }
   FFrameBitmap = QImage(FFrameWidth, FFrameHeight, QImage::Format_RGB888);
   const double rate = GST_VIDEO_INFO_FPS_D(&video) > 0
                           ? double(GST_VIDEO_INFO_FPS_N(&video)) / double(GST_VIDEO_INFO_FPS_D(&video))
                           : 0.0;
   if (FFrameBitmap.isNull() || !SetRate(rate)) {
-    const QString reason = FErrorText.isEmpty() ? DSPlayText::tr("The file gives no frame rate.") : FErrorText;
+    const QString reason =
+        FErrorText.isEmpty() ? DSPlayText::tr("The file gives no frame rate.") : FErrorText;
     gst_sample_unref(sample);
     throw ECreateMediaDet(reason, ofFile);
   }

@@ -18,12 +18,15 @@ constexpr const char *Sentences[] = {
     QT_TRANSLATE_NOOP("KlbVffText", "The file is empty."),
     QT_TRANSLATE_NOOP("KlbVffText", "FFmpeg does not recognise this file as a video (%1)."),
     QT_TRANSLATE_NOOP("KlbVffText", "The streams of this file cannot be read (%1)."),
-    QT_TRANSLATE_NOOP("KlbVffText", "No decoder is available for the video codec \"%1\" of this file."),
+    QT_TRANSLATE_NOOP("KlbVffText",
+                      "No decoder is available for the video codec \"%1\" of this file."),
     QT_TRANSLATE_NOOP("KlbVffText", "The file holds no video stream."),
-    QT_TRANSLATE_NOOP("KlbVffText",
-                      "The frame size announced by the file is missing or not plausible: the file is damaged."),
-    QT_TRANSLATE_NOOP("KlbVffText",
-                      "The frame size %1 x %2 announced by the file is not plausible: the file is damaged."),
+    QT_TRANSLATE_NOOP(
+        "KlbVffText",
+        "The frame size announced by the file is missing or not plausible: the file is damaged."),
+    QT_TRANSLATE_NOOP(
+        "KlbVffText",
+        "The frame size %1 x %2 announced by the file is not plausible: the file is damaged."),
     QT_TRANSLATE_NOOP("KlbVffText", "The file does not give its frame rate."),
     QT_TRANSLATE_NOOP("KlbVffText", "The first frame of the file cannot be decoded."),
     QT_TRANSLATE_NOOP("KlbVffText", "The decoder for the codec \"%1\" cannot be started (%2)."),
@@ -32,7 +35,8 @@ constexpr const char *Sentences[] = {
     QT_TRANSLATE_NOOP("KlbVffText", "Out of memory."),
     QT_TRANSLATE_NOOP("KlbVffText", "The video cannot be positioned on frame %1."),
     QT_TRANSLATE_NOOP("KlbVffText", "Frame %1 cannot be decoded."),
-    QT_TRANSLATE_NOOP("KlbVffText", "The file ends at frame %1: the frames after it are missing or damaged."),
+    QT_TRANSLATE_NOOP("KlbVffText",
+                      "The file ends at frame %1: the frames after it are missing or damaged."),
 };
 
 // The sentence as a pattern: its text literally, each %n a captured run of characters.
@@ -42,7 +46,8 @@ QRegularExpression PatternOf(const QString &sentence) {
   qsizetype from = 0;
   for (auto it = placeholder.globalMatch(sentence); it.hasNext();) {
     const auto match = it.next();
-    pattern += QRegularExpression::escape(sentence.mid(from, match.capturedStart() - from)) + QStringLiteral("(.*)");
+    pattern += QRegularExpression::escape(sentence.mid(from, match.capturedStart() - from)) +
+               QStringLiteral("(.*)");
     from = match.capturedEnd();
   }
   pattern += QRegularExpression::escape(sentence.mid(from)) + QLatin1Char('$');

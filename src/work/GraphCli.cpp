@@ -69,16 +69,24 @@ bool TWorkGraph::IsVectors() const { return State->View == results::rvVecteur; }
 int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const int view = ViewOfName(request.View);
-  if (view < 0) return Fail(err, QString(), GraphCliText::tr("Unknown view \"%1\": time, trajectory, vectors or formulas.").arg(request.View));
+  if (view < 0)
+    return Fail(err, QString(),
+                GraphCliText::tr("Unknown view \"%1\": time, trajectory, vectors or formulas.")
+                    .arg(request.View));
   State->View = view;
   modelling::TModelType model = modelling::mtNone;
   if (!request.Model.isEmpty()) {
     model = modelling::TModelType(modelling::ModelTypeFromName(request.Model));
     if (model == modelling::mtNone)
-      return Fail(err, QString(), GraphCliText::tr("Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
-                                        "damped-sine-exp or damped-sine-lin.").arg(request.Model));
+      return Fail(
+          err, QString(),
+          GraphCliText::tr(
+              "Unknown model \"%1\": constant, proportional, affine, exponential, parabola, sine, "
+              "damped-sine-exp or damped-sine-lin.")
+              .arg(request.Model));
     if (view != results::rvTemps && view != results::rvFormule)
-      return Fail(err, QString(), GraphCliText::tr("Models are laid over the time and formulas views only."));
+      return Fail(err, QString(),
+                  GraphCliText::tr("Models are laid over the time and formulas views only."));
   }
   if (!request.Quantity.isEmpty() && view == results::rvReferentiel)
     return Fail(err, QString(), GraphCliText::tr("The trajectory view takes no --quantity."));
@@ -108,8 +116,9 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
   graph.SetSize(request.Size.width(), request.Size.height());
   results.SetGraph(results.Measurement(), results::SlotOfView(view), &graph);
   if (!results.Recalculate(true))
-    return Fail(err, request.WorkFile, GraphCliText::tr("The calculation unit has detected an error.") + QLatin1Char(' ') +
-                                           kinematics::ResultMessage(work.Calc.LastResult()));
+    return Fail(err, request.WorkFile,
+                GraphCliText::tr("The calculation unit has detected an error.") + QLatin1Char(' ') +
+                    kinematics::ResultMessage(work.Calc.LastResult()));
   // What the file keeps of the results (the models, the choices, the constructs, the vector
   // scales) is the window's as the user left it; the command line's options come on top.
   results::RestoreResRecord(results, work.Results);
@@ -121,8 +130,11 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         const int quantity = QuantityOfSymbol(request.Quantity);
         const TIntegerDynArray offered = results.OfferedQuantities();
         if (quantity < 0 || std::find(offered.begin(), offered.end(), quantity) == offered.end())
-          return Fail(err, QString(), GraphCliText::tr("No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
-                                          .arg(request.Quantity));
+          return Fail(
+              err, QString(),
+              GraphCliText::tr(
+                  "No quantity \"%1\" in the results: X, Y, vx, vy, v, ax, ay, a, O, R or w.")
+                  .arg(request.Quantity));
         m.TempsQuantity = quantity;
       } else if (!work.Results.Present) {
         m.TempsQuantity = 1;  // y(t): what a throw, a fall or a spring shows first
@@ -135,7 +147,9 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
         const bool acceleration =
             request.Quantity == QLatin1String("a") || request.Quantity == QLatin1String("acceleration");
         if (!velocity && !acceleration)
-          return Fail(err, QString(), GraphCliText::tr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
+          return Fail(
+              err, QString(),
+              GraphCliText::tr("The vectors view shows \"v\" (velocity) or \"a\" (acceleration)."));
         m.VecteurKind = velocity ? results::vkVelocity : results::vkAcceleration;
       }
       break;
@@ -146,8 +160,9 @@ int TWorkGraph::Build(const TGraphRequest &request, QTextStream &err) {
           drawn.push_back(index);
       if (drawn.empty())
         return Fail(err, request.WorkFile,
-                    request.Quantity.isEmpty() ? GraphCliText::tr("The work file holds no formula to draw.")
-                                               : GraphCliText::tr("No formula named \"%1\".").arg(request.Quantity));
+                    request.Quantity.isEmpty()
+                        ? GraphCliText::tr("The work file holds no formula to draw.")
+                        : GraphCliText::tr("No formula named \"%1\".").arg(request.Quantity));
       results.SetFormulesDrawn(drawn);
       results.SetViewModel(results::rvFormule, model);
       break;
@@ -165,7 +180,8 @@ int RunGraphCommand(const TGraphRequest &request, QTextStream &err) {
   using namespace graph_cli_impl;
   const QString suffix = QFileInfo(request.Output).suffix().toLower();
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-    return Fail(err, request.Output, GraphCliText::tr("The picture is written as a .svg or a .png file."));
+    return Fail(err, request.Output,
+                GraphCliText::tr("The picture is written as a .svg or a .png file."));
   TWorkGraph built;
   if (built.Build(request, err) != 0) return 1;
   TGraph &graph = built.Graph();

@@ -30,7 +30,8 @@ std::vector<QImage> SpreadFrames(video::TVideoPlay &reader, int count) {
 bool LensFromCheckerboard(video::TVideoPlay &reader, int columns, int rows, measurement::TLens &lens, QString *why,
                           int *found) {
   if (!reader.Opened()) {
-    if (why != nullptr) *why = QCoreApplication::translate("PlaneCalibrationText", "No video is open.");
+    if (why != nullptr)
+      *why = QCoreApplication::translate("PlaneCalibrationText", "No video is open.");
     return false;
   }
   return measurement::FitLensFromCheckerboard(SpreadFrames(reader, LensFrames), columns, rows, lens, why, found);

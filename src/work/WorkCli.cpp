@@ -42,7 +42,9 @@ int SaveOrExplain(THeadlessWork &work, const QString &output, QTextStream &err) 
     case wsOk:
       return 0;
     case wsOpenFailed:
-      Explain(err, output, {WorkCliText::tr("Saving has failed."), WorkCliText::tr("Check that the drive is not write-protected.")});
+      Explain(err, output,
+              {WorkCliText::tr("Saving has failed."),
+               WorkCliText::tr("Check that the drive is not write-protected.")});
       return 1;
     case wsWriteFailed:
       Explain(err, output, {WorkCliText::tr("File saving has failed.")});
@@ -82,8 +84,9 @@ bool LoadWorkResults(THeadlessWork &work, const QString &workFile, bool layer, Q
   }
   const int flags = work.FormulaResults.SmoothingFlags;
   if (!work.Calc.ComputeDerivatives(kinematics::rsActive, flags)) {
-    Explain(err, workFile, {WorkCliText::tr("The calculation unit has detected an error."),
-                            kinematics::ResultMessage(work.Calc.LastResult())});
+    Explain(err, workFile,
+            {WorkCliText::tr("The calculation unit has detected an error."),
+             kinematics::ResultMessage(work.Calc.LastResult())});
     return false;
   }
   work.Grid.Rebuild(kinematics::rsActive);
@@ -149,12 +152,16 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
                   QTextStream &out, QTextStream &err) {
   const bool board = request.BoardColumns > 0 || request.BoardRows > 0;
   if (int(request.HasLens) + int(!request.Straight.empty()) + int(board) > 1) {
-    Explain(err, workFile, {WorkCliText::tr("Give the lens one way only: as coefficients, as straight lines or as a checkerboard.")});
+    Explain(err, workFile,
+            {WorkCliText::tr("Give the lens one way only: as coefficients, as straight lines or as "
+                             "a checkerboard.")});
     return 1;
   }
   if (board && (request.Focal > 0.0 || request.HasCentre)) {
-    Explain(err, workFile, {WorkCliText::tr("A checkerboard finds the focal length itself and keeps the picture's centre: "
-                                  "leave out --focal and --centre.")});
+    Explain(err, workFile,
+            {WorkCliText::tr(
+                "A checkerboard finds the focal length itself and keeps the picture's centre: "
+                "leave out --focal and --centre.")});
     return 1;
   }
   const QString refusal = measurement::TPlaneCalibration::Refusal(request.Corners, request.Width, request.Height);
@@ -184,7 +191,8 @@ int WorkCalibrate(const QString &workFile, const QString &output, const TCalibra
     QString why;
     if (work.Video.Reader() == nullptr ||
         !LensFromCheckerboard(*work.Video.Reader(), request.BoardColumns, request.BoardRows, lens, &why)) {
-      Explain(err, workFile, {why.isEmpty() ? WorkCliText::tr("The work's video cannot be read.") : why});
+      Explain(err, workFile,
+              {why.isEmpty() ? WorkCliText::tr("The work's video cannot be read.") : why});
       return 1;
     }
     out << "k1\t" << QString::number(lens.K1, 'g', 10) << "\nk2\t" << QString::number(lens.K2, 'g', 10)

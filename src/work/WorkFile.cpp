@@ -117,15 +117,18 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
     case measurement::krsOk:
       break;
     case measurement::krsMissing:
-      return fail({KlbText::tr("Unable to open this work file."), KlbText::tr("Check that it has not been moved.")});
+      return fail({KlbText::tr("Unable to open this work file."),
+                   KlbText::tr("Check that it has not been moved.")});
     case measurement::krsTooLarge:
       return fail({KlbText::tr("This file is too large to be a Kolibra work file."),
                    KlbText::tr("Work files are never larger than 128 MiB.")});
     case measurement::krsUnreadable:
-      return fail({KlbText::tr("Unable to read this work file."), KlbText::tr("Check that you may read it.")});
+      return fail({KlbText::tr("Unable to read this work file."),
+                   KlbText::tr("Check that you may read it.")});
   }
   const QString stored = ini.ReadString(measurement::WorkMainSection, measurement::WorkVideoKey, QString()).trimmed();
-  if (stored.isEmpty()) return fail({KlbText::tr("This is not a Kolibra work file: it names no video.")});
+  if (stored.isEmpty())
+    return fail({KlbText::tr("This is not a Kolibra work file: it names no video.")});
 
   // 2. The video: where the file says, then beside the file, then wherever the user says.
   const auto probe = [&request](const QString &file) {
@@ -142,7 +145,8 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   }
   if (video.isEmpty()) {
     if (!request.LocateVideo)
-      return fail({KlbText::tr("Unable to open this video file."), KlbText::tr("Check that it has not been moved."), stored});
+      return fail({KlbText::tr("Unable to open this video file."),
+                   KlbText::tr("Check that it has not been moved."), stored});
     const QString chosen = request.LocateVideo(stored);
     if (chosen.isEmpty()) {
       result.Cancelled = true;
@@ -150,8 +154,11 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
     }
     found = probe(chosen);
     if (!found.Opened)
-      return fail(QStringList{chosen, QString(), KlbText::tr("Can not open this video file. Possible Problems and suggestions:")} +
-                  Lines(found.Reason));
+      return fail(
+          QStringList{
+              chosen, QString(),
+              KlbText::tr("Can not open this video file. Possible Problems and suggestions:")} +
+          Lines(found.Reason));
     video = chosen;
   }
   const int frames = found.FrameCount;
@@ -161,7 +168,8 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   QString reason;
   int storedFrames = frames;
   const editing::TMontageRead montageRead = editing::ReadMontageState(ini, frames, montage, reason, storedFrames);
-  if (montageRead == editing::mrDamaged) return fail({KlbText::tr("This work file is damaged:"), reason});
+  if (montageRead == editing::mrDamaged)
+    return fail({KlbText::tr("This work file is damaged:"), reason});
 
   // 4. Nothing failed: the current work gives way, if the user agrees.
   if (request.BeforeChange && !request.BeforeChange()) {
@@ -171,7 +179,8 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   const bool opened = request.OpenVideo ? request.OpenVideo(video) : work.Video.Open(video);
   if (!opened || !work.Video.IsOpen()) {
     result.ViewOpenFailed = true;
-    return fail(QStringList{KlbText::tr("Can not open this video file. Possible Problems and suggestions:")} +
+    return fail(QStringList{KlbText::tr(
+                    "Can not open this video file. Possible Problems and suggestions:")} +
                 Lines(work.Video.OpenErrorText()));
   }
   result.VideoFile = work.Video.VideoFileName();
@@ -201,12 +210,17 @@ TWorkLoadResult LoadWork(const TWorkContext &work, const TWorkLoadRequest &reque
   work.Video.Invalidate();
 
   if (mismatch) {
-    result.Warnings << KlbText::tr("The video has %1 frames, but the work was measured on a video of %2 frames.")
-                           .arg(openedFrames)
-                           .arg(storedFrames)
-                    << KlbText::tr("Its video editing is dropped, and the marks past the last frame are removed.");
+    result.Warnings
+        << KlbText::tr(
+               "The video has %1 frames, but the work was measured on a video of %2 frames.")
+               .arg(openedFrames)
+               .arg(storedFrames)
+        << KlbText::tr(
+               "Its video editing is dropped, and the marks past the last frame are removed.");
   } else if (removed > 0) {
-    result.Warnings << KlbText::tr("%1 marks lay on frames the video does not show; they were removed.").arg(removed);
+    result.Warnings << KlbText::tr(
+                           "%1 marks lay on frames the video does not show; they were removed.")
+                           .arg(removed);
   }
   result.Loaded = true;
   return result;

@@ -82,7 +82,8 @@ TEST(HelpCommand, ThePageOfTheInterfaceLanguageComesFirst) {
   };
   for (const auto &c : cases) {
     TProgram program(c.Present);
-    EXPECT_EQ(FindHelpFile(program.Folder.path(), QLatin1String(c.Language)), program.Page(c.Found)) << c.Language;
+    EXPECT_EQ(FindHelpFile(program.Folder.path(), QLatin1String(c.Language)), program.Page(c.Found))
+        << c.Language;
   }
   TProgram none({});
   EXPECT_EQ(ExpectedHelpFile(none.Folder.path(), QStringLiteral("de")),

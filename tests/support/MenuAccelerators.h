@@ -25,17 +25,21 @@ inline QChar AcceleratorOf(const QString &text) {
   return QChar();
 }
 
-inline void CollectAcceleratorClashes(const QString &where, const QList<QAction *> &actions, QStringList &clashes) {
+inline void CollectAcceleratorClashes(const QString &where, const QList<QAction *> &actions,
+                                      QStringList &clashes) {
   std::map<QChar, QString> seen;
   for (QAction *action : actions) {
     if (action->isSeparator() || !action->isVisible()) continue;
     const QChar letter = AcceleratorOf(action->text());
     if (!letter.isNull()) {
       const auto [it, inserted] = seen.emplace(letter, action->text());
-      if (!inserted) clashes << where + QStringLiteral(": \"") + it->second + QStringLiteral("\" and \"") + action->text() + QLatin1Char('"');
+      if (!inserted)
+        clashes << where + QStringLiteral(": \"") + it->second + QStringLiteral("\" and \"") +
+                       action->text() + QLatin1Char('"');
     }
     if (QMenu *menu = action->menu())
-      CollectAcceleratorClashes(where + QStringLiteral(" > ") + action->text(), menu->actions(), clashes);
+      CollectAcceleratorClashes(where + QStringLiteral(" > ") + action->text(), menu->actions(),
+                                clashes);
   }
 }
 

@@ -18,7 +18,8 @@ struct TTsMessage {
   bool Unfinished = false;   // type="unfinished", "vanished" or "obsolete"
 };
 
-inline bool ReadTsCatalogue(const QString &path, std::vector<TTsMessage> &messages, QString *error) {
+inline bool ReadTsCatalogue(const QString &path, std::vector<TTsMessage> &messages,
+                            QString *error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error) *error = path + QStringLiteral(": ") + file.errorString();

@@ -5,12 +5,12 @@
 
 #include "support/TsCatalogue.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
@@ -23,7 +23,8 @@ using testing::TTsMessage;
 const char *const Languages[] = {"fr", "de", "es"};
 
 QString CataloguePath(const QString &language) {
-  return QDir(QStringLiteral(KOLIBRA_TEST_TRANSLATIONS_DIR)).filePath(QStringLiteral("kolibra_%1.ts").arg(language));
+  return QDir(QStringLiteral(KOLIBRA_TEST_TRANSLATIONS_DIR))
+      .filePath(QStringLiteral("kolibra_%1.ts").arg(language));
 }
 
 // %1 ... %99, %L1, %n and the C-style %d and %s, sorted: their order may change in a sentence.
@@ -43,7 +44,8 @@ TEST(CataloguesTest, EveryMessageIsTranslatedWithTheSamePlaceholders) {
   for (const char *language : Languages) {
     std::vector<TTsMessage> messages;
     QString error;
-    ASSERT_TRUE(ReadTsCatalogue(CataloguePath(QLatin1String(language)), messages, &error)) << error.toStdString();
+    ASSERT_TRUE(ReadTsCatalogue(CataloguePath(QLatin1String(language)), messages, &error))
+        << error.toStdString();
     EXPECT_GT(messages.size(), 1000u) << language;
     QStringList unfinished, lost;
     for (const TTsMessage &message : messages) {
@@ -55,10 +57,12 @@ TEST(CataloguesTest, EveryMessageIsTranslatedWithTheSamePlaceholders) {
         continue;
       }
       for (const QString &form : message.Translations)
-        if (Placeholders(form) != Placeholders(message.Source)) lost << Describe(message) + QStringLiteral(" -> ") + form;
+        if (Placeholders(form) != Placeholders(message.Source))
+          lost << Describe(message) + QStringLiteral(" -> ") + form;
     }
-    EXPECT_TRUE(unfinished.isEmpty()) << language << ": " << unfinished.size() << " unfinished, such as\n  "
-                                      << unfinished.mid(0, 20).join(QStringLiteral("\n  ")).toStdString();
+    EXPECT_TRUE(unfinished.isEmpty())
+        << language << ": " << unfinished.size() << " unfinished, such as\n  "
+        << unfinished.mid(0, 20).join(QStringLiteral("\n  ")).toStdString();
     EXPECT_TRUE(lost.isEmpty()) << language << ": placeholders lost or added in\n  "
                                 << lost.join(QStringLiteral("\n  ")).toStdString();
   }
@@ -88,7 +92,8 @@ TEST(CataloguesTest, EveryLanguageHasTheSameMessages) {
     std::vector<TTsMessage> messages;
     ASSERT_TRUE(ReadTsCatalogue(CataloguePath(QLatin1String(language)), messages, nullptr));
     QStringList &list = keys[QLatin1String(language)];
-    for (const TTsMessage &message : messages) list << Describe(message) + QLatin1Char('|') + message.Disambiguation;
+    for (const TTsMessage &message : messages)
+      list << Describe(message) + QLatin1Char('|') + message.Disambiguation;
     list.sort();
   }
   EXPECT_EQ(keys[QStringLiteral("de")], keys[QStringLiteral("fr")]);
@@ -105,8 +110,9 @@ TEST(CataloguesTest, CataloguesHoldEveryTextOfTheCode) {
   QProcess lupdate;
   lupdate.setProcessChannelMode(QProcess::MergedChannels);
   lupdate.start(QStringLiteral(KOLIBRA_TEST_LUPDATE),
-                {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-no-obsolete"),
-                 QStringLiteral("-no-ui-lines"), QLatin1Char('@') + QStringLiteral(KOLIBRA_TEST_TRANSLATED_SOURCES),
+                {QStringLiteral("-locations"), QStringLiteral("none"),
+                 QStringLiteral("-no-obsolete"), QStringLiteral("-no-ui-lines"),
+                 QLatin1Char('@') + QStringLiteral(KOLIBRA_TEST_TRANSLATED_SOURCES),
                  QStringLiteral("-ts"), copy});
   ASSERT_TRUE(lupdate.waitForFinished(120000));
   ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
@@ -122,9 +128,10 @@ TEST(CataloguesTest, CataloguesHoldEveryTextOfTheCode) {
     if (!had.contains(key)) added << key;
   for (const QString &key : had)
     if (!has.contains(key)) dropped << key;
-  EXPECT_TRUE(added.isEmpty()) << "texts of the code missing from the catalogues (build update_translations and "
-                                  "translate them):\n  "
-                               << added.join(QStringLiteral("\n  ")).toStdString();
+  EXPECT_TRUE(added.isEmpty())
+      << "texts of the code missing from the catalogues (build update_translations and "
+         "translate them):\n  "
+      << added.join(QStringLiteral("\n  ")).toStdString();
   EXPECT_TRUE(dropped.isEmpty()) << "texts the code no longer has (build update_translations):\n  "
                                  << dropped.join(QStringLiteral("\n  ")).toStdString();
 }

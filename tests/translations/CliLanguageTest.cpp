@@ -4,10 +4,10 @@
 #include "support/RunProgram.h"
 #include "support/TsCatalogue.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace kolibra::cli_language_test {
 
@@ -25,11 +25,13 @@ QString Translation(const QString &language, const char *context, const char *so
 }
 
 TRun RunCli(const QTemporaryDir &dir, const QStringList &arguments, const QString &language) {
-  return testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments, [&](QProcessEnvironment &environment) {
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANGUAGE"), language);
-    environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
-  });
+  return testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments,
+                             [&](QProcessEnvironment &environment) {
+                               for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+                                 environment.remove(QLatin1String(name));
+                               environment.insert(QStringLiteral("LANGUAGE"), language);
+                               environment.insert(QStringLiteral("KOLIBRA_CONFIG_DIR"), dir.path());
+                             });
 }
 
 TEST(CliLanguageTest, AMissingVideoIsRefusedInTheDesktopsLanguage) {
@@ -37,19 +39,24 @@ TEST(CliLanguageTest, AMissingVideoIsRefusedInTheDesktopsLanguage) {
   const QString picture = dir.filePath(QStringLiteral("x.png"));
   const QString missing = dir.filePath(QStringLiteral("missing.avi"));
   for (const char *language : {"fr", "de", "es"}) {
-    const TRun run = RunCli(dir, {QStringLiteral("frame"), missing, QStringLiteral("0"), picture}, QLatin1String(language));
+    const TRun run = RunCli(dir, {QStringLiteral("frame"), missing, QStringLiteral("0"), picture},
+                            QLatin1String(language));
     EXPECT_EQ(run.Status, 1) << language;
     EXPECT_TRUE(run.Out.isEmpty()) << language;
-    const QString reason = Translation(QLatin1String(language), "VideoCli", "Unable to open this video file.");
+    const QString reason =
+        Translation(QLatin1String(language), "VideoCli", "Unable to open this video file.");
     ASSERT_FALSE(reason.isEmpty());
     EXPECT_TRUE(run.Err.contains(reason)) << language << ": " << run.Err.toStdString();
-    EXPECT_FALSE(run.Err.contains(QStringLiteral("Unable to open this video file."))) << run.Err.toStdString();
+    EXPECT_FALSE(run.Err.contains(QStringLiteral("Unable to open this video file.")))
+        << run.Err.toStdString();
     EXPECT_FALSE(QFile::exists(picture));
   }
   // English stays English.
-  const TRun english = RunCli(dir, {QStringLiteral("frame"), missing, QStringLiteral("0"), picture}, QStringLiteral("en"));
+  const TRun english = RunCli(dir, {QStringLiteral("frame"), missing, QStringLiteral("0"), picture},
+                              QStringLiteral("en"));
   EXPECT_EQ(english.Status, 1);
-  EXPECT_TRUE(english.Err.contains(QStringLiteral("Unable to open this video file."))) << english.Err.toStdString();
+  EXPECT_TRUE(english.Err.contains(QStringLiteral("Unable to open this video file.")))
+      << english.Err.toStdString();
 }
 
 TEST(CliLanguageTest, TheOptionsLanguageComesBeforeTheDesktops) {
@@ -62,7 +69,8 @@ TEST(CliLanguageTest, TheOptionsLanguageComesBeforeTheDesktops) {
   EXPECT_EQ(run.Status, 1);
   const QString reason = Translation(QStringLiteral("de"), "KolibraCliText", "Unknown command: %1");
   ASSERT_FALSE(reason.isEmpty());
-  EXPECT_TRUE(run.Err.contains(reason.arg(QStringLiteral("no-such-command")))) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains(reason.arg(QStringLiteral("no-such-command"))))
+      << run.Err.toStdString();
 }
 
 // The formats scripts read are the same in every language.

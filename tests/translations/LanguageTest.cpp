@@ -6,8 +6,8 @@
 #include "kit/Texts.h"
 #include "support/TsCatalogue.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 #include <map>
 
@@ -46,13 +46,16 @@ TEST(LanguageTest, TheDesktopsLanguageFollowsLanguageThenTheLocaleVariables) {
   };
   for (const TCase &c : cases) {
     QString described;
-    for (const auto &[name, value] : c.Variables) described += name + QLatin1Char('=') + value + QLatin1Char(' ');
-    EXPECT_EQ(DesktopLanguage(Environment(c.Variables)), QLatin1String(c.Expected)) << described.toStdString();
+    for (const auto &[name, value] : c.Variables)
+      described += name + QLatin1Char('=') + value + QLatin1Char(' ');
+    EXPECT_EQ(DesktopLanguage(Environment(c.Variables)), QLatin1String(c.Expected))
+        << described.toStdString();
   }
 }
 
 TEST(LanguageTest, TheOptionsChoiceComesBeforeTheDesktopsAndAnUnknownOneFallsBack) {
-  const TEnvironment french = Environment({{QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8")}});
+  const TEnvironment french =
+      Environment({{QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8")}});
   EXPECT_EQ(InterfaceLanguage(QString(), french), QStringLiteral("fr"));
   EXPECT_EQ(InterfaceLanguage(QStringLiteral("de"), french), QStringLiteral("de"));
   EXPECT_EQ(InterfaceLanguage(QStringLiteral("en"), french), QStringLiteral("en"));

@@ -17,18 +17,24 @@ TEST(WrapperMessagesTest, ASentenceIsTranslatedWithItsFiguresKept) {
   const QString frame = TranslatedWrapperMessage(QStringLiteral("Frame 12 cannot be decoded."));
   EXPECT_NE(frame, QStringLiteral("Frame 12 cannot be decoded."));
   EXPECT_TRUE(frame.contains(QStringLiteral("12"))) << frame.toStdString();
-  const QString size = TranslatedWrapperMessage(
-      QStringLiteral("The frame size 20000 x 1000 announced by the file is not plausible: the file is damaged."));
-  EXPECT_TRUE(size.contains(QStringLiteral("20000")) && size.contains(QStringLiteral("1000"))) << size.toStdString();
+  const QString size = TranslatedWrapperMessage(QStringLiteral(
+      "The frame size 20000 x 1000 announced by the file is not plausible: the file is damaged."));
+  EXPECT_TRUE(size.contains(QStringLiteral("20000")) && size.contains(QStringLiteral("1000")))
+      << size.toStdString();
   EXPECT_FALSE(size.startsWith(QStringLiteral("The frame size"))) << size.toStdString();
   // FFmpeg's own reason stays inside the translated sentence.
-  const QString unknown = TranslatedWrapperMessage(
-      QStringLiteral("FFmpeg does not recognise this file as a video (Invalid data found when processing input)."));
-  EXPECT_TRUE(unknown.contains(QStringLiteral("(Invalid data found when processing input)"))) << unknown.toStdString();
-  EXPECT_FALSE(unknown.startsWith(QStringLiteral("FFmpeg does not recognise"))) << unknown.toStdString();
+  const QString unknown =
+      TranslatedWrapperMessage(QStringLiteral("FFmpeg does not recognise this file as a video "
+                                              "(Invalid data found when processing input)."));
+  EXPECT_TRUE(unknown.contains(QStringLiteral("(Invalid data found when processing input)")))
+      << unknown.toStdString();
+  EXPECT_FALSE(unknown.startsWith(QStringLiteral("FFmpeg does not recognise")))
+      << unknown.toStdString();
   // Another version's sentence, and the nearly same sentence, pass through.
-  EXPECT_EQ(TranslatedWrapperMessage(QStringLiteral("The moon is in the way.")), QStringLiteral("The moon is in the way."));
-  EXPECT_EQ(TranslatedWrapperMessage(QStringLiteral("Frame 12 cannot be decoded")), QStringLiteral("Frame 12 cannot be decoded"));
+  EXPECT_EQ(TranslatedWrapperMessage(QStringLiteral("The moon is in the way.")),
+            QStringLiteral("The moon is in the way."));
+  EXPECT_EQ(TranslatedWrapperMessage(QStringLiteral("Frame 12 cannot be decoded")),
+            QStringLiteral("Frame 12 cannot be decoded"));
   InstallTranslators(QStringLiteral("en"));
 }
 

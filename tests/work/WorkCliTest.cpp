@@ -50,14 +50,15 @@ TEST_F(WorkCliTest, ResultsAndExportsReadTheSameInEveryLanguage) {
   const auto exported = [&](const QString &language) {
     const QString file = File("data.csv");
     QFile::remove(file);
-    const TRun run = Run({QStringLiteral("export"), File("throw.klb"), file}, QStringLiteral("fr_FR.UTF-8"), language);
+    const TRun run = Run({QStringLiteral("export"), File("throw.klb"), file},
+                         QStringLiteral("fr_FR.UTF-8"), language);
     QFile csv(file);
     return run.Status == 0 && csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray("failed");
   };
   const QByteArray englishCsv = exported(QStringLiteral("en"));
   for (const char *format : {"tsv", "csv", "json"}) {
-    const QStringList arguments{QStringLiteral("results"), File("throw.klb"), QStringLiteral("--format"),
-                                QLatin1String(format)};
+    const QStringList arguments{QStringLiteral("results"), File("throw.klb"),
+                                QStringLiteral("--format"), QLatin1String(format)};
     const TRun english = Run(arguments);
     ASSERT_EQ(english.Status, 0) << english.Err.toStdString();
     for (const char *language : {"fr", "de", "es"}) {
@@ -69,10 +70,11 @@ TEST_F(WorkCliTest, ResultsAndExportsReadTheSameInEveryLanguage) {
         EXPECT_EQ(other.Out, english.Out) << format << ' ' << language;
     }
   }
-  for (const char *language : {"fr", "de", "es"}) EXPECT_EQ(exported(QLatin1String(language)), englishCsv) << language;
+  for (const char *language : {"fr", "de", "es"})
+    EXPECT_EQ(exported(QLatin1String(language)), englishCsv) << language;
   // While the reasons follow the language.
-  const TRun missing = Run({QStringLiteral("results"), File("nowhere.klb")}, QStringLiteral("fr_FR.UTF-8"),
-                           QStringLiteral("fr"));
+  const TRun missing = Run({QStringLiteral("results"), File("nowhere.klb")},
+                           QStringLiteral("fr_FR.UTF-8"), QStringLiteral("fr"));
   EXPECT_EQ(missing.Status, 1);
   EXPECT_FALSE(missing.Err.isEmpty());
   const TRun missingEnglish = Run({QStringLiteral("results"), File("nowhere.klb")});

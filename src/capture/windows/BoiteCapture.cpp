@@ -60,7 +60,8 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   if (capture.DeviceNames().isEmpty() || capture.Recording()) return;
 
   QDialog dialog(parent);
-  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteCapture"), CaptureText::tr("Capture setup"), Font, colors::clBtnFace);
+  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteCapture"), CaptureText::tr("Capture setup"),
+                           Font, colors::clBtnFace);
   auto *tabs = new QTabWidget(&dialog);
   tabs->setObjectName(QStringLiteral("Pages"));
 
@@ -73,8 +74,12 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
     auto *layout = new QVBoxLayout(hardware);
     layout->addWidget(new QLabel(CaptureText::tr("Choose a capture device:"), hardware));
     layout->addWidget(devices);
-    layout->addWidget(Note(hardware, {CaptureText::tr("The two frameworks (VFW and DirectShow) can be used to control your capture device."),
-                                      QString(), CaptureText::tr("The quality of the captured video can depend on this choice.")}));
+    layout->addWidget(Note(
+        hardware,
+        {CaptureText::tr(
+             "The two frameworks (VFW and DirectShow) can be used to control your capture device."),
+         QString(),
+         CaptureText::tr("The quality of the captured video can depend on this choice.")}));
   }
   // Compression.
   auto *compression = new QWidget(tabs);
@@ -87,11 +92,16 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
   configure->setEnabled(false);
   {
     auto *layout = new QVBoxLayout(compression);
-    layout->addWidget(new QLabel(CaptureText::tr("Compression Codec: %s").replace(QLatin1String("%s"), QString()), compression));
+    layout->addWidget(
+        new QLabel(CaptureText::tr("Compression Codec: %s").replace(QLatin1String("%s"), QString()),
+                   compression));
     layout->addWidget(codecs);
     layout->addWidget(configure, 0, Qt::AlignLeft);
-    layout->addWidget(Note(compression, {CaptureText::tr("Codecs are not normalized. Evolution is constant and new versions are frequent."),
-                                         QString(), CaptureText::tr("Choosing a Codec often requires experimenting.")}));
+    layout->addWidget(Note(
+        compression,
+        {CaptureText::tr(
+             "Codecs are not normalized. Evolution is constant and new versions are frequent."),
+         QString(), CaptureText::tr("Choosing a Codec often requires experimenting.")}));
   }
   // Format.
   auto *formatPage = new QWidget(tabs);
@@ -101,8 +111,11 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
     auto *layout = new QVBoxLayout(formatPage);
     layout->addWidget(new QLabel(CaptureText::tr("Capture format:"), formatPage));
     layout->addWidget(formats);
-    layout->addWidget(Note(formatPage, {CaptureText::tr("The size of the images and the number of frames per second are related."),
-                                        CaptureText::tr("The different pairs of values are required by the capture device driver.")}));
+    layout->addWidget(Note(
+        formatPage,
+        {CaptureText::tr("The size of the images and the number of frames per second are related."),
+         CaptureText::tr(
+             "The different pairs of values are required by the capture device driver.")}));
   }
   // Frame rate.
   auto *ratePage = new QWidget(tabs);
@@ -113,8 +126,12 @@ void TBoiteCapture::Execute(QWidget *parent, TCapture &capture, TCapturePage pag
     auto *layout = new QVBoxLayout(ratePage);
     layout->addWidget(new QLabel(CaptureText::tr("Number of frames per second (fps):"), ratePage));
     layout->addWidget(rates);
-    layout->addWidget(Note(ratePage, {CaptureText::tr("The requested value will not be fully respected by the capture device."), QString(),
-                                      CaptureText::tr("Images of large size and a high number of frames per second are often incompatible.")}));
+    layout->addWidget(Note(
+        ratePage,
+        {CaptureText::tr("The requested value will not be fully respected by the capture device."),
+         QString(),
+         CaptureText::tr("Images of large size and a high number of frames per second are often "
+                         "incompatible.")}));
   }
   // Timer.
   auto *timer = new QWidget(tabs);
@@ -210,8 +227,8 @@ void TBoiteControles::Execute(QWidget *parent, TCapture &capture) {
   const TCaptureDevice *device = capture.Device();
   if (device == nullptr || capture.Recording()) return;
   QDialog dialog(parent);
-  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteControles"), CaptureText::tr("Capture device properties"), Font,
-                           colors::clBtnFace);
+  dialogs::ApplyDialogLook(dialog, QStringLiteral("BoiteControles"),
+                           CaptureText::tr("Capture device properties"), Font, colors::clBtnFace);
   auto *layout = new QVBoxLayout(&dialog);
   auto *form = new QFormLayout;
   const std::vector<v4l2::TControl> controls = device->Node.isEmpty() ? std::vector<v4l2::TControl>()
@@ -264,7 +281,8 @@ void TBoiteControles::Execute(QWidget *parent, TCapture &capture) {
     form->addRow(c.Name, editor);
   }
   if (controls.empty())
-    layout->addWidget(new QLabel(CaptureText::tr("This capture device has no settings of its own."), &dialog));
+    layout->addWidget(
+        new QLabel(CaptureText::tr("This capture device has no settings of its own."), &dialog));
   layout->addLayout(form);
   layout->addWidget(failure);
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);

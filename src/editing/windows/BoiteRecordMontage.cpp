@@ -122,17 +122,22 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
   (new QVBoxLayout(resume))->addWidget(memoResume);
 
   // --- Compression ------------------------------------------------------------------------
-  auto *labelCodec = Named(new QLabel(RecordMontageText::tr("Compression Codec: %1").arg(QString())), "LabelVideoCodec");
+  auto *labelCodec = Named(
+      new QLabel(RecordMontageText::tr("Compression Codec: %1").arg(QString())), "LabelVideoCodec");
   auto *comboCodec = Named(new QComboBox, "ComboBoxVideoCodec");
   auto *buttonConf = Named(new QPushButton(RecordMontageText::tr("Configure")), "ButtonConf");
   buttonConf->setEnabled(false);
-  auto *labelQuality = Named(new QLabel(RecordMontageText::tr("Compression quality in %")), "LabelCompressionQuality");
+  auto *labelQuality = Named(new QLabel(RecordMontageText::tr("Compression quality in %")),
+                             "LabelCompressionQuality");
   auto *upDownQuality = UpDown("UpDownCompressionQuality", 10, 100, 10, model.Quality);
-  auto *labelKey = Named(new QLabel(RecordMontageText::tr("Frame count between two key frames")), "LabelKeyFrame");
+  auto *labelKey = Named(new QLabel(RecordMontageText::tr("Frame count between two key frames")),
+                         "LabelKeyFrame");
   auto *upDownKey = UpDown("UpDownKeyFrame", 1, 250, 1, model.KeyFrameEvery);
   auto *memoCompression =
-      Memo(RecordMontageText::tr("Codecs are not normalized. Evolution is constant and new versions are frequent.") +
-               QStringLiteral("\n\n") + RecordMontageText::tr("Choosing a Codec often requires experimenting."),
+      Memo(RecordMontageText::tr(
+               "Codecs are not normalized. Evolution is constant and new versions are frequent.") +
+               QStringLiteral("\n\n") +
+               RecordMontageText::tr("Choosing a Codec often requires experimenting."),
            "SimMemoCompression");
   {
     auto *grid = new QGridLayout(compression);
@@ -151,9 +156,11 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
   auto *checkChange = Named(new QCheckBox(RecordMontageText::tr("Edit images")), "CheckBoxChange");
   auto *radioDeform = Named(new QRadioButton(RecordMontageText::tr("Resize")), "RadioButtonDeform");
   auto *radioCut = Named(new QRadioButton(RecordMontageText::tr("Crop")), "RadioButtonCut");
-  auto *labelWidth = Named(new QLabel(RecordMontageText::tr("Image width in pixels")), "LabelWidthChange");
+  auto *labelWidth =
+      Named(new QLabel(RecordMontageText::tr("Image width in pixels")), "LabelWidthChange");
   auto *upDownWidth = UpDown("UpDownWidthChange", 1, 1, 2, 1);
-  auto *labelHeight = Named(new QLabel(RecordMontageText::tr("Image height in pixels")), "LabelHeightChange");
+  auto *labelHeight =
+      Named(new QLabel(RecordMontageText::tr("Image height in pixels")), "LabelHeightChange");
   auto *upDownHeight = UpDown("UpDownHeightChange", 1, 1, 2, 1);
   auto *panelCut = Named(new QFrame, "PanelCut");
   panelCut->setFrameShape(QFrame::StyledPanel);
@@ -161,11 +168,18 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
                        UpDown("UpDownCutLeft", 0, 0, 1, 0), UpDown("UpDownCutRight", 0, 0, 1, 0)};
   {
     auto *grid = new QGridLayout(panelCut);
-    grid->addWidget(Named(new QLabel(RecordMontageText::tr("pixels to crop from the top of the image")), "LabelCutTop"), 0, 0);
+    grid->addWidget(
+        Named(new QLabel(RecordMontageText::tr("pixels to crop from the top of the image")),
+              "LabelCutTop"),
+        0, 0);
     grid->addWidget(cuts[TSide::sdTop], 0, 1);
-    grid->addWidget(Named(new QLabel(RecordMontageText::tr("pixels to crop from the bottom")), "LabelCutBottom"), 1, 0);
+    grid->addWidget(Named(new QLabel(RecordMontageText::tr("pixels to crop from the bottom")),
+                          "LabelCutBottom"),
+                    1, 0);
     grid->addWidget(cuts[TSide::sdBottom], 1, 1);
-    grid->addWidget(Named(new QLabel(RecordMontageText::tr("pixels to crop from left or right")), "LabelCutLeftRight"), 2, 0);
+    grid->addWidget(Named(new QLabel(RecordMontageText::tr("pixels to crop from left or right")),
+                          "LabelCutLeftRight"),
+                    2, 0);
     auto *leftRight = new QHBoxLayout;
     leftRight->addWidget(cuts[TSide::sdLeft]);
     leftRight->addWidget(cuts[TSide::sdRight]);
@@ -175,10 +189,13 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
   imageDeform->setPixmap(SizePicture(false));
   auto *imageCut = Named(new QLabel, "ImageCut");
   imageCut->setPixmap(SizePicture(true));
-  auto *memoChange = Memo(RecordMontageText::tr("Some codecs have restrictions on image size.") + QStringLiteral("\n\n") +
-                              RecordMontageText::tr("Width and height must be (often) multiples of 4."),
-                          "SimMemoChange");
-  auto *checkMarks = Named(new QCheckBox(RecordMontageText::tr("Draw the marks, axes and scale")), "CheckBoxDrawMarks");
+  auto *memoChange =
+      Memo(RecordMontageText::tr("Some codecs have restrictions on image size.") +
+               QStringLiteral("\n\n") +
+               RecordMontageText::tr("Width and height must be (often) multiples of 4."),
+           "SimMemoChange");
+  auto *checkMarks = Named(new QCheckBox(RecordMontageText::tr("Draw the marks, axes and scale")),
+                           "CheckBoxDrawMarks");
   checkMarks->setChecked(model.DrawMarks);
   {
     auto *grid = new QGridLayout(dimensions);
@@ -198,8 +215,9 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
   }
 
   // --- Setup ------------------------------------------------------------------------------
-  auto *checkInsert =
-      Named(new QCheckBox(RecordMontageText::tr("Insert blank images in the new video to replace missing frames.")), "CheckBoxImgInsert");
+  auto *checkInsert = Named(new QCheckBox(RecordMontageText::tr(
+                                "Insert blank images in the new video to replace missing frames.")),
+                            "CheckBoxImgInsert");
   checkInsert->setChecked(model.InsertBlanks);
   auto *panelCadence = Named(new QFrame, "PanelCadence");
   panelCadence->setFrameShape(QFrame::StyledPanel);
@@ -209,25 +227,31 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
   editCadence->setText(FormatReal(0, model.FrameRate));
   {
     auto *row = new QHBoxLayout(panelCadence);
-    row->addWidget(Named(new QLabel(RecordMontageText::tr("Change the frame rate")), "LabelCadence"));
+    row->addWidget(
+        Named(new QLabel(RecordMontageText::tr("Change the frame rate")), "LabelCadence"));
     row->addWidget(editCadence);
-    row->addWidget(Named(new QLabel(RecordMontageText::tr("frames per second")), "LabelCadenceUnite"));
+    row->addWidget(
+        Named(new QLabel(RecordMontageText::tr("frames per second")), "LabelCadenceUnite"));
   }
   auto *panelFramework = Named(new QFrame, "PanelFramework");
   panelFramework->setFrameShape(QFrame::StyledPanel);
   auto *comboFramework = Named(new QComboBox, "ComboBoxFramework");
   {
     auto *column = new QVBoxLayout(panelFramework);
-    column->addWidget(Named(new QLabel(RecordMontageText::tr("Change the framework")), "LabelFramework"));
+    column->addWidget(
+        Named(new QLabel(RecordMontageText::tr("Change the framework")), "LabelFramework"));
     column->addWidget(comboFramework);
-    column->addWidget(Memo(RecordMontageText::tr("Kolibra selects a framework (VFW, FFMpeg or DS).") + QStringLiteral("\n\n") +
-                               RecordMontageText::tr("Change the framework involves:") + QStringLiteral("\n    ") +
-                               RecordMontageText::tr("a different choice of codecs") + QStringLiteral("\n    ") +
-                               RecordMontageText::tr("a difference in video quality") + QStringLiteral("\n\n") +
-                               RecordMontageText::tr("To use the FFMpeg framework, the « KlbDll » folder and the « kolibra » "
-                                        "program must be placed in the same directory."),
-                           "SimMemoFramework"),
-                      1);
+    column->addWidget(
+        Memo(RecordMontageText::tr("Kolibra selects a framework (VFW, FFMpeg or DS).") +
+                 QStringLiteral("\n\n") + RecordMontageText::tr("Change the framework involves:") +
+                 QStringLiteral("\n    ") + RecordMontageText::tr("a different choice of codecs") +
+                 QStringLiteral("\n    ") + RecordMontageText::tr("a difference in video quality") +
+                 QStringLiteral("\n\n") +
+                 RecordMontageText::tr(
+                     "To use the FFMpeg framework, the « KlbDll » folder and the « kolibra » "
+                     "program must be placed in the same directory."),
+             "SimMemoFramework"),
+        1);
   }
   {
     auto *column = new QVBoxLayout(setup);
@@ -243,8 +267,11 @@ bool TBoiteRecordMontage::Execute(TBoiteRecordMontageModel &model, TRecordMontag
 
   // --- Buttons ----------------------------------------------------------------------------
   auto *buttons = new QDialogButtonBox;
-  auto *ok = Named(buttons->addButton(RecordMontageText::tr("OK"), QDialogButtonBox::AcceptRole), "BitBtnOk");
-  auto *cancel = Named(buttons->addButton(RecordMontageText::tr("Cancel"), QDialogButtonBox::RejectRole), "BitBtnAnnuler");
+  auto *ok = Named(buttons->addButton(RecordMontageText::tr("OK"), QDialogButtonBox::AcceptRole),
+                   "BitBtnOk");
+  auto *cancel =
+      Named(buttons->addButton(RecordMontageText::tr("Cancel"), QDialogButtonBox::RejectRole),
+            "BitBtnAnnuler");
   ok->setDefault(true);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &form, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &form, &QDialog::reject);

@@ -148,8 +148,9 @@ bool TDSRecord::TPipeline::Fail(const QString &Reason) {
   return false;
 }
 
-bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video::TFrameRate FrameRate, int Quality,
-                                 int KeyFrameEvery, const QString &Location) {
+bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize,
+                                 video::TFrameRate FrameRate, int Quality, int KeyFrameEvery,
+                                 const QString &Location) {
   Size = FrameSize;
   Rate = FrameRate;
   Pipeline = gst_pipeline_new(nullptr);
@@ -165,7 +166,8 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
     if (e) gst_bin_add(GST_BIN(Pipeline), e);
   if (!Source || !convert || !encoder || !mux || !sink) {
     Source = nullptr;
-    return Fail(DSRecordText::tr("A GStreamer element is missing: %1.").arg(Factory.isEmpty() ? QStringLiteral("avimux") : Factory));
+    return Fail(DSRecordText::tr("A GStreamer element is missing: %1.")
+                    .arg(Factory.isEmpty() ? QStringLiteral("avimux") : Factory));
   }
   GstCaps *caps = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "RGB", "width", G_TYPE_INT,
                                       Size.width(), "height", G_TYPE_INT, Size.height(), "framerate",
@@ -191,7 +193,9 @@ bool TDSRecord::TPipeline::Build(const QString &Factory, QSize FrameSize, video:
   GstElement *chroma = nullptr;
   if (!Factory.isEmpty() && dspipeline::TakesI420(encoder)) {
     chroma = gst_element_factory_make("capsfilter", nullptr);
-    if (!chroma) return Fail(DSRecordText::tr("A GStreamer element is missing: %1.").arg(QStringLiteral("capsfilter")));
+    if (!chroma)
+      return Fail(DSRecordText::tr("A GStreamer element is missing: %1.")
+                      .arg(QStringLiteral("capsfilter")));
     // JPEG stores the full range 0 ... 255 (its decoders assume it); the others 16 ... 235.
     GstCaps *i420 = gst_caps_from_string(dspipeline::GivesJpeg(encoder)
                                              ? "video/x-raw, format=(string)I420, colorimetry=(string)1:4:0:0"
@@ -277,7 +281,8 @@ bool TDSRecord::TPipeline::Push(const uchar *Bits, int64_t BytesPerLine) {
 
 bool TDSRecord::TPipeline::Finish(int TimeoutSeconds) {
   if (!Source || !WatchBus(0)) return false;
-  if (gst_app_src_end_of_stream(GST_APP_SRC(Source)) != GST_FLOW_OK) return Fail(DSRecordText::tr("The pipeline refused the end of the video."));
+  if (gst_app_src_end_of_stream(GST_APP_SRC(Source)) != GST_FLOW_OK)
+    return Fail(DSRecordText::tr("The pipeline refused the end of the video."));
   GstMessage *message = gst_bus_timed_pop_filtered(Bus, GstClockTime(TimeoutSeconds) * GST_SECOND,
                                                    GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
   if (!message) return Fail(DSRecordText::tr("The video was not completed in time."));
@@ -294,7 +299,8 @@ bool TDSRecord::TPipeline::Finish(int TimeoutSeconds) {
   gst_element_set_state(Pipeline, GST_STATE_NULL);
   if (!WatchBus(0)) return false;
   if (Out.load() != Pushed)
-    return Fail(DSRecordText::tr("The encoder gave out %1 frames of %2.").arg(Out.load()).arg(Pushed));
+    return Fail(
+        DSRecordText::tr("The encoder gave out %1 frames of %2.").arg(Out.load()).arg(Pushed));
   return true;
 }
 

@@ -147,10 +147,12 @@ QStringList TDSRecord::CodecNames(QSize Size) {
 bool TDSRecord::PrepareCodec(const TWriterSettings &Settings, QSize Size) {
   FFactory.clear();
   FOpenSettings = Settings;
-  if (!StartFramework()) return SetError(weStream, DSRecordText::tr("GStreamer or its AVI writer is not installed."));
+  if (!StartFramework())
+    return SetError(weStream, DSRecordText::tr("GStreamer or its AVI writer is not installed."));
   if (Settings.Codec.isEmpty()) return true;
   const TEncoder *encoder = FindEncoder(Settings.Codec);
-  if (!encoder) return SetError(weCodec, DSRecordText::tr("No codec is called \"%1\".").arg(Settings.Codec));
+  if (!encoder)
+    return SetError(weCodec, DSRecordText::tr("No codec is called \"%1\".").arg(Settings.Codec));
   // The real settings, once, before the file exists.
   TPipeline trial;
   bool ok = trial.Build(encoder->Factory, Size, Settings.Rate, Settings.Quality, Settings.KeyFrameEvery, QString()) &&

@@ -35,7 +35,8 @@ QString TVfwRecord::ErrorTextOf(int Code) {
     case 6:
       return VfwRecordText::tr("Unable to define video stream format");
     case 7:
-      return VfwRecordText::tr("Unable to replace a file with the same name (it may be in use in another program)");
+      return VfwRecordText::tr(
+          "Unable to replace a file with the same name (it may be in use in another program)");
     case 8:
       return VfwRecordText::tr("Unable to write video file on disk");
     case 9:
@@ -153,7 +154,8 @@ bool TVfwRecord::EndFile() {
     if (!FCompressor.Drain()) return SetError(weCompress, FCompressor.Error());
     if (!WriteReady()) return false;
     // Every picture given must have come out, or slots would be missing.
-    if (!FWaiting.empty()) return SetError(weCompress, VfwRecordText::tr("The codec kept back some frames."));
+    if (!FWaiting.empty())
+      return SetError(weCompress, VfwRecordText::tr("The codec kept back some frames."));
   }
   if (!FWriter.Finish()) return SetError(weDiskWrite, FWriter.Error());
   FCompressor.Close();

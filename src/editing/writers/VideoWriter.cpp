@@ -106,12 +106,15 @@ bool TVideoWriter::OpenOutput(const QString &FileName, const TWriterSettings &Se
   FSettings.KeyFrameEvery = std::clamp(Settings.KeyFrameEvery, 1, 250);
   if (IsWithout(FSettings.Codec)) FSettings.Codec.clear();
   if (!Available()) return SetError(weNotOpen);
-  if (FileName.isEmpty()) return SetError(weDiskWrite, VideoWriterText::tr("No file name was given."));
-  if (!FSettings.Rate.IsValid()) return SetError(weFormat, VideoWriterText::tr("The frame rate is not valid."));
+  if (FileName.isEmpty())
+    return SetError(weDiskWrite, VideoWriterText::tr("No file name was given."));
+  if (!FSettings.Rate.IsValid())
+    return SetError(weFormat, VideoWriterText::tr("The frame rate is not valid."));
   if (Settings.Width <= 0 || Settings.Height <= 0)
     return SetError(weFormat, VideoWriterText::tr("The frame size is not valid."));
   FSize = AcceptedSize(FSettings.Codec, QSize(Settings.Width, Settings.Height));
-  if (FSize.isEmpty()) return SetError(weFormat, VideoWriterText::tr("The frame size is not valid."));
+  if (FSize.isEmpty())
+    return SetError(weFormat, VideoWriterText::tr("The frame size is not valid."));
   const QFileInfo target(FileName);
   if (target.isDir()) return SetError(weReplace, VideoWriterText::tr("A folder has this name."));
   if (target.exists() && !FSettings.Overwrite) return SetError(weReplace);

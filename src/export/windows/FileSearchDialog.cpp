@@ -86,7 +86,10 @@ void TFileSearchDialog::RunSearch() {
   });
   for (const QString &file : found) List->addItem(QDir::toNativeSeparators(file));
   if (!found.isEmpty()) List->setCurrentRow(0);
-  Status->setText(found.isEmpty() ? FileSearchText::tr("No file found.") : QCoreApplication::translate("FileSearchText", "%n file(s) found.", nullptr, int(found.size())));
+  Status->setText(found.isEmpty()
+                      ? FileSearchText::tr("No file found.")
+                      : QCoreApplication::translate("FileSearchText", "%n file(s) found.", nullptr,
+                                                    int(found.size())));
   Searching = false;
   Search->setEnabled(true);
   Open->setEnabled(List->currentItem() != nullptr);

@@ -195,17 +195,17 @@ void TBoiteFormules::BuildMenus() {
       QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table to a spreadsheet"), [this] {
         if (OnCopyToSpreadsheet) OnCopyToSpreadsheet(GridF.TableText());
       });
-  add(edit, "MenuEditionRegressi", QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table to Regressi"),
-      [this] {
+  add(edit, "MenuEditionRegressi",
+      QT_TRANSLATE_NOOP("BoiteFormulesText", "Copy the table to Regressi"), [this] {
         if (OnCopyToRegressi) OnCopyToRegressi(GridF.TableText());
       });
-  add(edit, "MenuEditionExporter", QT_TRANSLATE_NOOP("BoiteFormulesText", "Export the table to a file"),
-      [this] {
+  add(edit, "MenuEditionExporter",
+      QT_TRANSLATE_NOOP("BoiteFormulesText", "Export the table to a file"), [this] {
         if (OnExportToFile) OnExportToFile(GridF.TableText());
       });
   edit->addSeparator();
-  add(edit, "MenuEditionRestaurerTableau", QT_TRANSLATE_NOOP("BoiteFormulesText", "Restore the table"),
-      [this] {
+  add(edit, "MenuEditionRestaurerTableau",
+      QT_TRANSLATE_NOOP("BoiteFormulesText", "Restore the table"), [this] {
         GridF.RestoreTable();
         Refill();
       });

@@ -149,7 +149,8 @@ class TExamplePicture : public QWidget {
  public:
   explicit TExamplePicture(QWidget *parent) : QWidget(parent) {
     setFixedHeight(kPictureHeight);
-    setStatusTip(LongHint(QCoreApplication::translate("BoiteNomCouleurText", "|The names will be used to clarify the results")));
+    setStatusTip(LongHint(QCoreApplication::translate(
+        "BoiteNomCouleurText", "|The names will be used to clarify the results")));
   }
 
  protected:
@@ -197,9 +198,10 @@ void TBoiteNomCouleur::Execute(TData &data, bool layerMarking) {
 
   QDialog form(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);
-  dialogs::ApplyDialogLook(form, QStringLiteral("BoiteNomCouleur"),
-                           QCoreApplication::translate("BoiteNomCouleurText", "Change name and colour of every mark"),
-                           Font, BackGroundColor);
+  dialogs::ApplyDialogLook(
+      form, QStringLiteral("BoiteNomCouleur"),
+      QCoreApplication::translate("BoiteNomCouleurText", "Change name and colour of every mark"),
+      Font, BackGroundColor);
   form.setMinimumWidth(520);
 
   auto *grid = new QTableWidget(model.RowCount(), TNomCouleurModel::ColCount, &form);

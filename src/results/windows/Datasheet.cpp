@@ -26,7 +26,8 @@ const TColor NameBack = TColor::FromRgb(219, 223, 226);
 const TColor FixedBack = TColor::FromRgb(212, 208, 200);
 
 QString ControlHint() {
-  return QCoreApplication::translate("ResFormText", "Hide column or change the number of significant digits");
+  return QCoreApplication::translate("ResFormText",
+                                     "Hide column or change the number of significant digits");
 }
 
 }  // namespace datasheet_impl

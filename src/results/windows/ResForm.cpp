@@ -431,7 +431,8 @@ void TResForm::RefreshLists() {
   int current = 0;
   for (size_t i = 0; i < offered.size(); ++i) {
     const TTimeQuantity &q = TimeQuantities()[size_t(offered[i])];
-    quantities.push_back({QString::fromUtf8(q.Symbol) + QStringLiteral("   ") + ResFormText::tr(q.Description)});
+    quantities.push_back(
+        {QString::fromUtf8(q.Symbol) + QStringLiteral("   ") + ResFormText::tr(q.Description)});
     if (offered[i] == m.TempsQuantity) current = int(i);
   }
   DropBoxTemps1->SetItems(quantities, current);
@@ -444,23 +445,25 @@ void TResForm::RefreshLists() {
   int kindIndex = 0;
   const TIntegerDynArray offeredKinds = FModel.OfferedVectorKinds();
   for (size_t i = 0; i < offeredKinds.size(); ++i) {
-    kinds.push_back({offeredKinds[i] == vkVelocity ? ResFormText::tr("velocity") : ResFormText::tr("acceleration")});
+    kinds.push_back({offeredKinds[i] == vkVelocity ? ResFormText::tr("velocity")
+                                                   : ResFormText::tr("acceleration")});
     if (offeredKinds[i] == m.VecteurKind) kindIndex = int(i);
   }
   DropBoxVecteur1->SetItems(kinds, kindIndex);
   DropBoxVecteur2->SetItems(objects, CheckedOf(m.VecteurObjects, count));
   const TVectorDraws &draw = FModel.VectorDraws();
-  DropCheckList->SetItems({{ResFormText::tr("Draw segments :"), -1, {}, true},
-                           {ResFormText::tr("defaults")},
-                           {ResFormText::tr("added")},
-                           {ResFormText::tr("Draw curves :"), -1, {}, true},
-                           {ResFormText::tr("defaults")},
-                           {ResFormText::tr("added")},
-                           {ResFormText::tr("Draw vectors :"), -1, {}, true},
-                           {ResFormText::tr("defaults")},
-                           {ResFormText::tr("added")}},
-                          {false, draw[vdDataSegments], draw[vdUserSegments], false, draw[vdDataSplines],
-                           draw[vdUserSplines], false, draw[vdDataVectors], draw[vdUserVectors]});
+  DropCheckList->SetItems(
+      {{ResFormText::tr("Draw segments :"), -1, {}, true},
+       {ResFormText::tr("defaults")},
+       {ResFormText::tr("added")},
+       {ResFormText::tr("Draw curves :"), -1, {}, true},
+       {ResFormText::tr("defaults")},
+       {ResFormText::tr("added")},
+       {ResFormText::tr("Draw vectors :"), -1, {}, true},
+       {ResFormText::tr("defaults")},
+       {ResFormText::tr("added")}},
+      {false, draw[vdDataSegments], draw[vdUserSegments], false, draw[vdDataSplines],
+       draw[vdUserSplines], false, draw[vdDataVectors], draw[vdUserVectors]});
   // Formulas.
   std::vector<TDropItem> formulasItems, abscissas{{ResFormText::tr("time")}};
   std::vector<bool> drawn;

@@ -56,8 +56,9 @@ void TResForm::ExportCommand() {
     QString selected;
     const QString filter = exporting::QtFileFilter(PictureFileFilter(), &selected, 1);
     // The overwrite question comes once the extension is final.
-    chosen = QFileDialog::getSaveFileName(this, ResFormText::tr("Export to an image file"), QDir(folder).filePath(QStringLiteral("Graph")),
-                                          filter, &selected, QFileDialog::DontConfirmOverwrite);
+    chosen = QFileDialog::getSaveFileName(this, ResFormText::tr("Export to an image file"),
+                                          QDir(folder).filePath(QStringLiteral("Graph")), filter,
+                                          &selected, QFileDialog::DontConfirmOverwrite);
     const QStringList filters = filter.split(QStringLiteral(";;"));
     filterIndex = std::max(1, int(filters.indexOf(selected)) + 1);
   }

@@ -35,29 +35,37 @@ void TResForm::PopupContextMenu(int elementType) {
   if (states.ClickedType >= 0) {
     const int type = states.ClickedType;
     PopupMenu->addAction(ResFormText::tr("Colour"), this, [colour, type] { colour(type); });
-    PopupMenu->addAction(ResFormText::tr("Duplicate"), this, [editor, &graph, type] { editor->DuplicateSelection(graph, type); });
-    PopupMenu->addAction(ResFormText::tr("Delete"), this, [editor, &graph, type] { editor->DeleteSelection(graph, type); });
+    PopupMenu->addAction(ResFormText::tr("Duplicate"), this,
+                         [editor, &graph, type] { editor->DuplicateSelection(graph, type); });
+    PopupMenu->addAction(ResFormText::tr("Delete"), this,
+                         [editor, &graph, type] { editor->DeleteSelection(graph, type); });
   }
   if (states.Several) {
     const auto sub = [&](const QString &caption, const std::function<void(int)> &act) {
       QMenu *menu = PopupMenu->addMenu(caption);
       menu->addAction(ResFormText::tr("All"), this, [act] { act(0); });
-      for (const int type : states.SelectionTypes) menu->addAction(ResFormText::tr(ConstructWord(type)), this, [act, type] { act(type); });
+      for (const int type : states.SelectionTypes)
+        menu->addAction(ResFormText::tr(ConstructWord(type)), this, [act, type] { act(type); });
     };
     sub(ResFormText::tr("Colour"), colour);
-    sub(ResFormText::tr("Duplicate"), [editor, &graph](int type) { editor->DuplicateSelection(graph, type); });
-    sub(ResFormText::tr("Delete"), [editor, &graph](int type) { editor->DeleteSelection(graph, type); });
+    sub(ResFormText::tr("Duplicate"),
+        [editor, &graph](int type) { editor->DuplicateSelection(graph, type); });
+    sub(ResFormText::tr("Delete"),
+        [editor, &graph](int type) { editor->DeleteSelection(graph, type); });
   }
   if (states.Bend)
-    PopupMenu->addAction(ResFormText::tr("Bend the arc, the circle or the ellipse"), this, [this] { FButtons[rbCurveArc]->setChecked(true); });
+    PopupMenu->addAction(ResFormText::tr("Bend the arc, the circle or the ellipse"), this,
+                         [this] { FButtons[rbCurveArc]->setChecked(true); });
   if (states.ChangeDirection)
-    PopupMenu->addAction(ResFormText::tr("Change direction"), this, [editor, &graph] { editor->ReverseSelection(graph); });
+    PopupMenu->addAction(ResFormText::tr("Change direction"), this,
+                         [editor, &graph] { editor->ReverseSelection(graph); });
   if (!PopupMenu->isEmpty()) PopupMenu->addSeparator();
   const TResToolStates tools = ResToolStates(FModel);
   for (const TResPopupTool &tool : ResPopupTools()) {
     if (!tools[tool.Button].Visible) continue;
     QToolButton *button = FButtons[size_t(tool.Button)];
-    QAction *item = PopupMenu->addAction(ResFormText::tr(tool.Caption), this, [button] { button->toggle(); });
+    QAction *item =
+        PopupMenu->addAction(ResFormText::tr(tool.Caption), this, [button] { button->toggle(); });
     item->setCheckable(true);
     item->setChecked(button->isChecked());
   }

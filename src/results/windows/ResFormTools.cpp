@@ -29,49 +29,88 @@ constexpr TButtonRow Rows[rbCount] = {
     {rbModeleAffine, "ButtonModeleAffine", riModeleAffine,
      QT_TRANSLATE_NOOP("ResFormText", "Linear fit|Hover mouse over curve to set parameters")},
     {rbModeleConstant, "ButtonModeleConstant", riModeleConstant,
-     QT_TRANSLATE_NOOP("ResFormText", "Fit using a constant value|Model parameters available by hovering over the curve")},
+     QT_TRANSLATE_NOOP(
+         "ResFormText",
+         "Fit using a constant value|Model parameters available by hovering over the curve")},
     {rbModeleExponentiel, "ButtonModeleExponentiel", riModeleExponentiel,
-     QT_TRANSLATE_NOOP("ResFormText", "Fit using an exponential| Model parameters available by hovering over the curve ")},
+     QT_TRANSLATE_NOOP(
+         "ResFormText",
+         "Fit using an exponential| Model parameters available by hovering over the curve ")},
     {rbModeleParabole, "ButtonModeleParabole", riModeleParabole,
      QT_TRANSLATE_NOOP("ResFormText", "Parabolic fit|Hover mouse over curve to set parameters")},
     {rbModeleProportionnel, "ButtonModeleProportionnel", riModeleProportionnel,
-     QT_TRANSLATE_NOOP("ResFormText", "Fit using a line going through the origin|Model parameters available by hovering over the curve")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Fit using a line going through the origin|Model parameters available by "
+                       "hovering over the curve")},
     {rbModeleSinus, "ButtonModeleSinus", riModeleSinus,
      QT_TRANSLATE_NOOP("ResFormText", "Sine fit|Hover mouse over curve to set parameters")},
     {rbModeleSinusAe, "ButtonModeleSinusAe", riModeleSinusAe,
-     QT_TRANSLATE_NOOP("ResFormText", "Dampened sine fit (exponential dampening)|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP(
+         "ResFormText",
+         "Dampened sine fit (exponential dampening)|Hover mouse over curve to set parameters")},
     {rbModeleSinusAl, "ButtonModeleSinusAl", riModeleSinusAl,
-     QT_TRANSLATE_NOOP("ResFormText", "Dampened sine fit (linear dampening)|Hover mouse over curve to set parameters")},
+     QT_TRANSLATE_NOOP(
+         "ResFormText",
+         "Dampened sine fit (linear dampening)|Hover mouse over curve to set parameters")},
     {rbModifierModele, "ButtonModifierModele", riModifierModele,
-     QT_TRANSLATE_NOOP("ResFormText", "Modify model curve|Position of the cursor over the curve determines which parameter is modified")},
-    {rbAngle, "ButtonAngle", riAngle, QT_TRANSLATE_NOOP("ResFormText", "New angle|Draw an angle defined by two straight lines with mouse")},
-    {rbArc, "ButtonArc", riArc, QT_TRANSLATE_NOOP("ResFormText", "New arc|Draw an arc defined by two points")},
-    {rbCercle, "ButtonCercle", riCercle, QT_TRANSLATE_NOOP("ResFormText", "New circle|Draw a new circle from the center")},
-    {rbEllipse, "ButtonEllipse", riEllipse, QT_TRANSLATE_NOOP("ResFormText", "New ellipse|Draw a new ellipse from its center")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Modify model curve|Position of the cursor over the curve determines which "
+                       "parameter is modified")},
+    {rbAngle, "ButtonAngle", riAngle,
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "New angle|Draw an angle defined by two straight lines with mouse")},
+    {rbArc, "ButtonArc", riArc,
+     QT_TRANSLATE_NOOP("ResFormText", "New arc|Draw an arc defined by two points")},
+    {rbCercle, "ButtonCercle", riCercle,
+     QT_TRANSLATE_NOOP("ResFormText", "New circle|Draw a new circle from the center")},
+    {rbEllipse, "ButtonEllipse", riEllipse,
+     QT_TRANSLATE_NOOP("ResFormText", "New ellipse|Draw a new ellipse from its center")},
     {rbCurveArc, "ButtonCurveArc", riCurveArc,
-     QT_TRANSLATE_NOOP("ResFormText", "Bend an arc, a circle or an ellipse|Catch a point on the circumference or radius using the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Bend an arc, a circle or an ellipse|Catch a point on the circumference or "
+                       "radius using the mouse")},
     {rbDupliquer, "ButtonDupliquer", riDupliquer,
-     QT_TRANSLATE_NOOP("ResFormText", "Duplicate objects|Duplicate the object under the mouse pointer; duplicate the objects in a rectangular zone")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Duplicate objects|Duplicate the object under the mouse pointer; duplicate "
+                       "the objects in a rectangular zone")},
     {rbMesurer, "ButtonMesurer", riMesurer,
-     QT_TRANSLATE_NOOP("ResFormText", "Measure an angle or an object value|Measure an angle or an object value under mouse cursor")},
-    {rbSegment, "ButtonSegment", riSegment, QT_TRANSLATE_NOOP("ResFormText", "New segment|Draw a new segment")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Measure an angle or an object value|Measure an angle or an object value "
+                       "under mouse cursor")},
+    {rbSegment, "ButtonSegment", riSegment,
+     QT_TRANSLATE_NOOP("ResFormText", "New segment|Draw a new segment")},
     {rbSpline, "ButtonSpline", riSpline,
-     QT_TRANSLATE_NOOP("ResFormText", "New curve|Draw a curve by setting control points with the mouse.")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "New curve|Draw a curve by setting control points with the mouse.")},
     {rbSelection, "ButtonSelection", riSelection,
-     QT_TRANSLATE_NOOP("ResFormText", "Select, move or change an object|Select an object, move or change it with the mouse when cursor changes to a cross")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Select, move or change an object|Select an object, move or change it with "
+                       "the mouse when cursor changes to a cross")},
     {rbSupprimer, "ButtonSupprimer", riSupprimer,
-     QT_TRANSLATE_NOOP("ResFormText", "Delete objects|Delete the object under the mouse pointer; delete the objects in a rectangular zone")},
-    {rbVecteur, "ButtonVecteur", riVecteurOutil, QT_TRANSLATE_NOOP("ResFormText", "New vector|Draw a new vector with the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Delete objects|Delete the object under the mouse pointer; delete the "
+                       "objects in a rectangular zone")},
+    {rbVecteur, "ButtonVecteur", riVecteurOutil,
+     QT_TRANSLATE_NOOP("ResFormText", "New vector|Draw a new vector with the mouse")},
     {rbSens, "ButtonSens", riSens,
-     QT_TRANSLATE_NOOP("ResFormText", "Change vectors direction|Change direction of the vector under the mouse pointer; change direction of the vectors in a rectangular zone")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Change vectors direction|Change direction of the vector under the mouse "
+                       "pointer; change direction of the vectors in a rectangular zone")},
     {rbVideo, "ButtonVideo", riVideo,
-     QT_TRANSLATE_NOOP("ResFormText", "Draw the current video image|The video image is drawn behind the objects.")},
+     QT_TRANSLATE_NOOP(
+         "ResFormText",
+         "Draw the current video image|The video image is drawn behind the objects.")},
     {rbClavier, "ButtonMenuClavier", riClavier, QT_TRANSLATE_NOOP("ResFormText", "Type formula")},
     {rbReticule, "ButtonReticule", riReticule,
-     QT_TRANSLATE_NOOP("ResFormText", "Mouse pointer coordinates|X and Y values of the mouse pointer within the graphical area.")},
-    {rbPan, "ButtonPan", riPan, QT_TRANSLATE_NOOP("ResFormText", "Pan image|Drag an drop the figure with the mouse")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Mouse pointer coordinates|X and Y values of the mouse pointer within the "
+                       "graphical area.")},
+    {rbPan, "ButtonPan", riPan,
+     QT_TRANSLATE_NOOP("ResFormText", "Pan image|Drag an drop the figure with the mouse")},
     {rbZoom, "ButtonZoom", riZoom,
-     QT_TRANSLATE_NOOP("ResFormText", "Zoom|Left-click = make bigger; right-click = make smaller; press CTRL simultaneously to slow down")},
+     QT_TRANSLATE_NOOP("ResFormText",
+                       "Zoom|Left-click = make bigger; right-click = make smaller; press CTRL "
+                       "simultaneously to slow down")},
 };
 
 }  // namespace res_tools_impl
@@ -90,10 +129,14 @@ void TResForm::CreateToolBars() {
     const char *Caption;
   } views[] = {
       {rvTableau, "ButtonMenuTableau", riTableau, QT_TRANSLATE_NOOP("ResFormText", "Datasheet")},
-      {rvTemps, "ButtonMenuTemps", riTemps, QT_TRANSLATE_NOOP("ResFormText", "Evolution as a function of time")},
-      {rvReferentiel, "ButtonMenuReferentiel", riReferentiel, QT_TRANSLATE_NOOP("ResFormText", "Trajectory in reference frame")},
-      {rvVecteur, "ButtonMenuVecteur", riVecteur, QT_TRANSLATE_NOOP("ResFormText", "Vectors representation")},
-      {rvFormule, "ButtonMenuFormule", riFormule, QT_TRANSLATE_NOOP("ResFormText", "Custom formulas")},
+      {rvTemps, "ButtonMenuTemps", riTemps,
+       QT_TRANSLATE_NOOP("ResFormText", "Evolution as a function of time")},
+      {rvReferentiel, "ButtonMenuReferentiel", riReferentiel,
+       QT_TRANSLATE_NOOP("ResFormText", "Trajectory in reference frame")},
+      {rvVecteur, "ButtonMenuVecteur", riVecteur,
+       QT_TRANSLATE_NOOP("ResFormText", "Vectors representation")},
+      {rvFormule, "ButtonMenuFormule", riFormule,
+       QT_TRANSLATE_NOOP("ResFormText", "Custom formulas")},
   };
   for (const auto &v : views) {
     QAction *action = ToolBarMenu->addAction(ResIcon(v.Icon), ResFormText::tr(v.Caption));
@@ -212,7 +255,8 @@ void TResForm::ModelButtonToggled(modelling::TModelType kind, bool down) {
     SetHint(ResFormText::tr("|Hover the mouse over the curve to see parameters"));
   }
   SyncToolButtons();
-  if (down && FModel.View() != rvTableau) SetHint(ResFormText::tr("|Hover the mouse over the curve to see parameters"));
+  if (down && FModel.View() != rvTableau)
+    SetHint(ResFormText::tr("|Hover the mouse over the curve to see parameters"));
   RefreshStatusPanels();
 }
 

@@ -97,7 +97,9 @@ class TBuilder {
         case oiPassword: AddPassword(*FindOptionKey(QLatin1String(item.Key)), target); break;
         case oiAssociation: AddAssociation(target); break;
         case oiFolder: AddFolder(*FindOptionKey(QLatin1String(item.Key)), target); break;
-        case oiLanguage: AddLanguage(*FindOptionKey(QLatin1String(item.Key)), target); break;
+        case oiLanguage:
+          AddLanguage(*FindOptionKey(QLatin1String(item.Key)), target);
+          break;
       }
     }
   }
@@ -253,8 +255,9 @@ class TBuilder {
     auto *combo = new QComboBox(Form);
     combo->setObjectName(QStringLiteral("ComboBoxLanguage"));
     label->setBuddy(combo);
-    combo->addItem(BoiteOptionsText::tr("The desktop's language (%1)").arg(LanguageEndonym(DesktopLanguage())),
-                   QString());
+    combo->addItem(
+        BoiteOptionsText::tr("The desktop's language (%1)").arg(LanguageEndonym(DesktopLanguage())),
+        QString());
     for (const QString &code : InterfaceLanguages()) combo->addItem(LanguageEndonym(code), code);
     Describe(combo, key.HintText());
     auto *note = new QLabel(BoiteOptionsText::tr("Applied at the next start of Kolibra."), Form);
@@ -269,8 +272,9 @@ class TBuilder {
       const int index = combo->findData(Model.Controls().Language);
       combo->setCurrentIndex(index < 0 ? 0 : index);
     });
-    QObject::connect(combo, &QComboBox::currentIndexChanged, Form,
-                     [this, combo](int) { Model.Controls().Language = combo->currentData().toString(); });
+    QObject::connect(combo, &QComboBox::currentIndexChanged, Form, [this, combo](int) {
+      Model.Controls().Language = combo->currentData().toString();
+    });
   }
 
   TBoiteOptions &Owner;

@@ -31,7 +31,8 @@ TEST(MainFormLanguages, EveryLanguagesMenusHaveDistinctAccelerators) {
     else
       EXPECT_NE(open->text(), QStringLiteral("Open video...")) << language.toStdString();
     const QStringList clashes = kolibra::testing::AcceleratorClashes(form);
-    EXPECT_TRUE(clashes.isEmpty()) << language.toStdString() << ":\n  " << clashes.join(QStringLiteral("\n  ")).toStdString();
+    EXPECT_TRUE(clashes.isEmpty())
+        << language.toStdString() << ":\n  " << clashes.join(QStringLiteral("\n  ")).toStdString();
     form.Options().CheckBox3ConfirmationQuit_Checked = false;
   }
   InstallTranslators(QStringLiteral("en"));

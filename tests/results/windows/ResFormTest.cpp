@@ -282,7 +282,8 @@ TEST_F(ResForm, EveryLanguagesMenusHaveDistinctAccelerators) {
     else
       EXPECT_NE(print->text(), QStringLiteral("Print")) << language.toStdString();
     const QStringList clashes = kolibra::testing::AcceleratorClashes(other);
-    EXPECT_TRUE(clashes.isEmpty()) << language.toStdString() << ":\n  " << clashes.join(QStringLiteral("\n  ")).toStdString();
+    EXPECT_TRUE(clashes.isEmpty())
+        << language.toStdString() << ":\n  " << clashes.join(QStringLiteral("\n  ")).toStdString();
   }
   InstallTranslators(QStringLiteral("en"));
 }

@@ -9,6 +9,7 @@
 #include "settings/OptionsPages.h"
 #include "settings/windows/BoiteOptions.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,7 +24,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace kolibra::settings::boite_options_test {
 
