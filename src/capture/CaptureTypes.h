@@ -4,7 +4,6 @@
 
 #include "video/FrameRate.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -12,8 +11,6 @@
 #include <vector>
 
 namespace kolibra::capture {
-
-// The capture's texts go through one translation context.
 
 // The two back-ends, numbered as the settings store them.
 enum TCaptureFramework : int {

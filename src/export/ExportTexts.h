@@ -1,6 +1,6 @@
 #pragma once
 // The texts of the export's messages and dialogs, each used exactly where the export shows
-// it and translated through the context "Serveur".
+// it and translated through the context "ServeurText".
 
 #include <QString>
 

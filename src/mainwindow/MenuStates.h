@@ -115,7 +115,7 @@ struct TMenuItemInfo {
   TMenuItem Item;
   TMenuItem Parent;  // the item itself for a menu of the bar
   const char *Name;
-  const char *Caption;  // source text, translated in context "TMainForm"; empty: computed
+  const char *Caption;  // source text, translated in context "MainFormText"; empty: computed
   TMenuItemKind Kind;
   bool SeparatorBefore = false;
 };

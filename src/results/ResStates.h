@@ -98,7 +98,7 @@ struct TResMenuItemInfo {
   TResMenuItem Item;
   TResMenuItem Parent;  // the item itself for a menu of the bar
   const char *Name;
-  const char *Caption;  // source text, translated in context "TResForm"
+  const char *Caption;  // source text, translated in context "ResFormText"
   TResMenuItemKind Kind;
   bool SeparatorBefore = false;
 };
@@ -185,7 +185,7 @@ void SelectOpeningTool(TResModel &model);
 // One item per tool the view shows, in this order.
 struct TResPopupTool {
   TResButton Button;
-  const char *Caption;  // translated in context "TResForm"
+  const char *Caption;  // translated in context "ResFormText"
 };
 const std::vector<TResPopupTool> &ResPopupTools();
 
@@ -199,7 +199,7 @@ struct TResPopupStates {
   bool ChangeDirection = false;  // vectors in the selection
 };
 
-// The context menu's word for a construct type ("Circle"), translated in context "TResForm".
+// The context menu's word for a construct type ("Circle"), translated in context "ResFormText".
 const char *ConstructWord(int type);
 
 // What the context menu offers on a graph (editor: whether the graph takes constructs),

@@ -31,13 +31,13 @@ enum TOptionsItemKind {
 struct TOptionsItem {
   TOptionsItemKind Kind;
   const char *Key;   // the option's key; nullptr for labels and groups
-  const char *Text;  // untranslated, context "TBoiteOptions"; labels and groups only
+  const char *Text;  // untranslated, context "BoiteOptionsText"; labels and groups only
   TColor Color = colors::clBlack;
 };
 
 struct TOptionsSubPage {
   const char *Name;     // object name of the sheet
-  const char *Caption;  // untranslated, context "TBoiteOptions"
+  const char *Caption;  // untranslated, context "BoiteOptionsText"
   std::vector<TOptionsItem> Items;
 };
 

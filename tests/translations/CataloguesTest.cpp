@@ -3,10 +3,9 @@
 // lupdate finds in the code in them (run on the code into a copy, as the developers'
 // update_translations target runs it).
 
-#include "support/TsCatalogue.h"
+#include "translations/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,11 +20,6 @@ using testing::ReadTsCatalogue;
 using testing::TTsMessage;
 
 const char *const Languages[] = {"fr", "de", "es"};
-
-QString CataloguePath(const QString &language) {
-  return QDir(QStringLiteral(KOLIBRA_TEST_TRANSLATIONS_DIR))
-      .filePath(QStringLiteral("kolibra_%1.ts").arg(language));
-}
 
 // %1 ... %99, %L1, %n and the C-style %d and %s, sorted: their order may change in a sentence.
 QStringList Placeholders(const QString &text) {

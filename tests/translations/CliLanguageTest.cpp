@@ -2,27 +2,15 @@
 // output keeps its English format.
 
 #include "support/RunProgram.h"
-#include "support/TsCatalogue.h"
+#include "translations/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace kolibra::cli_language_test {
 
 using TRun = testing::TProgramRun;
-
-QString Translation(const QString &language, const char *context, const char *source) {
-  std::vector<testing::TTsMessage> messages;
-  testing::ReadTsCatalogue(QDir(QStringLiteral(KOLIBRA_TEST_TRANSLATIONS_DIR))
-                               .filePath(QStringLiteral("kolibra_%1.ts").arg(language)),
-                           messages, nullptr);
-  for (const auto &message : messages)
-    if (message.Context == QLatin1String(context) && message.Source == QLatin1String(source))
-      return message.Translations.value(0);
-  return QString();
-}
 
 TRun RunCli(const QTemporaryDir &dir, const QStringList &arguments, const QString &language) {
   return testing::RunProgram(QStringLiteral(KOLIBRA_TEST_CLI), arguments,
@@ -44,7 +32,7 @@ TEST(CliLanguageTest, AMissingVideoIsRefusedInTheDesktopsLanguage) {
     EXPECT_EQ(run.Status, 1) << language;
     EXPECT_TRUE(run.Out.isEmpty()) << language;
     const QString reason =
-        Translation(QLatin1String(language), "VideoCli", "Unable to open this video file.");
+        translations_test::Translation(QLatin1String(language), "VideoCli", "Unable to open this video file.");
     ASSERT_FALSE(reason.isEmpty());
     EXPECT_TRUE(run.Err.contains(reason)) << language << ": " << run.Err.toStdString();
     EXPECT_FALSE(run.Err.contains(QStringLiteral("Unable to open this video file.")))
@@ -67,7 +55,7 @@ TEST(CliLanguageTest, TheOptionsLanguageComesBeforeTheDesktops) {
   options.close();
   const TRun run = RunCli(dir, {QStringLiteral("no-such-command")}, QStringLiteral("fr"));
   EXPECT_EQ(run.Status, 1);
-  const QString reason = Translation(QStringLiteral("de"), "KolibraCliText", "Unknown command: %1");
+  const QString reason = translations_test::Translation(QStringLiteral("de"), "KolibraCliText", "Unknown command: %1");
   ASSERT_FALSE(reason.isEmpty());
   EXPECT_TRUE(run.Err.contains(reason.arg(QStringLiteral("no-such-command"))))
       << run.Err.toStdString();

@@ -4,10 +4,9 @@
 
 #include "kit/Language.h"
 #include "kit/Texts.h"
-#include "support/TsCatalogue.h"
+#include "translations/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
 
 #include <map>
 
@@ -66,22 +65,10 @@ TEST(LanguageTest, TheOptionsChoiceComesBeforeTheDesktopsAndAnUnknownOneFallsBac
   EXPECT_EQ(LanguageEndonym(QStringLiteral("fr")), QStringLiteral("Français"));
 }
 
-// The expected texts are read from the catalogues in translations/.
-QString Translation(const QString &language, const char *context, const char *source) {
-  std::vector<testing::TTsMessage> messages;
-  const QString path = QDir(QStringLiteral(KOLIBRA_TEST_TRANSLATIONS_DIR))
-                           .filePath(QStringLiteral("kolibra_%1.ts").arg(language));
-  if (!testing::ReadTsCatalogue(path, messages, nullptr)) return QString();
-  for (const auto &message : messages)
-    if (message.Context == QLatin1String(context) && message.Source == QLatin1String(source))
-      return message.Translations.value(0);
-  return QString();
-}
-
 TEST(LanguageTest, AnInstalledCatalogueTranslatesUntilEnglishIsInstalled) {
   const char *source = "Unknown command: %1";
   for (const char *language : {"fr", "de", "es"}) {
-    const QString expected = Translation(QLatin1String(language), "KolibraCliText", source);
+    const QString expected = translations_test::Translation(QLatin1String(language), "KolibraCliText", source);
     ASSERT_FALSE(expected.isEmpty()) << language;
     ASSERT_NE(expected, QLatin1String(source)) << language;
     ASSERT_TRUE(InstallTranslators(QLatin1String(language)));

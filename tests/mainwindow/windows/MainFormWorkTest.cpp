@@ -4,7 +4,7 @@
 // before a sample at start, a failure to write them shown in the status bar).
 
 #include "editing/ParaboleWork.h"
-#include "mainwindow/support/ControllerFixture.h"
+#include "mainwindow/windows/support/MainFormFixture.h"
 #include "support/ModalDialogs.h"
 #include "support/WaitFor.h"
 
@@ -53,13 +53,8 @@ class MainFormWorkTest : public ::testing::Test {
     form.reset();
   }
   TMainFormSettings Settings() {
-    TMainFormSettings settings;
-    settings.OptionsFile = dir.filePath(QStringLiteral("Kolibra.ini"));
+    TMainFormSettings settings = TestFormSettings(dir, dialogs);
     settings.TemporaryFolder = temporary.path();
-    settings.WrapperFolder = QStringLiteral(KOLIBRA_TEST_KLBDLL_DIR);
-    settings.Welcome = false;
-    settings.StartTimer = false;
-    settings.Dialogs = &dialogs;
     settings.WorkDialogs = &workDialogs;
     return settings;
   }
